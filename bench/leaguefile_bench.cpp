@@ -1,0 +1,104 @@
+// Loading and saving a full league, each beside the bare cost of moving the same bytes, so the
+// ratio shows what the parsing and formatting add.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "fullleague.hpp"
+#include "platform/streamdialogs.hpp"
+#include "store/datafile.hpp"
+#include "store/leaguefile.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace quorval;
+
+struct Workspace {
+    fs::path dir;
+    std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
+    Workspace() {
+        dir = fs::temp_directory_path() / ("quorval-bench-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        fs::current_path(dir);
+        samples::FillFullLeague(*data);
+        data->leagueFileName = "Full.LGE";
+        std::ofstream("Full.LGE", std::ios::binary) << store::FormatLeague(*data);
+    }
+    ~Workspace() {
+        std::error_code ec;
+        fs::current_path(fs::temp_directory_path(), ec);
+        fs::remove_all(dir, ec);
+    }
+};
+
+Workspace& workspace() {
+    static Workspace w;
+    return w;
+}
+
+void BM_LoadFullLeague(benchmark::State& state) {
+    auto& w = workspace();
+    platform::StreamDialogs dialogs(std::cerr);
+    for (auto _ : state) {
+        auto result = store::LoadLeagueFile(*w.data, dialogs);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+// The lower bound of a load: read the same file and split it into lines.
+void BM_ReadSameBytesAsLines(benchmark::State& state) {
+    workspace();
+    for (auto _ : state) {
+        auto text = store::readTextFile("Full.LGE");
+        std::vector<std::string_view> lines;
+        lines.reserve(180000);
+        std::string_view rest(*text);
+        for (size_t pos = 0; pos < rest.size();) {
+            size_t end = rest.find('\n', pos);
+            if (end == std::string_view::npos) end = rest.size();
+            lines.push_back(rest.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+void BM_SaveFullLeague(benchmark::State& state) {
+    auto& w = workspace();
+    platform::StreamDialogs dialogs(std::cerr);
+    for (auto _ : state) benchmark::DoNotOptimize(store::SaveLeagueFile(*w.data, dialogs));
+}
+
+// The lower bound of a save: write the same bytes to a file and flush them to disk.
+void BM_WriteSameBytesWithFsync(benchmark::State& state) {
+    auto& w = workspace();
+    std::string bytes = store::FormatLeague(*w.data);
+    for (auto _ : state) {
+        int fd = ::open("Bare.LGE", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void BM_FormatFullLeague(benchmark::State& state) {
+    auto& w = workspace();
+    for (auto _ : state) benchmark::DoNotOptimize(store::FormatLeague(*w.data));
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadFullLeague)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSameBytesAsLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFullLeague)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteSameBytesWithFsync)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatFullLeague)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Everything the program knows while it runs. Arrays are indexed from 1: slot 0 exists and holds
+// nothing (the listing reads the index of round slot 0 as "no index yet").
+namespace quorval::store {
+
+inline constexpr int kMaxPlayers = 100;
+inline constexpr int kMaxRounds = 20;
+inline constexpr int kHoleSlots = 20;  // holes 1..18, then the Out (19) and In (20) totals
+inline constexpr int kOutSlot = 19;
+inline constexpr int kInSlot = 20;
+inline constexpr int kMaxCourses = 200;
+inline constexpr int kCourseFields = 30;
+inline constexpr int kMaxLeagues = 15;
+inline constexpr int kMaxTeams = 100;
+inline constexpr int kMaxTeamEntries = 150;
+inline constexpr int16_t kLeagueFileMarker = 3000;
+
+// Tee sets: the rating of tee t is course field 22 + t, its slope field 25 + t.
+enum TeeColor : int16_t { kNoTee = 0, kRedTee = 1, kWhiteTee = 2, kBlueTee = 3 };
+
+using HoleValues = std::array<int16_t, kHoleSlots + 1>;
+
+struct RoundRecord {
+    float differential = 0;
+    int16_t month = 0;
+    int16_t day = 0;
+    int16_t year = 0;  // two digits: 85..99 are 1985..1999, 0..84 are 2000..2084
+    float handicapIndex = 0;
+    float courseHandicap = 0;
+    int16_t course = 0;
+    HoleValues score{};
+    HoleValues fairway{};
+    HoleValues green{};
+    HoleValues putts{};
+
+    int gross() const { return score[kOutSlot] + score[kInSlot]; }
+    bool operator==(const RoundRecord&) const = default;
+};
+
+struct PlayerRecord {
+    std::string name;
+    int16_t tee = 0;
+    int16_t roundCount = 0;
+    std::array<RoundRecord, kMaxRounds + 1> rounds{};
+    int16_t team = 0;
+    int16_t selected = 0;  // working mark of the windows, never stored
+
+    // The index after the most recent round (0 before the first one).
+    float currentIndex() const { return rounds[roundCount].handicapIndex; }
+};
+
+// A course is 30 text fields; numbers in it are read with the leading-number parse where used.
+namespace course_field {
+inline constexpr int kName = 1;
+inline constexpr int kParOut = 2;
+inline constexpr int kParIn = 3;
+inline constexpr int kParTotal = 4;
+inline constexpr int kHolePar0 = 4;  // par of hole h is field 4 + h
+inline constexpr int kRating0 = 22;  // rating of tee t is field 22 + t
+inline constexpr int kSlope0 = 25;   // slope of tee t is field 25 + t
+inline constexpr int kInitials = 29;
+inline constexpr int kReserved = 30;
+}  // namespace course_field
+
+using CourseRecord = std::array<std::string, kCourseFields + 1>;
+
+struct TeamEntry {
+    std::string description;
+    float keptTotal = 0;
+    float points = 0;
+    bool operator==(const TeamEntry&) const = default;
+};
+
+struct Settings {
+    int16_t equitableCheck = 0;  // 5 = on: the on value is 5, not 1
+    int16_t averageCheck = 0;
+    float cardHorizontalOffset = 0;
+    float cardVerticalOffset = 0;
+    float cardVerticalScaling = 1.0f;
+    float hcpFactor = 0.96f;
+    std::string printFont = "Courier New";
+    int16_t nineHoleOption = 1;  // 1 double nine-hole scores, 2 halve the rating, 3 nine-hole ratings
+    int16_t hcpLimitCheck = 0;
+    int16_t dateRemindCheck = 0;
+    std::string settingsFilePath;
+};
+
+struct LeagueRegistry {
+    int16_t leagueCount = 0;
+    std::array<std::string, kMaxLeagues + 1> leagueFiles{};
+    int16_t currentLeague = 0;  // 0-based item of the league list menu
+};
+
+struct TeamPart {
+    int16_t teamCount = 0;
+    std::array<std::string, kMaxTeams + 1> teamNames{};
+    int16_t currentTeam = 0;
+    int16_t teamsInUse = 0;
+    std::array<int16_t, kMaxTeams + 1> teamEntryCount{};
+    std::array<std::array<TeamEntry, kMaxTeamEntries + 1>, kMaxTeams + 1> teamEntries{};
+};
+
+struct LeagueData {
+    // The open league.
+    int16_t playerCount = 0;
+    std::string leagueFileName;
+    std::array<PlayerRecord, kMaxPlayers + 1> players{};
+
+    // Courses shared by all leagues.
+    int16_t courseCount = 0;
+    std::array<CourseRecord, kMaxCourses + 1> courses{};
+    bool courseEditMode = false;  // the course window is editing an existing course
+
+    Settings settings;
+    LeagueRegistry registry;
+    std::array<std::string, 13> monthNames{};
+    TeamPart teams;
+
+    // Working values that the windows hand to each other.
+    int16_t currentPlayer = 0;
+    int16_t currentCourse = 0;
+    int16_t entryMonth = 0;
+    int16_t entryDay = 0;
+    int16_t entryYear = 0;
+    int16_t editRound = 0;  // slot being edited, 0 for new rounds
+    int16_t entryKind = 0;  // 0 scores only, 1 with performance data
+};
+
+// Empties the player part: no players, every slot blank. The selection marks stay as they are.
+void ClearLeagueData(LeagueData& data);
+
+// Empties the team part: no teams, no entries, no player on a team. Opening a league calls it.
+void ResetTeamPart(LeagueData& data);
+
+void FillMonthNames(LeagueData& data);
+
+// The month's name, or empty text for a value that is no month.
+const std::string& MonthName(const LeagueData& data, int month);
+
+// The team file belongs to the league file: "Fall.LGE" keeps its teams in "Fall.tea".
+std::string TeamFileName(const std::string& leagueFileName);
+
+}  // namespace quorval::store

@@ -1,0 +1,109 @@
+#include "store/leaguefile.hpp"
+
+namespace quorval::store {
+
+namespace {
+
+// Lines a player takes in each layout, for sizing the text written.
+constexpr size_t kLinesPerPlayer = 3 + kMaxRounds * (7 + kHoleSlots * 4);
+
+void readRound(LineReader& in, RoundRecord& round, bool withStatistics) {
+    round.differential = in.number("differential");
+    round.month = in.int16("month");
+    round.day = in.int16("day");
+    round.year = in.int16("year");
+    round.handicapIndex = in.number("handicap index");
+    round.courseHandicap = in.number("course handicap");
+    round.course = in.int16In("course slot", 0, kMaxCourses);
+    for (int h = 1; h <= kHoleSlots; ++h) {
+        round.score[h] = in.int16("score");
+        if (withStatistics) {
+            round.fairway[h] = in.int16("fairway");
+            round.green[h] = in.int16("green");
+            round.putts[h] = in.int16("putts");
+        }
+    }
+}
+
+void readPlayer(LineReader& in, PlayerRecord& player, bool withStatistics) {
+    player.name = std::string(in.line());
+    player.tee = in.int16In("tee", kNoTee, kBlueTee);
+    player.roundCount = in.int16In("round count", 0, kMaxRounds);
+    for (int r = 1; r <= kMaxRounds; ++r) readRound(in, player.rounds[r], withStatistics);
+}
+
+void parse(LeagueData& data, LineReader& in) {
+    int16_t first = in.int16("player count");
+    bool current = first == kLeagueFileMarker;
+    int16_t count = current ? in.int16("player count") : first;
+    int countLine = in.lineNumber();
+    if (count < 0) throw FormatError(countLine, "player count " + std::to_string(count) + " is negative");
+    data.playerCount = std::min<int16_t>(count, kMaxPlayers);
+    for (int p = 1; p <= data.playerCount; ++p) readPlayer(in, data.players[p], current);
+    if (count > kMaxPlayers) {
+        throw FormatError(countLine, "player count " + std::to_string(count) + " is more than " + std::to_string(kMaxPlayers));
+    }
+}
+
+void writeRound(std::string& out, const RoundRecord& round) {
+    appendFloatLine(out, round.differential);
+    appendIntLine(out, round.month);
+    appendIntLine(out, round.day);
+    appendIntLine(out, round.year);
+    appendFloatLine(out, round.handicapIndex);
+    appendFloatLine(out, round.courseHandicap);
+    appendIntLine(out, round.course);
+    for (int h = 1; h <= kHoleSlots; ++h) {
+        appendIntLine(out, round.score[h]);
+        appendIntLine(out, round.fairway[h]);
+        appendIntLine(out, round.green[h]);
+        appendIntLine(out, round.putts[h]);
+    }
+}
+
+}  // namespace
+
+LoadResult ParseLeague(LeagueData& data, std::string_view text) {
+    ClearLeagueData(data);
+    return parseText(text, [&](LineReader& in) { parse(data, in); });
+}
+
+std::string FormatLeague(const LeagueData& data) {
+    std::string out;
+    out.reserve(16 + data.playerCount * kLinesPerPlayer * 5);
+    appendIntLine(out, kLeagueFileMarker);
+    appendIntLine(out, data.playerCount);
+    for (int p = 1; p <= data.playerCount; ++p) {
+        const PlayerRecord& player = data.players[p];
+        appendLine(out, player.name);
+        appendIntLine(out, player.tee);
+        appendIntLine(out, player.roundCount);
+        for (int r = 1; r <= kMaxRounds; ++r) writeRound(out, player.rounds[r]);
+    }
+    return out;
+}
+
+LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
+    ClearLeagueData(data);
+    LoadResult result = loadDataFile(data.leagueFileName, [&](LineReader& in) { parse(data, in); });
+    if (!result.ok) {
+        std::string text = platform::joinLines(
+            {"Unable to load league file, please check the", "working directory specified by your launcher."});
+        dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+    }
+    return result;
+}
+
+bool SaveLeagueFile(const LeagueData& data, platform::Dialogs& dialogs) {
+    dialogs.beginBusy("Saving League data, Please wait...");
+    std::string error = writeFileAtomically(findDataFile(data.leagueFileName), FormatLeague(data));
+    dialogs.endBusy();
+    if (!error.empty()) {
+        dialogs.message({"Error Creating League Record File", "Quorval", platform::Buttons::Ok,
+                         platform::Icon::Exclamation});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorval::store

@@ -1,0 +1,74 @@
+#include "store/teamfile.hpp"
+
+namespace quorval::store {
+
+namespace {
+
+void parse(LeagueData& data, LineReader& in) {
+    TeamPart& teams = data.teams;
+    int16_t count = in.int16In("team count", 0, kMaxTeams);
+    teams.teamCount = count;
+    for (int t = 1; t <= count; ++t) teams.teamNames[t] = std::string(in.line());
+    for (int p = 1; p <= data.playerCount; ++p) data.players[p].team = in.int16In("team number", 0, kMaxTeams);
+    for (int t = 1; t <= count; ++t) {
+        int16_t entries = in.int16In("entry count", 0, kMaxTeamEntries);
+        teams.teamEntryCount[t] = entries;
+        for (int e = 1; e <= entries; ++e) {
+            TeamEntry& entry = teams.teamEntries[t][e];
+            entry.description = std::string(in.line());
+            entry.keptTotal = in.number("kept total");
+            entry.points = in.number("points");
+        }
+    }
+}
+
+}  // namespace
+
+LoadResult LoadTeamFile(LeagueData& data) {
+    return loadDataFile(TeamFileName(data.leagueFileName), [&](LineReader& in) { parse(data, in); });
+}
+
+LoadResult LoadTeamAssignments(LeagueData& data) {
+    for (int p = 1; p <= kMaxPlayers; ++p) data.players[p].team = 0;
+    data.teams.teamsInUse = 0;
+    LoadResult result = LoadTeamFile(data);
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (data.players[p].team > 0) data.teams.teamsInUse = 1;
+    }
+    return result;
+}
+
+LoadResult ParseTeams(LeagueData& data, std::string_view text) {
+    return parseText(text, [&](LineReader& in) { parse(data, in); });
+}
+
+std::string FormatTeams(const LeagueData& data) {
+    const TeamPart& teams = data.teams;
+    std::string out;
+    appendIntLine(out, teams.teamCount);
+    for (int t = 1; t <= teams.teamCount; ++t) appendLine(out, teams.teamNames[t]);
+    for (int p = 1; p <= data.playerCount; ++p) appendIntLine(out, data.players[p].team);
+    for (int t = 1; t <= teams.teamCount; ++t) {
+        appendIntLine(out, teams.teamEntryCount[t]);
+        for (int e = 1; e <= teams.teamEntryCount[t]; ++e) {
+            const TeamEntry& entry = teams.teamEntries[t][e];
+            appendLine(out, entry.description);
+            appendFloatLine(out, entry.keptTotal);
+            appendFloatLine(out, entry.points);
+        }
+    }
+    return out;
+}
+
+bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs) {
+    std::string error = writeFileAtomically(findDataFile(TeamFileName(data.leagueFileName)), FormatTeams(data));
+    if (!error.empty()) {
+        // The wording, placeholder included, is the message users of this program have always seen.
+        dialogs.message({"Cannot Write filename$, Please check disk write protect, freespace etc.", "Quorval",
+                         platform::Buttons::Ok, platform::Icon::None});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorval::store

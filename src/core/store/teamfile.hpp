@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.hpp"
+#include "store/datafile.hpp"
+#include "store/leaguedata.hpp"
+
+// The league's team file: team names, each player's team by player slot, and the point entries.
+namespace quorval::store {
+
+// Reads the league's team file into the team part. Failures are quiet: what was read stays and
+// the rest keeps its previous value. A league without teams simply has no team file.
+LoadResult LoadTeamFile(LeagueData& data);
+
+// Clears every player's team, reads the team file and notes whether any player has a team.
+LoadResult LoadTeamAssignments(LeagueData& data);
+
+bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs);
+
+LoadResult ParseTeams(LeagueData& data, std::string_view text);
+std::string FormatTeams(const LeagueData& data);
+
+}  // namespace quorval::store

@@ -1,0 +1,223 @@
+#include "text/numbers.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quorval::text {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Length of the decimal number at the start of s (sign, digits, point, exponent), 0 when none.
+size_t numberPrefixLength(std::string_view s) {
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Converts a span already known to be a decimal number. from_chars takes neither '+' nor a lone
+// point before the digits in every library, so those are handled here.
+double convertNumber(std::string_view s) {
+    bool negative = false;
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    std::string buffer;
+    if (!s.empty() && s[0] == '.') {
+        buffer = "0";
+        buffer.append(s);
+        s = buffer;
+    }
+    double value = 0;
+    auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (result.ec == std::errc::result_out_of_range) value = HUGE_VAL;
+    return negative ? -value : value;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// Significant digits (no trailing zeros) and decimal exponent of x rounded to `precision` digits.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;  // x = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at 10^exponent
+};
+
+Decimal toDecimal(double x, int precision) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1);
+    std::string_view s(buf, r.ptr - buf);
+    Decimal d;
+    size_t e = s.find('e');
+    for (char c : s.substr(0, e))
+        if (isDigit(c)) d.digits.push_back(c);
+    d.exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+void appendGeneral(std::string& out, double x) {
+    if (x == 0 || std::isnan(x)) {
+        out.push_back('0');
+        return;
+    }
+    if (x < 0) {
+        out.push_back('-');
+        x = -x;
+    }
+    Decimal d = toDecimal(x, 7);
+    int n = static_cast<int>(d.digits.size());
+    if (d.exponent >= 7 || d.exponent < -3) {
+        out.push_back(d.digits[0]);
+        if (n > 1) {
+            out.push_back('.');
+            out.append(d.digits, 1);
+        }
+        char exp[16];
+        std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+        out.append(exp);
+    } else if (d.exponent < 0) {
+        out.push_back('.');
+        out.append(static_cast<size_t>(-d.exponent - 1), '0');
+        out.append(d.digits);
+    } else {
+        int intDigits = d.exponent + 1;
+        for (int i = 0; i < intDigits; ++i) out.push_back(i < n ? d.digits[i] : '0');
+        if (n > intDigits) {
+            out.push_back('.');
+            out.append(d.digits, intDigits);
+        }
+    }
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    size_t n = numberPrefixLength(text);
+    return n == 0 ? 0.0 : convertNumber(text.substr(0, n));
+}
+
+double roundHalfEven(double x) { return std::nearbyint(x); }
+
+std::string generalForm(double x) {
+    std::string out;
+    appendGeneral(out, x);
+    return out;
+}
+
+void appendFileInt(std::string& out, long value) {
+    char buf[24];
+    buf[0] = value < 0 ? '-' : ' ';
+    unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+    auto r = std::to_chars(buf + 1, buf + sizeof buf - 1, magnitude);
+    *r.ptr++ = ' ';
+    out.append(buf, r.ptr);
+}
+
+void appendFileFloat(std::string& out, float value) {
+    if (value == 0) {
+        out.append(" 0 ");
+        return;
+    }
+    out.push_back(value < 0 ? '-' : ' ');
+    appendGeneral(out, std::fabs(static_cast<double>(value)));
+    out.push_back(' ');
+}
+
+std::string fileInt(long value) {
+    std::string s;
+    appendFileInt(s, value);
+    return s;
+}
+
+std::string fileFloat(float value) {
+    std::string s;
+    appendFileFloat(s, value);
+    return s;
+}
+
+std::optional<double> parseFileNumber(std::string_view field) {
+    field = trimBlanks(field);
+    size_t n = numberPrefixLength(field);
+    if (n == 0 || n != field.size()) return std::nullopt;
+    return convertNumber(field);
+}
+
+std::optional<int16_t> parseFileInt16(std::string_view field) {
+    field = trimBlanks(field);
+    int value = 0;
+    auto r = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (r.ec == std::errc() && r.ptr == field.data() + field.size() && !field.empty()) {
+        if (value < INT16_MIN || value > INT16_MAX) return std::nullopt;
+        return static_cast<int16_t>(value);
+    }
+    auto number = parseFileNumber(field);
+    if (!number) return std::nullopt;
+    double rounded = roundHalfEven(*number);
+    if (!(rounded >= INT16_MIN && rounded <= INT16_MAX)) return std::nullopt;
+    return static_cast<int16_t>(rounded);
+}
+
+std::optional<float> parseFileFloat(std::string_view field) {
+    auto number = parseFileNumber(field);
+    if (!number || !std::isfinite(static_cast<float>(*number))) return std::nullopt;
+    return static_cast<float>(*number);
+}
+
+std::string formatPattern(double value, std::string_view pattern) {
+    size_t point = pattern.find('.');
+    std::string_view intPart = pattern.substr(0, point);
+    int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+    int minIntDigits = 0;
+    for (char c : intPart)
+        if (c == '0') ++minIntDigits;
+
+    // Rounds the value as it reads to 15 digits, so 2.675 shows as 2.68 and not as its binary neighbour.
+    char exact[64];
+    std::snprintf(exact, sizeof exact, "%.15g", value);
+    double scaled = std::strtod(exact, nullptr) * std::pow(10.0, decimals);
+    std::snprintf(exact, sizeof exact, "%.15g", scaled);
+    double units = std::round(std::strtod(exact, nullptr));  // halves away from zero
+
+    bool negative = units < 0;
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.0f", std::fabs(units));
+    std::string all(digits);
+    if (static_cast<int>(all.size()) < decimals + 1) all.insert(0, decimals + 1 - all.size(), '0');
+    std::string intDigits = all.substr(0, all.size() - decimals);
+    std::string fraction = all.substr(all.size() - decimals);
+    while (intDigits.size() > 1 && intDigits[0] == '0') intDigits.erase(0, 1);
+    if (intDigits == "0" && minIntDigits == 0) intDigits.clear();
+    if (static_cast<int>(intDigits.size()) < minIntDigits) intDigits.insert(0, minIntDigits - intDigits.size(), '0');
+
+    std::string out = negative ? "-" : "";
+    out += intDigits;
+    if (decimals > 0) out += "." + fraction;
+    return out;
+}
+
+}  // namespace quorval::text

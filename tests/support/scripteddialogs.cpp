@@ -1,0 +1,44 @@
+#include "scripteddialogs.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quorval::testing {
+
+ScriptedDialogs::~ScriptedDialogs() {
+    for (const auto& box : m_shown) ADD_FAILURE() << "message box not expected by the test: " << box.text;
+    if (!m_answers.empty()) ADD_FAILURE() << m_answers.size() << " scripted answer(s) left unused";
+    if (!m_inputs.empty()) ADD_FAILURE() << m_inputs.size() << " scripted input(s) left unused";
+    EXPECT_EQ(m_busyDepth, 0) << "busy pointer left on";
+}
+
+std::vector<platform::Message> ScriptedDialogs::takeMessages() { return std::exchange(m_shown, {}); }
+
+platform::Answer ScriptedDialogs::message(const platform::Message& box) {
+    m_shown.push_back(box);
+    if (box.buttons == platform::Buttons::Ok) return platform::Answer::Ok;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "question without a scripted answer: " << box.text;
+        return platform::Answer::Cancel;
+    }
+    platform::Answer a = m_answers.front();
+    m_answers.pop_front();
+    return a;
+}
+
+std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&,
+                                                  const std::string&) {
+    if (m_inputs.empty()) {
+        ADD_FAILURE() << "input box without a scripted answer: " << prompt;
+        return std::nullopt;
+    }
+    auto text = std::move(m_inputs.front());
+    m_inputs.pop_front();
+    return text;
+}
+
+void ScriptedDialogs::beginBusy(const std::string& note) {
+    ++m_busyDepth;
+    m_busyNotes.push_back(note);
+}
+
+}  // namespace quorval::testing

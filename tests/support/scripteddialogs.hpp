@@ -1,0 +1,42 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.hpp"
+
+namespace quorval::testing {
+
+// Dialogs for tests: every box shown is recorded and must be taken by the test; a question needs
+// a scripted answer; an answer left unused or a box left untaken fails the test.
+class ScriptedDialogs : public platform::Dialogs {
+public:
+    ~ScriptedDialogs() override;
+
+    void answer(platform::Answer a) { m_answers.push_back(a); }
+    void answerInput(std::optional<std::string> text) { m_inputs.push_back(std::move(text)); }
+
+    // The boxes shown since the last call; taking them marks them as expected.
+    std::vector<platform::Message> takeMessages();
+    int beeps() const { return m_beeps; }
+    int busyDepth() const { return m_busyDepth; }
+    const std::vector<std::string>& busyNotes() const { return m_busyNotes; }
+
+    platform::Answer message(const platform::Message& box) override;
+    std::optional<std::string> input(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultText) override;
+    void beep() override { ++m_beeps; }
+    void beginBusy(const std::string& note) override;
+    void endBusy() override { --m_busyDepth; }
+
+private:
+    std::deque<platform::Answer> m_answers;
+    std::deque<std::optional<std::string>> m_inputs;
+    std::vector<platform::Message> m_shown;
+    std::vector<std::string> m_busyNotes;
+    int m_beeps = 0;
+    int m_busyDepth = 0;
+};
+
+}  // namespace quorval::testing

@@ -1,0 +1,12 @@
+// Pins the environment every test runs in: C locale, no user configuration folder.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C");
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,52 @@
+// quorval-cli: the league files from the command line, through the same code the program uses.
+#include <unistd.h>
+
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "cli/commands.hpp"
+#include "platform/streamdialogs.hpp"
+
+namespace {
+
+const char* const kUsageText =
+    "usage: quorval-cli [-C DIR] COMMAND [ARGS]\n"
+    "commands:\n"
+    "  check           load every data file in DIR and list what is wrong\n"
+    "  resave LEAGUE   load LEAGUE.LGE and write it back in the current layout\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quorval;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "-C") {
+        if (::chdir(args[1].c_str()) != 0) {
+            std::cerr << "quorval-cli: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';
+            return cli::kUsage;
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.empty()) {
+        std::cerr << kUsageText;
+        return cli::kUsage;
+    }
+    const std::map<std::string, int (*)(cli::Context&, const cli::Args&)> commands = {
+        {"check", cli::RunCheck},
+        {"resave", cli::RunResave},
+    };
+    auto command = commands.find(args[0]);
+    if (command == commands.end()) {
+        std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
+        return cli::kUsage;
+    }
+    auto data = std::make_unique<store::LeagueData>();
+    store::FillMonthNames(*data);
+    platform::StreamDialogs dialogs(std::cerr);
+    cli::Context ctx{*data, dialogs, std::cout, std::cerr};
+    int result = command->second(ctx, cli::Args(args.begin() + 1, args.end()));
+    if (result == cli::kUsage) std::cerr << kUsageText;
+    return result;
+}
