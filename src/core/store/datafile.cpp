@@ -133,6 +133,8 @@ std::string writeFileAtomically(const fs::path& file, std::string_view content) 
         p += n;
         left -= static_cast<size_t>(n);
     }
+    // The new bytes are on disk before the rename: after a crash the file is either the old one
+    // or the new one, never a mix.
     if (::fsync(fd) != 0) return fail(errno);
     if (::close(fd) != 0) {
         int err = errno;
@@ -143,13 +145,6 @@ std::string writeFileAtomically(const fs::path& file, std::string_view content) 
         int err = errno;
         ::unlink(temp.c_str());
         return std::strerror(err);
-    }
-    // The rename itself reaches the disk with the folder.
-    fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    int dirfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirfd >= 0) {
-        ::fsync(dirfd);
-        ::close(dirfd);
     }
     return {};
 }
