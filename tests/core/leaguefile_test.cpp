@@ -1,1 +1,338 @@
+#include "store/leaguefile.hpp"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fullleague.hpp"
+#include "scripteddialogs.hpp"
+#include "tempdir.hpp"
+
+namespace fs = std::filesystem;
+using namespace quorval;
+using quorval::testing::readBytes;
+using quorval::testing::ScriptedDialogs;
+using quorval::testing::TempWorkDir;
+using quorval::testing::writeBytes;
+
+namespace {
+
+constexpr int kLinesPerPlayer = 1743;
+// Line offsets (0-based) inside the file of the first player and his first round.
+constexpr int kName1 = 2, kTee1 = 3, kRoundCount1 = 4, kDiff1 = 5, kMonth1 = 6, kIndex1 = 9, kChcp1 = 10, kCourse1 = 11,
+              kScore1 = 12, kFairway1 = 13;
+
+const platform::Message kLoadFailed{
+    "Unable to load league file, please check the\r\nworking directory specified by your launcher.", "Quorval",
+    platform::Buttons::Ok, platform::Icon::Exclamation};
+const platform::Message kSaveFailed{"Error Creating League Record File", "Quorval", platform::Buttons::Ok,
+                                    platform::Icon::Exclamation};
+
+std::unique_ptr<store::LeagueData> newLeague(const std::string& file = "Fall.LGE") {
+    auto data = std::make_unique<store::LeagueData>();
+    data->leagueFileName = file;
+    return data;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+void expectSamePlayer(const store::PlayerRecord& got, const store::PlayerRecord& want, int p) {
+    SCOPED_TRACE("player " + std::to_string(p));
+    EXPECT_EQ(got.name, want.name);
+    EXPECT_EQ(got.tee, want.tee);
+    EXPECT_EQ(got.roundCount, want.roundCount);
+    for (int r = 1; r <= store::kMaxRounds; ++r)
+        EXPECT_EQ(got.rounds[r], want.rounds[r]) << "round " << r;
+}
+
+bool isEmptyPlayer(const store::PlayerRecord& player) {
+    return player.name.empty() && player.tee == 0 && player.roundCount == 0 &&
+           player.rounds == store::PlayerRecord{}.rounds;
+}
+
+// The older layout: no marker, and each hole slot holds its score line only.
+std::string legacyText(const store::LeagueData& data) {
+    auto lines = splitLines(store::FormatLeague(data));
+    std::vector<std::string> old{lines[1]};
+    for (size_t i = 2; i < lines.size(); ++i) {
+        int inRound = static_cast<int>((i - 2) % kLinesPerPlayer) - 3;
+        bool statistic = inRound >= 0 && inRound % 87 >= 7 && (inRound % 87 - 7) % 4 != 0;
+        if (!statistic)
+            old.push_back(lines[i]);
+    }
+    return joinLines(old);
+}
+
+}  // namespace
+
+TEST(LeagueFile, NewLeagueIsTheMarkerAndACountOfZero) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto data = newLeague();
+    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
+    EXPECT_EQ(readBytes("Fall.LGE"), " 3000 \r\n 0 \r\n");
+    EXPECT_EQ(dialogs.busyNotes(), std::vector<std::string>{"Saving League data, Please wait..."});
+}
+
+TEST(LeagueFile, PlayerTakes1743LinesWithEveryValueInItsFileForm) {
+    auto data = newLeague();
+    data->playerCount = 1;
+    auto& player = data->players[1];
+    player.name = "Al";
+    player.tee = store::kWhiteTee;
+    player.selected = 1;  // a window's mark is not part of the file
+    auto& round = player.rounds[1];
+    round.differential = -1.3f;
+    round.month = 12;
+    round.handicapIndex = 0.5f;
+    round.courseHandicap = 16;
+    round.course = 200;
+    round.fairway[1] = -2;
+
+    auto lines = splitLines(store::FormatLeague(*data));
+    ASSERT_EQ(lines.size(), 2u + kLinesPerPlayer);
+    std::map<int, std::string> expected{{kName1, "Al"},    {kTee1, " 2 "},   {kDiff1, "-1.3 "},   {kMonth1, " 12 "},
+                                        {kIndex1, " .5 "}, {kChcp1, " 16 "}, {kCourse1, " 200 "}, {kFairway1, "-2 "}};
+    for (int i = kName1; i < static_cast<int>(lines.size()); ++i) {
+        ASSERT_EQ(lines[i], expected.count(i) ? expected[i] : " 0 ") << "line " << i + 1;
+    }
+}
+
+class LeagueRoundTrip : public ::testing::TestWithParam<std::pair<uint32_t, int>> {};
+
+TEST_P(LeagueRoundTrip, SavedLeagueLoadsEqualAndSavesToTheSameBytes) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto [seed, players] = GetParam();
+    auto original = newLeague();
+    if (players == store::kMaxPlayers) {
+        samples::FillFullLeague(*original, seed);
+    } else {
+        samples::FillRandomLeague(*original, seed, players);
+    }
+    ASSERT_TRUE(store::SaveLeagueFile(*original, dialogs));
+    std::string first = readBytes("Fall.LGE");
+    EXPECT_EQ(splitLines(first).size(), 2u + kLinesPerPlayer * players);
+
+    auto loaded = newLeague();
+    ASSERT_TRUE(store::LoadLeagueFile(*loaded, dialogs).ok);
+    ASSERT_EQ(loaded->playerCount, players);
+    for (int p = 1; p <= store::kMaxPlayers; ++p)
+        expectSamePlayer(loaded->players[p], original->players[p], p);
+
+    ASSERT_TRUE(store::SaveLeagueFile(*loaded, dialogs));
+    EXPECT_EQ(readBytes("Fall.LGE"), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Leagues, LeagueRoundTrip,
+                         ::testing::Values(std::pair<uint32_t, int>{1, 1}, std::pair<uint32_t, int>{2, 7},
+                                           std::pair<uint32_t, int>{3, 30}, std::pair<uint32_t, int>{4, 100}));
+
+class LeagueNames : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(LeagueNames, NameReadsBackExactlyAsHeld) {
+    auto data = newLeague();
+    data->playerCount = 2;
+    data->players[1].name = GetParam();
+    data->players[2].name = "Next";
+    std::string text = store::FormatLeague(*data);
+
+    auto loaded = newLeague();
+    ASSERT_TRUE(store::ParseLeague(*loaded, text).ok);
+    EXPECT_EQ(loaded->players[1].name, GetParam());
+    EXPECT_EQ(loaded->players[2].name, "Next");
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LeagueNames,
+                         ::testing::Values("Ed, Jr.", "  Dot", "Carl \"Chip\" Reyes", "\"Quoted\"", "Hal  ", "",
+                                           "Günter", "12", "3000"));
+
+TEST(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto original = newLeague();
+    samples::FillRandomLeague(*original, 11, 2);
+    original->players[1].roundCount = 3;
+    original->players[1].rounds[2].fairway[4] = 1;  // the old layout cannot hold it
+    writeBytes("Fall.LGE", legacyText(*original));
+    ASSERT_EQ(splitLines(readBytes("Fall.LGE")).size(), 1u + 2 * 543);
+
+    auto data = newLeague();
+    ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
+    ASSERT_EQ(data->playerCount, 2);
+    for (int p = 1; p <= 2; ++p) {
+        for (auto& round : original->players[p].rounds)
+            round.fairway = round.green = round.putts = {};
+        expectSamePlayer(data->players[p], original->players[p], p);
+    }
+
+    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
+    std::string saved = readBytes("Fall.LGE");
+    EXPECT_EQ(saved.rfind(" 3000 \r\n 2 \r\n", 0), 0u);
+    EXPECT_EQ(splitLines(saved).size(), 2u + 2 * kLinesPerPlayer);
+    EXPECT_EQ(saved, store::FormatLeague(*data));
+}
+
+TEST(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto original = newLeague();
+    samples::FillRandomLeague(*original, 5, 5);
+    original->players[3].roundCount = 4;
+    original->players[3].rounds[1].differential = 7.5f;
+    original->players[3].rounds[2].score[1] = 6;
+    original->players[3].rounds[2].putts[1] = 2;
+    auto lines = splitLines(store::FormatLeague(*original));
+    // Cut inside the third player's second round.
+    lines.resize(2 + 2 * kLinesPerPlayer + 3 + 87 + 10);
+    std::string cut = joinLines(lines);
+    writeBytes("Fall.LGE", cut);
+
+    auto data = newLeague();
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    platform::Message expected = kLoadFailed;
+    expected.text += "\r\nThe unreadable file was kept as \"Fall.LGE.unreadable\".";
+    EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{expected});
+    EXPECT_EQ(readBytes("Fall.LGE.unreadable"), cut);
+
+    EXPECT_EQ(data->playerCount, 5);
+    expectSamePlayer(data->players[1], original->players[1], 1);
+    expectSamePlayer(data->players[2], original->players[2], 2);
+    EXPECT_EQ(data->players[3].name, original->players[3].name);
+    EXPECT_EQ(data->players[3].roundCount, 4);
+    EXPECT_EQ(data->players[3].rounds[1], original->players[3].rounds[1]);
+    EXPECT_EQ(data->players[3].rounds[2].course, original->players[3].rounds[2].course);
+    EXPECT_EQ(data->players[3].rounds[2].score[1], 6);
+    EXPECT_EQ(data->players[3].rounds[2].putts[1], 0);  // the line after the last one read
+    EXPECT_EQ(data->players[3].rounds[3], store::RoundRecord{});
+    EXPECT_TRUE(isEmptyPlayer(data->players[4]));
+    EXPECT_TRUE(isEmptyPlayer(data->players[5]));
+}
+
+TEST(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto original = newLeague();
+    samples::FillFullLeague(*original, 2);
+    auto lines = splitLines(store::FormatLeague(*original));
+    lines[1] = " 101 ";
+    for (int i = 0; i < kLinesPerPlayer; ++i)
+        lines.push_back(lines[kName1 + i]);  // a complete 101st player
+    writeBytes("Fall.LGE", joinLines(lines));
+
+    auto data = newLeague();
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    auto shown = dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text.substr(0, kLoadFailed.text.size()), kLoadFailed.text);
+    EXPECT_EQ(data->playerCount, store::kMaxPlayers);
+    for (int p = 1; p <= store::kMaxPlayers; ++p)
+        expectSamePlayer(data->players[p], original->players[p], p);
+}
+
+TEST(LeagueFile, MissingFileShowsTheMessageAndLeavesAnEmptyLeague) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto data = newLeague();
+    samples::FillRandomLeague(*data, 3, 4);
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{kLoadFailed});
+    EXPECT_EQ(data->playerCount, 0);
+    EXPECT_TRUE(isEmptyPlayer(data->players[1]));
+    EXPECT_FALSE(fs::exists("Fall.LGE.unreadable"));
+}
+
+struct LeagueValue {
+    const char* what;
+    int line;  // 0-based line of a one-player league
+    const char* text;
+    bool loads;
+};
+
+class LeagueValueRange : public ::testing::TestWithParam<LeagueValue> {};
+
+// Values the model cannot hold are a failure, and never reach outside an array.
+TEST_P(LeagueValueRange, ValueOutsideWhatTheLeagueHoldsFailsTheLoad) {
+    auto data = newLeague();
+    samples::FillRandomLeague(*data, 9, 1);
+    auto lines = splitLines(store::FormatLeague(*data));
+    lines[GetParam().line] = GetParam().text;
+
+    auto loaded = newLeague();
+    EXPECT_EQ(store::ParseLeague(*loaded, joinLines(lines)).ok, GetParam().loads);
+    EXPECT_TRUE(loaded->playerCount >= 0 && loaded->playerCount <= store::kMaxPlayers);
+    EXPECT_TRUE(loaded->players[1].roundCount >= 0 && loaded->players[1].roundCount <= store::kMaxRounds);
+    EXPECT_TRUE(loaded->players[1].rounds[1].course >= 0 && loaded->players[1].rounds[1].course <= store::kMaxCourses);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LeagueValueRange,
+                         ::testing::Values(LeagueValue{"NegativePlayerCount", 1, "-1 ", false},
+                                           LeagueValue{"TeeZeroIsKept", kTee1, " 0 ", true},
+                                           LeagueValue{"TeeFour", kTee1, " 4 ", false},
+                                           LeagueValue{"TwentyOneRounds", kRoundCount1, " 21 ", false},
+                                           LeagueValue{"NegativeRounds", kRoundCount1, "-1 ", false},
+                                           LeagueValue{"LastCourseSlot", kCourse1, " 200 ", true},
+                                           LeagueValue{"CourseSlot201", kCourse1, " 201 ", false},
+                                           LeagueValue{"IntegerBeyond16Bits", kMonth1, " 32768 ", false},
+                                           LeagueValue{"NotANumber", kScore1, " x ", false}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(LeagueFile, Windows1252NamesAreReadAndWrittenBackAsUtf8) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    auto data = newLeague();
+    data->playerCount = 1;
+    data->players[1].name = "M\xFCller";  // as an older system wrote it
+    writeBytes("Fall.LGE", store::FormatLeague(*data));
+
+    ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
+    EXPECT_EQ(data->players[1].name, "Müller");
+    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
+    EXPECT_NE(readBytes("Fall.LGE").find("\r\nM\xC3\xBCller\r\n"), std::string::npos);
+}
+
+// Saves are made to fail with a folder where a file has to go; the old file must survive intact.
+class LeagueSaveFailure : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LeagueSaveFailure, FailedSaveLeavesTheOldFileAndShowsTheMessage) {
+    TempWorkDir dir;
+    ScriptedDialogs dialogs;
+    std::string blocker = GetParam();
+    bool oldFile = blocker == "Fall.LGE.tmp";
+    if (oldFile)
+        writeBytes("Fall.LGE", "old bytes\r\n");
+    fs::create_directory(blocker);
+
+    auto data = newLeague();
+    samples::FillRandomLeague(*data, 6, 2);
+    EXPECT_FALSE(store::SaveLeagueFile(*data, dialogs));
+    EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{kSaveFailed});
+    EXPECT_EQ(dialogs.busyDepth(), 0);
+    EXPECT_TRUE(fs::is_directory(blocker));
+    if (oldFile) {
+        EXPECT_EQ(readBytes("Fall.LGE"), "old bytes\r\n");
+    }
+    EXPECT_EQ(fs::exists("Fall.LGE.tmp"), oldFile) << "the half-written copy is removed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Blockers, LeagueSaveFailure, ::testing::Values("Fall.LGE", "Fall.LGE.tmp"));

@@ -1,5 +1,7 @@
 #include "handicap/equitable.hpp"
 
+#include <algorithm>
+
 #include "handicap/differential.hpp"
 #include "text/numbers.hpp"
 
@@ -32,7 +34,8 @@ int EquitableLimit(const EquitableBasis& basis, double par) {
     float h = basis.lastCourseHandicap;
     if (basis.nineHoleRound && basis.nineHoleOption == kDoubleNineHoleScores) h = text::Int(h) / 2.0f;
     bool lowBand = basis.nineHoleRound ? h < 5 : h < 10;
-    if (lowBand) return static_cast<int>(par) + 2;
+    // The par comes from a typed course field; keep the conversion defined whatever it holds.
+    if (lowBand) return static_cast<int>(std::clamp(par, -99.0, 99.0)) + 2;
     return generalLimit(h, basis.nineHoleRound);
 }
 
@@ -41,7 +44,7 @@ bool ApplyEquitableLimits(std::array<int, 19>& scores, const std::array<double, 
     bool changed = false;
     for (int h = 1; h <= 18; ++h) {
         int limit = EquitableLimit(basis, pars[h]);
-        if (scores[h] > limit) {
+        if (scores[h] > 0 && scores[h] > limit) {  // an unplayed hole stays empty whatever its par
             scores[h] = limit;
             changed = true;
         }

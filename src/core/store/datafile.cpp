@@ -1,6 +1,7 @@
 #include "store/datafile.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -99,6 +100,9 @@ fs::path findDataFile(std::string_view name) {
 }
 
 std::optional<std::string> readTextFile(const fs::path& file) {
+    // A folder opens like a file here and reports an absurd size; only plain files are data.
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
@@ -117,6 +121,9 @@ std::string writeFileAtomically(const fs::path& file, std::string_view content) 
     temp += ".tmp";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return std::strerror(errno);
+    // The new file keeps the permissions the user gave the old one.
+    struct stat old {};
+    if (::stat(file.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
     auto fail = [&](int err) {
         ::close(fd);
         ::unlink(temp.c_str());

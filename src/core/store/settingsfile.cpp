@@ -18,7 +18,8 @@ void resetFileSettings(Settings& s) {
     s.averageCheck = 0;
 }
 
-void parseSettings(Settings& s, LineReader& in) {
+// False when the file is unreadable and the defaults were put in its place.
+bool parseSettings(Settings& s, LineReader& in) {
     try {
         int16_t equitable = in.int16("equitable stroke control");
         float horizontal = in.number("card offset");
@@ -30,7 +31,7 @@ void parseSettings(Settings& s, LineReader& in) {
         s.cardVerticalScaling = scaling;
     } catch (const FormatError&) {
         resetFileSettings(s);
-        return;
+        return false;
     }
     // A file written before the averaging switch existed has only four values.
     try {
@@ -38,6 +39,7 @@ void parseSettings(Settings& s, LineReader& in) {
     } catch (const FormatError&) {
         s.averageCheck = 0;
     }
+    return true;
 }
 
 void parseRegistry(LeagueData& data, LineReader& in) {
@@ -72,9 +74,9 @@ std::string SettingsFilePath() {
     return (dir / "quorval" / kSettingsFileName).string();
 }
 
-void ParseSettings(Settings& settings, std::string_view text) {
+bool ParseSettings(Settings& settings, std::string_view text) {
     LineReader in(text);
-    parseSettings(settings, in);
+    return parseSettings(settings, in);
 }
 
 void LoadSettingsFile(LeagueData& data) {
@@ -84,7 +86,8 @@ void LoadSettingsFile(LeagueData& data) {
         resetFileSettings(data.settings);
         return;
     }
-    ParseSettings(data.settings, *text);
+    // The next save would replace the file, so what could not be read is kept first.
+    if (!ParseSettings(data.settings, *text)) keepUnreadableCopy(data.settings.settingsFilePath);
 }
 
 std::string FormatSettings(const Settings& s) {

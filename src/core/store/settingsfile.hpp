@@ -16,11 +16,13 @@ inline constexpr const char* kRegistryFileName = "Qvleague.DAT";
 // $XDG_CONFIG_HOME/quorval/qvl32.ini, or ~/.config/quorval/qvl32.ini.
 std::string SettingsFilePath();
 
-// Reads the settings file; a missing or unreadable file quietly gives the defaults.
+// Reads the settings file; a missing or unreadable file quietly gives the defaults (an unreadable
+// one is kept beside it first, as every data file is).
 void LoadSettingsFile(LeagueData& data);
 // Writes the settings file; a failure is quiet. Returns whether it was written.
 bool SaveSettingsFile(LeagueData& data);
-void ParseSettings(Settings& settings, std::string_view text);
+// False when the first four values cannot be read and the defaults apply instead.
+bool ParseSettings(Settings& settings, std::string_view text);
 std::string FormatSettings(const Settings& settings);
 
 LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs);

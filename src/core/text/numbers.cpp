@@ -1,5 +1,6 @@
 #include "text/numbers.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -34,6 +35,20 @@ size_t numberPrefixLength(std::string_view s) {
     return i;
 }
 
+// Power of ten of the first non-zero digit of an unsigned decimal number ("1234.5" 3, ".05e-1" -3).
+long leadingPower(std::string_view s) {
+    size_t e = std::min(s.find_first_of("eE"), s.size());
+    std::string_view mantissa = s.substr(0, e);
+    size_t point = std::min(mantissa.find('.'), mantissa.size());
+    size_t first = std::min(mantissa.find_first_not_of("0."), mantissa.size());
+    long power = first < point ? static_cast<long>(point - first - 1) : -static_cast<long>(first - point);
+    long exponent = 0;
+    bool negative = e + 1 < s.size() && s[e + 1] == '-';
+    for (size_t i = e + 1; i < s.size(); ++i)
+        if (isDigit(s[i]) && exponent < 100000) exponent = exponent * 10 + (s[i] - '0');
+    return power + (negative ? -exponent : exponent);
+}
+
 // Converts a span already known to be a decimal number. from_chars takes neither '+' nor a lone
 // point before the digits in every library, so those are handled here.
 double convertNumber(std::string_view s) {
@@ -50,7 +65,8 @@ double convertNumber(std::string_view s) {
     }
     double value = 0;
     auto result = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (result.ec == std::errc::result_out_of_range) value = HUGE_VAL;
+    // Out of range is reported for numbers too small as well as too large; a tiny one is 0.
+    if (result.ec == std::errc::result_out_of_range) value = leadingPower(s) < 0 ? 0.0 : HUGE_VAL;
     return negative ? -value : value;
 }
 

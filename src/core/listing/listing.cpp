@@ -1,0 +1,192 @@
+#include "listing/listing.hpp"
+
+#include <algorithm>
+
+#include "handicap/differential.hpp"
+#include "store/coursefile.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::listing {
+
+namespace {
+
+using store::kInSlot;
+using store::kOutSlot;
+
+std::string format(double x) { return text::generalForm(x); }
+
+// A short number gets one character in front of it, once.
+std::string padded(const std::string& s, size_t shorterThan, char fill = ' ') {
+    return s.size() < shorterThan ? std::string(1, fill) + s : s;
+}
+
+void padTo(std::string& line, size_t width, int most) {
+    for (int i = 0; i < most && line.size() < width; ++i) line.push_back(' ');
+}
+
+bool belowTen(float x) { return x > -0.1f && x < 10.0f; }
+
+const store::CourseRecord& courseOf(const store::LeagueData& data, const store::RoundRecord& round) {
+    int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
+    return data.courses[c];
+}
+
+// The net score: the total less the course handicap that the index before this round gives on
+// the player's default tee. "--" when that handicap is 0.
+std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) {
+    const store::RoundRecord& round = player.rounds[slot];
+    auto slope = static_cast<float>(store::CourseSlope(courseOf(data, round), player.tee));
+    float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
+    if (handicap::IsNineHoleRound(round.score[kOutSlot], round.score[kInSlot]) &&
+        data.settings.nineHoleOption == handicap::kDoubleNineHoleScores) {
+        ch /= 2.0f;
+    }
+    ch = text::Int(ch + 0.5f);
+    if (ch == 0) return "--";
+    auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
+    return format(total - ch);
+}
+
+std::string countText(const store::PlayerRecord& player, int slot, View view) {
+    switch (view) {
+        case View::MostRecent:
+            return padded(format(player.selected), 2);
+        case View::ByDate:
+            return padded(format(player.roundCount), 2);
+        case View::Individual:
+            return slot == player.roundCount ? padded(format(player.roundCount), 2) : "";
+    }
+    return "";
+}
+
+}  // namespace
+
+int DateKey(const store::RoundRecord& round) {
+    int year = round.year < 80 ? round.year + 100 : round.year;
+    return (year * 12 + round.month) * 31 + round.day;
+}
+
+std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
+    const store::PlayerRecord& player = data.players[p];
+    const store::RoundRecord& round = player.rounds[r];
+    std::string line;
+    line.reserve(120);
+    line += padded(format(round.month), 2, '0') + "/";
+    line += padded(format(round.day), 2, '0') + "/";
+    line += padded(format(round.year), 2, '0') + "   ";
+    line += courseOf(data, round)[store::course_field::kInitials];
+    padTo(line, 14, 3);
+    line += "   " + padded(format(round.score[kOutSlot]), 2);
+    line += "   " + padded(format(round.score[kInSlot]), 2);
+    auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
+    line += "  " + padded(format(total), 3);
+    line += "    ";
+    if (belowTen(round.handicapIndex)) line += ' ';
+    line += text::formatPattern(round.handicapIndex, "#0.0");
+    padTo(line, 37, 3);
+    line += "    ";
+    for (int h = 1; h <= 18; ++h) {
+        line += round.score[h] == 0 ? " -" : padded(format(round.score[h]), 2);
+        line += ' ';
+    }
+    line += "  ";
+    if (belowTen(round.courseHandicap)) line += ' ';
+    line += format(round.courseHandicap) + "     ";
+    line += countText(player, r, view) + "  ";
+    padTo(line, 111, 10);
+    line += netText(data, player, r);
+    return line;
+}
+
+void Listing::ClearListing() {
+    m_rows.clear();
+    m_rows.push_back({"     Name",
+                      "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C "
+                      "Hcp # rounds Net"});
+    m_rows.push_back({std::string(30, '_'), std::string(156, '_')});
+}
+
+void Listing::AddRoundLine(const store::LeagueData& data, int player, int slot) {
+    m_rows.push_back({data.players[player].name, RoundLine(data, player, slot, m_view)});
+}
+
+void Listing::ShowLatestRounds(store::LeagueData& data) {
+    for (int p = 1; p <= data.playerCount; ++p) data.players[p].selected = data.players[p].roundCount;
+}
+
+void Listing::ListMostRecent(const store::LeagueData& data) {
+    ClearListing();
+    for (int p = 1; p <= data.playerCount; ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        if (player.selected > 0 && player.selected <= store::kMaxRounds && !player.name.empty()) {
+            AddRoundLine(data, p, player.selected);
+        }
+    }
+}
+
+void Listing::ListByDate(const store::LeagueData& data) {
+    m_dateKeys.clear();
+    for (int p = 1; p <= data.playerCount; ++p) {
+        for (int r = 1; r <= data.players[p].roundCount; ++r) m_dateKeys.push_back(DateKey(data.players[p].rounds[r]));
+    }
+    std::sort(m_dateKeys.begin(), m_dateKeys.end());
+    m_dateKeys.erase(std::unique(m_dateKeys.begin(), m_dateKeys.end()), m_dateKeys.end());
+    m_currentDate = dateCount();
+    ListDate(data);
+}
+
+void Listing::ListDate(const store::LeagueData& data) {
+    ClearListing();
+    if (m_currentDate < 1) return;
+    int key = m_dateKeys[m_currentDate - 1];
+    for (int p = 1; p <= data.playerCount; ++p) {
+        for (int r = 1; r <= data.players[p].roundCount; ++r) {
+            if (DateKey(data.players[p].rounds[r]) == key) AddRoundLine(data, p, r);
+        }
+    }
+}
+
+void Listing::ListPlayerRounds(const store::LeagueData& data, int player) {
+    ClearListing();
+    if (player < 1 || player > data.playerCount) return;
+    for (int r = data.players[player].roundCount; r >= 1; --r) AddRoundLine(data, player, r);
+}
+
+std::string Listing::SpinDown(store::LeagueData& data) {
+    if (m_view == View::MostRecent) {
+        for (int p = 1; p <= store::kMaxPlayers; ++p) {
+            if (data.players[p].selected > 0) --data.players[p].selected;
+        }
+        ListMostRecent(data);
+        return "Viewing rounds entered earlier";
+    }
+    if (m_view == View::ByDate && m_currentDate >= 2) {
+        --m_currentDate;
+        ListDate(data);
+        return "Viewing earlier dates";
+    }
+    return {};
+}
+
+std::string Listing::SpinUp(store::LeagueData& data) {
+    if (m_view == View::MostRecent) {
+        bool moved = false;
+        for (int p = 1; p <= store::kMaxPlayers; ++p) {
+            store::PlayerRecord& player = data.players[p];
+            if (player.selected < player.roundCount) {
+                ++player.selected;
+                moved = true;
+            }
+        }
+        ListMostRecent(data);
+        return moved ? "Viewing more recently entered rounds" : "";
+    }
+    if (m_view == View::ByDate && m_currentDate < dateCount()) {
+        ++m_currentDate;
+        ListDate(data);
+        return "Viewing more recent dates";
+    }
+    return {};
+}
+
+}  // namespace quorval::listing

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/leaguedata.hpp"
+
+// The round listing of the main window: one line per stored round, in three views, with the
+// player's name beside each line. Built here as text so the window, the reports and the
+// command-line tool show the same characters.
+namespace quorval::listing {
+
+enum class View { MostRecent = 1, ByDate = 2, Individual = 3 };
+
+struct Row {
+    std::string name;  // the left list
+    std::string line;  // the right list
+    bool operator==(const Row&) const = default;
+};
+
+// The text of one round's line; `view` decides the count column.
+std::string RoundLine(const store::LeagueData& data, int player, int slot, View view);
+
+// Orders rounds by calendar date; two-digit years below 80 count as 20xx.
+int DateKey(const store::RoundRecord& round);
+
+class Listing {
+public:
+    View view() const { return m_view; }
+    void setView(View view) { m_view = view; }
+    const std::vector<Row>& rows() const { return m_rows; }
+
+    // Both lists emptied down to their headings.
+    void ClearListing();
+    void AddRoundLine(const store::LeagueData& data, int player, int slot);
+
+    // Most Recent view: every player's shown slot (his selection mark) starts at his last round.
+    static void ShowLatestRounds(store::LeagueData& data);
+    void ListMostRecent(const store::LeagueData& data);
+    // By Date view: the dates of all rounds, the current one the most recent.
+    void ListByDate(const store::LeagueData& data);
+    void ListDate(const store::LeagueData& data);
+    // Individual view: the player's rounds, newest first.
+    void ListPlayerRounds(const store::LeagueData& data, int player);
+
+    // The spin button: earlier rounds or dates ("down") and later ones ("up"). Returns the
+    // message to show for a moment, empty when nothing moved.
+    std::string SpinDown(store::LeagueData& data);
+    std::string SpinUp(store::LeagueData& data);
+
+    int dateCount() const { return static_cast<int>(m_dateKeys.size()); }
+    int currentDate() const { return m_currentDate; }
+
+private:
+    View m_view = View::MostRecent;
+    std::vector<Row> m_rows;
+    std::vector<int> m_dateKeys;  // ascending
+    int m_currentDate = 0;        // 1-based position in m_dateKeys, 0 when there are none
+};
+
+}  // namespace quorval::listing

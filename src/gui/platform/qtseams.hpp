@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/seams.hpp"
+
+namespace quorval::gui {
+
+class QtClock : public platform::Clock {
+public:
+    platform::Date today() override;
+};
+
+class QtScreen : public platform::Screen {
+public:
+    int widthPixels() override;
+    int bitsPerPixel() override;
+};
+
+class QtPrinter : public platform::Printer {
+public:
+    std::vector<std::string> fontNames() override;
+};
+
+}  // namespace quorval::gui

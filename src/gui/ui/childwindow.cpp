@@ -1,0 +1,36 @@
+#include "ui/childwindow.hpp"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace quorval::gui {
+
+ChildWindow::ChildWindow(platform::Services& services, QWidget* opener, const QString& name, const QString& title)
+    : QWidget(nullptr), m_services(services), m_opener(opener) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event) {
+    finish();
+    if (m_opener) m_opener->setEnabled(true);
+    emit closed();
+    event->accept();
+}
+
+void ChildWindow::centreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+}
+
+void openChild(QWidget* opener, ChildWindow* window) {
+    if (opener) opener->setEnabled(false);
+    window->adjustSize();
+    window->show();
+}
+
+}  // namespace quorval::gui

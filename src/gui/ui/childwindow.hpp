@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/services.hpp"
+
+namespace quorval::gui {
+
+// A window opened from the main window. The opener is disabled while it is open; closing it in
+// any way (its own button or the title bar) runs finish() and enables the opener again.
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChildWindow(platform::Services& services, QWidget* opener, const QString& name, const QString& title);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // What the window's own exit button does beyond closing (a save, for example).
+    virtual void finish() {}
+    void centreOnScreen();
+
+    platform::Services& m_services;
+    QPointer<QWidget> m_opener;
+};
+
+// Disables the opener, then shows the window centred on the screen without blocking.
+void openChild(QWidget* opener, ChildWindow* window);
+
+}  // namespace quorval::gui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "help/helpfile.hpp"
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace quorval::gui {
+
+// The help viewer: a topic on the right, the keyword search on the left.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(const QString& helpFilePath);
+
+    void showTopic(const QString& key);
+    void startSearch();
+    bool fileLoaded() const { return m_loaded; }
+    QString currentKey() const { return m_currentKey; }
+
+private:
+    void loadFile(const QString& path);
+    void fillKeywords(const QString& prefix);
+    void openKeyword();
+    void followLink(const QUrl& url);
+
+    help::HelpFile m_file;
+    bool m_loaded = false;
+    QString m_path;
+    QString m_currentKey;
+    QLineEdit* m_searchText;
+    QListWidget* m_keywords;
+    QTextBrowser* m_page;
+};
+
+}  // namespace quorval::gui

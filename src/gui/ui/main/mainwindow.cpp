@@ -1,0 +1,468 @@
+#include "ui/main/mainwindow.hpp"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "league/leagues.hpp"
+#include "store/settingsfile.hpp"
+#include "ui/main/chooseplayerwindow.hpp"
+#include "ui/main/leaguewindow.hpp"
+#include "ui/main/listingview.hpp"
+#include "ui/main/programmerswindow.hpp"
+#include "ui/main/settingswindow.hpp"
+#include "ui/main/toolicons.hpp"
+#include "widgets/spinbutton.hpp"
+
+namespace quorval::gui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+const char* const kOpenALeague = "Open a League file to begin";
+
+struct MenuItem {
+    const char* name;
+    const char* caption;
+};
+
+struct ToolButtonSpec {
+    const char* tip;
+    const char* command;  // the menu item it runs
+    const char* gate;     // the menu item that must be enabled, or nothing
+};
+
+// Tool buttons in order; a button works only while its gate is enabled.
+const ToolButtonSpec kToolButtons[] = {
+    {"Open Recent League", nullptr, nullptr},
+    {"Refresh Listing", nullptr, nullptr},
+    {"Print", "Printmenu", "Printmenu"},
+    {"Enter Scores (Basic)", "entermenu", "entermenu"},
+    {"Enter Scores & Statistics", "RoundsandPerformanceMenu", "entermenu"},
+    {"Add Players", "Playermenu1", "Playermenu1"},
+    {"Add Course", "GCmenu1", "GCmenu1"},
+    {"Enter Team Results", "enterteamresultsmenu", "enterteamresultsmenu"},
+    {"Team Reports", "teamsummarymenu", "teamsummarymenu"},
+    {"Handicap Trend", "graphmenu2", "graphmenu2"},
+    {"Performance Summary", "graphmenu0", "graphmenu0"},
+    {"Settings", "settingsmenu", nullptr},
+    {"Help", "Infomenu", nullptr},
+};
+
+// The menu items that need an open league.
+const char* const kLeagueItems[] = {
+    "entermenu",     "RoundsandPerformanceMenu", "graphmenu0",     "graphmenu1",  "graphmenu2",
+    "graphmenu3",    "leaguehcmenu",             "Playernamesmenu", "editroundmenu", "printcardsmenu",
+    "Playermenu1",   "Playermenu2",              "Playermenu3",     "Viewmenu1",     "Viewmenu2",
+    "Viewmenu3",     "defineteammenu",           "enterteamresultsmenu", "teamsummarymenu",
+};
+
+QLabel* makePanel(const QString& name, const QString& text) {
+    auto* panel = new QLabel(text);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumHeight(22);
+    panel->setContentsMargins(4, 0, 4, 0);
+    return panel;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Services& services, QWidget* parent) : QMainWindow(parent), m_services(services) {
+    setObjectName("Form2");
+    setWindowTitle("Quorval");
+    setWindowIcon(toolIcon(ToolIcon::Flag));
+
+    m_toolbarTimer = new QTimer(this);
+    m_toolbarTimer->setObjectName("toolbarTimer");
+    m_toolbarTimer->setInterval(3000);
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setObjectName("messagetimer");
+    m_messageTimer->setInterval(3000);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName("Timer1");
+    m_timer1->setInterval(500);
+    m_timer1->setSingleShot(true);
+    m_viewTimer = new QTimer(this);
+    m_viewTimer->setObjectName("ViewTimer");
+    m_viewTimer->setInterval(1500);
+    m_viewTimer->setSingleShot(true);
+    connect(m_toolbarTimer, &QTimer::timeout, this, &MainWindow::clearToolBorders);
+    connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::runMessageTimer);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::runTimer1);
+    connect(m_viewTimer, &QTimer::timeout, this, &MainWindow::runViewTimer);
+    m_toolbarTimer->start();
+
+    buildMenus();
+    buildPanels();
+    connectCommands();
+}
+
+QMenu* MainWindow::addMenu(const QString& name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    m_actions[name] = action;
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = addMenu("Filemenu", "&File");
+    addAction(file, "programmenu", "Programming Information");
+    addAction(file, "settingsmenu", "&Settings");
+    addAction(file, "Creatmenu", "&Create or Delete a League File");
+    m_openMenu = file->addMenu("&Open League File");
+    m_openMenu->setObjectName("Openmenu");
+    file->addSeparator();
+    addAction(file, "Printmenu", "&Print");
+    addAction(file, "printcardsmenu", "Print Handicap &Cards");
+    addAction(file, "printfilemenu", "Export Listing as Text");
+    addAction(file, "Printsetupmenu", "Printer Setup");
+    file->addSeparator();
+    addAction(file, "entermenu", "&Enter Rounds (basic)");
+    addAction(file, "RoundsandPerformanceMenu", "Enter Rounds && Personal Performance");
+    file->addSeparator();
+    QMenu* backup = file->addMenu("&Backup your data files");
+    backup->setObjectName("backupmainmenu");
+    addAction(backup, "Backupmenu", "Backup Data Files to another location");
+    file->addSeparator();
+    addAction(file, "Exitmenu", "E&xit");
+
+    QMenu* edit = addMenu("Editmenu", "&Edit");
+    addAction(edit, "Editmenu21", "&Cut");
+    addAction(edit, "Editmenu22", "C&opy");
+    addAction(edit, "Editmenu23", "&Paste");
+    edit->addSeparator();
+    addAction(edit, "editroundmenu", "Correct / &Edit or Delete a Round");
+
+    QMenu* players = addMenu("Playersmenu", "&Players");
+    addAction(players, "Playermenu1", "&Add Player");
+    addAction(players, "Playermenu2", "&Sort / Arrange Player List");
+    addAction(players, "Playermenu3", "&Remove Player");
+    addAction(players, "Playernamesmenu", "&Edit Player Names");
+
+    QMenu* courses = addMenu("coursesmenu", "&Courses");
+    addAction(courses, "GCmenu1", "&Add New Course");
+    addAction(courses, "GCmenu2", "&Edit Course");
+    addAction(courses, "GCmenu3", "&Delete Course");
+    courses->addSeparator();
+    addAction(courses, "CHCPChartmenu", "&Print Course Handicap Reference Chart");
+    addAction(courses, "coursehcpmenu", "&Calculate Course Handicap");
+
+    QMenu* view = addMenu("Vmenu", "&VIEW");
+    addAction(view, "Viewmenu1", "Most &Recent Rounds Entered");
+    addAction(view, "Viewmenu2", "By &Date");
+    addAction(view, "Viewmenu3", "Individual &Player");
+    for (int i = 1; i <= 3; ++i) action(QString("Viewmenu%1").arg(i))->setCheckable(true);
+    action("Viewmenu1")->setChecked(true);
+
+    QMenu* teams = addMenu("teammenu", "&Teams");
+    addAction(teams, "defineteammenu", "&Define Teams");
+    addAction(teams, "enterteamresultsmenu", "&Enter Team Results");
+    addAction(teams, "teamsummarymenu", "&Team Summary Reports");
+
+    QMenu* analysis = addMenu("Analmenu", "Performance && Analysis");
+    addAction(analysis, "graphmenu0", "Personal Performance Summary");
+    addAction(analysis, "graphmenu1", "Performance Review by Course Played");
+    addAction(analysis, "graphmenu2", "Individual Handicap Trends");
+    addAction(analysis, "graphmenu3", "Individual Scoring Averages");
+    analysis->addSeparator();
+    addAction(analysis, "leaguehcmenu", "Current League Handicaps");
+
+    QMenu* help = addMenu("Helpmenu", "&Help");
+    addAction(help, "Infomenu", "&Contents");
+    addAction(help, "helpsearchmenu", "&Search for Help On...");
+    addAction(help, "quickstartmenu", "Quick Start Instructions");
+    addAction(help, "Purposemenu", "Purpose && Intent of ths program");
+    help->addSeparator();
+    addAction(help, "aboutmenu", "About Quorval");
+}
+
+void MainWindow::buildToolBar(QWidget* strip) {
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    for (int i = 0; i < static_cast<int>(std::size(kToolButtons)); ++i) {
+        auto* button = new QToolButton;
+        button->setObjectName(QString("Toolbutton%1").arg(i));
+        button->setToolTip(kToolButtons[i].tip);
+        button->setIcon(toolIcon(static_cast<ToolIcon>(i)));
+        button->setIconSize(QSize(24, 24));
+        button->setAutoRaise(true);
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this, [this, i] { pressToolButton(i); });
+        m_toolButtons.push_back(button);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    clearToolBorders();
+}
+
+void MainWindow::buildPanels() {
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
+
+    m_toolStrip = new QFrame;
+    m_toolStrip->setObjectName("Panel3D1");
+    m_toolStrip->setFrameShape(QFrame::Panel);
+    m_toolStrip->setFrameShadow(QFrame::Raised);
+    m_toolStrip->installEventFilter(this);
+    buildToolBar(m_toolStrip);
+    column->addWidget(m_toolStrip);
+
+    auto* panels = new QHBoxLayout;
+    m_messagePanel = makePanel("messagepanel", kOpenALeague);
+    m_actionMessage = makePanel("actionmessage", "");
+    panels->addWidget(m_messagePanel, 3);
+    panels->addWidget(m_actionMessage, 2);
+    column->addLayout(panels);
+
+    m_listingView = new ListingView;
+    column->addWidget(m_listingView, 1);
+    setCentralWidget(central);
+
+    connect(m_listingView->spin(), &SpinButton::spinDown, this, &MainWindow::SpinDown);
+    connect(m_listingView->spin(), &SpinButton::spinUp, this, &MainWindow::SpinUp);
+}
+
+void MainWindow::connectCommands() {
+    auto on = [this](const char* name, auto handler) { connect(action(name), &QAction::triggered, this, handler); };
+    on("programmenu", [this] { openWindow(new ProgrammersWindow(m_services, this)); });
+    on("settingsmenu", [this] { openWindow(new SettingsWindow(m_services, this)); });
+    on("Creatmenu", [this] {
+        auto* window = new LeagueWindow(m_services, this);
+        connect(window, &ChildWindow::closed, this, [this] {
+            rebuildLeagueMenu();
+            enterNoLeagueState();
+        });
+        openWindow(window);
+    });
+    on("Exitmenu", [this] { close(); });
+    for (int i = 1; i <= 3; ++i) {
+        on(QString("Viewmenu%1").arg(i).toUtf8().constData(), [this, i] { ViewMenu(i); });
+    }
+    on("Infomenu", [this] { m_services.help.showTopic("Contents"); });
+    on("helpsearchmenu", [this] { m_services.help.search(); });
+    on("quickstartmenu", [this] { m_services.help.showTopic("Quick Start Basics"); });
+    on("Purposemenu", [this] { m_services.help.showTopic("Program Purpose & Intent"); });
+    on("aboutmenu", [this] { emit aboutRequested(); });
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    auto it = m_actions.find(name);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QTimer* MainWindow::timer(const QString& name) const { return findChild<QTimer*>(name); }
+
+QSize MainWindow::minimumNormalSize() const {
+    return m_large ? QSize(10500 / kTwipsPerPixel, 7500 / kTwipsPerPixel)
+                   : QSize(8655 / kTwipsPerPixel, 6030 / kTwipsPerPixel);
+}
+
+void MainWindow::Load() {
+    m_large = m_services.screen.widthPixels() > 640;
+    setMinimumSize(minimumNormalSize());
+    resize(minimumNormalSize());
+    store::LeagueData& data = m_services.data;
+    store::FillMonthNames(data);
+    store::LoadSettingsFile(data);
+    store::LoadLeagueRegistry(data, m_services.dialogs);
+    rebuildLeagueMenu();
+    setLeagueMenusEnabled(false);
+}
+
+void MainWindow::rebuildLeagueMenu() {
+    for (QAction* a : m_leagueActions) {
+        m_actions.erase(a->objectName());
+        m_openMenu->removeAction(a);
+        a->deleteLater();
+    }
+    m_leagueActions.clear();
+    std::vector<std::string> captions = league::LeagueMenuCaptions(m_services.data);
+    for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
+        QAction* a = addAction(m_openMenu, QString("leaguesmenu%1").arg(k), QString::fromStdString(captions[k]));
+        connect(a, &QAction::triggered, this, [this, k] { OpenLeague(k); });
+        m_leagueActions.push_back(a);
+    }
+}
+
+void MainWindow::setLeagueMenusEnabled(bool enabled) {
+    for (const char* name : kLeagueItems) action(name)->setEnabled(enabled);
+    for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
+        const char* gate = kToolButtons[i].gate;
+        if (gate) m_toolButtons[i]->setEnabled(action(gate)->isEnabled());
+    }
+}
+
+void MainWindow::OpenLeague(int k) {
+    if (league::OpenLeague(m_services.data, m_services.dialogs, k) != league::OpenOutcome::Opened) return;
+    showPanelMessage("Current League - " + QString::fromStdString(league::LeagueName(m_services.data)));
+    setLeagueMenusEnabled(true);
+    ShowListing();
+}
+
+void MainWindow::enterNoLeagueState() {
+    setLeagueMenusEnabled(false);
+    showPanelMessage(kOpenALeague);
+    m_listingView->clear();
+}
+
+void MainWindow::showPanelMessage(const QString& text) { m_messagePanel->setText(text); }
+QString MainWindow::panelMessage() const { return m_messagePanel->text(); }
+
+void MainWindow::showActionMessage(const QString& text) {
+    m_actionMessage->setText(text);
+    m_messageTimer->start();
+}
+
+void MainWindow::ShowListing() {
+    m_listingView->setListsVisible(true);
+    store::LeagueData& data = m_services.data;
+    if (action("Viewmenu1")->isChecked()) {
+        m_listing.setView(listing::View::MostRecent);
+        listing::Listing::ShowLatestRounds(data);
+        m_listing.ListMostRecent(data);
+        m_listingView->setSpinVisible(true);
+    } else if (action("Viewmenu2")->isChecked()) {
+        m_listing.setView(listing::View::ByDate);
+        m_listingView->setSpinVisible(true);
+        m_listing.ListByDate(data);
+    } else {
+        m_listing.ClearListing();
+    }
+    m_listingView->setRows(m_listing.rows());
+}
+
+void MainWindow::HideListing() {
+    m_listingView->setListsVisible(false);
+    m_listingView->setSpinVisible(false);
+}
+
+void MainWindow::ViewMenu(int item) {
+    if (m_services.data.leagueFileName.empty()) return;
+    for (int i = 1; i <= 3; ++i) action(QString("Viewmenu%1").arg(i))->setChecked(i == item);
+    if (item == 3) {
+        HideListing();
+        openPlayerChooser();
+        return;
+    }
+    ShowListing();
+}
+
+void MainWindow::openPlayerChooser() {
+    auto* chooser = new ChoosePlayerWindow(m_services, this);
+    connect(chooser, &ChoosePlayerWindow::accepted, this, [this] { m_timer1->start(); });
+    connect(chooser, &ChoosePlayerWindow::cancelled, this, [this] { action("Viewmenu3")->setChecked(false); });
+    openWindow(chooser);
+}
+
+void MainWindow::runTimer1() {
+    m_timer1->stop();
+    m_listing.setView(listing::View::Individual);
+    m_listingView->setListsVisible(true);
+    m_listingView->setSpinVisible(false);
+    m_listing.ListPlayerRounds(m_services.data, m_services.data.currentPlayer);
+    m_listingView->setRows(m_listing.rows());
+}
+
+void MainWindow::runViewTimer() {
+    m_viewTimer->stop();
+    for (int i = 1; i <= 3; ++i) {
+        if (action(QString("Viewmenu%1").arg(i))->isChecked()) {
+            ViewMenu(i);
+            return;
+        }
+    }
+}
+
+void MainWindow::runMessageTimer() {
+    m_messageTimer->stop();
+    m_actionMessage->clear();
+}
+
+void MainWindow::SpinDown() {
+    std::string message = m_listing.SpinDown(m_services.data);
+    m_listingView->setRows(m_listing.rows());
+    if (!message.empty()) showActionMessage(QString::fromStdString(message));
+}
+
+void MainWindow::SpinUp() {
+    std::string message = m_listing.SpinUp(m_services.data);
+    m_listingView->setRows(m_listing.rows());
+    if (!message.empty()) showActionMessage(QString::fromStdString(message));
+}
+
+void MainWindow::pressToolButton(int index) {
+    clearToolBorders();
+    if (index <= 1) {
+        // "Open Recent League" and "Refresh Listing" both reopen the league opened last.
+        int k = m_services.data.registry.currentLeague;
+        if (k < 0 || k >= static_cast<int>(m_leagueActions.size()) ||
+            m_leagueActions[k]->text() == league::kNoEntries) {
+            m_services.dialogs.beep();
+            return;
+        }
+        OpenLeague(k);
+        return;
+    }
+    const ToolButtonSpec& spec = kToolButtons[index];
+    if (spec.gate && !action(spec.gate)->isEnabled()) return;
+    action(spec.command)->trigger();
+}
+
+void MainWindow::setToolBorder(int index) {
+    for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
+        m_toolButtons[i]->setStyleSheet(i == index ? "QToolButton { border: 1px solid palette(dark); }"
+                                                   : "QToolButton { border: 1px solid transparent; }");
+    }
+}
+
+void MainWindow::clearToolBorders() { setToolBorder(-1); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        if (watched == m_toolStrip) {
+            clearToolBorders();
+        } else {
+            for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i)
+                if (watched == m_toolButtons[i]) setToolBorder(i);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::openWindow(ChildWindow* window) { openChild(this, window); }
+
+void MainWindow::updateCaption() {
+    bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    setWindowTitle(normal ? "Quorval" : "Q.V.L.");
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) updateCaption();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_services.help.close();
+    event->accept();
+}
+
+}  // namespace quorval::gui

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <vector>
+
+#include "listing/listing.hpp"
+#include "platform/services.hpp"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace quorval::gui {
+
+class ListingView;
+
+// The main window: menus, tool buttons, the two message panels and the round listing.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(platform::Services& services, QWidget* parent = nullptr);
+
+    // The start-up steps: layout, month names, settings, league registry, league menu.
+    void Load();
+
+    QAction* action(const QString& name) const;
+    QToolButton* toolButton(int index) const { return m_toolButtons[index]; }
+    QTimer* timer(const QString& name) const;
+    ListingView* listingView() const { return m_listingView; }
+    listing::Listing& listing() { return m_listing; }
+    bool largeLayout() const { return m_large; }
+    QSize minimumNormalSize() const;
+
+    // Opening, closing and showing leagues.
+    void OpenLeague(int k);
+    void enterNoLeagueState();
+    void rebuildLeagueMenu();
+
+    // The listing.
+    void ShowListing();
+    void HideListing();
+    void ViewMenu(int item);
+    void SpinDown();
+    void SpinUp();
+    void showActionMessage(const QString& text);
+    void showPanelMessage(const QString& text);
+    QString panelMessage() const;
+
+    // What the timers do when they fire.
+    void runTimer1();
+    void runViewTimer();
+    void runMessageTimer();
+    void clearToolBorders();
+
+    void setToolBorder(int index);
+
+signals:
+    void aboutRequested();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(const QString& name, const QString& caption);
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
+    void buildToolBar(QWidget* strip);
+    void buildPanels();
+    void connectCommands();
+    void setLeagueMenusEnabled(bool enabled);
+    void pressToolButton(int index);
+    void openPlayerChooser();
+    void openWindow(class ChildWindow* window);
+    void updateCaption();
+
+    platform::Services& m_services;
+    std::map<QString, QAction*> m_actions;
+    QMenu* m_openMenu = nullptr;
+    std::vector<QAction*> m_leagueActions;
+    std::vector<QToolButton*> m_toolButtons;
+    QFrame* m_toolStrip = nullptr;
+    QLabel* m_messagePanel = nullptr;
+    QLabel* m_actionMessage = nullptr;
+    ListingView* m_listingView = nullptr;
+    listing::Listing m_listing;
+    QTimer* m_toolbarTimer;
+    QTimer* m_messageTimer;
+    QTimer* m_timer1;
+    QTimer* m_viewTimer;
+    bool m_large = true;
+};
+
+}  // namespace quorval::gui

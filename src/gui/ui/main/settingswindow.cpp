@@ -1,0 +1,180 @@
+#include "ui/main/settingswindow.hpp"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "store/settingsfile.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::gui {
+
+namespace {
+
+// A label that acts when clicked.
+class ClickPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        if (onClick) onClick();
+    }
+};
+
+QLabel* panel(QLabel* label, const QString& name) {
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setWordWrap(true);
+    label->setContentsMargins(6, 3, 6, 3);
+    return label;
+}
+
+QCheckBox* check(const QString& name, const QString& caption, bool ticked) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    box->setChecked(ticked);
+    return box;
+}
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
+    : ChildWindow(services, opener, "Setfont", "Quorval Settings") {
+    const store::Settings& s = services.data.settings;
+    QString font = QString::fromStdString(s.printFont);
+
+    m_fonts = new QListWidget;
+    m_fonts->setObjectName("List1");
+    for (const std::string& name : services.printer.fontNames()) m_fonts->addItem(QString::fromStdString(name));
+    auto matches = m_fonts->findItems(font, Qt::MatchExactly);
+    if (!matches.isEmpty()) m_fonts->setCurrentItem(matches.first());
+
+    auto* fontFrame = new QGroupBox("Current font");
+    fontFrame->setObjectName("Frame3D1");
+    m_fontLabel = new QLabel;
+    m_fontLabel->setObjectName("fontlabel");
+    auto* fontLayout = new QVBoxLayout(fontFrame);
+    fontLayout->addWidget(m_fontLabel);
+    chooseFont(font);
+
+    auto* nineFrame = new QGroupBox("Nine Hole Round Processing");
+    nineFrame->setObjectName("Frame3D2");
+    auto* nineLayout = new QVBoxLayout(nineFrame);
+    const char* const captions[] = {"Double Nine hole scores", "Divide Rating by 2", "Use adjusted (9 hole) ratings"};
+    for (int i = 1; i <= 3; ++i) {
+        m_nineHole[i] = new QRadioButton(captions[i - 1]);
+        m_nineHole[i]->setObjectName(QString("Nineholeoption%1").arg(i));
+        m_nineHole[i]->setChecked(s.nineHoleOption == i);
+        nineLayout->addWidget(m_nineHole[i]);
+    }
+    auto* nineHelp = new ClickPanel("Important!\nregarding nine hole rounds.\nClick here for Help");
+    panel(nineHelp, "Panel3D2");
+    nineHelp->setCursor(Qt::PointingHandCursor);
+    nineHelp->onClick = [this] { m_services.help.showTopic("Nine Hole Rounds"); };
+    nineLayout->addWidget(nineHelp);
+
+    m_limit = check("hcplimitcheck", "Limit Hcp. Indexes to 36.4 men && 40.4 women", s.hcpLimitCheck == 1);
+    m_dateRemind = check("dateremindcheck", "Double check dates when entering Rounds", s.dateRemindCheck == 1);
+    m_equitable = check("Equitablecheck", "Use Equitable Stroke Control Limits on hole scores", s.equitableCheck == 5);
+    m_average = check("Averagecheck", "Average all rounds played when a player has", s.averageCheck == 1);
+    auto* averageNote = new QLabel("has less than 9 rounds recorded (default is off)");
+    averageNote->setIndent(24);
+
+    m_factor = new QLineEdit(QString::fromStdString(text::formatPattern(s.hcpFactor, "#.00")));
+    m_factor->setObjectName("hcptext");
+    m_factor->setMaximumWidth(70);
+    auto* factorRow = new QHBoxLayout;
+    factorRow->addWidget(new QLabel("Handicap Factor"));
+    factorRow->addWidget(m_factor);
+    factorRow->addWidget(new QLabel("Default factor is .96"));
+    factorRow->addStretch(1);
+
+    auto* ok = new QPushButton("&Ok");
+    ok->setObjectName("okbutton");
+    ok->setToolTip("Accept choices");
+    ok->setDefault(true);
+    auto* info = new QPushButton;
+    info->setObjectName("infobutton");
+    info->setToolTip("Help with QVL settings");
+    info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+
+    auto* notes = panel(new QLabel("Courier New is the recommended Font\n"
+                                   "MonoSpaced fonts are required for straight columns.\n"
+                                   "Click on the info button regarding this option"),
+                        "Panel3D1");
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_fonts, 1);
+    left->addWidget(fontFrame);
+    left->addWidget(notes);
+    auto* right = new QVBoxLayout;
+    right->addWidget(nineFrame);
+    right->addWidget(m_limit);
+    right->addWidget(m_dateRemind);
+    right->addWidget(m_equitable);
+    right->addWidget(m_average);
+    right->addWidget(averageNote);
+    right->addLayout(factorRow);
+    right->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(info);
+    buttons->addWidget(ok);
+    right->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+    resize(760, 460);
+    centreOnScreen();
+
+    connect(m_fonts, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFont(item->text()); });
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
+}
+
+void SettingsWindow::chooseFont(const QString& family) {
+    m_fontLabel->setText(family);
+    QFont font(family, 11);
+    m_fontLabel->setFont(font);
+}
+
+void SettingsWindow::accept() {
+    store::LeagueData& data = m_services.data;
+    store::Settings& s = data.settings;
+    s.printFont = m_fontLabel->text().toStdString();
+    for (int i = 1; i <= 3; ++i)
+        if (m_nineHole[i]->isChecked()) s.nineHoleOption = static_cast<int16_t>(i);
+    s.hcpLimitCheck = m_limit->isChecked() ? 1 : 0;
+    s.dateRemindCheck = m_dateRemind->isChecked() ? 1 : 0;
+    s.equitableCheck = m_equitable->isChecked() ? 5 : 0;
+    s.averageCheck = m_average->isChecked() ? 1 : 0;
+    s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));
+    close();
+    if (s.printFont.empty()) s.printFont = "Courier New";
+    store::SaveLeagueRegistry(data, m_services.dialogs);
+    store::SaveSettingsFile(data);
+    if (s.averageCheck == 1) {
+        m_services.dialogs.message(
+            {platform::joinLines({"You have selected the option to average using",
+                                  "a higher number of rounds than the normal system.", "",
+                                  "This can be useful for getting started or for groups",
+                                  "that don't play a high number of rounds", "",
+                                  "Please be aware that the handicap values will vary",
+                                  "from the most widely accepted system until 9 or more", "rounds have been played."}),
+             "Quorval", platform::Buttons::Ok, platform::Icon::None});
+    }
+}
+
+}  // namespace quorval::gui

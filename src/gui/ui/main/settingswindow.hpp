@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+#include "ui/childwindow.hpp"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+
+namespace quorval::gui {
+
+// "Quorval Settings": print font and handicap options. Accepting stores them in both settings
+// files; closing by the title bar leaves every setting as it was.
+class SettingsWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    SettingsWindow(platform::Services& services, QWidget* opener);
+
+    void accept();
+
+private:
+    void chooseFont(const QString& family);
+
+    QListWidget* m_fonts;
+    QLabel* m_fontLabel;
+    std::array<QRadioButton*, 4> m_nineHole{};
+    QCheckBox* m_limit;
+    QCheckBox* m_dateRemind;
+    QCheckBox* m_equitable;
+    QCheckBox* m_average;
+    QLineEdit* m_factor;
+};
+
+}  // namespace quorval::gui
