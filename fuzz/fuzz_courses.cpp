@@ -10,11 +10,13 @@
 using namespace quorval;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-    auto data = std::make_unique<store::LeagueData>();
+    static auto data = std::make_unique<store::LeagueData>();
+    static auto again = std::make_unique<store::LeagueData>();
+    data->courseCount = 0;
+    again->courseCount = 0;
     std::string text = text::decodeToUtf8(std::string(reinterpret_cast<const char*>(bytes), size));
     if (!store::ParseCourses(*data, text).ok) return 0;
     std::string written = store::FormatCourses(*data);
-    auto again = std::make_unique<store::LeagueData>();
     if (!store::ParseCourses(*again, written).ok || store::FormatCourses(*again) != written) std::abort();
     return 0;
 }

@@ -10,7 +10,9 @@
 using namespace quorval;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-    auto data = std::make_unique<store::LeagueData>();
+    static auto data = std::make_unique<store::LeagueData>();
+    data->registry = store::LeagueRegistry{};
+    data->settings = store::Settings{};
     std::string text = text::decodeToUtf8(std::string(reinterpret_cast<const char*>(bytes), size));
     store::ParseRegistry(*data, text);
     if (data->registry.leagueCount < 0 || data->registry.leagueCount > store::kMaxLeagues) std::abort();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "fullleague.hpp"
+#include "listing/listing.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -122,6 +123,50 @@ TEST_F(CliFolder, ResaveOfAnUnreadableLeagueWritesNothingAndKeepsACopy) {
     EXPECT_EQ(readBytes("Fall.LGE"), broken);
     EXPECT_EQ(readBytes("Fall.LGE.unreadable"), broken);
     EXPECT_NE(run.err.find("was not written"), std::string::npos);
+}
+
+// The listing printed by the tool is the listing the main window builds, row for row.
+std::string expectedListing(store::LeagueData& data, listing::View view, int player, int step) {
+    listing::Listing listing;
+    listing.setView(view);
+    if (view == listing::View::MostRecent) {
+        listing::Listing::ShowLatestRounds(data);
+        listing.ListMostRecent(data);
+    } else if (view == listing::View::ByDate) {
+        listing.ListByDate(data);
+    } else {
+        listing.ListPlayerRounds(data, player);
+    }
+    for (int k = 0; k < step; ++k) listing.SpinUp(data);
+    for (int k = 0; k > step; --k) listing.SpinDown(data);
+    std::string text;
+    for (const auto& row : listing.rows()) text += row.name + "\t" + row.line + "\n";
+    return text;
+}
+
+TEST_F(CliFolder, ListingPrintsEachViewAsTheWindowBuildsIt) {
+    struct Case {
+        const char* args;
+        listing::View view;
+        int player;
+        int step;
+    };
+    for (const Case& c : {Case{"listing Fall", listing::View::MostRecent, 0, 0},
+                          Case{"listing Fall --step -2", listing::View::MostRecent, 0, -2},
+                          Case{"listing Fall --view date --step -1", listing::View::ByDate, 0, -1},
+                          Case{"listing Fall --view player --player 3", listing::View::Individual, 3, 0}}) {
+        CliRun run = runCli(c.args);
+        ASSERT_EQ(run.exitCode, 0) << c.args << run.err;
+        EXPECT_EQ(run.out, expectedListing(*data, c.view, c.player, c.step)) << c.args;
+    }
+}
+
+TEST_F(CliFolder, ListingRefusesBadArguments) {
+    EXPECT_EQ(runCli("listing").exitCode, 2);
+    EXPECT_EQ(runCli("listing Fall --view sideways").exitCode, 2);
+    EXPECT_EQ(runCli("listing Fall --step x").exitCode, 2);
+    EXPECT_EQ(runCli("listing Fall --view player --player 99").exitCode, 1);
+    EXPECT_EQ(runCli("listing Nowhere").exitCode, 1);
 }
 
 }  // namespace

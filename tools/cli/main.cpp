@@ -15,7 +15,10 @@ const char* const kUsageText =
     "usage: quorval-cli [-C DIR] COMMAND [ARGS]\n"
     "commands:\n"
     "  check           load every data file in DIR and list what is wrong\n"
-    "  resave LEAGUE   load LEAGUE.LGE and write it back in the current layout\n";
+    "  resave LEAGUE   load LEAGUE.LGE and write it back in the current layout\n"
+    "  listing LEAGUE [--view recent|date|player] [--player N] [--step K]\n"
+    "                  print the round listing as the main window shows it: names, a TAB, the\n"
+    "                  round line; --step presses the spin button K times (negative: earlier)\n";
 
 }  // namespace
 
@@ -36,6 +39,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(cli::Context&, const cli::Args&)> commands = {
         {"check", cli::RunCheck},
         {"resave", cli::RunResave},
+        {"listing", cli::RunListing},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

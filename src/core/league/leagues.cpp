@@ -7,7 +7,6 @@
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
-#include "store/teamfile.hpp"
 
 namespace quorval::league {
 
@@ -104,6 +103,14 @@ CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
     std::string fileName = name + kExtension;
     std::error_code ec;
     if (std::filesystem::exists(store::findDataFile(fileName), ec)) {
+        // The file is found whatever its letter case: a name that differs from a known league only
+        // in case would be a second entry for the same file.
+        for (int k = 1; k <= reg.leagueCount; ++k) {
+            if (sameIgnoringCase(reg.leagueFiles[k], name)) {
+                tell(dialogs, "That name is already in use.");
+                return CreateOutcome::Refused;
+            }
+        }
         // A league file whose registry entry was lost: keep every round in it.
         registerLeague(data, dialogs, name);
         tell(dialogs,
@@ -135,7 +142,6 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
         return DeleteOutcome::NotKnown;
     }
     data.leagueFileName = reg.leagueFiles[pos] + kExtension;
-    store::LoadTeamAssignments(data);
     std::string question = platform::joinLines({"Are you sure you want to Delete the selected", "",
                                                 "League File and it's Team point data file?", "", "",
                                                 "    CONTINUE?    Select 'NO' to Exit"});
@@ -144,14 +150,15 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
         return DeleteOutcome::Kept;
     }
     std::string leagueFile = data.leagueFileName;
-    bool hasTeams = data.teams.teamsInUse == 1;
     for (int k = pos; k < store::kMaxLeagues; ++k) reg.leagueFiles[k] = reg.leagueFiles[k + 1];
     reg.leagueFiles[store::kMaxLeagues].clear();
     --reg.leagueCount;
     store::SaveLeagueRegistry(data, dialogs);
     bool removed = removeFile(dialogs, leagueFile);
     data.leagueFileName.clear();
-    if (removed && hasTeams) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
+    // Teams may exist before anyone joins one; a team file left behind would hand its old teams to
+    // the next league of this name.
+    if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
     return removed ? DeleteOutcome::Deleted : DeleteOutcome::FileRemains;
 }
 

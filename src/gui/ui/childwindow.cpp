@@ -29,8 +29,9 @@ void ChildWindow::centreOnScreen() {
 
 void openChild(QWidget* opener, ChildWindow* window) {
     if (opener) opener->setEnabled(false);
-    window->adjustSize();
     window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace quorval::gui

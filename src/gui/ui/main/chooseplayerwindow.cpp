@@ -37,9 +37,10 @@ ChoosePlayerWindow::ChoosePlayerWindow(platform::Services& services, QWidget* op
     layout->addLayout(buttons);
     resize(280, 360);
     centreOnScreen();
+    m_list->setFocus();
 
     connect(accept, &QPushButton::clicked, this, &ChoosePlayerWindow::accept);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &ChoosePlayerWindow::accept);
+    connect(m_list, &QListWidget::itemActivated, this, &ChoosePlayerWindow::accept);
     connect(exit, &QPushButton::clicked, this, &ChoosePlayerWindow::close);
 }
 

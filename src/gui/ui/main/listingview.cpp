@@ -19,6 +19,14 @@ QFont fixedPitchFont(int pointSize) {
 
 namespace {
 
+// A scroll bar that takes no room on screen.
+class RoomlessScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+    QSize sizeHint() const override { return {0, 0}; }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
 QFrame* frameAround(QWidget* inner, const QString& name) {
     auto* frame = new QFrame;
     frame->setObjectName(name);
@@ -59,6 +67,12 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_vertical->setObjectName("VScroll1");
     m_names = makeList("List1");
     m_lines = makeList("List2");
+    // Qt fits a list whose own sideways bar is switched off to its viewport, which would cut the
+    // lines off at the window's edge; List2 keeps a bar that takes no room, and HScroll1 drives it.
+    m_lines->setHorizontalScrollBar(new RoomlessScrollBar(Qt::Horizontal));
+    m_lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The widest line, not the first one (the heading), sets how far the lines scroll.
+    m_lines->setUniformItemSizes(false);
     m_namesFrame = frameAround(m_names, "Picture1");
     m_linesFrame = frameAround(m_lines, "Picture2");
     m_spin = new SpinButton(Qt::Horizontal);
@@ -81,6 +95,7 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
         m_lines->verticalScrollBar()->setValue(v);
     });
     connect(m_horizontal, &QScrollBar::valueChanged, m_lines->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(m_lines->horizontalScrollBar(), &QScrollBar::valueChanged, m_horizontal, &QScrollBar::setValue);
     for (QListWidget* list : {m_names, m_lines}) {
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, m_vertical, &QScrollBar::setValue);
         connect(list->verticalScrollBar(), &QScrollBar::rangeChanged, this, &ListingView::syncRanges);

@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -280,6 +282,10 @@ void MainWindow::Load() {
     m_large = m_services.screen.widthPixels() > 640;
     setMinimumSize(minimumNormalSize());
     resize(minimumNormalSize());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2) + QPoint(0, 100 / kTwipsPerPixel));
+    }
     store::LeagueData& data = m_services.data;
     store::FillMonthNames(data);
     store::LoadSettingsFile(data);
@@ -319,6 +325,9 @@ void MainWindow::OpenLeague(int k) {
 }
 
 void MainWindow::enterNoLeagueState() {
+    // Nothing in memory may stand for a league any more: no later save can reach a league file.
+    m_services.data.leagueFileName.clear();
+    store::ClearLeagueData(m_services.data);
     setLeagueMenusEnabled(false);
     showPanelMessage(kOpenALeague);
     m_listingView->clear();

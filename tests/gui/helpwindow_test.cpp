@@ -1,0 +1,117 @@
+#include "ui/help/helpwindow.hpp"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QUrl>
+#include <string>
+#include <vector>
+
+#include "platform/qthelpviewer.hpp"
+
+namespace quorval::gui {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+QTextBrowser* page(HelpWindow& w) {
+    return w.findChild<QTextBrowser*>("helppage");
+}
+std::string pageText(HelpWindow& w) {
+    return page(w)->toPlainText().toStdString();
+}
+std::string firstLine(HelpWindow& w) {
+    return page(w)->document()->firstBlock().text().toStdString();
+}
+
+const char* const kNoTopic = "The help file has no topic of this name";
+
+TEST(HelpWindowTest, TopicShowsItsTitleAsWritten) {
+    HelpWindow w(QUORVAL_HELP_FILE);
+    ASSERT_TRUE(w.fileLoaded());
+    w.showTopic("Contents");
+    EXPECT_EQ(firstLine(w), "Quorval Help \u2014 Contents");
+    w.showTopic("Fonts");
+    EXPECT_EQ(firstLine(w), "The Settings Window and the Print Font");
+    w.showTopic("No Such Topic");
+    EXPECT_EQ(firstLine(w), "No Such Topic");
+    EXPECT_THAT(pageText(w), HasSubstr(kNoTopic));
+}
+
+TEST(HelpWindowTest, ContentsLinksOpenTheTopicsTheyName) {
+    HelpWindow w(QUORVAL_HELP_FILE);
+    w.showTopic("Contents");
+    std::vector<QString> links;
+    for (QTextBlock b = page(w)->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            QString href = it.fragment().charFormat().anchorHref();
+            if (!href.isEmpty()) links.push_back(href);
+        }
+    }
+    ASSERT_GE(links.size(), 20u);
+    for (const QString& href : links) {
+        emit page(w)->anchorClicked(QUrl(href));
+        EXPECT_EQ(QString("topic:") + w.currentKey(), href);
+        EXPECT_THAT(pageText(w), Not(HasSubstr(kNoTopic))) << href.toStdString();
+    }
+}
+
+TEST(HelpWindowTest, KeywordSearchNarrowsTheListAndOpensTheTopic) {
+    HelpWindow w(QUORVAL_HELP_FILE);
+    w.startSearch();
+    auto* words = w.findChild<QListWidget*>("keywordlist");
+    auto* search = w.findChild<QLineEdit*>("searchtext");
+    const int all = words->count();
+    QTest::keyClicks(search, "Nine");
+    ASSERT_GT(words->count(), 0);
+    EXPECT_LT(words->count(), all);
+    for (int i = 0; i < words->count(); ++i) {
+        EXPECT_TRUE(words->item(i)->text().startsWith("nine", Qt::CaseInsensitive)) << i;
+    }
+    QTest::keyClicks(search, " hole ratings");
+    ASSERT_EQ(words->count(), 1);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(w.currentKey(), "Nine Hole Rounds");
+
+    search->setText("esc");
+    ASSERT_EQ(words->count(), 1);
+    emit words->itemActivated(words->item(0));
+    EXPECT_EQ(w.currentKey(), "Equitable Stroke Control");
+
+    search->setText("zzz");
+    EXPECT_EQ(words->count(), 0);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(w.currentKey(), "Equitable Stroke Control");
+}
+
+TEST(HelpWindowTest, MissingHelpFileIsReportedInTheWindow) {
+    HelpWindow w("/nonexistent/folder/Viru.HLP");
+    EXPECT_FALSE(w.fileLoaded());
+    w.showTopic("Contents");
+    EXPECT_THAT(pageText(w), HasSubstr("Help is not available"));
+    EXPECT_THAT(pageText(w), HasSubstr("/nonexistent/folder/Viru.HLP"));
+    EXPECT_EQ(w.findChild<QListWidget*>("keywordlist")->count(), 0);
+}
+
+TEST(HelpWindowTest, ViewerOpensTheWindowAtTheTopicAndClosesIt) {
+    QtHelpViewer viewer(QUORVAL_HELP_FILE);
+    viewer.close();  // nothing open yet
+    EXPECT_EQ(viewer.window(), nullptr);
+    viewer.showTopic("Players");
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_TRUE(viewer.window()->isVisible());
+    EXPECT_EQ(viewer.window()->currentKey(), "Players");
+    viewer.search();
+    EXPECT_TRUE(viewer.window()->findChild<QLineEdit*>("searchtext")->text().isEmpty());
+    viewer.close();
+    EXPECT_FALSE(viewer.window()->isVisible());
+}
+
+}  // namespace
+}  // namespace quorval::gui
