@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(HelpPrefixes, HelpSearch,
                                            SearchCase{"golf", {}}));
 
 TEST(HelpFile, KeywordListIsSortedIgnoringCaseWithoutRepeats) {
-    help::HelpFile file = help::ParseHelpFile(kSample + std::string("@topic Team data\n@keywords index\n"));
+    help::HelpFile file = help::ParseHelpFile(kSample + std::string("@topic Team data\n@keywords index; TEAM DATA\n"));
     EXPECT_EQ(file.allKeywords(),
               (std::vector<std::string>{"Contents", "Edit a Round", "Entering", "Entering Scores", "index", "overview",
                                         "rounds", "scores", "scores, fixing", "Team data"}));

@@ -100,13 +100,17 @@ std::vector<const Topic*> HelpFile::search(std::string_view prefix) const {
 }
 
 std::vector<std::string> HelpFile::allKeywords() const {
-    std::set<std::string> words;
-    for (const auto& topic : topics) words.insert(topic.keywords.begin(), topic.keywords.end());
-    std::vector<std::string> sorted(words.begin(), words.end());
-    std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-        return lower(a) < lower(b);
-    });
-    return sorted;
+    // One entry per word whatever its case: the first spelling met in the file is shown.
+    std::set<std::string> seen;
+    std::vector<std::string> words;
+    for (const auto& topic : topics) {
+        for (const auto& word : topic.keywords) {
+            if (seen.insert(lower(word)).second) words.push_back(word);
+        }
+    }
+    std::stable_sort(words.begin(), words.end(),
+                     [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    return words;
 }
 
 HelpFile ParseHelpFile(std::string_view text) {

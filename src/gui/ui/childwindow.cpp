@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace quorval::gui {
@@ -15,9 +16,21 @@ ChildWindow::ChildWindow(platform::Services& services, QWidget* opener, const QS
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
     finish();
-    if (m_opener) m_opener->setEnabled(true);
+    if (m_opener) {
+        m_opener->setEnabled(true);
+        m_opener->activateWindow();
+    }
     emit closed();
     event->accept();
+}
+
+// Escape closes the window as its own close button would.
+void ChildWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ChildWindow::centreOnScreen() {

@@ -19,6 +19,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // What the window's own exit button does beyond closing (a save, for example).
     virtual void finish() {}
     void centreOnScreen();
