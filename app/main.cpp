@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <memory>
 
+#include "help/helpfile.hpp"
 #include "platform/qtdialogs.hpp"
 #include "platform/qthelpviewer.hpp"
-#include "help/helpfile.hpp"
 #include "platform/qtseams.hpp"
 #include "store/leaguedata.hpp"
 #include "ui/main/mainwindow.hpp"

@@ -9,10 +9,14 @@ namespace {
 
 using Rng = std::mt19937;
 
-int uniform(Rng& rng, int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+int uniform(Rng& rng, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
 
 // A float that survives the file's 7 significant digits, as every stored value does.
-float tenth(Rng& rng, int low, int high) { return static_cast<float>(uniform(rng, low * 10, high * 10)) / 10.0f; }
+float tenth(Rng& rng, int low, int high) {
+    return static_cast<float>(uniform(rng, low * 10, high * 10)) / 10.0f;
+}
 
 void fillRound(store::RoundRecord& round, Rng& rng, bool withStatistics) {
     round.differential = tenth(rng, -5, 45);

@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 
+#include "entry/posting.hpp"
 #include "fullleague.hpp"
+#include "handicap/differential.hpp"
+#include "handicap/handicapindex.hpp"
 #include "listing/listing.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
@@ -27,8 +32,10 @@ struct CliRun {
     std::string err;
 };
 
+// The tool reads its settings from ./config, never from the user's own configuration folder.
 CliRun runCli(const std::string& args) {
-    std::string command = std::string(QUORVAL_CLI) + " " + args + " >cli.out 2>cli.err";
+    std::string command =
+        "XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_CLI) + " " + args + " >cli.out 2>cli.err";
     int status = std::system(command.c_str());
     CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes("cli.out"), readBytes("cli.err")};
     std::remove("cli.out");
@@ -167,6 +174,361 @@ TEST_F(CliFolder, ListingRefusesBadArguments) {
     EXPECT_EQ(runCli("listing Fall --step x").exitCode, 2);
     EXPECT_EQ(runCli("listing Fall --view player --player 99").exitCode, 1);
     EXPECT_EQ(runCli("listing Nowhere").exitCode, 1);
+}
+
+// A league made for posting: Ann (white tee, no rounds), Bob (white tee, three rounds, last
+// course handicap 18) and Cy (no default tee); Pine Hills has every slope, Flat Acres no white one.
+class PostFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const int pars[18] = {4, 5, 3, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4};
+        const char* ratings[3] = {"70.4", "70.1", "72.5"};
+        const char* slopes[2][3] = {{"120", "125", "131"}, {"118", "", "129"}};
+        data->courseCount = 2;
+        for (int c = 1; c <= 2; ++c) {
+            store::CourseRecord& course = data->courses[c];
+            course[store::course_field::kName] = c == 1 ? "Pine Hills" : "Flat Acres";
+            for (int h = 1; h <= 18; ++h) course[store::course_field::kHolePar0 + h] = std::to_string(pars[h - 1]);
+            for (int t = 1; t <= 3; ++t) {
+                course[store::course_field::kRating0 + t] = ratings[t - 1];
+                course[store::course_field::kSlope0 + t] = slopes[c - 1][t - 1];
+            }
+        }
+        data->playerCount = 3;
+        const char* names[3] = {"Ann Smith", "Bob Jones", "Cy Young"};
+        for (int p = 1; p <= 3; ++p) {
+            data->players[p].name = names[p - 1];
+            data->players[p].tee = static_cast<int16_t>(p < 3 ? store::kWhiteTee : store::kNoTee);
+        }
+        for (int gross : {95, 89, 92}) {
+            entry::RoundEntry round;
+            for (int h = 1; h <= 18; ++h) round.score[h] = static_cast<int16_t>(gross / 18 + (h <= gross % 18));
+            for (int h = 1; h <= 18; ++h) {
+                round.score[h <= 9 ? store::kOutSlot : store::kInSlot] += round.score[h];
+                round.putts[h] = 2;
+                round.fairway[h] = round.green[h] = 1;
+            }
+            round.putts[store::kOutSlot] = round.putts[store::kInSlot] = 18;
+            entry::PostRound(*data, 2, round, {1, 5, gross % 28 + 1, 4}, 0);
+        }
+        writeFolder();
+    }
+
+    void writeFolder() {
+        data->leagueFileName = "Fall.LGE";
+        data->registry.leagueCount = 1;
+        data->registry.leagueFiles[1] = "Fall";
+        writeBytes("Qvleague.DAT", store::FormatRegistry(*data));
+        writeBytes("course.dat", store::FormatCourses(*data));
+        writeBytes("Fall.LGE", store::FormatLeague(*data));
+    }
+
+    void writeSettings(int equitable, int average = 0) {
+        store::Settings settings;
+        settings.equitableCheck = static_cast<int16_t>(equitable);
+        settings.averageCheck = static_cast<int16_t>(average);
+        std::filesystem::create_directories("config/quorval");
+        writeBytes("config/quorval/qvl32.ini", store::FormatSettings(settings));
+    }
+
+    static std::unique_ptr<store::LeagueData> stored() {
+        auto loaded = std::make_unique<store::LeagueData>();
+        EXPECT_TRUE(store::ParseLeague(*loaded, readBytes("Fall.LGE")).ok);
+        return loaded;
+    }
+
+    testing::TempWorkDir dir;
+    std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
+};
+
+// 85 as thirteen fives and five fours: out 45, in 40.
+const std::string kScores85 = "5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4";
+const std::string kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+
+TEST_F(PostFolder, PostStoresTheRoundOnTheChosenTeeAndPrintsTheCalculation) {
+    CliRun run = runCli("post Fall --player 1 --course 1 --date 06/15/04 --scores " + kScores85);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Ann Smith\ndifferentials\n13.5\ntotal rounds = 1\n# of rounds used = 1\nAvg. = 13.5\n"
+              "Hcp index = 12.9\n");
+    ASSERT_EQ(runCli("post Fall --player 1 --course 1 --date 06/22/04 --tee 3 --scores " + kScores85).exitCode, 0);
+    auto league = stored();
+    const store::PlayerRecord& ann = league->players[1];
+    ASSERT_EQ(ann.roundCount, 2);
+    const store::RoundRecord& r = ann.rounds[1];
+    EXPECT_EQ((std::array<int, 4>{r.month, r.day, r.year, r.course}), (std::array<int, 4>{6, 15, 4, 1}));
+    EXPECT_EQ((std::array<int, 4>{r.score[1], r.score[18], r.score[19], r.score[20]}),
+              (std::array<int, 4>{5, 4, 45, 40}));
+    EXPECT_FLOAT_EQ(r.differential, 13.5f);
+    EXPECT_FLOAT_EQ(r.handicapIndex, 12.9f);
+    EXPECT_FLOAT_EQ(r.courseHandicap, 14.0f);
+    EXPECT_EQ(r.fairway, store::HoleValues{});
+    EXPECT_EQ(r.putts, store::HoleValues{});
+    EXPECT_FLOAT_EQ(ann.rounds[2].differential, 10.8f);  // blue: 72.5 / 131
+    EXPECT_FLOAT_EQ(ann.rounds[2].courseHandicap, 12.0f);
+}
+
+TEST_F(PostFolder, PostWithPerformanceDataStoresTicksAsTwoOrOneAndTheNineCounts) {
+    std::string stats =
+        " --putts 2,1,2,2,3,2,2,1,2,2,2,2,2,2,2,2,2,2 --fairways yynnnnnnnynnnnnnnn --greens nnnnnnnnynnnnnnnyy";
+    CliRun run = runCli("post Fall --player 1 --course 1 --date 06/15/04 --scores " + kScores85 + stats);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    store::RoundRecord r = stored()->players[1].rounds[1];
+    EXPECT_EQ((std::array<int, 5>{r.fairway[1], r.fairway[3], r.fairway[10], r.fairway[19], r.fairway[20]}),
+              (std::array<int, 5>{2, 1, 2, 2, 1}));
+    EXPECT_EQ((std::array<int, 4>{r.green[1], r.green[9], r.green[19], r.green[20]}), (std::array<int, 4>{1, 2, 1, 2}));
+    EXPECT_EQ((std::array<int, 4>{r.putts[2], r.putts[5], r.putts[19], r.putts[20]}),
+              (std::array<int, 4>{1, 3, 17, 18}));
+    EXPECT_FLOAT_EQ(r.differential, 13.5f);
+}
+
+// Factor from the registry, averaging from the settings file: Bob's 22.5, 17.1 and 19.8 and the
+// new 13.5 are all averaged and not reduced.
+TEST_F(PostFolder, IndexUsesTheFactorOfTheRegistryAndTheAveragingOfTheSettingsFile) {
+    data->settings.hcpFactor = 1.0f;
+    writeFolder();
+    writeSettings(0, 1);
+    CliRun run = runCli("post Fall --player 2 --course 1 --date 07/01/04 --scores " + kScores85);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find("differentials")), "Bob Jones\nHCP factor 1.00\n");
+    EXPECT_NE(run.out.find("# of rounds used = 4\n"), std::string::npos) << run.out;
+    EXPECT_FLOAT_EQ(stored()->players[2].rounds[4].handicapIndex, 18.2f);
+}
+
+struct NineCase {
+    const char* name;
+    int option;
+    std::string args;
+    int out, in;
+    float differential;
+};
+
+class PostNineFolder : public PostFolder, public ::testing::WithParamInterface<NineCase> {};
+
+// Typed nine totals win over the holes; the nine-hole option comes from the league registry.
+TEST_P(PostNineFolder, NineTotalsAndNineHoleOption) {
+    const NineCase& c = GetParam();
+    data->settings.nineHoleOption = static_cast<int16_t>(c.option);
+    writeFolder();
+    CliRun run = runCli("post Fall --player 1 --course 1 --date 06/15/04 " + c.args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    store::RoundRecord r = stored()->players[1].rounds[1];
+    EXPECT_EQ(r.score[store::kOutSlot], c.out);
+    EXPECT_EQ(r.score[store::kInSlot], c.in);
+    EXPECT_FLOAT_EQ(r.differential, c.differential);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nines, PostNineFolder,
+    ::testing::Values(NineCase{"FrontTypedDoubled", 1, "--scores " + kZeros + " --out 42 --in 0", 42, 0, 12.6f},
+                      NineCase{"FrontTypedHalfRating", 2, "--scores " + kZeros + " --out 42", 42, 0, 6.3f},
+                      NineCase{"FrontHolesOnly", 1, "--scores 5,5,5,5,5,5,4,4,4,0,0,0,0,0,0,0,0,0", 42, 0, 12.6f},
+                      NineCase{"TypedTotalsOverHoles", 1, "--scores " + kScores85 + " --out 44 --in 41", 44, 41,
+                               13.5f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct EquitableCase {
+    const char* name;
+    int setting;
+    const char* edit;
+    int hole1, out;
+};
+
+class PostEquitableFolder : public PostFolder, public ::testing::WithParamInterface<EquitableCase> {};
+
+// Bob's last course handicap is 18: a 9 on the par-4 first counts 7 when the settings file turns
+// the limits on, and the front nine drops with it; an edited round is never limited.
+TEST_P(PostEquitableFolder, SettingsFileSwitchesTheLimitsForNewRounds) {
+    const EquitableCase& c = GetParam();
+    if (c.setting >= 0) writeSettings(c.setting);
+    ASSERT_FLOAT_EQ(data->players[2].rounds[3].courseHandicap, 18.0f);
+    CliRun run = runCli(std::string("post Fall --player 2 --course 1 --date 07/01/04 ") + c.edit +
+                        " --scores 9,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    auto league = stored();
+    const store::PlayerRecord& bob = league->players[2];
+    const store::RoundRecord& r = bob.rounds[*c.edit ? 3 : 4];
+    EXPECT_EQ(r.score[1], c.hole1);
+    EXPECT_EQ(r.score[store::kOutSlot], c.out);
+    EXPECT_EQ(r.score[store::kInSlot], 36);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, PostEquitableFolder,
+                         ::testing::Values(EquitableCase{"On", 5, "", 7, 39}, EquitableCase{"Off", 0, "", 9, 41},
+                                           EquitableCase{"NoSettingsFile", -1, "", 9, 41},
+                                           EquitableCase{"OnButEditing", 5, "--edit 3", 9, 41}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PostFolder, EditRewritesOnlyThatSlotAndKeepsItsDateCourseAndPerformanceData) {
+    auto before = stored();
+    CliRun run = runCli("post Fall --player 2 --course 2 --date 01/02/05 --edit 2 --scores " + kScores85);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("total rounds = 2\n"), std::string::npos) << run.out;
+    auto league = stored();
+    const store::PlayerRecord& bob = league->players[2];
+    EXPECT_EQ(bob.roundCount, 3);
+    EXPECT_EQ(bob.rounds[1], before->players[2].rounds[1]);
+    EXPECT_EQ(bob.rounds[3], before->players[2].rounds[3]);
+    const store::RoundRecord& r = bob.rounds[2];
+    const store::RoundRecord& old = before->players[2].rounds[2];
+    EXPECT_EQ((std::array<int, 4>{r.month, r.day, r.year, r.course}),
+              (std::array<int, 4>{old.month, old.day, old.year, old.course}));
+    EXPECT_EQ(r.score[store::kOutSlot], 45);
+    EXPECT_EQ(r.putts, old.putts);
+    EXPECT_EQ(r.fairway, old.fairway);
+    EXPECT_FLOAT_EQ(r.differential, 13.5f);
+    EXPECT_FLOAT_EQ(r.handicapIndex, 12.9f);
+}
+
+struct RefusalCase {
+    const char* name;
+    std::string args;
+    const char* why;
+};
+
+class PostRefusalFolder : public PostFolder, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(PostRefusalFolder, RefusedRoundSaysWhyAndLeavesTheFileAlone) {
+    const RefusalCase& c = GetParam();
+    std::string league = readBytes("Fall.LGE");
+    CliRun run = runCli(c.args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(c.why), std::string::npos) << run.err;
+    EXPECT_EQ(readBytes("Fall.LGE"), league);
+}
+
+const std::string kPost = "post Fall --course 1 --date 06/15/04 ";
+const std::string kAnn85 = "post Fall --player 1 --scores " + kScores85 + " ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, PostRefusalFolder,
+    ::testing::Values(
+        RefusalCase{"UnknownPlayer", kPost + "--player 4 --scores " + kScores85, "no such player"},
+        RefusalCase{"UnknownCourse", kAnn85 + "--course 3 --date 06/15/04", "no such course"},
+        RefusalCase{"SeventeenScores", kPost + "--player 1 --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4", "18 whole"},
+        RefusalCase{"ScoreTooHigh", kPost + "--player 1 --scores 100,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4", "18 whole"},
+        RefusalCase{"NegativeScore", kPost + "--player 1 --scores -5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4", "18 whole"},
+        RefusalCase{"BothNinesZero", kPost + "--player 1 --scores " + kZeros, "both nine totals are 0"},
+        RefusalCase{"NoSlope", kAnn85 + "--course 2 --date 06/15/04", "white tee of Flat Acres has no slope"},
+        RefusalCase{"NoDefaultTee", kPost + "--player 3 --scores " + kScores85, "no default tee"},
+        RefusalCase{"NoSuchTee", kAnn85 + "--course 1 --date 06/15/04 --tee 4", "the tee must be"},
+        RefusalCase{"MonthThirteen", kAnn85 + "--course 1 --date 13/15/04", "MM/DD/YY"},
+        RefusalCase{"NegativeYear", kAnn85 + "--course 1 --date 06/15/-4", "MM/DD/YY"},
+        RefusalCase{"HalfPerformanceData", kAnn85 + "--course 1 --date 06/15/04 --putts " + kZeros,
+                    "performance data needs"},
+        RefusalCase{"EditBeyondRounds", kPost + "--player 2 --edit 4 --scores " + kScores85, "no such round"},
+        RefusalCase{"DeleteBeyondRounds", "delete-round Fall --player 2 --slot 4", "no such round"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PostFolder, UsageErrorsAndUnknownLeague) {
+    EXPECT_EQ(runCli(kPost + "--player 1").exitCode, 2);
+    EXPECT_EQ(runCli(kPost + "--player 1 --holes 3 --scores " + kScores85).exitCode, 2);
+    EXPECT_EQ(runCli("delete-round Fall --player 2").exitCode, 2);
+    EXPECT_EQ(runCli("post Spring --player 1 --course 1 --date 06/15/04 --scores " + kScores85).exitCode, 1);
+}
+
+TEST_F(PostFolder, DeleteRoundClosesTheGapAndRecomputesTheNewLastRound) {
+    auto before = stored();
+    CliRun run = runCli("delete-round Fall --player 2 --slot 2");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    auto league = stored();
+    const store::PlayerRecord& bob = league->players[2];
+    EXPECT_EQ(bob.roundCount, 2);
+    EXPECT_EQ(bob.rounds[1], before->players[2].rounds[1]);
+    EXPECT_EQ(bob.rounds[2].score, before->players[2].rounds[3].score);
+    // Without the 89 the lower of 95 and 92 counts: (92 - 70.1) * 113 / 125 = 19.8.
+    EXPECT_FLOAT_EQ(bob.rounds[2].handicapIndex, 19.0f);
+    EXPECT_FLOAT_EQ(bob.rounds[2].courseHandicap, 21.0f);
+    EXPECT_EQ(run.out.substr(run.out.rfind("Hcp index")), "Hcp index = 19\n");
+}
+
+// The demo is checked as a user's folder would be: it loads cleanly and every figure is what the
+// handicap code gives for it.
+TEST(DemoFolder, MakesALeagueWhoseFiguresAreTheHandicapCodesOwn) {
+    testing::TempWorkDir dir;
+    CliRun run = runCli("demo");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    CliRun check = runCli("check");
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_EQ(check.out, "");
+
+    auto data = std::make_unique<store::LeagueData>();
+    ASSERT_TRUE(store::ParseRegistry(*data, readBytes("Qvleague.DAT")).ok);
+    ASSERT_EQ(data->registry.leagueCount, 1);
+    ASSERT_TRUE(store::ParseCourses(*data, readBytes("course.dat")).ok);
+    ASSERT_EQ(data->courseCount, 3);
+    for (int c = 1; c <= 3; ++c) {
+        const store::CourseRecord& course = data->courses[c];
+        int total = 0;
+        for (int h = 1; h <= 18; ++h) total += static_cast<int>(store::HolePar(course, h));
+        EXPECT_TRUE(total >= 69 && total <= 73 && total == store::CourseNumber(course, store::course_field::kParTotal));
+        for (int t = 1; t <= 3; ++t) {
+            double rating = store::CourseRating(course, t), slope = store::CourseSlope(course, t);
+            EXPECT_TRUE(rating > 64 && rating < 78 && slope >= 100 && slope <= 145) << c << t;
+        }
+    }
+    std::string leagueFile = data->registry.leagueFiles[1] + ".LGE";
+    ASSERT_TRUE(store::ParseLeague(*data, readBytes(leagueFile)).ok);
+    EXPECT_TRUE(data->playerCount >= 10 && data->playerCount <= 14) << data->playerCount;
+
+    int statisticRounds = 0, nineHoleRounds = 0;
+    for (int p = 1; p <= data->playerCount; ++p) {
+        const store::PlayerRecord& player = data->players[p];
+        ASSERT_GE(player.roundCount, 10) << player.name;
+        for (int k = 1; k <= player.roundCount; ++k) {
+            const store::RoundRecord& r = player.rounds[k];
+            SCOPED_TRACE(player.name + " slot " + std::to_string(k));
+            const store::RoundRecord& before = player.rounds[k - 1];
+            EXPECT_TRUE(k == 1 || before.month * 100 + before.day < r.month * 100 + r.day);  // oldest first
+            ASSERT_TRUE(r.course >= 1 && r.course <= 3);
+            int nine[2] = {0, 0};
+            for (int h = 1; h <= 18; ++h) nine[h > 9] += r.score[h];
+            EXPECT_EQ(r.score[store::kOutSlot], nine[0]);
+            EXPECT_EQ(r.score[store::kInSlot], nine[1]);
+            nineHoleRounds += handicap::IsNineHoleRound(nine[0], nine[1]);
+            const store::CourseRecord& course = data->courses[r.course];
+            auto slope = static_cast<float>(store::CourseSlope(course, player.tee));
+            EXPECT_EQ(r.differential, handicap::ComputeDifferential(
+                                          nine[0], nine[1], static_cast<float>(store::CourseRating(course, player.tee)),
+                                          slope, data->settings.nineHoleOption));
+            if (r.putts[store::kOutSlot] > 0 || r.fairway[store::kOutSlot] > 0) {
+                ++statisticRounds;
+                // The window with performance data stores 1 or 2 for every box, played or not.
+                for (int h = 1; h <= 18; ++h) {
+                    EXPECT_TRUE(r.fairway[h] >= 1 && r.fairway[h] <= 2) << h;
+                    EXPECT_TRUE(r.green[h] >= 1 && r.green[h] <= 2) << h;
+                }
+            }
+            if (k == player.roundCount) {
+                auto index = handicap::ComputeHandicapIndex(player, k, data->settings, player.tee);
+                EXPECT_EQ(r.handicapIndex, index.index);
+                EXPECT_EQ(r.courseHandicap, handicap::ComputeCourseHandicap(index.index, slope));
+            }
+        }
+    }
+    EXPECT_GT(statisticRounds, 10);
+    EXPECT_GT(nineHoleRounds, 5);
+
+    ASSERT_TRUE(store::ParseTeams(*data, readBytes(store::TeamFileName(leagueFile))).ok);
+    ASSERT_EQ(data->teams.teamCount, 2);
+    for (int t = 1; t <= 2; ++t) {
+        EXPECT_FALSE(data->teams.teamNames[t].empty());
+        EXPECT_GT(data->teams.teamEntryCount[t], 0);
+    }
+    for (int p = 1; p <= data->playerCount; ++p) EXPECT_TRUE(data->players[p].team == 1 || data->players[p].team == 2);
+}
+
+TEST(DemoFolder, RefusesAFolderThatHoldsAnyOfItsFilesAndWritesNothing) {
+    for (const char* existing : {"Qvleague.DAT", "QVLEAGUE.dat", "Course.DAT", "demo league.lge"}) {
+        testing::TempWorkDir dir;
+        writeBytes(existing, " 0 \r\n");
+        CliRun run = runCli("demo");
+        EXPECT_EQ(run.exitCode, 1) << existing;
+        EXPECT_NE(run.err.find("already holds"), std::string::npos) << run.err;
+        auto entries = std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator());
+        EXPECT_EQ(entries, 1) << existing;
+        EXPECT_EQ(readBytes(existing), " 0 \r\n");
+    }
 }
 
 }  // namespace

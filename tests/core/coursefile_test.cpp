@@ -81,15 +81,13 @@ TEST(CourseFile, BlankSlotIsWrittenSoLaterCoursesKeepTheirNumbers) {
     std::string text = readBytes("course.dat");
     EXPECT_EQ(text.substr(0, 16), " 3 \r\nOak Hills\r\n");
     std::string blankSlot;
-    for (int f = 1; f < store::kCourseFields; ++f)
-        blankSlot += "\r\n";
+    for (int f = 1; f < store::kCourseFields; ++f) blankSlot += "\r\n";
     EXPECT_NE(text.find("Oak\r\n\r\n" + blankSlot + "kept\r\nPine"), std::string::npos);
 
     auto loaded = std::make_unique<store::LeagueData>();
     ASSERT_TRUE(store::LoadCourseFile(*loaded, dialogs).ok);
     EXPECT_EQ(loaded->courseCount, 3);
-    for (int c = 1; c <= 3; ++c)
-        EXPECT_EQ(loaded->courses[c], data->courses[c]) << "slot " << c;
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(loaded->courses[c], data->courses[c]) << "slot " << c;
     EXPECT_EQ(store::CourseSlope(loaded->courses[3], store::kWhiteTee), 125);
 }
 
@@ -134,8 +132,7 @@ TEST(CourseFile, ExistingFileIsReadAndWrittenWhateverItsLetterCase) {
     data->courses[1][1] = "Renamed";
     ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"COURSE.DAT"});
     EXPECT_EQ(readBytes("COURSE.DAT").substr(0, 14), " 1 \r\nRenamed\r\n");
 }
@@ -155,8 +152,7 @@ TEST_P(CourseFileFailure, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
     writeBytes("course.dat", GetParam().text);
     auto data = std::make_unique<store::LeagueData>();
     data->courseCount = 5;
-    for (int c = 1; c <= store::kMaxCourses; ++c)
-        data->courses[c][1] = "old";
+    for (int c = 1; c <= store::kMaxCourses; ++c) data->courses[c][1] = "old";
 
     EXPECT_FALSE(store::LoadCourseFile(*data, dialogs).ok);
     EXPECT_EQ(dialogs.takeMessages(),

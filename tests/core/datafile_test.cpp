@@ -21,11 +21,9 @@ namespace {
 std::vector<std::string> loadLines(const std::string& name, store::LoadResult* result = nullptr) {
     std::vector<std::string> lines;
     store::LoadResult r = store::loadDataFile(name, [&](store::LineReader& in) {
-        while (!in.atEnd())
-            lines.emplace_back(in.line());
+        while (!in.atEnd()) lines.emplace_back(in.line());
     });
-    if (result)
-        *result = r;
+    if (result) *result = r;
     return lines;
 }
 
@@ -36,8 +34,7 @@ store::LoadResult loadNumber(const std::string& name) {
 
 std::vector<std::string> folderContents() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -12,8 +12,7 @@ namespace {
 store::PlayerRecord playerWith(std::initializer_list<float> differentials) {
     store::PlayerRecord player;
     player.name = "Ann Smith";
-    for (float d : differentials)
-        player.rounds[++player.roundCount].differential = d;
+    for (float d : differentials) player.rounds[++player.roundCount].differential = d;
     return player;
 }
 
@@ -67,8 +66,7 @@ class HandicapIndexCaseTest : public ::testing::TestWithParam<IndexCase> {};
 TEST_P(HandicapIndexCaseTest, AveragesTheLowestDifferentials) {
     const IndexCase& c = GetParam();
     store::PlayerRecord player;
-    for (float d : c.differentials)
-        player.rounds[++player.roundCount].differential = d;
+    for (float d : c.differentials) player.rounds[++player.roundCount].differential = d;
     store::Settings settings;
     settings.averageCheck = c.averageAll ? 1 : 0;
     IndexResult result = ComputeHandicapIndex(player, c.slot, settings, store::kWhiteTee);

@@ -51,8 +51,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
+    for (const auto& line : lines) text += line + "\r\n";
     return text;
 }
 
@@ -61,8 +60,7 @@ void expectSamePlayer(const store::PlayerRecord& got, const store::PlayerRecord&
     EXPECT_EQ(got.name, want.name);
     EXPECT_EQ(got.tee, want.tee);
     EXPECT_EQ(got.roundCount, want.roundCount);
-    for (int r = 1; r <= store::kMaxRounds; ++r)
-        EXPECT_EQ(got.rounds[r], want.rounds[r]) << "round " << r;
+    for (int r = 1; r <= store::kMaxRounds; ++r) EXPECT_EQ(got.rounds[r], want.rounds[r]) << "round " << r;
 }
 
 bool isEmptyPlayer(const store::PlayerRecord& player) {
@@ -77,8 +75,7 @@ std::string legacyText(const store::LeagueData& data) {
     for (size_t i = 2; i < lines.size(); ++i) {
         int inRound = static_cast<int>((i - 2) % kLinesPerPlayer) - 3;
         bool statistic = inRound >= 0 && inRound % 87 >= 7 && (inRound % 87 - 7) % 4 != 0;
-        if (!statistic)
-            old.push_back(lines[i]);
+        if (!statistic) old.push_back(lines[i]);
     }
     return joinLines(old);
 }
@@ -137,8 +134,7 @@ TEST_P(LeagueRoundTrip, SavedLeagueLoadsEqualAndSavesToTheSameBytes) {
     auto loaded = newLeague();
     ASSERT_TRUE(store::LoadLeagueFile(*loaded, dialogs).ok);
     ASSERT_EQ(loaded->playerCount, players);
-    for (int p = 1; p <= store::kMaxPlayers; ++p)
-        expectSamePlayer(loaded->players[p], original->players[p], p);
+    for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(loaded->players[p], original->players[p], p);
 
     ASSERT_TRUE(store::SaveLeagueFile(*loaded, dialogs));
     EXPECT_EQ(readBytes("Fall.LGE"), first);
@@ -181,8 +177,7 @@ TEST(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
     ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
     ASSERT_EQ(data->playerCount, 2);
     for (int p = 1; p <= 2; ++p) {
-        for (auto& round : original->players[p].rounds)
-            round.fairway = round.green = round.putts = {};
+        for (auto& round : original->players[p].rounds) round.fairway = round.green = round.putts = {};
         expectSamePlayer(data->players[p], original->players[p], p);
     }
 
@@ -236,8 +231,7 @@ TEST(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
     samples::FillFullLeague(*original, 2);
     auto lines = splitLines(store::FormatLeague(*original));
     lines[1] = " 101 ";
-    for (int i = 0; i < kLinesPerPlayer; ++i)
-        lines.push_back(lines[kName1 + i]);  // a complete 101st player
+    for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
     writeBytes("Fall.LGE", joinLines(lines));
 
     auto data = newLeague();
@@ -246,8 +240,7 @@ TEST(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text.substr(0, kLoadFailed.text.size()), kLoadFailed.text);
     EXPECT_EQ(data->playerCount, store::kMaxPlayers);
-    for (int p = 1; p <= store::kMaxPlayers; ++p)
-        expectSamePlayer(data->players[p], original->players[p], p);
+    for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(data->players[p], original->players[p], p);
 }
 
 TEST(LeagueFile, MissingFileShowsTheMessageAndLeavesAnEmptyLeague) {
@@ -319,8 +312,7 @@ TEST_P(LeagueSaveFailure, FailedSaveLeavesTheOldFileAndShowsTheMessage) {
     ScriptedDialogs dialogs;
     std::string blocker = GetParam();
     bool oldFile = blocker == "Fall.LGE.tmp";
-    if (oldFile)
-        writeBytes("Fall.LGE", "old bytes\r\n");
+    if (oldFile) writeBytes("Fall.LGE", "old bytes\r\n");
     fs::create_directory(blocker);
 
     auto data = newLeague();

@@ -116,8 +116,7 @@ class ParseFileInt16Test : public ::testing::TestWithParam<FileField> {};
 
 TEST_P(ParseFileInt16Test, NearestWholeNumberThatFitsSixteenBits) {
     std::optional<double> parsed;
-    if (auto value = parseFileInt16(GetParam().field))
-        parsed = *value;
+    if (auto value = parseFileInt16(GetParam().field)) parsed = *value;
     EXPECT_EQ(parsed, GetParam().value) << '"' << GetParam().field << '"';
 }
 

@@ -25,8 +25,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            m_oldConfig = old;
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) m_oldConfig = old;
         ::setenv("XDG_CONFIG_HOME", (m_dir.path() / "config").c_str(), 1);
         m_data = std::make_unique<store::LeagueData>();
     }
@@ -70,8 +69,7 @@ struct SettingsText {
 class SettingsLoad : public SettingsTest, public ::testing::WithParamInterface<SettingsText> {};
 
 TEST_P(SettingsLoad, FileGivesItsValuesOrTheDefaults) {
-    if (!GetParam().text.empty())
-        writeSettings(GetParam().text);
+    if (!GetParam().text.empty()) writeSettings(GetParam().text);
     // Whatever was there before must not survive.
     settings().equitableCheck = 5;
     settings().averageCheck = 1;

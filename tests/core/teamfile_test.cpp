@@ -96,8 +96,7 @@ TEST_P(TeamRoundTrip, SavedTeamsLoadEqualAndSaveToTheSameBytes) {
     ScriptedDialogs dialogs;
     auto original = leagueWithPlayers(0);
     samples::FillRandomLeague(*original, GetParam(), 40);
-    if (original->teams.teamEntryCount[2] == 0)
-        original->teams.teamEntryCount[2] = 1;
+    if (original->teams.teamEntryCount[2] == 0) original->teams.teamEntryCount[2] = 1;
     original->teams.teamEntries[2][1].description = " a, \"b\" ";
     ASSERT_TRUE(store::SaveTeamFile(*original, dialogs));
     std::string first = readBytes("Fall.tea");
@@ -108,8 +107,7 @@ TEST_P(TeamRoundTrip, SavedTeamsLoadEqualAndSaveToTheSameBytes) {
     EXPECT_EQ(loaded->teams.teamNames, original->teams.teamNames);
     EXPECT_EQ(loaded->teams.teamEntryCount, original->teams.teamEntryCount);
     EXPECT_EQ(loaded->teams.teamEntries, original->teams.teamEntries);
-    for (int p = 1; p <= 40; ++p)
-        EXPECT_EQ(loaded->players[p].team, original->players[p].team) << p;
+    for (int p = 1; p <= 40; ++p) EXPECT_EQ(loaded->players[p].team, original->players[p].team) << p;
     ASSERT_TRUE(store::SaveTeamFile(*loaded, dialogs));
     EXPECT_EQ(readBytes("Fall.tea"), first);
 }
@@ -167,8 +165,7 @@ TEST(TeamFile, ResetEmptiesTheTeamPart) {
     EXPECT_EQ(data->teams.teamNames, store::TeamPart{}.teamNames);
     EXPECT_EQ(data->teams.teamEntryCount, store::TeamPart{}.teamEntryCount);
     EXPECT_EQ(data->teams.teamEntries, store::TeamPart{}.teamEntries);
-    for (int p = 1; p <= store::kMaxPlayers; ++p)
-        ASSERT_EQ(data->players[p].team, 0) << p;
+    for (int p = 1; p <= store::kMaxPlayers; ++p) ASSERT_EQ(data->players[p].team, 0) << p;
     EXPECT_EQ(data->playerCount, store::kMaxPlayers);  // the players themselves stay
 }
 

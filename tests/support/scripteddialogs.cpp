@@ -11,7 +11,9 @@ ScriptedDialogs::~ScriptedDialogs() {
     EXPECT_EQ(m_busyDepth, 0) << "busy pointer left on";
 }
 
-std::vector<platform::Message> ScriptedDialogs::takeMessages() { return std::exchange(m_shown, {}); }
+std::vector<platform::Message> ScriptedDialogs::takeMessages() {
+    return std::exchange(m_shown, {});
+}
 
 platform::Answer ScriptedDialogs::message(const platform::Message& box) {
     m_shown.push_back(box);
@@ -25,8 +27,7 @@ platform::Answer ScriptedDialogs::message(const platform::Message& box) {
     return a;
 }
 
-std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&,
-                                                  const std::string&) {
+std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&, const std::string&) {
     if (m_inputs.empty()) {
         ADD_FAILURE() << "input box without a scripted answer: " << prompt;
         return std::nullopt;

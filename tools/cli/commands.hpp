@@ -25,6 +25,9 @@ using Args = std::vector<std::string>;
 int RunCheck(Context& ctx, const Args& args);
 int RunResave(Context& ctx, const Args& args);
 int RunListing(Context& ctx, const Args& args);
+int RunPost(Context& ctx, const Args& args);
+int RunDeleteRound(Context& ctx, const Args& args);
+int RunDemo(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

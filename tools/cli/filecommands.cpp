@@ -20,7 +20,9 @@ bool report(Context& ctx, const std::string& file, const store::LoadResult& resu
 
 }  // namespace
 
-std::string LeagueFileOf(const std::string& league) { return league + ".LGE"; }
+std::string LeagueFileOf(const std::string& league) {
+    return league + ".LGE";
+}
 
 int RunCheck(Context& ctx, const Args& args) {
     if (!args.empty()) return kUsage;

@@ -18,7 +18,13 @@ const char* const kUsageText =
     "  resave LEAGUE   load LEAGUE.LGE and write it back in the current layout\n"
     "  listing LEAGUE [--view recent|date|player] [--player N] [--step K]\n"
     "                  print the round listing as the main window shows it: names, a TAB, the\n"
-    "                  round line; --step presses the spin button K times (negative: earlier)\n";
+    "                  round line; --step presses the spin button K times (negative: earlier)\n"
+    "  post LEAGUE --player N --course C --date MM/DD/YY --scores S1,...,S18 [--tee T]\n"
+    "       [--out X --in Y] [--putts P1,...,P18 --fairways F --greens G] [--edit SLOT]\n"
+    "                  post a round as the score window does (F and G: 18 letters y or n)\n"
+    "  delete-round LEAGUE --player N --slot R\n"
+    "                  delete a stored round as the round editor does\n"
+    "  demo            fill DIR with a demo league (only where no league list exists yet)\n";
 
 }  // namespace
 
@@ -40,6 +46,9 @@ int main(int argc, char** argv) {
         {"check", cli::RunCheck},
         {"resave", cli::RunResave},
         {"listing", cli::RunListing},
+        {"post", cli::RunPost},
+        {"delete-round", cli::RunDeleteRound},
+        {"demo", cli::RunDemo},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

@@ -15,7 +15,9 @@ enum NineHoleOption : int16_t {
 };
 
 // A round with no front-nine or no back-nine total is a nine-hole round.
-inline bool IsNineHoleRound(int out, int in) { return out == 0 || in == 0; }
+inline bool IsNineHoleRound(int out, int in) {
+    return out == 0 || in == 0;
+}
 
 // The differential of a round from its nine totals and the rating and slope of the tee played,
 // rounded to one decimal with halves upward. Nothing when the tee has no slope set.
@@ -26,6 +28,8 @@ std::optional<float> ComputeDifferential(int16_t out, int16_t in, float rating, 
 std::optional<float> ComputeCourseHandicap(float index, float slope);
 
 // A slope that can be divided by: a positive number.
-inline bool HasSlope(float slope) { return slope > 0; }
+inline bool HasSlope(float slope) {
+    return slope > 0;
+}
 
 }  // namespace quorval::handicap

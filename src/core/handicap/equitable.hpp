@@ -17,7 +17,6 @@ int EquitableLimit(const EquitableBasis& basis, double par);
 
 // Lowers every hole score (holes 1..18; 0 = not played) above its limit to the limit and returns
 // whether any changed. pars[h] is the par of hole h.
-bool ApplyEquitableLimits(std::array<int, 19>& scores, const std::array<double, 19>& pars,
-                          const EquitableBasis& basis);
+bool ApplyEquitableLimits(std::array<int, 19>& scores, const std::array<double, 19>& pars, const EquitableBasis& basis);
 
 }  // namespace quorval::handicap

@@ -13,7 +13,9 @@ constexpr float kMensLimit = 36.4f;
 constexpr float kLadiesLimit = 40.4f;
 
 // Cuts to one decimal toward zero: 12.98 gives 12.9, -0.57 gives -0.5.
-float cutToTenth(float x) { return x < 0 ? text::Fix(x * 10.0f) / 10.0f : text::Int(x * 10.0f) / 10.0f; }
+float cutToTenth(float x) {
+    return x < 0 ? text::Fix(x * 10.0f) / 10.0f : text::Int(x * 10.0f) / 10.0f;
+}
 
 }  // namespace
 

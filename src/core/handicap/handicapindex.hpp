@@ -18,7 +18,6 @@ int DifferentialsUsed(int rounds, bool averageAll);
 
 // The index after the round in `slot`: the lowest differentials of slots 1..slot, averaged,
 // multiplied by the factor and cut to one decimal; limited by tee when the limit is on.
-IndexResult ComputeHandicapIndex(const store::PlayerRecord& player, int slot, const store::Settings& settings,
-                                 int tee);
+IndexResult ComputeHandicapIndex(const store::PlayerRecord& player, int slot, const store::Settings& settings, int tee);
 
 }  // namespace quorval::handicap

@@ -20,7 +20,9 @@ std::string lower(std::string s) {
     return s;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 std::string escape(std::string_view s) {
     std::string out;
@@ -152,7 +154,8 @@ std::string BodyToHtml(const Topic& topic) {
     bool bullet = false;
     bool inList = false;
     auto flush = [&] {
-        if (!block.empty()) html += bullet ? "<li>" + inlineHtml(block) + "</li>\n" : "<p>" + inlineHtml(block) + "</p>\n";
+        if (!block.empty())
+            html += bullet ? "<li>" + inlineHtml(block) + "</li>\n" : "<p>" + inlineHtml(block) + "</p>\n";
         block.clear();
     };
     auto closeList = [&] {

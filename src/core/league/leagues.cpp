@@ -80,7 +80,9 @@ OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int 
     return OpenOutcome::Opened;
 }
 
-bool LeagueNameKeyAccepted(char32_t c) { return c == 8 || c == ' ' || c >= '0'; }
+bool LeagueNameKeyAccepted(char32_t c) {
+    return c == 8 || c == ' ' || c >= '0';
+}
 
 CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& name) {
     if (name.empty()) return CreateOutcome::Ignored;

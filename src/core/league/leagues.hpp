@@ -37,9 +37,9 @@ enum class CreateOutcome {
 CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& name);
 
 enum class DeleteOutcome {
-    Beeped,       // no name typed
-    NotKnown,     // the name is not on the league list
-    Kept,         // the user said No
+    Beeped,    // no name typed
+    NotKnown,  // the name is not on the league list
+    Kept,      // the user said No
     Deleted,
     FileRemains,  // removed from the list, but a file could not be deleted (the user was told)
 };

@@ -13,7 +13,9 @@ namespace {
 using store::kInSlot;
 using store::kOutSlot;
 
-std::string format(double x) { return text::generalForm(x); }
+std::string format(double x) {
+    return text::generalForm(x);
+}
 
 // A short number gets one character in front of it, once.
 std::string padded(const std::string& s, size_t shorterThan, char fill = ' ') {
@@ -24,7 +26,9 @@ void padTo(std::string& line, size_t width, int most) {
     for (int i = 0; i < most && line.size() < width; ++i) line.push_back(' ');
 }
 
-bool belowTen(float x) { return x > -0.1f && x < 10.0f; }
+bool belowTen(float x) {
+    return x > -0.1f && x < 10.0f;
+}
 
 const store::CourseRecord& courseOf(const store::LeagueData& data, const store::RoundRecord& round) {
     int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
@@ -100,9 +104,10 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
 
 void Listing::ClearListing() {
     m_rows.clear();
-    m_rows.push_back({"     Name",
-                      "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C "
-                      "Hcp # rounds Net"});
+    m_rows.push_back(
+        {"     Name",
+         "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C "
+         "Hcp # rounds Net"});
     m_rows.push_back({std::string(30, '_'), std::string(156, '_')});
 }
 

@@ -38,13 +38,13 @@ std::string FormatCourses(const LeagueData& data) {
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     LoadResult result = loadDataFile(kCourseFileName, [&](LineReader& in) { parse(data, in); });
     if (!result.ok) {
-        std::string text = data.courseEditMode
-                               ? platform::joinLines({"No courses have been saved.",
-                                                      "Other possible causes - Working Directory not",
-                                                      "specified properly in program manager or",
-                                                      "launcher.  Check Doc file for placement of", "Files"})
-                               : platform::joinLines({"No courses have been saved or", "problem reading file.",
-                                                      "Ignore this if you are entering your", "first course."});
+        std::string text =
+            data.courseEditMode
+                ? platform::joinLines({"No courses have been saved.", "Other possible causes - Working Directory not",
+                                       "specified properly in program manager or",
+                                       "launcher.  Check Doc file for placement of", "Files"})
+                : platform::joinLines({"No courses have been saved or", "problem reading file.",
+                                       "Ignore this if you are entering your", "first course."});
         dialogs.message({withCopyNote(text, result), "Loading...", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     return result;
@@ -60,7 +60,9 @@ bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs) {
     return true;
 }
 
-double CourseNumber(const CourseRecord& course, int field) { return text::leadingNumber(course[field]); }
+double CourseNumber(const CourseRecord& course, int field) {
+    return text::leadingNumber(course[field]);
+}
 
 // A player added without a tee has tee 0: such a tee has no rating and no slope.
 double CourseRating(const CourseRecord& course, int tee) {

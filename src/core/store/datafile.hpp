@@ -48,8 +48,8 @@ private:
 // The outcome of a load, for the command-line check and the tests; the user sees the message box.
 struct LoadResult {
     bool ok = true;
-    std::string problem;     // what is wrong, for one line of a report
-    std::string keptCopy;    // where the unreadable file was copied, if it was
+    std::string problem;   // what is wrong, for one line of a report
+    std::string keptCopy;  // where the unreadable file was copied, if it was
 };
 
 // Data files live in the working directory. An existing file is found whatever the letter case of
@@ -79,7 +79,9 @@ LoadResult loadDataFile(std::string_view name, const std::function<void(LineRead
 std::string withCopyNote(std::string text, const LoadResult& result);
 
 // Lines are ended by CR LF.
-inline void endLine(std::string& out) { out.append("\r\n"); }
+inline void endLine(std::string& out) {
+    out.append("\r\n");
+}
 void appendLine(std::string& out, std::string_view text);
 void appendIntLine(std::string& out, long value);
 void appendFloatLine(std::string& out, float value);

@@ -41,7 +41,8 @@ void parse(LeagueData& data, LineReader& in) {
     data.playerCount = std::min<int16_t>(count, kMaxPlayers);
     for (int p = 1; p <= data.playerCount; ++p) readPlayer(in, data.players[p], current);
     if (count > kMaxPlayers) {
-        throw FormatError(countLine, "player count " + std::to_string(count) + " is more than " + std::to_string(kMaxPlayers));
+        throw FormatError(countLine,
+                          "player count " + std::to_string(count) + " is more than " + std::to_string(kMaxPlayers));
     }
 }
 
@@ -99,8 +100,8 @@ bool SaveLeagueFile(const LeagueData& data, platform::Dialogs& dialogs) {
     std::string error = writeFileAtomically(findDataFile(data.leagueFileName), FormatLeague(data));
     dialogs.endBusy();
     if (!error.empty()) {
-        dialogs.message({"Error Creating League Record File", "Quorval", platform::Buttons::Ok,
-                         platform::Icon::Exclamation});
+        dialogs.message(
+            {"Error Creating League Record File", "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
     return true;

@@ -149,6 +149,8 @@ bool SaveLeagueRegistry(const LeagueData& data, platform::Dialogs& dialogs) {
     return true;
 }
 
-float ValidHcpFactor(float factor) { return factor >= 0.5f && factor <= 1.1f ? factor : kDefaultFactor; }
+float ValidHcpFactor(float factor) {
+    return factor >= 0.5f && factor <= 1.1f ? factor : kDefaultFactor;
+}
 
 }  // namespace quorval::store

@@ -10,8 +10,12 @@ namespace quorval::text {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Length of the decimal number at the start of s (sign, digits, point, exponent), 0 when none.
 size_t numberPrefixLength(std::string_view s) {
@@ -137,7 +141,9 @@ double leadingNumber(std::string_view text) {
     return n == 0 ? 0.0 : convertNumber(text.substr(0, n));
 }
 
-double roundHalfEven(double x) { return std::nearbyint(x); }
+double roundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
 std::string generalForm(double x) {
     std::string out;

@@ -16,10 +16,18 @@ double leadingNumber(std::string_view text);
 
 // Whole-number rounding: Int rounds down (toward minus infinity), Fix drops the fraction (toward
 // zero), roundHalfEven rounds to the nearest whole number with halves going to the even one.
-inline float Int(float x) { return std::floor(x); }
-inline double Int(double x) { return std::floor(x); }
-inline float Fix(float x) { return std::trunc(x); }
-inline double Fix(double x) { return std::trunc(x); }
+inline float Int(float x) {
+    return std::floor(x);
+}
+inline double Int(double x) {
+    return std::floor(x);
+}
+inline float Fix(float x) {
+    return std::trunc(x);
+}
+inline double Fix(double x) {
+    return std::trunc(x);
+}
 double roundHalfEven(double x);
 
 // The general number form: at most 7 significant digits, no trailing zeros, no point for whole

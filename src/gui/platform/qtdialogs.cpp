@@ -47,7 +47,9 @@ ButtonSet buttonsOf(platform::Buttons buttons) {
 
 }  // namespace
 
-QString messageText(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
+QString messageText(const std::string& text) {
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
 
 void QtDialogs::setPanel(std::function<QString()> text, std::function<void(const QString&)> setText) {
     m_panelText = std::move(text);
@@ -71,14 +73,16 @@ platform::Answer QtDialogs::message(const platform::Message& box) {
 std::optional<std::string> QtDialogs::input(const std::string& prompt, const std::string& title,
                                             const std::string& defaultText) {
     bool ok = false;
-    QString text = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title),
-                                         messageText(prompt), QLineEdit::Normal,
-                                         QString::fromStdString(defaultText), &ok);
+    QString text =
+        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title), messageText(prompt),
+                              QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
 void QtDialogs::beginBusy(const std::string& note) {
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -9,7 +9,9 @@
 
 namespace quorval::gui {
 
-QtHelpViewer::~QtHelpViewer() { delete m_window; }
+QtHelpViewer::~QtHelpViewer() {
+    delete m_window;
+}
 
 HelpWindow* QtHelpViewer::ensureWindow() {
     if (!m_window) m_window = new HelpWindow(m_path);
@@ -38,7 +40,8 @@ void QtHelpViewer::close() {
 
 QString shareFilePath(const QString& name) {
     QDir exeDir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {exeDir.filePath("../share/quorval/" + name), exeDir.filePath("share/quorval/" + name)}) {
+    for (const QString& candidate :
+         {exeDir.filePath("../share/quorval/" + name), exeDir.filePath("share/quorval/" + name)}) {
         if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
     }
     return QDir::cleanPath(exeDir.filePath("../share/quorval/" + name));

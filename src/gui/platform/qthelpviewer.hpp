@@ -8,8 +8,6 @@
 
 namespace quorval::gui {
 
-
-
 // Opens the help window at a topic; the window reports a missing help file itself.
 class QtHelpViewer : public platform::HelpViewer {
 public:

@@ -16,12 +16,18 @@ ChildWindow::ChildWindow(platform::Services& services, QWidget* opener, const QS
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
     finish();
-    if (m_opener) {
+    if (m_opener && !m_handedOver) {
         m_opener->setEnabled(true);
         m_opener->activateWindow();
     }
     emit closed();
     event->accept();
+}
+
+void ChildWindow::handOverTo(ChildWindow* next) {
+    m_handedOver = true;
+    openChild(m_opener, next);
+    close();
 }
 
 // Escape closes the window as its own close button would.

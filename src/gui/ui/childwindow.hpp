@@ -14,6 +14,9 @@ class ChildWindow : public QWidget {
 public:
     ChildWindow(platform::Services& services, QWidget* opener, const QString& name, const QString& title);
 
+    // Opens the next window of the same task in this one's place: the opener stays disabled.
+    void handOverTo(ChildWindow* next);
+
 signals:
     void closed();
 
@@ -26,6 +29,7 @@ protected:
 
     platform::Services& m_services;
     QPointer<QWidget> m_opener;
+    bool m_handedOver = false;
 };
 
 // Disables the opener, then shows the window centred on the screen without blocking.

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/controls.hpp"
+
 #include "league/leagues.hpp"
 
 namespace quorval::gui {
@@ -14,10 +16,8 @@ namespace quorval::gui {
 ChoosePlayerWindow::ChoosePlayerWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "chooseplayer", "Choose a Player") {
     const store::LeagueData& data = services.data;
-    m_label = new QLabel(QString::fromStdString(league::LeagueName(data)) + " Player List");
-    m_label->setObjectName("Playerlabel");
-    m_label->setFrameShape(QFrame::Panel);
-    m_label->setFrameShadow(QFrame::Raised);
+    m_label =
+        makePanel("Playerlabel", QString::fromStdString(league::LeagueName(data)) + " Player List", QFrame::Raised);
     m_label->setAlignment(Qt::AlignCenter);
     m_label->installEventFilter(this);
     m_list = new QListWidget;

@@ -5,49 +5,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include "league/leagues.hpp"
+#include "widgets/controls.hpp"
 
 namespace quorval::gui {
-
-namespace {
-
-QLabel* notePanel(const QString& name, const QString& text) {
-    auto* panel = new QLabel(text);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setWordWrap(true);
-    panel->setContentsMargins(6, 4, 6, 4);
-    return panel;
-}
-
-QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
-
-}  // namespace
 
 LeagueWindow::LeagueWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "Createleagueform", "Create League File") {
     m_name = new QLineEdit;
     m_name->setObjectName("Text1");
     m_name->installEventFilter(this);
-    auto* create = button("Okbutton", "&Create", "Create a new league file");
-    auto* remove = button("deletebutton", "&Delete", "Delete league file");
-    auto* close = button("Command3d1", "C&lose", "Close File create/delete window");
-    auto* info = button("infobutton", "", "Help with league files");
-    info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    auto* create = makeButton("Okbutton", "&Create", "Create a new league file");
+    auto* remove = makeButton("deletebutton", "&Delete", "Delete league file");
+    auto* close = makeButton("Command3d1", "C&lose", "Close File create/delete window");
+    auto* info = makeHelpButton("infobutton", "Help with league files");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(notePanel("Panel3D1", "League files are automatically stored in the data folder, "
-                                          "each under the name you give it."),
+    grid->addWidget(makePanel("Panel3D1",
+                              "League files are automatically stored in the data folder, "
+                              "each under the name you give it.",
+                              QFrame::Sunken, true),
                     0, 0, 1, 4);
-    grid->addWidget(notePanel("Panel3D2", "Enter a name for the League file you wish to create."), 1, 0, 1, 4);
+    grid->addWidget(makePanel("Panel3D2", "Enter a name for the League file you wish to create.", QFrame::Sunken, true),
+                    1, 0, 1, 4);
     grid->addWidget(m_name, 2, 0, 1, 4);
     grid->addWidget(create, 3, 0);
     grid->addWidget(remove, 3, 1);

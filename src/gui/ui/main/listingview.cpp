@@ -136,6 +136,8 @@ void ListingView::setListsVisible(bool visible) {
     }
 }
 
-void ListingView::setSpinVisible(bool visible) { m_spin->setVisible(visible); }
+void ListingView::setSpinVisible(bool visible) {
+    m_spin->setVisible(visible);
+}
 
 }  // namespace quorval::gui

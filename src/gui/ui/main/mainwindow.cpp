@@ -16,12 +16,16 @@
 
 #include "league/leagues.hpp"
 #include "store/settingsfile.hpp"
+#include "ui/entry/chooseroundwindow.hpp"
+#include "ui/entry/scoreentrywindow.hpp"
+#include "ui/entry/selectplayerswindow.hpp"
 #include "ui/main/chooseplayerwindow.hpp"
 #include "ui/main/leaguewindow.hpp"
 #include "ui/main/listingview.hpp"
 #include "ui/main/programmerswindow.hpp"
 #include "ui/main/settingswindow.hpp"
 #include "ui/main/toolicons.hpp"
+#include "widgets/controls.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -61,19 +65,21 @@ const ToolButtonSpec kToolButtons[] = {
 
 // The menu items that need an open league.
 const char* const kLeagueItems[] = {
-    "entermenu",     "RoundsandPerformanceMenu", "graphmenu0",     "graphmenu1",  "graphmenu2",
-    "graphmenu3",    "leaguehcmenu",             "Playernamesmenu", "editroundmenu", "printcardsmenu",
-    "Playermenu1",   "Playermenu2",              "Playermenu3",     "Viewmenu1",     "Viewmenu2",
-    "Viewmenu3",     "defineteammenu",           "enterteamresultsmenu", "teamsummarymenu",
+    "entermenu",       "RoundsandPerformanceMenu",
+    "graphmenu0",      "graphmenu1",
+    "graphmenu2",      "graphmenu3",
+    "leaguehcmenu",    "Playernamesmenu",
+    "editroundmenu",   "printcardsmenu",
+    "Playermenu1",     "Playermenu2",
+    "Playermenu3",     "Viewmenu1",
+    "Viewmenu2",       "Viewmenu3",
+    "defineteammenu",  "enterteamresultsmenu",
+    "teamsummarymenu",
 };
 
-QLabel* makePanel(const QString& name, const QString& text) {
-    auto* panel = new QLabel(text);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
+QLabel* messagePanel(const QString& name, const QString& text) {
+    QLabel* panel = makePanel(name, text);
     panel->setMinimumHeight(22);
-    panel->setContentsMargins(4, 0, 4, 0);
     return panel;
 }
 
@@ -229,8 +235,8 @@ void MainWindow::buildPanels() {
     column->addWidget(m_toolStrip);
 
     auto* panels = new QHBoxLayout;
-    m_messagePanel = makePanel("messagepanel", kOpenALeague);
-    m_actionMessage = makePanel("actionmessage", "");
+    m_messagePanel = messagePanel("messagepanel", kOpenALeague);
+    m_actionMessage = messagePanel("actionmessage", "");
     panels->addWidget(m_messagePanel, 3);
     panels->addWidget(m_actionMessage, 2);
     column->addLayout(panels);
@@ -256,6 +262,9 @@ void MainWindow::connectCommands() {
         openWindow(window);
     });
     on("Exitmenu", [this] { close(); });
+    on("entermenu", [this] { startEntry(0); });
+    on("RoundsandPerformanceMenu", [this] { startEntry(1); });
+    on("editroundmenu", [this] { chooseRoundToEdit(); });
     for (int i = 1; i <= 3; ++i) {
         on(QString("Viewmenu%1").arg(i).toUtf8().constData(), [this, i] { ViewMenu(i); });
     }
@@ -271,7 +280,9 @@ QAction* MainWindow::action(const QString& name) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-QTimer* MainWindow::timer(const QString& name) const { return findChild<QTimer*>(name); }
+QTimer* MainWindow::timer(const QString& name) const {
+    return findChild<QTimer*>(name);
+}
 
 QSize MainWindow::minimumNormalSize() const {
     return m_large ? QSize(10500 / kTwipsPerPixel, 7500 / kTwipsPerPixel)
@@ -333,8 +344,12 @@ void MainWindow::enterNoLeagueState() {
     m_listingView->clear();
 }
 
-void MainWindow::showPanelMessage(const QString& text) { m_messagePanel->setText(text); }
-QString MainWindow::panelMessage() const { return m_messagePanel->text(); }
+void MainWindow::showPanelMessage(const QString& text) {
+    m_messagePanel->setText(text);
+}
+QString MainWindow::panelMessage() const {
+    return m_messagePanel->text();
+}
 
 void MainWindow::showActionMessage(const QString& text) {
     m_actionMessage->setText(text);
@@ -373,6 +388,34 @@ void MainWindow::ViewMenu(int item) {
         return;
     }
     ShowListing();
+}
+
+// The listing comes back once the entry is over, whichever way it ended.
+void MainWindow::followScoreWindow(ScoreEntryWindow* window) {
+    connect(window, &ScoreEntryWindow::entryFinished, this, [this] { m_viewTimer->start(); });
+}
+
+void MainWindow::startEntry(int kind) {
+    m_services.data.entryKind = static_cast<int16_t>(kind);
+    HideListing();
+    auto* window = new SelectPlayersWindow(m_services, this);
+    connect(window, &SelectPlayersWindow::scoreWindowOpened, this, &MainWindow::followScoreWindow);
+    connect(window, &ChildWindow::closed, this, [this] {
+        if (isEnabled()) m_viewTimer->start();  // cancelled: no score window took over
+    });
+    openWindow(window);
+}
+
+void MainWindow::chooseRoundToEdit() {
+    HideListing();
+    auto* window = new ChooseRoundWindow(m_services, this);
+    connect(window, &ChooseRoundWindow::scoreWindowOpened, this, &MainWindow::followScoreWindow);
+    connect(window, &ChooseRoundWindow::exited, this, [this] {
+        action("Viewmenu1")->setChecked(true);
+        action("Viewmenu3")->setChecked(false);
+        m_viewTimer->start();
+    });
+    openWindow(window);
 }
 
 void MainWindow::openPlayerChooser() {
@@ -443,7 +486,9 @@ void MainWindow::setToolBorder(int index) {
     }
 }
 
-void MainWindow::clearToolBorders() { setToolBorder(-1); }
+void MainWindow::clearToolBorders() {
+    setToolBorder(-1);
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
@@ -457,7 +502,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::openWindow(ChildWindow* window) { openChild(this, window); }
+void MainWindow::openWindow(ChildWindow* window) {
+    openChild(this, window);
+}
 
 void MainWindow::updateCaption() {
     bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

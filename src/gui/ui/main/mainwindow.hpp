@@ -77,6 +77,9 @@ private:
     void setLeagueMenusEnabled(bool enabled);
     void pressToolButton(int index);
     void openPlayerChooser();
+    void startEntry(int kind);
+    void chooseRoundToEdit();
+    void followScoreWindow(class ScoreEntryWindow* window);
     void openWindow(class ChildWindow* window);
     void updateCaption();
 

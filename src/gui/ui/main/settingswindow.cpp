@@ -14,6 +14,7 @@
 
 #include "store/settingsfile.hpp"
 #include "text/numbers.hpp"
+#include "widgets/controls.hpp"
 
 namespace quorval::gui {
 
@@ -35,7 +36,6 @@ QLabel* panel(QLabel* label, const QString& name) {
     label->setObjectName(name);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    label->setWordWrap(true);
     label->setContentsMargins(6, 3, 6, 3);
     return label;
 }
@@ -100,19 +100,14 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     factorRow->addWidget(new QLabel("Default factor is .96"));
     factorRow->addStretch(1);
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("okbutton");
-    ok->setToolTip("Accept choices");
+    QPushButton* ok = makeButton("okbutton", "&Ok", "Accept choices");
     ok->setDefault(true);
-    auto* info = new QPushButton;
-    info->setObjectName("infobutton");
-    info->setToolTip("Help with QVL settings");
-    info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    QPushButton* info = makeHelpButton("infobutton", "Help with QVL settings");
 
-    auto* notes = panel(new QLabel("Courier New is the recommended Font\n"
-                                   "MonoSpaced fonts are required for straight columns.\n"
-                                   "Click on the info button regarding this option"),
-                        "Panel3D1");
+    QLabel* notes = makePanel("Panel3D1",
+                              "Courier New is the recommended Font\n"
+                              "MonoSpaced fonts are required for straight columns.\n"
+                              "Click on the info button regarding this option");
 
     auto* left = new QVBoxLayout;
     left->addWidget(m_fonts, 1);
@@ -167,12 +162,11 @@ void SettingsWindow::accept() {
     store::SaveSettingsFile(data);
     if (s.averageCheck == 1) {
         m_services.dialogs.message(
-            {platform::joinLines({"You have selected the option to average using",
-                                  "a higher number of rounds than the normal system.", "",
-                                  "This can be useful for getting started or for groups",
-                                  "that don't play a high number of rounds", "",
-                                  "Please be aware that the handicap values will vary",
-                                  "from the most widely accepted system until 9 or more", "rounds have been played."}),
+            {platform::joinLines(
+                 {"You have selected the option to average using", "a higher number of rounds than the normal system.",
+                  "", "This can be useful for getting started or for groups", "that don't play a high number of rounds",
+                  "", "Please be aware that the handicap values will vary",
+                  "from the most widely accepted system until 9 or more", "rounds have been played."}),
              "Quorval", platform::Buttons::Ok, platform::Icon::None});
     }
 }

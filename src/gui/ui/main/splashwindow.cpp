@@ -92,7 +92,9 @@ void SplashWindow::handOver() {
     hide();
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent*) { handOver(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    handOver();
+}
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {

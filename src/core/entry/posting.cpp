@@ -1,0 +1,114 @@
+#include "entry/posting.hpp"
+
+#include "handicap/differential.hpp"
+#include "handicap/equitable.hpp"
+#include "store/coursefile.hpp"
+
+namespace quorval::entry {
+
+namespace {
+
+const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
+    return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
+}
+
+// Differential, index and course handicap of one slot, on the given tee.
+bool computeSlot(store::LeagueData& data, store::PlayerRecord& player, int slot, int tee,
+                 handicap::IndexResult& index) {
+    store::RoundRecord& round = player.rounds[slot];
+    const store::CourseRecord& course = courseAt(data, round.course);
+    auto rating = static_cast<float>(store::CourseRating(course, tee));
+    auto slope = static_cast<float>(store::CourseSlope(course, tee));
+    auto differential = handicap::ComputeDifferential(round.score[store::kOutSlot], round.score[store::kInSlot], rating,
+                                                      slope, data.settings.nineHoleOption);
+    if (!differential) return false;
+    round.differential = *differential;
+    index = handicap::ComputeHandicapIndex(player, slot, data.settings, tee);
+    round.handicapIndex = index.index;
+    round.courseHandicap = *handicap::ComputeCourseHandicap(round.handicapIndex, slope);
+    return true;
+}
+
+}  // namespace
+
+void ShiftRoundsDown(store::PlayerRecord& player) {
+    for (int k = 1; k < store::kMaxRounds; ++k) player.rounds[k] = player.rounds[k + 1];
+}
+
+std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee) {
+    static const char* const kTees[] = {"", "red", "white", "blue"};
+    std::string name = courseAt(data, course)[store::course_field::kName];
+    std::string teeName = tee >= 1 && tee <= 3 ? std::string(kTees[tee]) + " tee" : "tee chosen";
+    return "The " + teeName + " of " + name + " has no slope, so no handicap can be worked out for this round.\r\n" +
+           "Enter the slope with Courses, Edit Course, or choose another tee.";
+}
+
+PostResult PostRound(store::LeagueData& data, int p, const RoundEntry& entry, const RoundPlace& place, int editSlot) {
+    PostResult result;
+    store::PlayerRecord& player = data.players[p];
+    if (editSlot > player.roundCount) return result;
+    if (entry.score[store::kOutSlot] == 0 && entry.score[store::kInSlot] == 0) return result;
+    if (!handicap::HasSlope(static_cast<float>(store::CourseSlope(courseAt(data, place.course), entry.tee)))) {
+        result.outcome = PostOutcome::NoSlope;
+        return result;
+    }
+    int slot = editSlot;
+    if (editSlot < 1) {
+        if (player.roundCount >= store::kMaxRounds) {
+            ShiftRoundsDown(player);
+            slot = store::kMaxRounds;
+        } else {
+            slot = ++player.roundCount;
+        }
+    }
+    store::RoundRecord& round = player.rounds[slot];
+    round.month = static_cast<int16_t>(place.month);
+    round.day = static_cast<int16_t>(place.day);
+    round.year = static_cast<int16_t>(place.year);
+    round.course = static_cast<int16_t>(place.course);
+    round.score = entry.score;
+    round.fairway = entry.fairway;
+    round.green = entry.green;
+    round.putts = entry.putts;
+    computeSlot(data, player, slot, entry.tee, result.index);
+    result.outcome = PostOutcome::Posted;
+    result.slot = slot;
+    return result;
+}
+
+DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
+    DeleteResult result;
+    store::PlayerRecord& player = data.players[p];
+    if (slot < 1 || slot > player.roundCount) return result;
+    --player.roundCount;
+    store::RoundRecord& gone = player.rounds[slot];
+    float keptIndex = gone.handicapIndex;
+    gone = store::RoundRecord{};
+    gone.handicapIndex = keptIndex;
+    for (int k = slot; k <= player.roundCount; ++k) player.rounds[k] = player.rounds[k + 1];
+    int last = player.roundCount;
+    if (last < 1) return result;
+    data.currentCourse = player.rounds[last].course;
+    result.recomputed = computeSlot(data, player, last, player.tee, result.index);
+    if (!result.recomputed) {
+        // The default tee has no slope here: the round keeps its differential, but the index
+        // still leaves out the deleted round.
+        result.index = handicap::ComputeHandicapIndex(player, last, data.settings, player.tee);
+        player.rounds[last].handicapIndex = result.index.index;
+    }
+    return result;
+}
+
+bool EQadjust(const store::LeagueData& data, int p, int course, bool nineHoleRound, std::array<int, 19>& scores) {
+    const store::PlayerRecord& player = data.players[p];
+    handicap::EquitableBasis basis;
+    basis.hasRounds = player.roundCount >= 1;
+    basis.lastCourseHandicap = player.rounds[player.roundCount].courseHandicap;
+    basis.nineHoleRound = nineHoleRound;
+    basis.nineHoleOption = data.settings.nineHoleOption;
+    std::array<double, 19> pars{};
+    for (int h = 1; h <= 18; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
+    return handicap::ApplyEquitableLimits(scores, pars, basis);
+}
+
+}  // namespace quorval::entry

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "handicap/handicapindex.hpp"
+#include "store/leaguedata.hpp"
+
+// What the score entry windows do to the data: posting a round into its slot, deleting a round
+// with the recalculation that follows, and the equitable stroke limits of a new round.
+namespace quorval::entry {
+
+// A round as the score window holds it when Record is pressed. Hole slots 1..18 are the holes,
+// 19 and 20 the nine totals as typed. Without performance data fairway, green and putts stay 0.
+struct RoundEntry {
+    store::HoleValues score{};
+    store::HoleValues fairway{};
+    store::HoleValues green{};
+    store::HoleValues putts{};
+    int tee = store::kWhiteTee;
+};
+
+// Where and when the round was played.
+struct RoundPlace {
+    int course = 0;
+    int month = 0;
+    int day = 0;
+    int year = 0;
+};
+
+enum class PostOutcome {
+    Posted,
+    NoScore,  // both nine totals are 0: nothing is posted
+    NoSlope,  // the tee played has no slope on this course: nothing is posted
+};
+
+struct PostResult {
+    PostOutcome outcome = PostOutcome::NoScore;
+    int slot = 0;
+    handicap::IndexResult index;  // the calculation list of the index
+};
+
+// Moves rounds 2..20 down to 1..19, dropping the oldest; slot 20 keeps its contents until the
+// posting overwrites it.
+void ShiftRoundsDown(store::PlayerRecord& player);
+
+// Posts the round for `player`: a new round (editSlot 0) goes into the next slot, or into slot 20
+// after the oldest is dropped; an edited round (editSlot 1..20) replaces that slot only. Stores
+// date, course and hole values, then the differential, the index for that slot and the course
+// handicap. A refused round changes nothing.
+PostResult PostRound(store::LeagueData& data, int player, const RoundEntry& entry, const RoundPlace& place,
+                     int editSlot);
+
+struct DeleteResult {
+    bool recomputed = false;      // the new last round got a new differential, index and handicap
+    handicap::IndexResult index;  // its calculation list
+};
+
+// Deletes round `slot` of `player`, closes the gap and recomputes the new last round on the
+// player's default tee.
+DeleteResult DeleteRound(store::LeagueData& data, int player, int slot);
+
+// The equitable stroke limits of a new round for `player` on `course`: every hole score above
+// its limit is lowered. scores[1..18] are the holes, 0 = not played. Returns whether any changed.
+bool EQadjust(const store::LeagueData& data, int player, int course, bool nineHoleRound, std::array<int, 19>& scores);
+
+// The text of the refusal shown when the tee played has no slope on the course.
+std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee);
+
+}  // namespace quorval::entry

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/childwindow.hpp"
+
+class QLabel;
+class QListWidget;
+
+namespace quorval::gui {
+
+class ScoreEntryWindow;
+
+// "Select Player": a player, then one of his rounds by date, opened for editing in the score
+// window that suits the round.
+class ChooseRoundWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    ChooseRoundWindow(platform::Services& services, QWidget* opener);
+
+    void accept();
+    // "edit" while a player is chosen, "date" while a round is.
+    QString mode() const { return m_mode; }
+
+signals:
+    void scoreWindowOpened(ScoreEntryWindow* window);
+    void exited();
+
+protected:
+    void finish() override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void listDates();
+    void openRound(int position);
+
+    QLabel* m_message;
+    QListWidget* m_list;
+    QString m_mode = "edit";
+    bool m_opened = false;
+};
+
+// A round is edited in the window with performance data when it was entered with some.
+bool HasPerformanceData(const store::RoundRecord& round);
+
+}  // namespace quorval::gui

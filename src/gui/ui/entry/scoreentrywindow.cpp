@@ -1,0 +1,672 @@
+#include "ui/entry/scoreentrywindow.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "store/leaguefile.hpp"
+#include "text/numbers.hpp"
+#include "ui/main/listingview.hpp"
+#include "widgets/controls.hpp"
+
+namespace quorval::gui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kShortHeight = 5700 / kTwipsPerPixel;
+constexpr int kListRoom = (8595 - 5700) / kTwipsPerPixel;  // what the tall layout adds for the list
+constexpr int kNineDigits = 3;                             // keeps a typed nine total inside 16 bits
+constexpr int kPostingDelayMs = 600;
+constexpr int kOutColumn = 10;
+constexpr int kInColumn = 20;
+constexpr int kTotalColumn = 21;
+
+int column(int hole) {
+    return hole <= 9 ? hole : hole + 1;
+}
+
+double value(const QString& text) {
+    return text::leadingNumber(text.toStdString());
+}
+
+// A box's number as the data files hold it: 16 bits.
+int16_t number(const QString& text) {
+    return static_cast<int16_t>(std::clamp(value(text), -32768.0, 32767.0));
+}
+int16_t number(const QLineEdit* box) {
+    return number(box->text());
+}
+
+// Puts a box's text right without running its change handler a second time.
+void rewrite(QLineEdit* box, const QString& text) {
+    if (box->text() == text) return;
+    QSignalBlocker quiet(box);
+    box->setText(text);
+}
+
+QLineEdit* numberBox(const QString& name, int characters) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setFont(fixedPitchFont(10));
+    box->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting round the key filter
+    // Room for one character more than the box holds, so that a leading blank never scrolls away.
+    box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance(QString(characters + 1, '0')) + 12);
+    return box;
+}
+
+QLabel* sumLabel(const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setFont(fixedPitchFont(10));
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance("0000") + 12);
+    return label;
+}
+
+
+const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
+    return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
+}
+
+template <typename Box>
+int indexOf(const std::array<Box*, 19>& boxes, const QObject* box) {
+    auto found = std::find(boxes.begin() + 1, boxes.end(), box);
+    return found == boxes.end() ? 0 : static_cast<int>(found - boxes.begin());
+}
+
+}  // namespace
+
+ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener, bool withStatistics)
+    : ChildWindow(services, opener, withStatistics ? "roundsform2" : "roundsform", "Enter Scores"),
+      m_statistics(withStatistics),
+      m_editSlot(std::min<int>(services.data.editRound, store::kMaxRounds)) {
+    store::LeagueData& data = services.data;
+
+    m_playerName = makePanel("Pnamelabel", "");
+    QFont nameFont = m_playerName->font();
+    nameFont.setPointSize(nameFont.pointSize() + 3);
+    nameFont.setBold(true);
+    m_playerName->setFont(nameFont);
+    m_playerName->setMinimumWidth(220);
+    m_place = makePanel("Namelabel", "");
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_playerName);
+    top->addWidget(m_place, 1);
+
+    auto* card = new QGridLayout;
+    card->setHorizontalSpacing(3);
+    buildCard(card);
+    if (m_statistics) buildStatisticsRows(card);
+
+    m_list = new QListWidget;
+    m_list->setObjectName("List1");
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(card);
+    layout->addWidget(buildBottom());
+    layout->addWidget(m_list, 1);
+    layout->addStretch(1);  // the room left over when the list is hidden
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName("Timer1");
+    m_timer1->setInterval(kPostingDelayMs);
+    m_timer1->setSingleShot(true);
+    connect(m_timer1, &QTimer::timeout, this, &ScoreEntryWindow::runTimer1);
+    connectBoxes();
+
+    m_skip->setVisible(!editMode());
+    m_skip->setEnabled(!editMode());
+    m_delete->setVisible(editMode());
+    m_delete->setEnabled(editMode());
+    const store::CourseRecord& course = courseAt(data, data.currentCourse);
+    m_place->setText(QString::fromStdString(course[store::course_field::kName]) + "  golf course  on " +
+                     QString::fromStdString(store::MonthName(data, data.entryMonth)) + "  " +
+                     QString::number(data.entryDay));
+    fillPars();
+    FirstSelectedPlayer();
+    if (editMode()) {
+        fillFromSlot();
+    } else {
+        clearCard();
+    }
+    showPlayer();
+    m_eqLabel->setVisible(data.settings.equitableCheck == 5);
+
+    layout->activate();
+    QSize least = layout->minimumSize();
+    m_cardSize = QSize(std::max(least.width(), sizeHint().width()), std::max(least.height(), kShortHeight));
+    setListShown(false);
+    centreOnScreen();
+}
+
+void ScoreEntryWindow::buildCard(QGridLayout* card) {
+    auto heading = [card](int col, const QString& text) {
+        auto* label = new QLabel(text);
+        label->setAlignment(Qt::AlignCenter);
+        card->addWidget(label, 0, col);
+    };
+    heading(0, "Hole");
+    for (int k = 1; k <= 18; ++k) heading(column(k), QString::number(k));
+    heading(kOutColumn, "Out");
+    heading(kInColumn, "In");
+    heading(kTotalColumn, "Total");
+
+    card->addWidget(new QLabel("Par"), 1, 0);
+    card->addWidget(new QLabel("Score"), 2, 0);
+    for (int k = 1; k <= 18; ++k) {
+        m_pars[k] = numberBox(QString("Partext%1").arg(k), 2);
+        m_pars[k]->setReadOnly(true);
+        m_pars[k]->setFocusPolicy(Qt::NoFocus);  // display only
+        card->addWidget(m_pars[k], 1, column(k));
+        m_scores[k] = numberBox(QString("scoretext%1").arg(k), 2);
+        card->addWidget(m_scores[k], 2, column(k));
+    }
+    m_outPar = sumLabel("Outlabel");
+    m_inPar = sumLabel("Inlabel");
+    m_totalPar = sumLabel("Totallabel");
+    m_outScore = numberBox("outscoretext", 5);
+    m_inScore = numberBox("inscoretext", 5);
+    m_totalScore = sumLabel("Totalscorelabel");
+    card->addWidget(m_outPar, 1, kOutColumn);
+    card->addWidget(m_inPar, 1, kInColumn);
+    card->addWidget(m_totalPar, 1, kTotalColumn);
+    card->addWidget(m_outScore, 2, kOutColumn);
+    card->addWidget(m_inScore, 2, kInColumn);
+    card->addWidget(m_totalScore, 2, kTotalColumn);
+}
+
+void ScoreEntryWindow::buildStatisticsRows(QGridLayout* card) {
+    card->addWidget(new QLabel("Fairway"), 3, 0);
+    card->addWidget(new QLabel("Green in\nRegulation"), 4, 0);
+    card->addWidget(new QLabel("Putts"), 5, 0);
+    for (int k = 1; k <= 18; ++k) {
+        m_fairways[k] = new QCheckBox;
+        m_fairways[k]->setObjectName(QString("Fairway%1").arg(k));
+        card->addWidget(m_fairways[k], 3, column(k), Qt::AlignCenter);
+        m_greens[k] = new QCheckBox;
+        m_greens[k]->setObjectName(QString("Green%1").arg(k));
+        card->addWidget(m_greens[k], 4, column(k), Qt::AlignCenter);
+        m_putts[k] = numberBox(QString("Putts%1").arg(k), 2);
+        card->addWidget(m_putts[k], 5, column(k));
+    }
+    m_outFairways = numberBox("OutFairways", 5);
+    m_inFairways = numberBox("InFairways", 5);
+    m_outGreens = numberBox("OutGreens", 5);
+    m_inGreens = numberBox("InGreens", 5);
+    m_outPutts = numberBox("OutPutts", 5);
+    m_inPutts = numberBox("Inputts", 5);
+    m_totalFairways = sumLabel("TotFairways");
+    m_totalGreens = sumLabel("TotGreens");
+    m_totalPutts = sumLabel("TotalPutts");
+    int row = 3;
+    for (auto [out, in, total] : {std::tuple{m_outFairways, m_inFairways, m_totalFairways},
+                                  {m_outGreens, m_inGreens, m_totalGreens},
+                                  {m_outPutts, m_inPutts, m_totalPutts}}) {
+        card->addWidget(out, row, kOutColumn);
+        card->addWidget(in, row, kInColumn);
+        card->addWidget(total, row, kTotalColumn);
+        ++row;
+    }
+}
+
+QWidget* ScoreEntryWindow::buildBottom() {
+    auto* tees = new QGroupBox("Tee");
+    auto* teeLayout = new QVBoxLayout(tees);
+    m_tees = new QButtonGroup(this);
+    const char* const captions[] = {"Red", "White", "Blue"};
+    const char* const tips[] = {"Ladies Tee", "Mens Tee", "Pro Tee"};
+    for (int t = 1; t <= 3; ++t) {
+        auto* option = new QRadioButton(captions[t - 1]);
+        option->setObjectName(QString("teebutton%1").arg(t));
+        option->setToolTip(tips[t - 1]);
+        m_tees->addButton(option, t);
+        teeLayout->addWidget(option);
+    }
+
+    m_eqLabel = makePanel("eqlabel", "Equitable Stroke Control is active, hole scores will be limited if necessary");
+    m_eqLabel->setWordWrap(true);
+    auto* older = new QLabel("Always enter older rounds first.");
+    older->setObjectName("Label3");
+    auto* info = new QLabel("Click on Info for considerations on entering rounds");
+    info->setObjectName("Label5");
+    info->setWordWrap(true);
+    auto* notes = new QVBoxLayout;
+    notes->addWidget(older);
+    notes->addWidget(info);
+    notes->addWidget(m_eqLabel);
+    notes->addStretch(1);
+
+    auto* record = makeButton("recordbutton", "&Record", "Write scores to file");
+    m_skip = makeButton("skipbutton", "Skip Player", "Skip this player");
+    m_delete = makeButton("deletebutton", "&Delete", "Delete this round");
+    auto* cancel = makeButton("cancelbutton", "&Cancel", "Cancel score entry");
+    m_viewMathButton = makeButton("Command3D1", "View Math", "Show calculation panel");
+    auto* help = makeButton("infobutton", "&Info", "Help on entering scores");
+    help->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    // Skip and Delete never show together: they share a place.
+    auto* skipOrDelete = new QHBoxLayout;
+    skipOrDelete->setContentsMargins(0, 0, 0, 0);
+    skipOrDelete->addWidget(m_skip);
+    skipOrDelete->addWidget(m_delete);
+    auto* buttons = new QGridLayout;
+    buttons->setAlignment(Qt::AlignTop);
+    buttons->addWidget(record, 0, 0);
+    buttons->addLayout(skipOrDelete, 0, 1);
+    buttons->addWidget(cancel, 0, 2);
+    buttons->addWidget(m_viewMathButton, 1, 0);
+    buttons->addWidget(help, 1, 2);
+
+    connect(record, &QPushButton::clicked, this, &ScoreEntryWindow::record);
+    connect(m_skip, &QPushButton::clicked, this, &ScoreEntryWindow::skipPlayer);
+    connect(m_delete, &QPushButton::clicked, this, &ScoreEntryWindow::deleteRound);
+    connect(cancel, &QPushButton::clicked, this, &ScoreEntryWindow::close);
+    connect(m_viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::viewMath);
+    connect(help, &QPushButton::clicked, this,
+            [this] { m_services.help.showTopic(editMode() ? "Edit a Round" : "Entering Scores"); });
+
+    auto* bottom = new QWidget;
+    auto* row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 6, 0, 0);
+    row->addWidget(tees, 0, Qt::AlignTop);
+    row->addLayout(notes, 1);
+    row->addLayout(buttons);
+    return bottom;
+}
+
+void ScoreEntryWindow::connectBoxes() {
+    for (int k = 1; k <= 18; ++k) {
+        connect(m_scores[k], &QLineEdit::textChanged, this, [this, k] { scoreChanged(k); });
+        connect(m_pars[k], &QLineEdit::textChanged, this, [this, k] { parChanged(k); });
+        m_scores[k]->installEventFilter(this);
+    }
+    for (QLineEdit* nine : {m_outScore, m_inScore}) {
+        connect(nine, &QLineEdit::textChanged, this, &ScoreEntryWindow::showScoreTotal);
+        nine->installEventFilter(this);
+    }
+    QWidget* chain = m_scores[1];
+    auto next = [&chain](QWidget* w) {
+        setTabOrder(chain, w);
+        chain = w;
+    };
+    if (!m_statistics) {
+        for (int k = 2; k <= 18; ++k) next(m_scores[k]);
+        next(m_outScore);
+        next(m_inScore);
+        return;
+    }
+
+    for (int k = 1; k <= 18; ++k) {
+        connect(m_putts[k], &QLineEdit::textChanged, this, [this, k] { puttsChanged(k); });
+        m_putts[k]->installEventFilter(this);
+        // Ticks are counted however they change; only a click by the user moves the focus.
+        connect(m_fairways[k], &QCheckBox::toggled, this,
+                [this] { countTicks(m_fairways, m_outFairways, m_inFairways); });
+        connect(m_greens[k], &QCheckBox::toggled, this, [this] { countTicks(m_greens, m_outGreens, m_inGreens); });
+        for (QCheckBox* tick : {m_fairways[k], m_greens[k]}) {
+            connect(tick, &QCheckBox::clicked, this, [this, k] {
+                if (!editMode()) m_putts[k]->setFocus();
+            });
+        }
+        if (k > 1) next(m_scores[k]);
+        next(m_fairways[k]);
+        next(m_greens[k]);
+        next(m_putts[k]);
+    }
+    for (auto [out, in, total] :
+         {std::tuple{m_outFairways, m_inFairways, m_totalFairways}, {m_outGreens, m_inGreens, m_totalGreens}}) {
+        auto sum = [out, in, total] { total->setText(QString::number(number(out) + number(in))); };
+        connect(out, &QLineEdit::textChanged, this, sum);
+        connect(in, &QLineEdit::textChanged, this, sum);
+    }
+    for (QLineEdit* nine :
+         {m_outScore, m_outFairways, m_outGreens, m_outPutts, m_inScore, m_inFairways, m_inGreens, m_inPutts}) {
+        if (nine != m_outScore && nine != m_inScore) nine->installEventFilter(this);
+        next(nine);
+    }
+}
+
+void ScoreEntryWindow::fillPars() {
+    const store::CourseRecord& course = courseAt(m_services.data, m_services.data.currentCourse);
+    auto field = [&course](int f) { return QString::fromStdString(course[f]); };
+    m_outPar->setText(field(store::course_field::kParOut));
+    m_inPar->setText(field(store::course_field::kParIn));
+    m_totalPar->setText(field(store::course_field::kParTotal));
+    for (int k = 1; k <= 18; ++k) m_pars[k]->setText(field(store::course_field::kHolePar0 + k));
+}
+
+void ScoreEntryWindow::fillFromSlot() {
+    const store::LeagueData& data = m_services.data;
+    if (data.currentPlayer < 1) return;
+    const store::RoundRecord& round = data.players[data.currentPlayer].rounds[m_editSlot];
+    for (int k = 1; k <= 18; ++k) m_scores[k]->setText(QString::number(round.score[k]));
+    m_outScore->setText("   " + QString::number(round.score[store::kOutSlot]));
+    m_inScore->setText("   " + QString::number(round.score[store::kInSlot]));
+    if (!m_statistics) return;
+    for (int k = 1; k <= 18; ++k) {
+        m_putts[k]->setText(QString::number(round.putts[k]));
+        m_fairways[k]->setChecked(round.fairway[k] == 2);
+        m_greens[k]->setChecked(round.green[k] == 2);
+    }
+}
+
+// The card as a new player starts it.
+void ScoreEntryWindow::clearCard() {
+    for (int k = 1; k <= 18; ++k) m_scores[k]->clear();
+    m_outScore->setText("  0");
+    m_inScore->setText("  0");
+    if (!m_statistics) return;
+    for (int k = 1; k <= 18; ++k) {
+        m_putts[k]->clear();
+        m_fairways[k]->setChecked(false);
+        m_greens[k]->setChecked(false);
+    }
+    // A nine box typed by hand for the last player is not left standing.
+    m_outPutts->setText("0");
+    m_inPutts->setText("0");
+    m_totalPutts->setText("0");
+    countTicks(m_fairways, m_outFairways, m_inFairways);
+    countTicks(m_greens, m_outGreens, m_inGreens);
+}
+
+void ScoreEntryWindow::showPlayer() {
+    const store::LeagueData& data = m_services.data;
+    const store::PlayerRecord& player = data.players[data.currentPlayer];
+    m_playerName->setText(QString::fromStdString(player.name));
+    // A player without a default tee gets no option: Record then asks for one.
+    m_tees->setExclusive(false);
+    for (QAbstractButton* option : m_tees->buttons()) option->setChecked(m_tees->id(option) == player.tee);
+    m_tees->setExclusive(true);
+}
+
+int ScoreEntryWindow::selectedTee() const {
+    return std::max(m_tees->checkedId(), 0);
+}
+
+void ScoreEntryWindow::FirstSelectedPlayer() {
+    store::LeagueData& data = m_services.data;
+    data.currentPlayer = 0;
+    for (int p = 1; p <= std::min<int>(data.playerCount, store::kMaxPlayers); ++p) {
+        if (data.players[p].selected != 0) {
+            data.currentPlayer = static_cast<int16_t>(p);
+            return;
+        }
+    }
+}
+
+void ScoreEntryWindow::NextPlayer() {
+    store::LeagueData& data = m_services.data;
+    data.players[data.currentPlayer].selected = 0;
+    FirstSelectedPlayer();
+    if (data.currentPlayer == 0) return;
+    showPlayer();
+    clearCard();
+}
+
+// The next player's card, or the end of the entry after the last one.
+void ScoreEntryWindow::afterPlayer() {
+    if (m_services.data.currentPlayer != 0) {
+        m_scores[1]->setFocus();
+        return;
+    }
+    m_saveOnClose = true;
+    close();
+}
+
+void ScoreEntryWindow::scoreChanged(int k) {
+    QLineEdit* box = m_scores[k];
+    QString text = box->text();
+    if (!text.isEmpty()) {
+        int strokes = number(text);
+        // A 1 waits for a second digit, so that 10 to 19 can be typed.
+        if (!editMode() && strokes > 1) {
+            if (m_statistics) {
+                m_putts[k]->setFocus();
+            } else if (k < 18) {
+                m_scores[k + 1]->setFocus();
+            }
+        }
+        if (strokes < 9 && !text.startsWith(' ')) text.prepend(' ');
+        if (text.size() == 3) text = text.right(2);
+        rewrite(box, text);
+        box->setCursorPosition(static_cast<int>(text.size()));
+    }
+    int first = k <= 9 ? 1 : 10;
+    int sum = 0;
+    for (int h = first; h < first + 9; ++h) sum += number(m_scores[h]);
+    (k <= 9 ? m_outScore : m_inScore)->setText("  " + QString::number(sum));
+    showScoreTotal();
+}
+
+void ScoreEntryWindow::showScoreTotal() {
+    m_totalScore->setText(QString::number(number(m_outScore) + number(m_inScore)));
+}
+
+// The nine and total par labels end up as the sums of the par boxes the course filled in.
+void ScoreEntryWindow::parChanged(int k) {
+    if (k == 1) return;
+    QLineEdit* box = m_pars[k];
+    QString text = box->text();
+    if (!text.startsWith(' ')) text.prepend(' ');
+    rewrite(box, text);
+    int first = k <= 9 ? 1 : 10;
+    double sum = 0;
+    for (int h = first; h < first + 9; ++h) sum += value(m_pars[h]->text());
+    (k <= 9 ? m_outPar : m_inPar)->setText(QString::fromStdString(text::generalForm(sum)));
+    double total = value(m_outPar->text()) + value(m_inPar->text());
+    m_totalPar->setText(QString::fromStdString(text::generalForm(total)));
+}
+
+void ScoreEntryWindow::puttsChanged(int k) {
+    QLineEdit* box = m_putts[k];
+    QString text = box->text();
+    if (!text.isEmpty()) {
+        if (!editMode() && number(text) > 1 && k < 18) m_scores[k + 1]->setFocus();
+        if (text.size() == 3) rewrite(box, text.right(2));
+    }
+    int first = k <= 9 ? 1 : 10;
+    int sum = 0;
+    for (int h = first; h < first + 9; ++h) sum += number(m_putts[h]);
+    (k <= 9 ? m_outPutts : m_inPutts)->setText(QString::number(sum));
+    // Only the hole boxes set the total: a nine typed by hand leaves it as it was.
+    m_totalPutts->setText(QString::number(number(m_outPutts) + number(m_inPutts)));
+}
+
+void ScoreEntryWindow::countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* out, QLineEdit* in) {
+    int front = 0;
+    int back = 0;
+    for (int k = 1; k <= 18; ++k) {
+        if (ticks[k]->isChecked()) ++(k <= 9 ? front : back);
+    }
+    out->setText(QString::number(front));
+    in->setText(QString::number(back));
+}
+
+bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && keyRefused(box, static_cast<QKeyEvent*>(event))) return true;
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+// Digits and Backspace are typed; Enter moves to the next hole; every other character is dropped.
+bool ScoreEntryWindow::keyRefused(QLineEdit* box, QKeyEvent* key) {
+    int hole = std::max(indexOf(m_scores, box), indexOf(m_putts, box));
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (hole >= 1 && hole < 18) m_scores[hole + 1]->setFocus();
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Escape:
+            return false;
+        default:
+            break;
+    }
+    QString typed = key->text();
+    if (typed.isEmpty()) return false;  // cursor keys
+    if (typed.size() != 1 || typed[0] < '0' || typed[0] > '9') return true;
+    if (hole > 0) return false;  // hole boxes cut themselves to two characters
+    QString kept = box->text();
+    if (box->hasSelectedText()) kept.remove(box->selectionStart(), box->selectedText().size());
+    return std::count_if(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); }) >= kNineDigits;
+}
+
+void ScoreEntryWindow::showEvent(QShowEvent* event) {
+    ChildWindow::showEvent(event);
+    m_scores[1]->setFocus();
+}
+
+void ScoreEntryWindow::record() {
+    if (m_services.data.settings.equitableCheck == 5) EQadjust();
+    m_timer1->start();
+}
+
+void ScoreEntryWindow::EQadjust() {
+    const store::LeagueData& data = m_services.data;
+    if (editMode() || data.currentPlayer < 1) return;  // stored rounds are never adjusted
+    std::array<int, 19> typed{};
+    for (int k = 1; k <= 18; ++k) typed[k] = number(m_scores[k]);
+    std::array<int, 19> limited = typed;
+    bool nineHoles = number(m_outScore) == 0 || number(m_inScore) == 0;
+    if (!entry::EQadjust(data, data.currentPlayer, data.currentCourse, nineHoles, limited)) return;
+    // Through the boxes, so that the nine totals follow.
+    for (int k = 1; k <= 18; ++k) {
+        if (limited[k] != typed[k]) m_scores[k]->setText(QString::number(limited[k]));
+    }
+}
+
+entry::RoundEntry ScoreEntryWindow::roundShown() const {
+    entry::RoundEntry round;
+    round.tee = selectedTee();
+    for (int k = 1; k <= 18; ++k) round.score[k] = number(m_scores[k]);
+    round.score[store::kOutSlot] = number(m_outScore);
+    round.score[store::kInSlot] = number(m_inScore);
+    if (!m_statistics) return round;
+    for (int k = 1; k <= 18; ++k) {
+        round.fairway[k] = m_fairways[k]->isChecked() ? 2 : 1;
+        round.green[k] = m_greens[k]->isChecked() ? 2 : 1;
+        round.putts[k] = number(m_putts[k]);
+    }
+    round.fairway[store::kOutSlot] = number(m_outFairways);
+    round.fairway[store::kInSlot] = number(m_inFairways);
+    round.green[store::kOutSlot] = number(m_outGreens);
+    round.green[store::kInSlot] = number(m_inGreens);
+    round.putts[store::kOutSlot] = number(m_outPutts);
+    round.putts[store::kInSlot] = number(m_inPutts);
+    return round;
+}
+
+void ScoreEntryWindow::runTimer1() {
+    m_timer1->stop();
+    store::LeagueData& data = m_services.data;
+    if (data.currentPlayer < 1) return;
+    entry::RoundEntry round = roundShown();
+    entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
+    entry::PostResult posted = entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
+    switch (posted.outcome) {
+        case entry::PostOutcome::NoScore:
+            m_scores[1]->setFocus();
+            return;
+        case entry::PostOutcome::NoSlope:
+            m_services.dialogs.message({entry::NoSlopeMessage(data, place.course, round.tee), "Quorval",
+                                        platform::Buttons::Ok, platform::Icon::Exclamation});
+            return;
+        case entry::PostOutcome::Posted:
+            break;
+    }
+    // From here on the league in memory differs from its file.
+    m_saveOnClose = true;
+    for (const std::string& line : posted.index.lines) m_list->addItem(QString::fromStdString(line));
+    pauseAfterPosting();
+    m_list->clear();
+    NextPlayer();
+    afterPlayer();
+}
+
+// Lets the user read the calculation list before the next player clears it.
+void ScoreEntryWindow::pauseAfterPosting() {
+    bool pause = m_statistics ? m_viewMath : m_tall;
+    if (m_statistics && m_viewMath) setListShown(true);
+    if (pause) m_services.dialogs.message({" Pausing...", " ", platform::Buttons::Ok, platform::Icon::None});
+    if (m_statistics && m_viewMath) setListShown(false);
+}
+
+void ScoreEntryWindow::skipPlayer() {
+    if (editMode()) {
+        m_services.dialogs.beep();
+        return;
+    }
+    m_scores[1]->setFocus();
+    NextPlayer();
+    afterPlayer();
+}
+
+void ScoreEntryWindow::deleteRound() {
+    store::LeagueData& data = m_services.data;
+    if (!editMode() || data.currentPlayer < 1) return;
+    platform::Answer answer = m_services.dialogs.message(
+        {platform::joinLines({"Are You sure you want to Delete this round?", "", "After the round is deleted, the Hcp",
+                              "index will be recalculated for the last round",
+                              "entered for this player using their default tee."}),
+         "QVL", platform::Buttons::YesNo, platform::Icon::Question});
+    if (answer != platform::Answer::Yes) return;
+    entry::DeleteRound(data, data.currentPlayer, m_editSlot);
+    m_list->clear();
+    data.currentPlayer = 0;
+    m_saveOnClose = true;
+    close();
+}
+
+void ScoreEntryWindow::viewMath() {
+    if (m_statistics) {
+        m_viewMath = !m_viewMath;
+        m_viewMathButton->setText(m_viewMath ? "View Math On" : "View Math");
+        return;
+    }
+    m_tall = !m_tall;
+    setListShown(m_tall);
+    centreOnScreen();
+}
+
+// The short layout is the card alone; the tall one adds the calculation list below it.
+void ScoreEntryWindow::setListShown(bool shown) {
+    m_list->setVisible(shown);
+    auto* box = static_cast<QBoxLayout*>(layout());
+    box->setStretch(box->count() - 1, shown ? 0 : 1);
+    setFixedSize(m_cardSize.width(), m_cardSize.height() + (shown ? kListRoom : 0));
+}
+
+void ScoreEntryWindow::finish() {
+    store::LeagueData& data = m_services.data;
+    m_timer1->stop();
+    data.courseEditMode = false;
+    // Also on Cancel once a round is posted: the next league opened would otherwise drop it.
+    if (m_saveOnClose) store::SaveLeagueFile(data, m_services.dialogs);
+    data.editRound = 0;
+    emit entryFinished();
+}
+
+}  // namespace quorval::gui

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QSize>
+#include <array>
+
+#include "entry/posting.hpp"
+#include "ui/childwindow.hpp"
+
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace quorval::gui {
+
+// "Enter Scores": the hole scores of a round, typed player after player and posted. Two forms of
+// the same window: `roundsform` for scores only and `roundsform2` with fairways, greens and putts.
+// New rounds go to the players marked selected; with LeagueData.editRound set, the one marked
+// player's stored round of that slot is edited (or deleted).
+class ScoreEntryWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    ScoreEntryWindow(platform::Services& services, QWidget* opener, bool withStatistics);
+
+    bool editMode() const { return m_editSlot > 0; }
+    QTimer* timer() const { return m_timer1; }
+
+    // What the buttons do.
+    void record();
+    void skipPlayer();
+    void deleteRound();
+    void viewMath();
+    void EQadjust();
+    // Timer1's tick: posts the round shown and moves on to the next player.
+    void runTimer1();
+
+signals:
+    // The entry is over (posted, skipped to the end, cancelled or deleted): the listing is rebuilt.
+    void entryFinished();
+
+protected:
+    void finish() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    template <typename T>
+    using HoleArray = std::array<T*, 19>;
+
+    void buildCard(QGridLayout* card);
+    void buildStatisticsRows(QGridLayout* card);
+    QWidget* buildBottom();
+    void connectBoxes();
+    void fillPars();
+    void fillFromSlot();
+    void clearCard();
+    void showPlayer();
+    int selectedTee() const;
+
+    void FirstSelectedPlayer();
+    void NextPlayer();
+    void afterPlayer();
+
+    void scoreChanged(int k);
+    void parChanged(int k);
+    void puttsChanged(int k);
+    void countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* out, QLineEdit* in);
+    void showScoreTotal();
+    bool keyRefused(QLineEdit* box, QKeyEvent* key);
+
+    entry::RoundEntry roundShown() const;
+    void pauseAfterPosting();
+    void setListShown(bool shown);
+
+    const bool m_statistics;
+    const int m_editSlot;
+    bool m_tall = false;      // roundsform: the calculation list is shown
+    bool m_viewMath = false;  // roundsform2: the list is shown while each posting pauses
+    bool m_saveOnClose = false;
+    QSize m_cardSize;  // the window in its short layout
+
+    QLabel* m_playerName;
+    QLabel* m_place;
+    HoleArray<QLineEdit> m_scores{};
+    HoleArray<QLineEdit> m_pars{};
+    QLineEdit* m_outScore;
+    QLineEdit* m_inScore;
+    QLabel* m_outPar;
+    QLabel* m_inPar;
+    QLabel* m_totalPar;
+    QLabel* m_totalScore;
+
+    HoleArray<QCheckBox> m_fairways{};
+    HoleArray<QCheckBox> m_greens{};
+    HoleArray<QLineEdit> m_putts{};
+    QLineEdit* m_outFairways = nullptr;
+    QLineEdit* m_inFairways = nullptr;
+    QLineEdit* m_outGreens = nullptr;
+    QLineEdit* m_inGreens = nullptr;
+    QLineEdit* m_outPutts = nullptr;
+    QLineEdit* m_inPutts = nullptr;
+    QLabel* m_totalFairways = nullptr;
+    QLabel* m_totalGreens = nullptr;
+    QLabel* m_totalPutts = nullptr;
+
+    QButtonGroup* m_tees;
+    QLabel* m_eqLabel;
+    QPushButton* m_skip;
+    QPushButton* m_delete;
+    QPushButton* m_viewMathButton;
+    QListWidget* m_list;
+    QTimer* m_timer1;
+};
+
+}  // namespace quorval::gui

@@ -1,0 +1,226 @@
+#include "ui/entry/selectplayerswindow.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "text/numbers.hpp"
+#include "ui/entry/scoreentrywindow.hpp"
+#include "widgets/controls.hpp"
+#include "widgets/spinbutton.hpp"
+
+namespace quorval::gui {
+
+namespace {
+
+QLabel* datePanel(const QString& name) {
+    QLabel* panel = makePanel(name, "");
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setMinimumWidth(48);
+    return panel;
+}
+
+SpinButton* dateSpin(const QString& name, const QString& tip) {
+    auto* spin = new SpinButton(Qt::Vertical);
+    spin->setObjectName(name);
+    spin->setToolTip(tip);
+    return spin;
+}
+
+}  // namespace
+
+int FullYear(int twoDigitYear) {
+    return (twoDigitYear >= 85 ? 1900 : 2000) + twoDigitYear;
+}
+
+SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* opener)
+    : ChildWindow(services, opener, "selectplayers", "Player & Course Selection for Score Entry") {
+    store::LeagueData& data = services.data;
+    platform::Date today = services.clock.today();
+    data.entryMonth = static_cast<int16_t>(today.month);
+    m_dayValue = today.day;
+    m_yearValue = today.year % 100;
+
+    QLabel* prompt =
+        makePanel("Panel3D1", "Select the players who participated, the course, and edit the date if necessary.",
+                  QFrame::Raised, true);
+
+    m_players = new QListWidget;
+    m_players->setObjectName("List1");
+    m_players->setSelectionMode(QAbstractItemView::MultiSelection);
+    // Each item keeps its player's slot: players without a name are not listed, so list
+    // positions and player slots need not agree.
+    for (int p = 1; p <= data.playerCount; ++p) {
+        if (data.players[p].name.empty()) continue;
+        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_players);
+        item->setData(Qt::UserRole, p);
+    }
+
+    data.currentCourse = 0;
+    m_courses = new QComboBox;
+    m_courses->setObjectName("coursecombo");
+    m_courses->setEditable(true);
+    m_courses->setInsertPolicy(QComboBox::NoInsert);
+    for (int c = 1; c <= data.courseCount; ++c) {
+        const std::string& name = data.courses[c][store::course_field::kName];
+        if (name.size() > 1) m_courses->addItem(QString::fromStdString(name));
+    }
+    m_courses->setCurrentIndex(-1);
+    m_courses->setEditText("");
+
+    m_month = datePanel("Monthlabel");
+    m_day = datePanel("daylabel");
+    m_year = datePanel("yearlabel");
+    auto* monthSpin = dateSpin("monthspin", "Change month");
+    auto* daySpin = dateSpin("Dayspin", "Change Day");
+    auto* yearSpin = dateSpin("Yearspin", "");
+    m_yearSpin = yearSpin;
+
+    auto* dateBox = new QGroupBox("Date of Round");
+    auto* dateRow = new QHBoxLayout(dateBox);
+    for (auto [label, spin] : {std::pair{m_month, monthSpin}, {m_day, daySpin}, {m_year, yearSpin}}) {
+        dateRow->addWidget(label);
+        dateRow->addWidget(spin);
+    }
+    auto* courseBox = new QGroupBox("Course Played");
+    auto* courseRow = new QVBoxLayout(courseBox);
+    courseRow->addWidget(m_courses);
+
+    auto* accept = makeButton("acceptbutton", "&Accept", "Accept selection - continue");
+    auto* cancel = makeButton("cancelbutton", "&Cancel", "Close Player Selection window");
+    auto* all = makeButton("allbutton", "Select All", "");
+    auto* info = makeHelpButton("infobutton", "Help on entering rounds");
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(courseBox);
+    right->addWidget(dateBox);
+    right->addStretch(1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(accept, 0, 0);
+    buttons->addWidget(cancel, 0, 1);
+    buttons->addWidget(all, 1, 0);
+    buttons->addWidget(info, 1, 1);
+    right->addLayout(buttons);
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_players, 1);
+    body->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addLayout(body, 1);
+    resize(560, 380);
+    centreOnScreen();
+    showDate();
+
+    connect(monthSpin, &SpinButton::spinUp, this, [this] { stepMonth(1); });
+    connect(monthSpin, &SpinButton::spinDown, this, [this] { stepMonth(-1); });
+    connect(daySpin, &SpinButton::spinUp, this, [this] { stepDay(1); });
+    connect(daySpin, &SpinButton::spinDown, this, [this] { stepDay(-1); });
+    connect(yearSpin, &SpinButton::spinUp, this, [this] { stepYear(1); });
+    connect(yearSpin, &SpinButton::spinDown, this, [this] { stepYear(-1); });
+    connect(m_courses, &QComboBox::currentTextChanged, this, &SelectPlayersWindow::chooseCourse);
+    connect(m_courses, &QComboBox::editTextChanged, this, &SelectPlayersWindow::chooseCourse);
+    connect(accept, &QPushButton::clicked, this, &SelectPlayersWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &SelectPlayersWindow::cancel);
+    connect(all, &QPushButton::clicked, m_players, &QListWidget::selectAll);
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Entering Scores"); });
+}
+
+void SelectPlayersWindow::showDate() {
+    const store::LeagueData& data = m_services.data;
+    m_month->setText(QString::fromStdString(store::MonthName(data, data.entryMonth).substr(0, 3)));
+    m_day->setText(QString::number(m_dayValue));
+    m_year->setText(QString::fromStdString(text::formatPattern(m_yearValue, "00")));
+    m_yearSpin->setToolTip(QString("Year %1").arg(FullYear(m_yearValue)));
+}
+
+void SelectPlayersWindow::stepMonth(int step) {
+    int16_t& month = m_services.data.entryMonth;
+    if ((step > 0 && month < 12) || (step < 0 && month > 1)) month = static_cast<int16_t>(month + step);
+    showDate();
+}
+
+void SelectPlayersWindow::stepDay(int step) {
+    if ((step > 0 && m_dayValue < 31) || (step < 0 && m_dayValue > 1)) m_dayValue += step;
+    showDate();
+}
+
+void SelectPlayersWindow::stepYear(int step) {
+    m_yearValue = (m_yearValue + step + 100) % 100;
+    showDate();
+}
+
+int SelectPlayersWindow::courseNamed(const QString& text) const {
+    const store::LeagueData& data = m_services.data;
+    int found = 0;
+    for (int c = 1; c <= data.courseCount; ++c) {
+        if (QString::fromStdString(data.courses[c][store::course_field::kName]).compare(text, Qt::CaseInsensitive) == 0)
+            found = c;
+    }
+    return found;
+}
+
+void SelectPlayersWindow::chooseCourse(const QString& text) {
+    int course = courseNamed(text);
+    if (course > 0) m_services.data.currentCourse = static_cast<int16_t>(course);
+}
+
+void SelectPlayersWindow::accept() {
+    store::LeagueData& data = m_services.data;
+    platform::Dialogs& dialogs = m_services.dialogs;
+    dialogs.beginBusy("");
+    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
+    int picked = 0;
+    for (QListWidgetItem* item : m_players->selectedItems()) {
+        data.players[item->data(Qt::UserRole).toInt()].selected = 1;
+        ++picked;
+    }
+    int course = courseNamed(m_courses->currentText());
+    auto refuse = [&](const char* text) {
+        dialogs.endBusy();
+        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+    };
+    if (course == 0) return refuse("Please select a course before continuing.");
+    if (picked == 0) return refuse("No Players selected, cannot continue.");
+    data.entryDay = static_cast<int16_t>(m_dayValue);
+    data.entryYear = static_cast<int16_t>(m_yearValue);
+    if (data.settings.dateRemindCheck == 1) {
+        std::string twoDigits = text::formatPattern(data.entryYear, "00");
+        std::string question = "Is " + std::to_string(data.entryMonth) + "/" + std::to_string(data.entryDay) + "/" +
+                               (data.entryYear >= 85 ? "19" : "20") + twoDigits + " at " +
+                               data.courses[data.currentCourse][store::course_field::kName] +
+                               "\r\nthe correct date and location of the Round?\r\n\r\n"
+                               "Date / location checking can be disabled, see program settings.";
+        dialogs.endBusy();
+        if (dialogs.message({question, "Double Checking Date & Location", platform::Buttons::YesNo,
+                             platform::Icon::Question}) == platform::Answer::No) {
+            return;
+        }
+        dialogs.beginBusy("");
+    }
+    data.currentCourse = static_cast<int16_t>(course);
+    data.editRound = 0;
+    auto* scores = new ScoreEntryWindow(m_services, m_opener, data.entryKind == 1);
+    emit scoreWindowOpened(scores);
+    m_accepted = true;
+    handOverTo(scores);
+    dialogs.endBusy();
+}
+
+void SelectPlayersWindow::cancel() {
+    close();
+}
+
+void SelectPlayersWindow::finish() {
+    if (m_accepted) return;
+    store::LeagueData& data = m_services.data;
+    for (int p = 1; p <= data.playerCount; ++p) data.players[p].selected = 0;
+}
+
+}  // namespace quorval::gui

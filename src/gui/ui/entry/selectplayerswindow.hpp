@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/childwindow.hpp"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace quorval::gui {
+
+class ScoreEntryWindow;
+
+// "Player & Course Selection for Score Entry": the date, the course and the players of a round,
+// handed to the score entry window that LeagueData.entryKind chooses.
+class SelectPlayersWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    SelectPlayersWindow(platform::Services& services, QWidget* opener);
+
+    void accept();
+    void cancel();
+    void stepMonth(int step);
+    void stepDay(int step);
+    void stepYear(int step);
+
+signals:
+    void scoreWindowOpened(ScoreEntryWindow* window);
+
+protected:
+    void finish() override;
+
+private:
+    void showDate();
+    void chooseCourse(const QString& text);
+    int courseNamed(const QString& text) const;
+
+    QListWidget* m_players;
+    QComboBox* m_courses;
+    QLabel* m_month;
+    QLabel* m_day;
+    QLabel* m_year;
+    QWidget* m_yearSpin;
+    int m_dayValue = 1;
+    int m_yearValue = 0;
+    bool m_accepted = false;
+};
+
+// The four-digit year of a two-digit one: 85..99 are 19xx, 0..84 are 20xx.
+int FullYear(int twoDigitYear);
+
+}  // namespace quorval::gui

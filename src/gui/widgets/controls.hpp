@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The small control recipes every window uses, so they look alike everywhere.
+namespace quorval::gui {
+
+// A 3-D panel used as a label.
+QLabel* makePanel(const QString& name, const QString& text, QFrame::Shadow shadow = QFrame::Sunken, bool wrap = false);
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip = {});
+
+// The help button of a window: a question mark.
+QPushButton* makeHelpButton(const QString& name, const QString& tip);
+
+}  // namespace quorval::gui

@@ -1,0 +1,246 @@
+// post and delete-round: what the score entry windows do, from the command line.
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "cli/commands.hpp"
+#include "entry/posting.hpp"
+#include "handicap/differential.hpp"
+#include "store/coursefile.hpp"
+#include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
+
+namespace quorval::cli {
+
+namespace {
+
+std::optional<int> toInt(const std::string& text) {
+    int value = 0;
+    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Eighteen comma-separated whole numbers from 0 to 99 (0 = hole not played).
+std::optional<store::HoleValues> holeList(const std::string& text) {
+    store::HoleValues values{};
+    std::stringstream in(text);
+    std::string item;
+    int h = 0;
+    while (std::getline(in, item, ',')) {
+        auto value = toInt(item);
+        if (!value || *value < 0 || *value > 99 || ++h > 18) return std::nullopt;
+        values[h] = static_cast<int16_t>(*value);
+    }
+    if (h != 18) return std::nullopt;
+    return values;
+}
+
+// Eighteen characters y or n: 2 for a hit, 1 for a miss, as the window stores ticks.
+std::optional<store::HoleValues> tickList(const std::string& text) {
+    if (text.size() != 18) return std::nullopt;
+    store::HoleValues values{};
+    for (int h = 1; h <= 18; ++h) {
+        char c = text[h - 1];
+        if (c != 'y' && c != 'n') return std::nullopt;
+        values[h] = c == 'y' ? 2 : 1;
+    }
+    return values;
+}
+
+int16_t nineSum(const store::HoleValues& values, int first) {
+    int sum = 0;
+    for (int h = first; h < first + 9; ++h) sum += values[h];
+    return static_cast<int16_t>(sum);
+}
+
+int16_t nineCount(const store::HoleValues& ticks, int first) {
+    int count = 0;
+    for (int h = first; h < first + 9; ++h) count += ticks[h] == 2 ? 1 : 0;
+    return static_cast<int16_t>(count);
+}
+
+struct Options {
+    std::map<std::string, std::string> values;
+    std::string league;
+};
+
+bool parseOptions(const Args& args, const std::vector<std::string>& known, Options& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (std::find(known.begin(), known.end(), arg) != known.end() && i + 1 < args.size()) {
+            options.values[arg] = args[++i];
+        } else if (options.league.empty() && !arg.starts_with("--")) {
+            options.league = arg;
+        } else {
+            return false;
+        }
+    }
+    return !options.league.empty();
+}
+
+// Loads what the program loads before entering rounds: settings, registry, league and courses.
+bool loadLeague(Context& ctx, const std::string& league) {
+    store::LeagueData& data = ctx.data;
+    store::LoadSettingsFile(data);
+    store::LoadLeagueRegistry(data, ctx.dialogs);
+    data.leagueFileName = LeagueFileOf(league);
+    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return false;
+    store::LoadCourseFile(data, ctx.dialogs);
+    return true;
+}
+
+int refuse(Context& ctx, const std::string& why) {
+    ctx.err << "quorval-cli: " << why << "; nothing was changed\n";
+    return kFailed;
+}
+
+void printLines(Context& ctx, const handicap::IndexResult& index) {
+    for (const auto& line : index.lines) ctx.out << line << '\n';
+}
+
+// Reads "MM/DD/YY".
+std::optional<entry::RoundPlace> parseDate(const std::string& text) {
+    if (text.size() != 8 || text[2] != '/' || text[5] != '/') return std::nullopt;
+    auto month = toInt(text.substr(0, 2));
+    auto day = toInt(text.substr(3, 2));
+    auto year = toInt(text.substr(6, 2));
+    if (!month || !day || !year || *month < 1 || *month > 12 || *day < 1 || *day > 31 || *year < 0) {
+        return std::nullopt;
+    }
+    return entry::RoundPlace{0, *month, *day, *year};
+}
+
+}  // namespace
+
+int RunPost(Context& ctx, const Args& args) {
+    Options o;
+    if (!parseOptions(args,
+                      {"--player", "--course", "--date", "--scores", "--tee", "--out", "--in", "--putts", "--fairways",
+                       "--greens", "--edit"},
+                      o) ||
+        !o.values.count("--player") || !o.values.count("--course") || !o.values.count("--scores")) {
+        return kUsage;
+    }
+    if (!loadLeague(ctx, o.league)) return kFailed;
+    store::LeagueData& data = ctx.data;
+
+    auto player = toInt(o.values["--player"]);
+    if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");
+    store::PlayerRecord& who = data.players[*player];
+    auto course = toInt(o.values["--course"]);
+    if (!course || *course < 1 || *course > data.courseCount || data.courses[*course][1].empty()) {
+        return refuse(ctx, "there is no such course");
+    }
+    int editSlot = 0;
+    if (o.values.count("--edit")) {
+        auto slot = toInt(o.values["--edit"]);
+        if (!slot || *slot < 1 || *slot > who.roundCount) return refuse(ctx, "the player has no such round");
+        editSlot = *slot;
+    }
+    entry::RoundPlace place;
+    if (editSlot > 0) {
+        const store::RoundRecord& stored = who.rounds[editSlot];
+        place = {stored.course, stored.month, stored.day, stored.year};
+    } else {
+        auto date = o.values.count("--date") ? parseDate(o.values["--date"]) : std::nullopt;
+        if (!date) return refuse(ctx, "the date must be given as MM/DD/YY");
+        place = *date;
+        place.course = *course;
+    }
+
+    entry::RoundEntry round;
+    round.tee = who.tee;
+    if (o.values.count("--tee")) {
+        auto tee = toInt(o.values["--tee"]);
+        if (!tee || *tee < 1 || *tee > 3) return refuse(ctx, "the tee must be 1 (red), 2 (white) or 3 (blue)");
+        round.tee = *tee;
+    }
+    if (round.tee < 1 || round.tee > 3) return refuse(ctx, "the player has no default tee: give --tee");
+    auto scores = holeList(o.values["--scores"]);
+    if (!scores) return refuse(ctx, "the scores must be 18 whole numbers from 0 to 99, separated by commas");
+
+    std::array<int, 19> holes{};
+    for (int h = 1; h <= 18; ++h) holes[h] = (*scores)[h];
+    int16_t out = nineSum(*scores, 1), in = nineSum(*scores, 10);
+    for (auto [key, nine] : {std::pair<const char*, int16_t*>{"--out", &out}, {"--in", &in}}) {
+        if (!o.values.count(key)) continue;
+        auto value = toInt(o.values[key]);
+        if (!value || *value < 0 || *value > 999)
+            return refuse(ctx, std::string(key + 2) + " must be a total from 0 to 999");
+        *nine = static_cast<int16_t>(*value);
+    }
+    // The equitable stroke limits lower hole scores of new rounds; a nine whose holes changed is
+    // summed again, as the window's boxes do.
+    if (editSlot == 0 && data.settings.equitableCheck == 5) {
+        std::array<int, 19> before = holes;
+        entry::EQadjust(data, *player, place.course, handicap::IsNineHoleRound(out, in), holes);
+        for (int h = 1; h <= 18; ++h) {
+            (*scores)[h] = static_cast<int16_t>(holes[h]);
+            if (holes[h] != before[h]) (h <= 9 ? out : in) = nineSum(*scores, h <= 9 ? 1 : 10);
+        }
+    }
+    round.score = *scores;
+    round.score[store::kOutSlot] = out;
+    round.score[store::kInSlot] = in;
+
+    bool statistics = o.values.count("--putts") || o.values.count("--fairways") || o.values.count("--greens");
+    if (!statistics && editSlot > 0) {
+        // Edit mode shows the stored putts and ticks again, so a round posted without them keeps them.
+        const store::RoundRecord& stored = who.rounds[editSlot];
+        round.putts = stored.putts;
+        round.fairway = stored.fairway;
+        round.green = stored.green;
+    } else if (statistics) {
+        auto putts = holeList(o.values.count("--putts") ? o.values["--putts"] : "");
+        auto fairways = tickList(o.values.count("--fairways") ? o.values["--fairways"] : "");
+        auto greens = tickList(o.values.count("--greens") ? o.values["--greens"] : "");
+        if (!putts || !fairways || !greens) {
+            return refuse(ctx, "performance data needs --putts (18 numbers) and --fairways and --greens (18 y or n)");
+        }
+        round.putts = *putts;
+        round.fairway = *fairways;
+        round.green = *greens;
+        round.putts[store::kOutSlot] = nineSum(*putts, 1);
+        round.putts[store::kInSlot] = nineSum(*putts, 10);
+        round.fairway[store::kOutSlot] = nineCount(*fairways, 1);
+        round.fairway[store::kInSlot] = nineCount(*fairways, 10);
+        round.green[store::kOutSlot] = nineCount(*greens, 1);
+        round.green[store::kInSlot] = nineCount(*greens, 10);
+    }
+
+    entry::PostResult posted = entry::PostRound(data, *player, round, place, editSlot);
+    if (posted.outcome == entry::PostOutcome::NoScore) return refuse(ctx, "both nine totals are 0");
+    if (posted.outcome == entry::PostOutcome::NoSlope) {
+        std::string why = entry::NoSlopeMessage(data, place.course, round.tee);
+        for (size_t i = 0; (i = why.find("\r\n", i)) != std::string::npos;) why.replace(i, 2, " ");
+        return refuse(ctx, why);
+    }
+    if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
+    printLines(ctx, posted.index);
+    return kOk;
+}
+
+int RunDeleteRound(Context& ctx, const Args& args) {
+    Options o;
+    if (!parseOptions(args, {"--player", "--slot"}, o) || !o.values.count("--player") || !o.values.count("--slot")) {
+        return kUsage;
+    }
+    if (!loadLeague(ctx, o.league)) return kFailed;
+    store::LeagueData& data = ctx.data;
+    auto player = toInt(o.values["--player"]);
+    if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");
+    auto slot = toInt(o.values["--slot"]);
+    if (!slot || *slot < 1 || *slot > data.players[*player].roundCount) {
+        return refuse(ctx, "the player has no such round");
+    }
+    entry::DeleteResult deleted = entry::DeleteRound(data, *player, *slot);
+    if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
+    printLines(ctx, deleted.index);
+    return kOk;
+}
+
+}  // namespace quorval::cli
