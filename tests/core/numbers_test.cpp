@@ -153,6 +153,20 @@ TEST(FileFloatRoundTripTest, AnyFloatAFileHoldsReadsBackEqual) {
     }
 }
 
+// Whatever float is in memory, the text it is saved as loads back to a float saved as the same
+// text: saving a file twice gives the same bytes, also where a float holds fewer than 7 digits.
+TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameText) {
+    for (uint64_t bits = 0; bits <= 0x7F7FFFFFu; bits += 10007) {
+        float value = std::bit_cast<float>(static_cast<uint32_t>(bits));
+        std::string saved = fileFloat(value);
+        auto loaded = parseFileFloat(saved);
+        ASSERT_TRUE(loaded) << saved;
+        ASSERT_EQ(fileFloat(*loaded), saved) << std::bit_cast<uint32_t>(value);
+    }
+    EXPECT_EQ(fileFloat(1.00000042e28f), " 1.0000004E+28 ");
+    EXPECT_EQ(fileFloat(13.6f), " 13.6 ");
+}
+
 struct Pattern {
     double value;
     const char* pattern;

@@ -6,7 +6,18 @@
 #include <clocale>
 #include <cstdlib>
 
+namespace {
+
+// The offscreen platform says so each time a window is raised or resized; nothing to act on.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("does not support raise()") || message.contains("propagateSizeHints")) return;
+    qt_message_output(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(quietHandler);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));

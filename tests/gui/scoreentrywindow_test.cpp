@@ -344,6 +344,36 @@ TEST_F(ScoreEntryTest, DeleteAsksThenRecomputesTheLastRoundOnTheDefaultTee) {
     EXPECT_TRUE(saved());
 }
 
+TEST_F(ScoreEntryTest, DeleteWithoutSlopeOnTheDefaultTeeSaysTheIndexWasNotRecalculated) {
+    storeRound(1, 5);
+    storeRound(1, 4);
+    s.data->players[1].tee = store::kBlueTee;  // no blue slope on this course
+    editSlot(1, 1);
+    open();
+    s.dialogs.answer(Answer::Yes);
+    get<QPushButton>("deletebutton")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], (Message{entry::NotRecalculatedMessage(*s.data, 1), "Quorval", Buttons::Ok, Icon::Exclamation}));
+    EXPECT_EQ(s.data->players[1].roundCount, 1);
+    EXPECT_TRUE(saved());
+}
+
+TEST_F(ScoreEntryTest, APlayerWithoutATeeIsAskedForOneAndNothingIsPosted) {
+    s.data->players[1].tee = store::kNoTee;
+    s.data->players[1].selected = 1;
+    open();
+    typeRound(kPars);
+    record();
+    const Message askForTee{entry::kChooseTeeMessage, "Quorval", Buttons::Ok, Icon::Exclamation};
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{askForTee});
+    EXPECT_EQ(s.data->players[1].roundCount, 0);
+    get<QRadioButton>("teebutton1")->click();
+    record();
+    EXPECT_EQ(s.data->players[1].roundCount, 1);
+}
+
 TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     s.data->players[1].selected = 1;
     open(true);

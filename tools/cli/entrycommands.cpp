@@ -93,6 +93,12 @@ bool loadLeague(Context& ctx, const std::string& league) {
     return true;
 }
 
+// A message box text on one line of the terminal.
+std::string oneLine(std::string text) {
+    for (size_t i = 0; (i = text.find("\r\n", i)) != std::string::npos;) text.replace(i, 2, " ");
+    return text;
+}
+
 int refuse(Context& ctx, const std::string& why) {
     ctx.err << "quorval-cli: " << why << "; nothing was changed\n";
     return kFailed;
@@ -215,9 +221,7 @@ int RunPost(Context& ctx, const Args& args) {
     entry::PostResult posted = entry::PostRound(data, *player, round, place, editSlot);
     if (posted.outcome == entry::PostOutcome::NoScore) return refuse(ctx, "both nine totals are 0");
     if (posted.outcome == entry::PostOutcome::NoSlope) {
-        std::string why = entry::NoSlopeMessage(data, place.course, round.tee);
-        for (size_t i = 0; (i = why.find("\r\n", i)) != std::string::npos;) why.replace(i, 2, " ");
-        return refuse(ctx, why);
+        return refuse(ctx, oneLine(entry::NoSlopeMessage(data, place.course, round.tee)));
     }
     if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
     printLines(ctx, posted.index);
@@ -239,6 +243,9 @@ int RunDeleteRound(Context& ctx, const Args& args) {
     }
     entry::DeleteResult deleted = entry::DeleteRound(data, *player, *slot);
     if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
+    if (!deleted.recomputed && data.players[*player].roundCount > 0) {
+        ctx.err << "quorval-cli: " << oneLine(entry::NotRecalculatedMessage(data, *player)) << '\n';
+    }
     printLines(ctx, deleted.index);
     return kOk;
 }

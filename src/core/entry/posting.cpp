@@ -90,13 +90,14 @@ DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
     if (last < 1) return result;
     data.currentCourse = player.rounds[last].course;
     result.recomputed = computeSlot(data, player, last, player.tee, result.index);
-    if (!result.recomputed) {
-        // The default tee has no slope here: the round keeps its differential, but the index
-        // still leaves out the deleted round.
-        result.index = handicap::ComputeHandicapIndex(player, last, data.settings, player.tee);
-        player.rounds[last].handicapIndex = result.index.index;
-    }
     return result;
+}
+
+std::string NotRecalculatedMessage(const store::LeagueData& data, int p) {
+    const store::PlayerRecord& player = data.players[p];
+    const store::RoundRecord& last = player.rounds[player.roundCount];
+    return "The round was deleted, but the handicap index could not be recalculated:\r\n" +
+           NoSlopeMessage(data, last.course, player.tee);
 }
 
 bool EQadjust(const store::LeagueData& data, int p, int course, bool nineHoleRound, std::array<int, 19>& scores) {

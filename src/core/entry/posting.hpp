@@ -52,7 +52,10 @@ PostResult PostRound(store::LeagueData& data, int player, const RoundEntry& entr
                      int editSlot);
 
 struct DeleteResult {
-    bool recomputed = false;      // the new last round got a new differential, index and handicap
+    // The new last round got a new differential, index and course handicap. Not so when there is
+    // no round left, or when the player's default tee has no slope on its course: then the round
+    // keeps the values it had.
+    bool recomputed = false;
     handicap::IndexResult index;  // its calculation list
 };
 
@@ -66,5 +69,11 @@ bool EQadjust(const store::LeagueData& data, int player, int course, bool nineHo
 
 // The text of the refusal shown when the tee played has no slope on the course.
 std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee);
+
+// Shown after a deletion whose recalculation could not run: the default tee has no slope there.
+std::string NotRecalculatedMessage(const store::LeagueData& data, int player);
+
+inline constexpr const char* kChooseTeeMessage =
+    "Choose the tee this round was played from (Red, White or Blue) before writing the scores.";
 
 }  // namespace quorval::entry

@@ -86,10 +86,8 @@ struct Decimal {
     int exponent = 0;  // x = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 stands at 10^exponent
 };
 
-Decimal toDecimal(double x, int precision) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1);
-    std::string_view s(buf, r.ptr - buf);
+// Reads the digits and exponent of a number printed in scientific form ("1.2345e+01").
+Decimal fromScientific(std::string_view s) {
     Decimal d;
     size_t e = s.find('e');
     for (char c : s.substr(0, e))
@@ -99,16 +97,20 @@ Decimal toDecimal(double x, int precision) {
     return d;
 }
 
-void appendGeneral(std::string& out, double x) {
-    if (x == 0 || std::isnan(x)) {
-        out.push_back('0');
-        return;
-    }
-    if (x < 0) {
-        out.push_back('-');
-        x = -x;
-    }
-    Decimal d = toDecimal(x, 7);
+Decimal toDecimal(double x, int precision) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1);
+    return fromScientific(std::string_view(buf, r.ptr - buf));
+}
+
+// The fewest digits that read back as exactly this float.
+Decimal shortestDecimal(float x) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+    return fromScientific(std::string_view(buf, r.ptr - buf));
+}
+
+void render(std::string& out, const Decimal& d) {
     int n = static_cast<int>(d.digits.size());
     if (d.exponent >= 7 || d.exponent < -3) {
         out.push_back(d.digits[0]);
@@ -131,6 +133,18 @@ void appendGeneral(std::string& out, double x) {
             out.append(d.digits, intDigits);
         }
     }
+}
+
+void appendGeneral(std::string& out, double x) {
+    if (x == 0 || std::isnan(x)) {
+        out.push_back('0');
+        return;
+    }
+    if (x < 0) {
+        out.push_back('-');
+        x = -x;
+    }
+    render(out, toDecimal(x, 7));
 }
 
 }  // namespace
@@ -166,7 +180,21 @@ void appendFileFloat(std::string& out, float value) {
         return;
     }
     out.push_back(value < 0 ? '-' : ' ');
-    appendGeneral(out, std::fabs(static_cast<double>(value)));
+    float magnitude = std::fabs(value);
+    size_t start = out.size();
+    appendGeneral(out, magnitude);
+    // Near the top of a decade above 10^7 a float holds fewer than 7 digits, and the 7-digit form
+    // can read back as a float that prints differently. Such a value is written with the digits
+    // that read back exactly, so a file saved twice stays the same.
+    float back = static_cast<float>(std::strtod(out.c_str() + start, nullptr));
+    if (back != magnitude) {
+        std::string again;
+        appendGeneral(again, back);
+        if (again != out.substr(start)) {
+            out.resize(start);
+            render(out, shortestDecimal(magnitude));
+        }
+    }
     out.push_back(' ');
 }
 

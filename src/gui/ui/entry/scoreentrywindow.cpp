@@ -584,6 +584,12 @@ void ScoreEntryWindow::runTimer1() {
     store::LeagueData& data = m_services.data;
     if (data.currentPlayer < 1) return;
     entry::RoundEntry round = roundShown();
+    if (round.tee < store::kRedTee) {
+        // A player added without a default tee: the round needs the tee it was played from.
+        m_services.dialogs.message({entry::kChooseTeeMessage, "Quorval", platform::Buttons::Ok,
+                                    platform::Icon::Exclamation});
+        return;
+    }
     entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
     entry::PostResult posted = entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
     switch (posted.outcome) {
@@ -633,7 +639,11 @@ void ScoreEntryWindow::deleteRound() {
                               "entered for this player using their default tee."}),
          "QVL", platform::Buttons::YesNo, platform::Icon::Question});
     if (answer != platform::Answer::Yes) return;
-    entry::DeleteRound(data, data.currentPlayer, m_editSlot);
+    entry::DeleteResult deleted = entry::DeleteRound(data, data.currentPlayer, m_editSlot);
+    if (!deleted.recomputed && data.players[data.currentPlayer].roundCount > 0) {
+        m_services.dialogs.message({entry::NotRecalculatedMessage(data, data.currentPlayer), "Quorval",
+                                    platform::Buttons::Ok, platform::Icon::Exclamation});
+    }
     m_list->clear();
     data.currentPlayer = 0;
     m_saveOnClose = true;

@@ -190,11 +190,12 @@ void SelectPlayersWindow::accept() {
     if (picked == 0) return refuse("No Players selected, cannot continue.");
     data.entryDay = static_cast<int16_t>(m_dayValue);
     data.entryYear = static_cast<int16_t>(m_yearValue);
+    // The question names the course the round will be posted to: the one the box's text names.
     if (data.settings.dateRemindCheck == 1) {
         std::string twoDigits = text::formatPattern(data.entryYear, "00");
         std::string question = "Is " + std::to_string(data.entryMonth) + "/" + std::to_string(data.entryDay) + "/" +
                                (data.entryYear >= 85 ? "19" : "20") + twoDigits + " at " +
-                               data.courses[data.currentCourse][store::course_field::kName] +
+                               data.courses[course][store::course_field::kName] +
                                "\r\nthe correct date and location of the Round?\r\n\r\n"
                                "Date / location checking can be disabled, see program settings.";
         dialogs.endBusy();
