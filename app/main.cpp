@@ -5,6 +5,7 @@
 #include "help/helpfile.hpp"
 #include "platform/qtdialogs.hpp"
 #include "platform/qthelpviewer.hpp"
+#include "platform/qtprinter.hpp"
 #include "platform/qtseams.hpp"
 #include "store/leaguedata.hpp"
 #include "ui/main/mainwindow.hpp"

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -14,6 +15,8 @@
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
 #include "listing/listing.hpp"
+#include "print/printfont.hpp"
+#include "reports/listingreport.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -178,6 +181,56 @@ TEST_F(CliFolder, ListingRefusesBadArguments) {
 
 // A league made for posting: Ann (white tee, no rounds), Bob (white tee, three rounds, last
 // course handicap 18) and Cy (no default tee); Pine Hills has every slope, Flat Acres no white one.
+// The export is the main window's "Export Listing as Text" of the Most Recent view, to the byte.
+TEST_F(CliFolder, ExportWritesTheListingTextAsTheWindowDoes) {
+    CliRun run = runCli("export Fall out");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    listing::Listing listing;
+    listing::Listing::ShowLatestRounds(*data);
+    listing.ListMostRecent(*data);
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string date = print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    EXPECT_EQ(readBytes("out.txt"), reports::shortprintfile(*data, listing.rows(), date));
+    EXPECT_EQ(runCli("export Fall").exitCode, 2);
+}
+
+TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
+    data->players[1].name = "Carl \"Chip\", Jr.";
+    data->players[1].roundCount = 1;
+    store::RoundRecord& round = data->players[1].rounds[1];
+    round = store::RoundRecord{};
+    round.month = 12, round.day = 31, round.year = 99, round.course = 2;
+    round.differential = 12.5f, round.handicapIndex = 11.2f, round.courseHandicap = 13;
+    for (int h = 1; h <= 18; ++h) round.score[h] = 4;
+    round.score[store::kOutSlot] = round.score[store::kInSlot] = 36;
+    data->courses[2][1] = "Pine, Hills";
+    data->courses[2][29] = "PH";
+    writeBytes("Fall.LGE", store::FormatLeague(*data));
+    writeBytes("course.dat", store::FormatCourses(*data));
+
+    CliRun run = runCli("csv Fall");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::string> lines;
+    for (size_t pos = 0; pos < run.out.size();) {
+        size_t end = run.out.find("\r\n", pos);
+        lines.push_back(run.out.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    int rounds = 0;
+    for (int p = 1; p <= data->playerCount; ++p) rounds += data->players[p].roundCount;
+    ASSERT_EQ(lines.size(), 1u + rounds);
+    EXPECT_EQ(lines[0].substr(0, 95),
+              "player,slot,date,course,initials,out,in,total,differential,handicap_index,course_handicap,hole1");
+    EXPECT_NE(lines[0].find(",hole18,putts1,"), std::string::npos);
+    EXPECT_NE(lines[0].find(",green18"), std::string::npos);
+    std::string holes;
+    for (int h = 1; h <= 18; ++h) holes += ",4";
+    EXPECT_EQ(lines[1], "\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,36,36,72,12.5,11.2,13" + holes +
+                            std::string(54, ','));
+}
+
 class PostFolder : public ::testing::Test {
 protected:
     void SetUp() override {

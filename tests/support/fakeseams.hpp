@@ -6,6 +6,7 @@
 
 #include "platform/seams.hpp"
 #include "platform/services.hpp"
+#include "print/recordingprinter.hpp"
 #include "scripteddialogs.hpp"
 
 namespace quorval::testing {
@@ -35,10 +36,12 @@ public:
     int bitsPerPixel() override { return depth; }
 };
 
-class FakePrinter : public platform::Printer {
+// Keeps every printed document; offers three fonts.
+class FakePrinter : public print::RecordingPrinter {
 public:
-    std::vector<std::string> fonts{"Arial", "Courier New", "Times New Roman"};
-    std::vector<std::string> fontNames() override { return fonts; }
+    FakePrinter() { setFontNames({"Arial", "Courier New", "Times New Roman"}); }
+    int setups = 0;
+    void setup() override { ++setups; }
 };
 
 // A LeagueData and a full set of test doubles, ready to hand to a window.

@@ -8,6 +8,7 @@ ScriptedDialogs::~ScriptedDialogs() {
     for (const auto& box : m_shown) ADD_FAILURE() << "message box not expected by the test: " << box.text;
     if (!m_answers.empty()) ADD_FAILURE() << m_answers.size() << " scripted answer(s) left unused";
     if (!m_inputs.empty()) ADD_FAILURE() << m_inputs.size() << " scripted input(s) left unused";
+    if (!m_files.empty()) ADD_FAILURE() << m_files.size() << " scripted file choice(s) left unused";
     EXPECT_EQ(m_busyDepth, 0) << "busy pointer left on";
 }
 
@@ -35,6 +36,16 @@ std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, con
     auto text = std::move(m_inputs.front());
     m_inputs.pop_front();
     return text;
+}
+
+std::optional<std::string> ScriptedDialogs::saveFile(const std::string& title, const std::string&) {
+    if (m_files.empty()) {
+        ADD_FAILURE() << "save-file dialog without a scripted answer: " << title;
+        return std::nullopt;
+    }
+    auto path = std::move(m_files.front());
+    m_files.pop_front();
+    return path;
 }
 
 void ScriptedDialogs::beginBusy(const std::string& note) {

@@ -16,6 +16,8 @@ public:
 
     void answer(platform::Answer a) { m_answers.push_back(a); }
     void answerInput(std::optional<std::string> text) { m_inputs.push_back(std::move(text)); }
+    // The next save-file dialog's answer: a path, or nothing for Cancel.
+    void answerSaveFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
 
     // The boxes shown since the last call; taking them marks them as expected.
     std::vector<platform::Message> takeMessages();
@@ -27,12 +29,14 @@ public:
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
     void beep() override { ++m_beeps; }
+    std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override { --m_busyDepth; }
 
 private:
     std::deque<platform::Answer> m_answers;
     std::deque<std::optional<std::string>> m_inputs;
+    std::deque<std::optional<std::string>> m_files;
     std::vector<platform::Message> m_shown;
     std::vector<std::string> m_busyNotes;
     int m_beeps = 0;

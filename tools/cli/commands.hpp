@@ -28,6 +28,8 @@ int RunListing(Context& ctx, const Args& args);
 int RunPost(Context& ctx, const Args& args);
 int RunDeleteRound(Context& ctx, const Args& args);
 int RunDemo(Context& ctx, const Args& args);
+int RunExport(Context& ctx, const Args& args);
+int RunCsv(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -24,7 +24,10 @@ const char* const kUsageText =
     "                  post a round as the score window does (F and G: 18 letters y or n)\n"
     "  delete-round LEAGUE --player N --slot R\n"
     "                  delete a stored round as the round editor does\n"
-    "  demo            fill DIR with a demo league (only where no league list exists yet)\n";
+    "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
+    "  export LEAGUE FILE\n"
+    "                  write the listing's text export (the Most Recent view) to FILE\n"
+    "  csv LEAGUE      print every stored round of the league as CSV\n";
 
 }  // namespace
 
@@ -49,6 +52,8 @@ int main(int argc, char** argv) {
         {"post", cli::RunPost},
         {"delete-round", cli::RunDeleteRound},
         {"demo", cli::RunDemo},
+        {"export", cli::RunExport},
+        {"csv", cli::RunCsv},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

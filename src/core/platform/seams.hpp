@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// The machine-facing seams besides Dialogs: the help viewer, the clock, the screen and the
-// printer's font list. The desktop program implements them with Qt; tests use fixed doubles.
+// The machine-facing seams besides Dialogs and the printer: the help viewer, the clock and the
+// screen. The desktop program implements them with Qt; tests use fixed doubles.
 namespace quorval::platform {
 
 class HelpViewer {
@@ -35,13 +35,6 @@ public:
     virtual ~Screen() = default;
     virtual int widthPixels() = 0;
     virtual int bitsPerPixel() = 0;
-};
-
-class Printer {
-public:
-    virtual ~Printer() = default;
-    // The font names the printer offers, in its own order.
-    virtual std::vector<std::string> fontNames() = 0;
 };
 
 }  // namespace quorval::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.hpp"
+#include "platform/printer.hpp"
 #include "platform/seams.hpp"
 #include "store/leaguedata.hpp"
 

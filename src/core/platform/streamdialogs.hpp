@@ -16,6 +16,7 @@ public:
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
     void beep() override {}
+    std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
     void beginBusy(const std::string&) override {}
     void endBusy() override {}
 

@@ -39,6 +39,10 @@ struct RoundRecord {
     HoleValues putts{};
 
     int gross() const { return score[kOutSlot] + score[kInSlot]; }
+    // Entered with fairways, greens and putts: the nine totals of those are kept in slots 19, 20.
+    bool hasPerformanceData() const {
+        return putts[kOutSlot] > 0 || putts[kInSlot] > 0 || fairway[kOutSlot] > 0 || fairway[kInSlot] > 0;
+    }
     bool operator==(const RoundRecord&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/qtdialogs.hpp"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -82,6 +83,13 @@ std::optional<std::string> QtDialogs::input(const std::string& prompt, const std
 
 void QtDialogs::beep() {
     QApplication::beep();
+}
+
+std::optional<std::string> QtDialogs::saveFile(const std::string& title, const std::string& filter) {
+    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title), {},
+                                                  QString::fromStdString(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
 }
 
 void QtDialogs::beginBusy(const std::string& note) {

@@ -18,6 +18,7 @@ public:
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
     void beep() override;
+    std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override;
 

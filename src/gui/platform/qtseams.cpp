@@ -1,7 +1,6 @@
 #include "platform/qtseams.hpp"
 
 #include <QDate>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -20,12 +19,6 @@ int QtScreen::widthPixels() {
 int QtScreen::bitsPerPixel() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;
-}
-
-std::vector<std::string> QtPrinter::fontNames() {
-    std::vector<std::string> names;
-    for (const QString& family : QFontDatabase::families()) names.push_back(family.toStdString());
-    return names;
 }
 
 }  // namespace quorval::gui

@@ -15,9 +15,4 @@ public:
     int bitsPerPixel() override;
 };
 
-class QtPrinter : public platform::Printer {
-public:
-    std::vector<std::string> fontNames() override;
-};
-
 }  // namespace quorval::gui

@@ -21,11 +21,6 @@ std::string twoDigits(int value) {
 
 }  // namespace
 
-bool HasPerformanceData(const store::RoundRecord& round) {
-    return round.putts[store::kOutSlot] > 0 || round.putts[store::kInSlot] > 0 || round.fairway[store::kOutSlot] > 0 ||
-           round.fairway[store::kInSlot] > 0;
-}
-
 ChooseRoundWindow::ChooseRoundWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "GPlayer", "Select Player") {
     store::LeagueData& data = services.data;
@@ -100,7 +95,7 @@ void ChooseRoundWindow::openRound(int position) {
     data.entryDay = round.day;
     data.entryYear = round.year;
     data.currentCourse = round.course;
-    auto* scores = new ScoreEntryWindow(m_services, m_opener, HasPerformanceData(round));
+    auto* scores = new ScoreEntryWindow(m_services, m_opener, round.hasPerformanceData());
     emit scoreWindowOpened(scores);
     m_opened = true;
     handOverTo(scores);

@@ -38,7 +38,4 @@ private:
     bool m_opened = false;
 };
 
-// A round is edited in the window with performance data when it was entered with some.
-bool HasPerformanceData(const store::RoundRecord& round);
-
 }  // namespace quorval::gui

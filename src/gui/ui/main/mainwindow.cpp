@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -15,6 +16,9 @@
 #include <QVBoxLayout>
 
 #include "league/leagues.hpp"
+#include "print/printfont.hpp"
+#include "reports/listingreport.hpp"
+#include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
 #include "ui/entry/chooseroundwindow.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
@@ -25,6 +29,8 @@
 #include "ui/main/programmerswindow.hpp"
 #include "ui/main/settingswindow.hpp"
 #include "ui/main/toolicons.hpp"
+#include "ui/reports/comparewindow.hpp"
+#include "ui/reports/hcpcardswindow.hpp"
 #include "widgets/controls.hpp"
 #include "widgets/spinbutton.hpp"
 
@@ -262,6 +268,11 @@ void MainWindow::connectCommands() {
         openWindow(window);
     });
     on("Exitmenu", [this] { close(); });
+    on("Printmenu", [this] { printListing(); });
+    on("printfilemenu", [this] { exportListing(); });
+    on("Printsetupmenu", [this] { m_services.printer.setup(); });
+    on("leaguehcmenu", [this] { openWindow(new CompareWindow(m_services, this)); });
+    on("printcardsmenu", [this] { openWindow(new HcpCardsWindow(m_services, this)); });
     on("entermenu", [this] { startEntry(0); });
     on("RoundsandPerformanceMenu", [this] { startEntry(1); });
     on("editroundmenu", [this] { chooseRoundToEdit(); });
@@ -388,6 +399,45 @@ void MainWindow::ViewMenu(int item) {
         return;
     }
     ShowListing();
+}
+
+std::string MainWindow::today() const {
+    platform::Date d = m_services.clock.today();
+    return print::PrintDate(d.year, d.month, d.day);
+}
+
+void MainWindow::printListing() {
+    if (!m_listingView->names()->isVisible() || m_listing.rows().size() < 3) return;
+    platform::Answer answer =
+        m_services.dialogs.message({platform::joinLines({"Include individual hole scores?   (Click Yes)", "",
+                                                         "List including hole scores prints Landscape", "",
+                                                         "Short list (click No) prints Portrait"}),
+                                    "Quorval", platform::Buttons::YesNoCancel, platform::Icon::Question});
+    if (answer == platform::Answer::Cancel) return;
+    m_services.dialogs.beginBusy("");
+    if (answer == platform::Answer::Yes) {
+        reports::printlongreport(m_services.printer, m_services.data, m_listing.rows(), today());
+    } else {
+        reports::printshortreport(m_services.printer, m_services.data, m_listing.rows(), today());
+    }
+    m_services.dialogs.endBusy();
+}
+
+void MainWindow::exportListing() {
+    auto chosen = m_services.dialogs.saveFile("Export Listing as Text", "Text Files (*.TXT)");
+    std::string name = reports::ExportFileName(chosen.value_or(""));
+    if (name.empty()) {
+        m_services.dialogs.beep();
+        return;
+    }
+    m_services.dialogs.beginBusy("");
+    std::string error =
+        store::writeFileAtomically(name, reports::shortprintfile(m_services.data, m_listing.rows(), today()));
+    m_services.dialogs.endBusy();
+    if (!error.empty()) {
+        m_services.dialogs.message({"The listing could not be written to " + name + ":\r\n" + error, "Quorval",
+                                    platform::Buttons::Ok, platform::Icon::Exclamation});
+    }
 }
 
 // The listing comes back once the entry is over, whichever way it ended.

@@ -78,6 +78,9 @@ private:
     void pressToolButton(int index);
     void openPlayerChooser();
     void startEntry(int kind);
+    void printListing();
+    void exportListing();
+    std::string today() const;
     void chooseRoundToEdit();
     void followScoreWindow(class ScoreEntryWindow* window);
     void openWindow(class ChildWindow* window);

@@ -1,0 +1,23 @@
+#include "print/printfont.hpp"
+
+#include <cstdio>
+
+namespace quorval::print {
+
+void SelectPrintFont(platform::Printer& printer, const store::Settings& settings) {
+    for (const std::string& name : printer.fontNames()) {
+        if (name == settings.printFont) {
+            printer.setFontName(name);
+            break;
+        }
+    }
+    printer.print(" ");
+}
+
+std::string PrintDate(int year, int month, int day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", month % 100, day % 100, year % 10000);
+    return text;
+}
+
+}  // namespace quorval::print

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/printer.hpp"
+#include "store/leaguedata.hpp"
+
+namespace quorval::print {
+
+// Starts a print job or a new page: the configured print font when the printer has it, then a
+// line holding one space.
+void SelectPrintFont(platform::Printer& printer, const store::Settings& settings);
+
+// Today as the reports print it: month-day-year, "12-06-2026".
+std::string PrintDate(int year, int month, int day);
+
+}  // namespace quorval::print

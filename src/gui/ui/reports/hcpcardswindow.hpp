@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+
+#include "platform/printer.hpp"
+#include "ui/childwindow.hpp"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTimer;
+
+namespace quorval::gui {
+
+// "Handicap Card Printing": a wallet-size card for each chosen player, ten to a sheet of
+// business-card stock, with the offsets and the row scaling that line the print up with the stock.
+class HcpCardsWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    HcpCardsWindow(platform::Services& services, QWidget* opener);
+
+    QTimer* timer() const { return m_timer1; }
+
+    // What the buttons do.
+    void printCards();
+    void showInfo();
+    void done();
+    // Timer1's tick: shows how many cards the selection makes.
+    void runTimer1();
+
+protected:
+    void finish() override;
+
+private:
+    void takeSettingsFromBoxes();
+
+    QListWidget* m_players;
+    QLabel* m_count;
+    QLineEdit* m_comment;
+    QLineEdit* m_horizontal;
+    QLineEdit* m_vertical;
+    QLineEdit* m_scaling;
+    QTimer* m_timer1;
+    platform::Picture m_picture;
+};
+
+// The small golf flag printed on every card.
+QImage CardPicture();
+
+// An image as the printer seam takes it: rows of 0xAARRGGBB pixels.
+platform::Picture ToPicture(const QImage& image);
+
+}  // namespace quorval::gui
