@@ -5,7 +5,11 @@
 #include <QImage>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QLocale>
+#include <QLocale>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QPrinterInfo>
 
 namespace quorval::gui {
 
@@ -74,7 +78,17 @@ QColor consoleColour(int number) {
     return kColours[number & 15];
 }
 
+// The system's default paper: the default printer's, else Letter where the locale measures in
+// inches and A4 elsewhere.
+static QPageSize defaultPaper() {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull() && info.defaultPageSize().isValid()) return info.defaultPageSize();
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                              : QPageSize(QPageSize::A4);
+}
+
 QtPrinter::QtPrinter() {
+    m_printer.setPageSize(defaultPaper());
     takePageSize();
 }
 
