@@ -12,10 +12,11 @@
 namespace quorval::courses {
 
 enum class CalcOutcome {
-    Result,   // the message is the course handicap
-    NoIndex,  // the index box is empty
-    NoSlope,  // the slope box is empty
-    BadSlope  // the slope is not above 0: there is nothing to divide by
+    Result,    // the message is the course handicap
+    NoIndex,   // the index box is empty
+    NoSlope,   // the slope box is empty
+    BadSlope,  // the slope is not above 0: there is nothing to divide by
+    TooLarge,  // the result does not fit a float
 };
 
 struct CalcAnswer {

@@ -23,7 +23,15 @@
 #include "ui/entry/chooseroundwindow.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 #include "ui/entry/selectplayerswindow.hpp"
+#include "courses/chcpchart.hpp"
+#include "ui/courses/chcpwindow.hpp"
+#include "ui/courses/courseselectpanel.hpp"
 #include "ui/main/chooseplayerwindow.hpp"
+#include "ui/players/playerswindow.hpp"
+#include "ui/players/removeplayerwindow.hpp"
+#include "ui/players/renameplayerswindow.hpp"
+#include "ui/players/sortplayerswindow.hpp"
+#include "ui/teams/teamsetupwindow.hpp"
 #include "ui/main/leaguewindow.hpp"
 #include "ui/main/listingview.hpp"
 #include "ui/main/programmerswindow.hpp"
@@ -247,6 +255,9 @@ void MainWindow::buildPanels() {
     panels->addWidget(m_actionMessage, 2);
     column->addLayout(panels);
 
+    // The course commands' selection panel shows here while the listing is hidden.
+    m_coursePanel = new CourseSelectPanel(m_services);
+    column->addWidget(m_coursePanel, 0, Qt::AlignHCenter);
     m_listingView = new ListingView;
     column->addWidget(m_listingView, 1);
     setCentralWidget(central);
@@ -273,6 +284,26 @@ void MainWindow::connectCommands() {
     on("Printsetupmenu", [this] { m_services.printer.setup(); });
     on("leaguehcmenu", [this] { openWindow(new CompareWindow(m_services, this)); });
     on("printcardsmenu", [this] { openWindow(new HcpCardsWindow(m_services, this)); });
+    on("coursehcpmenu", [this] { openWindow(new ChcpWindow(m_services, this)); });
+    // Roster windows change the listing's data: it is rebuilt when they close, however they close.
+    auto openRoster = [this](ChildWindow* window) {
+        connect(window, &ChildWindow::closed, this, [this] { m_viewTimer->start(); });
+        openWindow(window);
+    };
+    on("Playermenu1", [this, openRoster] { openRoster(new PlayersWindow(m_services, this)); });
+    on("Playermenu2", [this, openRoster] { openRoster(new SortPlayersWindow(m_services, this)); });
+    on("Playermenu3", [this, openRoster] { openRoster(new RemovePlayerWindow(m_services, this)); });
+    on("Playernamesmenu", [this, openRoster] { openRoster(new RenamePlayersWindow(m_services, this)); });
+    on("defineteammenu", [this] { openWindow(new TeamSetupWindow(m_services, this)); });
+    on("GCmenu1", [this] { m_coursePanel->addCourse(); });
+    on("GCmenu2", [this] { m_coursePanel->editCourse(); });
+    on("GCmenu3", [this] { m_coursePanel->deleteCourse(); });
+    on("CHCPChartmenu", [this] { m_coursePanel->chooseChartCourse(); });
+    connect(m_coursePanel, &CourseSelectPanel::coursesMenuEnabled, this, &MainWindow::setCoursesMenuEnabled);
+    connect(m_coursePanel, &CourseSelectPanel::listingHidden, this, &MainWindow::HideListing);
+    connect(m_coursePanel, &CourseSelectPanel::chartRequested, this, [this](int course) {
+        courses::PrintChcpChart(m_services.data, m_services.dialogs, m_services.printer, course);
+    });
     on("entermenu", [this] { startEntry(0); });
     on("RoundsandPerformanceMenu", [this] { startEntry(1); });
     on("editroundmenu", [this] { chooseRoundToEdit(); });
@@ -399,6 +430,18 @@ void MainWindow::ViewMenu(int item) {
         return;
     }
     ShowListing();
+}
+
+// While a course command runs the Courses menu (and the Add Course tool button) rest; when it ends
+// the listing of an open league comes back.
+void MainWindow::setCoursesMenuEnabled(bool enabled) {
+    findChild<QMenu*>("coursesmenu")->menuAction()->setEnabled(enabled);
+    for (const char* name : {"GCmenu1", "GCmenu2", "GCmenu3", "CHCPChartmenu", "coursehcpmenu"})
+        action(name)->setEnabled(enabled);
+    m_toolButtons[6]->setEnabled(enabled);
+    if (enabled && !m_services.data.leagueFileName.empty() && !m_listingView->names()->isVisible()) {
+        m_viewTimer->start();
+    }
 }
 
 std::string MainWindow::today() const {

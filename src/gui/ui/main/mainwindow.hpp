@@ -79,6 +79,7 @@ private:
     void openPlayerChooser();
     void startEntry(int kind);
     void printListing();
+    void setCoursesMenuEnabled(bool enabled);
     void exportListing();
     std::string today() const;
     void chooseRoundToEdit();
@@ -95,6 +96,7 @@ private:
     QLabel* m_messagePanel = nullptr;
     QLabel* m_actionMessage = nullptr;
     ListingView* m_listingView = nullptr;
+    class CourseSelectPanel* m_coursePanel = nullptr;
     listing::Listing m_listing;
     QTimer* m_toolbarTimer;
     QTimer* m_messageTimer;

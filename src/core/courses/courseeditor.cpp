@@ -1,0 +1,172 @@
+#include "courses/courseeditor.hpp"
+
+#include <algorithm>
+
+#include "store/coursefile.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::courses {
+
+namespace f = store::course_field;
+
+namespace {
+
+constexpr double kLowestRating = 20.0;
+
+std::string withSignPlace(double value) {
+    std::string digits = text::generalForm(value);
+    return value < 0 ? digits : " " + digits;
+}
+
+bool validSlot(int slot) {
+    return slot >= 1 && slot <= store::kMaxCourses;
+}
+
+}  // namespace
+
+CourseForm FormFromCourse(const store::CourseRecord& course) {
+    CourseForm form;
+    form.name = course[f::kName];
+    form.out = course[f::kParOut];
+    form.in = course[f::kParIn];
+    form.total = course[f::kParTotal];
+    for (int h = 1; h <= 18; ++h) form.pars[h] = course[f::kHolePar0 + h];
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        form.ratings[t] = course[f::kRating0 + t];
+        form.slopes[t] = course[f::kSlope0 + t];
+    }
+    form.initials = course[f::kInitials];
+    return form;
+}
+
+void StoreForm(const CourseForm& form, store::CourseRecord& course) {
+    course[f::kName] = form.name;
+    course[f::kParOut] = form.out;
+    course[f::kParIn] = form.in;
+    course[f::kParTotal] = form.total;
+    for (int h = 1; h <= 18; ++h) course[f::kHolePar0 + h] = form.pars[h];
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        course[f::kRating0 + t] = StoredNumber(form.ratings[t]);
+        course[f::kSlope0 + t] = StoredNumber(form.slopes[t]);
+    }
+    course[f::kInitials] = form.initials;
+}
+
+std::string ParBoxText(std::string_view text) {
+    if (text.empty()) return " ";
+    if (text.front() != ' ') return " " + std::string(text);
+    return std::string(text);
+}
+
+std::string NinePar(const std::array<std::string, 19>& pars, int firstHole) {
+    double sum = 0;
+    for (int h = firstHole; h < firstHole + 9; ++h) sum += text::leadingNumber(pars[h]);
+    return text::generalForm(sum);
+}
+
+std::string TotalPar(std::string_view out, std::string_view in) {
+    return withSignPlace(text::leadingNumber(in) + text::leadingNumber(out));
+}
+
+std::string StoredNumber(std::string_view caption) {
+    return withSignPlace(text::leadingNumber(caption));
+}
+
+std::string StepRating(std::string_view caption, int step) {
+    double value = text::leadingNumber(caption);
+    if (step < 0 && value <= kLowestRating) return std::string(caption);
+    return text::formatPattern(value + (step < 0 ? -0.1 : 0.1), "00.0");
+}
+
+std::string StepSlope(std::string_view caption, int step) {
+    return text::generalForm(text::leadingNumber(caption) + (step < 0 ? -1 : 1));
+}
+
+// The sums are compared as numbers: a nine whose label was never filled counts as 0 too.
+std::optional<platform::Message> ProblemSaving(const CourseForm& form) {
+    bool parMissing =
+        text::leadingNumber(form.out) == 0 || text::leadingNumber(form.in) == 0 || text::leadingNumber(form.total) == 0;
+    if (!parMissing && !form.name.empty()) return std::nullopt;
+    return platform::Message{
+        platform::joinLines({"Insufficient information to save", "Course data.  Please provide a name",
+                             "and the par values for each hole.", "For nine hole courses, duplicate the values",
+                             "of the first nine holes for holes 10 - 18"}),
+        "Problem saving course", platform::Buttons::Ok, platform::Icon::Exclamation};
+}
+
+int FreeSlot(const store::LeagueData& data) {
+    int count = std::min<int>(data.courseCount, store::kMaxCourses);
+    for (int c = 1; c <= count; ++c) {
+        if (data.courses[c][f::kName].empty()) return c;
+    }
+    return count < store::kMaxCourses ? count + 1 : 0;
+}
+
+platform::Message CourseTableFullMessage() {
+    return {
+        platform::joinLines({"The course list is full: it holds 200 courses.",
+                             "Delete a course that is no longer played;", "the next course added takes its place."}),
+        "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation};
+}
+
+void DeleteCourse(store::LeagueData& data, int slot) {
+    if (!validSlot(slot)) return;
+    for (int i = 1; i <= store::kCourseFields; ++i) data.courses[slot][i].clear();
+}
+
+platform::Message ConfirmDeleteMessage() {
+    return {platform::joinLines({"Are you sure you want to delete ", "the selected Viru Course?", "",
+                                 "Analysis functions could be corrupted", "Please see info on deleting courses", "", "",
+                                 "     CONTINUE?          Select 'NO' to Exit"}),
+            "Confirm Delete", platform::Buttons::YesNo, platform::Icon::Critical, 2};
+}
+
+CourseEditor::CourseEditor(store::LeagueData& data, Mode mode) : m_data(data), m_mode(mode) {
+    if (m_mode == Mode::Edit && validSlot(data.currentCourse)) {
+        m_slot = data.currentCourse;
+    } else {
+        m_mode = Mode::Add;
+    }
+    if (m_mode == Mode::Add) {
+        int free = FreeSlot(data);
+        if (free >= 1 && free <= data.courseCount) {
+            m_mode = Mode::Edit;
+            m_slot = free;
+            data.currentCourse = static_cast<int16_t>(free);
+            for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+                data.courses[free][f::kRating0 + t] = kNewRating;
+                data.courses[free][f::kSlope0 + t] = kNewSlope;
+            }
+        }
+    }
+    data.courseEditMode = m_mode == Mode::Edit;
+}
+
+CourseForm CourseEditor::form() const {
+    if (m_mode == Mode::Edit) return FormFromCourse(m_data.courses[m_slot]);
+    CourseForm form;
+    for (int h = 1; h <= 18; ++h) form.pars[h] = " ";
+    return form;
+}
+
+SaveOutcome CourseEditor::save(const CourseForm& form, platform::Dialogs& dialogs) {
+    if (auto problem = ProblemSaving(form)) {
+        dialogs.message(*problem);
+        return SaveOutcome::Incomplete;
+    }
+    if (m_slot == 0) {
+        if (m_data.courseCount >= store::kMaxCourses) {
+            dialogs.message(CourseTableFullMessage());
+            return SaveOutcome::TableFull;
+        }
+        m_slot = ++m_data.courseCount;
+    }
+    StoreForm(form, m_data.courses[m_slot]);
+    return store::SaveCourseFile(m_data, dialogs) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+}
+
+void CourseEditor::close() {
+    m_data.courseEditMode = false;
+}
+
+}  // namespace quorval::courses

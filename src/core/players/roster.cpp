@@ -1,0 +1,196 @@
+#include "players/roster.hpp"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "store/datafile.hpp"
+#include "store/leaguefile.hpp"
+#include "store/teamfile.hpp"
+#include "text/numbers.hpp"
+#include "text/utf8.hpp"
+
+namespace quorval::players {
+
+namespace {
+
+// Reads one UTF-8 character at `pos` and advances past it. A byte that starts no valid
+// character stands for itself, above the Unicode range, so it only ever equals itself.
+char32_t nextChar(std::string_view s, size_t& pos) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char lead = byte(pos);
+    int extra = lead < 0x80             ? 0
+                : (lead & 0xE0) == 0xC0 ? 1
+                : (lead & 0xF0) == 0xE0 ? 2
+                : (lead & 0xF8) == 0xF0 ? 3
+                                        : -1;
+    if (extra < 0 || pos + static_cast<size_t>(extra) >= s.size()) {
+        ++pos;
+        return 0x110000 + lead;
+    }
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int i = 1; i <= extra; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) {
+            ++pos;
+            return 0x110000 + lead;
+        }
+        c = (c << 6) | (byte(pos + i) & 0x3F);
+    }
+    pos += static_cast<size_t>(extra) + 1;
+    return c;
+}
+
+// Upper case for the letters a player name can hold: ASCII and the Western European letters
+// that the program's older files were written in.
+char32_t upper(char32_t c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    switch (c) {
+        case 0xFF:
+            return 0x178;  // ÿ
+        case 0x153:
+            return 0x152;  // œ
+        case 0x161:
+            return 0x160;  // š
+        case 0x17E:
+            return 0x17D;  // ž
+        default:
+            return c;
+    }
+}
+
+bool takenIgnoringCase(const store::LeagueData& data, std::string_view name) {
+    for (int p = 1; p <= data.playerCount; ++p) {
+        if (SameNameIgnoringCase(data.players[p].name, name)) return true;
+    }
+    return false;
+}
+
+bool validSlot(const store::LeagueData& data, int slot) {
+    return slot >= 1 && slot <= data.playerCount;
+}
+
+}  // namespace
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (upper(nextChar(a, i)) != upper(nextChar(b, j))) return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+std::string WithoutDoubleQuotes(std::string name) {
+    std::replace(name.begin(), name.end(), '"', '\'');
+    return name;
+}
+
+int FindPlayer(const store::LeagueData& data, std::string_view name) {
+    for (int p = 1; p <= data.playerCount; ++p) {
+        if (data.players[p].name == name) return p;
+    }
+    return 0;
+}
+
+AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& typed, int tee) {
+    std::string name = WithoutDoubleQuotes(typed);
+    if (text::CharLength(name) < kMinAddedNameLength || data.playerCount >= store::kMaxPlayers) {
+        dialogs.beep();
+        return AddOutcome::Beeped;
+    }
+    if (takenIgnoringCase(data, name)) {
+        dialogs.message(
+            {"That name is already taken!", "Player entry error", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return AddOutcome::NameTaken;
+    }
+    int slot = data.playerCount + 1;
+    store::PlayerRecord& player = data.players[slot];
+    player.name = name;
+    if (tee >= store::kRedTee && tee <= store::kBlueTee) player.tee = static_cast<int16_t>(tee);
+    player.roundCount = 0;
+    player.rounds = {};
+    player.team = 0;
+    data.currentPlayer = static_cast<int16_t>(slot);
+    data.playerCount = static_cast<int16_t>(slot);
+    return AddOutcome::Added;
+}
+
+RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot) {
+    if (!validSlot(data, slot)) {
+        dialogs.beep();
+        return RemoveOutcome::Beeped;
+    }
+    std::string question = platform::joinLines({"Are you sure you want to remove the player",
+                                                data.players[slot].name + "  from your League?", "",
+                                                "     CONTINUE?          Select 'NO' to cancel"});
+    if (dialogs.message({question, "Confirm Removal", platform::Buttons::YesNo, platform::Icon::Critical, 2}) !=
+        platform::Answer::Yes) {
+        return RemoveOutcome::Kept;
+    }
+    RemovePlayer(data, slot);
+    return RemoveOutcome::Removed;
+}
+
+void RemovePlayer(store::LeagueData& data, int slot) {
+    if (!validSlot(data, slot)) return;
+    auto first = data.players.begin();
+    std::rotate(first + slot, first + slot + 1, first + data.playerCount + 1);
+    // A player added later starts from a clean slot, not from the removed player's leftovers.
+    data.players[data.playerCount] = store::PlayerRecord{};
+    --data.playerCount;
+}
+
+RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot,
+                                const std::string& newName) {
+    if (text::CharLength(newName) < kMinNewNameLength || !validSlot(data, slot)) {
+        dialogs.beep();
+        return RenameOutcome::Beeped;
+    }
+    if (FindPlayer(data, newName) != 0) {
+        dialogs.message({platform::joinLines({"This name is already in use", "and cannot be used again."}), "Q.V.L.",
+                         platform::Buttons::Ok, platform::Icon::None});
+        return RenameOutcome::NameInUse;
+    }
+    std::string question = platform::joinLines(
+        {"Are you sure you want to change", "this players name?", "", "     CONTINUE?          Select 'NO' to cancel"});
+    if (dialogs.message({question, "Q.V.L.", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=
+        platform::Answer::Yes) {
+        return RenameOutcome::Kept;
+    }
+    data.players[slot].name = newName;
+    return RenameOutcome::Renamed;
+}
+
+void MovePlayer(store::LeagueData& data, int from, int to) {
+    if (!validSlot(data, from) || !validSlot(data, to) || from == to) return;
+    auto first = data.players.begin();
+    if (from < to) {
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    } else {
+        std::rotate(first + to, first + from, first + from + 1);
+    }
+}
+
+std::string PositionLine(int position, const std::string& name) {
+    std::string number = std::to_string(position);
+    if (number.size() < 3) number.insert(0, 3 - number.size(), ' ');
+    return number + "  " + name;
+}
+
+int PositionFromText(std::string_view text, int count) {
+    double value = text::leadingNumber(text);
+    if (value > count) value = count;
+    if (!(value >= 1)) return 1;
+    return static_cast<int>(value);
+}
+
+bool HasTeamFile(const store::LeagueData& data) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(store::findDataFile(store::TeamFileName(data.leagueFileName)), ec);
+}
+
+void SaveRoster(const store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged) {
+    if (slotsChanged && HasTeamFile(data)) store::SaveTeamFile(data, dialogs);
+    store::SaveLeagueFile(data, dialogs);
+}
+
+}  // namespace quorval::players

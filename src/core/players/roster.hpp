@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.hpp"
+#include "store/leaguedata.hpp"
+
+// The roster of the open league: adding, removing, renaming and re-ordering players. A player
+// keeps his rounds and his team through every move, because the team file knows players only by
+// their slot.
+namespace quorval::players {
+
+inline constexpr int kMinAddedNameLength = 3;
+inline constexpr int kMinNewNameLength = 4;
+
+// Names are compared as the user sees them: "zoë" and "ZOË" are the same name when adding.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// The add window keeps no double quotes in a name: each becomes an apostrophe.
+std::string WithoutDoubleQuotes(std::string name);
+
+// The slot of the first player (1..playerCount) with exactly this name, or 0.
+int FindPlayer(const store::LeagueData& data, std::string_view name);
+
+enum class AddOutcome {
+    Beeped,     // the name is too short or the roster is full
+    NameTaken,  // the user was told
+    Added,      // in slot playerCount, which is also the current player now
+};
+
+// Adds a player without rounds or team at the end of the list. Tee 0 means no tee was chosen:
+// the slot keeps the tee it holds.
+AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& typed, int tee);
+
+enum class RemoveOutcome { Beeped, Kept, Removed };
+
+// Asks first, then removes the player in `slot` (0 = none highlighted: a beep).
+RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot);
+
+// Drops the player in `slot` with his rounds; the players after him move up one slot, taking
+// their rounds and teams along. The slot freed at the end is left empty.
+void RemovePlayer(store::LeagueData& data, int slot);
+
+enum class RenameOutcome { Beeped, NameInUse, Kept, Renamed };
+
+// Checks the new name, asks, and renames the player in `slot` (0 = none highlighted).
+RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot,
+                                const std::string& newName);
+
+// Puts the player in slot `from` at slot `to`; the players between shift by one toward `from`.
+void MovePlayer(store::LeagueData& data, int from, int to);
+
+// One line of the ordering window's list: the position right-aligned in three characters, two
+// blanks, the name.
+inline constexpr int kPositionPrefix = 5;
+std::string PositionLine(int position, const std::string& name);
+
+// The position a typed text asks for: its leading whole number, at least 1 and at most `count`.
+int PositionFromText(std::string_view text, int count);
+
+// True when the league keeps a team file, whatever the letter case of its name on disk.
+bool HasTeamFile(const store::LeagueData& data);
+
+// What a roster window saves when it closes: the team file first when the slots changed and the
+// league has one (so its player section stays one line per player, in player order), then the
+// league file. A league without a team file gets none.
+void SaveRoster(const store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged);
+
+}  // namespace quorval::players

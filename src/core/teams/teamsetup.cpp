@@ -1,0 +1,120 @@
+#include "teams/teamsetup.hpp"
+
+#include <algorithm>
+
+#include "store/teamfile.hpp"
+
+namespace quorval::teams {
+
+void OpenTeamSetup(store::LeagueData& data) {
+    store::LoadTeamFile(data);
+    data.teams.currentTeam = 1;
+}
+
+SetupLists TeamSetupLists(const store::LeagueData& data) {
+    SetupLists lists;
+    for (int p = 1; p <= data.playerCount; ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        if (player.name.empty()) continue;
+        if (player.team == 0) lists.unassigned.push_back(p);
+        if (player.team == data.teams.currentTeam) lists.members.push_back(p);
+    }
+    return lists;
+}
+
+std::string TeamRecordLabel(const store::TeamPart& teams) {
+    return "Team # " + std::to_string(teams.currentTeam) + " of " + std::to_string(teams.teamCount);
+}
+
+void RenameTeam(store::LeagueData& data, const std::string& name) {
+    store::TeamPart& teams = data.teams;
+    // The team file holds one name a line: a pasted line break would shift everything after it.
+    std::string oneLine = name;
+    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    teams.teamNames[teams.currentTeam] = oneLine;
+    if (!oneLine.empty() && teams.teamCount == 0) teams.teamCount = 1;
+}
+
+CreateOutcome CreateTeam(store::LeagueData& data, platform::Dialogs& dialogs) {
+    store::TeamPart& teams = data.teams;
+    if (teams.teamNames[teams.currentTeam].empty()) {
+        dialogs.beep();
+        return CreateOutcome::Beeped;
+    }
+    if (teams.teamCount >= store::kMaxTeams) {
+        dialogs.message({"A league can have no more than 100 teams.", "Quorval", platform::Buttons::Ok,
+                         platform::Icon::Exclamation});
+        return CreateOutcome::Refused;
+    }
+    teams.teamCount = static_cast<int16_t>(teams.teamCount + 1);
+    teams.currentTeam = teams.teamCount;
+    teams.teamNames[teams.currentTeam].clear();
+    teams.teamEntryCount[teams.currentTeam] = 0;
+    return CreateOutcome::Created;
+}
+
+void AssignPlayers(store::LeagueData& data, const std::vector<int>& slots) {
+    if (slots.empty()) return;
+    // Players put on a team before it has a name make it a team: the file never holds players
+    // of a team it does not count.
+    if (data.teams.teamCount == 0) data.teams.teamCount = 1;
+    for (int p : slots) {
+        if (p >= 1 && p <= data.playerCount) data.players[p].team = data.teams.currentTeam;
+    }
+}
+
+void UnassignPlayers(store::LeagueData& data, const std::vector<int>& slots) {
+    for (int p : slots) {
+        if (p >= 1 && p <= data.playerCount) data.players[p].team = 0;
+    }
+}
+
+RemoveTeamOutcome RemoveTeam(store::LeagueData& data, platform::Dialogs& dialogs) {
+    if (!TeamSetupLists(data).members.empty()) {
+        dialogs.beep();
+        dialogs.message({platform::joinLines({"Roster for this team must be empty", "before the team can be removed."}),
+                         "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return RemoveTeamOutcome::Refused;
+    }
+    store::TeamPart& teams = data.teams;
+    const int removed = teams.currentTeam;
+    const int count = teams.teamCount;
+    teams.teamNames[removed].clear();
+    for (int t = removed + 1; t <= count; ++t) {
+        teams.teamNames[t - 1] = std::move(teams.teamNames[t]);
+        teams.teamEntryCount[t - 1] = teams.teamEntryCount[t];
+        teams.teamEntries[t - 1] = std::move(teams.teamEntries[t]);
+    }
+    for (int p = 1; p <= data.playerCount; ++p) {
+        int16_t& team = data.players[p].team;
+        if (team > removed) {
+            --team;
+        } else if (team == removed && count >= 2) {
+            team = 0;  // an unlisted (nameless) player must not land on the team that moves into this slot
+        }
+    }
+    if (count >= 2) {
+        teams.teamNames[count].clear();
+        teams.teamEntryCount[count] = 0;
+        teams.teamCount = static_cast<int16_t>(count - 1);
+    }
+    if (teams.currentTeam > teams.teamCount && teams.currentTeam > 1) --teams.currentTeam;
+    return RemoveTeamOutcome::Removed;
+}
+
+bool NextTeam(store::LeagueData& data) {
+    store::TeamPart& teams = data.teams;
+    if (teams.currentTeam >= teams.teamCount) return false;
+    ++teams.currentTeam;
+    return true;
+}
+
+bool PreviousTeam(store::LeagueData& data) {
+    store::TeamPart& teams = data.teams;
+    if (teams.currentTeam <= 1) return false;
+    --teams.currentTeam;
+    return true;
+}
+
+}  // namespace quorval::teams

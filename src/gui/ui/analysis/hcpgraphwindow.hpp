@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/childwindow.hpp"
+
+class QLabel;
+
+namespace quorval::gui {
+
+class CanvasView;
+
+// "Individual Handicap Trends": the current player's handicap index and differential after each
+// stored round as two line graphs.
+class HcpGraphWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    HcpGraphWindow(platform::Services& services, QWidget* opener);
+
+    // What the buttons do.
+    void showScoringChart();
+    void printGraph();
+
+    // The picture box's size in twips: the graph's 20 slots, and the shape it has on paper.
+    static constexpr double kPictureWidth = 9000;
+    static constexpr double kPictureHeight = 4500;
+
+protected:
+    void finish() override;
+
+private:
+    CanvasView* m_picture;
+    QLabel* m_name;
+    QLabel* m_rounds;
+    QLabel* m_index;
+};
+
+}  // namespace quorval::gui

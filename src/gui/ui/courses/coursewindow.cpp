@@ -1,0 +1,287 @@
+#include "ui/courses/coursewindow.hpp"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/main/listingview.hpp"
+#include "widgets/controls.hpp"
+#include "widgets/spinbutton.hpp"
+
+namespace quorval::gui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kOutColumn = 10;
+constexpr int kInColumn = 20;
+constexpr int kTotalColumn = 21;
+
+int column(int hole) {
+    return hole <= 9 ? hole : hole + 1;
+}
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* sumLabel(const QString& name) {
+    QLabel* label = makePanel(name, "");
+    label->setFont(fixedPitchFont(10));
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(" 000") + 14);
+    return label;
+}
+
+QLabel* teePanel(const QString& name, const char* caption) {
+    QLabel* panel = makePanel(name, caption);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setMinimumWidth(QFontMetrics(panel->font()).horizontalAdvance(" 000.0") + 14);
+    return panel;
+}
+
+// Two small arrows stacked beside a panel, no taller than the panel itself.
+SpinButton* teeSpin(const char* name, int height) {
+    auto* spin = new SpinButton(Qt::Vertical);
+    spin->setObjectName(name);
+    for (QToolButton* arrow : {spin->downButton(), spin->upButton()}) arrow->setFixedSize(18, height / 2);
+    return spin;
+}
+
+const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
+const char* const kRatingPanels[] = {"", "redratepanel", "whiteratepanel", "blueratepanel"};
+const char* const kSlopePanels[] = {"", "redslopepanel", "whiteslopepanel", "Blueslopepanel"};
+const char* const kRatingSpins[] = {"", "redrateingspin", "Whiteratingspin", "blueratingspin"};
+const char* const kSlopeSpins[] = {"", "redslopespin", "whiteslopespin", "blueslopespin"};
+
+}  // namespace
+
+CourseWindow::CourseWindow(platform::Services& services, QWidget* opener, courses::CourseEditor::Mode mode)
+    : ChildWindow(services, opener, "course", "Course Information"), m_editor(services.data, mode) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addLayout(buildNameRow());
+    layout->addLayout(buildParCard());
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(buildTees());
+    bottom->addStretch(1);
+    bottom->addLayout(buildButtons());
+    layout->addLayout(bottom);
+
+    showForm(m_editor.form());
+
+    setFixedSize(sizeHint());
+    centreOnScreen();
+    move(pos() + QPoint(0, 100 / kTwipsPerPixel));  // a little below the centre, as the program always placed it
+}
+
+QLayout* CourseWindow::buildNameRow() {
+    m_name = new QLineEdit;
+    m_name->setObjectName("Nametext");
+    m_initials = new QLineEdit;
+    m_initials->setObjectName("initialstext");
+    m_initials->setMaxLength(3);
+    m_initials->setFixedWidth(QFontMetrics(m_initials->font()).horizontalAdvance("WWWW") + 12);
+    auto* nameLabel = new QLabel("Course Name :");
+    nameLabel->setBuddy(m_name);
+    auto* initialsLabel = new QLabel("Initials");
+    initialsLabel->setBuddy(m_initials);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(nameLabel);
+    row->addWidget(m_name, 1);
+    row->addSpacing(12);
+    row->addWidget(initialsLabel);
+    row->addWidget(m_initials);
+    return row;
+}
+
+QLayout* CourseWindow::buildParCard() {
+    auto* card = new QGridLayout;
+    card->setHorizontalSpacing(3);
+    auto heading = [card](int col, const QString& text) {
+        auto* label = new QLabel(text);
+        label->setAlignment(Qt::AlignCenter);
+        card->addWidget(label, 0, col);
+    };
+    heading(0, "Hole");
+    card->addWidget(new QLabel("Par"), 1, 0);
+    for (int h = 1; h <= 18; ++h) {
+        heading(column(h), QString::number(h));
+        auto* box = new QLineEdit(" ");  // filled before the change handler is connected
+        box->setObjectName(QString("Partext%1").arg(h));
+        box->setMaxLength(2);
+        box->setFont(fixedPitchFont(10));
+        box->setAlignment(Qt::AlignCenter);
+        box->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting round the key filter
+        box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance("000") + 12);
+        box->installEventFilter(this);
+        m_pars[h] = box;
+        card->addWidget(box, 1, column(h));
+    }
+    heading(kOutColumn, "Out");
+    heading(kInColumn, "In");
+    heading(kTotalColumn, "Total");
+    m_out = sumLabel("Outlabel");
+    m_in = sumLabel("Inlabel");
+    m_total = sumLabel("Totallabel");
+    m_out->setText("0");
+    m_in->setText("0");
+    card->addWidget(m_out, 1, kOutColumn);
+    card->addWidget(m_in, 1, kInColumn);
+    card->addWidget(m_total, 1, kTotalColumn);
+    for (int h = 1; h <= 18; ++h) {
+        connect(m_pars[h], &QLineEdit::textChanged, this, [this, h] { parChanged(h); });
+    }
+    return card;
+}
+
+QLayout* CourseWindow::buildTees() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(new QLabel("Rating"), 1, 0);
+    grid->addWidget(new QLabel("Slope"), 2, 0);
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        auto* heading = new QLabel(kTeeNames[t]);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, t);
+        m_ratings[t] = teePanel(kRatingPanels[t], courses::kNewRating);
+        m_slopes[t] = teePanel(kSlopePanels[t], courses::kNewSlope);
+        auto* ratingSpin = teeSpin(kRatingSpins[t], m_ratings[t]->sizeHint().height());
+        auto* slopeSpin = teeSpin(kSlopeSpins[t], m_slopes[t]->sizeHint().height());
+        for (auto [row, panel, spin] : {std::tuple{1, m_ratings[t], ratingSpin}, {2, m_slopes[t], slopeSpin}}) {
+            auto* cell = new QHBoxLayout;
+            cell->setSpacing(1);
+            cell->addWidget(panel, 1);
+            cell->addWidget(spin);
+            grid->addLayout(cell, row, t);
+        }
+        // Each click re-reads the caption, so repeated clicks never gather rounding errors.
+        auto stepRating = [this, t](int step) {
+            m_ratings[t]->setText(qt(courses::StepRating(m_ratings[t]->text().toStdString(), step)));
+        };
+        auto stepSlope = [this, t](int step) {
+            m_slopes[t]->setText(qt(courses::StepSlope(m_slopes[t]->text().toStdString(), step)));
+        };
+        connect(ratingSpin, &SpinButton::spinUp, this, [stepRating] { stepRating(1); });
+        connect(ratingSpin, &SpinButton::spinDown, this, [stepRating] { stepRating(-1); });
+        connect(slopeSpin, &SpinButton::spinUp, this, [stepSlope] { stepSlope(1); });
+        connect(slopeSpin, &SpinButton::spinDown, this, [stepSlope] { stepSlope(-1); });
+    }
+    return grid;
+}
+
+QLayout* CourseWindow::buildButtons() {
+    auto* save = makeButton("savebutton", "&Save", "Save course information to disk");
+    auto* cancel = makeButton("cancelbutton", "&Cancel", "Close course window");
+    auto* info = makeHelpButton("infobutton", "Help on Courses");
+    connect(save, &QPushButton::clicked, this, &CourseWindow::save);
+    connect(cancel, &QPushButton::clicked, this, &CourseWindow::close);
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Courses - Adding or Editing"); });
+    auto* buttons = new QHBoxLayout;
+    buttons->setAlignment(Qt::AlignBottom);
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+    buttons->addWidget(info);
+    return buttons;
+}
+
+// The sums come from the stored fields; a par box whose text changes as it is filled (an empty
+// field of a reused slot, for one) then works them out again.
+void CourseWindow::showForm(const courses::CourseForm& form) {
+    m_name->setText(qt(form.name));
+    m_out->setText(qt(form.out));
+    m_in->setText(qt(form.in));
+    m_total->setText(qt(form.total));
+    for (int h = 1; h <= 18; ++h) m_pars[h]->setText(qt(form.pars[h]));
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        m_ratings[t]->setText(qt(form.ratings[t]));
+        m_slopes[t]->setText(qt(form.slopes[t]));
+    }
+    m_initials->setText(qt(form.initials));
+}
+
+courses::CourseForm CourseWindow::formShown() const {
+    courses::CourseForm form;
+    form.name = m_name->text().toStdString();
+    form.out = m_out->text().toStdString();
+    form.in = m_in->text().toStdString();
+    form.total = m_total->text().toStdString();
+    form.pars = parTexts();
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        form.ratings[t] = m_ratings[t]->text().toStdString();
+        form.slopes[t] = m_slopes[t]->text().toStdString();
+    }
+    form.initials = m_initials->text().toStdString();
+    return form;
+}
+
+std::array<std::string, 19> CourseWindow::parTexts() const {
+    std::array<std::string, 19> pars{};
+    for (int h = 1; h <= 18; ++h) pars[h] = m_pars[h]->text().toStdString();
+    return pars;
+}
+
+void CourseWindow::parChanged(int hole) {
+    QLineEdit* box = m_pars[hole];
+    QString text = qt(courses::ParBoxText(box->text().toStdString()));
+    if (text != box->text()) {
+        QSignalBlocker quiet(box);
+        box->setText(text);  // the two-character limit cuts what the blank pushed out
+    }
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+    std::array<std::string, 19> pars = parTexts();
+    QLabel* nine = hole <= 9 ? m_out : m_in;
+    nine->setText(qt(courses::NinePar(pars, hole <= 9 ? 1 : 10)));
+    m_total->setText(qt(courses::TotalPar(m_out->text().toStdString(), m_in->text().toStdString())));
+}
+
+bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto found = std::find(m_pars.begin() + 1, m_pars.end(), watched);
+        if (found != m_pars.end()) {
+            int hole = static_cast<int>(found - m_pars.begin());
+            if (keyRefused(hole, static_cast<QKeyEvent*>(event))) return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+// A par box takes digits and Backspace; Enter moves to the next hole. Every other character is
+// dropped, keys that type nothing (arrows, Tab, Delete, Escape) do what they always do.
+bool CourseWindow::keyRefused(int hole, const QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (hole < 18) m_pars[hole + 1]->setFocus();
+            return true;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+            return false;
+        default:
+            break;
+    }
+    QString typed = key->text();
+    if (typed.isEmpty()) return false;
+    return typed.size() != 1 || typed[0] < '0' || typed[0] > '9';
+}
+
+void CourseWindow::save() {
+    if (m_editor.save(formShown(), m_services.dialogs) == courses::SaveOutcome::Saved) close();
+}
+
+void CourseWindow::finish() {
+    m_editor.close();
+}
+
+}  // namespace quorval::gui

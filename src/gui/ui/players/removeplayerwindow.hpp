@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/childwindow.hpp"
+
+class QLabel;
+class QListWidget;
+
+namespace quorval::gui {
+
+// Lists the named players of the league, each item holding its player's slot: a player without a
+// name is not listed, so list rows and slots need not agree.
+void FillPlayerNameList(QListWidget* list, const store::LeagueData& data);
+
+// The slot of the highlighted player, or 0 when none is highlighted.
+int HighlightedPlayer(const QListWidget* list);
+
+// Removes players, with their rounds and team places. The league file (and the team file, when
+// the league has one) is written when the window closes.
+class RemovePlayerWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    RemovePlayerWindow(platform::Services& services, QWidget* opener);
+
+    void remove();
+
+protected:
+    void finish() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_label;
+    QListWidget* m_list;
+    bool m_removed = false;
+};
+
+}  // namespace quorval::gui

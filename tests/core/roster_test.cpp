@@ -1,0 +1,161 @@
+#include "players/roster.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scripteddialogs.hpp"
+
+namespace quorval::players {
+namespace {
+
+using testing::ScriptedDialogs;
+
+// Every player differs from the others in each field a shift has to carry: name, tee, rounds
+// down to the putts of a hole, and team.
+std::unique_ptr<store::LeagueData> league(int count) {
+    auto data = std::make_unique<store::LeagueData>();
+    data->playerCount = static_cast<int16_t>(count);
+    for (int p = 1; p <= count; ++p) {
+        store::PlayerRecord& player = data->players[p];
+        player.name = "Player " + std::to_string(p);
+        player.tee = static_cast<int16_t>(1 + p % 3);
+        player.roundCount = static_cast<int16_t>(p % 21);
+        player.team = static_cast<int16_t>(p % 4);
+        for (int r = 1; r <= player.roundCount; ++r) {
+            player.rounds[r].differential = static_cast<float>(p) + static_cast<float>(r) / 10;
+            player.rounds[r].score[r] = static_cast<int16_t>(p);
+            player.rounds[r].putts[r] = static_cast<int16_t>(p % 4);
+        }
+    }
+    return data;
+}
+
+// The slots hold, in order, the players that were in slots `order` before.
+void expectOrder(const store::LeagueData& data, const store::LeagueData& before, const std::vector<int>& order) {
+    ASSERT_EQ(data.playerCount, static_cast<int>(order.size()));
+    for (size_t i = 0; i < order.size(); ++i) {
+        const store::PlayerRecord& now = data.players[i + 1];
+        const store::PlayerRecord& was = before.players[order[i]];
+        EXPECT_EQ(now.name, was.name) << "slot " << i + 1;
+        EXPECT_TRUE(now.tee == was.tee && now.roundCount == was.roundCount && now.team == was.team &&
+                    now.rounds == was.rounds)
+            << was.name << " lost part of his record";
+    }
+}
+
+struct NameCase {
+    const char* name;
+    AddOutcome added;
+    RenameOutcome renamed;  // as the new name of player 1
+};
+
+class NameRule : public ::testing::TestWithParam<NameCase> {};
+
+// Adding needs 3 characters and a name no one has in any letter case; renaming needs 4 and a name
+// no one has exactly, the player himself included.
+TEST_P(NameRule, DecidesAddingAndRenaming) {
+    const NameCase& c = GetParam();
+    auto data = league(2);
+    data->players[1].name = "Bob Smith";
+    data->players[2].name = "élodie";
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(AddPlayer(*data, dialogs, c.name, store::kWhiteTee), c.added);
+    EXPECT_EQ(data->playerCount, c.added == AddOutcome::Added ? 3 : 2);
+    data->playerCount = 2;
+    if (c.renamed == RenameOutcome::Renamed) dialogs.answer(platform::Answer::Yes);
+    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, c.name), c.renamed);
+    EXPECT_EQ(data->players[1].name, c.renamed == RenameOutcome::Renamed ? c.name : "Bob Smith");
+    dialogs.takeMessages();
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NameRule,
+                         ::testing::Values(NameCase{"Al", AddOutcome::Beeped, RenameOutcome::Beeped},
+                                           NameCase{"Ré", AddOutcome::Beeped,
+                                                    RenameOutcome::Beeped},  // 2 characters in 3 bytes
+                                           NameCase{"Ann", AddOutcome::Added, RenameOutcome::Beeped},
+                                           NameCase{"Zoë", AddOutcome::Added, RenameOutcome::Beeped},
+                                           NameCase{"Anne", AddOutcome::Added, RenameOutcome::Renamed},
+                                           NameCase{"bob SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
+                                           NameCase{"ÉLODIE", AddOutcome::NameTaken, RenameOutcome::Renamed},
+                                           NameCase{"Bob Smith", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+                                           NameCase{"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+                                           NameCase{" Bob Smith", AddOutcome::Added, RenameOutcome::Renamed}));
+
+TEST(Roster, AddedNamesHoldApostrophesForDoubleQuotesButRenamedOnesKeepThem) {
+    auto data = league(1);
+    data->players[1].name = "Al 'Ace' Jones";
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
+    dialogs.takeMessages();
+    EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
+    EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
+    dialogs.answer(platform::Answer::Yes);
+    RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
+    dialogs.takeMessages();
+    EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
+}
+
+TEST(Roster, TheHundredthPlayerIsTheLast) {
+    auto data = league(99);
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(AddPlayer(*data, dialogs, "Number Hundred", store::kBlueTee), AddOutcome::Added);
+    EXPECT_EQ(data->currentPlayer, 100);
+    EXPECT_EQ(data->players[100].tee, store::kBlueTee);
+    EXPECT_EQ(AddPlayer(*data, dialogs, "One Too Many", store::kRedTee), AddOutcome::Beeped);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_EQ(data->playerCount, 100);
+}
+
+// The slot a removal frees is where the next player goes: he must not inherit the leftovers of
+// the last player, tee and hole statistics included.
+TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNothing) {
+    auto data = league(5);
+    auto before = std::make_unique<store::LeagueData>(*data);
+    RemovePlayer(*data, 1);
+    expectOrder(*data, *before, {2, 3, 4, 5});
+    ScriptedDialogs dialogs;
+    ASSERT_EQ(AddPlayer(*data, dialogs, "New Player", store::kNoTee), AddOutcome::Added);
+    const store::PlayerRecord& added = data->players[5];
+    EXPECT_EQ(added.tee, store::kNoTee);
+    EXPECT_EQ(added.roundCount, 0);
+    EXPECT_EQ(added.team, 0);
+    for (const store::RoundRecord& round : added.rounds) EXPECT_EQ(round, store::RoundRecord{});
+}
+
+struct MoveCase {
+    int from;
+    int to;
+    std::vector<int> order;
+};
+
+class Move : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(Move, ShiftsThePlayersBetweenAndLeavesTheRest) {
+    auto data = league(8);
+    auto before = std::make_unique<store::LeagueData>(*data);
+    MovePlayer(*data, GetParam().from, GetParam().to);
+    expectOrder(*data, *before, GetParam().order);
+    EXPECT_TRUE(data->players[0].name.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, Move,
+                         ::testing::Values(MoveCase{5, 2, {1, 5, 2, 3, 4, 6, 7, 8}},
+                                           MoveCase{2, 8, {1, 3, 4, 5, 6, 7, 8, 2}},
+                                           MoveCase{8, 1, {8, 1, 2, 3, 4, 5, 6, 7}},
+                                           MoveCase{3, 9, {1, 2, 3, 4, 5, 6, 7, 8}}));
+
+TEST(Roster, PositionsAreRightAlignedAndTypedOnesStayWithinTheList) {
+    EXPECT_EQ(PositionLine(7, "Ann"), "  7  Ann");
+    EXPECT_EQ(PositionLine(42, " Bo"), " 42   Bo");
+    EXPECT_EQ(PositionLine(100, "Cy"), "100  Cy");
+    EXPECT_EQ(PositionFromText("150", 30), 30);
+    EXPECT_EQ(PositionFromText("4.9", 30), 4);
+    EXPECT_EQ(PositionFromText("x7", 30), 1);
+    EXPECT_EQ(PositionFromText("-3", 30), 1);
+}
+
+}  // namespace
+}  // namespace quorval::players
