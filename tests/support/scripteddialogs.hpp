@@ -18,6 +18,8 @@ public:
     void answerInput(std::optional<std::string> text) { m_inputs.push_back(std::move(text)); }
     // The next save-file dialog's answer: a path, or nothing for Cancel.
     void answerSaveFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
+    // The next folder chooser's answer: a path, or nothing for Cancel.
+    void answerFolder(std::optional<std::string> path) { m_folders.push_back(std::move(path)); }
 
     // The boxes shown since the last call; taking them marks them as expected.
     std::vector<platform::Message> takeMessages();
@@ -30,6 +32,7 @@ public:
                                      const std::string& defaultText) override;
     void beep() override { ++m_beeps; }
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> chooseFolder(const std::string& title) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override { --m_busyDepth; }
 
@@ -37,6 +40,7 @@ private:
     std::deque<platform::Answer> m_answers;
     std::deque<std::optional<std::string>> m_inputs;
     std::deque<std::optional<std::string>> m_files;
+    std::deque<std::optional<std::string>> m_folders;
     std::vector<platform::Message> m_shown;
     std::vector<std::string> m_busyNotes;
     int m_beeps = 0;

@@ -34,6 +34,8 @@ public:
     virtual void beep() = 0;
     // The save-file dialog: the chosen file's path, or nothing when the user cancels.
     virtual std::optional<std::string> saveFile(const std::string& title, const std::string& filter) = 0;
+    // The folder chooser: the chosen folder's path, or nothing when the user cancels.
+    virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
     // Shows the hourglass and, when the note is not empty, puts it in the main window's message
     // panel; ending the busy state puts the pointer and the panel's previous text back.
     virtual void beginBusy(const std::string& note) = 0;

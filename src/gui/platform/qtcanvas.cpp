@@ -78,7 +78,7 @@ void QtCanvas::pieSector(double cx, double cy, double radius, double startAngle,
     const double r = map(radius, 0).x();
     QPainterPath path(centre);
     path.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), startAngle * 180 / std::numbers::pi,
-                sweep * 180 / std::numbers::pi);
+               sweep * 180 / std::numbers::pi);
     path.closeSubpath();
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -124,8 +124,7 @@ platform::Picture PrintPicture(double widthTwips, double heightTwips, const Char
     return canvas.picture();
 }
 
-CanvasView::CanvasView(const QString& name, double widthTwips, double heightTwips)
-    : m_canvas(widthTwips, heightTwips) {
+CanvasView::CanvasView(const QString& name, double widthTwips, double heightTwips) : m_canvas(widthTwips, heightTwips) {
     setObjectName(name);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);

@@ -92,6 +92,12 @@ std::optional<std::string> QtDialogs::saveFile(const std::string& title, const s
     return chosen.toStdString();
 }
 
+std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
+    QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
 void QtDialogs::beginBusy(const std::string& note) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_panelText && m_setPanelText) {

@@ -3,12 +3,10 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLocale>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QLocale>
-#include <QLocale>
 #include <QPrintPreviewDialog>
-#include <QPrinterInfo>
 #include <QPrinterInfo>
 
 namespace quorval::gui {

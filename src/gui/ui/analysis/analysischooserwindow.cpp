@@ -26,11 +26,13 @@ AnalysisChooserWindow::AnalysisChooserWindow(platform::Services& services, QWidg
     m_playerLabel->setObjectName("Playerlabel");
     m_playerLabel->installEventFilter(this);
 
-    // Only named players are listed; the player is found again by the row, as the program always has.
+    // Only named players are listed, so each item keeps its player's slot.
     m_list = new QListWidget;
     m_list->setObjectName("List1");
     for (int p = 1; p <= data.playerCount; ++p) {
-        if (!data.players[p].name.empty()) m_list->addItem(QString::fromStdString(data.players[p].name));
+        if (data.players[p].name.empty()) continue;
+        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_list);
+        item->setData(Qt::UserRole, p);
     }
 
     QPushButton* accept = makeButton("acceptbutton", "&Accept", "Show the chosen player");
@@ -63,7 +65,7 @@ void AnalysisChooserWindow::accept() {
         m_services.dialogs.beep();
         return;
     }
-    const int player = m_list->row(item) + 1;
+    const int player = item->data(Qt::UserRole).toInt();
     m_services.data.currentPlayer = static_cast<int16_t>(player);
     m_list->clearSelection();
     m_services.dialogs.beginBusy("");

@@ -16,9 +16,9 @@ namespace quorval::gui {
 
 namespace {
 
-constexpr int kSmallScreen = 640;     // pixels wide
-constexpr int kWideColumns = 104;     // the heading's underline and a column to spare
-constexpr int kNarrowColumns = 78;    // what a 640-pixel screen has room for
+constexpr int kSmallScreen = 640;   // pixels wide
+constexpr int kWideColumns = 104;   // the heading's underline and a column to spare
+constexpr int kNarrowColumns = 78;  // what a 640-pixel screen has room for
 constexpr int kVisibleLines = 22;
 
 }  // namespace
@@ -37,7 +37,8 @@ FullStatWindow::FullStatWindow(platform::Services& services, QWidget* opener)
     m_list = new QListWidget;
     m_list->setObjectName("List1");
     m_list->setFont(fixedPitchFont());
-    m_list->setUniformItemSizes(true);
+    // Lines differ in width and the list ends with a blank one: each line gives its own width.
+    m_list->setUniformItemSizes(false);
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // A screen wide enough shows whole lines; a 640-pixel one pans them with the scroll bar.

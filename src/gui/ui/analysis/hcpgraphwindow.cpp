@@ -28,6 +28,12 @@ QFrame* legendLine(const QString& name, int colour) {
     return line;
 }
 
+QLabel* legendText(const QString& name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
 }  // namespace
 
 HcpGraphWindow::HcpGraphWindow(platform::Services& services, QWidget* opener)
@@ -49,10 +55,10 @@ HcpGraphWindow::HcpGraphWindow(platform::Services& services, QWidget* opener)
     auto* legend = new QHBoxLayout;
     legend->addStretch(1);
     legend->addWidget(legendLine("Line11", 0));
-    legend->addWidget(makePanel("Lab21", "Handicap Index", QFrame::Plain));
+    legend->addWidget(legendText("Lab21", "Handicap Index"));
     legend->addSpacing(24);
     legend->addWidget(legendLine("Line12", 12));
-    legend->addWidget(makePanel("Lab22", "Handicap Differential", QFrame::Plain));
+    legend->addWidget(legendText("Lab22", "Handicap Differential"));
     legend->addStretch(1);
 
     auto* heading = new QHBoxLayout;

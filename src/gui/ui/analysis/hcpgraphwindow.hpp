@@ -19,7 +19,7 @@ public:
     void showScoringChart();
     void printGraph();
 
-    // The picture box's size in twips: the graph's 20 slots, and the shape it has on paper.
+    // The picture box's size in twips: the 20 slots and the axis titles under them.
     static constexpr double kPictureWidth = 9000;
     static constexpr double kPictureHeight = 4500;
 

@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace quorval::gui {
 
-
-
 // The Courses menu's commands and the "Select Course" panel the main window embeds: edit, delete
 // and the reference chart pick a course in it; add and edit open the course window, with the
 // window holding the panel as its opener. Hidden and disabled while no command needs it.

@@ -79,7 +79,6 @@ QLabel* sumLabel(const QString& name) {
     return label;
 }
 
-
 const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
     return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
 }
@@ -586,8 +585,8 @@ void ScoreEntryWindow::runTimer1() {
     entry::RoundEntry round = roundShown();
     if (round.tee < store::kRedTee) {
         // A player added without a default tee: the round needs the tee it was played from.
-        m_services.dialogs.message({entry::kChooseTeeMessage, "Quorval", platform::Buttons::Ok,
-                                    platform::Icon::Exclamation});
+        m_services.dialogs.message(
+            {entry::kChooseTeeMessage, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return;
     }
     entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};

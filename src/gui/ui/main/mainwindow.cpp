@@ -15,30 +15,37 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "courses/chcpchart.hpp"
 #include "league/leagues.hpp"
 #include "print/printfont.hpp"
 #include "reports/listingreport.hpp"
 #include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
+#include "store/teamfile.hpp"
+#include "ui/analysis/analysischooserwindow.hpp"
+#include "ui/analysis/fullstatwindow.hpp"
+#include "ui/analysis/statswindow.hpp"
+#include "ui/courses/chcpwindow.hpp"
+#include "ui/courses/courseselectpanel.hpp"
 #include "ui/entry/chooseroundwindow.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 #include "ui/entry/selectplayerswindow.hpp"
-#include "courses/chcpchart.hpp"
-#include "ui/courses/chcpwindow.hpp"
-#include "ui/courses/courseselectpanel.hpp"
+#include "ui/main/backupwindow.hpp"
 #include "ui/main/chooseplayerwindow.hpp"
-#include "ui/players/playerswindow.hpp"
-#include "ui/players/removeplayerwindow.hpp"
-#include "ui/players/renameplayerswindow.hpp"
-#include "ui/players/sortplayerswindow.hpp"
-#include "ui/teams/teamsetupwindow.hpp"
 #include "ui/main/leaguewindow.hpp"
 #include "ui/main/listingview.hpp"
 #include "ui/main/programmerswindow.hpp"
 #include "ui/main/settingswindow.hpp"
 #include "ui/main/toolicons.hpp"
+#include "ui/players/playerswindow.hpp"
+#include "ui/players/removeplayerwindow.hpp"
+#include "ui/players/renameplayerswindow.hpp"
+#include "ui/players/sortplayerswindow.hpp"
 #include "ui/reports/comparewindow.hpp"
 #include "ui/reports/hcpcardswindow.hpp"
+#include "ui/teams/teampointswindow.hpp"
+#include "ui/teams/teamsetupwindow.hpp"
+#include "ui/teams/teamsummarywindow.hpp"
 #include "widgets/controls.hpp"
 #include "widgets/spinbutton.hpp"
 
@@ -294,7 +301,22 @@ void MainWindow::connectCommands() {
     on("Playermenu2", [this, openRoster] { openRoster(new SortPlayersWindow(m_services, this)); });
     on("Playermenu3", [this, openRoster] { openRoster(new RemovePlayerWindow(m_services, this)); });
     on("Playernamesmenu", [this, openRoster] { openRoster(new RenamePlayersWindow(m_services, this)); });
+    on("Backupmenu", [this] { openWindow(new BackupWindow(m_services, this)); });
+    static const char* const kAnalysisModes[] = {"Stats", "FullStat", "line", "pie"};
+    for (int i = 0; i < 4; ++i) {
+        QString mode = kAnalysisModes[i];
+        on(QString("graphmenu%1").arg(i).toUtf8().constData(), [this, mode] { openAnalysisChooser(mode); });
+    }
     on("defineteammenu", [this] { openWindow(new TeamSetupWindow(m_services, this)); });
+    // The points and the summary need a player on a team, as the team file says.
+    on("enterteamresultsmenu", [this] {
+        store::LoadTeamAssignments(m_services.data);
+        if (m_services.data.teams.teamsInUse == 1) openWindow(new TeamPointsWindow(m_services, this));
+    });
+    on("teamsummarymenu", [this] {
+        store::LoadTeamAssignments(m_services.data);
+        if (m_services.data.teams.teamsInUse == 1) openWindow(new TeamSummaryWindow(m_services, this));
+    });
     on("GCmenu1", [this] { m_coursePanel->addCourse(); });
     on("GCmenu2", [this] { m_coursePanel->editCourse(); });
     on("GCmenu3", [this] { m_coursePanel->deleteCourse(); });
@@ -509,6 +531,16 @@ void MainWindow::chooseRoundToEdit() {
         m_viewTimer->start();
     });
     openWindow(window);
+}
+
+// The chooser opens the charts itself; the statistics windows are handed over from here.
+void MainWindow::openAnalysisChooser(const QString& mode) {
+    auto* chooser = new AnalysisChooserWindow(m_services, this, mode);
+    connect(chooser, &AnalysisChooserWindow::playerChosen, this, [this, chooser](const QString& chosen, int) {
+        if (chosen == "Stats") chooser->handOverTo(new StatsWindow(m_services, this));
+        if (chosen == "FullStat") chooser->handOverTo(new FullStatWindow(m_services, this));
+    });
+    openWindow(chooser);
 }
 
 void MainWindow::openPlayerChooser() {

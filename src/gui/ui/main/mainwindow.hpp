@@ -77,6 +77,7 @@ private:
     void setLeagueMenusEnabled(bool enabled);
     void pressToolButton(int index);
     void openPlayerChooser();
+    void openAnalysisChooser(const QString& mode);
     void startEntry(int kind);
     void printListing();
     void setCoursesMenuEnabled(bool enabled);

@@ -1,0 +1,120 @@
+#include "analysis/hcpgraph.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "print/recordingprinter.hpp"
+
+using namespace quorval;
+using analysis::GraphPoint;
+
+namespace {
+
+struct PointCase {
+    int slot;
+    float value;
+    GraphPoint expected;
+};
+
+void PrintTo(const PointCase& c, std::ostream* os) {
+    *os << "slot " << c.slot << " value " << c.value;
+}
+
+class HcpPointTest : public ::testing::TestWithParam<PointCase> {};
+
+// 380 twips a slot from the left, 70 twips an index point up from the 0 line at 3000.
+TEST_P(HcpPointTest, SlotAcrossValueUp) {
+    EXPECT_EQ(analysis::HcpGraphPoint(GetParam().slot, GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Graph, HcpPointTest,
+                         ::testing::Values(PointCase{1, 0, {1080, 3000}}, PointCase{20, 40, {8300, 200}},
+                                           PointCase{5, -5, {2600, 3350}},
+                                           // A better-than-scratch index lies under the 0 line.
+                                           PointCase{2, -1.5f, {1460, 3105}},
+                                           // Above 40 the point leaves the top of the grid.
+                                           PointCase{3, 45, {1840, -150}}));
+
+TEST(HcpAxisTest, IndexLabelsSitOnTheirGridLinesAndSlotLabelsUnderTheirPoints) {
+    std::vector<analysis::AxisLabel> labels = analysis::HcpAxisLabels();
+    ASSERT_EQ(labels.size(), 10u + 20u);
+    for (int i = 0; i < 10; ++i) {
+        const int v = -5 + 5 * i;
+        EXPECT_EQ(labels[i].text, std::to_string(v));
+        // The label's line is centred on the grid line of its value.
+        EXPECT_EQ(labels[i].y + 90, analysis::HcpGraphPoint(1, static_cast<float>(v)).y) << v;
+    }
+    // Numbers of fewer digits start further right so that all of them end at the axis.
+    EXPECT_EQ(labels[0].x, 380);  // -5
+    EXPECT_EQ(labels[1].x, 430);  // 0
+    EXPECT_EQ(labels[3].x, 340);  // 10
+    EXPECT_EQ(labels[10], (analysis::AxisLabel{8200, 3800, "20"}));
+    EXPECT_EQ(labels[29], (analysis::AxisLabel{1025, 3800, "1"}));
+    EXPECT_EQ(labels[20].text, "10");
+    EXPECT_EQ(labels[21], (analysis::AxisLabel{4065, 3800, "9"}));
+}
+
+TEST(HcpCaptionTest, RoundsPlayedAndTheLatestIndex) {
+    store::PlayerRecord player;
+    EXPECT_EQ(analysis::RoundsPlayedCaption(player), "0 rounds played");
+    EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = 0");
+    player.roundCount = 2;
+    player.rounds[1].handicapIndex = 12.3f;
+    player.rounds[2].handicapIndex = -1.3f;
+    EXPECT_EQ(analysis::RoundsPlayedCaption(player), "2 rounds played");
+    EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = -1.3");
+    player.rounds[2].handicapIndex = 9.866667f;
+    EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = 9.866667");
+}
+
+TEST(HcpPrintTest, PictureLegendAndCaptions) {
+    print::RecordingPrinter printer;
+    store::Settings settings;
+    platform::Picture picture{1, 1, {0xFFFFFFFFu}};
+    analysis::PrintHcpGraph(printer, settings, picture, "Ann", "Current Hcp. Index = 10", "1 rounds played",
+                            "12-06-2026");
+    ASSERT_EQ(printer.documents().size(), 1u);
+    const print::Document& doc = printer.documents()[0];
+    ASSERT_EQ(doc.pages.size(), 1u);
+    const print::Page& page = doc.pages[0];
+    const double w = doc.pageWidth;
+    const double h = doc.pageHeight;
+
+    ASSERT_EQ(page.drawings.size(), 3u);
+    const auto& op = std::get<print::PictureOp>(page.drawings[0]);
+    EXPECT_EQ(op.picture, picture);
+    EXPECT_NEAR(op.x, w / 20, 1e-6);
+    EXPECT_NEAR(op.y, h / 10, 1e-6);
+    EXPECT_NEAR(op.width, w / 1.1, 1e-6);
+    EXPECT_NEAR(op.height, h / 2.5, 1e-6);
+    // Each legend line is a short thick stroke in its graph's colour, its text right after it.
+    const double starts[] = {0.2 * w, 0.55 * w};
+    const int colours[] = {0, 12};
+    for (int i = 0; i < 2; ++i) {
+        const auto& line = std::get<print::LineOp>(page.drawings[1 + i]);
+        EXPECT_NEAR(line.x1, starts[i], 1e-6);
+        EXPECT_NEAR(line.x2 - line.x1, w / 50, 1e-6);
+        EXPECT_NEAR(line.y1, h / 1.9, 1e-6);
+        EXPECT_EQ(line.y2, line.y1);
+        EXPECT_EQ(line.colour, colours[i]);
+        EXPECT_EQ(line.width, 8);
+        const print::PrintedText& text = page.texts[1 + i];
+        EXPECT_NEAR(text.x, line.x2, 1e-6);
+        EXPECT_NEAR(text.y, 0.518 * h, 1e-6);
+        EXPECT_EQ(text.font, (print::FontState{"Courier New", 10, true}));
+    }
+    EXPECT_EQ(page.texts[1].text, " Hcp Index");
+    EXPECT_EQ(page.texts[2].text, " Hcp Differential");
+
+    const std::string pad(15, ' ');
+    EXPECT_EQ(page.lines(),
+              (std::vector<std::string>{" ", " Hcp Index Hcp Differential", " ", "Ann" + pad, " ",
+                                        "Current Hcp. Index = 10" + pad, " ", "1 rounds played" + pad, "12-06-2026"}));
+    EXPECT_EQ(page.texts[4].font.size, 18);
+    const print::PrintedText& date = page.texts.back();
+    EXPECT_NEAR(date.x, 0.85 * w, 1e-6);
+    EXPECT_NEAR(date.y, 0.9 * h, 1e-6);
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+#include "ui/main/backupwindow.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <vector>
+
+#include "fakeseams.hpp"
+#include "tempdir.hpp"
+#include "windowtesting.hpp"
+
+namespace quorval::gui {
+namespace {
+
+using namespace quorval::testing;
+namespace fs = std::filesystem;
+
+class BackupWindowTest : public ::testing::Test {
+protected:
+    BackupWindowTest() {
+        s.data->registry.leagueCount = 1;
+        s.data->registry.leagueFiles[1] = "Fall";
+        for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, name);
+        fs::create_directory(usb);
+        window = new BackupWindow(s.services, &opener);
+        openChild(&opener, window);
+        location = window->findChild<QLineEdit*>("DriveText");
+        timer1 = window->findChild<QTimer*>("Timer1");
+    }
+
+    ~BackupWindowTest() override { closeWindowsExcept(&opener); }
+
+    void press(const char* button) { QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton); }
+
+    // The window is gone and its opener usable again.
+    void expectClosed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+        EXPECT_TRUE(opener.isEnabled());
+    }
+
+    TempWorkDir dir;
+    fs::path usb = dir.path() / "usb";
+    TestServices s;
+    QWidget opener;
+    QPointer<BackupWindow> window;
+    QLineEdit* location = nullptr;
+    QTimer* timer1 = nullptr;
+};
+
+TEST_F(BackupWindowTest, BrowseFillsTheLocationAndCancelKeepsIt) {
+    ASSERT_NE(location, nullptr);
+    s.dialogs.answerFolder(usb.string());
+    press("browsebutton");
+    EXPECT_EQ(location->text().toStdString(), usb.string());
+    s.dialogs.answerFolder(std::nullopt);
+    press("browsebutton");
+    EXPECT_EQ(location->text().toStdString(), usb.string());
+}
+
+TEST_F(BackupWindowTest, AnEmptyLocationBeepsAndTheWindowStays) {
+    press("copybutton");
+    EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(opener.isEnabled());
+}
+
+TEST_F(BackupWindowTest, ASuccessfulBackupClosesTheWindowWhenTimer1Fires) {
+    QTest::keyClicks(location, QString::fromStdString(usb.string()));
+    press("copybutton");
+    EXPECT_EQ(readBytes(usb / "QVL Backup" / "Fall.LGE"), "Fall.LGE");
+    ASSERT_TRUE(timer1->isActive());
+    EXPECT_TRUE(timer1->isSingleShot());
+    EXPECT_EQ(timer1->interval(), 2000);
+    EXPECT_EQ(s.dialogs.busyDepth(), 1);  // the hourglass until the window goes
+    press("copybutton");                  // no second backup while it waits to close
+    EXPECT_EQ(s.dialogs.busyDepth(), 1);
+    EXPECT_TRUE(window->isVisible());
+    window->runTimer1();
+    expectClosed();
+    EXPECT_EQ(s.dialogs.busyDepth(), 0);
+}
+
+TEST_F(BackupWindowTest, ClosingBeforeTimer1FiresRestoresThePointer) {
+    location->setText(QString::fromStdString(usb.string()));
+    press("copybutton");
+    ASSERT_EQ(s.dialogs.busyDepth(), 1);
+    press("exitbutton");
+    expectClosed();
+    EXPECT_EQ(s.dialogs.busyDepth(), 0);
+}
+
+TEST_F(BackupWindowTest, AFailureIsToldAndTheWindowStays) {
+    location->setText(QString::fromStdString((usb / "not mounted").string()));
+    press("copybutton");
+    std::vector<platform::Message> shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Could not complete backup\r\n\r\nPlease check the file location");
+    EXPECT_EQ(shown[0].icon, platform::Icon::None);
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_EQ(s.dialogs.busyDepth(), 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(BackupWindowTest, Timer2PutsTheFocusIntoTheLocationOnce) {
+    auto* timer2 = window->findChild<QTimer*>("Timer2");
+    ASSERT_TRUE(timer2->isActive());
+    QApplication::setActiveWindow(window);
+    window->runTimer2();
+    EXPECT_FALSE(timer2->isActive());
+    EXPECT_TRUE(location->hasFocus());
+}
+
+}  // namespace
+}  // namespace quorval::gui
