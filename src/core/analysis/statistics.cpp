@@ -146,13 +146,7 @@ void append(std::vector<std::string>& lines, const std::vector<std::string>& mor
 }
 
 void printstatheading(platform::Printer& printer, const std::string& date) {
-    printer.print("");
-    printer.print("");
-    printer.setFontSize(18);
-    printer.setBold(true);
-    printer.printNoEnd(std::string(14, ' ') + "Quorval");
-    printer.setFontSize(10);
-    printer.print(std::string(10, ' ') + date);
+    print::PrintTitleLine(printer, date);
     printer.print("");
     printer.print("");
     printer.print(std::string(5, ' ') + std::string(79, '_'));

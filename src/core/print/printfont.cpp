@@ -14,6 +14,16 @@ void SelectPrintFont(platform::Printer& printer, const store::Settings& settings
     printer.print(" ");
 }
 
+void PrintTitleLine(platform::Printer& printer, const std::string& date) {
+    printer.print("");
+    printer.print("");
+    printer.setFontSize(18);
+    printer.setBold(true);
+    printer.printNoEnd(std::string(14, ' ') + "Quorval");
+    printer.setFontSize(10);
+    printer.print(std::string(10, ' ') + date);
+}
+
 std::string PrintDate(int year, int month, int day) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d-%02d-%04d", month % 100, day % 100, year % 10000);

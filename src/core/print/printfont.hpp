@@ -9,6 +9,10 @@ namespace quorval::print {
 // line holding one space.
 void SelectPrintFont(platform::Printer& printer, const store::Settings& settings);
 
+// The title of the chart and statistics reports: two empty lines, then "Quorval" large and bold
+// with the date beside it in 10 points.
+void PrintTitleLine(platform::Printer& printer, const std::string& date);
+
 // Today as the reports print it: month-day-year, "12-06-2026".
 std::string PrintDate(int year, int month, int day);
 

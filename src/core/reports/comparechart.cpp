@@ -19,13 +19,7 @@ constexpr size_t kLinesPerPage = 50;
 
 // The heading of every page; the font stays bold from here on.
 void printHeading(platform::Printer& printer, const std::string& date) {
-    printer.print("");
-    printer.print("");
-    printer.setFontSize(18);
-    printer.setBold(true);
-    printer.printNoEnd(std::string(14, ' ') + "Quorval");
-    printer.setFontSize(10);
-    printer.print(std::string(10, ' ') + date);
+    print::PrintTitleLine(printer, date);
     printer.print("");
     printer.print("");
     printer.setFontSize(12);

@@ -61,14 +61,14 @@ struct MenuItem {
     const char* caption;
 };
 
-struct ToolButtonSpec {
+struct ToolButtonCommand {
     const char* tip;
     const char* command;  // the menu item it runs
     const char* gate;     // the menu item that must be enabled, or nothing
 };
 
 // Tool buttons in order; a button works only while its gate is enabled.
-const ToolButtonSpec kToolButtons[] = {
+const ToolButtonCommand kToolButtons[] = {
     {"Open Recent League", nullptr, nullptr},
     {"Refresh Listing", nullptr, nullptr},
     {"Print", "Printmenu", "Printmenu"},
@@ -599,9 +599,9 @@ void MainWindow::pressToolButton(int index) {
         OpenLeague(k);
         return;
     }
-    const ToolButtonSpec& spec = kToolButtons[index];
-    if (spec.gate && !action(spec.gate)->isEnabled()) return;
-    action(spec.command)->trigger();
+    const ToolButtonCommand& command = kToolButtons[index];
+    if (command.gate && !action(command.gate)->isEnabled()) return;
+    action(command.command)->trigger();
 }
 
 void MainWindow::setToolBorder(int index) {
