@@ -37,13 +37,6 @@ protected:
         return w;
     }
 
-    template <typename T>
-    T* child(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-
     QStringList shownLines(QWidget* w) {
         QStringList out;
         auto* list = child<QListWidget>(w, "List1");

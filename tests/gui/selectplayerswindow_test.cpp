@@ -41,13 +41,6 @@ protected:
         return w;
     }
 
-    template <typename T>
-    T* child(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-
     void spin(QWidget* w, const char* name, bool up) {
         auto* button = child<SpinButton>(w, name);
         emit(up ? button->spinUp() : button->spinDown());

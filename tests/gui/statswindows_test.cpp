@@ -80,13 +80,6 @@ protected:
         return w;
     }
 
-    template <typename T>
-    T* child(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-
     QString text(QWidget* w, const char* label) { return child<QLabel>(w, label)->text(); }
 
     QStringList shownLines(QWidget* w) {

@@ -78,13 +78,6 @@ protected:
         return w;
     }
 
-    template <typename T>
-    T* child(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-
     void click(QWidget* w, const char* name) { child<QPushButton>(w, name)->click(); }
     QString record(QWidget* w) { return child<QLabel>(w, "recordnumberlabel")->text(); }
 

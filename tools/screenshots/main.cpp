@@ -20,11 +20,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "help/helpfile.hpp"
-#include "platform/qtdialogs.hpp"
-#include "platform/qthelpviewer.hpp"
+#include "platform/desktopservices.hpp"
 #include "platform/qtprinter.hpp"
-#include "platform/qtseams.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
 #include "reports/listingreport.hpp"
@@ -134,16 +131,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QDir(work.path()).filePath("config").toLocal8Bit());
 
     // The program as app/main.cpp starts it, without the splash window.
-    auto data = std::make_unique<store::LeagueData>();
-    gui::QtDialogs dialogs;
-    gui::QtHelpViewer helpViewer(gui::shareFilePath(help::kHelpFileName));
-    gui::QtClock clock;
-    gui::QtScreen screen;
-    gui::QtPrinter printer;
-    platform::Services services{*data, dialogs, helpViewer, clock, screen, printer};
-    gui::MainWindow main(services);
-    dialogs.setPanel([&main] { return main.panelMessage(); },
-                     [&main](const QString& text) { main.showPanelMessage(text); });
+    gui::DesktopServices desktop;
+    store::LeagueData* data = desktop.data.get();
+    gui::MainWindow main(desktop.services);
+    desktop.attachPanel(main);
     main.Load();
     main.show();
     main.action("leaguesmenu0")->trigger();
@@ -175,7 +166,7 @@ int main(int argc, char** argv) {
     data->entryMonth = 10, data->entryDay = 6, data->entryYear = 26;
     // Ed Fontaine, then Ivy Jensen.
     for (int p = 1; p <= data->playerCount; ++p) data->players[p].selected = p == 5 || p == 9 ? 1 : 0;
-    auto* scores = new gui::ScoreEntryWindow(services, &main, true);
+    auto* scores = new gui::ScoreEntryWindow(desktop.services, &main, true);
     gui::openChild(&main, scores);
     settle();
     typeRoundSoFar(scores);

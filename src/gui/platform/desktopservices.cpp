@@ -1,0 +1,15 @@
+#include "platform/desktopservices.hpp"
+
+#include "help/helpfile.hpp"
+#include "ui/main/mainwindow.hpp"
+
+namespace quorval::gui {
+
+DesktopServices::DesktopServices() : helpViewer(shareFilePath(help::kHelpFileName)) {}
+
+void DesktopServices::attachPanel(MainWindow& main) {
+    dialogs.setPanel([&main] { return main.panelMessage(); },
+                     [&main](const QString& text) { main.showPanelMessage(text); });
+}
+
+}  // namespace quorval::gui
