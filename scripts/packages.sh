@@ -1,6 +1,6 @@
 # Sourced by ./test and ./run: installs the Debian packages the project needs when they are missing.
 QUORVAL_PACKAGES="cmake g++ clang ninja-build ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-libclang-rt-14-dev fonts-liberation2 xvfb xauth poppler-utils imagemagick"
+libclang-rt-14-dev fonts-liberation2 xvfb xauth poppler-utils imagemagick clang-tidy"
 
 quorval_install_packages() {
     local missing=""
