@@ -5,9 +5,11 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "cli/commands.hpp"
 #include "platform/streamdialogs.hpp"
+#include "store/folderlock.hpp"
 
 namespace {
 
@@ -60,6 +62,10 @@ int main(int argc, char** argv) {
         std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
         return cli::kUsage;
     }
+    // Commands that write hold the data folder for their run, as the program does while it runs.
+    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo"};
+    store::FolderLock lock("quorval-cli");
+    if (kWriters.count(args[0]) && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);
