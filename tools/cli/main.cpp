@@ -29,7 +29,9 @@ const char* const kUsageText =
     "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
-    "  csv LEAGUE      print every stored round of the league as CSV\n";
+    "  csv LEAGUE      print every stored round of the league as CSV\n"
+    "commands that write (post, delete-round, resave, demo) wait up to 5 seconds while Quorval or\n"
+    "another quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 

@@ -37,13 +37,13 @@ ButtonSet buttonsOf(platform::Buttons buttons) {
     using A = platform::Answer;
     switch (buttons) {
         case platform::Buttons::Ok:
-            return {{{B::Ok, A::Ok}}};
+            return {{{B::Ok, A::Ok}}, {}, A::Ok};
         case platform::Buttons::OkCancel:
-            return {{{B::Ok, A::Ok}, {B::Cancel, A::Cancel}}};
+            return {{{B::Ok, A::Ok}, {B::Cancel, A::Cancel}}, {}, A::Cancel};
         case platform::Buttons::YesNo:
-            return {{{B::Yes, A::Yes}, {B::No, A::No}}};
+            return {{{B::Yes, A::Yes}, {B::No, A::No}}, {}, A::No};
         case platform::Buttons::YesNoCancel:
-            return {{{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}}};
+            return {{{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}}, {}, A::Cancel};
         // Escape keeps the file on disk: it never means "overwrite".
         case platform::Buttons::ReloadOverwrite:
             return {{{B::Yes, A::Reload}, {B::No, A::Overwrite}}, {"&Reload", "&Overwrite"}, A::Reload};
@@ -78,8 +78,7 @@ platform::Answer QtDialogs::message(const platform::Message& box) {
     for (const auto& [button, answer] : set.buttons)
         if (button == pressed) return answer;
     // Closed by Escape or the title bar: the answer that cancels.
-    if (!set.captions.empty()) return set.onEscape;
-    return set.buttons.size() == 1 ? platform::Answer::Ok : set.buttons.back().second;
+    return set.onEscape;
 }
 
 std::optional<std::string> QtDialogs::input(const std::string& prompt, const std::string& title,
