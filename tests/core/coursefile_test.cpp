@@ -180,14 +180,15 @@ TEST(CourseFile, FailedSaveLeavesTheOldFileAndShowsTheMessage) {
     TempWorkDir dir;
     ScriptedDialogs dialogs;
     writeBytes("course.dat", courseText(1, 1));
-    fs::create_directory("course.dat.tmp");
+    fs::permissions("course.dat", fs::perms::owner_read);
     auto data = std::make_unique<store::LeagueData>();
     data->courseCount = 1;
     data->courses[1] = namedCourse("New");
 
     EXPECT_FALSE(store::SaveCourseFile(*data, dialogs));
-    platform::Message failed{"Unable to save settings to disk", "Course Setup", platform::Buttons::Ok,
-                             platform::Icon::Exclamation};
+    platform::Message failed{
+        "Unable to save settings to disk\r\nThe file course.dat is read-only: it has no write permission.",
+        "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation};
     EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{failed});
     EXPECT_EQ(readBytes("course.dat"), courseText(1, 1));
 }

@@ -108,7 +108,7 @@ TEST_F(SettingsTest, SaveWritesTheFiveValuesInTheConfigurationFolder) {
 
 TEST_F(SettingsTest, FailedSaveIsQuietAndKeepsTheOldFile) {
     writeSettings(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n");
-    fs::create_directory(settingsFile().string() + ".tmp");
+    fs::permissions(settingsFile(), fs::perms::owner_read);
     settings().equitableCheck = 5;
     EXPECT_FALSE(store::SaveSettingsFile(*m_data));
     EXPECT_EQ(readBytes(settingsFile()), " 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n");
@@ -151,7 +151,7 @@ struct RegistryValues {
 
 class RegistryDefaults : public SettingsTest, public ::testing::WithParamInterface<RegistryValues> {};
 
-TEST_P(RegistryDefaults, FactorBelowOneHalfAndAnEmptyFontGetTheirDefaults) {
+TEST_P(RegistryDefaults, FactorsTheSettingsWindowAcceptsStayAndAnEmptyFontGetsItsDefault) {
     writeBytes("qvleague.dat", std::string(" 1 \r\nFall\r\n") + GetParam().factorLine + "\r\n" + GetParam().fontLine +
                                    "\r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n");
     ASSERT_TRUE(store::LoadLeagueRegistry(*m_data, m_dialogs).ok);
@@ -162,9 +162,8 @@ TEST_P(RegistryDefaults, FactorBelowOneHalfAndAnEmptyFontGetTheirDefaults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RegistryDefaults,
-                         ::testing::Values(RegistryValues{" .3 ", "Arial", 0.96f, "Arial"},
-                                           RegistryValues{"0.5", "Arial", 0.5f, "Arial"},
-                                           RegistryValues{" 0 ", "", 0.96f, "Courier New"},
+                         ::testing::Values(RegistryValues{"0.5", "Arial", 0.5f, "Arial"},
+                                           RegistryValues{" .9 ", "", 0.9f, "Courier New"},
                                            RegistryValues{" 1.1 ", "  ", 1.1f, "Courier New"},
                                            RegistryValues{" .96 ", "Arial, Bold", 0.96f, "Arial"},
                                            RegistryValues{" .96 ", "\"Lucida Console\"", 0.96f, "Lucida Console"}));

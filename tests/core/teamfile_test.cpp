@@ -178,11 +178,12 @@ TEST(TeamFile, FailedSaveShowsTheMessageWithoutIconAndKeepsTheOldFile) {
     TempWorkDir dir;
     ScriptedDialogs dialogs;
     writeBytes("Fall.tea", kSmallTeamFile);
-    fs::create_directory("Fall.tea.tmp");
+    fs::permissions("Fall.tea", fs::perms::owner_read);
     auto data = leagueWithPlayers(1);
     EXPECT_FALSE(store::SaveTeamFile(*data, dialogs));
-    platform::Message failed{"Cannot Write filename$, Please check disk write protect, freespace etc.", "Quorval",
-                             platform::Buttons::Ok, platform::Icon::None};
+    platform::Message failed{"Cannot Write filename$, Please check disk write protect, freespace etc.\r\n"
+                             "The file Fall.tea is read-only: it has no write permission.",
+                             "Quorval", platform::Buttons::Ok, platform::Icon::None};
     EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{failed});
     EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
 }

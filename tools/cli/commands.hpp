@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialogs.hpp"
+#include "store/folderlock.hpp"
 #include "store/leaguedata.hpp"
 
 namespace quorval::cli {
@@ -12,6 +13,7 @@ namespace quorval::cli {
 inline constexpr int kOk = 0;
 inline constexpr int kFailed = 1;
 inline constexpr int kUsage = 2;
+inline constexpr int kLocked = 3;  // another program holds the data folder; nothing was changed
 
 struct Context {
     store::LeagueData& data;
@@ -31,7 +33,16 @@ int RunDemo(Context& ctx, const Args& args);
 int RunExport(Context& ctx, const Args& args);
 int RunCsv(Context& ctx, const Args& args);
 
+// Takes the data folder's lock, waiting up to 5 seconds for a program that holds it; when it
+// stays held, tells who holds it and returns false.
+bool TakeFolderLock(store::FolderLock& lock, std::ostream& err);
+
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);
+
+// Loads what the program loads before it shows a league: settings, registry, the league and the
+// courses. False, with the reason told, when any of them fails to load or the name would lead
+// outside the data folder.
+bool LoadLeagueForCommand(Context& ctx, const std::string& league);
 
 }  // namespace quorval::cli

@@ -1,7 +1,11 @@
 // demo: a data folder with a league that shows every part of the program, made by posting each
 // round as the score window posts it.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <random>
+#include <vector>
 
 #include "cli/commands.hpp"
 #include "entry/posting.hpp"
@@ -163,6 +167,43 @@ void formTeams(store::LeagueData& data) {
     teams.teamsInUse = 1;
 }
 
+// Runs `write` in a fresh folder inside the working directory, then moves every file it wrote into
+// the working directory. When anything fails, the working directory is left as it was.
+template <typename Write>
+bool writeInPlaceAtOnce(Context& ctx, Write write) {
+    namespace fs = std::filesystem;
+    char name[] = ".quorval-demo-XXXXXX";
+    if (!::mkdtemp(name)) {
+        ctx.err << "quorval-cli: cannot make a folder for the demo files; nothing was changed\n";
+        return false;
+    }
+    fs::path staging = fs::absolute(name);
+    std::error_code ec;
+    int home = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool written = home >= 0 && ::chdir(name) == 0 && write();
+    bool back = home >= 0 && ::fchdir(home) == 0;
+    if (home >= 0) ::close(home);
+    std::vector<std::string> moved;
+    if (written && back) {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(staging, ec)) files.push_back(entry.path().filename().string());
+        for (const std::string& file : files) {
+            // Under the folder lock nothing else writes here; a file that appeared anyway stays as it is.
+            if (fs::exists(fs::symlink_status(file, ec)) || ::rename((staging / file).c_str(), file.c_str()) != 0) {
+                written = false;
+                break;
+            }
+            moved.push_back(file);
+        }
+    }
+    if (!written || !back) {
+        for (const std::string& file : moved) ::rename(file.c_str(), (staging / file).c_str());
+        ctx.err << "quorval-cli: the demo files could not all be written; nothing was changed\n";
+    }
+    fs::remove_all(staging, ec);
+    return written && back;
+}
+
 }  // namespace
 
 int RunDemo(Context& ctx, const Args& args) {
@@ -184,9 +225,12 @@ int RunDemo(Context& ctx, const Args& args) {
     data.registry.leagueCount = 1;
     data.registry.leagueFiles[1] = "Demo League";
     data.registry.currentLeague = 0;
-    bool saved = store::SaveCourseFile(data, ctx.dialogs) && store::SaveLeagueFile(data, ctx.dialogs) &&
-                 store::SaveTeamFile(data, ctx.dialogs) && store::SaveLeagueRegistry(data, ctx.dialogs);
-    if (!saved) return kFailed;
+    if (!writeInPlaceAtOnce(ctx, [&] {
+            return store::SaveCourseFile(data, ctx.dialogs) && store::SaveLeagueFile(data, ctx.dialogs) &&
+                   store::SaveTeamFile(data, ctx.dialogs) && store::SaveLeagueRegistry(data, ctx.dialogs);
+        })) {
+        return kFailed;
+    }
     ctx.out << "Made \"Demo League\": " << data.playerCount << " players, " << data.courseCount
             << " courses and 2 teams\n";
     return kOk;

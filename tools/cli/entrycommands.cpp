@@ -84,13 +84,7 @@ bool parseOptions(const Args& args, const std::vector<std::string>& known, Optio
 
 // Loads what the program loads before entering rounds: settings, registry, league and courses.
 bool loadLeague(Context& ctx, const std::string& league) {
-    store::LeagueData& data = ctx.data;
-    store::LoadSettingsFile(data);
-    store::LoadLeagueRegistry(data, ctx.dialogs);
-    data.leagueFileName = LeagueFileOf(league);
-    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return false;
-    store::LoadCourseFile(data, ctx.dialogs);
-    return true;
+    return LoadLeagueForCommand(ctx, league);
 }
 
 // A message box text on one line of the terminal.
@@ -223,7 +217,7 @@ int RunPost(Context& ctx, const Args& args) {
     if (posted.outcome == entry::PostOutcome::NoSlope) {
         return refuse(ctx, oneLine(entry::NoSlopeMessage(data, place.course, round.tee)));
     }
-    if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
+    if (!store::SaveLeagueFile(data, ctx.dialogs)) return refuse(ctx, data.leagueFileName + " was not written");
     printLines(ctx, posted.index);
     return kOk;
 }
@@ -242,7 +236,7 @@ int RunDeleteRound(Context& ctx, const Args& args) {
         return refuse(ctx, "the player has no such round");
     }
     entry::DeleteResult deleted = entry::DeleteRound(data, *player, *slot);
-    if (!store::SaveLeagueFile(data, ctx.dialogs)) return kFailed;
+    if (!store::SaveLeagueFile(data, ctx.dialogs)) return refuse(ctx, data.leagueFileName + " was not written");
     if (!deleted.recomputed && data.players[*player].roundCount > 0) {
         ctx.err << "quorval-cli: " << oneLine(entry::NotRecalculatedMessage(data, *player)) << '\n';
     }

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/commands.hpp"
+#include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -10,18 +11,75 @@ namespace quorval::cli {
 
 namespace {
 
-bool report(Context& ctx, const std::string& file, const store::LoadResult& result) {
+bool report(std::ostream& out, const std::string& file, const store::LoadResult& result) {
     if (result.ok) return true;
-    ctx.out << store::findDataFile(file).string() << ": " << result.problem;
-    if (!result.keptCopy.empty()) ctx.out << " (kept a copy as " << result.keptCopy << ")";
-    ctx.out << '\n';
+    out << store::findDataFile(file).string() << ": " << result.problem;
+    if (!result.keptCopy.empty()) out << " (kept a copy as " << result.keptCopy << ")";
+    out << '\n';
     return false;
+}
+
+bool report(Context& ctx, const std::string& file, const store::LoadResult& result) {
+    return report(ctx.out, file, result);
+}
+
+// Rounds no window could have stored: a date that is no date, or a course slot without a course.
+bool reportImpossibleRounds(Context& ctx, const store::LeagueData& data) {
+    bool clean = true;
+    std::string file = store::findDataFile(data.leagueFileName).string();
+    for (int p = 1; p <= data.playerCount; ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        for (int r = 1; r <= player.roundCount; ++r) {
+            const store::RoundRecord& round = player.rounds[r];
+            std::string where = file + ": player " + std::to_string(p) + " (" + player.name + ") round " +
+                                std::to_string(r) + ": ";
+            if (round.month < 1 || round.month > 12 || round.day < 1 || round.day > 31) {
+                ctx.out << where << "the date " << round.month << "/" << round.day << "/" << round.year
+                        << " is impossible\n";
+                clean = false;
+            }
+            bool courseKnown = round.course >= 1 && round.course <= data.courseCount &&
+                               !data.courses[round.course][store::course_field::kName].empty();
+            if (!courseKnown) {
+                ctx.out << where << "course slot " << round.course << " holds no course\n";
+                clean = false;
+            }
+        }
+    }
+    return clean;
 }
 
 }  // namespace
 
+bool TakeFolderLock(store::FolderLock& lock, std::ostream& err) {
+    using Result = store::FolderLock::Result;
+    Result result = lock.take(std::chrono::seconds(5));
+    if (result == Result::Taken) return true;
+    if (result == Result::Failed) {
+        err << "quorval-cli: cannot lock the data folder (" << store::kLockFileName << ": " << lock.failure()
+            << "); nothing was changed\n";
+    } else {
+        err << "quorval-cli: " << store::HolderText(lock.holder()) << " Nothing was changed.\n";
+    }
+    return false;
+}
+
 std::string LeagueFileOf(const std::string& league) {
     return league + ".LGE";
+}
+
+bool LoadLeagueForCommand(Context& ctx, const std::string& league) {
+    store::LeagueData& data = ctx.data;
+    if (!league::SafeLeagueName(league)) {
+        ctx.err << "quorval-cli: \"" << league << "\" is no league name: it would lead outside the data folder\n";
+        return false;
+    }
+    store::LoadSettingsFile(data);
+    // Going on with default settings or without courses would post and list with wrong values.
+    if (!report(ctx.err, store::kRegistryFileName, store::LoadLeagueRegistry(data, ctx.dialogs))) return false;
+    data.leagueFileName = LeagueFileOf(league);
+    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return false;
+    return report(ctx.err, store::kCourseFileName, store::LoadCourseFile(data, ctx.dialogs));
 }
 
 int RunCheck(Context& ctx, const Args& args) {
@@ -30,8 +88,17 @@ int RunCheck(Context& ctx, const Args& args) {
     bool clean = report(ctx, store::kRegistryFileName, store::LoadLeagueRegistry(data, ctx.dialogs));
     clean &= report(ctx, store::kCourseFileName, store::LoadCourseFile(data, ctx.dialogs));
     for (int k = 1; k <= data.registry.leagueCount; ++k) {
-        data.leagueFileName = LeagueFileOf(data.registry.leagueFiles[k]);
-        clean &= report(ctx, data.leagueFileName, store::LoadLeagueFile(data, ctx.dialogs));
+        const std::string& name = data.registry.leagueFiles[k];
+        if (!league::SafeLeagueName(name)) {
+            ctx.out << store::kRegistryFileName << ": league " << k << " \"" << name
+                    << "\" names a file outside the data folder\n";
+            clean = false;
+            continue;
+        }
+        data.leagueFileName = LeagueFileOf(name);
+        store::LoadResult loaded = store::LoadLeagueFile(data, ctx.dialogs);
+        clean &= report(ctx, data.leagueFileName, loaded);
+        if (loaded.ok) clean &= reportImpossibleRounds(ctx, data);
         std::string teamFile = store::TeamFileName(data.leagueFileName);
         std::error_code ec;
         if (std::filesystem::exists(store::findDataFile(teamFile), ec)) {
@@ -44,6 +111,10 @@ int RunCheck(Context& ctx, const Args& args) {
 
 int RunResave(Context& ctx, const Args& args) {
     if (args.size() != 1) return kUsage;
+    if (!league::SafeLeagueName(args[0])) {
+        ctx.err << "quorval-cli: \"" << args[0] << "\" is no league name: it would lead outside the data folder\n";
+        return kFailed;
+    }
     ctx.data.leagueFileName = LeagueFileOf(args[0]);
     store::LoadResult loaded = store::LoadLeagueFile(ctx.data, ctx.dialogs);
     if (!loaded.ok) {

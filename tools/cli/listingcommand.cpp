@@ -56,11 +56,7 @@ int RunListing(Context& ctx, const Args& args) {
     ListingOptions options;
     if (!parseOptions(args, options)) return kUsage;
     store::LeagueData& data = ctx.data;
-    store::LoadSettingsFile(data);
-    store::LoadLeagueRegistry(data, ctx.dialogs);
-    data.leagueFileName = LeagueFileOf(options.league);
-    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return kFailed;
-    store::LoadCourseFile(data, ctx.dialogs);
+    if (!LoadLeagueForCommand(ctx, options.league)) return kFailed;
 
     listing::Listing listing;
     listing.setView(options.view);

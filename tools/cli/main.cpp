@@ -5,9 +5,11 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "cli/commands.hpp"
 #include "platform/streamdialogs.hpp"
+#include "store/folderlock.hpp"
 
 namespace {
 
@@ -27,7 +29,9 @@ const char* const kUsageText =
     "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
-    "  csv LEAGUE      print every stored round of the league as CSV\n";
+    "  csv LEAGUE      print every stored round of the league as CSV\n"
+    "commands that write (post, delete-round, resave, demo) wait up to 5 seconds while Quorval or\n"
+    "another quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -60,6 +64,10 @@ int main(int argc, char** argv) {
         std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
         return cli::kUsage;
     }
+    // Commands that write hold the data folder for their run, as the program does while it runs.
+    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo"};
+    store::FolderLock lock("quorval-cli");
+    if (kWriters.count(args[0]) && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);

@@ -18,13 +18,7 @@ namespace quorval::cli {
 namespace {
 
 bool loadForReport(Context& ctx, const std::string& league) {
-    store::LeagueData& data = ctx.data;
-    store::LoadSettingsFile(data);
-    store::LoadLeagueRegistry(data, ctx.dialogs);
-    data.leagueFileName = LeagueFileOf(league);
-    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return false;
-    store::LoadCourseFile(data, ctx.dialogs);
-    return true;
+    return LoadLeagueForCommand(ctx, league);
 }
 
 std::string today() {

@@ -5,6 +5,10 @@
 #include <iterator>
 #include <optional>
 
+#include <sys/stat.h>
+
+#include "league/leagues.hpp"
+#include "store/atomicsave.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
@@ -34,7 +38,12 @@ bool copyDataFile(const std::string& name, const fs::path& folder) {
     std::optional<std::string> bytes = readBytes(source);
     if (!bytes) return false;
     fs::path target = store::findDataFile((folder / source.filename()).string());
-    return store::writeFileAtomically(target, *bytes).empty();
+    // The copy keeps the original's permissions, a read-only earlier copy included.
+    store::SaveOptions options;
+    options.replaceReadOnly = true;
+    struct stat st {};
+    if (::stat(source.c_str(), &st) == 0) options.mode = st.st_mode & 07777;
+    return store::replaceFile(target, *bytes, options).empty();
 }
 
 bool sameFolder(const fs::path& a, const fs::path& b) {
@@ -81,13 +90,15 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
     if (!fs::is_directory(folder, ec)) return fail();
 
     const store::LeagueRegistry& registry = data.registry;
+    // A league whose name leads outside the data folder is not the folder's to copy.
+    auto ours = [&](int k) { return league::SafeLeagueName(registry.leagueFiles[k]); };
     for (int k = 1; k <= registry.leagueCount; ++k)
-        if (!copyDataFile(registry.leagueFiles[k] + kLeagueExtension, folder)) return fail();
+        if (ours(k) && !copyDataFile(registry.leagueFiles[k] + kLeagueExtension, folder)) return fail();
     if (!copyDataFile(store::kRegistryFileName, folder)) return fail();
     if (!copyDataFile(store::kCourseFileName, folder)) return fail();
     // Not every league has team data: a team file that is missing is simply not copied.
     for (int k = 1; k <= registry.leagueCount; ++k)
-        copyDataFile(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension), folder);
+        if (ours(k)) copyDataFile(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension), folder);
     dialogs.endBusy();
     return BackupOutcome::Done;
 }

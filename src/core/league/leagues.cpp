@@ -18,13 +18,6 @@ void tell(platform::Dialogs& dialogs, const std::string& text, platform::Icon ic
     dialogs.message({text, "Quorval", platform::Buttons::Ok, icon});
 }
 
-// Names become file names: slashes, colons and the like, or a name of dots and blanks alone,
-// would name another folder or no file at all.
-bool legalName(const std::string& name) {
-    if (name.find_first_of("\\;:/") != std::string::npos) return false;
-    return name.find_first_not_of(". ") != std::string::npos;
-}
-
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -50,6 +43,14 @@ bool removeFile(platform::Dialogs& dialogs, const std::string& name) {
 
 }  // namespace
 
+// Names become file names: slashes, colons and the like, or a name of dots and blanks alone,
+// would name another folder or no file at all.
+bool SafeLeagueName(const std::string& name) {
+    if (name.find_first_of("\\;:/") != std::string::npos) return false;
+    if (name.find('\0') != std::string::npos) return false;
+    return name.find_first_not_of(". ") != std::string::npos;
+}
+
 std::vector<std::string> LeagueMenuCaptions(const store::LeagueData& data) {
     std::vector<std::string> captions;
     for (int k = 1; k <= data.registry.leagueCount; ++k) captions.push_back(data.registry.leagueFiles[k]);
@@ -67,10 +68,24 @@ OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int 
         dialogs.beep();
         return OpenOutcome::NoSuchLeague;
     }
-    data.leagueFileName = data.registry.leagueFiles[k + 1] + kExtension;
+    const std::string& name = data.registry.leagueFiles[k + 1];
+    if (!SafeLeagueName(name)) {
+        tell(dialogs, platform::joinLines({"The league \"" + name + "\" cannot be opened:",
+                                           "its name would lead outside the data folder.",
+                                           "Delete it from the league list and create it again."}));
+        return OpenOutcome::Refused;
+    }
+    data.leagueFileName = name + kExtension;
     dialogs.beginBusy("Processing, please wait...");
     store::ResetTeamPart(data);
-    store::LoadLeagueFile(data, dialogs);
+    bool loaded = store::LoadLeagueFile(data, dialogs).ok;
+    if (!loaded) {
+        // Nothing of a partial read may be shown or saved over the file.
+        store::ClearLeagueData(data);
+        data.leagueFileName.clear();
+        dialogs.endBusy();
+        return OpenOutcome::LoadFailed;
+    }
     store::LoadCourseFile(data, dialogs);
     dialogs.endBusy();
     if (k != data.registry.currentLeague) {
@@ -93,7 +108,7 @@ CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
             return CreateOutcome::Refused;
         }
     }
-    if (!legalName(name)) {
+    if (!SafeLeagueName(name)) {
         tell(dialogs, "Illegal Name for file");
         return CreateOutcome::Refused;
     }
@@ -122,9 +137,14 @@ CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
         return CreateOutcome::RegisteredExisting;
     }
     data.leagueFileName = fileName;
+    data.leagueFileStamp = store::StampOf(store::findDataFile(fileName));
     store::ClearLeagueData(data);
     store::ResetTeamPart(data);
-    store::SaveLeagueFile(data, dialogs);
+    // A league whose file could not be written is not put on the list.
+    if (!store::SaveLeagueFile(data, dialogs)) {
+        data.leagueFileName.clear();
+        return CreateOutcome::Refused;
+    }
     registerLeague(data, dialogs, name);
     return CreateOutcome::Created;
 }
@@ -152,12 +172,15 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
         return DeleteOutcome::Kept;
     }
     std::string leagueFile = data.leagueFileName;
+    // A name that leads outside the data folder leaves the list; no file anywhere is touched.
+    bool ownFiles = SafeLeagueName(reg.leagueFiles[pos]);
     for (int k = pos; k < store::kMaxLeagues; ++k) reg.leagueFiles[k] = reg.leagueFiles[k + 1];
     reg.leagueFiles[store::kMaxLeagues].clear();
     --reg.leagueCount;
     store::SaveLeagueRegistry(data, dialogs);
-    bool removed = removeFile(dialogs, leagueFile);
     data.leagueFileName.clear();
+    if (!ownFiles) return DeleteOutcome::Deleted;
+    bool removed = removeFile(dialogs, leagueFile);
     // Teams may exist before anyone joins one; a team file left behind would hand its old teams to
     // the next league of this name.
     if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));

@@ -17,12 +17,21 @@ std::vector<std::string> LeagueMenuCaptions(const store::LeagueData& data);
 // The league's name as the user knows it: the league file's name without ".LGE".
 std::string LeagueName(const store::LeagueData& data);
 
-enum class OpenOutcome { Opened, NoSuchLeague };
+enum class OpenOutcome {
+    Opened,
+    NoSuchLeague,
+    Refused,     // the name would lead outside the data folder; the user was told
+    LoadFailed,  // the league file could not be read; the user was told and no league is open
+};
 
 // Opens league item k (0-based) of the league list: its players and rounds, the course table, no
 // teams until a team window reads them, and k as the league opened last. An item that names no
-// league beeps and changes nothing.
+// league beeps and changes nothing. A league that does not load leaves no league open.
 OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int k);
+
+// A name that can only name a file in the data folder: no "/", "\\", ":" or ";", not dots and
+// blanks alone. Names read from the registry are held to the same rule as names typed.
+bool SafeLeagueName(const std::string& name);
 
 // A typed character the league name box keeps: Backspace, Space, or a code of "0" or above.
 bool LeagueNameKeyAccepted(char32_t c);

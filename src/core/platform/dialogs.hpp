@@ -7,8 +7,15 @@
 namespace quorval::platform {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    ReloadOverwrite,  // a data file changed on disk: read it again, or write over it
+    ReadOnlyQuit,     // the data folder is held elsewhere: open it read-only, or end the program
+};
+enum class Answer { Ok, Cancel, Yes, No, Reload, Overwrite, ReadOnly, Quit };
 
 struct Message {
     std::string text;  // lines joined by CR LF

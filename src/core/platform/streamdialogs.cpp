@@ -14,6 +14,11 @@ Answer defaultAnswer(const Message& box) {
             return box.defaultButton == 2 ? Answer::No : Answer::Yes;
         case Buttons::YesNoCancel:
             return box.defaultButton == 3 ? Answer::Cancel : box.defaultButton == 2 ? Answer::No : Answer::Yes;
+        // Without a user to ask, nothing is written over a file someone else changed.
+        case Buttons::ReloadOverwrite:
+            return Answer::Reload;
+        case Buttons::ReadOnlyQuit:
+            return Answer::Quit;
     }
     return Answer::Ok;
 }

@@ -188,7 +188,7 @@ bool HasTeamFile(const store::LeagueData& data) {
     return std::filesystem::is_regular_file(store::findDataFile(store::TeamFileName(data.leagueFileName)), ec);
 }
 
-void SaveRoster(const store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged) {
+void SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged) {
     if (slotsChanged && HasTeamFile(data)) store::SaveTeamFile(data, dialogs);
     store::SaveLeagueFile(data, dialogs);
 }

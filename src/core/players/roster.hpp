@@ -65,6 +65,6 @@ bool HasTeamFile(const store::LeagueData& data);
 // What a roster window saves when it closes: the team file first when the slots changed and the
 // league has one (so its player section stays one line per player, in player order), then the
 // league file. A league without a team file gets none.
-void SaveRoster(const store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged);
+void SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged);
 
 }  // namespace quorval::players

@@ -1,5 +1,6 @@
 #include "store/coursefile.hpp"
 
+#include "store/atomicsave.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -51,10 +52,12 @@ LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
 }
 
 bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs) {
+    if (data.readOnly) return false;
     std::string error = writeFileAtomically(findDataFile(kCourseFileName), FormatCourses(data));
     if (!error.empty()) {
-        dialogs.message(
-            {"Unable to save settings to disk", "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
+        std::string text = "Unable to save settings to disk";
+        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
     return true;

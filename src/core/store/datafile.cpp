@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "store/atomicsave.hpp"
 #include "text/encoding.hpp"
 #include "text/numbers.hpp"
 
@@ -117,43 +118,7 @@ std::optional<std::string> readTextFile(const fs::path& file) {
 }
 
 std::string writeFileAtomically(const fs::path& file, std::string_view content) {
-    fs::path temp = file;
-    temp += ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return std::strerror(errno);
-    // The new file keeps the permissions the user gave the old one.
-    struct stat old {};
-    if (::stat(file.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return std::string(std::strerror(err));
-    };
-    const char* p = content.data();
-    size_t left = content.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(errno);
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    // The new bytes are on disk before the rename: after a crash the file is either the old one
-    // or the new one, never a mix.
-    if (::fsync(fd) != 0) return fail(errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return std::strerror(err);
-    }
-    if (::rename(temp.c_str(), file.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return std::strerror(err);
-    }
-    return {};
+    return replaceFile(file, content);
 }
 
 std::optional<std::string> keepUnreadableCopy(const fs::path& file) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "store/filestamp.hpp"
+
 // Everything the program knows while it runs. Arrays are indexed from 1: slot 0 exists and holds
 // nothing (the listing reads the index of round slot 0 as "no index yet").
 namespace quorval::store {
@@ -114,6 +116,8 @@ struct LeagueData {
     int16_t playerCount = 0;
     std::string leagueFileName;
     std::array<PlayerRecord, kMaxPlayers + 1> players{};
+    // The league file as it was read or last written, to notice a change made outside the program.
+    FileStamp leagueFileStamp;
 
     // Courses shared by all leagues.
     int16_t courseCount = 0;
@@ -122,6 +126,8 @@ struct LeagueData {
 
     Settings settings;
     LeagueRegistry registry;
+    // Another program holds the data folder: nothing in it may be written.
+    bool readOnly = false;
     std::array<std::string, 13> monthNames{};
     TeamPart teams;
 

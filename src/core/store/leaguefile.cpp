@@ -1,5 +1,7 @@
 #include "store/leaguefile.hpp"
 
+#include "store/atomicsave.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -44,6 +46,13 @@ void parse(LeagueData& data, LineReader& in) {
         throw FormatError(countLine,
                           "player count " + std::to_string(count) + " is more than " + std::to_string(kMaxPlayers));
     }
+    // A count too low would drop the players after it at the next save.
+    while (!in.atEnd()) {
+        if (in.line().find_first_not_of(" \t") != std::string_view::npos) {
+            throw FormatError(in.lineNumber(), "lines are left over after the " + std::to_string(count) +
+                                                   " players the player count announces");
+        }
+    }
 }
 
 void writeRound(std::string& out, const RoundRecord& round) {
@@ -86,24 +95,43 @@ std::string FormatLeague(const LeagueData& data) {
 
 LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     ClearLeagueData(data);
+    // Taken before the read: a change made while reading is then noticed at the next save.
+    data.leagueFileStamp = StampOf(findDataFile(data.leagueFileName));
     LoadResult result = loadDataFile(data.leagueFileName, [&](LineReader& in) { parse(data, in); });
     if (!result.ok) {
+        std::string name = findDataFile(data.leagueFileName).filename().string();
         std::string text = platform::joinLines(
-            {"Unable to load league file, please check the", "working directory specified by your launcher."});
+            {"Unable to load league file, please check the", "working directory specified by your launcher.",
+             data.leagueFileStamp.exists ? "The league file is " + name + "." : "The league file " + name + " is missing."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     return result;
 }
 
-bool SaveLeagueFile(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
+    if (data.readOnly) return false;
+    std::filesystem::path file = findDataFile(data.leagueFileName);
+    if (ChangedSince(file, data.leagueFileStamp)) {
+        std::string name = file.filename().string();
+        platform::Answer answer = dialogs.message(
+            {platform::joinLines({name + " was changed outside Quorval since it was opened.",
+                                  "Reload it (your unsaved change is lost) or overwrite it?"}),
+             "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1});
+        if (answer != platform::Answer::Overwrite) {
+            LoadLeagueFile(data, dialogs);
+            return false;
+        }
+    }
     dialogs.beginBusy("Saving League data, Please wait...");
-    std::string error = writeFileAtomically(findDataFile(data.leagueFileName), FormatLeague(data));
+    std::string error = writeFileAtomically(file, FormatLeague(data));
     dialogs.endBusy();
     if (!error.empty()) {
-        dialogs.message(
-            {"Error Creating League Record File", "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        std::string text = "Error Creating League Record File";
+        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
+    data.leagueFileStamp = StampOf(file);
     return true;
 }
 

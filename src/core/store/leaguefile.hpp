@@ -21,6 +21,8 @@ std::string FormatLeague(const LeagueData& data);
 LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs);
 
 // Writes data.leagueFileName atomically; a failure is shown and the old file stays as it was.
-bool SaveLeagueFile(const LeagueData& data, platform::Dialogs& dialogs);
+// A file changed on disk since it was read is not overwritten unless the user says so; otherwise it
+// is read again and nothing is written. Nothing is written while the folder is read-only.
+bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs);
 
 }  // namespace quorval::store

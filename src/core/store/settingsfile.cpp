@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "store/atomicsave.hpp"
+#include "text/numbers.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -46,7 +49,12 @@ void parseRegistry(LeagueData& data, LineReader& in) {
     LeagueRegistry& reg = data.registry;
     reg.leagueCount = in.int16In("league count", 0, kMaxLeagues);
     for (int k = 1; k <= reg.leagueCount; ++k) reg.leagueFiles[k] = std::string(in.line());
-    data.settings.hcpFactor = in.number("handicap factor");
+    float factor = in.number("handicap factor");
+    // The settings window accepts nothing else; such a factor would skew every index.
+    if (ValidHcpFactor(factor) != factor) {
+        throw FormatError(in.lineNumber(), "handicap factor " + text::generalForm(factor) + " is outside 0.5..1.1");
+    }
+    data.settings.hcpFactor = factor;
     data.settings.printFont = in.item();
     data.settings.nineHoleOption = in.int16("nine-hole option");
     reg.currentLeague = in.int16("current league");
@@ -132,6 +140,7 @@ LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     LoadResult result = loadDataFile(kRegistryFileName, [&](LineReader& in) { parseRegistry(data, in); });
     settleRegistryDefaults(data.settings);
     if (!result.ok) {
+        data.settings.hcpFactor = ValidHcpFactor(data.settings.hcpFactor);
         std::string text = platform::joinLines({"Cannot Load Qvleague.DAT, Please check your working",
                                                 "directory or Launchers startup directory setting."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::None});
@@ -140,10 +149,12 @@ LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
 }
 
 bool SaveLeagueRegistry(const LeagueData& data, platform::Dialogs& dialogs) {
+    if (data.readOnly) return false;
     std::string error = writeFileAtomically(findDataFile(kRegistryFileName), FormatRegistry(data));
     if (!error.empty()) {
-        dialogs.message({"Cannot Write Qvleague.DAT, Please check disk write protect.", "Quorval",
-                         platform::Buttons::Ok, platform::Icon::None});
+        std::string text = "Cannot Write Qvleague.DAT, Please check disk write protect.";
+        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "store/teamfile.hpp"
 
+#include "store/atomicsave.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -61,11 +63,13 @@ std::string FormatTeams(const LeagueData& data) {
 }
 
 bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs) {
+    if (data.readOnly) return false;
     std::string error = writeFileAtomically(findDataFile(TeamFileName(data.leagueFileName)), FormatTeams(data));
     if (!error.empty()) {
         // The wording, placeholder included, is the message users of this program have always seen.
-        dialogs.message({"Cannot Write filename$, Please check disk write protect, freespace etc.", "Quorval",
-                         platform::Buttons::Ok, platform::Icon::None});
+        std::string text = "Cannot Write filename$, Please check disk write protect, freespace etc.";
+        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
         return false;
     }
     return true;

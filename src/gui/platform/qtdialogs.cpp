@@ -28,6 +28,8 @@ QMessageBox::Icon qtIcon(platform::Icon icon) {
 
 struct ButtonSet {
     std::vector<std::pair<QMessageBox::StandardButton, platform::Answer>> buttons;
+    std::vector<QString> captions;  // for the buttons that say what they do, in the same order
+    platform::Answer onEscape = platform::Answer::Cancel;
 };
 
 ButtonSet buttonsOf(platform::Buttons buttons) {
@@ -35,13 +37,18 @@ ButtonSet buttonsOf(platform::Buttons buttons) {
     using A = platform::Answer;
     switch (buttons) {
         case platform::Buttons::Ok:
-            return {{{B::Ok, A::Ok}}};
+            return {{{B::Ok, A::Ok}}, {}, A::Ok};
         case platform::Buttons::OkCancel:
-            return {{{B::Ok, A::Ok}, {B::Cancel, A::Cancel}}};
+            return {{{B::Ok, A::Ok}, {B::Cancel, A::Cancel}}, {}, A::Cancel};
         case platform::Buttons::YesNo:
-            return {{{B::Yes, A::Yes}, {B::No, A::No}}};
+            return {{{B::Yes, A::Yes}, {B::No, A::No}}, {}, A::No};
         case platform::Buttons::YesNoCancel:
-            return {{{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}}};
+            return {{{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}}, {}, A::Cancel};
+        // Escape keeps the file on disk: it never means "overwrite".
+        case platform::Buttons::ReloadOverwrite:
+            return {{{B::Yes, A::Reload}, {B::No, A::Overwrite}}, {"&Reload", "&Overwrite"}, A::Reload};
+        case platform::Buttons::ReadOnlyQuit:
+            return {{{B::Yes, A::ReadOnly}, {B::No, A::Quit}}, {"Open &read-only", "&Quit"}, A::Quit};
     }
     return {};
 }
@@ -61,14 +68,17 @@ platform::Answer QtDialogs::message(const platform::Message& box) {
     QMessageBox dialog(qtIcon(box.icon), QString::fromStdString(box.title), messageText(box.text),
                        QMessageBox::NoButton, QApplication::activeWindow());
     ButtonSet set = buttonsOf(box.buttons);
-    for (const auto& [button, answer] : set.buttons) dialog.addButton(button);
+    for (size_t i = 0; i < set.buttons.size(); ++i) {
+        QAbstractButton* added = dialog.addButton(set.buttons[i].first);
+        if (i < set.captions.size()) added->setText(set.captions[i]);
+    }
     int index = std::clamp(box.defaultButton, 1, static_cast<int>(set.buttons.size())) - 1;
     dialog.setDefaultButton(set.buttons[index].first);
     auto pressed = static_cast<QMessageBox::StandardButton>(dialog.exec());
     for (const auto& [button, answer] : set.buttons)
         if (button == pressed) return answer;
     // Closed by Escape or the title bar: the answer that cancels.
-    return set.buttons.size() == 1 ? platform::Answer::Ok : set.buttons.back().second;
+    return set.onEscape;
 }
 
 std::optional<std::string> QtDialogs::input(const std::string& prompt, const std::string& title,

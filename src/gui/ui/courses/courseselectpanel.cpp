@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "courses/courseeditor.hpp"
+#include "courses/courseuse.hpp"
 #include "store/coursefile.hpp"
 #include "ui/courses/coursewindow.hpp"
 #include "widgets/controls.hpp"
@@ -146,6 +147,7 @@ void CourseSelectPanel::choose() {
 }
 
 void CourseSelectPanel::confirmDelete(int course) {
+    if (refuseCourseInUse(course)) return;
     if (m_services.dialogs.message(courses::ConfirmDeleteMessage()) != platform::Answer::Yes) {
         cancel();
         return;
@@ -156,6 +158,15 @@ void CourseSelectPanel::confirmDelete(int course) {
     m_services.dialogs.endBusy();
     // No window stays open when the write fails, so the menu is freed either way.
     emit coursesMenuEnabled(true);
+}
+
+// Rounds keep their course's slot: a slot emptied under them would pass them to the next course.
+bool CourseSelectPanel::refuseCourseInUse(int course) {
+    auto refusal = courses::CourseInUseMessage(m_services.data, course);
+    if (!refusal) return false;
+    m_services.dialogs.message(*refusal);
+    cancel();
+    return true;
 }
 
 void CourseSelectPanel::cancel() {

@@ -51,6 +51,7 @@ private:
     int courseNamed(const QString& name) const;
     void openCourseWindow(bool edit);
     void confirmDelete(int course);
+    bool refuseCourseInUse(int course);
 
     platform::Services& m_services;
     Command m_command = Command::None;

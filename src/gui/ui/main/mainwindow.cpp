@@ -363,6 +363,7 @@ void MainWindow::Load() {
     }
     store::LeagueData& data = m_services.data;
     store::FillMonthNames(data);
+    takeFolderLock();
     store::LoadSettingsFile(data);
     store::LoadLeagueRegistry(data, m_services.dialogs);
     rebuildLeagueMenu();
@@ -390,10 +391,13 @@ void MainWindow::setLeagueMenusEnabled(bool enabled) {
         const char* gate = kToolButtons[i].gate;
         if (gate) m_toolButtons[i]->setEnabled(action(gate)->isEnabled());
     }
+    applyReadOnly();
 }
 
 void MainWindow::OpenLeague(int k) {
-    if (league::OpenLeague(m_services.data, m_services.dialogs, k) != league::OpenOutcome::Opened) return;
+    league::OpenOutcome outcome = league::OpenLeague(m_services.data, m_services.dialogs, k);
+    if (outcome == league::OpenOutcome::LoadFailed) enterNoLeagueState();
+    if (outcome != league::OpenOutcome::Opened) return;
     showPanelMessage("Current League - " + QString::fromStdString(league::LeagueName(m_services.data)));
     setLeagueMenusEnabled(true);
     ShowListing();
@@ -461,6 +465,7 @@ void MainWindow::setCoursesMenuEnabled(bool enabled) {
     for (const char* name : {"GCmenu1", "GCmenu2", "GCmenu3", "CHCPChartmenu", "coursehcpmenu"})
         action(name)->setEnabled(enabled);
     m_toolButtons[6]->setEnabled(enabled);
+    applyReadOnly();
     if (enabled && !m_services.data.leagueFileName.empty() && !m_listingView->names()->isVisible()) {
         m_viewTimer->start();
     }
@@ -633,7 +638,53 @@ void MainWindow::openWindow(ChildWindow* window) {
 
 void MainWindow::updateCaption() {
     bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    setWindowTitle(normal ? "Quorval" : "Q.V.L.");
+    QString title = normal ? "Quorval" : "Q.V.L.";
+    setWindowTitle(m_readOnly ? title + " (read-only)" : title);
+}
+
+// The program holds the data folder while it runs, so that no second copy of it and no
+// quorval-cli run writes there at the same time.
+void MainWindow::takeFolderLock() {
+    platform::Dialogs& dialogs = m_services.dialogs;
+    m_folderLock = std::make_unique<store::FolderLock>("Quorval");
+    // A quorval-cli run holds the folder only for a moment.
+    store::FolderLock::Result result = m_folderLock->take(std::chrono::seconds(1));
+    if (result == store::FolderLock::Result::OtherHost) {
+        std::string question = platform::joinLines(
+            {store::HolderText(m_folderLock->holder()), "",
+             "If Quorval no longer runs there, you may take the folder over.", "Take it over?"});
+        if (dialogs.message({question, "Quorval", platform::Buttons::YesNo, platform::Icon::Question, 2}) ==
+            platform::Answer::Yes) {
+            result = m_folderLock->tryTake(true);
+        }
+    }
+    // A folder where no lock file can be made cannot be written either: saves report that themselves.
+    if (result == store::FolderLock::Result::Taken || result == store::FolderLock::Result::Failed) return;
+    std::string text = platform::joinLines({store::HolderText(m_folderLock->holder()), "",
+                                            "Open it read-only (nothing can be changed) or quit?"});
+    if (dialogs.message({text, "Quorval", platform::Buttons::ReadOnlyQuit, platform::Icon::Exclamation, 1}) ==
+        platform::Answer::ReadOnly) {
+        m_readOnly = true;
+        m_services.data.readOnly = true;
+        updateCaption();
+        return;
+    }
+    m_quitting = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+// Read-only: every command that writes to the data folder rests, whatever else enables it.
+void MainWindow::applyReadOnly() {
+    if (!m_readOnly) return;
+    static const char* const kWriters[] = {
+        "settingsmenu", "Creatmenu",   "entermenu",   "RoundsandPerformanceMenu", "editroundmenu",
+        "Playermenu1",  "Playermenu2", "Playermenu3", "Playernamesmenu",          "GCmenu1",
+        "GCmenu2",      "GCmenu3",     "defineteammenu", "enterteamresultsmenu"};
+    for (const char* name : kWriters) action(name)->setEnabled(false);
+    for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
+        const char* gate = kToolButtons[i].gate;
+        if (gate) m_toolButtons[i]->setEnabled(action(gate)->isEnabled());
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -3,10 +3,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "listing/listing.hpp"
 #include "platform/services.hpp"
+#include "store/folderlock.hpp"
 
 class QAction;
 class QFrame;
@@ -35,6 +37,10 @@ public:
     listing::Listing& listing() { return m_listing; }
     bool largeLayout() const { return m_large; }
     QSize minimumNormalSize() const;
+    // Another program held the data folder and the user chose to look without writing.
+    bool readOnly() const { return m_readOnly; }
+    // The user chose to quit rather than open a folder another program holds.
+    bool quitting() const { return m_quitting; }
 
     // Opening, closing and showing leagues.
     void OpenLeague(int k);
@@ -87,6 +93,8 @@ private:
     void followScoreWindow(class ScoreEntryWindow* window);
     void openWindow(class ChildWindow* window);
     void updateCaption();
+    void takeFolderLock();
+    void applyReadOnly();
 
     platform::Services& m_services;
     std::map<QString, QAction*> m_actions;
@@ -104,6 +112,9 @@ private:
     QTimer* m_timer1;
     QTimer* m_viewTimer;
     bool m_large = true;
+    std::unique_ptr<store::FolderLock> m_folderLock;
+    bool m_readOnly = false;
+    bool m_quitting = false;
 };
 
 }  // namespace quorval::gui

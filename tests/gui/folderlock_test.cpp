@@ -1,0 +1,124 @@
+// The main window and the data folder's lock: a folder another Quorval holds opens read-only or
+// not at all; a league that fails to load leaves no league open.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "fakeseams.hpp"
+#include "fullleague.hpp"
+#include "store/coursefile.hpp"
+#include "store/folderlock.hpp"
+#include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
+#include "tempdir.hpp"
+#include "ui/main/mainwindow.hpp"
+
+namespace quorval::gui {
+namespace {
+
+using namespace quorval::testing;
+
+class FolderLockWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
+        auto d = std::make_unique<store::LeagueData>();
+        for (int i = 1; i <= 2; ++i) {
+            samples::FillRandomLeague(*d, static_cast<uint32_t>(i), 5);
+            d->registry.leagueFiles[i] = i == 1 ? "Fall" : "Spring";
+            writeBytes(d->registry.leagueFiles[i] + ".LGE", store::FormatLeague(*d));
+        }
+        d->registry.leagueCount = 2;
+        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
+        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
+    }
+
+    void TearDown() override { main.reset(); }
+
+    void load() {
+        main = std::make_unique<MainWindow>(s.services);
+        main->Load();
+        main->show();
+    }
+
+    bool enabled(const char* name) const { return main->action(name)->isEnabled(); }
+
+    TempWorkDir dir;
+    TestServices s;
+    std::unique_ptr<MainWindow> main;
+};
+
+const char* const kWriters[] = {"entermenu",   "RoundsandPerformanceMenu", "editroundmenu",  "Playermenu1",
+                                "Playermenu3", "Playernamesmenu",          "GCmenu1",        "GCmenu3",
+                                "Creatmenu",   "settingsmenu",             "defineteammenu", "enterteamresultsmenu"};
+
+TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRest) {
+    store::FolderLock other("Quorval");
+    ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
+    std::string registry = readBytes(store::kRegistryFileName);
+    s.dialogs.answer(platform::Answer::ReadOnly);
+    load();
+    auto shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].buttons, platform::Buttons::ReadOnlyQuit);
+    EXPECT_EQ(shown[0].text.find("This data folder is open in Quorval on " + store::HostName() + " (process " +
+                                 std::to_string(::getpid()) + ") since "),
+              0u)
+        << shown[0].text;
+    EXPECT_TRUE(main->readOnly());
+    EXPECT_TRUE(main->windowTitle().contains("read-only"));
+
+    main->action("leaguesmenu1")->trigger();  // not the league opened last: that would be noted
+    EXPECT_EQ(main->findChild<QLabel*>("messagepanel")->text(), "Current League - Spring");
+    for (const char* name : kWriters) EXPECT_FALSE(enabled(name)) << name;
+    for (const char* name : {"Viewmenu1", "Viewmenu2", "graphmenu0", "leaguehcmenu", "Printmenu"})
+        EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_FALSE(main->toolButton(3)->isEnabled());  // Enter Scores
+    EXPECT_FALSE(main->toolButton(6)->isEnabled());  // Add Course
+    EXPECT_EQ(readBytes(store::kRegistryFileName), registry);
+}
+
+TEST_F(FolderLockWindow, QuittingLeavesTheFolderToItsHolder) {
+    store::FolderLock other("Quorval");
+    ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
+    s.dialogs.answer(platform::Answer::Quit);
+    load();
+    s.dialogs.takeMessages();
+    EXPECT_TRUE(main->quitting());
+    EXPECT_FALSE(main->readOnly());
+}
+
+TEST_F(FolderLockWindow, TheProgramHoldsTheFolderWhileItRuns) {
+    load();
+    store::FolderLock cli("quorval-cli");
+    EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Busy);
+    EXPECT_EQ(cli.holder().program, "Quorval");
+    main.reset();
+    EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Taken);
+}
+
+TEST_F(FolderLockWindow, ALeagueThatFailsToLoadLeavesNoLeagueOpen) {
+    load();
+    main->action("leaguesmenu0")->trigger();
+    ASSERT_TRUE(enabled("entermenu"));
+    std::string text = readBytes("Spring.LGE");
+    writeBytes("Spring.LGE", text.substr(0, text.size() / 2));
+    main->action("leaguesmenu1")->trigger();
+    auto shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find("The league file is Spring.LGE."), std::string::npos) << shown[0].text;
+    EXPECT_EQ(s.data->leagueFileName, "");
+    EXPECT_EQ(s.data->playerCount, 0);
+    EXPECT_FALSE(enabled("entermenu"));
+    EXPECT_EQ(main->findChild<QLabel*>("messagepanel")->text(), "Open a League file to begin");
+}
+
+}  // namespace
+}  // namespace quorval::gui
