@@ -203,6 +203,28 @@ TEST_F(CourseCommandsTest, DeleteAsksThenEmptiesTheSlot) {
     EXPECT_EQ(slotLines(3)[0], "PINE HILLS");
 }
 
+// Rounds keep only their course's slot: a course they use is never emptied.
+TEST_F(CourseCommandsTest, DeleteRefusesACourseThatRoundsUseWithoutAsking) {
+    s.data->registry.leagueCount = 1;
+    s.data->registry.leagueFiles[1] = "Fall";
+    s.data->leagueFileName = "Fall.LGE";
+    s.data->playerCount = 1;
+    s.data->players[1].roundCount = 2;
+    s.data->players[1].rounds[1].course = 4;
+    s.data->players[1].rounds[2].course = 4;
+    std::vector<std::string> before = fileLines();
+    panel->deleteCourse();
+    pick("oak valley");
+    auto shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              "The course \"Oak Valley\" cannot be deleted:\r\n2 rounds use it (2 in Fall).\r\n"
+              "Only a course that no round uses may be deleted.");
+    EXPECT_EQ(fileLines(), before);
+    EXPECT_FALSE(panel->isVisibleTo(&host));
+    EXPECT_EQ(menu.back(), true);
+}
+
 TEST_F(CourseCommandsTest, WithoutCoursesNothingIsOffered) {
     writeCourses({});
     panel->editCourse();

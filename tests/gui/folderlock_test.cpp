@@ -81,7 +81,8 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     for (const char* name : {"Viewmenu1", "Viewmenu2", "graphmenu0", "leaguehcmenu", "Printmenu"})
         EXPECT_TRUE(enabled(name)) << name;
     EXPECT_FALSE(main->toolButton(3)->isEnabled());  // Enter Scores
-    EXPECT_FALSE(main->toolButton(6)->isEnabled());  // Add Course
+    EXPECT_FALSE(main->toolButton(6)->isEnabled());   // Add Course
+    EXPECT_FALSE(main->toolButton(11)->isEnabled());  // Settings
     EXPECT_EQ(readBytes(store::kRegistryFileName), registry);
 }
 

@@ -682,8 +682,8 @@ void MainWindow::applyReadOnly() {
         "GCmenu2",      "GCmenu3",     "defineteammenu", "enterteamresultsmenu"};
     for (const char* name : kWriters) action(name)->setEnabled(false);
     for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
-        const char* gate = kToolButtons[i].gate;
-        if (gate) m_toolButtons[i]->setEnabled(action(gate)->isEnabled());
+        const char* command = kToolButtons[i].command;
+        if (command && !action(command)->isEnabled()) m_toolButtons[i]->setEnabled(false);
     }
 }
 
