@@ -36,5 +36,19 @@ INSTANTIATE_TEST_SUITE_P(
         Bytes{"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
         Bytes{"ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A"}));
 
+// Plain ASCII is skipped eight bytes at a time: a foreign byte or a multi-byte character is noticed
+// wherever it falls against those eight-byte steps, and at the very end.
+TEST(DecodeToUtf8Test, OddBytesAreFoundAtEveryPosition) {
+    const std::string ascii(19, 'a');
+    for (size_t at = 0; at <= ascii.size(); ++at) {
+        std::string withLatin1 = ascii, withUtf8 = ascii, expected = ascii;
+        withLatin1.insert(at, "\xE9");
+        withUtf8.insert(at, "\xC3\xA9");
+        EXPECT_EQ(decodeToUtf8(withLatin1), withUtf8) << at;
+        EXPECT_EQ(decodeToUtf8(withUtf8), withUtf8) << at;
+        EXPECT_FALSE(isValidUtf8(withLatin1)) << at;
+    }
+}
+
 }  // namespace
 }  // namespace quorval::text

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -232,6 +233,39 @@ TEST_F(ListingTest, SpinWalksMostRecentBackAndForward) {
     EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/02/05", "Bob 07/03/05"}));
     EXPECT_EQ(m_listing.SpinUp(data()), "");
     EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/02/05", "Bob 07/03/05"}));
+}
+
+// A count of presses is applied in one go: rows, marks, date and message end as that many single
+// presses leave them, from the newest position and from one part-way back.
+TEST_F(ListingTest, ManyPressesAtOnceEndAsThatManySinglePresses) {
+    int ann = addPlayer("Ann"), bob = addPlayer("Bob");
+    addPlayer("Cy");  // no rounds
+    for (int d = 1; d <= 2; ++d) addRound(ann, 6, d, 5);
+    for (int d = 1; d <= 5; ++d) addRound(bob, 7, d, 5);
+    for (View view : {View::MostRecent, View::ByDate}) {
+        for (int back : {0, 2}) {
+            for (int steps : {-9, -4, -1, 0, 1, 3, 4, 9}) {
+                SCOPED_TRACE(std::to_string(static_cast<int>(view)) + " back " + std::to_string(back) + " steps " +
+                             std::to_string(steps));
+                auto atOnce = std::make_unique<store::LeagueData>(data());
+                auto single = std::make_unique<store::LeagueData>(data());
+                listing::Listing a, b;
+                for (auto [listing, league] : {std::pair{&a, atOnce.get()}, std::pair{&b, single.get()}}) {
+                    listing->setView(view);
+                    listing::Listing::ShowLatestRounds(*league);
+                    listing->ListMostRecent(*league);
+                    if (view == View::ByDate) listing->ListByDate(*league);
+                    for (int k = 0; k < back; ++k) listing->SpinDown(*league);
+                }
+                std::string message = a.Spin(*atOnce, steps), last;
+                for (int k = 0; k < std::abs(steps); ++k) last = steps > 0 ? b.SpinUp(*single) : b.SpinDown(*single);
+                EXPECT_EQ(message, last);
+                EXPECT_EQ(a.rows(), b.rows());
+                EXPECT_EQ(a.currentDate(), b.currentDate());
+                for (int p = 1; p <= store::kMaxPlayers; ++p) ASSERT_EQ(atOnce->players[p].selected, single->players[p].selected);
+            }
+        }
+    }
 }
 
 TEST_F(ListingTest, ByDateListsAcrossTheCenturyInCalendarOrder) {

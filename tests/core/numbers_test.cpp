@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace quorval::text {
 namespace {
@@ -165,6 +167,37 @@ TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameText) {
     }
     EXPECT_EQ(fileFloat(1.00000042e28f), " 1.0000004E+28 ");
     EXPECT_EQ(fileFloat(13.6f), " 13.6 ");
+}
+
+// Saving takes a quick route for the usual floats; it must give exactly the characters of the long
+// one, across every exponent, every decade edge, the end of the quick range and exact halves.
+TEST(FileFloatRoundTripTest, QuickFormEqualsTheGeneralOne) {
+    std::vector<float> values;
+    std::mt19937 rng(18);
+    for (int i = 0; i < 100000; ++i) values.push_back(std::bit_cast<float>(static_cast<uint32_t>(rng())));
+    for (int k = -20000; k <= 20000; ++k) values.push_back(static_cast<float>(k) / 10.0f);
+    for (int k = 0; k < 20000; ++k) values.push_back(static_cast<float>(rng() % 100000000) / 100.0f);
+    for (float edge : {1e-4f, 1e-3f, 1e-2f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f, 1e4f, 1e5f, 1e6f, 1e7f, 8388608.0f,
+                       16777216.0f, 0.5f, 9.9999995f, 999999.94f}) {
+        float below = edge, above = edge;
+        for (int step = 0; step < 64; ++step) {
+            values.push_back(below = std::nextafter(below, 0.0f));
+            values.push_back(above = std::nextafter(above, 1e30f));
+        }
+    }
+    // Exact halves at the seventh digit go to the even neighbour.
+    for (float half : {1234567.5f, 1234568.5f, 8388607.5f, 2097152.5f, 4194304.5f, 123456.25f, 123456.75f}) {
+        values.push_back(half);
+    }
+    for (float value : values) {
+        for (float signed_ : {value, -value}) {
+            std::string quick, general;
+            appendFileFloat(quick, signed_);
+            appendFileFloatGeneral(general, signed_);
+            ASSERT_EQ(quick, general) << std::hex << std::bit_cast<uint32_t>(signed_);
+            ASSERT_LE(quick.size(), kMaxFileNumber);
+        }
+    }
 }
 
 struct Pattern {

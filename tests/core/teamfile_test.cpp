@@ -10,6 +10,7 @@
 #include "fullleague.hpp"
 #include "scripteddialogs.hpp"
 #include "tempdir.hpp"
+#include "teams/teamsetup.hpp"
 
 namespace fs = std::filesystem;
 using namespace quorval;
@@ -153,20 +154,31 @@ TEST(TeamFile, EarlyEndKeepsWhatWasReadAndTheRestAsBefore) {
     EXPECT_EQ(data->players[1].team, 2);
 }
 
-TEST(TeamFile, ResetEmptiesTheTeamPart) {
+// Emptying the part touches only the entries in use, so nothing may linger past a team's count:
+// not after a shorter file is read over a longer one, nor after a team is removed.
+TEST(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
     auto data = leagueWithPlayers(0);
     samples::FillFullLeague(*data, 3);
+    for (int t : {1, 2}) {
+        data->teams.teamEntryCount[t] = 5;
+        for (int e = 1; e <= 5; ++e) data->teams.teamEntries[t][e] = {"Week", 12.5f, 3};
+    }
     data->teams.teamsInUse = 1;
     data->teams.currentTeam = 2;
+    ScriptedDialogs dialogs;
+    for (int p = 1; p <= data->playerCount; ++p) data->players[p].team = 0;  // an empty team may be removed
+    ASSERT_EQ(teams::RemoveTeam(*data, dialogs), teams::RemoveTeamOutcome::Removed);
+    data->playerCount = 0;
+    ASSERT_TRUE(store::ParseTeams(*data, " 1 \r\nOnly\r\n 1 \r\nW\r\n 1 \r\n 2 \r\n").ok);
+    EXPECT_EQ(data->teams.teamEntries[1][2], store::TeamEntry{});
+    data->playerCount = store::kMaxPlayers;
+    data->players[7].team = 1;
+
     store::ResetTeamPart(*data);
-    EXPECT_EQ(data->teams.teamCount, 0);
-    EXPECT_EQ(data->teams.teamsInUse, 0);
-    EXPECT_EQ(data->teams.currentTeam, 0);
-    EXPECT_EQ(data->teams.teamNames, store::TeamPart{}.teamNames);
-    EXPECT_EQ(data->teams.teamEntryCount, store::TeamPart{}.teamEntryCount);
-    EXPECT_EQ(data->teams.teamEntries, store::TeamPart{}.teamEntries);
+    auto fresh = std::make_unique<store::TeamPart>();
+    EXPECT_TRUE(data->teams == *fresh);
     for (int p = 1; p <= store::kMaxPlayers; ++p) ASSERT_EQ(data->players[p].team, 0) << p;
-    EXPECT_EQ(data->playerCount, store::kMaxPlayers);  // the players themselves stay
+    EXPECT_EQ(data->players[1].name, "Player 1");  // the players themselves stay
 }
 
 TEST(TeamFile, FileNameIsTheLeagueFileWithTheTeamExtension) {

@@ -76,8 +76,7 @@ int RunListing(Context& ctx, const Args& args) {
             listing.ListPlayerRounds(data, options.player);
             break;
     }
-    for (int k = 0; k < options.step; ++k) listing.SpinUp(data);
-    for (int k = 0; k > options.step; --k) listing.SpinDown(data);
+    listing.Spin(data, options.step);
     for (const auto& row : listing.rows()) ctx.out << row.name << '\t' << row.line << '\n';
     return kOk;
 }

@@ -158,38 +158,41 @@ void Listing::ListPlayerRounds(const store::LeagueData& data, int player) {
 }
 
 std::string Listing::SpinDown(store::LeagueData& data) {
-    if (m_view == View::MostRecent) {
-        for (int p = 1; p <= store::kMaxPlayers; ++p) {
-            if (data.players[p].selected > 0) --data.players[p].selected;
-        }
-        ListMostRecent(data);
-        return "Viewing rounds entered earlier";
-    }
-    if (m_view == View::ByDate && m_currentDate >= 2) {
-        --m_currentDate;
-        ListDate(data);
-        return "Viewing earlier dates";
-    }
-    return {};
+    return Spin(data, -1);
 }
 
 std::string Listing::SpinUp(store::LeagueData& data) {
+    return Spin(data, 1);
+}
+
+std::string Listing::Spin(store::LeagueData& data, int steps) {
+    if (steps == 0) return {};
+    // Each press moves a mark by one until it stops; many presses move it as far at once.
+    const int64_t n = steps < 0 ? -static_cast<int64_t>(steps) : steps;
     if (m_view == View::MostRecent) {
-        bool moved = false;
+        bool movedLast = false;
         for (int p = 1; p <= store::kMaxPlayers; ++p) {
             store::PlayerRecord& player = data.players[p];
-            if (player.selected < player.roundCount) {
-                ++player.selected;
-                moved = true;
+            if (steps < 0) {
+                if (player.selected > 0) player.selected = static_cast<int16_t>(std::max<int64_t>(0, player.selected - n));
+            } else if (player.selected < player.roundCount) {
+                // The last press moved this mark when it still had a step to go before it.
+                movedLast |= player.roundCount - player.selected >= n;
+                player.selected = static_cast<int16_t>(std::min<int64_t>(player.roundCount, player.selected + n));
             }
         }
         ListMostRecent(data);
-        return moved ? "Viewing more recently entered rounds" : "";
+        if (steps < 0) return "Viewing rounds entered earlier";
+        return movedLast ? "Viewing more recently entered rounds" : "";
     }
-    if (m_view == View::ByDate && m_currentDate < dateCount()) {
-        ++m_currentDate;
+    if (m_view == View::ByDate) {
+        int64_t target = steps < 0 ? std::max<int64_t>(1, m_currentDate - n) : std::min<int64_t>(dateCount(), m_currentDate + n);
+        if (steps < 0 ? m_currentDate < 2 : m_currentDate >= dateCount()) return {};
+        bool movedLast = steps < 0 ? m_currentDate - n >= 1 : m_currentDate + n <= dateCount();
+        m_currentDate = static_cast<int>(target);
         ListDate(data);
-        return "Viewing more recent dates";
+        if (!movedLast) return {};
+        return steps < 0 ? "Viewing earlier dates" : "Viewing more recent dates";
     }
     return {};
 }

@@ -47,6 +47,9 @@ public:
     // message to show for a moment, empty when nothing moved.
     std::string SpinDown(store::LeagueData& data);
     std::string SpinUp(store::LeagueData& data);
+    // `steps` presses at once (up when positive, down when negative), listed once at the end: the
+    // rows and marks come out as that many presses leave them. Returns what the last press shows.
+    std::string Spin(store::LeagueData& data, int steps);
 
     int dateCount() const { return static_cast<int>(m_dateKeys.size()); }
     int currentDate() const { return m_currentDate; }

@@ -20,7 +20,9 @@ namespace quorval::store {
 FormatError::FormatError(int line, const std::string& what)
     : std::runtime_error("line " + std::to_string(line) + ": " + what), m_line(line) {}
 
-LineReader::LineReader(std::string_view text) : m_text(text) {}
+LineReader::LineReader(std::string_view text, Conversions conversions)
+    : m_text(text),
+      m_plainEnd(conversions == Conversions::Fast && text.size() >= kPlainRoom ? text.size() - kPlainRoom + 1 : 0) {}
 
 std::string_view LineReader::line() {
     if (atEnd()) throw FormatError(m_line + 1, "the file ends early");
@@ -33,14 +35,14 @@ std::string_view LineReader::line() {
     return result;
 }
 
-int16_t LineReader::int16(const char* what) {
+int16_t LineReader::generalInt16(const char* what) {
     std::string_view field = line();
     auto value = text::parseFileInt16(field);
     if (!value) throw FormatError(m_line, std::string(what) + " is not a whole number that fits 16 bits");
     return *value;
 }
 
-float LineReader::number(const char* what) {
+float LineReader::generalNumber(const char* what) {
     std::string_view field = line();
     auto value = text::parseFileFloat(field);
     if (!value) throw FormatError(m_line, std::string(what) + " is not a number");
@@ -137,10 +139,11 @@ std::optional<std::string> keepUnreadableCopy(const fs::path& file) {
     return std::nullopt;
 }
 
-LoadResult parseText(std::string_view text, const std::function<void(LineReader&)>& parse) {
+LoadResult parseText(std::string_view text, const std::function<void(LineReader&)>& parse,
+                     Conversions conversions) {
     LoadResult result;
     try {
-        LineReader reader(text);
+        LineReader reader(text, conversions);
         parse(reader);
     } catch (const FormatError& error) {
         result.ok = false;

@@ -1,5 +1,7 @@
 #include "store/leaguedata.hpp"
 
+#include <algorithm>
+
 namespace quorval::store {
 
 void ClearLeagueData(LeagueData& data) {
@@ -15,7 +17,22 @@ void ClearLeagueData(LeagueData& data) {
 }
 
 void ResetTeamPart(LeagueData& data) {
-    data.teams = TeamPart{};
+    // In place and only as far as each team's entry count: a whole new part is 15,000 entries.
+    TeamPart& teams = data.teams;
+    for (int t = 0; t <= kMaxTeams; ++t) {
+        teams.teamNames[t].clear();
+        int used = std::clamp<int>(teams.teamEntryCount[t], 0, kMaxTeamEntries);
+        for (int e = 1; e <= used; ++e) {
+            TeamEntry& entry = teams.teamEntries[t][e];
+            entry.description.clear();
+            entry.keptTotal = 0;
+            entry.points = 0;
+        }
+        teams.teamEntryCount[t] = 0;
+    }
+    teams.teamCount = 0;
+    teams.currentTeam = 0;
+    teams.teamsInUse = 0;
     for (auto& player : data.players) player.team = 0;
 }
 

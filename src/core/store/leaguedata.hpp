@@ -109,7 +109,10 @@ struct TeamPart {
     int16_t currentTeam = 0;
     int16_t teamsInUse = 0;
     std::array<int16_t, kMaxTeams + 1> teamEntryCount{};
+    // A slot's entries past its entry count are always blank, so that emptying the part touches
+    // only the entries in use.
     std::array<std::array<TeamEntry, kMaxTeamEntries + 1>, kMaxTeams + 1> teamEntries{};
+    bool operator==(const TeamPart&) const = default;
 };
 
 struct LeagueData {

@@ -1,13 +1,24 @@
 #include "store/leaguefile.hpp"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "store/atomicsave.hpp"
+#include "text/numbers.hpp"
 
 namespace quorval::store {
 
+// The quick file routes read and write whole words of bytes in little-endian order.
+static_assert(std::endian::native == std::endian::little);
+
 namespace {
 
-// Lines a player takes in each layout, for sizing the text written.
-constexpr size_t kLinesPerPlayer = 3 + kMaxRounds * (7 + kHoleSlots * 4);
+// The most a round's lines can take: three floats and 4 + 4 * 20 whole numbers of 16 bits.
+constexpr size_t kIntLineMax = 9;  // "-32768 " and CR LF
+constexpr size_t kFloatLineMax = text::kMaxFileNumber + 2;
+constexpr size_t kRoundMax = 3 * kFloatLineMax + (4 + kHoleSlots * 4) * kIntLineMax;
 
 void readRound(LineReader& in, RoundRecord& round, bool withStatistics) {
     round.differential = in.number("differential");
@@ -55,13 +66,66 @@ void parse(LeagueData& data, LineReader& in) {
     }
 }
 
-void writeRound(std::string& out, const RoundRecord& round) {
-    appendFloatLine(out, round.differential);
+// Nearly every value of a round is below 100: its line, " 4 " or " 12 " and CR LF, is stored as
+// one word. The buffer keeps a word's room past the longest round for it.
+char* intLine(char* p, int16_t value) {
+    if (value >= 0 && value < 100) {
+        uint64_t word;
+        size_t length;
+        if (value < 10) {
+            word = 0x0A0D200020ULL | static_cast<uint64_t>('0' + value) << 8;
+            length = 5;
+        } else {
+            word = 0x0A0D20000020ULL | static_cast<uint64_t>('0' + value / 10) << 8 |
+                   static_cast<uint64_t>('0' + value % 10) << 16;
+            length = 6;
+        }
+        std::memcpy(p, &word, sizeof word);
+        return p + length;
+    }
+    p = text::writeFileInt(p, value);
+    *p++ = '\r';
+    *p++ = '\n';
+    return p;
+}
+
+char* floatLine(char* p, float value) {
+    p = text::writeFileFloat(p, value);
+    *p++ = '\r';
+    *p++ = '\n';
+    return p;
+}
+
+// A round's lines are put together in a buffer of their own and added to the text at once.
+void writeRoundFast(std::string& out, const RoundRecord& round) {
+    char buffer[kRoundMax + sizeof(uint64_t)];
+    char* p = floatLine(buffer, round.differential);
+    p = intLine(p, round.month);
+    p = intLine(p, round.day);
+    p = intLine(p, round.year);
+    p = floatLine(p, round.handicapIndex);
+    p = floatLine(p, round.courseHandicap);
+    p = intLine(p, round.course);
+    for (int h = 1; h <= kHoleSlots; ++h) {
+        p = intLine(p, round.score[h]);
+        p = intLine(p, round.fairway[h]);
+        p = intLine(p, round.green[h]);
+        p = intLine(p, round.putts[h]);
+    }
+    out.append(buffer, p);
+}
+
+void writeRoundGeneral(std::string& out, const RoundRecord& round) {
+    auto floatLine = [&](float value) {
+        text::appendFileFloatGeneral(out, value);
+        endLine(out);
+    };
+    floatLine(round.differential);
     appendIntLine(out, round.month);
     appendIntLine(out, round.day);
     appendIntLine(out, round.year);
-    appendFloatLine(out, round.handicapIndex);
-    appendFloatLine(out, round.courseHandicap);
+    floatLine(round.handicapIndex);
+    floatLine(round.courseHandicap);
     appendIntLine(out, round.course);
     for (int h = 1; h <= kHoleSlots; ++h) {
         appendIntLine(out, round.score[h]);
@@ -73,14 +137,18 @@ void writeRound(std::string& out, const RoundRecord& round) {
 
 }  // namespace
 
-LoadResult ParseLeague(LeagueData& data, std::string_view text) {
+LoadResult ParseLeague(LeagueData& data, std::string_view text, Conversions conversions) {
     ClearLeagueData(data);
-    return parseText(text, [&](LineReader& in) { parse(data, in); });
+    return parseText(text, [&](LineReader& in) { parse(data, in); }, conversions);
 }
 
-std::string FormatLeague(const LeagueData& data) {
+std::string FormatLeague(const LeagueData& data, Conversions conversions) {
+    // Room for the longest text these players can make, so the text is never copied as it grows.
+    size_t size = 2 * kIntLineMax;
+    for (int p = 1; p <= data.playerCount; ++p) size += data.players[p].name.size() + 2 + 2 * kIntLineMax;
+    size += static_cast<size_t>(std::max<int>(data.playerCount, 0)) * kMaxRounds * kRoundMax;
     std::string out;
-    out.reserve(16 + data.playerCount * kLinesPerPlayer * 5);
+    out.reserve(size);
     appendIntLine(out, kLeagueFileMarker);
     appendIntLine(out, data.playerCount);
     for (int p = 1; p <= data.playerCount; ++p) {
@@ -88,7 +156,13 @@ std::string FormatLeague(const LeagueData& data) {
         appendLine(out, player.name);
         appendIntLine(out, player.tee);
         appendIntLine(out, player.roundCount);
-        for (int r = 1; r <= kMaxRounds; ++r) writeRound(out, player.rounds[r]);
+        for (int r = 1; r <= kMaxRounds; ++r) {
+            if (conversions == Conversions::Fast) {
+                writeRoundFast(out, player.rounds[r]);
+            } else {
+                writeRoundGeneral(out, player.rounds[r]);
+            }
+        }
     }
     return out;
 }

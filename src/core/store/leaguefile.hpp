@@ -12,10 +12,10 @@ namespace quorval::store {
 
 // Clears the player part and reads a league file's text into it, in either layout. On failure the
 // values read so far stay; nothing beyond the arrays is ever written.
-LoadResult ParseLeague(LeagueData& data, std::string_view text);
+LoadResult ParseLeague(LeagueData& data, std::string_view text, Conversions conversions = Conversions::Fast);
 
 // The file's text in the current layout.
-std::string FormatLeague(const LeagueData& data);
+std::string FormatLeague(const LeagueData& data, Conversions conversions = Conversions::Fast);
 
 // Reads the file named by data.leagueFileName. A failure is shown to the user and returned.
 LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs);

@@ -14,6 +14,8 @@ void parse(LeagueData& data, LineReader& in) {
     for (int p = 1; p <= data.playerCount; ++p) data.players[p].team = in.int16In("team number", 0, kMaxTeams);
     for (int t = 1; t <= count; ++t) {
         int16_t entries = in.int16In("entry count", 0, kMaxTeamEntries);
+        // Entries of a part read before that this file no longer has are blanked, not left past the count.
+        for (int e = entries + 1; e <= teams.teamEntryCount[t]; ++e) teams.teamEntries[t][e] = TeamEntry{};
         teams.teamEntryCount[t] = entries;
         for (int e = 1; e <= entries; ++e) {
             TeamEntry& entry = teams.teamEntries[t][e];
@@ -40,8 +42,8 @@ LoadResult LoadTeamAssignments(LeagueData& data) {
     return result;
 }
 
-LoadResult ParseTeams(LeagueData& data, std::string_view text) {
-    return parseText(text, [&](LineReader& in) { parse(data, in); });
+LoadResult ParseTeams(LeagueData& data, std::string_view text, Conversions conversions) {
+    return parseText(text, [&](LineReader& in) { parse(data, in); }, conversions);
 }
 
 std::string FormatTeams(const LeagueData& data) {

@@ -19,7 +19,7 @@ LoadResult LoadTeamAssignments(LeagueData& data);
 
 bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs);
 
-LoadResult ParseTeams(LeagueData& data, std::string_view text);
+LoadResult ParseTeams(LeagueData& data, std::string_view text, Conversions conversions = Conversions::Fast);
 std::string FormatTeams(const LeagueData& data);
 
 }  // namespace quorval::store

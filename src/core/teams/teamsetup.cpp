@@ -96,6 +96,8 @@ RemoveTeamOutcome RemoveTeam(store::LeagueData& data, platform::Dialogs& dialogs
     }
     if (count >= 2) {
         teams.teamNames[count].clear();
+        // The last slot's entries have moved down; what the move left behind is blanked.
+        for (int e = 1; e <= teams.teamEntryCount[count]; ++e) teams.teamEntries[count][e] = store::TeamEntry{};
         teams.teamEntryCount[count] = 0;
         teams.teamCount = static_cast<int16_t>(count - 1);
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace quorval::text {
 
@@ -165,16 +166,24 @@ std::string generalForm(double x) {
     return out;
 }
 
-void appendFileInt(std::string& out, long value) {
-    char buf[24];
-    buf[0] = value < 0 ? '-' : ' ';
+char* writeFileInt(char* out, long value) {
+    *out++ = value < 0 ? '-' : ' ';
     unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-    auto r = std::to_chars(buf + 1, buf + sizeof buf - 1, magnitude);
-    *r.ptr++ = ' ';
-    out.append(buf, r.ptr);
+    if (magnitude < 10) {
+        *out++ = static_cast<char>('0' + magnitude);
+    } else {
+        out = std::to_chars(out, out + kMaxFileNumber - 2, magnitude).ptr;
+    }
+    *out++ = ' ';
+    return out;
 }
 
-void appendFileFloat(std::string& out, float value) {
+void appendFileInt(std::string& out, long value) {
+    char buf[kMaxFileNumber];
+    out.append(buf, writeFileInt(buf, value));
+}
+
+void appendFileFloatGeneral(std::string& out, float value) {
     if (value == 0) {
         out.append(" 0 ");
         return;
@@ -196,6 +205,88 @@ void appendFileFloat(std::string& out, float value) {
         }
     }
     out.push_back(' ');
+}
+
+namespace {
+
+// The 7 significant digits of a float from 0.001 up to 2^23 (where a float is finer than the
+// seventh digit, so the read-back above never changes them), worked out exactly in integers: the
+// float is m * 2^q, and m * 5^p * 2^(p+q) with p = 6 - e is the value times 10^(6-e), below 2^45.
+// Writes the plain form without sign; nullptr when the value is outside that range.
+char* writeSevenDigits(char* out, float magnitude) {
+    double x = magnitude;
+    if (!(x >= 1e-3 && x < 8388608.0)) return nullptr;
+    static constexpr double kDecades[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    int e = 6;
+    while (x < kDecades[e + 3]) --e;
+    uint32_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    uint64_t m = (bits & 0x7FFFFFu) | 0x800000u;
+    int q = static_cast<int>(bits >> 23) - 150;
+    static constexpr uint64_t kPow5[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125};
+    int p = 6 - e;
+    uint64_t scaled = m * kPow5[p];
+    int shift = -(p + q);
+    if (shift < 0 || shift > 60) return nullptr;
+    uint64_t n = shift == 0 ? scaled : scaled >> shift;
+    if (shift > 0) {
+        // Halves go to the even neighbour, as the general form rounds.
+        uint64_t rest = scaled & ((uint64_t{1} << shift) - 1);
+        uint64_t half = uint64_t{1} << (shift - 1);
+        if (rest > half || (rest == half && (n & 1))) ++n;
+    }
+    if (n == 10000000) {
+        n = 1000000;
+        ++e;
+    }
+    // The decade guess is exact for floats (none lies between a power of ten and its float), but a
+    // wrong one would show here; the general form then decides.
+    if (n < 1000000 || n > 9999999 || e > 6) return nullptr;
+    char digits[7];
+    for (int i = 6; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    int count = 7;
+    while (count > 1 && digits[count - 1] == '0') --count;
+    if (e < 0) {
+        *out++ = '.';
+        for (int i = 0; i < -e - 1; ++i) *out++ = '0';
+        std::memcpy(out, digits, static_cast<size_t>(count));
+        return out + count;
+    }
+    int whole = e + 1;
+    for (int i = 0; i < whole; ++i) *out++ = i < count ? digits[i] : '0';
+    if (count > whole) {
+        *out++ = '.';
+        std::memcpy(out, digits + whole, static_cast<size_t>(count - whole));
+        out += count - whole;
+    }
+    return out;
+}
+
+}  // namespace
+
+char* writeFileFloat(char* out, float value) {
+    if (value == 0) {
+        std::memcpy(out, " 0 ", 3);
+        return out + 3;
+    }
+    char* start = out;
+    *out++ = value < 0 ? '-' : ' ';
+    if (char* end = writeSevenDigits(out, std::fabs(value))) {
+        *end++ = ' ';
+        return end;
+    }
+    std::string general;
+    appendFileFloatGeneral(general, value);
+    std::memcpy(start, general.data(), general.size());
+    return start + general.size();
+}
+
+void appendFileFloat(std::string& out, float value) {
+    char buf[kMaxFileNumber];
+    out.append(buf, writeFileFloat(buf, value));
 }
 
 std::string fileInt(long value) {

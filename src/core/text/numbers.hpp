@@ -40,6 +40,16 @@ std::string fileFloat(float value);
 void appendFileInt(std::string& out, long value);
 void appendFileFloat(std::string& out, float value);
 
+// The same forms written straight into a buffer, for the savers that write many lines: each returns
+// the end of what it wrote. A buffer of kMaxFileNumber characters always has room.
+inline constexpr size_t kMaxFileNumber = 24;
+char* writeFileInt(char* out, long value);
+char* writeFileFloat(char* out, float value);
+
+// The float form worked out the long way round, through the general number form and a read-back.
+// appendFileFloat gives the same characters faster; this one is kept to check it against.
+void appendFileFloatGeneral(std::string& out, float value);
+
 // Reads a whole field of a data file as a number; surrounding blanks are ignored. Anything else on
 // the line makes it unreadable (nullopt).
 std::optional<double> parseFileNumber(std::string_view field);
