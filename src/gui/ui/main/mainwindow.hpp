@@ -27,6 +27,10 @@ public:
 
     // The start-up steps: layout, month names, settings, league registry, league menu.
     void Load();
+    // After the splash: opens the league opened last, when the settings ask for it.
+    void openLastLeague();
+    // The VIEW item checked (exactly one always is).
+    int checkedView() const;
 
     QAction* action(const QString& name) const;
     QToolButton* toolButton(int index) const { return m_toolButtons[index]; }
@@ -87,6 +91,12 @@ private:
     void followScoreWindow(class ScoreEntryWindow* window);
     void openWindow(class ChildWindow* window);
     void updateCaption();
+    void checkView(int item);
+    void showPlayerRounds(int player);
+    int individualPlayer() const;
+    void restorePlace();
+    void savePlace();
+    QString noLeagueMessage() const;
 
     platform::Services& m_services;
     std::map<QString, QAction*> m_actions;
@@ -104,6 +114,8 @@ private:
     QTimer* m_timer1;
     QTimer* m_viewTimer;
     bool m_large = true;
+    int m_viewBeforeChooser = 1;
+    std::string m_individualName;  // the player the Individual view lists
 };
 
 }  // namespace quorval::gui
