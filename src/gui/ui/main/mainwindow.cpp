@@ -712,8 +712,7 @@ void MainWindow::restorePlace() {
         QSize size = QSize(s.windowWidth, s.windowHeight).expandedTo(minimumSize()).boundedTo(area.size());
         QPoint at(std::clamp(s.windowLeft, area.left(), area.right() - size.width() + 1),
                   std::clamp(s.windowTop, area.top(), area.bottom() - size.height() + 1));
-        resize(size);
-        move(at);
+        setGeometry(QRect(at, size));
         return;
     }
     QSize size = QSize(m_listingView->fullWidth() + 16, height()).expandedTo(minimumSize()).boundedTo(area.size());
