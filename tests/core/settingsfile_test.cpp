@@ -185,11 +185,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, RegistryDefaults,
                                            RegistryValues{" .96 ", "Arial, Bold", 0.96f, "Arial"},
                                            RegistryValues{" .96 ", "\"Lucida Console\"", 0.96f, "Lucida Console"}));
 
-// A folder without a registry is a new one: no box, just no leagues.
+// A folder without a registry is a new one: no box, just no leagues (the check still names it).
 TEST_F(SettingsTest, MissingRegistryIsQuietAndSettlesTheDefaults) {
     settings().hcpFactor = 0;
     settings().printFont = "";
-    EXPECT_TRUE(store::LoadLeagueRegistry(*m_data, m_dialogs).ok);
+    EXPECT_FALSE(store::LoadLeagueRegistry(*m_data, m_dialogs).ok);
     EXPECT_TRUE(m_dialogs.takeMessages().empty());
     EXPECT_EQ(settings().hcpFactor, 0.96f);
     EXPECT_EQ(settings().printFont, "Courier New");

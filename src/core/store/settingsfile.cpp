@@ -183,14 +183,12 @@ std::string FormatRegistry(const LeagueData& data) {
 }
 
 LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
-    // A folder without a registry is a new folder, not a fault: it simply knows no leagues yet.
-    if (!std::filesystem::exists(findDataFile(kRegistryFileName))) {
-        settleRegistryDefaults(data.settings);
-        return {};
-    }
+    // A folder without a registry is a new folder, not a fault: it simply knows no leagues yet, and
+    // the main window says how to make the first. Only a registry that cannot be read is reported.
+    bool missing = !std::filesystem::exists(findDataFile(kRegistryFileName));
     LoadResult result = loadDataFile(kRegistryFileName, [&](LineReader& in) { parseRegistry(data, in); });
     settleRegistryDefaults(data.settings);
-    if (!result.ok) {
+    if (!result.ok && !missing) {
         std::string text = platform::joinLines({"Cannot Load Qvleague.DAT, Please check your working",
                                                 "directory or Launchers startup directory setting."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::None});
