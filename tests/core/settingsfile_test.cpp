@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "scripteddialogs.hpp"
@@ -101,9 +102,24 @@ TEST_F(SettingsTest, SaveWritesTheFiveValuesInTheConfigurationFolder) {
     settings().cardVerticalOffset = 0.5f;
     settings().cardVerticalScaling = 1.0f;
     settings().averageCheck = 1;
+    settings().windowLeft = -8, settings().windowTop = 30, settings().windowWidth = 1100, settings().windowHeight = 640;
+    settings().listingView = 2;
+    settings().openLastLeague = 0;
     ASSERT_TRUE(store::SaveSettingsFile(*m_data));
-    EXPECT_EQ(readBytes(settingsFile()), " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\n");
+    EXPECT_EQ(readBytes(settingsFile()),
+              " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\nwindow=-8,30,1100,640\r\nview=2\r\nopenlast=0\r\n");
     EXPECT_EQ(settings().settingsFilePath, settingsFile().string());
+
+    // The window's place and the start-up choice come back; a file without them gives the defaults.
+    auto again = std::make_unique<store::LeagueData>();
+    store::LoadSettingsFile(*again);
+    EXPECT_EQ(std::tuple(again->settings.windowLeft, again->settings.windowTop, again->settings.windowWidth,
+                         again->settings.windowHeight, again->settings.listingView, again->settings.openLastLeague),
+              std::tuple(-8, 30, 1100, 640, int16_t{2}, int16_t{0}));
+    writeSettings(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\nview=9\r\nwindow=1,2,3,4\r\n");
+    store::LoadSettingsFile(*again);
+    EXPECT_EQ(std::tuple(again->settings.windowWidth, again->settings.listingView, again->settings.openLastLeague),
+              std::tuple(0, int16_t{1}, int16_t{1}));
 }
 
 TEST_F(SettingsTest, FailedSaveIsQuietAndKeepsTheOldFile) {
@@ -168,11 +184,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, RegistryDefaults,
                                            RegistryValues{" .96 ", "Arial, Bold", 0.96f, "Arial"},
                                            RegistryValues{" .96 ", "\"Lucida Console\"", 0.96f, "Lucida Console"}));
 
-TEST_F(SettingsTest, MissingRegistryShowsTheMessageWithoutIconAndSettlesTheDefaults) {
+// A folder without a registry is a new one: no box, just no leagues (the check still names it).
+TEST_F(SettingsTest, MissingRegistryIsQuietAndSettlesTheDefaults) {
     settings().hcpFactor = 0;
     settings().printFont = "";
     EXPECT_FALSE(store::LoadLeagueRegistry(*m_data, m_dialogs).ok);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{kRegistryLoadFailed});
+    EXPECT_TRUE(m_dialogs.takeMessages().empty());
     EXPECT_EQ(settings().hcpFactor, 0.96f);
     EXPECT_EQ(settings().printFont, "Courier New");
     EXPECT_EQ(m_data->registry.leagueCount, 0);

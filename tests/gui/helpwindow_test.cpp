@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -111,6 +112,21 @@ TEST(HelpWindowTest, ViewerOpensTheWindowAtTheTopicAndClosesIt) {
     EXPECT_TRUE(viewer.window()->findChild<QLineEdit*>("searchtext")->text().isEmpty());
     viewer.close();
     EXPECT_FALSE(viewer.window()->isVisible());
+}
+
+// Escape and the Close button both put the help away.
+TEST(HelpWindowTest, EscapeAndTheCloseButtonCloseIt) {
+    HelpWindow w(QUORVAL_HELP_FILE);
+    for (bool escape : {true, false}) {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        if (escape) {
+            QTest::keyClick(w.findChild<QLineEdit*>("searchtext"), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(w.findChild<QPushButton*>("closebutton"), Qt::LeftButton);
+        }
+        EXPECT_FALSE(w.isVisible()) << escape;
+    }
 }
 
 }  // namespace

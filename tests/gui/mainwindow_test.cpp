@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringList>
@@ -29,6 +30,7 @@
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
 #include "ui/main/listingview.hpp"
+#include "ui/main/splashwindow.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -166,7 +168,7 @@ TEST_F(MainWindowTest, MenusShowTheirItemsInOrder) {
         "graphmenu1=Performance Review by Course Played, graphmenu2=Individual Handicap Trends, "
         "graphmenu3=Individual Scoring Averages, leaguehcmenu=Current League Handicaps",
         "Helpmenu=&Help: Infomenu=&Contents, helpsearchmenu=&Search for Help On..., "
-        "quickstartmenu=Quick Start Instructions, Purposemenu=Purpose && Intent of ths program, "
+        "quickstartmenu=Quick Start Instructions, Purposemenu=Purpose && Intent of this program, "
         "aboutmenu=About Quorval"};
     EXPECT_EQ(shown, expected);
     EXPECT_TRUE(act("Viewmenu1")->isChecked());
@@ -223,11 +225,12 @@ TEST_F(MainWindowTest, LeagueItemsAndTheirToolButtonsWaitForAnOpenLeague) {
     for (int i : gated) EXPECT_TRUE(main->toolButton(i)->isEnabled()) << i;
 }
 
-TEST_F(MainWindowTest, NoEntriesOnlyBeeps) {
+// A new folder: no box at all, the panel says how to begin.
+TEST_F(MainWindowTest, NewFolderStartsQuietlyAndNoEntriesOnlyBeeps) {
     load();  // no registry at all
-    auto boxes = s.dialogs.takeMessages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_THAT(boxes[0].text, StartsWith("Cannot Load Qvleague.DAT"));
+    EXPECT_TRUE(s.dialogs.takeMessages().empty());
+    EXPECT_THAT(main->panelMessage().toStdString(), StartsWith("No leagues yet: create the first with File > Create"));
+    EXPECT_THAT(main->panelMessage().toStdString(), ::testing::HasSubstr("quorval-cli demo"));
     ASSERT_EQ(main->findChild<QMenu*>("Openmenu")->actions().size(), 1);
     act("leaguesmenu0")->trigger();
     click(main->toolButton(0));
@@ -329,7 +332,7 @@ TEST_F(MainWindowTest, IndividualViewListsThePlayerChosen) {
 
     act("Viewmenu3")->trigger();
     window("chooseplayer")->findChild<QPushButton*>("exitbutton")->click();
-    EXPECT_FALSE(act("Viewmenu3")->isChecked());
+    EXPECT_TRUE(act("Viewmenu3")->isChecked());
     EXPECT_TRUE(main->isEnabled());
 }
 
@@ -394,6 +397,135 @@ TEST_F(MainWindowTest, HelpMenuShowsItsTopicsAndClosingClosesHelp) {
     act("Exitmenu")->trigger();
     EXPECT_EQ(s.help.closes, 1);
     EXPECT_FALSE(main->isVisible());
+}
+
+QStringList checkedViews(const MainWindow& main) {
+    QStringList on;
+    for (int i = 1; i <= 3; ++i) {
+        if (main.action(QString("Viewmenu%1").arg(i))->isChecked()) on << QString("Viewmenu%1").arg(i);
+    }
+    return on;
+}
+
+// Exit from the chooser goes back to the view before it; nothing brings the chooser back by itself;
+// exactly one VIEW item is checked all along.
+TEST_F(MainWindowTest, ChooserExitGoesBackAndTheChooserNeverReturnsUnasked) {
+    writeLeagues({"Spring"});
+    load();
+    act("leaguesmenu0")->trigger();
+    act("Viewmenu2")->trigger();
+    act("Viewmenu2")->trigger();  // a second click leaves it checked
+    EXPECT_EQ(checkedViews(*main), QStringList{"Viewmenu2"});
+
+    act("Viewmenu3")->trigger();
+    EXPECT_EQ(checkedViews(*main), QStringList{"Viewmenu3"});
+    click(window("chooseplayer")->findChild<QPushButton*>("exitbutton"));
+    EXPECT_EQ(checkedViews(*main), QStringList{"Viewmenu2"});
+    main->runViewTimer();
+    EXPECT_FALSE(main->findChild<QWidget*>("Picture2")->isHidden());
+    listing::Listing byDate;
+    byDate.setView(listing::View::ByDate);
+    byDate.ListByDate(*loadLeague("Spring"));
+    EXPECT_EQ(shownRows(), byDate.rows());
+
+    act("Viewmenu3")->trigger();
+    auto* chooser = window("chooseplayer");
+    chooser->findChild<QListWidget*>("List1")->setCurrentRow(2);
+    click(chooser->findChild<QPushButton*>("acceptbutton"));
+    main->runTimer1();
+    // An entry started and given up: the Individual view comes back on its own, no chooser.
+    act("entermenu")->trigger();
+    click(window("selectplayers")->findChild<QPushButton*>("cancelbutton"));
+    main->runViewTimer();
+    EXPECT_EQ(window("chooseplayer"), nullptr);
+    EXPECT_EQ(checkedViews(*main), QStringList{"Viewmenu3"});
+    listing::Listing one;
+    one.setView(listing::View::Individual);
+    one.ListPlayerRounds(*loadLeague("Spring"), 3);
+    EXPECT_EQ(shownRows(), one.rows());
+}
+
+// First start: wide enough for every column and a 30-character name; the headings stay while the
+// rows scroll. Then the size, place and view come back as they were left.
+TEST_F(MainWindowTest, FirstShowsEveryColumnThenRemembersItsPlaceAndView) {
+    auto d = std::make_unique<store::LeagueData>();
+    samples::FillFullLeague(*d);
+    const std::string longName = "Maximilian Alexander Fitzgerald-Worthington";
+    d->players[1].name = longName;
+    d->registry.leagueCount = 1;
+    d->registry.leagueFiles[1] = "Big";
+    writeBytes("Big.LGE", store::FormatLeague(*d));
+    writeBytes(store::kCourseFileName, store::FormatCourses(*d));
+    writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
+    load();
+    act("leaguesmenu0")->trigger();
+    QCoreApplication::processEvents();
+    ListingView* view = main->listingView();
+    QListWidget* heading = view->linesHeading();
+    // The heading line ends with "Net": all of it fits, as far as the screen allows.
+    int need = heading->visualItemRect(heading->item(0)).width() + view->names()->width();
+    EXPECT_GE(main->width(), std::min(need, main->screen()->availableGeometry().width()));
+    QFontMetrics metrics(view->names()->font());
+    EXPECT_GE(view->names()->viewport()->width(), metrics.horizontalAdvance(QString(30, 'W')));
+    EXPECT_LT(view->names()->viewport()->width(), metrics.horizontalAdvance(QString::fromStdString(longName)));
+
+    view->verticalBar()->setValue(view->verticalBar()->maximum());
+    EXPECT_TRUE(heading->isVisible());
+    EXPECT_EQ(heading->item(0)->text(), view->lines()->item(0)->text());
+    EXPECT_TRUE(view->lines()->isRowHidden(0));
+    EXPECT_GT(view->lines()->indexAt(QPoint(2, 2)).row(), listing::kHeadingRows);
+
+    QRect left(40, 50, 720, 530);
+    main->setGeometry(left);
+    act("Viewmenu2")->trigger();
+    main->close();
+    load();
+    EXPECT_EQ(main->geometry(), left);
+    EXPECT_EQ(checkedViews(*main), QStringList{"Viewmenu2"});
+}
+
+// The splash goes on at any key, into the league used last unless the settings say otherwise, and
+// shows the version.
+TEST_F(MainWindowTest, SplashGivesWayToAnyKeyAndOpensTheLastLeague) {
+    writeLeagues({"Spring", "Summer"}, 1);
+    for (bool openLast : {true, false}) {
+        SCOPED_TRACE(openLast);
+        main = std::make_unique<MainWindow>(s.services);
+        SplashWindow splash(s.services, *main);
+        splash.Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        EXPECT_THAT(splash.versionLabel()->text().toStdString(), ::testing::MatchesRegex("Version [0-9]+\\.[0-9]+.*"));
+        QTest::keyClick(&splash, Qt::Key_X);
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(main->panelMessage(), openLast ? "Current League - Summer" : "Open a League file to begin");
+        s.data->settings.openLastLeague = 0;
+        store::SaveSettingsFile(*s.data);
+        main->close();
+        store::ClearLeagueData(*s.data);
+        s.data->leagueFileName.clear();
+    }
+    s.dialogs.takeMessages();
+}
+
+// F1 shows the help of the window in front; the main window's is the contents.
+TEST_F(MainWindowTest, F1ShowsTheTopicOfTheActiveWindow) {
+    writeLeagues({"Spring"});
+    load();
+    act("leaguesmenu0")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    for (auto [item, name] : {std::pair{"settingsmenu", "Setfont"}, {"entermenu", "selectplayers"},
+                              {"programmenu", "programmers"}}) {
+        act(item)->trigger();
+        QWidget* w = window(name);
+        ASSERT_NE(w, nullptr) << name;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        w->close();
+        main->runViewTimer();
+    }
+    EXPECT_EQ(s.help.topics, (std::vector<std::string>{"Contents", "Fonts", "Entering Scores", "Contents"}));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "ui/entry/scoreentrywindow.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,10 +11,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -36,7 +41,6 @@ using platform::Icon;
 using platform::Message;
 
 constexpr int kPars[19] = {0, 4, 3, 5, 4, 4, 3, 4, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
-const Message kPause{" Pausing...", " ", Buttons::Ok, Icon::None};
 
 class ScoreEntryTest : public ::testing::Test {
 protected:
@@ -57,7 +61,13 @@ protected:
         d.currentCourse = 1;
         d.entryMonth = 6, d.entryDay = 15, d.entryYear = 26;
     }
-    ~ScoreEntryTest() override { closeWindowsExcept(&opener); }
+    ~ScoreEntryTest() override {
+        // What a test typed and left is given up; any other box left untaken is a fault.
+        bool typed = w && w->hasTypedScores();
+        if (typed) s.dialogs.answer(Answer::Yes);
+        closeWindowsExcept(&opener);
+        EXPECT_EQ(s.dialogs.takeMessages().size(), typed ? 1u : 0u);
+    }
 
     void open(bool statistics = false) {
         w = new ScoreEntryWindow(s.services, &opener, statistics);
@@ -324,7 +334,7 @@ TEST_F(ScoreEntryTest, DeleteAsksThenRecomputesTheLastRoundOnTheDefaultTee) {
         "Are You sure you want to Delete this round?\r\n\r\nAfter the round is deleted, the Hcp\r\n"
         "index will be recalculated for the last round\r\nentered for this player using their "
         "default tee.",
-        "QVL", Buttons::YesNo, Icon::Question};
+        "QVL", Buttons::YesNo, Icon::Question, 2};
     s.dialogs.answer(Answer::No);
     get<QPushButton>("deletebutton")->click();
     EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{question});
@@ -401,7 +411,7 @@ TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     EXPECT_EQ(text("TotalPutts"), "5");
     QTest::keyClicks(get("inscoretext"), "36");
     record();
-    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{kPause});
+    EXPECT_TRUE(w->paused());
     const store::RoundRecord& r = s.data->players[1].rounds[1];
     EXPECT_EQ((std::array{r.fairway[3], r.fairway[4], r.green[10], r.green[1], r.putts[4], r.putts[10]}),
               (std::array<int16_t, 6>{2, 1, 2, 1, 2, 3}));
@@ -466,25 +476,166 @@ TEST_F(ScoreEntryTest, SkippingTheLastPlayerEndsTheEntry) {
     EXPECT_EQ(finished->count(), 1);
 }
 
-TEST_F(ScoreEntryTest, ViewMathShowsTheCalculationAndPausesEachPosting) {
-    for (int p = 1; p <= 3; ++p) s.data->players[p].selected = 1;
+// View Math: after each posting the list ends on the result, in sight and scrollable, and the card
+// waits for Continue; both forms give the list the same room.
+TEST_F(ScoreEntryTest, ViewMathPausesWithTheResultInSight) {
+    for (int i = 0; i < 19; ++i) storeRound(1, 4 + i % 3);  // 26 lines of calculation
+    for (bool statistics : {false, true}) {
+        SCOPED_TRACE(statistics);
+        for (int p = 1; p <= 2; ++p) s.data->players[p].selected = 1;
+        open(statistics);
+        auto* list = get<QListWidget>("List1");
+        QTest::keyClick(w, Qt::Key_M, Qt::AltModifier);
+        EXPECT_EQ(list->isVisible(), !statistics);
+        int row = list->fontMetrics().height();
+        if (statistics) list->setFixedHeight(8 * row);  // as on a small screen
+        typeRound(kPars);
+        record();
+        EXPECT_TRUE(s.dialogs.takeMessages().empty());
+        ASSERT_TRUE(w->paused());
+        EXPECT_TRUE(list->isVisible());
+        EXPECT_FALSE(hole(1)->isEnabled());
+        if (!statistics) {
+            EXPECT_GE(list->viewport()->height(), 26 * row);  // room for all of it
+        }
+        QListWidgetItem* last = list->item(list->count() - 1);
+        EXPECT_THAT(last->text().toStdString(), ::testing::StartsWith("Hcp index = "));
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(last)));
+        QScrollBar* bar = list->verticalScrollBar();
+        EXPECT_EQ(bar->value(), bar->maximum());
+        if (statistics) {
+            ASSERT_GT(bar->maximum(), 0);
+            QWheelEvent up(QPointF(20, 20), list->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, 120},
+                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list->viewport(), &up);
+            EXPECT_LT(bar->value(), bar->maximum());
+        }
+
+        QTest::keyClick(get<QPushButton>("continuebutton"), Qt::Key_Return);
+        EXPECT_FALSE(w->paused());
+        EXPECT_EQ(text("Pnamelabel"), "Bob");
+        EXPECT_EQ(list->count(), 0);
+        EXPECT_EQ(list->isVisible(), !statistics);
+        EXPECT_TRUE(hole(1)->hasFocus());
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        s.data->players[1].roundCount = 19;
+    }
+}
+
+// A box given the focus, by a click or by Tab, has its number selected: typing replaces it.
+TEST_F(ScoreEntryTest, TypingIntoAFilledBoxReplacesItsNumber) {
+    s.data->players[1].selected = 1;
     open();
-    auto* list = get<QListWidget>("List1");
-    auto* viewMath = get<QPushButton>("Command3D1");
-    EXPECT_FALSE(list->isVisible());
-    EXPECT_LT(w->height() * 15, 6000);
-    viewMath->click();
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_GE(w->height() * 15, 8000);
-    typeRound(kPars);
+    QLineEdit* out = get("outscoretext");
+    QTest::mouseClick(out, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(out, "45");
+    EXPECT_EQ(out->text(), "45");
+    EXPECT_EQ(text("Totalscorelabel"), "45");
+    s.dialogs.answer(Answer::Yes);
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
+
+    // Edited holes: no move on, so the selection is what keeps a typed 5 from making 65.
+    storeRound(1, 6);
+    editSlot(1, 1);
+    open();
+    QTest::mouseClick(hole(1), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(hole(1), "5");
+    QTest::keyClick(hole(1), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(hole(2)->hasFocus());
+    QTest::keyClicks(hole(2), "4");
+    EXPECT_EQ((QStringList{hole(1)->text(), hole(2)->text(), text("Totalscorelabel")}),
+              (QStringList{" 5", " 4", "105"}));
+
+    // A hole above par + 10 is asked about before Record goes on.
+    QTest::mouseClick(hole(3), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(hole(3), "65");
+    const Message keep{"Keep 65 on hole 3?", "Quorval", Buttons::YesNo, Icon::Question, 2};
+    s.dialogs.answer(Answer::No);
+    get<QPushButton>("recordbutton")->click();
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{keep});
+    EXPECT_FALSE(w->timer()->isActive());
+    EXPECT_TRUE(hole(3)->hasFocus());
+    s.dialogs.answer(Answer::Yes);
     record();
-    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{kPause});
-    EXPECT_EQ(list->count(), 0);
-    viewMath->click();
-    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{keep});
+    EXPECT_EQ(s.data->players[1].rounds[1].score[3], 65);
+}
+
+// Escape, Cancel and the title bar ask before typed scores are thrown away; No keeps the card.
+TEST_F(ScoreEntryTest, LeavingTypedScoresAsksFirst) {
+    s.data->players[1].selected = 1;
+    open();
     typeRound(kPars);
+    const Message discard{"Discard the scores typed for Ann?", "Quorval", Buttons::YesNo, Icon::Question, 2};
+    for (auto leave : std::vector<std::function<void()>>{[&] { QTest::keyClick(hole(18), Qt::Key_Escape); },
+                                                         [&] { get<QPushButton>("cancelbutton")->click(); }}) {
+        s.dialogs.answer(Answer::No);
+        leave();
+        EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{discard});
+        ASSERT_FALSE(w.isNull());
+        EXPECT_EQ(text("Totalscorelabel"), "72");
+    }
+    s.dialogs.answer(Answer::Yes);
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{discard});
+    EXPECT_TRUE(w.isNull());
+    EXPECT_EQ(s.data->players[1].roundCount, 0);
+    EXPECT_FALSE(saved());
+}
+
+struct OutOfOrder {
+    int month, day;
+    const char* question;
+};
+
+class ScoreEntryDateOrderTest : public ScoreEntryTest, public ::testing::WithParamInterface<OutOfOrder> {};
+
+// A round dated before the player's latest, or on a day he already has, is posted only on Yes.
+TEST_P(ScoreEntryDateOrderTest, IsPostedOnlyWhenConfirmed) {
+    storeRound(1, 5);  // 5/1/2026
+    storeRound(1, 5);  // 5/2/2026
+    s.data->players[1].selected = 1;
+    s.data->entryMonth = static_cast<int16_t>(GetParam().month);
+    s.data->entryDay = static_cast<int16_t>(GetParam().day);
+    open();
+    typeRound(kPars);
+    const Message question{GetParam().question, "Date of the Round", Buttons::YesNo, Icon::Question, 2};
+    s.dialogs.answer(Answer::No);
     record();
-    EXPECT_TRUE(s.dialogs.takeMessages().empty());
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{question});
+    EXPECT_EQ(s.data->players[1].roundCount, 2);
+    ASSERT_FALSE(w.isNull());
+    s.dialogs.answer(Answer::Yes);
+    record();
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<Message>{question});
+    EXPECT_EQ(s.data->players[1].roundCount, 3);
+    EXPECT_EQ(s.data->players[1].rounds[3].day, GetParam().day);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScoreEntry, ScoreEntryDateOrderTest,
+    ::testing::Values(OutOfOrder{5, 2, "Ann already has a round on 5/2/2026.\r\n\r\nPost this round as well?"},
+                      OutOfOrder{5, 1, "Ann already has a round on 5/1/2026.\r\n\r\nPost this round as well?"},
+                      OutOfOrder{4, 30,
+                                 "This round is dated 4/30/2026, before Ann's latest round (5/2/2026).\r\n"
+                                 "Older rounds are best entered first.\r\n\r\nPost this round anyway?"}));
+
+// Alt+S skips, F1 shows the window's help topic.
+TEST_F(ScoreEntryTest, KeyboardSkipsAndAsksForHelp) {
+    s.data->players[1].selected = s.data->players[2].selected = 1;
+    open();
+    QTest::keyClick(w, Qt::Key_F1);
+    QTest::keyClick(w, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(text("Pnamelabel"), "Bob");
+    EXPECT_EQ(s.help.topics, std::vector<std::string>{"Entering Scores"});
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
+#include <cstdlib>
 
 #include "fakeseams.hpp"
 #include "widgets/spinbutton.hpp"
@@ -77,6 +80,41 @@ TEST_F(SelectPlayersTest, DateSpinsStopAtTheEndsButTheYearWraps) {
     spin(w, "Yearspin", true);
     EXPECT_EQ(child<QLabel>(w, "yearlabel")->text(), "00");
     EXPECT_EQ(child<SpinButton>(w, "Yearspin")->toolTip(), "Year 2000");
+}
+
+// The date can be typed; the day never passes the end of its month, Feb 29 only in leap years.
+TEST_F(SelectPlayersTest, TypedDateAndDaysThatStayInsideTheirMonth) {
+    auto* w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    auto* field = child<QDateEdit>(w, "datefield");
+    EXPECT_EQ(field->date(), QDate(2026, 12, 6));
+    auto label = [w](const char* name) { return child<QLabel>(w, name)->text(); };
+    auto click = [w](const char* spin, bool up) {
+        auto* button = child<SpinButton>(w, spin);
+        QTest::mouseClick(up ? button->upButton() : button->downButton(), Qt::LeftButton);
+    };
+    field->setFocus();
+    field->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(field, "2028");
+    field->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(field, "2");
+    field->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(field, "29");
+    EXPECT_EQ((QStringList{label("Monthlabel"), label("daylabel"), label("yearlabel")}),
+              (QStringList{"Feb", "29", "28"}));
+
+    // A year on there is no Feb 29; 2000 had one.
+    for (auto [step, day] : {std::pair{1, "28"}, {-29, "29"}}) {
+        for (int i = 0; i < std::abs(step); ++i) click("Yearspin", step > 0);
+        for (int i = 0; i < 3; ++i) click("Dayspin", true);
+        EXPECT_EQ(label("daylabel"), day) << label("yearlabel").toStdString();
+    }
+    click("monthspin", true);  // March keeps the 29th and goes on to the 31st
+    for (int i = 0; i < 5; ++i) click("Dayspin", true);
+    EXPECT_EQ(label("daylabel"), "31");
+    click("monthspin", true);  // April has 30
+    EXPECT_EQ(label("daylabel"), "30");
+    EXPECT_EQ(field->date(), QDate(2000, 4, 30));
 }
 
 TEST_F(SelectPlayersTest, RefusesWithoutACourseFirstThenWithoutPlayers) {

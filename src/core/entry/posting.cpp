@@ -1,5 +1,7 @@
 #include "entry/posting.hpp"
 
+#include <algorithm>
+
 #include "handicap/differential.hpp"
 #include "handicap/equitable.hpp"
 #include "store/coursefile.hpp"
@@ -110,6 +112,52 @@ bool EQadjust(const store::LeagueData& data, int p, int course, bool nineHoleRou
     std::array<double, 19> pars{};
     for (int h = 1; h <= 18; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
     return handicap::ApplyEquitableLimits(scores, pars, basis);
+}
+
+int CalendarYear(int twoDigitYear) {
+    return (twoDigitYear >= 85 ? 1900 : 2000) + twoDigitYear;
+}
+
+namespace {
+
+int dayKey(int month, int day, int year) {
+    return (CalendarYear(year) * 13 + month) * 32 + day;
+}
+
+std::string shownDate(int month, int day, int year) {
+    return std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(CalendarYear(year));
+}
+
+}  // namespace
+
+DateOrder CheckRoundDate(const store::LeagueData& data, int p, const RoundPlace& place) {
+    const store::PlayerRecord& player = data.players[p];
+    int key = dayKey(place.month, place.day, place.year);
+    int latest = 0;
+    for (int r = 1; r <= std::min<int>(player.roundCount, store::kMaxRounds); ++r) {
+        const store::RoundRecord& round = player.rounds[r];
+        int stored = dayKey(round.month, round.day, round.year);
+        if (stored == key) return DateOrder::SameDay;
+        latest = std::max(latest, stored);
+    }
+    return key < latest ? DateOrder::BeforeLatest : DateOrder::InOrder;
+}
+
+std::string DateOrderQuestion(const store::LeagueData& data, int p, const RoundPlace& place, DateOrder order) {
+    const store::PlayerRecord& player = data.players[p];
+    std::string date = shownDate(place.month, place.day, place.year);
+    if (order == DateOrder::SameDay) {
+        return player.name + " already has a round on " + date + ".\r\n\r\nPost this round as well?";
+    }
+    const store::RoundRecord* latest = nullptr;
+    for (int r = 1; r <= std::min<int>(player.roundCount, store::kMaxRounds); ++r) {
+        const store::RoundRecord& round = player.rounds[r];
+        if (!latest || dayKey(round.month, round.day, round.year) > dayKey(latest->month, latest->day, latest->year))
+            latest = &round;
+    }
+    std::string last = latest ? shownDate(latest->month, latest->day, latest->year) : "";
+    return "This round is dated " + date + ", before " + player.name + "'s latest round (" + last +
+           ").\r\nOlder rounds are best entered first.\r\n\r\nPost this round anyway?";
 }
 
 }  // namespace quorval::entry

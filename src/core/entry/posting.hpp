@@ -73,6 +73,15 @@ std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee);
 // Shown after a deletion whose recalculation could not run: the default tee has no slope there.
 std::string NotRecalculatedMessage(const store::LeagueData& data, int player);
 
+// A new round dated before the player's latest round, or on a day he already has a round, is
+// most likely a typing slip in the date: the window asks before posting it.
+enum class DateOrder { InOrder, BeforeLatest, SameDay };
+DateOrder CheckRoundDate(const store::LeagueData& data, int player, const RoundPlace& place);
+// The question for a date out of order, naming the player and the dates ("6/15/2026").
+std::string DateOrderQuestion(const store::LeagueData& data, int player, const RoundPlace& place, DateOrder order);
+// The calendar year of a stored two-digit year: 85..99 are 19xx, 0..84 are 20xx.
+int CalendarYear(int twoDigitYear);
+
 inline constexpr const char* kChooseTeeMessage =
     "Choose the tee this round was played from (Red, White or Blue) before writing the scores.";
 

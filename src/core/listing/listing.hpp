@@ -12,6 +12,9 @@ namespace quorval::listing {
 
 enum class View { MostRecent = 1, ByDate = 2, Individual = 3 };
 
+// Every listing starts with these rows: the column titles and their underline.
+inline constexpr int kHeadingRows = 2;
+
 struct Row {
     std::string name;  // the left list
     std::string line;  // the right list

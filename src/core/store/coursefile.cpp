@@ -1,5 +1,7 @@
 #include "store/coursefile.hpp"
 
+#include <filesystem>
+
 #include "store/atomicsave.hpp"
 #include "text/numbers.hpp"
 
@@ -37,8 +39,12 @@ std::string FormatCourses(const LeagueData& data) {
 }
 
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
+    bool missing = !std::filesystem::exists(findDataFile(kCourseFileName));
     LoadResult result = loadDataFile(kCourseFileName, [&](LineReader& in) { parse(data, in); });
-    if (!result.ok) {
+    if (missing && !data.courseEditMode) {
+        // A league without courses is where every new league starts: say what to do next.
+        dialogs.message({kNoCoursesYet, "Quorval", platform::Buttons::Ok, platform::Icon::Information});
+    } else if (!result.ok) {
         std::string text =
             data.courseEditMode
                 ? platform::joinLines({"No courses have been saved.", "Other possible causes - Working Directory not",

@@ -16,6 +16,8 @@ LoadResult ParseCourses(LeagueData& data, std::string_view text);
 std::string FormatCourses(const LeagueData& data);
 
 // Reads the course table. A failure is shown with the text that suits the course window's state.
+inline constexpr const char* kNoCoursesYet = "No courses yet: add one with Courses > Add New Course";
+
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs);
 
 // Writes the course table atomically. The caller ends the course command when this succeeds.

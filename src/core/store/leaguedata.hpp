@@ -95,6 +95,13 @@ struct Settings {
     int16_t dateRemindCheck = 0;
     std::string settingsFilePath;
     std::string pdfFolder;  // where "Save as PDF" saved last; empty until it has
+    // How the main window was left (a width of 0: never saved) and what start-up does.
+    int windowLeft = 0;
+    int windowTop = 0;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int16_t listingView = 1;     // the VIEW item checked: 1 most recent, 2 by date, 3 one player
+    int16_t openLastLeague = 1;  // 1: the league opened last opens again after the splash
 };
 
 struct LeagueRegistry {

@@ -20,6 +20,57 @@ void resetFileSettings(Settings& s) {
     s.cardVerticalScaling = 1.0f;
     s.averageCheck = 0;
     s.pdfFolder.clear();
+    s.windowLeft = s.windowTop = s.windowWidth = s.windowHeight = 0;
+    s.listingView = 1;
+    s.openLastLeague = 1;
+}
+
+// The main window's place and the start-up choice follow the numbered values as "name=value"
+// lines, so they can stand in any order after them and an older program simply ignores them.
+constexpr std::string_view kWindowKey = "window=";
+constexpr std::string_view kViewKey = "view=";
+constexpr std::string_view kOpenLastKey = "openlast=";
+constexpr std::string_view kPdfFolderKey = "pdffolder=";
+
+int leadingInt(std::string_view text) {
+    int value = 0;
+    bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    for (char c : text) {
+        if (c < '0' || c > '9' || value > 100000) break;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+void parseNamedSettings(Settings& s, LineReader& in) {
+    s.windowLeft = s.windowTop = s.windowWidth = s.windowHeight = 0;
+    s.listingView = 1;
+    s.openLastLeague = 1;
+    s.pdfFolder.clear();
+    while (!in.atEnd()) {
+        std::string_view line = in.line();
+        if (line.starts_with(kWindowKey)) {
+            line.remove_prefix(kWindowKey.size());
+            int parts[4] = {};
+            for (int& part : parts) {
+                part = leadingInt(line);
+                size_t comma = line.find(',');
+                line = comma == std::string_view::npos ? std::string_view{} : line.substr(comma + 1);
+            }
+            // A window too small to use is not restored.
+            if (parts[2] >= 100 && parts[3] >= 100) {
+                s.windowLeft = parts[0], s.windowTop = parts[1], s.windowWidth = parts[2], s.windowHeight = parts[3];
+            }
+        } else if (line.starts_with(kViewKey)) {
+            int view = leadingInt(line.substr(kViewKey.size()));
+            s.listingView = static_cast<int16_t>(view >= 1 && view <= 3 ? view : 1);
+        } else if (line.starts_with(kOpenLastKey)) {
+            s.openLastLeague = static_cast<int16_t>(leadingInt(line.substr(kOpenLastKey.size())) == 0 ? 0 : 1);
+        } else if (line.starts_with(kPdfFolderKey)) {
+            s.pdfFolder = std::string(line.substr(kPdfFolderKey.size()));
+        }
+    }
 }
 
 // False when the file is unreadable and the defaults were put in its place.
@@ -43,8 +94,7 @@ bool parseSettings(Settings& s, LineReader& in) {
     } catch (const FormatError&) {
         s.averageCheck = 0;
     }
-    // The PDF folder came later still: a file without it proposes the working folder.
-    s.pdfFolder = in.atEnd() ? std::string() : std::string(in.line());
+    parseNamedSettings(s, in);
     return true;
 }
 
@@ -108,7 +158,13 @@ std::string FormatSettings(const Settings& s) {
     appendFloatLine(out, s.cardVerticalOffset);
     appendFloatLine(out, s.cardVerticalScaling);
     appendIntLine(out, s.averageCheck);
-    if (!s.pdfFolder.empty()) appendLine(out, s.pdfFolder);
+    if (s.windowWidth > 0) {
+        appendLine(out, std::string(kWindowKey) + std::to_string(s.windowLeft) + "," + std::to_string(s.windowTop) +
+                            "," + std::to_string(s.windowWidth) + "," + std::to_string(s.windowHeight));
+    }
+    appendLine(out, std::string(kViewKey) + std::to_string(s.listingView));
+    appendLine(out, std::string(kOpenLastKey) + std::to_string(s.openLastLeague));
+    if (!s.pdfFolder.empty()) appendLine(out, std::string(kPdfFolderKey) + s.pdfFolder);
     return out;
 }
 
@@ -141,10 +197,13 @@ std::string FormatRegistry(const LeagueData& data) {
 }
 
 LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
+    // A folder without a registry is a new folder, not a fault: it simply knows no leagues yet, and
+    // the main window says how to make the first. Only a registry that cannot be read is reported.
+    bool missing = !std::filesystem::exists(findDataFile(kRegistryFileName));
     LoadResult result = loadDataFile(kRegistryFileName, [&](LineReader& in) { parseRegistry(data, in); });
     settleRegistryDefaults(data.settings);
-    if (!result.ok) {
-        data.settings.hcpFactor = ValidHcpFactor(data.settings.hcpFactor);
+    if (!result.ok) data.settings.hcpFactor = ValidHcpFactor(data.settings.hcpFactor);
+    if (!result.ok && !missing) {
         std::string text = platform::joinLines({"Cannot Load Qvleague.DAT, Please check your working",
                                                 "directory or Launchers startup directory setting."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::None});

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 namespace quorval::gui {
 
@@ -12,6 +13,10 @@ ChildWindow::ChildWindow(platform::Services& services, QWidget* opener, const QS
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        m_services.help.showTopic(m_helpTopic.isEmpty() ? "Contents" : m_helpTopic.toStdString());
+    });
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,8 @@ public:
 
     // Opens the next window of the same task in this one's place: the opener stays disabled.
     void handOverTo(ChildWindow* next);
+    // The help topic F1 shows while this window is active; the contents when it names none.
+    QString helpTopic() const { return m_helpTopic; }
 
 signals:
     void closed();
@@ -26,10 +28,14 @@ protected:
     // What the window's own exit button does beyond closing (a save, for example).
     virtual void finish() {}
     void centreOnScreen();
+    void setHelpTopic(const QString& topic) { m_helpTopic = topic; }
 
     platform::Services& m_services;
     QPointer<QWidget> m_opener;
     bool m_handedOver = false;
+
+private:
+    QString m_helpTopic;
 };
 
 // Disables the opener, then shows the window centred on the screen without blocking.

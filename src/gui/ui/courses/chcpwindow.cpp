@@ -63,6 +63,7 @@ ChcpWindow::ChcpWindow(platform::Services& services, QWidget* opener)
     }
     connect(calc, &QPushButton::clicked, this, &ChcpWindow::calculate);
     connect(close, &QPushButton::clicked, this, &ChcpWindow::close);
+    setHelpTopic("Course Handicaps");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Course Handicaps"); });
 }
 

@@ -1,5 +1,7 @@
 #include "ui/courses/courseselectpanel.hpp"
 
+#include <filesystem>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -60,6 +62,8 @@ CourseSelectPanel::CourseSelectPanel(platform::Services& services, QWidget* pare
 void CourseSelectPanel::startCommand() {
     if (m_window) m_window->close();
     emit coursesMenuEnabled(false);
+    // Adding the very first course needs no word about the missing course file.
+    if (!std::filesystem::exists(store::findDataFile(store::kCourseFileName))) return;
     store::LoadCourseFile(m_services.data, m_services.dialogs);
 }
 

@@ -184,6 +184,7 @@ QLayout* CourseWindow::buildButtons() {
     auto* info = makeHelpButton("infobutton", "Help on Courses");
     connect(save, &QPushButton::clicked, this, &CourseWindow::save);
     connect(cancel, &QPushButton::clicked, this, &CourseWindow::close);
+    setHelpTopic("Courses - Adding or Editing");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Courses - Adding or Editing"); });
     auto* buttons = new QHBoxLayout;
     buttons->setAlignment(Qt::AlignBottom);

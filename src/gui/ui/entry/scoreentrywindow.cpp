@@ -1,6 +1,7 @@
 #include "ui/entry/scoreentrywindow.hpp"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
@@ -28,7 +31,7 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kShortHeight = 5700 / kTwipsPerPixel;
-constexpr int kListRoom = (8595 - 5700) / kTwipsPerPixel;  // what the tall layout adds for the list
+constexpr int kListRows = 18;  // lines of the calculation list in sight at once
 constexpr int kNineDigits = 3;                             // keeps a typed nine total inside 16 bits
 constexpr int kPostingDelayMs = 600;
 constexpr int kOutColumn = 10;
@@ -118,10 +121,29 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->hide();
 
+    // While the calculation is read after a posting, the card rests and only this row answers.
+    m_pauseRow = new QWidget;
+    auto* pauseLayout = new QHBoxLayout(m_pauseRow);
+    pauseLayout->setContentsMargins(0, 0, 0, 0);
+    m_pauseNote = new QLabel;
+    m_pauseNote->setObjectName("pausenote");
+    m_continue = makeButton("continuebutton", "C&ontinue", "Go on to the next player");
+    m_continue->setAutoDefault(true);
+    pauseLayout->addWidget(m_pauseNote, 1);
+    pauseLayout->addWidget(m_continue);
+    m_pauseRow->hide();
+    connect(m_continue, &QPushButton::clicked, this, &ScoreEntryWindow::continueAfterPause);
+
+    m_cardArea = new QWidget;
+    auto* cardLayout = new QVBoxLayout(m_cardArea);
+    cardLayout->setContentsMargins(0, 0, 0, 0);
+    cardLayout->addLayout(top);
+    cardLayout->addLayout(card);
+    cardLayout->addWidget(buildBottom());
+
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(card);
-    layout->addWidget(buildBottom());
+    layout->addWidget(m_cardArea);
+    layout->addWidget(m_pauseRow);
     layout->addWidget(m_list, 1);
     layout->addStretch(1);  // the room left over when the list is hidden
 
@@ -149,6 +171,7 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     }
     showPlayer();
     m_eqLabel->setVisible(data.settings.equitableCheck == 5);
+    setHelpTopic(editMode() ? "Edit a Round" : "Entering Scores");
 
     layout->activate();
     QSize least = layout->minimumSize();
@@ -255,10 +278,10 @@ QWidget* ScoreEntryWindow::buildBottom() {
     notes->addStretch(1);
 
     auto* record = makeButton("recordbutton", "&Record", "Write scores to file");
-    m_skip = makeButton("skipbutton", "Skip Player", "Skip this player");
+    m_skip = makeButton("skipbutton", "Skip Player", "Skip this player (Alt+S)");
     m_delete = makeButton("deletebutton", "&Delete", "Delete this round");
     auto* cancel = makeButton("cancelbutton", "&Cancel", "Cancel score entry");
-    m_viewMathButton = makeButton("Command3D1", "View Math", "Show calculation panel");
+    m_viewMathButton = makeButton("Command3D1", "View Math", "Show calculation panel (Alt+M)");
     auto* help = makeButton("infobutton", "&Info", "Help on entering scores");
     help->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     // Skip and Delete never show together: they share a place.
@@ -279,6 +302,11 @@ QWidget* ScoreEntryWindow::buildBottom() {
     connect(m_delete, &QPushButton::clicked, this, &ScoreEntryWindow::deleteRound);
     connect(cancel, &QPushButton::clicked, this, &ScoreEntryWindow::close);
     connect(m_viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::viewMath);
+    // Keys of their own: the two buttons are pressed on every card, with the hands on the keyboard.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this), &QShortcut::activated, m_skip,
+            &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_M), this), &QShortcut::activated, m_viewMathButton,
+            &QPushButton::click);
     connect(help, &QPushButton::clicked, this,
             [this] { m_services.help.showTopic(editMode() ? "Edit a Round" : "Entering Scores"); });
 
@@ -294,11 +322,13 @@ QWidget* ScoreEntryWindow::buildBottom() {
 void ScoreEntryWindow::connectBoxes() {
     for (int k = 1; k <= 18; ++k) {
         connect(m_scores[k], &QLineEdit::textChanged, this, [this, k] { scoreChanged(k); });
+        connect(m_scores[k], &QLineEdit::textEdited, this, [this] { m_typed = true; });
         connect(m_pars[k], &QLineEdit::textChanged, this, [this, k] { parChanged(k); });
         m_scores[k]->installEventFilter(this);
     }
     for (QLineEdit* nine : {m_outScore, m_inScore}) {
         connect(nine, &QLineEdit::textChanged, this, &ScoreEntryWindow::showScoreTotal);
+        connect(nine, &QLineEdit::textEdited, this, [this] { m_typed = true; });
         nine->installEventFilter(this);
     }
     QWidget* chain = m_scores[1];
@@ -315,6 +345,7 @@ void ScoreEntryWindow::connectBoxes() {
 
     for (int k = 1; k <= 18; ++k) {
         connect(m_putts[k], &QLineEdit::textChanged, this, [this, k] { puttsChanged(k); });
+        connect(m_putts[k], &QLineEdit::textEdited, this, [this] { m_typed = true; });
         m_putts[k]->installEventFilter(this);
         // Ticks are counted however they change; only a click by the user moves the focus.
         connect(m_fairways[k], &QCheckBox::toggled, this,
@@ -322,6 +353,7 @@ void ScoreEntryWindow::connectBoxes() {
         connect(m_greens[k], &QCheckBox::toggled, this, [this] { countTicks(m_greens, m_outGreens, m_inGreens); });
         for (QCheckBox* tick : {m_fairways[k], m_greens[k]}) {
             connect(tick, &QCheckBox::clicked, this, [this, k] {
+                m_typed = true;
                 if (!editMode()) m_putts[k]->setFocus();
             });
         }
@@ -338,7 +370,10 @@ void ScoreEntryWindow::connectBoxes() {
     }
     for (QLineEdit* nine :
          {m_outScore, m_outFairways, m_outGreens, m_outPutts, m_inScore, m_inFairways, m_inGreens, m_inPutts}) {
-        if (nine != m_outScore && nine != m_inScore) nine->installEventFilter(this);
+        if (nine != m_outScore && nine != m_inScore) {
+            nine->installEventFilter(this);
+            connect(nine, &QLineEdit::textEdited, this, [this] { m_typed = true; });
+        }
         next(nine);
     }
 }
@@ -356,6 +391,7 @@ void ScoreEntryWindow::fillFromSlot() {
     const store::LeagueData& data = m_services.data;
     if (data.currentPlayer < 1) return;
     const store::RoundRecord& round = data.players[data.currentPlayer].rounds[m_editSlot];
+    m_typed = false;
     for (int k = 1; k <= 18; ++k) m_scores[k]->setText(QString::number(round.score[k]));
     m_outScore->setText("   " + QString::number(round.score[store::kOutSlot]));
     m_inScore->setText("   " + QString::number(round.score[store::kInSlot]));
@@ -369,6 +405,7 @@ void ScoreEntryWindow::fillFromSlot() {
 
 // The card as a new player starts it.
 void ScoreEntryWindow::clearCard() {
+    m_typed = false;
     for (int k = 1; k <= 18; ++k) m_scores[k]->clear();
     m_outScore->setText("  0");
     m_inScore->setText("  0");
@@ -427,6 +464,7 @@ void ScoreEntryWindow::afterPlayer() {
         return;
     }
     m_saveOnClose = true;
+    m_ending = true;
     close();
 }
 
@@ -500,6 +538,12 @@ void ScoreEntryWindow::countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* 
 }
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Whatever brought the focus (Tab, a click, the move to the next hole), a key typed now
+        // replaces the box's number instead of adding digits to it. The click that gave the focus
+        // places the cursor after this, so the selection waits for it.
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* box = qobject_cast<QLineEdit*>(watched);
         if (box && keyRefused(box, static_cast<QKeyEvent*>(event))) return true;
@@ -539,8 +583,36 @@ void ScoreEntryWindow::showEvent(QShowEvent* event) {
 }
 
 void ScoreEntryWindow::record() {
+    if (m_paused || !confirmHighScores()) return;
     if (m_services.data.settings.equitableCheck == 5) EQadjust();
     m_timer1->start();
+}
+
+// An edited hole takes its digits as typed, so a slip such as 65 for 5 is asked about once.
+bool ScoreEntryWindow::confirmHighScores() {
+    if (!editMode()) return true;
+    for (int k = 1; k <= 18; ++k) {
+        int strokes = number(m_scores[k]);
+        if (strokes <= number(m_pars[k]) + 10) continue;
+        platform::Message question{QString("Keep %1 on hole %2?").arg(strokes).arg(k).toStdString(), "Quorval",
+                                   platform::Buttons::YesNo, platform::Icon::Question, 2};
+        if (m_services.dialogs.message(question) != platform::Answer::Yes) {
+            m_scores[k]->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const entry::RoundPlace& place) {
+    const store::LeagueData& data = m_services.data;
+    // An edited round keeps its date; a card without a score is refused anyway.
+    if (editMode() || round.score[store::kOutSlot] + round.score[store::kInSlot] == 0) return true;
+    entry::DateOrder order = entry::CheckRoundDate(data, data.currentPlayer, place);
+    if (order == entry::DateOrder::InOrder) return true;
+    platform::Message question{entry::DateOrderQuestion(data, data.currentPlayer, place, order),
+                               "Date of the Round", platform::Buttons::YesNo, platform::Icon::Question, 2};
+    return m_services.dialogs.message(question) == platform::Answer::Yes;
 }
 
 void ScoreEntryWindow::EQadjust() {
@@ -590,6 +662,10 @@ void ScoreEntryWindow::runTimer1() {
         return;
     }
     entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
+    if (!confirmDateOrder(round, place)) {
+        m_scores[1]->setFocus();
+        return;
+    }
     entry::PostResult posted = entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
     switch (posted.outcome) {
         case entry::PostOutcome::NoScore:
@@ -604,19 +680,42 @@ void ScoreEntryWindow::runTimer1() {
     }
     // From here on the league in memory differs from its file.
     m_saveOnClose = true;
+    m_typed = false;
     for (const std::string& line : posted.index.lines) m_list->addItem(QString::fromStdString(line));
-    pauseAfterPosting();
+    if (m_statistics ? m_viewMath : m_tall) {
+        pauseAfterPosting();
+        return;
+    }
+    nextCard();
+}
+
+// Lets the user read the calculation list, which ends with the result, before the next player
+// clears it. The pause is a note in the window, so the list can be scrolled meanwhile.
+void ScoreEntryWindow::pauseAfterPosting() {
+    m_paused = true;
+    if (m_statistics) setListShown(true);
+    m_cardArea->setEnabled(false);
+    m_pauseNote->setText(QString("Pausing... the calculation for %1 ends below.")
+                             .arg(QString::fromStdString(m_services.data.players[m_services.data.currentPlayer].name)));
+    m_continue->setEnabled(true);
+    m_continue->setFocus();
+    m_list->scrollToBottom();
+}
+
+void ScoreEntryWindow::continueAfterPause() {
+    if (!m_paused) return;
+    m_paused = false;
+    m_pauseNote->clear();
+    m_continue->setEnabled(false);
+    m_cardArea->setEnabled(true);
+    if (m_statistics) setListShown(false);
+    nextCard();
+}
+
+void ScoreEntryWindow::nextCard() {
     m_list->clear();
     NextPlayer();
     afterPlayer();
-}
-
-// Lets the user read the calculation list before the next player clears it.
-void ScoreEntryWindow::pauseAfterPosting() {
-    bool pause = m_statistics ? m_viewMath : m_tall;
-    if (m_statistics && m_viewMath) setListShown(true);
-    if (pause) m_services.dialogs.message({" Pausing...", " ", platform::Buttons::Ok, platform::Icon::None});
-    if (m_statistics && m_viewMath) setListShown(false);
 }
 
 void ScoreEntryWindow::skipPlayer() {
@@ -636,7 +735,7 @@ void ScoreEntryWindow::deleteRound() {
         {platform::joinLines({"Are You sure you want to Delete this round?", "", "After the round is deleted, the Hcp",
                               "index will be recalculated for the last round",
                               "entered for this player using their default tee."}),
-         "QVL", platform::Buttons::YesNo, platform::Icon::Question});
+         "QVL", platform::Buttons::YesNo, platform::Icon::Question, 2});
     if (answer != platform::Answer::Yes) return;
     entry::DeleteResult deleted = entry::DeleteRound(data, data.currentPlayer, m_editSlot);
     if (!deleted.recomputed && data.players[data.currentPlayer].roundCount > 0) {
@@ -646,6 +745,7 @@ void ScoreEntryWindow::deleteRound() {
     m_list->clear();
     data.currentPlayer = 0;
     m_saveOnClose = true;
+    m_ending = true;
     close();
 }
 
@@ -663,9 +763,38 @@ void ScoreEntryWindow::viewMath() {
 // The short layout is the card alone; the tall one adds the calculation list below it.
 void ScoreEntryWindow::setListShown(bool shown) {
     m_list->setVisible(shown);
+    m_pauseRow->setVisible(shown);
+    m_continue->setEnabled(m_paused);
     auto* box = static_cast<QBoxLayout*>(layout());
     box->setStretch(box->count() - 1, shown ? 0 : 1);
-    setFixedSize(m_cardSize.width(), m_cardSize.height() + (shown ? kListRoom : 0));
+    setFixedSize(m_cardSize.width(), m_cardSize.height() + (shown ? listRoom() : 0));
+    if (shown) m_list->scrollToBottom();
+}
+
+// Room for the pause row and enough lines that the result lines and most of the list are in
+// sight, as long as the screen has that room.
+int ScoreEntryWindow::listRoom() const {
+    int rows = m_list->fontMetrics().height() + 2;
+    int room = rows * kListRows + 2 * m_list->frameWidth() + m_pauseRow->sizeHint().height() + 12;
+    if (QScreen* screen = this->screen()) {
+        room = std::min(room, screen->availableGeometry().height() - m_cardSize.height() - 40);
+    }
+    return std::max(room, rows * 6);
+}
+
+// Cancel, Escape and the title bar all come here: keys typed into the card are not lost unasked.
+void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
+    if (m_typed && !m_ending && !m_paused) {
+        const store::LeagueData& data = m_services.data;
+        QString name = QString::fromStdString(data.players[data.currentPlayer].name);
+        platform::Message question{QString("Discard the scores typed for %1?").arg(name).toStdString(), "Quorval",
+                                   platform::Buttons::YesNo, platform::Icon::Question, 2};
+        if (m_services.dialogs.message(question) != platform::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    ChildWindow::closeEvent(event);
 }
 
 void ScoreEntryWindow::finish() {

@@ -28,6 +28,10 @@ public:
 
     bool editMode() const { return m_editSlot > 0; }
     QTimer* timer() const { return m_timer1; }
+    // After a posting with View Math on, the card waits while the calculation is read.
+    bool paused() const { return m_paused; }
+    // Keys were typed into the card since it was filled or last posted.
+    bool hasTypedScores() const { return m_typed; }
 
     // What the buttons do.
     void record();
@@ -37,6 +41,8 @@ public:
     void EQadjust();
     // Timer1's tick: posts the round shown and moves on to the next player.
     void runTimer1();
+    // Ends the pause after a posting: the next player's card.
+    void continueAfterPause();
 
 signals:
     // The entry is over (posted, skipped to the end, cancelled or deleted): the listing is rebuilt.
@@ -44,6 +50,7 @@ signals:
 
 protected:
     void finish() override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -73,14 +80,21 @@ private:
     bool keyRefused(QLineEdit* box, QKeyEvent* key);
 
     entry::RoundEntry roundShown() const;
+    bool confirmHighScores();
+    bool confirmDateOrder(const entry::RoundEntry& round, const entry::RoundPlace& place);
     void pauseAfterPosting();
+    void nextCard();
     void setListShown(bool shown);
+    int listRoom() const;
 
     const bool m_statistics;
     const int m_editSlot;
     bool m_tall = false;      // roundsform: the calculation list is shown
     bool m_viewMath = false;  // roundsform2: the list is shown while each posting pauses
     bool m_saveOnClose = false;
+    bool m_typed = false;   // the card holds keys typed since it was filled or posted
+    bool m_ending = false;  // the window closes itself: nothing typed is left to lose
+    bool m_paused = false;
     QSize m_cardSize;  // the window in its short layout
 
     QLabel* m_playerName;
@@ -113,6 +127,10 @@ private:
     QPushButton* m_delete;
     QPushButton* m_viewMathButton;
     QListWidget* m_list;
+    QWidget* m_cardArea;
+    QWidget* m_pauseRow;
+    QLabel* m_pauseNote;
+    QPushButton* m_continue;
     QTimer* m_timer1;
 };
 

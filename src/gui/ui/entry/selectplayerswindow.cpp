@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,8 +10,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "entry/posting.hpp"
 #include "text/numbers.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 #include "widgets/controls.hpp"
@@ -37,7 +41,11 @@ SpinButton* dateSpin(const QString& name, const QString& tip) {
 }  // namespace
 
 int FullYear(int twoDigitYear) {
-    return (twoDigitYear >= 85 ? 1900 : 2000) + twoDigitYear;
+    return entry::CalendarYear(twoDigitYear);
+}
+
+int DaysInMonth(int month, int twoDigitYear) {
+    return QDate(FullYear(twoDigitYear), std::clamp(month, 1, 12), 1).daysInMonth();
 }
 
 SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* opener)
@@ -83,12 +91,24 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
     auto* yearSpin = dateSpin("Yearspin", "");
     m_yearSpin = yearSpin;
 
+    // The date can also be typed or picked from a calendar; its years are those a two-digit
+    // year can stand for.
+    m_date = new QDateEdit;
+    m_date->setObjectName("datefield");
+    m_date->setToolTip("Type the date or pick it from the calendar");
+    m_date->setDisplayFormat("M/d/yyyy");
+    m_date->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
+    m_date->setCalendarPopup(true);
+
     auto* dateBox = new QGroupBox("Date of Round");
-    auto* dateRow = new QHBoxLayout(dateBox);
+    auto* dateColumn = new QVBoxLayout(dateBox);
+    auto* dateRow = new QHBoxLayout;
     for (auto [label, spin] : {std::pair{m_month, monthSpin}, {m_day, daySpin}, {m_year, yearSpin}}) {
         dateRow->addWidget(label);
         dateRow->addWidget(spin);
     }
+    dateColumn->addLayout(dateRow);
+    dateColumn->addWidget(m_date);
     auto* courseBox = new QGroupBox("Course Played");
     auto* courseRow = new QVBoxLayout(courseBox);
     courseRow->addWidget(m_courses);
@@ -124,11 +144,13 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
     connect(daySpin, &SpinButton::spinDown, this, [this] { stepDay(-1); });
     connect(yearSpin, &SpinButton::spinUp, this, [this] { stepYear(1); });
     connect(yearSpin, &SpinButton::spinDown, this, [this] { stepYear(-1); });
+    connect(m_date, &QDateEdit::dateChanged, this, &SelectPlayersWindow::setDate);
     connect(m_courses, &QComboBox::currentTextChanged, this, &SelectPlayersWindow::chooseCourse);
     connect(m_courses, &QComboBox::editTextChanged, this, &SelectPlayersWindow::chooseCourse);
     connect(accept, &QPushButton::clicked, this, &SelectPlayersWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &SelectPlayersWindow::cancel);
     connect(all, &QPushButton::clicked, m_players, &QListWidget::selectAll);
+    setHelpTopic("Entering Scores");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Entering Scores"); });
 }
 
@@ -138,21 +160,39 @@ void SelectPlayersWindow::showDate() {
     m_day->setText(QString::number(m_dayValue));
     m_year->setText(QString::fromStdString(text::formatPattern(m_yearValue, "00")));
     m_yearSpin->setToolTip(QString("Year %1").arg(FullYear(m_yearValue)));
+    QSignalBlocker quiet(m_date);
+    m_date->setDate(QDate(FullYear(m_yearValue), data.entryMonth, m_dayValue));
+}
+
+// A shorter month or a year without Feb 29 takes the day back to the month's last.
+void SelectPlayersWindow::keepDayInMonth() {
+    m_dayValue = std::min(m_dayValue, DaysInMonth(m_services.data.entryMonth, m_yearValue));
 }
 
 void SelectPlayersWindow::stepMonth(int step) {
     int16_t& month = m_services.data.entryMonth;
     if ((step > 0 && month < 12) || (step < 0 && month > 1)) month = static_cast<int16_t>(month + step);
+    keepDayInMonth();
     showDate();
 }
 
 void SelectPlayersWindow::stepDay(int step) {
-    if ((step > 0 && m_dayValue < 31) || (step < 0 && m_dayValue > 1)) m_dayValue += step;
+    int last = DaysInMonth(m_services.data.entryMonth, m_yearValue);
+    if ((step > 0 && m_dayValue < last) || (step < 0 && m_dayValue > 1)) m_dayValue += step;
     showDate();
 }
 
 void SelectPlayersWindow::stepYear(int step) {
     m_yearValue = (m_yearValue + step + 100) % 100;
+    keepDayInMonth();
+    showDate();
+}
+
+void SelectPlayersWindow::setDate(const QDate& date) {
+    if (!date.isValid()) return;
+    m_services.data.entryMonth = static_cast<int16_t>(date.month());
+    m_dayValue = date.day();
+    m_yearValue = date.year() % 100;
     showDate();
 }
 

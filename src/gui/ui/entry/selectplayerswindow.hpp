@@ -3,6 +3,8 @@
 #include "ui/childwindow.hpp"
 
 class QComboBox;
+class QDate;
+class QDateEdit;
 class QLabel;
 class QListWidget;
 
@@ -22,6 +24,7 @@ public:
     void stepMonth(int step);
     void stepDay(int step);
     void stepYear(int step);
+    void setDate(const QDate& date);
 
 signals:
     void scoreWindowOpened(ScoreEntryWindow* window);
@@ -31,6 +34,7 @@ protected:
 
 private:
     void showDate();
+    void keepDayInMonth();
     void chooseCourse(const QString& text);
     int courseNamed(const QString& text) const;
 
@@ -39,6 +43,7 @@ private:
     QLabel* m_month;
     QLabel* m_day;
     QLabel* m_year;
+    QDateEdit* m_date;
     QWidget* m_yearSpin;
     int m_dayValue = 1;
     int m_yearValue = 0;
@@ -47,5 +52,6 @@ private:
 
 // The four-digit year of a two-digit one: 85..99 are 19xx, 0..84 are 20xx.
 int FullYear(int twoDigitYear);
+int DaysInMonth(int month, int twoDigitYear);
 
 }  // namespace quorval::gui

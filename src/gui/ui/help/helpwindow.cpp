@@ -1,6 +1,7 @@
 #include "ui/help/helpwindow.hpp"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +32,12 @@ HelpWindow::HelpWindow(const QString& helpFilePath) {
     show->setObjectName("showbutton");
     auto* contents = new QPushButton("&Contents");
     contents->setObjectName("contentsbutton");
+    auto* close = new QPushButton("C&lose");
+    close->setObjectName("closebutton");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(show);
     buttons->addWidget(contents);
+    buttons->addWidget(close);
     left->addLayout(buttons);
 
     m_page = new QTextBrowser;
@@ -50,6 +54,7 @@ HelpWindow::HelpWindow(const QString& helpFilePath) {
     connect(show, &QPushButton::clicked, this, &HelpWindow::openKeyword);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic("Contents"); });
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    connect(close, &QPushButton::clicked, this, &HelpWindow::close);
 
     loadFile(helpFilePath);
     fillKeywords({});
@@ -107,6 +112,14 @@ void HelpWindow::openKeyword() {
             }
         }
     }
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::followLink(const QUrl& url) {

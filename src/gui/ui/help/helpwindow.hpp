@@ -21,6 +21,10 @@ public:
     bool fileLoaded() const { return m_loaded; }
     QString currentKey() const { return m_currentKey; }
 
+protected:
+    // Escape closes the help as its Close button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void loadFile(const QString& path);
     void fillKeywords(const QString& prefix);

@@ -42,6 +42,7 @@ LeagueWindow::LeagueWindow(platform::Services& services, QWidget* opener)
     connect(m_name, &QLineEdit::returnPressed, this, &LeagueWindow::create);
     connect(remove, &QPushButton::clicked, this, &LeagueWindow::remove);
     connect(close, &QPushButton::clicked, this, &LeagueWindow::close);
+    setHelpTopic("Creating League Files");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Creating League Files"); });
 }
 

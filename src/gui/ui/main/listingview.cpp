@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/spinbutton.hpp"
 
@@ -27,15 +28,24 @@ public:
     QSize minimumSizeHint() const override { return {0, 0}; }
 };
 
-QFrame* frameAround(QWidget* inner, const QString& name) {
+// The headings stand above the rows in the same frame and stay put while the rows scroll.
+QFrame* frameAround(QWidget* heading, QWidget* inner, const QString& name) {
     auto* frame = new QFrame;
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    layout->addWidget(heading);
     layout->addWidget(inner);
     return frame;
+}
+
+constexpr int kNameCharacters = 30;  // longer names are cut short with an ellipsis
+
+int headingRows(const std::vector<listing::Row>& rows) {
+    return static_cast<int>(std::min<size_t>(rows.size(), listing::kHeadingRows));
 }
 
 }  // namespace
@@ -67,17 +77,27 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_vertical->setObjectName("VScroll1");
     m_names = makeList("List1");
     m_lines = makeList("List2");
+    m_namesHead = makeList("List1head");
+    m_linesHead = makeList("List2head");
+    m_names->setTextElideMode(Qt::ElideRight);
+    m_namesHead->setTextElideMode(Qt::ElideRight);
     // Qt fits a list whose own sideways bar is switched off to its viewport, which would cut the
     // lines off at the window's edge; List2 keeps a bar that takes no room, and HScroll1 drives it.
     m_lines->setHorizontalScrollBar(new RoomlessScrollBar(Qt::Horizontal));
     m_lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The widest line, not the first one (the heading), sets how far the lines scroll.
     m_lines->setUniformItemSizes(false);
-    m_namesFrame = frameAround(m_names, "Picture1");
-    m_linesFrame = frameAround(m_lines, "Picture2");
+    m_linesHead->setHorizontalScrollBar(new RoomlessScrollBar(Qt::Horizontal));
+    m_linesHead->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_linesHead->setUniformItemSizes(false);
+    int headHeight = QFontMetrics(fixedPitchFont()).lineSpacing() * listing::kHeadingRows + 6;
+    for (QListWidget* head : {m_namesHead, m_linesHead}) head->setFixedHeight(headHeight);
+    m_namesFrame = frameAround(m_namesHead, m_names, "Picture1");
+    m_linesFrame = frameAround(m_linesHead, m_lines, "Picture2");
     m_spin = new SpinButton(Qt::Horizontal);
     m_spin->setObjectName("Spin1");
-    m_spin->setToolTip("View View earlier < or more recent > rounds");
+    m_spin->setToolTip("View earlier < or more recent > rounds");
+    setNameWidth(kNameCharacters);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -87,14 +107,15 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     grid->addWidget(m_vertical, 0, 2);
     grid->addWidget(m_spin, 1, 0, Qt::AlignLeft);
     grid->addWidget(m_horizontal, 1, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 4);
+    grid->setColumnStretch(0, 0);
+    grid->setColumnStretch(1, 1);
 
     connect(m_vertical, &QScrollBar::valueChanged, this, [this](int v) {
         m_names->verticalScrollBar()->setValue(v);
         m_lines->verticalScrollBar()->setValue(v);
     });
     connect(m_horizontal, &QScrollBar::valueChanged, m_lines->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(m_horizontal, &QScrollBar::valueChanged, m_linesHead->horizontalScrollBar(), &QScrollBar::setValue);
     connect(m_lines->horizontalScrollBar(), &QScrollBar::valueChanged, m_horizontal, &QScrollBar::setValue);
     for (QListWidget* list : {m_names, m_lines}) {
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, m_vertical, &QScrollBar::setValue);
@@ -113,20 +134,47 @@ void ListingView::syncRanges() {
     m_horizontal->setSingleStep(h->singleStep() * 4);
 }
 
+// The lists keep every row, headings included; the heading rows show in the fixed lists above.
 void ListingView::setRows(const std::vector<listing::Row>& rows) {
-    m_names->clear();
-    m_lines->clear();
-    for (const auto& row : rows) {
-        m_names->addItem(QString::fromStdString(row.name));
-        m_lines->addItem(QString::fromStdString(row.line));
+    clear();
+    int longest = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        QString name = QString::fromStdString(rows[i].name);
+        QString line = QString::fromStdString(rows[i].line);
+        m_names->addItem(name);
+        m_lines->addItem(line);
+        if (static_cast<int>(i) < headingRows(rows)) {
+            m_names->setRowHidden(static_cast<int>(i), true);
+            m_lines->setRowHidden(static_cast<int>(i), true);
+            m_namesHead->addItem(name);
+            m_linesHead->addItem(line);
+        } else {
+            longest = std::max(longest, static_cast<int>(name.size()));
+        }
     }
+    setNameWidth(std::min(longest, kNameCharacters));
     m_vertical->setValue(0);
     syncRanges();
 }
 
 void ListingView::clear() {
-    m_names->clear();
-    m_lines->clear();
+    for (QListWidget* list : {m_names, m_lines, m_namesHead, m_linesHead}) list->clear();
+}
+
+// The name column is as wide as the longest name (at least the heading's "Name").
+void ListingView::setNameWidth(int characters) {
+    QFontMetrics metrics(fixedPitchFont());
+    int text = metrics.horizontalAdvance(QString(std::max(characters, 10), '0'));
+    m_namesFrame->setFixedWidth(text + 2 * m_names->frameWidth() + 16);
+}
+
+int ListingView::fullWidth() const {
+    listing::Listing empty;
+    empty.ClearListing();
+    QFontMetrics metrics(fixedPitchFont());
+    int lines = metrics.horizontalAdvance(QString::fromStdString(empty.rows().front().line)) + 16;
+    int names = metrics.horizontalAdvance(QString(kNameCharacters, '0')) + 16;
+    return names + lines + m_vertical->sizeHint().width() + 4 * layout()->spacing() + 8;
 }
 
 void ListingView::setListsVisible(bool visible) {

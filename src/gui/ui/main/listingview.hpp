@@ -31,15 +31,22 @@ public:
     QScrollBar* verticalBar() const { return m_vertical; }
     QScrollBar* horizontalBar() const { return m_horizontal; }
     SpinButton* spin() const { return m_spin; }
+    QListWidget* namesHeading() const { return m_namesHead; }
+    QListWidget* linesHeading() const { return m_linesHead; }
+    // The width that shows a 30-character name and every column of a round line.
+    int fullWidth() const;
 
 private:
     QListWidget* makeList(const QString& name);
     void syncRanges();
+    void setNameWidth(int characters);
 
     QFrame* m_namesFrame;
     QFrame* m_linesFrame;
     QListWidget* m_names;
     QListWidget* m_lines;
+    QListWidget* m_namesHead;
+    QListWidget* m_linesHead;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
     SpinButton* m_spin;

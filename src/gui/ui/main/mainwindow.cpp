@@ -55,6 +55,9 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 const char* const kOpenALeague = "Open a League file to begin";
+const char* const kNoLeaguesYet =
+    "No leagues yet: create the first with File > Create or Delete a League File "
+    "(\"quorval-cli demo\" makes a demo league)";
 
 struct MenuItem {
     const char* name;
@@ -213,10 +216,10 @@ void MainWindow::buildMenus() {
     addAction(analysis, "leaguehcmenu", "Current League Handicaps");
 
     QMenu* help = addMenu("Helpmenu", "&Help");
-    addAction(help, "Infomenu", "&Contents");
+    addAction(help, "Infomenu", "&Contents")->setShortcut(QKeySequence::HelpContents);
     addAction(help, "helpsearchmenu", "&Search for Help On...");
     addAction(help, "quickstartmenu", "Quick Start Instructions");
-    addAction(help, "Purposemenu", "Purpose && Intent of ths program");
+    addAction(help, "Purposemenu", "Purpose && Intent of this program");
     help->addSeparator();
     addAction(help, "aboutmenu", "About Quorval");
 }
@@ -368,6 +371,8 @@ void MainWindow::Load() {
     store::LoadLeagueRegistry(data, m_services.dialogs);
     rebuildLeagueMenu();
     setLeagueMenusEnabled(false);
+    restorePlace();
+    showPanelMessage(noLeagueMessage());
 }
 
 void MainWindow::rebuildLeagueMenu() {
@@ -408,7 +413,7 @@ void MainWindow::enterNoLeagueState() {
     m_services.data.leagueFileName.clear();
     store::ClearLeagueData(m_services.data);
     setLeagueMenusEnabled(false);
-    showPanelMessage(kOpenALeague);
+    showPanelMessage(noLeagueMessage());
     m_listingView->clear();
 }
 
@@ -427,17 +432,23 @@ void MainWindow::showActionMessage(const QString& text) {
 void MainWindow::ShowListing() {
     m_listingView->setListsVisible(true);
     store::LeagueData& data = m_services.data;
-    if (action("Viewmenu1")->isChecked()) {
+    if (checkedView() == 3) {
+        int player = individualPlayer();
+        if (player > 0) {
+            showPlayerRounds(player);
+            return;
+        }
+        checkView(1);  // the player listed before is gone
+    }
+    if (checkedView() == 1) {
         m_listing.setView(listing::View::MostRecent);
         listing::Listing::ShowLatestRounds(data);
         m_listing.ListMostRecent(data);
         m_listingView->setSpinVisible(true);
-    } else if (action("Viewmenu2")->isChecked()) {
+    } else {
         m_listing.setView(listing::View::ByDate);
         m_listingView->setSpinVisible(true);
         m_listing.ListByDate(data);
-    } else {
-        m_listing.ClearListing();
     }
     m_listingView->setRows(m_listing.rows());
 }
@@ -448,14 +459,51 @@ void MainWindow::HideListing() {
 }
 
 void MainWindow::ViewMenu(int item) {
-    if (m_services.data.leagueFileName.empty()) return;
-    for (int i = 1; i <= 3; ++i) action(QString("Viewmenu%1").arg(i))->setChecked(i == item);
+    if (m_services.data.leagueFileName.empty()) {
+        checkView(checkedView());  // a click on a checked item must not leave none checked
+        return;
+    }
     if (item == 3) {
+        // The view shown until now, for the chooser's Exit. The click has already moved the marks.
+        m_viewBeforeChooser = m_listing.view() == listing::View::ByDate ? 2
+                              : m_listing.view() == listing::View::Individual ? 3
+                                                                              : 1;
+        checkView(3);
         HideListing();
         openPlayerChooser();
         return;
     }
+    checkView(item);
     ShowListing();
+}
+
+int MainWindow::checkedView() const {
+    for (int i = 1; i <= 3; ++i) {
+        if (action(QString("Viewmenu%1").arg(i))->isChecked()) return i;
+    }
+    return 1;
+}
+
+void MainWindow::checkView(int item) {
+    for (int i = 1; i <= 3; ++i) action(QString("Viewmenu%1").arg(i))->setChecked(i == item);
+}
+
+int MainWindow::individualPlayer() const {
+    const store::LeagueData& data = m_services.data;
+    if (m_individualName.empty()) return 0;
+    for (int p = 1; p <= data.playerCount; ++p) {
+        if (data.players[p].name == m_individualName) return p;
+    }
+    return 0;
+}
+
+void MainWindow::showPlayerRounds(int player) {
+    m_individualName = m_services.data.players[player].name;
+    m_listing.setView(listing::View::Individual);
+    m_listingView->setListsVisible(true);
+    m_listingView->setSpinVisible(false);
+    m_listing.ListPlayerRounds(m_services.data, player);
+    m_listingView->setRows(m_listing.rows());
 }
 
 // While a course command runs the Courses menu (and the Add Course tool button) rest; when it ends
@@ -530,11 +578,7 @@ void MainWindow::chooseRoundToEdit() {
     HideListing();
     auto* window = new ChooseRoundWindow(m_services, this);
     connect(window, &ChooseRoundWindow::scoreWindowOpened, this, &MainWindow::followScoreWindow);
-    connect(window, &ChooseRoundWindow::exited, this, [this] {
-        action("Viewmenu1")->setChecked(true);
-        action("Viewmenu3")->setChecked(false);
-        m_viewTimer->start();
-    });
+    connect(window, &ChooseRoundWindow::exited, this, [this] { m_viewTimer->start(); });
     openWindow(window);
 }
 
@@ -551,27 +595,26 @@ void MainWindow::openAnalysisChooser(const QString& mode) {
 void MainWindow::openPlayerChooser() {
     auto* chooser = new ChoosePlayerWindow(m_services, this);
     connect(chooser, &ChoosePlayerWindow::accepted, this, [this] { m_timer1->start(); });
-    connect(chooser, &ChoosePlayerWindow::cancelled, this, [this] { action("Viewmenu3")->setChecked(false); });
+    // Exit goes back to the view shown before the chooser.
+    connect(chooser, &ChoosePlayerWindow::cancelled, this, [this] {
+        checkView(m_viewBeforeChooser);
+        m_viewTimer->start();
+    });
     openWindow(chooser);
 }
 
 void MainWindow::runTimer1() {
     m_timer1->stop();
-    m_listing.setView(listing::View::Individual);
-    m_listingView->setListsVisible(true);
-    m_listingView->setSpinVisible(false);
-    m_listing.ListPlayerRounds(m_services.data, m_services.data.currentPlayer);
-    m_listingView->setRows(m_listing.rows());
+    int player = m_services.data.currentPlayer;
+    if (player < 1 || player > m_services.data.playerCount) return;
+    showPlayerRounds(player);
 }
 
+// The view checked comes back; the Individual view lists its player again without asking.
 void MainWindow::runViewTimer() {
     m_viewTimer->stop();
-    for (int i = 1; i <= 3; ++i) {
-        if (action(QString("Viewmenu%1").arg(i))->isChecked()) {
-            ViewMenu(i);
-            return;
-        }
-    }
+    if (m_services.data.leagueFileName.empty()) return;
+    ShowListing();
 }
 
 void MainWindow::runMessageTimer() {
@@ -694,7 +737,49 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     m_services.help.close();
+    savePlace();
     event->accept();
+}
+
+QString MainWindow::noLeagueMessage() const {
+    return m_services.data.registry.leagueCount > 0 ? kOpenALeague : kNoLeaguesYet;
+}
+
+void MainWindow::openLastLeague() {
+    const store::LeagueData& data = m_services.data;
+    int k = data.registry.currentLeague;
+    if (data.settings.openLastLeague != 1 || k < 0 || k >= data.registry.leagueCount) return;
+    OpenLeague(k);
+}
+
+// The size, place and view the window was left with, kept on the screen; the first time a size
+// that shows every column of the listing.
+void MainWindow::restorePlace() {
+    const store::Settings& s = m_services.data.settings;
+    checkView(s.listingView == 2 ? 2 : 1);  // the Individual view needs its player chosen again
+    QRect area(0, 0, 1280, 1024);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+    if (s.windowWidth > 0) {
+        QSize size = QSize(s.windowWidth, s.windowHeight).expandedTo(minimumSize()).boundedTo(area.size());
+        QPoint at(std::clamp(s.windowLeft, area.left(), area.right() - size.width() + 1),
+                  std::clamp(s.windowTop, area.top(), area.bottom() - size.height() + 1));
+        setGeometry(QRect(at, size));
+        return;
+    }
+    QSize size = QSize(m_listingView->fullWidth() + 16, height()).expandedTo(minimumSize()).boundedTo(area.size());
+    resize(size);
+    move(area.center() - QPoint(width() / 2, height() / 2) + QPoint(0, 100 / kTwipsPerPixel));
+}
+
+void MainWindow::savePlace() {
+    store::Settings& s = m_services.data.settings;
+    QRect normal = isMaximized() || isMinimized() || isFullScreen() ? normalGeometry() : geometry();
+    s.windowLeft = normal.x();
+    s.windowTop = normal.y();
+    s.windowWidth = normal.width();
+    s.windowHeight = normal.height();
+    s.listingView = static_cast<int16_t>(checkedView());
+    store::SaveSettingsFile(m_services.data);
 }
 
 }  // namespace quorval::gui

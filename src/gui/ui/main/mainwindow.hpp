@@ -29,6 +29,10 @@ public:
 
     // The start-up steps: layout, month names, settings, league registry, league menu.
     void Load();
+    // After the splash: opens the league opened last, when the settings ask for it.
+    void openLastLeague();
+    // The VIEW item checked (exactly one always is).
+    int checkedView() const;
 
     QAction* action(const QString& name) const;
     QToolButton* toolButton(int index) const { return m_toolButtons[index]; }
@@ -95,6 +99,12 @@ private:
     void updateCaption();
     void takeFolderLock();
     void applyReadOnly();
+    void checkView(int item);
+    void showPlayerRounds(int player);
+    int individualPlayer() const;
+    void restorePlace();
+    void savePlace();
+    QString noLeagueMessage() const;
 
     platform::Services& m_services;
     std::map<QString, QAction*> m_actions;
@@ -115,6 +125,8 @@ private:
     std::unique_ptr<store::FolderLock> m_folderLock;
     bool m_readOnly = false;
     bool m_quitting = false;
+    int m_viewBeforeChooser = 1;
+    std::string m_individualName;  // the player the Individual view lists
 };
 
 }  // namespace quorval::gui

@@ -87,9 +87,10 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     m_limit = check("hcplimitcheck", "Limit Hcp. Indexes to 36.4 men && 40.4 women", s.hcpLimitCheck == 1);
     m_dateRemind = check("dateremindcheck", "Double check dates when entering Rounds", s.dateRemindCheck == 1);
     m_equitable = check("Equitablecheck", "Use Equitable Stroke Control Limits on hole scores", s.equitableCheck == 5);
-    m_average = check("Averagecheck", "Average all rounds played when a player has", s.averageCheck == 1);
+    m_average = check("Averagecheck", "Average all rounds played when a player", s.averageCheck == 1);
     auto* averageNote = new QLabel("has less than 9 rounds recorded (default is off)");
     averageNote->setIndent(24);
+    m_openLast = check("openlastcheck", "Open the last league used when the program starts", s.openLastLeague == 1);
 
     m_factor = new QLineEdit(QString::fromStdString(text::formatPattern(s.hcpFactor, "#.00")));
     m_factor->setObjectName("hcptext");
@@ -120,6 +121,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     right->addWidget(m_equitable);
     right->addWidget(m_average);
     right->addWidget(averageNote);
+    right->addWidget(m_openLast);
     right->addLayout(factorRow);
     right->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -136,6 +138,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
 
     connect(m_fonts, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFont(item->text()); });
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
+    setHelpTopic("Fonts");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
 }
 
@@ -155,6 +158,7 @@ void SettingsWindow::accept() {
     s.dateRemindCheck = m_dateRemind->isChecked() ? 1 : 0;
     s.equitableCheck = m_equitable->isChecked() ? 5 : 0;
     s.averageCheck = m_average->isChecked() ? 1 : 0;
+    s.openLastLeague = m_openLast->isChecked() ? 1 : 0;
     s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));
     close();
     if (s.printFont.empty()) s.printFont = "Courier New";

@@ -31,6 +31,7 @@ private:
     QCheckBox* m_dateRemind;
     QCheckBox* m_equitable;
     QCheckBox* m_average;
+    QCheckBox* m_openLast;
     QLineEdit* m_factor;
 };
 

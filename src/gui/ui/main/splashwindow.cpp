@@ -34,11 +34,15 @@ SplashWindow::SplashWindow(platform::Services& services, MainWindow& main)
     QFont font = m_message->font();
     font.setPointSize(11);
     m_message->setFont(font);
+    m_version = new QLabel(QString("Version %1").arg(QUORVAL_VERSION));
+    m_version->setObjectName("versionlabel");
+    m_version->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_image);
     layout->addWidget(m_message);
+    layout->addWidget(m_version);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName("Timer1");
@@ -62,7 +66,7 @@ void SplashWindow::Load() {
     m_image->setFixedSize(picture.size());
     int height = static_cast<int>(picture.height() * 1.08);
     m_message->setFixedHeight(std::max(height - picture.height(), m_message->sizeHint().height()));
-    setFixedSize(picture.width(), picture.height() + m_message->height());
+    setFixedSize(picture.width(), picture.height() + m_message->height() + m_version->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         move(area.center() - rect().center() + QPoint(0, 200 / 15));
@@ -90,18 +94,30 @@ void SplashWindow::handOver() {
     m_main.raise();
     m_main.activateWindow();
     hide();
+    // Only the start-up splash goes on to the league; the About window just closes.
+    if (!m_started) {
+        m_started = true;
+        m_main.openLastLeague();
+    }
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent*) {
     handOver();
 }
 
+// Any key, as the message under the picture says; a modifier alone is not a key press yet.
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
-        handOver();
-        return;
+    switch (event->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_AltGr:
+            QWidget::keyPressEvent(event);
+            return;
+        default:
+            handOver();
     }
-    QWidget::keyPressEvent(event);
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -28,6 +28,7 @@ public:
     void runTimer1();
     QLabel* picture() const { return m_image; }
     QLabel* messageLabel() const { return m_message; }
+    QLabel* versionLabel() const { return m_version; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,7 +40,9 @@ private:
     MainWindow& m_main;
     QLabel* m_image;
     QLabel* m_message;
+    QLabel* m_version;
     QTimer* m_timer1;
+    bool m_started = false;
     int m_tick = 0;
 };
 

@@ -67,6 +67,7 @@ PlayersWindow::PlayersWindow(platform::Services& services, QWidget* opener)
 
     connect(addButton, &QPushButton::clicked, this, &PlayersWindow::add);
     connect(exit, &QPushButton::clicked, this, &PlayersWindow::close);
+    setHelpTopic("Players");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Players"); });
 }
 

@@ -58,6 +58,7 @@ RemovePlayerWindow::RemovePlayerWindow(platform::Services& services, QWidget* op
     connect(removeButton, &QPushButton::clicked, this, &RemovePlayerWindow::remove);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &RemovePlayerWindow::remove);
     connect(exit, &QPushButton::clicked, this, &RemovePlayerWindow::close);
+    setHelpTopic("Players");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Players"); });
 }
 

@@ -162,6 +162,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     connect(removeButton, &QPushButton::clicked, this, &TeamPointsWindow::remove);
     connect(next, &QPushButton::clicked, this, &TeamPointsWindow::nextTeam);
     connect(previous, &QPushButton::clicked, this, &TeamPointsWindow::previousTeam);
+    setHelpTopic("Team data");
     connect(help, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Team data"); });
     connect(exit, &QPushButton::clicked, this, &TeamPointsWindow::close);
 }

@@ -116,6 +116,7 @@ TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     connect(removeTeam, &QPushButton::clicked, this, &TeamSetupWindow::removeTeam);
     connect(next, &QPushButton::clicked, this, &TeamSetupWindow::nextTeam);
     connect(previous, &QPushButton::clicked, this, &TeamSetupWindow::previousTeam);
+    setHelpTopic("Team data");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Team data"); });
     connect(exit, &QPushButton::clicked, this, &TeamSetupWindow::close);
 }

@@ -52,6 +52,7 @@ TeamSummaryWindow::TeamSummaryWindow(platform::Services& services, QWidget* open
     connect(print, &QPushButton::clicked, this, &TeamSummaryWindow::printSummary);
     connect(setup, &QPushButton::clicked, this, [this] { m_services.printer.setup(); });
     connect(done, &QPushButton::clicked, this, &TeamSummaryWindow::close);
+    setHelpTopic("Team data");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Team data"); });
 }
 
