@@ -27,7 +27,10 @@ const char* const kUsageText =
     "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
-    "  csv LEAGUE      print every stored round of the league as CSV\n";
+    "  csv LEAGUE      print every stored round of the league as CSV\n"
+    "  import LEAGUE FILE [--dry-run] [--keep-good-rows]\n"
+    "                  post the rounds of a CSV file (the csv layout, columns in any order);\n"
+    "                  with a bad row nothing is saved unless --keep-good-rows is given\n";
 
 }  // namespace
 
@@ -54,6 +57,7 @@ int main(int argc, char** argv) {
         {"demo", cli::RunDemo},
         {"export", cli::RunExport},
         {"csv", cli::RunCsv},
+        {"import", cli::RunImport},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

@@ -92,6 +92,7 @@ struct Settings {
     int16_t hcpLimitCheck = 0;
     int16_t dateRemindCheck = 0;
     std::string settingsFilePath;
+    std::string backupFolder;  // where the last backup went, offered again next time
 };
 
 struct LeagueRegistry {

@@ -16,7 +16,10 @@ void resetFileSettings(Settings& s) {
     s.cardVerticalOffset = 0;
     s.cardVerticalScaling = 1.0f;
     s.averageCheck = 0;
+    s.backupFolder.clear();
 }
+
+constexpr const char* kBackupFolderKey = "backup folder=";
 
 // False when the file is unreadable and the defaults were put in its place.
 bool parseSettings(Settings& s, LineReader& in) {
@@ -38,6 +41,12 @@ bool parseSettings(Settings& s, LineReader& in) {
         s.averageCheck = in.int16("averaging switch");
     } catch (const FormatError&) {
         s.averageCheck = 0;
+    }
+    // Named lines follow the numbered ones; one the program does not know is passed over.
+    s.backupFolder.clear();
+    while (!in.atEnd()) {
+        std::string_view line = in.line();
+        if (line.starts_with(kBackupFolderKey)) s.backupFolder = line.substr(std::string_view(kBackupFolderKey).size());
     }
     return true;
 }
@@ -97,6 +106,7 @@ std::string FormatSettings(const Settings& s) {
     appendFloatLine(out, s.cardVerticalOffset);
     appendFloatLine(out, s.cardVerticalScaling);
     appendIntLine(out, s.averageCheck);
+    if (!s.backupFolder.empty()) appendLine(out, kBackupFolderKey + s.backupFolder);
     return out;
 }
 

@@ -20,6 +20,7 @@ public:
     void beep() override;
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
     std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<std::string> openFile(const std::string& title, const std::string& filter) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override;
 
