@@ -12,6 +12,7 @@
 
 #include "entry/posting.hpp"
 #include "fullleague.hpp"
+#include "postedleague.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
 #include "listing/listing.hpp"
@@ -198,6 +199,7 @@ TEST_F(CliFolder, ExportWritesTheListingTextAsTheWindowDoes) {
 
 TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
     data->players[1].name = "Carl \"Chip\", Jr.";
+    data->players[1].tee = store::kBlueTee;
     data->players[1].roundCount = 1;
     store::RoundRecord& round = data->players[1].rounds[1];
     round = store::RoundRecord{};
@@ -221,14 +223,88 @@ TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
     int rounds = 0;
     for (int p = 1; p <= data->playerCount; ++p) rounds += data->players[p].roundCount;
     ASSERT_EQ(lines.size(), 1u + rounds);
-    EXPECT_EQ(lines[0].substr(0, 95),
-              "player,slot,date,course,initials,out,in,total,differential,handicap_index,course_handicap,hole1");
+    EXPECT_EQ(lines[0].substr(0, 99),
+              "player,slot,date,course,initials,tee,out,in,total,differential,handicap_index,course_handicap,hole1");
     EXPECT_NE(lines[0].find(",hole18,putts1,"), std::string::npos);
     EXPECT_NE(lines[0].find(",green18"), std::string::npos);
     std::string holes;
     for (int h = 1; h <= 18; ++h) holes += ",4";
-    EXPECT_EQ(lines[1], "\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,36,36,72,12.5,11.2,13" + holes +
+    EXPECT_EQ(lines[1], "\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,Blue,36,36,72,12.5,11.2,13" + holes +
                             std::string(54, ','));
+}
+
+// Two leagues of the same courses: Fall with posted rounds, Empty with no players.
+class ImportFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        quorval::testing::FillPostedLeague(*data, 9);
+        data->registry.leagueCount = 2;
+        data->registry.leagueFiles[1] = "Fall";
+        data->registry.leagueFiles[2] = "Empty";
+        writeBytes("Qvleague.DAT", store::FormatRegistry(*data));
+        writeBytes("course.dat", store::FormatCourses(*data));
+        writeBytes("Fall.LGE", store::FormatLeague(*data));
+        auto empty = std::make_unique<store::LeagueData>();
+        writeBytes("Empty.LGE", store::FormatLeague(*empty));
+    }
+
+    testing::TempWorkDir dir;
+    std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
+};
+
+TEST_F(ImportFolder, AnExportedLeagueImportsIntoAnEmptyOneWithTheSameListingAndIndexes) {
+    CliRun csv = runCli("csv Fall");
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    writeBytes("rounds.csv", csv.out);
+    CliRun imported = runCli("import Empty rounds.csv");
+    ASSERT_EQ(imported.exitCode, 0) << imported.out << imported.err;
+    EXPECT_EQ(imported.out, "40 of 40 rounds posted, 4 players added.\n");
+    // The listing shows each player's current index: the same, even for the first player, whose
+    // history was longer than the 20 rounds kept. Only his net may differ: it is worked out from the
+    // round before, whose course handicap was built on rounds the league no longer holds.
+    auto withoutHisNet = [](std::string text) {
+        size_t line = text.find("\nEd, Jr. Long\t");
+        size_t end = text.find('\n', line + 1);
+        size_t net = text.rfind(' ', end);
+        return line == std::string::npos ? text : text.erase(net, end - net);
+    };
+    for (const char* view : {"recent", "date"}) {
+        std::string options = std::string(" --view ") + view;
+        CliRun listed = runCli("listing Empty" + options);
+        EXPECT_NE(listed.out.find("Ed, Jr. Long\t"), std::string::npos) << view;
+        EXPECT_EQ(withoutHisNet(listed.out), withoutHisNet(runCli("listing Fall" + options).out)) << view;
+    }
+}
+
+TEST_F(ImportFolder, BadRowsAreReportedAndNothingIsSavedUnlessTheGoodRowsAreKept) {
+    std::string holes;
+    for (int h = 1; h <= 18; ++h) holes += ";5";
+    std::string headings = "player;date;course";
+    for (int h = 1; h <= 18; ++h) headings += ";hole" + std::to_string(h);
+    writeBytes("rounds.csv", headings + "\nNew Man;06/01/2025;Course 3" + holes + "\nNew Man;06/02/2025;Mars" +
+                                 holes + "\nNew Man;2025-06-31;Course 3" + holes + "\n");
+    std::string before = readBytes("Empty.LGE");
+    for (const char* args : {"import Empty rounds.csv --dry-run", "import Empty rounds.csv"}) {
+        CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 1) << args;
+        EXPECT_NE(run.out.find("1 of 3 rounds posted, 1 players added."), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("line 3: there is no course \"Mars\""), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("line 4: the date \"2025-06-31\""), std::string::npos) << run.out;
+        EXPECT_EQ(readBytes("Empty.LGE"), before) << args;
+    }
+    EXPECT_EQ(runCli("import Empty rounds.csv --keep-good-rows").exitCode, 1);
+    auto league = std::make_unique<store::LeagueData>();
+    ASSERT_TRUE(store::ParseLeague(*league, readBytes("Empty.LGE")).ok);
+    ASSERT_EQ(league->playerCount, 1);
+    EXPECT_EQ(league->players[1].roundCount, 1);
+    EXPECT_EQ(league->players[1].tee, store::kWhiteTee);
+    // A clean file on a dry run: told it would work, still nothing saved.
+    before = readBytes("Empty.LGE");
+    writeBytes("good.csv", headings + "\nNew Man;06/01/2025;Course 3" + holes + "\n");
+    CliRun dry = runCli("import Empty good.csv --dry-run");
+    EXPECT_EQ(dry.exitCode, 0);
+    EXPECT_EQ(readBytes("Empty.LGE"), before);
+    EXPECT_EQ(runCli("import Empty").exitCode, 2);
 }
 
 class PostFolder : public ::testing::Test {

@@ -68,15 +68,42 @@ TEST(CourseFields, StoredAsTheEditorWritesThem) {
     EXPECT_EQ(courses::StoredNumber(" 71.3"), " 71.3");
 }
 
-TEST(CourseSpins, RatingStopsAtTwentyAndClicksGatherNoRoundingError) {
+TEST(CourseSpins, StayWithinTheLimitsAndClicksGatherNoRoundingError) {
     std::string rating = "65.0";
     for (int i = 0; i < 500; ++i) rating = courses::StepRating(rating, -1);
     EXPECT_EQ(rating, "20.0");
     for (int i = 0; i < 1000; ++i) rating = courses::StepRating(rating, 1);
-    EXPECT_EQ(rating, "120.0");
+    EXPECT_EQ(rating, "99.9");
     std::string slope = "113";
     for (int i = 0; i < 3; ++i) slope = courses::StepSlope(slope, -1);
     EXPECT_EQ(slope, "110");
+    for (int i = 0; i < 200; ++i) slope = courses::StepSlope(slope, 1);
+    EXPECT_EQ(slope, "155");
+    for (int i = 0; i < 200; ++i) slope = courses::StepSlope(slope, -1);
+    EXPECT_EQ(slope, "0");
+}
+
+// What may be typed into a rating or slope box: the numbers the arrows reach, and an empty box
+// for a tee without one.
+TEST(CourseTyping, TeeValuesOutsideTheLimitsAreRefused) {
+    struct Case {
+        const char* rating;
+        const char* slope;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"71.3", "131", true}, Case{" 20", "0", true}, Case{"", "", true},
+                          Case{"99.9", "155", true}, Case{"19.9", "113", false}, Case{"100", "113", false},
+                          Case{"7l.3", "113", false}, Case{"71.3.1", "113", false}, Case{"71.3", "156", false},
+                          Case{"71.3", "13.5", false}, Case{"71.3", "-1", false}}) {
+        courses::CourseForm form;
+        form.ratings[store::kBlueTee] = c.rating;
+        form.slopes[store::kBlueTee] = c.slope;
+        auto problem = courses::TeeValueProblem(form);
+        EXPECT_EQ(!problem, c.accepted) << c.rating << " / " << c.slope;
+        if (problem) {
+            EXPECT_EQ(problem->text.find("The Blue "), 0u) << problem->text;
+        }
+    }
 }
 
 class CourseFormRefused : public CourseEditorTest, public ::testing::WithParamInterface<int> {};

@@ -224,6 +224,7 @@ TEST_F(LeagueTest, EmptyOrUnknownNamesChangeNothing) {
     EXPECT_EQ(league::CreateLeague(data(), m_dialogs, ""), CreateOutcome::Ignored);
     EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, ""), DeleteOutcome::Beeped);
     EXPECT_EQ(m_dialogs.beeps(), 1);
+    EXPECT_EQ(m_dialogs.takeMessages().size(), 1u);  // the beep says why
     EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Winter"), DeleteOutcome::NotKnown);
     EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{told("That name is not on the active list.")});
     EXPECT_TRUE(fs::is_empty(m_dir.path()));
@@ -288,7 +289,7 @@ TEST_F(LeagueTest, OpeningTheCurrentLeagueLeavesTheRegistryAlone) {
 
 class LeagueOpenNothing : public LeagueTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(LeagueOpenNothing, BeepsAndChangesNothing) {
+TEST_P(LeagueOpenNothing, BeepsSaysWhyAndChangesNothing) {
     int known = GetParam() >= 0 ? 2 : 0;  // item 0 with no leagues at all when negative
     int item = GetParam() >= 0 ? GetParam() : 0;
     registerLeagues(known ? std::vector<std::string>{"Fall", "Spring"} : std::vector<std::string>{}, 0);
@@ -297,6 +298,7 @@ TEST_P(LeagueOpenNothing, BeepsAndChangesNothing) {
     data().teams.teamCount = 2;
     EXPECT_EQ(league::OpenLeague(data(), m_dialogs, item), OpenOutcome::NoSuchLeague);
     EXPECT_EQ(m_dialogs.beeps(), 1);
+    EXPECT_EQ(m_dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(data().leagueFileName, "Open.LGE");
     EXPECT_EQ(data().teams.teamCount, 2);
     EXPECT_EQ(data().registry.currentLeague, 0);

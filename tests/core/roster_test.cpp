@@ -54,8 +54,8 @@ struct NameCase {
 
 class NameRule : public ::testing::TestWithParam<NameCase> {};
 
-// Adding needs 3 characters and a name no one has in any letter case; renaming needs 4 and a name
-// no one has exactly, the player himself included.
+// Names are trimmed. Adding needs 3 characters, renaming 4; neither takes a name that looks like
+// another player's (letter case and repeated blanks aside). Every refusal beeps and says why.
 TEST_P(NameRule, DecidesAddingAndRenaming) {
     const NameCase& c = GetParam();
     auto data = league(2);
@@ -67,8 +67,12 @@ TEST_P(NameRule, DecidesAddingAndRenaming) {
     data->playerCount = 2;
     if (c.renamed == RenameOutcome::Renamed) dialogs.answer(platform::Answer::Yes);
     EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, c.name), c.renamed);
-    EXPECT_EQ(data->players[1].name, c.renamed == RenameOutcome::Renamed ? c.name : "Bob Smith");
-    dialogs.takeMessages();
+    EXPECT_EQ(data->players[1].name, c.renamed == RenameOutcome::Renamed ? TidyName(c.name) : "Bob Smith");
+    int refusals = (c.added == AddOutcome::Beeped) + (c.renamed == RenameOutcome::Beeped);
+    EXPECT_EQ(dialogs.beeps(), refusals);
+    EXPECT_EQ(dialogs.takeMessages().size(), static_cast<size_t>(refusals + (c.added == AddOutcome::NameTaken) +
+                                                                 (c.renamed == RenameOutcome::NameInUse) +
+                                                                 (c.renamed == RenameOutcome::Renamed)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NameRule,
@@ -78,11 +82,12 @@ INSTANTIATE_TEST_SUITE_P(Names, NameRule,
                                            NameCase{"Ann", AddOutcome::Added, RenameOutcome::Beeped},
                                            NameCase{"Zoë", AddOutcome::Added, RenameOutcome::Beeped},
                                            NameCase{"Anne", AddOutcome::Added, RenameOutcome::Renamed},
-                                           NameCase{"bob SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
-                                           NameCase{"ÉLODIE", AddOutcome::NameTaken, RenameOutcome::Renamed},
-                                           NameCase{"Bob Smith", AddOutcome::NameTaken, RenameOutcome::NameInUse},
-                                           NameCase{"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse},
-                                           NameCase{" Bob Smith", AddOutcome::Added, RenameOutcome::Renamed}));
+                                           NameCase{"   ", AddOutcome::Beeped, RenameOutcome::Beeped},
+                                           NameCase{"  Anne  ", AddOutcome::Added, RenameOutcome::Renamed},
+                                           NameCase{"bob  SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
+                                           NameCase{" Bob Smith ", AddOutcome::NameTaken, RenameOutcome::Kept},
+                                           NameCase{"ÉLODIE ", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+                                           NameCase{"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse}));
 
 TEST(Roster, AddedNamesHoldApostrophesForDoubleQuotesButRenamedOnesKeepThem) {
     auto data = league(1);
@@ -106,7 +111,45 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     EXPECT_EQ(data->players[100].tee, store::kBlueTee);
     EXPECT_EQ(AddPlayer(*data, dialogs, "One Too Many", store::kRedTee), AddOutcome::Beeped);
     EXPECT_EQ(dialogs.beeps(), 1);
+    auto shown = dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find("100 players"), std::string::npos);
     EXPECT_EQ(data->playerCount, 100);
+}
+
+TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheName) {
+    auto data = league(1);
+    data->players[1].name = "Ann Lee";
+    data->players[1].tee = store::kRedTee;
+    ScriptedDialogs dialogs;
+    dialogs.answer(platform::Answer::Yes);
+    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Lee", store::kBlueTee), RenameOutcome::Renamed);
+    EXPECT_EQ(data->players[1].tee, store::kBlueTee);
+    dialogs.answer(platform::Answer::No);
+    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Young", store::kWhiteTee), RenameOutcome::Kept);
+    EXPECT_EQ(data->players[1].tee, store::kBlueTee);
+    auto asked = dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_NE(asked[0].text.find("default tee of Ann Lee to Blue"), std::string::npos) << asked[0].text;
+    EXPECT_NE(asked[1].text.find("Ann Lee to Ann Young, tee White"), std::string::npos) << asked[1].text;
+}
+
+// The question names what goes: the player, his rounds, his team.
+TEST(Roster, TheRemoveQuestionNamesThePlayerHisRoundsAndHisTeam) {
+    auto data = league(5);
+    data->teams.teamCount = 3;
+    data->teams.teamNames[3] = "Eagles";
+    ScriptedDialogs dialogs;
+    dialogs.answer(platform::Answer::No);
+    EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 3), RemoveOutcome::Kept);
+    auto asked = dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("Player 3"), std::string::npos);
+    EXPECT_NE(asked[0].text.find("His 3 rounds and his place on the team Eagles go with him."), std::string::npos)
+        << asked[0].text;
+    EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 0), RemoveOutcome::Beeped);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
 }
 
 // The slot a removal frees is where the next player goes: he must not inherit the leftovers of

@@ -104,6 +104,7 @@ TEST_F(TeamPointsTest, AddReadsTypedNumbersAndCountpointsTotalsInSinglePrecision
 TEST_F(TeamPointsTest, AddRefusesAnEmptyEntryAndAFullRecord) {
     EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 1, "", "", "5"), AddOutcome::Beeped);
     EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(data->teams.teamEntryCount[1], 0);
 
     addEntries(1, store::kMaxTeamEntries);

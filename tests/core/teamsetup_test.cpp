@@ -71,7 +71,13 @@ TEST_P(RemoveOfThree, LaterTeamsMoveDownWithTheirPlayersAndRecords) {
     start[1] = static_cast<int16_t>(r.removed);  // the nameless player, listed nowhere
     auto data = league(start, 3);
     data->teams.currentTeam = static_cast<int16_t>(r.removed);
+    dialogs.answer(platform::Answer::Yes);  // its point entries go with it
     ASSERT_EQ(RemoveTeam(*data, dialogs), RemoveTeamOutcome::Removed);
+    auto asked = dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    std::string entries = r.removed == 1 ? " point entry." : " point entries.";
+    EXPECT_EQ(asked[0].text.find("T" + std::to_string(r.removed) + " has " + std::to_string(r.removed) + entries), 0u)
+        << asked[0].text;
     EXPECT_EQ(data->teams.teamCount, 2);
     EXPECT_EQ(data->teams.currentTeam, r.currentAfter);
     EXPECT_EQ(data->teams.teamNames[1], r.names[0]);
@@ -94,7 +100,13 @@ INSTANTIATE_TEST_SUITE_P(Teams, RemoveOfThree,
 TEST(TeamSetup, RemovingTheOnlyTeamKeepsItNamelessWithItsRecord) {
     ScriptedDialogs dialogs;
     auto data = league({0, 1, 0}, 1);
+    // Asked about its point entry, the user first keeps the team.
+    dialogs.answer(platform::Answer::No);
+    EXPECT_EQ(RemoveTeam(*data, dialogs), RemoveTeamOutcome::Kept);
+    EXPECT_EQ(data->teams.teamNames[1], "T1");
+    dialogs.answer(platform::Answer::Yes);
     EXPECT_EQ(RemoveTeam(*data, dialogs), RemoveTeamOutcome::Removed);
+    EXPECT_EQ(dialogs.takeMessages().size(), 2u);
     EXPECT_EQ(data->teams.teamCount, 1);
     EXPECT_EQ(data->teams.currentTeam, 1);
     EXPECT_EQ(data->teams.teamNames[1], "");

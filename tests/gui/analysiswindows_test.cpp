@@ -125,6 +125,7 @@ TEST_F(AnalysisWindowsTest, ChooserListsTheNamedPlayersUnderTheLeagueName) {
 
     click(w, "acceptbutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(visibleWindow("ANchooseplayer"), w);
 
     list->setCurrentRow(0);
@@ -132,6 +133,7 @@ TEST_F(AnalysisWindowsTest, ChooserListsTheNamedPlayersUnderTheLeagueName) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     click(w, "acceptbutton");
     EXPECT_EQ(s.dialogs.beeps(), 2);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
 
     QTest::mouseClick(child<QLabel>(w, "Label2"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

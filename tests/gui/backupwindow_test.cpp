@@ -8,10 +8,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "fakeseams.hpp"
+#include "store/settingsfile.hpp"
 #include "tempdir.hpp"
 #include "windowtesting.hpp"
 
@@ -24,6 +27,7 @@ namespace fs = std::filesystem;
 class BackupWindowTest : public ::testing::Test {
 protected:
     BackupWindowTest() {
+        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
         s.data->registry.leagueCount = 1;
         s.data->registry.leagueFiles[1] = "Fall";
         for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, name);
@@ -64,18 +68,22 @@ TEST_F(BackupWindowTest, BrowseFillsTheLocationAndCancelKeepsIt) {
     EXPECT_EQ(location->text().toStdString(), usb.string());
 }
 
-TEST_F(BackupWindowTest, AnEmptyLocationBeepsAndTheWindowStays) {
+TEST_F(BackupWindowTest, AnEmptyLocationBeepsSaysWhyAndTheWindowStays) {
     press("copybutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_FALSE(timer1->isActive());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(opener.isEnabled());
 }
 
-TEST_F(BackupWindowTest, ASuccessfulBackupClosesTheWindowWhenTimer1Fires) {
+TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhenTimer1Fires) {
     QTest::keyClicks(location, QString::fromStdString(usb.string()));
     press("copybutton");
     EXPECT_EQ(readBytes(usb / "QVL Backup" / "Fall.LGE"), "Fall.LGE");
+    std::vector<platform::Message> shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Backup complete: 3 files were copied to\r\n" + (usb / "QVL Backup").string());
     ASSERT_TRUE(timer1->isActive());
     EXPECT_TRUE(timer1->isSingleShot());
     EXPECT_EQ(timer1->interval(), 2000);
@@ -86,11 +94,20 @@ TEST_F(BackupWindowTest, ASuccessfulBackupClosesTheWindowWhenTimer1Fires) {
     window->runTimer1();
     expectClosed();
     EXPECT_EQ(s.dialogs.busyDepth(), 0);
+
+    // The next time, read from the settings file, the same folder is offered.
+    auto later = std::make_unique<store::LeagueData>();
+    store::LoadSettingsFile(*later);
+    EXPECT_EQ(later->settings.backupFolder, usb.string());
+    s.data->settings = later->settings;
+    window = new BackupWindow(s.services, &opener);
+    EXPECT_EQ(window->findChild<QLineEdit*>("DriveText")->text().toStdString(), usb.string());
 }
 
 TEST_F(BackupWindowTest, ClosingBeforeTimer1FiresRestoresThePointer) {
     location->setText(QString::fromStdString(usb.string()));
     press("copybutton");
+    s.dialogs.takeMessages();
     ASSERT_EQ(s.dialogs.busyDepth(), 1);
     press("exitbutton");
     expectClosed();
@@ -102,8 +119,7 @@ TEST_F(BackupWindowTest, AFailureIsToldAndTheWindowStays) {
     press("copybutton");
     std::vector<platform::Message> shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Could not complete backup\r\n\r\nPlease check the file location");
-    EXPECT_EQ(shown[0].icon, platform::Icon::None);
+    EXPECT_NE(shown[0].text.find((usb / "not mounted" / "QVL Backup").string()), std::string::npos);
     EXPECT_FALSE(timer1->isActive());
     EXPECT_EQ(s.dialogs.busyDepth(), 0);
     EXPECT_TRUE(window->isVisible());

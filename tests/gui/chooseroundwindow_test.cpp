@@ -59,6 +59,7 @@ TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirst) {
     auto* w = open();
     w->accept();
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     ASSERT_EQ(list->count(), 2);
     pick(w, 1);
     EXPECT_EQ(w->findChild<QLabel*>("message")->text(), "Select Date");

@@ -129,36 +129,66 @@ TEST_F(CourseCommandsTest, SavedCourseReachesTheFileFieldByField) {
         auto* button = get<SpinButton>(w, spin);
         for (int i = 0; i < clicks; ++i) emit(up ? button->spinUp() : button->spinDown());
     }
-    get<QPushButton>(w, "savebutton")->click();
+    // Typed values must lie within the limits the arrows keep to; the refusal names them.
+    get(w, "blueratepanel")->clear();
+    QTest::keyClicks(get(w, "blueratepanel"), "71.3");
+    for (const char* slope : {"1550", "13l", "131"}) {
+        get(w, "whiteslopepanel")->clear();
+        QTest::keyClicks(get(w, "whiteslopepanel"), slope);
+        get<QPushButton>(w, "savebutton")->click();
+        if (std::string(slope) == "131") break;
+        auto refused = s.dialogs.takeMessages();
+        ASSERT_EQ(refused.size(), 1u);
+        EXPECT_NE(refused[0].text.find("White slope \"" + std::string(slope) + "\""), std::string::npos);
+        EXPECT_NE(refused[0].text.find("from 0 to 155"), std::string::npos);
+    }
 
     EXPECT_EQ(visibleWindow("course"), nullptr);
     EXPECT_TRUE(host.isEnabled());
     EXPECT_EQ(menu, (std::vector<bool>{false, true}));
     EXPECT_EQ(fileLines()[0], " 5 ");
-    std::vector<std::string> expected = {" Cedar Ridge", "32", "37", " 69"};
+    std::vector<std::string> expected = {"Cedar Ridge", "32", "37", " 69"};
     for (int h = 1; h <= 18; ++h) expected.push_back(h == 9 ? " " : h == 18 ? " 5" : " 4");
-    for (const char* f : {" 64.9", " 65.3", " 65", " 113", " 113", " 110", "CRX", ""}) expected.push_back(f);
+    for (const char* f : {" 64.9", " 65.3", " 71.3", " 113", " 131", " 110", "CRX", ""}) expected.push_back(f);
     EXPECT_EQ(slotLines(5), expected);
 }
 
-TEST_F(CourseCommandsTest, PanelListsNamedCoursesAndTheLastMatchIsEdited) {
+// An older file may hold two courses of one name and a name of one character: each is listed and
+// each entry opens its own course; saving asks for a name that is long enough and not taken.
+TEST_F(CourseCommandsTest, EachListedCourseOpensItselfAndSavingWantsADistinctName) {
     panel->editCourse();
     EXPECT_TRUE(panel->isVisibleTo(&host) && panel->isEnabled());
     EXPECT_EQ(listingHides, 1);
     QStringList offered;
     for (int i = 0; i < combo()->count(); ++i) offered << combo()->itemText(i);
-    EXPECT_EQ(offered, (QStringList{"Pine Hills", "PINE HILLS", "Oak Valley"}));
+    EXPECT_EQ(offered, (QStringList{"Pine Hills", "X", "PINE HILLS", "Oak Valley"}));
 
-    EXPECT_EQ(pick("Pine Hill"), nullptr);
+    for (const char* typed : {"Pine Hill", ""}) {
+        EXPECT_EQ(pick(typed), nullptr);
+        EXPECT_EQ(s.dialogs.takeMessages().size(), 1u) << typed;
+    }
+    EXPECT_EQ(s.dialogs.beeps(), 2);
     EXPECT_TRUE(panel->isVisibleTo(&host));
-    CourseWindow* w = pick("pine hills");
+    combo()->setCurrentIndex(2);
+    get<QPushButton>(panel, "okordeletebutton")->click();
+    CourseWindow* w = panel->courseWindow();
     ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(panel->isVisibleTo(&host));
+    EXPECT_EQ(w->editor().slot(), 3);
     EXPECT_FALSE(host.isEnabled());
     EXPECT_TRUE(s.data->courseEditMode);
     EXPECT_EQ(caption(w, "Totallabel"), " 72");
     QTest::keyClicks(get(w, "initialstext"), "PH");
-    get<QPushButton>(w, "savebutton")->click();
+    for (const char* name : {" pine hills ", "Q", "  Pine Hills East "}) {
+        get(w, "Nametext")->setText(name);
+        get<QPushButton>(w, "savebutton")->click();
+        if (name[0] == ' ' && name[1] == ' ') break;
+        auto refused = s.dialogs.takeMessages();
+        ASSERT_EQ(refused.size(), 1u) << name;
+        EXPECT_EQ(refused[0].text, name[0] == 'Q' ? "A course name needs at least 2 characters."
+                                                  : "There is already a course named Pine Hills.\r\n"
+                                                    "Please give this one another name.");
+    }
+    EXPECT_EQ(slotLines(3)[field::kName - 1], "Pine Hills East");
     EXPECT_EQ(slotLines(3)[field::kInitials - 1], "PH");
     EXPECT_EQ(slotLines(1)[field::kInitials - 1], "");
     EXPECT_FALSE(s.data->courseEditMode);
@@ -182,7 +212,7 @@ TEST_F(CourseCommandsTest, ClosingTheWindowStoresNothing) {
 
 TEST_F(CourseCommandsTest, DeleteAsksThenEmptiesTheSlot) {
     const platform::Message question{
-        "Are you sure you want to delete \r\nthe selected Viru Course?\r\n\r\nAnalysis functions could be "
+        "Are you sure you want to delete \r\nthe course Oak Valley?\r\n\r\nAnalysis functions could be "
         "corrupted\r\nPlease see info on deleting courses\r\n\r\n\r\n     CONTINUE?          Select 'NO' to Exit",
         "Confirm Delete", platform::Buttons::YesNo, platform::Icon::Critical, 2};
     std::vector<std::string> before = fileLines();

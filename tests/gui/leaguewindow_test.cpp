@@ -171,6 +171,7 @@ TEST_F(LeagueWindowTest, DeletingAsksFirstThenRemovesTheLeagueAndItsTeams) {
     start();
     press("deletebutton");  // no name yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     QTest::keyClicks(name, "Winter");
     press("deletebutton");
     ASSERT_EQ(s.dialogs.takeMessages().at(0).text, "That name is not on the active list.");

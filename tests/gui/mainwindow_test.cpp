@@ -18,11 +18,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fakeseams.hpp"
+#include "backup/backup.hpp"
+#include "exchange/roundscsv.hpp"
 #include "fullleague.hpp"
 #include "listing/listing.hpp"
 #include "store/coursefile.hpp"
@@ -38,6 +41,7 @@ namespace {
 
 using namespace quorval::testing;
 using ::testing::StartsWith;
+namespace fs = std::filesystem;
 
 // The menu items that mean nothing until a league is open.
 const char* const kLeagueItems[] = {
@@ -49,6 +53,7 @@ const char* const kLeagueItems[] = {
     "Playermenu1",     "Playermenu2",
     "Playermenu3",     "Viewmenu1",
     "Viewmenu2",       "Viewmenu3",
+    "exportcsvmenu",   "importcsvmenu",
     "defineteammenu",  "enterteamresultsmenu",
     "teamsummarymenu",
 };
@@ -152,9 +157,11 @@ TEST_F(MainWindowTest, MenusShowTheirItemsInOrder) {
         "Filemenu=&File: programmenu=Programming Information, settingsmenu=&Settings, "
         "Creatmenu=&Create or Delete a League File, Openmenu=&Open League File [leaguesmenu0=No Entries], "
         "Printmenu=&Print, printcardsmenu=Print Handicap &Cards, printfilemenu=Export Listing as Text, "
+        "exportmenu=Expor&t [exportcsvmenu=Rounds as &CSV], importcsvmenu=&Import rounds from CSV, "
         "Printsetupmenu=Printer Setup, entermenu=&Enter Rounds (basic), "
         "RoundsandPerformanceMenu=Enter Rounds && Personal Performance, "
-        "backupmainmenu=&Backup your data files [Backupmenu=Backup Data Files to another location], Exitmenu=E&xit",
+        "backupmainmenu=&Backup your data files [Backupmenu=Backup Data Files to another location, "
+        "Restoremenu=&Restore from a backup...], Exitmenu=E&xit",
         "Editmenu=&Edit: Editmenu21=&Cut, Editmenu22=C&opy, Editmenu23=&Paste, "
         "editroundmenu=Correct / &Edit or Delete a Round",
         "Playersmenu=&Players: Playermenu1=&Add Player, Playermenu2=&Sort / Arrange Player List, "
@@ -225,8 +232,8 @@ TEST_F(MainWindowTest, LeagueItemsAndTheirToolButtonsWaitForAnOpenLeague) {
     for (int i : gated) EXPECT_TRUE(main->toolButton(i)->isEnabled()) << i;
 }
 
-// A new folder: no box at all, the panel says how to begin.
-TEST_F(MainWindowTest, NewFolderStartsQuietlyAndNoEntriesOnlyBeeps) {
+// A new folder: no box at all, the panel says how to begin; a click with no league beeps and says why.
+TEST_F(MainWindowTest, NewFolderStartsQuietlyAndNoEntriesBeepAndSayWhy) {
     load();  // no registry at all
     EXPECT_TRUE(s.dialogs.takeMessages().empty());
     EXPECT_THAT(main->panelMessage().toStdString(), StartsWith("No leagues yet: create the first with File > Create"));
@@ -235,6 +242,7 @@ TEST_F(MainWindowTest, NewFolderStartsQuietlyAndNoEntriesOnlyBeeps) {
     act("leaguesmenu0")->trigger();
     click(main->toolButton(0));
     EXPECT_EQ(s.dialogs.beeps(), 2);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 2u);
     EXPECT_TRUE(s.data->leagueFileName.empty());
     EXPECT_FALSE(act("entermenu")->isEnabled());
 }
@@ -244,6 +252,7 @@ TEST_F(MainWindowTest, RecentLeagueButtonsReopenTheLeagueOpenedLast) {
     load();
     click(main->toolButton(0));  // the last league opened is no longer on the list
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_TRUE(s.data->leagueFileName.empty());
 
     act("leaguesmenu1")->trigger();
@@ -312,6 +321,7 @@ TEST_F(MainWindowTest, IndividualViewListsThePlayerChosen) {
     auto* accept = chooser->findChild<QPushButton*>("acceptbutton");
     click(accept);  // nothing chosen yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_NE(window("chooseplayer"), nullptr);
 
     auto* names = chooser->findChild<QListWidget*>("List1");
@@ -526,6 +536,71 @@ TEST_F(MainWindowTest, F1ShowsTheTopicOfTheActiveWindow) {
         main->runViewTimer();
     }
     EXPECT_EQ(s.help.topics, (std::vector<std::string>{"Contents", "Fonts", "Entering Scores", "Contents"}));
+}
+
+// File > Export > Rounds as CSV writes the open league's rounds; File > Import rounds from CSV
+// posts a file's rounds into the open league, asking before it keeps a file with bad rows.
+TEST_F(MainWindowTest, RoundsGoOutAndComeInAsSpreadsheetFiles) {
+    writeLeagues({"Spring", "Summer"});
+    load();
+    act("leaguesmenu0")->trigger();
+    s.dialogs.answerSaveFile((dir.path() / "spring").string());
+    act("exportcsvmenu")->trigger();
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
+    EXPECT_EQ(readBytes(dir.path() / "spring.csv"), exchange::RoundsCsv(*loadLeague("Spring")));
+
+    act("leaguesmenu1")->trigger();
+    int before = s.data->playerCount;
+    std::string headings = "player,date,course";
+    std::string holes;
+    for (int h = 1; h <= 18; ++h) headings += ",hole" + std::to_string(h), holes += ",5";
+    writeBytes("new.csv", headings + "\r\nNew Man,2026-06-01,Course 2" + holes + "\r\nNew Man,2026-06-02,Mars" +
+                              holes + "\r\n");
+    for (platform::Answer keep : {platform::Answer::No, platform::Answer::Yes}) {
+        s.dialogs.answerSaveFile((dir.path() / "new.csv").string());
+        s.dialogs.answer(keep);
+        act("importcsvmenu")->trigger();
+        auto asked = s.dialogs.takeMessages();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_NE(asked[0].text.find("line 3: there is no course \"Mars\""), std::string::npos) << asked[0].text;
+        EXPECT_EQ(loadLeague("Summer")->playerCount, keep == platform::Answer::Yes ? before + 1 : before);
+    }
+    EXPECT_EQ(s.data->playerCount, before + 1);
+    EXPECT_EQ(s.data->players[before + 1].rounds[1].gross(), 90);
+}
+
+// File > Backup your data files > Restore puts a backup back, keeps what it replaced and opens the
+// league again from the restored file.
+TEST_F(MainWindowTest, RestoreListsTheBackupAsksAndReopensTheLeague) {
+    writeLeagues({"Spring"});
+    load();
+    act("leaguesmenu0")->trigger();
+    const std::string original = readBytes("Spring.LGE");
+    const std::string name = s.data->players[1].name;
+    fs::path usb = dir.path() / "usb";
+    fs::create_directory(usb);
+    ASSERT_EQ(backup::BackupDataFiles(*s.data, s.dialogs, usb.string()), backup::BackupOutcome::Done);
+    s.dialogs.takeMessages();
+    auto changed = std::make_unique<store::LeagueData>();
+    samples::FillRandomLeague(*changed, 99, 3);
+    writeBytes("Spring.LGE", store::FormatLeague(*changed));
+    act("leaguesmenu0")->trigger();
+    ASSERT_NE(s.data->players[1].name, name);
+
+    s.dialogs.answerFolder(std::nullopt);
+    act("Restoremenu")->trigger();  // cancelled: nothing asked
+    s.dialogs.answerFolder(usb.string());
+    s.dialogs.answer(platform::Answer::Yes);
+    act("Restoremenu")->trigger();
+    auto shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 2u);
+    for (const char* file : {"Spring.LGE    ", "course.dat    ", "Qvleague.DAT    "})
+        EXPECT_NE(shown[0].text.find(file), std::string::npos) << file;
+    EXPECT_EQ(shown[1].text.find("3 files were restored"), 0u) << shown[1].text;
+    EXPECT_EQ(readBytes("Spring.LGE"), original);
+    EXPECT_EQ(readBytes("Spring.LGE.before-restore"), store::FormatLeague(*changed));
+    EXPECT_EQ(s.data->leagueFileName, "Spring.LGE");
+    EXPECT_EQ(s.data->players[1].name, name);
 }
 
 }  // namespace

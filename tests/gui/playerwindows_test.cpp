@@ -137,8 +137,9 @@ TEST_F(PlayerWindowsTest, AddWindowAddsWithTheButtonOrEnterAnywhereAndCountsTheM
     open<PlayersWindow>();
     EXPECT_EQ(window->windowTitle(), "Fall Players");
     EXPECT_EQ(child<QLabel>("playernumlabel")->text(), "5 member(s)");
+    // White is chosen to start with, so a player added quickly still has a tee.
     for (const char* tee : {"Option3D10", "Option3D11", "Option3D12"})
-        EXPECT_FALSE(child<QAbstractButton>(tee)->isChecked());
+        EXPECT_EQ(child<QAbstractButton>(tee)->isChecked(), std::string(tee) == "Option3D11") << tee;
     type("Text1", "Fay Hill");
     click("Option3D12");
     click("addbutton");
@@ -151,13 +152,20 @@ TEST_F(PlayerWindowsTest, AddWindowAddsWithTheButtonOrEnterAnywhereAndCountsTheM
     QTest::keyClick(child<QPushButton>("exitbutton"), Qt::Key_Return);  // Enter adds, whatever has the focus
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(s.data->players[7].name, "Gus 'Ace' Ott");
+    EXPECT_EQ(s.data->players[7].tee, store::kBlueTee);  // the tee stays as last chosen
     EXPECT_EQ(child<QLabel>("playernumlabel")->text(), "7 member(s)");
     QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Enter);  // nothing typed: nothing happens
-    type("Text1", "Al");
-    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
-    EXPECT_EQ(s.dialogs.beeps(), 1);
+    for (const char* refused : {"Al", "   "}) {
+        type("Text1", refused);
+        QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
+    }
+    EXPECT_EQ(s.dialogs.beeps(), 2);
+    auto why = s.dialogs.takeMessages();
+    ASSERT_EQ(why.size(), 2u);
+    EXPECT_EQ(why[0].text, "A player's name needs at least 3 characters.");
+    EXPECT_EQ(why[1].text, "Type the player's name first.");
 
-    type("Text1", "ann LEE");
+    type("Text1", " ann  LEE ");
     click("addbutton");
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
@@ -192,6 +200,7 @@ TEST_F(PlayerWindowsTest, RemovalBeepsWithoutAHighlightAsksFirstAndSavesOnClosin
     EXPECT_EQ(rows(), (QStringList{"Ann Lee", "Bo Diaz", "Cy Young", "Di Fox", "Ed Gray"}));
     click("removebutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
 
     auto* list = child<QListWidget>("List1");
     clickRow(2);
@@ -202,7 +211,8 @@ TEST_F(PlayerWindowsTest, RemovalBeepsWithoutAHighlightAsksFirstAndSavesOnClosin
     click("removebutton");
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (Message{"Are you sure you want to remove the player\r\nCy Young  from your League?\r\n\r\n"
+    EXPECT_EQ(shown[0], (Message{"Are you sure you want to remove the player\r\nCy Young  from your League?\r\n"
+                                 "His 3 rounds go with him.\r\n\r\n"
                                  "     CONTINUE?          Select 'NO' to cancel",
                                  "Confirm Removal", Buttons::YesNo, Icon::Critical, 2}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
@@ -245,6 +255,10 @@ TEST_F(PlayerWindowsTest, RenameStartsFromTheClickedNameAsksAndSavesOnlyTheLeagu
     auto* list = child<QListWidget>("List1");
     clickRow(1);
     EXPECT_EQ(child<QLineEdit>("Text1")->text(), "Bo Diaz");
+    click("renamebutton");  // nothing changed: nothing to ask
+    EXPECT_TRUE(s.dialogs.takeMessages().empty());
+    clickRow(1);
+    type("Text1", "ann  lee");  // another player's name, in other letters
     click("renamebutton");
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
@@ -256,7 +270,7 @@ TEST_F(PlayerWindowsTest, RenameStartsFromTheClickedNameAsksAndSavesOnlyTheLeagu
     click("renamebutton");
     shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (Message{"Are you sure you want to change\r\nthis players name?\r\n\r\n"
+    EXPECT_EQ(shown[0], (Message{"Are you sure you want to change\r\nBo Diaz to Bob Diaz?\r\n\r\n"
                                  "     CONTINUE?          Select 'NO' to cancel",
                                  "Q.V.L.", Buttons::YesNo, Icon::Question, 2}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
@@ -275,6 +289,24 @@ TEST_F(PlayerWindowsTest, RenameStartsFromTheClickedNameAsksAndSavesOnlyTheLeagu
     EXPECT_EQ(readBytes("FALL.TEA"), teamFile({1, 2, 0, 1, 2}));
 }
 
+// The rename window shows the picked player's tee and is where it is changed.
+TEST_F(PlayerWindowsTest, RenameShowsAndChangesTheTee) {
+    s.data->players[3].tee = store::kRedTee;
+    open<RenamePlayersWindow>();
+    clickRow(3);  // Di Fox: no tee yet, none shown
+    for (const char* tee : {"teeoption1", "teeoption2", "teeoption3"}) EXPECT_FALSE(child<QAbstractButton>(tee)->isChecked());
+    clickRow(2);
+    EXPECT_TRUE(child<QAbstractButton>("teeoption1")->isChecked());
+    click("teeoption3");
+    s.dialogs.answer(Answer::Yes);
+    click("renamebutton");
+    auto asked = s.dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("the default tee of Cy Young to Blue"), std::string::npos) << asked[0].text;
+    EXPECT_EQ(s.data->players[3].tee, store::kBlueTee);
+    EXPECT_EQ(s.data->players[3].name, "Cy Young");
+}
+
 // --- sortform -------------------------------------------------------------------------------
 
 TEST_F(PlayerWindowsTest, OrderWindowNumbersThePlayersAndKeepsThePositionWithinTheList) {
@@ -287,12 +319,14 @@ TEST_F(PlayerWindowsTest, OrderWindowNumbersThePlayersAndKeepsThePositionWithinT
     EXPECT_TRUE(position->text().isEmpty());
     click("changebutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
 
     clickRow(1);
     EXPECT_EQ(child<QLabel>("Label1")->text(), "Bo Diaz");
     EXPECT_EQ(position->text(), "2");
     click("changebutton");  // already there
     EXPECT_EQ(s.dialogs.beeps(), 2);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     auto* spin = child<SpinButton>("SpinButton1");
     for (int i = 0; i < 2; ++i) QTest::mouseClick(spin->upButton(), Qt::LeftButton);
     EXPECT_EQ(position->text(), "1");
@@ -323,6 +357,7 @@ TEST_F(PlayerWindowsTest, MovesCarryRoundsAndTeamsIntoBothFiles) {
     type("Text1", "3");
     click("changebutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
 
     closeWith(true);
     EXPECT_EQ(savedPlayers(), (Roster{"Ann Lee 1", "Bo Diaz 2", "Ed Gray 5", "Cy Young 3", "Di Fox 4"}));

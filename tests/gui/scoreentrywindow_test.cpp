@@ -300,6 +300,7 @@ TEST_F(ScoreEntryTest, EditingRewritesOnlyThatSlot) {
     EXPECT_TRUE(get<QPushButton>("deletebutton")->isVisible());
     w->skipPlayer();
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(text("scoretext1"), " 4");
     EXPECT_EQ(text("outscoretext"), "   36");
     get<QPushButton>("infobutton")->click();

@@ -323,6 +323,7 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     s.dialogs.answerFolder(usb.string());
     click(saver, "browsebutton");
     click(saver, "copybutton");
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);  // where the copies went
     need(qobject_cast<BackupWindow*>(saver), "Backupform")->runTimer1();
     backToMain();
 

@@ -121,6 +121,7 @@ TEST_F(TeamWindowsTest, AddListsTheEntryAndTheDateCheckStartsEachDescription) {
     type("ManualText", "8");
     click("Addbutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(s.data->teams.teamEntryCount[1], 3);
     EXPECT_EQ(child<QLineEdit>("ManualText")->text(), "8");
     child<QLineEdit>("ManualText")->clear();  // nothing left to offer when the test closes the window

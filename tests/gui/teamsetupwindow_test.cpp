@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -113,6 +114,7 @@ TEST_F(TeamSetupTest, LeagueWithoutTeamsStartsEmptyAndTheFirstNameTypedCreatesTe
     EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "");
     click(w, "createbutton");  // team 2 has no name yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
+    EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(s.data->teams.teamCount, 2);
     QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), "Hawks");
     click(w, "prevteambutton");
@@ -176,9 +178,20 @@ TEST_F(TeamSetupTest, RemoveWaitsForAnEmptyRosterThenLaterTeamsMoveDownOnDisk) {
     EXPECT_EQ(record(w), "Team # 1 of 3");
     EXPECT_EQ(rows(w, "List2"), (Rows{{"Ann", 1}, {"Di", 6}}));
 
-    click(w, "nextteambutton");
+    // The list beside Next and Previous goes to any team at once.
+    auto* teamList = child<QComboBox>(w, "teamcombo");
+    EXPECT_EQ(teamList->count(), 3);
+    EXPECT_EQ(teamList->itemText(1), "2  T2");
+    emit teamList->activated(1);
+    EXPECT_EQ(record(w), "Team # 2 of 3");
+    // Team 2 has point entries: they are named before the team goes.
+    s.dialogs.answer(platform::Answer::Yes);
     click(w, "deleteteambutton");
+    auto asked = s.dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text.find("T2 has 2 point entries."), 0u) << asked[0].text;
     EXPECT_EQ(record(w), "Team # 2 of 2");
+    EXPECT_EQ(teamList->count(), 2);
     EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "T3");
     EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}, {"Ed", 5}}));
     w->close();

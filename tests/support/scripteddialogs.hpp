@@ -33,6 +33,10 @@ public:
     void beep() override { ++m_beeps; }
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
     std::optional<std::string> chooseFolder(const std::string& title) override;
+    // Answered from the same queue as the save-file dialog.
+    std::optional<std::string> openFile(const std::string& title, const std::string& filter) override {
+        return saveFile(title, filter);
+    }
     void beginBusy(const std::string& note) override;
     void endBusy() override { --m_busyDepth; }
 

@@ -32,6 +32,7 @@ int RunDeleteRound(Context& ctx, const Args& args);
 int RunDemo(Context& ctx, const Args& args);
 int RunExport(Context& ctx, const Args& args);
 int RunCsv(Context& ctx, const Args& args);
+int RunImport(Context& ctx, const Args& args);
 
 // Takes the data folder's lock, waiting up to 5 seconds for a program that holds it; when it
 // stays held, tells who holds it and returns false.

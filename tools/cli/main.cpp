@@ -30,8 +30,11 @@ const char* const kUsageText =
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
     "  csv LEAGUE      print every stored round of the league as CSV\n"
-    "commands that write (post, delete-round, resave, demo) wait up to 5 seconds while Quorval or\n"
-    "another quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
+    "  import LEAGUE FILE [--dry-run] [--keep-good-rows]\n"
+    "                  post the rounds of a CSV file (the csv layout, columns in any order);\n"
+    "                  with a bad row nothing is saved unless --keep-good-rows is given\n"
+    "commands that write (post, delete-round, resave, demo, import) wait up to 5 seconds while Quorval\n"
+    "or another quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
         {"demo", cli::RunDemo},
         {"export", cli::RunExport},
         {"csv", cli::RunCsv},
+        {"import", cli::RunImport},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
@@ -65,7 +69,7 @@ int main(int argc, char** argv) {
         return cli::kUsage;
     }
     // Commands that write hold the data folder for their run, as the program does while it runs.
-    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo"};
+    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import"};
     store::FolderLock lock("quorval-cli");
     if (kWriters.count(args[0]) && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();

@@ -1,16 +1,21 @@
-// export and csv: the league's rounds as text files.
+// export, csv and import: the league's rounds as text files and back.
 #include <ctime>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "cli/commands.hpp"
-#include "handicap/differential.hpp"
+#include "exchange/roundscsv.hpp"
 #include "listing/listing.hpp"
+#include "players/roster.hpp"
 #include "print/printfont.hpp"
 #include "reports/listingreport.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
+#include "store/teamfile.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::cli {
@@ -26,63 +31,6 @@ std::string today() {
     std::tm local{};
     localtime_r(&now, &local);
     return print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-// A CSV field: quoted, with quotes doubled, when it holds a comma, a quote or a line break.
-std::string csvField(const std::string& value) {
-    if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
-    std::string quoted = "\"";
-    for (char c : value) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-std::string isoDate(const store::RoundRecord& round) {
-    char text[16];
-    int year = round.year + (round.year >= 85 ? 1900 : 2000);
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, round.month % 100, round.day % 100);
-    return text;
-}
-
-void appendRow(std::string& out, const std::vector<std::string>& fields) {
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += ',';
-        out += csvField(fields[i]);
-    }
-    out += "\r\n";
-}
-
-std::vector<std::string> header() {
-    std::vector<std::string> names = {"player", "slot",  "date",         "course",         "initials",       "out",
-                                      "in",     "total", "differential", "handicap_index", "course_handicap"};
-    for (const char* kind : {"hole", "putts", "fairway", "green"})
-        for (int h = 1; h <= 18; ++h) names.push_back(kind + std::to_string(h));
-    return names;
-}
-
-std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r) {
-    const store::RoundRecord& round = data.players[p].rounds[r];
-    int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
-    const store::CourseRecord& course = data.courses[c];
-    std::vector<std::string> fields = {data.players[p].name,
-                                       std::to_string(r),
-                                       isoDate(round),
-                                       course[store::course_field::kName],
-                                       course[store::course_field::kInitials],
-                                       std::to_string(round.score[store::kOutSlot]),
-                                       std::to_string(round.score[store::kInSlot]),
-                                       std::to_string(round.gross()),
-                                       text::generalForm(round.differential),
-                                       text::generalForm(round.handicapIndex),
-                                       text::generalForm(round.courseHandicap)};
-    for (int h = 1; h <= 18; ++h) fields.push_back(std::to_string(round.score[h]));
-    // Performance values only where the round was entered with them.
-    bool statistics = round.hasPerformanceData();
-    for (const store::HoleValues* values : {&round.putts, &round.fairway, &round.green})
-        for (int h = 1; h <= 18; ++h) fields.push_back(statistics ? std::to_string((*values)[h]) : "");
-    return fields;
 }
 
 }  // namespace
@@ -105,13 +53,55 @@ int RunExport(Context& ctx, const Args& args) {
 int RunCsv(Context& ctx, const Args& args) {
     if (args.size() != 1) return kUsage;
     if (!loadForReport(ctx, args[0])) return kFailed;
-    std::string out;
-    appendRow(out, header());
-    for (int p = 1; p <= ctx.data.playerCount; ++p) {
-        for (int r = 1; r <= ctx.data.players[p].roundCount; ++r) appendRow(out, roundFields(ctx.data, p, r));
-    }
-    ctx.out << out;
+    ctx.out << exchange::RoundsCsv(ctx.data);
     return kOk;
+}
+
+int RunImport(Context& ctx, const Args& args) {
+    bool dryRun = false, keepGood = false;
+    std::vector<std::string> names;
+    for (const std::string& arg : args) {
+        if (arg == "--dry-run") {
+            dryRun = true;
+        } else if (arg == "--keep-good-rows") {
+            keepGood = true;
+        } else if (arg.starts_with("--")) {
+            return kUsage;
+        } else {
+            names.push_back(arg);
+        }
+    }
+    if (names.size() != 2) return kUsage;
+    std::ifstream in(names[1], std::ios::binary);
+    if (!in) {
+        ctx.err << "quorval-cli: cannot read " << names[1] << '\n';
+        return kFailed;
+    }
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!loadForReport(ctx, names[0])) return kFailed;
+    // Teams are read first, so that writing the team file for an added player keeps them.
+    if (players::HasTeamFile(ctx.data)) store::LoadTeamAssignments(ctx.data);
+
+    // The rounds go into a copy first: with a problem the league stays as it was unless asked.
+    auto trial = std::make_unique<store::LeagueData>(ctx.data);
+    exchange::ImportReport report = exchange::ImportRoundsCsv(*trial, bytes);
+    for (const std::string& line : exchange::DescribeImport(report)) ctx.out << line << '\n';
+    bool problems = !report.problems.empty();
+    if (dryRun) {
+        ctx.out << "dry run: nothing was saved\n";
+        return problems ? kFailed : kOk;
+    }
+    if (problems && !keepGood) {
+        ctx.err << "quorval-cli: nothing was saved; fix the rows above or use --keep-good-rows\n";
+        return kFailed;
+    }
+    if (report.posted == 0 && report.playersAdded.empty()) return problems ? kFailed : kOk;
+    ctx.data = *trial;
+    // The team file first, as the roster windows do, so its player lines match the league's.
+    bool saved = report.playersAdded.empty() || !players::HasTeamFile(ctx.data) ||
+                 store::SaveTeamFile(ctx.data, ctx.dialogs);
+    saved = saved && store::SaveLeagueFile(ctx.data, ctx.dialogs);
+    return problems || !saved ? kFailed : kOk;
 }
 
 }  // namespace quorval::cli

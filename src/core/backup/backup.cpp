@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -31,19 +32,24 @@ std::optional<std::string> readBytes(const fs::path& file) {
     return bytes;
 }
 
+enum class Copied { Yes, Missing, Failed };
+
 // Copies the data file of that name into the folder. An earlier copy is replaced whatever the case
-// of its name, so a renamed original never leaves two copies side by side.
-bool copyDataFile(const std::string& name, const fs::path& folder) {
+// of its name, so a renamed original never leaves two copies side by side. A file that does not
+// exist yet (no course added so far, say) has nothing to back up.
+Copied copyDataFile(const std::string& name, const fs::path& folder) {
     fs::path source = store::findDataFile(name);
+    std::error_code ec;
+    if (!fs::exists(source, ec)) return Copied::Missing;
     std::optional<std::string> bytes = readBytes(source);
-    if (!bytes) return false;
+    if (!bytes) return Copied::Failed;
     fs::path target = store::findDataFile((folder / source.filename()).string());
     // The copy keeps the original's permissions, a read-only earlier copy included.
     store::SaveOptions options;
     options.replaceReadOnly = true;
     struct stat st {};
     if (::stat(source.c_str(), &st) == 0) options.mode = st.st_mode & 07777;
-    return store::replaceFile(target, *bytes, options).empty();
+    return store::replaceFile(target, *bytes, options).empty() ? Copied::Yes : Copied::Failed;
 }
 
 bool sameFolder(const fs::path& a, const fs::path& b) {
@@ -64,7 +70,7 @@ fs::path BackupFolder(const std::string& location) {
 BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& dialogs, const std::string& location) {
     // Without a location every file would be copied onto itself.
     if (location.find_first_not_of(" \t") == std::string::npos) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "Type or choose the folder for your backup first.", "Quorval");
         return BackupOutcome::Beeped;
     }
     fs::path folder = BackupFolder(location);
@@ -78,28 +84,42 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
 
     // The normal pointer is back before the failure is told.
     dialogs.beginBusy("");
-    auto fail = [&] {
+    auto fail = [&](const std::string& what) {
         dialogs.endBusy();
-        dialogs.message({platform::joinLines({"Could not complete backup", "", "Please check the file location"}),
-                         "Quorval", platform::Buttons::Ok, platform::Icon::None});
+        dialogs.message({platform::joinLines({"Could not complete backup", "", what, folder.string(), "",
+                                              "Please check the file location"}),
+                         "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return BackupOutcome::Failed;
     };
     // Only the backup folder is made: a location that does not exist is the user's mistake.
     std::error_code ec;
     fs::create_directory(folder, ec);
-    if (!fs::is_directory(folder, ec)) return fail();
+    if (!fs::is_directory(folder, ec)) return fail("This folder could not be made:");
 
     const store::LeagueRegistry& registry = data.registry;
     // A league whose name leads outside the data folder is not the folder's to copy.
     auto ours = [&](int k) { return league::SafeLeagueName(registry.leagueFiles[k]); };
+    std::vector<std::string> files;
     for (int k = 1; k <= registry.leagueCount; ++k)
-        if (ours(k) && !copyDataFile(registry.leagueFiles[k] + kLeagueExtension, folder)) return fail();
-    if (!copyDataFile(store::kRegistryFileName, folder)) return fail();
-    if (!copyDataFile(store::kCourseFileName, folder)) return fail();
+        if (ours(k)) files.push_back(registry.leagueFiles[k] + kLeagueExtension);
+    files.push_back(store::kRegistryFileName);
+    files.push_back(store::kCourseFileName);
     // Not every league has team data: a team file that is missing is simply not copied.
     for (int k = 1; k <= registry.leagueCount; ++k)
-        if (ours(k)) copyDataFile(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension), folder);
+        if (ours(k)) files.push_back(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension));
+    int copied = 0;
+    for (const std::string& file : files) {
+        Copied result = copyDataFile(file, folder);
+        if (result == Copied::Failed) {
+            return fail(store::findDataFile(file).filename().string() + " could not be copied to");
+        }
+        copied += result == Copied::Yes ? 1 : 0;
+    }
     dialogs.endBusy();
+    dialogs.message({platform::joinLines({"Backup complete: " + std::to_string(copied) +
+                                              (copied == 1 ? " file was" : " files were") + " copied to",
+                                          folder.string()}),
+                     "Quorval", platform::Buttons::Ok, platform::Icon::Information});
     return BackupOutcome::Done;
 }
 

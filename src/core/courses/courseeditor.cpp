@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "players/roster.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
+#include "text/utf8.hpp"
 
 namespace quorval::courses {
 
@@ -11,7 +13,36 @@ namespace f = store::course_field;
 
 namespace {
 
-constexpr double kLowestRating = 20.0;
+const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
+
+std::string trimmed(std::string_view s) {
+    size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    size_t last = s.find_last_not_of(" \t");
+    return std::string(s.substr(first, last - first + 1));
+}
+
+// A typed number: digits with at most one decimal point, blanks around it allowed. An empty box
+// is 0, as the course file has always read it.
+std::optional<double> typedNumber(std::string_view text, bool whole) {
+    std::string t = trimmed(text);
+    if (t.empty()) return 0.0;
+    if (t == ".") return std::nullopt;
+    int points = 0;
+    for (char c : t) {
+        if (c == '.') {
+            ++points;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    if (points > (whole ? 0 : 1)) return std::nullopt;
+    return text::leadingNumber(t);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    return players::SameNameIgnoringCase(trimmed(a), trimmed(b));
+}
 
 std::string withSignPlace(double value) {
     std::string digits = text::generalForm(value);
@@ -75,11 +106,50 @@ std::string StoredNumber(std::string_view caption) {
 std::string StepRating(std::string_view caption, int step) {
     double value = text::leadingNumber(caption);
     if (step < 0 && value <= kLowestRating) return std::string(caption);
+    if (step > 0 && value >= kHighestRating - 0.05) return std::string(caption);
     return text::formatPattern(value + (step < 0 ? -0.1 : 0.1), "00.0");
 }
 
 std::string StepSlope(std::string_view caption, int step) {
-    return text::generalForm(text::leadingNumber(caption) + (step < 0 ? -1 : 1));
+    double value = text::leadingNumber(caption);
+    if ((step < 0 && value <= kLowestSlope) || (step > 0 && value >= kHighestSlope)) return std::string(caption);
+    return text::generalForm(value + (step < 0 ? -1 : 1));
+}
+
+std::optional<platform::Message> TeeValueProblem(const CourseForm& form) {
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        auto rating = typedNumber(form.ratings[t], false);
+        std::string problem;
+        if (!rating || (*rating != 0 && (*rating < kLowestRating || *rating > kHighestRating + 1e-9))) {
+            problem = std::string("The ") + kTeeNames[t] + " rating \"" + form.ratings[t] +
+                      "\" cannot be used.\r\nA rating is a number from 20.0 to 99.9 (0 for a tee without one).";
+        }
+        auto slope = typedNumber(form.slopes[t], true);
+        if (problem.empty() && (!slope || *slope < kLowestSlope || *slope > kHighestSlope)) {
+            problem = std::string("The ") + kTeeNames[t] + " slope \"" + form.slopes[t] +
+                      "\" cannot be used.\r\nA slope is a whole number from 0 to 155 (0 for a tee without one).";
+        }
+        if (!problem.empty()) {
+            return platform::Message{problem, "Problem saving course", platform::Buttons::Ok,
+                                     platform::Icon::Exclamation};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<platform::Message> CourseNameProblem(const store::LeagueData& data, int slot, const std::string& name) {
+    std::string wanted = trimmed(name);
+    std::string problem;
+    if (text::CharLength(wanted) < 2) problem = "A course name needs at least 2 characters.";
+    int count = std::min<int>(data.courseCount, store::kMaxCourses);
+    for (int c = 1; c <= count && problem.empty(); ++c) {
+        const std::string& other = data.courses[c][f::kName];
+        if (c != slot && !other.empty() && sameName(other, wanted)) {
+            problem = "There is already a course named " + trimmed(other) + ".\r\nPlease give this one another name.";
+        }
+    }
+    if (problem.empty()) return std::nullopt;
+    return platform::Message{problem, "Problem saving course", platform::Buttons::Ok, platform::Icon::Exclamation};
 }
 
 // The sums are compared as numbers: a nine whose label was never filled counts as 0 too.
@@ -114,8 +184,8 @@ void DeleteCourse(store::LeagueData& data, int slot) {
     for (int i = 1; i <= store::kCourseFields; ++i) data.courses[slot][i].clear();
 }
 
-platform::Message ConfirmDeleteMessage() {
-    return {platform::joinLines({"Are you sure you want to delete ", "the selected Viru Course?", "",
+platform::Message ConfirmDeleteMessage(const std::string& name) {
+    return {platform::joinLines({"Are you sure you want to delete ", "the course " + name + "?", "",
                                  "Analysis functions could be corrupted", "Please see info on deleting courses", "", "",
                                  "     CONTINUE?          Select 'NO' to Exit"}),
             "Confirm Delete", platform::Buttons::YesNo, platform::Icon::Critical, 2};
@@ -149,10 +219,14 @@ CourseForm CourseEditor::form() const {
     return form;
 }
 
-SaveOutcome CourseEditor::save(const CourseForm& form, platform::Dialogs& dialogs) {
-    if (auto problem = ProblemSaving(form)) {
-        dialogs.message(*problem);
-        return SaveOutcome::Incomplete;
+SaveOutcome CourseEditor::save(const CourseForm& typed, platform::Dialogs& dialogs) {
+    CourseForm form = typed;
+    form.name = trimmed(typed.name);
+    for (auto problem : {ProblemSaving(form), CourseNameProblem(m_data, m_slot, form.name), TeeValueProblem(form)}) {
+        if (problem) {
+            dialogs.message(*problem);
+            return SaveOutcome::Incomplete;
+        }
     }
     if (m_slot == 0) {
         if (m_data.courseCount >= store::kMaxCourses) {

@@ -46,11 +46,21 @@ std::string TotalPar(std::string_view out, std::string_view in);
 // a leading blank when it is not negative (71.3 as " 71.3", 65.0 as " 65").
 std::string StoredNumber(std::string_view caption);
 
-// One click of a rating spin: 0.1 up or down as "00.0". Nothing moves a rating below 20.0.
+// The values a tee's rating and slope may take, typed or spun. A rating or slope of 0 (or an empty
+// box) is a tee without one.
+inline constexpr double kLowestRating = 20.0;
+inline constexpr double kHighestRating = 99.9;
+inline constexpr int kLowestSlope = 0;
+inline constexpr int kHighestSlope = 155;
+
+// One click of a rating spin: 0.1 up or down as "00.0", never leaving the rating's limits.
 std::string StepRating(std::string_view caption, int step);
 
-// One click of a slope spin: 1 up or down, without limits.
+// One click of a slope spin: 1 up or down, never leaving the slope's limits.
 std::string StepSlope(std::string_view caption, int step);
+
+// The refusal for a typed rating or slope that is no number or lies outside its limits.
+std::optional<platform::Message> TeeValueProblem(const CourseForm& form);
 
 // The warning for a course without a name or with a nine whose par is 0.
 std::optional<platform::Message> ProblemSaving(const CourseForm& form);
@@ -65,7 +75,11 @@ platform::Message CourseTableFullMessage();
 // and the course count does not change; the next course added takes the slot.
 void DeleteCourse(store::LeagueData& data, int slot);
 
-platform::Message ConfirmDeleteMessage();
+platform::Message ConfirmDeleteMessage(const std::string& name);
+
+// The refusal for a name that is too short or that another course (in `data`, other than `slot`)
+// already has, letter case and surrounding blanks aside.
+std::optional<platform::Message> CourseNameProblem(const store::LeagueData& data, int slot, const std::string& name);
 
 enum class SaveOutcome { Incomplete, TableFull, Saved, WriteFailed };
 
@@ -85,7 +99,8 @@ public:
     // What the window shows when it opens.
     CourseForm form() const;
 
-    // Checks the form, stores it and writes the course file; problems are shown through `dialogs`.
+    // Checks the form, stores it (the name without surrounding blanks) and writes the course file;
+    // problems are shown through `dialogs`.
     // A write that failed keeps the slot, so that trying again stores into the same one.
     SaveOutcome save(const CourseForm& form, platform::Dialogs& dialogs);
 

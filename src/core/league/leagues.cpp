@@ -65,7 +65,7 @@ std::string LeagueName(const store::LeagueData& data) {
 
 OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int k) {
     if (k < 0 || k >= data.registry.leagueCount || data.registry.leagueFiles[k + 1].empty()) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "There is no league to open there yet: create one first.", "Quorval");
         return OpenOutcome::NoSuchLeague;
     }
     const std::string& name = data.registry.leagueFiles[k + 1];
@@ -151,7 +151,7 @@ CreateOutcome CreateLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
 
 DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& name) {
     if (name.empty()) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "Choose the league to delete first.", "Quorval");
         return DeleteOutcome::Beeped;
     }
     store::LeagueRegistry& reg = data.registry;

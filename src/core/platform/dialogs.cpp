@@ -2,6 +2,11 @@
 
 namespace quorval::platform {
 
+void Refuse(Dialogs& dialogs, const std::string& why, const std::string& title) {
+    dialogs.beep();
+    dialogs.message({why, title, Buttons::Ok, Icon::Exclamation});
+}
+
 std::string joinLines(std::initializer_list<std::string> lines) {
     std::string text;
     bool first = true;

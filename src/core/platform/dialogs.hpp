@@ -48,11 +48,20 @@ public:
     }
     // The folder chooser: the chosen folder's path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
+    // The open-file dialog: the chosen file's path, or nothing when the user cancels.
+    virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter) {
+        (void)title;
+        (void)filter;
+        return std::nullopt;
+    }
     // Shows the hourglass and, when the note is not empty, puts it in the main window's message
     // panel; ending the busy state puts the pointer and the panel's previous text back.
     virtual void beginBusy(const std::string& note) = 0;
     virtual void endBusy() = 0;
 };
+
+// A refusal: the beep the program has always given, then a box that says why.
+void Refuse(Dialogs& dialogs, const std::string& why, const std::string& title);
 
 // Joins lines with CR LF, as every multi-line message text is held.
 std::string joinLines(std::initializer_list<std::string> lines);

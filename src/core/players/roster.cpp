@@ -58,12 +58,17 @@ char32_t upper(char32_t c) {
     }
 }
 
-bool takenIgnoringCase(const store::LeagueData& data, std::string_view name) {
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (SameNameIgnoringCase(data.players[p].name, name)) return true;
+// Runs of blanks count as one.
+std::string collapsed(std::string_view name) {
+    std::string out;
+    for (char c : TidyName(name)) {
+        if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+        out += c;
     }
-    return false;
+    return out;
 }
+
+const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
 
 bool validSlot(const store::LeagueData& data, int slot) {
     return slot >= 1 && slot <= data.playerCount;
@@ -79,6 +84,24 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::string TidyName(std::string_view name) {
+    size_t first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    size_t last = name.find_last_not_of(" \t");
+    return std::string(name.substr(first, last - first + 1));
+}
+
+bool LooksTheSame(std::string_view a, std::string_view b) {
+    return SameNameIgnoringCase(collapsed(a), collapsed(b));
+}
+
+int FindLookAlike(const store::LeagueData& data, std::string_view name, int except) {
+    for (int p = 1; p <= data.playerCount; ++p) {
+        if (p != except && LooksTheSame(data.players[p].name, name)) return p;
+    }
+    return 0;
+}
+
 std::string WithoutDoubleQuotes(std::string name) {
     std::replace(name.begin(), name.end(), '"', '\'');
     return name;
@@ -92,12 +115,18 @@ int FindPlayer(const store::LeagueData& data, std::string_view name) {
 }
 
 AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& typed, int tee) {
-    std::string name = WithoutDoubleQuotes(typed);
-    if (text::CharLength(name) < kMinAddedNameLength || data.playerCount >= store::kMaxPlayers) {
-        dialogs.beep();
+    std::string name = TidyName(WithoutDoubleQuotes(typed));
+    std::string refusal = data.playerCount >= store::kMaxPlayers
+                              ? "The league is full: it holds 100 players.\r\nRemove a player to make room."
+                          : name.empty() ? "Type the player's name first."
+                          : text::CharLength(name) < kMinAddedNameLength
+                              ? "A player's name needs at least " + std::to_string(kMinAddedNameLength) + " characters."
+                              : "";
+    if (!refusal.empty()) {
+        platform::Refuse(dialogs, refusal, "Player entry error");
         return AddOutcome::Beeped;
     }
-    if (takenIgnoringCase(data, name)) {
+    if (FindLookAlike(data, name) != 0) {
         dialogs.message(
             {"That name is already taken!", "Player entry error", platform::Buttons::Ok, platform::Icon::Exclamation});
         return AddOutcome::NameTaken;
@@ -116,11 +145,18 @@ AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const 
 
 RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot) {
     if (!validSlot(data, slot)) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "Click the player to remove in the list first.", "Remove Player");
         return RemoveOutcome::Beeped;
     }
+    const store::PlayerRecord& player = data.players[slot];
+    int rounds = player.roundCount;
+    std::string goes = std::to_string(rounds) + (rounds == 1 ? " round" : " rounds");
+    if (player.team >= 1 && player.team <= data.teams.teamCount) {
+        goes += " and his place on the team " + data.teams.teamNames[player.team];
+    }
     std::string question = platform::joinLines({"Are you sure you want to remove the player",
-                                                data.players[slot].name + "  from your League?", "",
+                                                player.name + "  from your League?",
+                                                "His " + goes + " go with him.", "",
                                                 "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Confirm Removal", platform::Buttons::YesNo, platform::Icon::Critical, 2}) !=
         platform::Answer::Yes) {
@@ -140,23 +176,36 @@ void RemovePlayer(store::LeagueData& data, int slot) {
 }
 
 RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot,
-                                const std::string& newName) {
-    if (text::CharLength(newName) < kMinNewNameLength || !validSlot(data, slot)) {
-        dialogs.beep();
+                                const std::string& typed, int tee) {
+    std::string newName = TidyName(typed);
+    std::string refusal = !validSlot(data, slot) ? "Click the player to rename in the list first."
+                          : newName.empty()      ? "Type the player's new name first."
+                          : text::CharLength(newName) < kMinNewNameLength
+                              ? "A new name needs at least " + std::to_string(kMinNewNameLength) + " characters."
+                              : "";
+    if (!refusal.empty()) {
+        platform::Refuse(dialogs, refusal, "Change Player Name");
         return RenameOutcome::Beeped;
     }
-    if (FindPlayer(data, newName) != 0) {
+    store::PlayerRecord& player = data.players[slot];
+    bool newTee = tee >= store::kRedTee && tee <= store::kBlueTee && tee != player.tee;
+    if (newName == player.name && !newTee) return RenameOutcome::Kept;
+    if (FindLookAlike(data, newName, slot) != 0) {
         dialogs.message({platform::joinLines({"This name is already in use", "and cannot be used again."}), "Q.V.L.",
                          platform::Buttons::Ok, platform::Icon::None});
         return RenameOutcome::NameInUse;
     }
+    std::string what = newName == player.name ? "the default tee of " + player.name + " to " + kTeeNames[tee]
+                       : newTee ? player.name + " to " + newName + ", tee " + kTeeNames[tee]
+                                : player.name + " to " + newName;
     std::string question = platform::joinLines(
-        {"Are you sure you want to change", "this players name?", "", "     CONTINUE?          Select 'NO' to cancel"});
+        {"Are you sure you want to change", what + "?", "", "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Q.V.L.", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=
         platform::Answer::Yes) {
         return RenameOutcome::Kept;
     }
-    data.players[slot].name = newName;
+    player.name = newName;
+    if (newTee) player.tee = static_cast<int16_t>(tee);
     return RenameOutcome::Renamed;
 }
 

@@ -17,6 +17,16 @@ inline constexpr int kMinNewNameLength = 4;
 // Names are compared as the user sees them: "zoë" and "ZOË" are the same name when adding.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
+// A name as it is kept: without blanks before or after it.
+std::string TidyName(std::string_view name);
+
+// Two names that would print as look-alike lines: equal ignoring case, the blanks around them and
+// repeated blanks inside them.
+bool LooksTheSame(std::string_view a, std::string_view b);
+
+// The first player other than `except` whose name looks the same as `name`, or 0.
+int FindLookAlike(const store::LeagueData& data, std::string_view name, int except = 0);
+
 // The add window keeps no double quotes in a name: each becomes an apostrophe.
 std::string WithoutDoubleQuotes(std::string name);
 
@@ -24,18 +34,19 @@ std::string WithoutDoubleQuotes(std::string name);
 int FindPlayer(const store::LeagueData& data, std::string_view name);
 
 enum class AddOutcome {
-    Beeped,     // the name is too short or the roster is full
+    Beeped,     // the name is blank or too short, or the roster is full: the user was told why
     NameTaken,  // the user was told
     Added,      // in slot playerCount, which is also the current player now
 };
 
-// Adds a player without rounds or team at the end of the list. Tee 0 means no tee was chosen:
-// the slot keeps the tee it holds.
+// Adds a player without rounds or team at the end of the list, under the tidied name. Tee 0 means
+// no tee was chosen: the slot keeps the tee it holds.
 AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& typed, int tee);
 
 enum class RemoveOutcome { Beeped, Kept, Removed };
 
-// Asks first, then removes the player in `slot` (0 = none highlighted: a beep).
+// Asks first, naming the player, his rounds and his team, then removes the player in `slot`
+// (0 = none highlighted: refused).
 RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot);
 
 // Drops the player in `slot` with his rounds; the players after him move up one slot, taking
@@ -44,9 +55,10 @@ void RemovePlayer(store::LeagueData& data, int slot);
 
 enum class RenameOutcome { Beeped, NameInUse, Kept, Renamed };
 
-// Checks the new name, asks, and renames the player in `slot` (0 = none highlighted).
+// Checks the new name, asks, and renames the player in `slot` (0 = none highlighted) and sets his
+// default tee (0 keeps it). The name may stay as it is when only the tee changes.
 RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot,
-                                const std::string& newName);
+                                const std::string& newName, int tee = 0);
 
 // Puts the player in slot `from` at slot `to`; the players between shift by one toward `from`.
 void MovePlayer(store::LeagueData& data, int from, int to);

@@ -102,6 +102,7 @@ struct Settings {
     int windowHeight = 0;
     int16_t listingView = 1;     // the VIEW item checked: 1 most recent, 2 by date, 3 one player
     int16_t openLastLeague = 1;  // 1: the league opened last opens again after the splash
+    std::string backupFolder;    // where the last backup went, offered again next time
 };
 
 struct LeagueRegistry {

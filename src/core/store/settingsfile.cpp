@@ -20,6 +20,7 @@ void resetFileSettings(Settings& s) {
     s.cardVerticalScaling = 1.0f;
     s.averageCheck = 0;
     s.pdfFolder.clear();
+    s.backupFolder.clear();
     s.windowLeft = s.windowTop = s.windowWidth = s.windowHeight = 0;
     s.listingView = 1;
     s.openLastLeague = 1;
@@ -31,6 +32,7 @@ constexpr std::string_view kWindowKey = "window=";
 constexpr std::string_view kViewKey = "view=";
 constexpr std::string_view kOpenLastKey = "openlast=";
 constexpr std::string_view kPdfFolderKey = "pdffolder=";
+constexpr std::string_view kBackupFolderKey = "backup folder=";
 
 int leadingInt(std::string_view text) {
     int value = 0;
@@ -48,6 +50,7 @@ void parseNamedSettings(Settings& s, LineReader& in) {
     s.listingView = 1;
     s.openLastLeague = 1;
     s.pdfFolder.clear();
+    s.backupFolder.clear();
     while (!in.atEnd()) {
         std::string_view line = in.line();
         if (line.starts_with(kWindowKey)) {
@@ -69,6 +72,8 @@ void parseNamedSettings(Settings& s, LineReader& in) {
             s.openLastLeague = static_cast<int16_t>(leadingInt(line.substr(kOpenLastKey.size())) == 0 ? 0 : 1);
         } else if (line.starts_with(kPdfFolderKey)) {
             s.pdfFolder = std::string(line.substr(kPdfFolderKey.size()));
+        } else if (line.starts_with(kBackupFolderKey)) {
+            s.backupFolder = std::string(line.substr(kBackupFolderKey.size()));
         }
     }
 }
@@ -165,6 +170,7 @@ std::string FormatSettings(const Settings& s) {
     appendLine(out, std::string(kViewKey) + std::to_string(s.listingView));
     appendLine(out, std::string(kOpenLastKey) + std::to_string(s.openLastLeague));
     if (!s.pdfFolder.empty()) appendLine(out, std::string(kPdfFolderKey) + s.pdfFolder);
+    if (!s.backupFolder.empty()) appendLine(out, std::string(kBackupFolderKey) + s.backupFolder);
     return out;
 }
 

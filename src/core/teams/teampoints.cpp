@@ -101,7 +101,7 @@ float countpoints(const store::LeagueData& data, int team) {
 AddOutcome AddTeamEntry(store::LeagueData& data, platform::Dialogs& dialogs, int team, const std::string& description,
                         const std::string& pointsText, const std::string& keptText) {
     if (description.empty() && pointsText.empty()) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "Type an event or comment, or the points to add, first.", "Team Point Records");
         return AddOutcome::Beeped;
     }
     int16_t& count = data.teams.teamEntryCount[team];

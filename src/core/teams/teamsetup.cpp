@@ -39,7 +39,7 @@ void RenameTeam(store::LeagueData& data, const std::string& name) {
 CreateOutcome CreateTeam(store::LeagueData& data, platform::Dialogs& dialogs) {
     store::TeamPart& teams = data.teams;
     if (teams.teamNames[teams.currentTeam].empty()) {
-        dialogs.beep();
+        platform::Refuse(dialogs, "Type a name for this team before creating another one.", "Quorval");
         return CreateOutcome::Beeped;
     }
     if (teams.teamCount >= store::kMaxTeams) {
@@ -80,6 +80,16 @@ RemoveTeamOutcome RemoveTeam(store::LeagueData& data, platform::Dialogs& dialogs
     store::TeamPart& teams = data.teams;
     const int removed = teams.currentTeam;
     const int count = teams.teamCount;
+    if (int entries = teams.teamEntryCount[removed]; entries > 0) {
+        std::string name = teams.teamNames[removed].empty() ? "This team" : teams.teamNames[removed];
+        std::string question = platform::joinLines(
+            {name + " has " + std::to_string(entries) + (entries == 1 ? " point entry." : " point entries."),
+             "Removing the team removes them too.", "", "Remove the team?"});
+        if (dialogs.message({question, "Remove Team", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=
+            platform::Answer::Yes) {
+            return RemoveTeamOutcome::Kept;
+        }
+    }
     teams.teamNames[removed].clear();
     for (int t = removed + 1; t <= count; ++t) {
         teams.teamNames[t - 1] = std::move(teams.teamNames[t]);
@@ -117,6 +127,14 @@ bool PreviousTeam(store::LeagueData& data) {
     if (teams.currentTeam <= 1) return false;
     --teams.currentTeam;
     return true;
+}
+
+std::vector<std::string> TeamChoices(const store::TeamPart& teams) {
+    std::vector<std::string> choices;
+    for (int t = 1; t <= teams.teamCount; ++t) {
+        choices.push_back(std::to_string(t) + "  " + (teams.teamNames[t].empty() ? "(no name)" : teams.teamNames[t]));
+    }
+    return choices;
 }
 
 }  // namespace quorval::teams

@@ -28,7 +28,7 @@ std::string TeamRecordLabel(const store::TeamPart& teams);
 void RenameTeam(store::LeagueData& data, const std::string& name);
 
 enum class CreateOutcome {
-    Beeped,   // the current team has no name yet
+    Beeped,   // the current team has no name yet: the user was told
     Refused,  // all 100 team slots are in use: the user was told
     Created,  // the new team is the last one and the current one
 };
@@ -38,15 +38,18 @@ CreateOutcome CreateTeam(store::LeagueData& data, platform::Dialogs& dialogs);
 void AssignPlayers(store::LeagueData& data, const std::vector<int>& slots);
 void UnassignPlayers(store::LeagueData& data, const std::vector<int>& slots);
 
-enum class RemoveTeamOutcome { Refused, Removed };
+enum class RemoveTeamOutcome { Refused, Kept, Removed };
 
-// Removes the current team once it has no listed members: the later teams move down one slot
-// with their names, players and point records. The only team is kept, with an empty name and its
-// point record.
+// Removes the current team once it has no listed members, asking first when it has point entries
+// (they go with it): the later teams move down one slot with their names, players and point
+// records. The only team is kept, with an empty name and its point record.
 RemoveTeamOutcome RemoveTeam(store::LeagueData& data, platform::Dialogs& dialogs);
 
 // Step the current team within 1..teamCount; false when already at the end.
 bool NextTeam(store::LeagueData& data);
 bool PreviousTeam(store::LeagueData& data);
+
+// The team list's entries, team 1 first: "3  Eagles", or "3  (no name)".
+std::vector<std::string> TeamChoices(const store::TeamPart& teams);
 
 }  // namespace quorval::teams

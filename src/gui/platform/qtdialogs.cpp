@@ -117,6 +117,13 @@ std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
     return chosen.toStdString();
 }
 
+std::optional<std::string> QtDialogs::openFile(const std::string& title, const std::string& filter) {
+    QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromStdString(title), {},
+                                                  QString::fromStdString(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
 void QtDialogs::beginBusy(const std::string& note) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_panelText && m_setPanelText) {

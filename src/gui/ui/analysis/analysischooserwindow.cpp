@@ -62,7 +62,7 @@ AnalysisChooserWindow::AnalysisChooserWindow(platform::Services& services, QWidg
 void AnalysisChooserWindow::accept() {
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_services.dialogs.beep();
+        platform::Refuse(m_services.dialogs, "Click a player in the list first.", "Choose Player");
         return;
     }
     const int player = item->data(Qt::UserRole).toInt();

@@ -99,10 +99,11 @@ void CourseSelectPanel::offerCourses(Command command) {
     m_command = command;
     data.currentCourse = 0;
     m_combo->clear();
-    // Blank slots are not offered, nor names of a single character.
+    // Blank slots are not offered. Each entry knows its slot, so that of two courses an older file
+    // holds under one name, the entry picked is the course opened.
     for (int c = 1; c <= data.courseCount; ++c) {
         const std::string& name = data.courses[c][store::course_field::kName];
-        if (name.size() > 1) m_combo->addItem(QString::fromStdString(name));
+        if (!name.empty()) m_combo->addItem(QString::fromStdString(name), c);
     }
     m_combo->setCurrentIndex(-1);
     m_combo->clearEditText();
@@ -115,22 +116,32 @@ void CourseSelectPanel::offerCourses(Command command) {
     if (command == Command::Chart) emit coursesMenuEnabled(true);
 }
 
-// Names are compared without regard to letter case; when two match, the later slot wins.
+// A typed name is compared without regard to letter case or surrounding blanks; of two courses
+// with the name, the first in the list is meant.
 int CourseSelectPanel::courseNamed(const QString& name) const {
     const store::LeagueData& data = m_services.data;
     int found = 0;
     for (int c = 1; c <= data.courseCount; ++c) {
         QString stored = QString::fromStdString(data.courses[c][store::course_field::kName]);
-        if (stored.compare(name, Qt::CaseInsensitive) == 0) found = c;
+        if (found == 0 && stored.trimmed().compare(name, Qt::CaseInsensitive) == 0) found = c;
     }
     return found;
 }
 
 void CourseSelectPanel::choose() {
     QString text = m_combo->currentText();
-    if (text.isEmpty() || m_command == Command::None) return;
-    int course = courseNamed(text);
-    if (course == 0) return;
+    if (m_command == Command::None) return;
+    if (text.trimmed().isEmpty()) {
+        platform::Refuse(m_services.dialogs, "Choose a course from the list first.", "Select Course");
+        return;
+    }
+    int picked = m_combo->currentIndex();
+    int course = picked >= 0 && m_combo->itemText(picked) == text ? m_combo->itemData(picked).toInt()
+                                                                  : courseNamed(text.trimmed());
+    if (course == 0) {
+        platform::Refuse(m_services.dialogs, "There is no course named " + text.toStdString() + ".", "Select Course");
+        return;
+    }
     store::LeagueData& data = m_services.data;
     data.currentCourse = static_cast<int16_t>(course);
     Command command = m_command;
@@ -152,7 +163,8 @@ void CourseSelectPanel::choose() {
 
 void CourseSelectPanel::confirmDelete(int course) {
     if (refuseCourseInUse(course)) return;
-    if (m_services.dialogs.message(courses::ConfirmDeleteMessage()) != platform::Answer::Yes) {
+    const std::string& name = m_services.data.courses[course][store::course_field::kName];
+    if (m_services.dialogs.message(courses::ConfirmDeleteMessage(name)) != platform::Answer::Yes) {
         cancel();
         return;
     }

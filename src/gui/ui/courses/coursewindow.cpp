@@ -40,10 +40,13 @@ QLabel* sumLabel(const QString& name) {
     return label;
 }
 
-QLabel* teePanel(const QString& name, const char* caption) {
-    QLabel* panel = makePanel(name, caption);
+// A rating or slope is typed into its box or stepped with the arrows beside it; save checks it.
+QLineEdit* teePanel(const QString& name, const char* caption) {
+    auto* panel = new QLineEdit(caption);
+    panel->setObjectName(name);
     panel->setAlignment(Qt::AlignCenter);
-    panel->setMinimumWidth(QFontMetrics(panel->font()).horizontalAdvance(" 000.0") + 14);
+    panel->setMaxLength(5);
+    panel->setFixedWidth(QFontMetrics(panel->font()).horizontalAdvance(" 000.0") + 14);
     return panel;
 }
 

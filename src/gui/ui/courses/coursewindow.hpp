@@ -46,8 +46,8 @@ private:
     QLabel* m_out = nullptr;
     QLabel* m_in = nullptr;
     QLabel* m_total = nullptr;
-    std::array<QLabel*, 4> m_ratings{};
-    std::array<QLabel*, 4> m_slopes{};
+    std::array<QLineEdit*, 4> m_ratings{};
+    std::array<QLineEdit*, 4> m_slopes{};
 };
 
 }  // namespace quorval::gui

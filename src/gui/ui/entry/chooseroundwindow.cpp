@@ -57,7 +57,7 @@ ChooseRoundWindow::ChooseRoundWindow(platform::Services& services, QWidget* open
 void ChooseRoundWindow::accept() {
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_services.dialogs.beep();
+        platform::Refuse(m_services.dialogs, "Click the round to edit in the list first.", "Choose Round");
         return;
     }
     store::LeagueData& data = m_services.data;

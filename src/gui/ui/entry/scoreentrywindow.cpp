@@ -720,7 +720,8 @@ void ScoreEntryWindow::nextCard() {
 
 void ScoreEntryWindow::skipPlayer() {
     if (editMode()) {
-        m_services.dialogs.beep();
+        platform::Refuse(m_services.dialogs, "A round being corrected belongs to its player: there is no one to skip to.",
+                         "Quorval");
         return;
     }
     m_scores[1]->setFocus();

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "backup/backup.hpp"
+#include "store/settingsfile.hpp"
 #include "widgets/controls.hpp"
 
 namespace quorval::gui {
@@ -20,6 +21,7 @@ BackupWindow::BackupWindow(platform::Services& services, QWidget* opener)
     frame->setObjectName("SSFrame1");
     m_location = new QLineEdit;
     m_location->setObjectName("DriveText");
+    m_location->setText(QString::fromStdString(services.data.settings.backupFolder));
     auto* browse = makeButton("browsebutton", "&Browse...", "Choose the backup folder");
     auto* row = new QHBoxLayout(frame);
     row->addWidget(m_location, 1);
@@ -67,10 +69,13 @@ void BackupWindow::browse() {
 
 void BackupWindow::copy() {
     if (m_timer1->isActive()) return;  // done already; the window is about to close
-    if (backup::BackupDataFiles(m_services.data, m_services.dialogs, m_location->text().toStdString()) !=
-        backup::BackupOutcome::Done) {
+    std::string location = m_location->text().toStdString();
+    if (backup::BackupDataFiles(m_services.data, m_services.dialogs, location) != backup::BackupOutcome::Done) {
         return;
     }
+    // The next backup offers the same folder.
+    m_services.data.settings.backupFolder = location;
+    store::SaveSettingsFile(m_services.data);
     // The hourglass stays until the window closes.
     m_services.dialogs.beginBusy("");
     m_busy = true;

@@ -47,7 +47,7 @@ ChoosePlayerWindow::ChoosePlayerWindow(platform::Services& services, QWidget* op
 void ChoosePlayerWindow::accept() {
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_services.dialogs.beep();
+        platform::Refuse(m_services.dialogs, "Click a player in the list first.", "Choose Player");
         return;
     }
     store::LeagueData& data = m_services.data;

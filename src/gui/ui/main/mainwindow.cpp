@@ -32,6 +32,7 @@
 #include "ui/entry/selectplayerswindow.hpp"
 #include "ui/main/backupwindow.hpp"
 #include "ui/main/chooseplayerwindow.hpp"
+#include "ui/main/datacommands.hpp"
 #include "ui/main/leaguewindow.hpp"
 #include "ui/main/listingview.hpp"
 #include "ui/main/programmerswindow.hpp"
@@ -97,6 +98,7 @@ const char* const kLeagueItems[] = {
     "Playermenu1",     "Playermenu2",
     "Playermenu3",     "Viewmenu1",
     "Viewmenu2",       "Viewmenu3",
+    "exportcsvmenu",   "importcsvmenu",
     "defineteammenu",  "enterteamresultsmenu",
     "teamsummarymenu",
 };
@@ -163,6 +165,10 @@ void MainWindow::buildMenus() {
     addAction(file, "Printmenu", "&Print");
     addAction(file, "printcardsmenu", "Print Handicap &Cards");
     addAction(file, "printfilemenu", "Export Listing as Text");
+    QMenu* exportMenu = file->addMenu("Expor&t");
+    exportMenu->setObjectName("exportmenu");
+    addAction(exportMenu, "exportcsvmenu", "Rounds as &CSV");
+    addAction(file, "importcsvmenu", "&Import rounds from CSV");
     addAction(file, "Printsetupmenu", "Printer Setup");
     file->addSeparator();
     addAction(file, "entermenu", "&Enter Rounds (basic)");
@@ -171,6 +177,7 @@ void MainWindow::buildMenus() {
     QMenu* backup = file->addMenu("&Backup your data files");
     backup->setObjectName("backupmainmenu");
     addAction(backup, "Backupmenu", "Backup Data Files to another location");
+    addAction(backup, "Restoremenu", "&Restore from a backup...");
     file->addSeparator();
     addAction(file, "Exitmenu", "E&xit");
 
@@ -305,6 +312,23 @@ void MainWindow::connectCommands() {
     on("Playermenu3", [this, openRoster] { openRoster(new RemovePlayerWindow(m_services, this)); });
     on("Playernamesmenu", [this, openRoster] { openRoster(new RenamePlayersWindow(m_services, this)); });
     on("Backupmenu", [this] { openWindow(new BackupWindow(m_services, this)); });
+    on("exportcsvmenu", [this] { ExportRoundsAsCsv(m_services); });
+    on("importcsvmenu", [this] {
+        if (ImportRoundsFromCsv(m_services)) m_viewTimer->start();
+    });
+    // Restored files replace what is in memory: the league list is read again and the league that
+    // was open is opened again from its restored file.
+    on("Restoremenu", [this] {
+        std::string open = m_services.data.leagueFileName;
+        if (!RestoreFromBackup(m_services)) return;
+        store::LoadLeagueRegistry(m_services.data, m_services.dialogs);
+        rebuildLeagueMenu();
+        enterNoLeagueState();
+        const store::LeagueRegistry& registry = m_services.data.registry;
+        for (int k = 1; k <= registry.leagueCount; ++k) {
+            if (!open.empty() && registry.leagueFiles[k] + ".LGE" == open) OpenLeague(k - 1);
+        }
+    });
     static const char* const kAnalysisModes[] = {"Stats", "FullStat", "line", "pie"};
     for (int i = 0; i < 4; ++i) {
         QString mode = kAnalysisModes[i];
@@ -545,7 +569,7 @@ void MainWindow::exportListing() {
     auto chosen = m_services.dialogs.saveFile("Export Listing as Text", "Text Files (*.TXT)");
     std::string name = reports::ExportFileName(chosen.value_or(""));
     if (name.empty()) {
-        m_services.dialogs.beep();
+        m_services.dialogs.beep();  // cancelled: nothing was refused
         return;
     }
     m_services.dialogs.beginBusy("");
@@ -641,7 +665,8 @@ void MainWindow::pressToolButton(int index) {
         int k = m_services.data.registry.currentLeague;
         if (k < 0 || k >= static_cast<int>(m_leagueActions.size()) ||
             m_leagueActions[k]->text() == league::kNoEntries) {
-            m_services.dialogs.beep();
+            platform::Refuse(m_services.dialogs, "No league has been opened yet: create one or open one first.",
+                             "Quorval");
             return;
         }
         OpenLeague(k);

@@ -26,7 +26,7 @@ PlayersWindow::PlayersWindow(platform::Services& services, QWidget* opener)
     nameLabel->setObjectName("Label1");
     nameLabel->setBuddy(m_name);
 
-    // No tee is chosen for the user: score entry asks for the tee of a player added without one.
+    // White is chosen to start with: a player added without a tee would get no net scores.
     auto* teeBox = new QGroupBox("Default Tee");
     teeBox->setObjectName("Panel3D1");
     auto* teeRow = new QHBoxLayout(teeBox);
@@ -36,6 +36,7 @@ PlayersWindow::PlayersWindow(platform::Services& services, QWidget* opener)
         auto* option = new QRadioButton(captions[i]);
         option->setObjectName(QString("Option3D1%1").arg(i));
         m_tees->addButton(option, store::kRedTee + i);
+        option->setChecked(store::kRedTee + i == store::kWhiteTee);
         teeRow->addWidget(option);
     }
 

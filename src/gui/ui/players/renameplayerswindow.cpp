@@ -1,11 +1,16 @@
 #include "ui/players/renameplayerswindow.hpp"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
 #include "players/roster.hpp"
 #include "ui/players/removeplayerwindow.hpp"
@@ -25,6 +30,18 @@ RenamePlayersWindow::RenamePlayersWindow(platform::Services& services, QWidget* 
     hint->setObjectName("Label1");
     m_name = new QLineEdit;
     m_name->setObjectName("Text1");
+    // The tee shown is the picked player's; changing it here is the one place a tee is changed.
+    auto* teeBox = new QGroupBox("Default Tee");
+    teeBox->setObjectName("teeframe");
+    auto* teeRow = new QHBoxLayout(teeBox);
+    m_tees = new QButtonGroup(this);
+    const char* captions[] = {"R&ed", "&White", "&Blue"};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(captions[i]);
+        option->setObjectName(QString("teeoption%1").arg(store::kRedTee + i));
+        m_tees->addButton(option, store::kRedTee + i);
+        teeRow->addWidget(option);
+    }
     auto* renameButton = makeButton("renamebutton", "&Rename", "Rename highlighted name");
     auto* exit = makeButton("exitbutton", "E&xit", "Close renaming window");
 
@@ -33,8 +50,9 @@ RenamePlayersWindow::RenamePlayersWindow(platform::Services& services, QWidget* 
     grid->addWidget(m_list, 1, 0, 1, 2);
     grid->addWidget(hint, 2, 0, 1, 2);
     grid->addWidget(m_name, 3, 0, 1, 2);
-    grid->addWidget(renameButton, 4, 0);
-    grid->addWidget(exit, 4, 1);
+    grid->addWidget(teeBox, 4, 0, 1, 2);
+    grid->addWidget(renameButton, 5, 0);
+    grid->addWidget(exit, 5, 1);
     grid->setRowStretch(1, 1);
     resize(300, 420);
     centreOnScreen();
@@ -48,12 +66,18 @@ RenamePlayersWindow::RenamePlayersWindow(platform::Services& services, QWidget* 
 }
 
 void RenamePlayersWindow::pick(QListWidgetItem* item) {
-    if (item && item->isSelected()) m_name->setText(item->text());
+    if (!item || !item->isSelected()) return;
+    m_name->setText(item->text());
+    int tee = m_services.data.players[item->data(Qt::UserRole).toInt()].tee;
+    m_tees->setExclusive(false);  // a player without a tee shows none chosen
+    for (QAbstractButton* option : m_tees->buttons()) option->setChecked(m_tees->id(option) == tee);
+    m_tees->setExclusive(true);
 }
 
 void RenamePlayersWindow::rename() {
     players::RenameOutcome outcome = players::RenamePlayerAsked(
-        m_services.data, m_services.dialogs, HighlightedPlayer(m_list), m_name->text().toStdString());
+        m_services.data, m_services.dialogs, HighlightedPlayer(m_list), m_name->text().toStdString(),
+        std::max(m_tees->checkedId(), 0));
     if (outcome == players::RenameOutcome::Beeped || outcome == players::RenameOutcome::NameInUse) return;
     if (outcome == players::RenameOutcome::Renamed) FillPlayerNameList(m_list, m_services.data);
     m_list->clearSelection();

@@ -2,6 +2,7 @@
 
 #include "ui/childwindow.hpp"
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -9,7 +10,7 @@ class QListWidgetItem;
 
 namespace quorval::gui {
 
-// Gives players new names. Slots do not change, so only the league file is written on closing.
+// Gives players new names and default tees. Slots do not change, so only the league file is written on closing.
 class RenamePlayersWindow : public ChildWindow {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ private:
     QLabel* m_label;
     QListWidget* m_list;
     QLineEdit* m_name;
+    QButtonGroup* m_tees;
 };
 
 }  // namespace quorval::gui

@@ -125,7 +125,10 @@ void SortPlayersWindow::spinUp() {
 
 void SortPlayersWindow::change() {
     if (m_newPosition == m_selected || m_selected == 0) {
-        m_services.dialogs.beep();
+        platform::Refuse(m_services.dialogs,
+                         m_selected == 0 ? "Click the player to move in the list first."
+                                         : "Choose the new position first: the player is at that place already.",
+                         "Sort Players");
         return;
     }
     players::MovePlayer(m_services.data, m_selected, m_newPosition);

@@ -1,6 +1,7 @@
 #include "ui/teams/teampointswindow.hpp"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "teams/teampoints.hpp"
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
+#include "ui/teams/teamsetupwindow.hpp"
 #include "widgets/controls.hpp"
 
 namespace quorval::gui {
@@ -115,8 +117,8 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     // The kept total comes before the points, as in the list's columns.
     auto* entry = new QGridLayout;
     entry->addWidget(caption("&Event or Comment", m_description), 0, 0);
-    entry->addWidget(caption("Points or count", m_kept), 0, 1);
-    entry->addWidget(caption("Pts. to Add", m_points), 0, 2);
+    entry->addWidget(caption("Your running count\n(kept as typed)", m_kept), 0, 1);
+    entry->addWidget(caption("Points to add\n(totalled below)", m_points), 0, 2);
     entry->addWidget(m_description, 1, 0);
     entry->addWidget(m_kept, 1, 1);
     entry->addWidget(m_points, 1, 2);
@@ -129,8 +131,13 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     total->addWidget(totalCaption);
     total->addWidget(m_total);
 
+    // With many teams, the list reaches any of them at once.
+    m_teamList = new QComboBox;
+    m_teamList->setObjectName("teamcombo");
+    m_teamList->setToolTip("Go to a team");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(previous);
+    buttons->addWidget(m_teamList, 1);
     buttons->addWidget(next);
     buttons->addStretch(1);
     buttons->addWidget(help);
@@ -163,6 +170,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     connect(next, &QPushButton::clicked, this, &TeamPointsWindow::nextTeam);
     connect(previous, &QPushButton::clicked, this, &TeamPointsWindow::previousTeam);
     setHelpTopic("Team data");
+    connect(m_teamList, &QComboBox::activated, this, &TeamPointsWindow::goToTeam);
     connect(help, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Team data"); });
     connect(exit, &QPushButton::clicked, this, &TeamPointsWindow::close);
 }
@@ -176,6 +184,17 @@ void TeamPointsWindow::showmembers() {
     m_members->setPlainText(QString::fromStdString(teams::MemberText(data, team())));
     m_teamName->setText(QString::fromStdString(data.teams.teamNames[team()]));
     m_recordNumber->setText(QString::fromStdString(teams::TeamNumberText(data, team())));
+    FillTeamList(m_teamList, data.teams);
+}
+
+void TeamPointsWindow::goToTeam(int row) {
+    checkfornewinfo();
+    store::TeamPart& teams = m_services.data.teams;
+    if (row >= 0 && row < teams.teamCount) {
+        teams.currentTeam = static_cast<int16_t>(row + 1);
+        showmembers();
+    }
+    listinfo();
 }
 
 void TeamPointsWindow::listinfo() {

@@ -3,6 +3,7 @@
 #include "ui/childwindow.hpp"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,6 +23,8 @@ public:
     void remove();
     void nextTeam();
     void previousTeam();
+    // teamcombo: the team picked in the list, after the same offer to add pending values.
+    void goToTeam(int row);
 
 protected:
     void finish() override;
@@ -44,6 +47,7 @@ private:
     QLineEdit* m_kept;
     QListWidget* m_list;
     QLabel* m_total;
+    QComboBox* m_teamList;
 };
 
 }  // namespace quorval::gui

@@ -1,10 +1,12 @@
 #include "ui/teams/teamsetupwindow.hpp"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "store/teamfile.hpp"
@@ -40,6 +42,13 @@ void fillList(QListWidget* list, const store::LeagueData& data, const std::vecto
 }
 
 }  // namespace
+
+void FillTeamList(QComboBox* list, const store::TeamPart& teams) {
+    QSignalBlocker quiet(list);
+    list->clear();
+    for (const std::string& choice : teams::TeamChoices(teams)) list->addItem(QString::fromStdString(choice));
+    list->setCurrentIndex(teams.currentTeam - 1);
+}
 
 TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "createteamsform", "Quorval Team Set-up") {
@@ -84,8 +93,13 @@ TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     right->addWidget(m_name);
     right->addWidget(m_record);
     right->addWidget(m_members, 1);
+    // With many teams, the list reaches any of them at once.
+    m_teamList = new QComboBox;
+    m_teamList->setObjectName("teamcombo");
+    m_teamList->setToolTip("Go to a team");
     auto* steps = new QHBoxLayout;
     steps->addWidget(previous);
+    steps->addWidget(m_teamList, 1);
     steps->addWidget(next);
     right->addLayout(steps);
     auto* lists = new QHBoxLayout;
@@ -117,6 +131,7 @@ TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     connect(next, &QPushButton::clicked, this, &TeamSetupWindow::nextTeam);
     connect(previous, &QPushButton::clicked, this, &TeamSetupWindow::previousTeam);
     setHelpTopic("Team data");
+    connect(m_teamList, &QComboBox::activated, this, &TeamSetupWindow::goToTeam);
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Team data"); });
     connect(exit, &QPushButton::clicked, this, &TeamSetupWindow::close);
 }
@@ -132,11 +147,19 @@ void TeamSetupWindow::refresh() {
     m_record->setText(QString::fromStdString(teams::TeamRecordLabel(part)));
     m_start->setVisible(part.teamCount == 0);
     m_create->setEnabled(part.teamCount > 0);
+    FillTeamList(m_teamList, part);
+}
+
+void TeamSetupWindow::goToTeam(int row) {
+    if (row < 0 || row >= m_services.data.teams.teamCount) return;
+    m_services.data.teams.currentTeam = static_cast<int16_t>(row + 1);
+    refresh();
 }
 
 void TeamSetupWindow::rename(const QString& text) {
     teams::RenameTeam(m_services.data, text.toStdString());
     m_create->setEnabled(true);
+    FillTeamList(m_teamList, m_services.data.teams);
 }
 
 std::vector<int> TeamSetupWindow::selectedSlots(const QListWidget* list) {

@@ -4,12 +4,16 @@
 
 #include "ui/childwindow.hpp"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace quorval::gui {
+
+// Fills a team list (one entry a team, team 1 first) and shows the current team in it, quietly.
+void FillTeamList(QComboBox* list, const store::TeamPart& teams);
 
 // "Quorval Team Set-up": names, creates and removes the league's teams and puts players on them.
 // The teams are saved when the window closes, however it is closed.
@@ -24,6 +28,8 @@ public:
     void removePlayers();
     void nextTeam();
     void previousTeam();
+    // teamcombo: the team picked in the list becomes the current team.
+    void goToTeam(int row);
 
 protected:
     void finish() override;
@@ -39,6 +45,7 @@ private:
     QListWidget* m_unassigned;
     QListWidget* m_members;
     QPushButton* m_create;
+    QComboBox* m_teamList;
 };
 
 }  // namespace quorval::gui

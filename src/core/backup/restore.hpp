@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Puts the data files of a "QVL Backup" folder back into the working directory.
+namespace quorval::backup {
+
+inline constexpr const char* kBeforeRestoreSuffix = ".before-restore";
+
+struct BackupEntry {
+    std::string name;      // as it is in the backup folder
+    std::string modified;  // "MM/DD/YYYY HH:MM", local time
+};
+
+// The backup folder a chosen folder stands for: the folder itself when it is named "QVL Backup",
+// else its "QVL Backup" subfolder. Empty when neither exists.
+std::filesystem::path FindBackupFolder(const std::filesystem::path& chosen);
+
+// The data files the folder holds, by name: league and team files, the league list, the courses.
+std::vector<BackupEntry> BackupContents(const std::filesystem::path& folder);
+
+struct RestoreResult {
+    bool ok = false;
+    int restored = 0;
+    std::string failedFile;  // the file that could not be read or written
+    std::string error;
+};
+
+// Copies every file of BackupContents into the working directory, over the file of that name
+// whatever its letter case. Every backup file is read before anything is written; each file
+// replaced is kept first as NAME.before-restore. A write that fails puts back the files already
+// replaced, so the folder is either restored whole or left as it was.
+RestoreResult RestoreBackup(const std::filesystem::path& folder);
+
+}  // namespace quorval::backup

@@ -1,0 +1,455 @@
+#include "exchange/roundscsv.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <variant>
+
+#include "entry/posting.hpp"
+#include "handicap/differential.hpp"
+#include "players/roster.hpp"
+#include "store/coursefile.hpp"
+#include "text/encoding.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::exchange {
+
+namespace f = store::course_field;
+
+namespace {
+
+const char* const kPerformanceKinds[] = {"putts", "fairway", "green"};
+
+// A field is quoted, with quotes doubled, when it holds a separator, a quote or a line break.
+std::string csvField(const std::string& value) {
+    if (value.find_first_of(",;\"\r\n") == std::string::npos) return value;
+    std::string quoted = "\"";
+    for (char c : value) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+void appendRow(std::string& out, const std::vector<std::string>& fields) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += ',';
+        out += csvField(fields[i]);
+    }
+    out += "\r\n";
+}
+
+int fullYear(int storedYear) {
+    return storedYear + (storedYear >= 85 ? 1900 : 2000);
+}
+
+std::string isoDate(const store::RoundRecord& round) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", fullYear(round.year), round.month % 100, round.day % 100);
+    return text;
+}
+
+std::vector<std::string> heading() {
+    std::vector<std::string> names = {"player", "slot", "date",  "course",       "initials",       "tee",
+                                      "out",    "in",   "total", "differential", "handicap_index", "course_handicap"};
+    for (const char* kind : {"hole", "putts", "fairway", "green"})
+        for (int h = 1; h <= 18; ++h) names.push_back(kind + std::to_string(h));
+    return names;
+}
+
+std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r) {
+    const store::PlayerRecord& player = data.players[p];
+    const store::RoundRecord& round = player.rounds[r];
+    int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
+    const store::CourseRecord& course = data.courses[c];
+    std::vector<std::string> fields = {player.name,
+                                       std::to_string(r),
+                                       isoDate(round),
+                                       course[f::kName],
+                                       course[f::kInitials],
+                                       TeeName(player.tee),
+                                       std::to_string(round.score[store::kOutSlot]),
+                                       std::to_string(round.score[store::kInSlot]),
+                                       std::to_string(round.gross()),
+                                       text::generalForm(round.differential),
+                                       text::generalForm(round.handicapIndex),
+                                       text::generalForm(round.courseHandicap)};
+    for (int h = 1; h <= 18; ++h) fields.push_back(std::to_string(round.score[h]));
+    // Performance values only where the round was entered with them.
+    bool statistics = round.hasPerformanceData();
+    for (const store::HoleValues* values : {&round.putts, &round.fairway, &round.green})
+        for (int h = 1; h <= 18; ++h) fields.push_back(statistics ? std::to_string((*values)[h]) : "");
+    return fields;
+}
+
+// ---- reading ----
+
+struct Row {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+// Splits the text into rows of fields. A quoted field may hold separators, doubled quotes and line
+// breaks; each row remembers the line it starts on.
+std::vector<Row> splitRows(const std::string& text, char separator) {
+    std::vector<Row> rows;
+    Row row{1, {}};
+    std::string field;
+    bool quoted = false, anything = false;
+    int line = 1;
+    auto endRow = [&] {
+        if (anything) {
+            row.fields.push_back(field);
+            rows.push_back(std::move(row));
+        }
+        row = Row{line, {}};
+        field.clear();
+        anything = false;
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                if (c == '\n') ++line;
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = anything = true;
+        } else if (c == separator) {
+            row.fields.push_back(field);
+            field.clear();
+            anything = true;
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++line;
+            endRow();
+        } else {
+            field += c;
+            if (c != ' ' && c != '\t') anything = true;
+        }
+    }
+    endRow();
+    return rows;
+}
+
+// The heading decides the separator: a semicolon file has more semicolons than commas there.
+char separatorOf(const std::string& text) {
+    std::string first = text.substr(0, text.find('\n'));
+    return std::count(first.begin(), first.end(), ';') > std::count(first.begin(), first.end(), ',') ? ';' : ',';
+}
+
+std::string trimmed(std::string_view s) {
+    size_t b = s.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return {};
+    size_t e = s.find_last_not_of(" \t");
+    return std::string(s.substr(b, e - b + 1));
+}
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::optional<int> wholeNumber(const std::string& text) {
+    int value = 0;
+    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+bool leapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+// MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD, within the years the league file can hold (1985..2084).
+std::optional<entry::RoundPlace> parseDate(const std::string& text) {
+    std::optional<int> year, month, day;
+    bool shortYear = false;
+    size_t a = text.find('/'), b = a == std::string::npos ? a : text.find('/', a + 1);
+    if (b != std::string::npos) {
+        month = wholeNumber(text.substr(0, a));
+        day = wholeNumber(text.substr(a + 1, b - a - 1));
+        std::string y = text.substr(b + 1);
+        year = wholeNumber(y);
+        if (y.size() == 2) {
+            shortYear = true;
+        } else if (y.size() != 4) {
+            year.reset();
+        }
+    } else if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+        year = wholeNumber(text.substr(0, 4));
+        month = wholeNumber(text.substr(5, 2));
+        day = wholeNumber(text.substr(8, 2));
+    }
+    if (!year || !month || !day) return std::nullopt;
+    int full = shortYear ? fullYear(*year) : *year;
+    if (full < 1985 || full > 2084 || *month < 1 || *month > 12) return std::nullopt;
+    static const int kDays[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (*day < 1 || *day > kDays[*month] || (*month == 2 && *day == 29 && !leapYear(full))) return std::nullopt;
+    return entry::RoundPlace{0, *month, *day, full % 100};
+}
+
+std::optional<int> parseTee(const std::string& text) {
+    std::string t = lower(text);
+    if (t == "red" || t == "1") return store::kRedTee;
+    if (t == "white" || t == "2") return store::kWhiteTee;
+    if (t == "blue" || t == "3") return store::kBlueTee;
+    return std::nullopt;
+}
+
+int findCourse(const store::LeagueData& data, const std::string& name, const std::string& initials) {
+    int count = std::min<int>(data.courseCount, store::kMaxCourses);
+    auto match = [&](const std::string& wanted, int field) {
+        if (wanted.empty()) return 0;
+        for (int c = 1; c <= count; ++c) {
+            const std::string& have = data.courses[c][field];
+            if (!data.courses[c][f::kName].empty() && players::SameNameIgnoringCase(trimmed(have), wanted)) return c;
+        }
+        return 0;
+    };
+    if (int c = match(name, f::kName)) return c;
+    if (int c = match(initials, f::kInitials)) return c;
+    return match(name, f::kInitials);
+}
+
+// A row that passed every check, waiting to be posted.
+struct Candidate {
+    int line = 0;
+    std::string player;
+    std::optional<int> tee;
+    entry::RoundPlace place;
+    entry::RoundEntry round;
+    int sortDate = 0;
+};
+
+class RowReader {
+public:
+    RowReader(const store::LeagueData& data, const std::vector<std::string>& names) : m_data(data) {
+        for (size_t i = 0; i < names.size(); ++i) m_columns.emplace(lower(trimmed(names[i])), i);
+    }
+
+    // The headings every row needs; empty when the file has them all.
+    std::string missingHeadings() const {
+        std::string missing;
+        auto need = [&](const std::string& name) {
+            if (!m_columns.count(name)) missing += (missing.empty() ? "" : ", ") + name;
+        };
+        need("player");
+        need("date");
+        if (!m_columns.count("course") && !m_columns.count("initials")) need("course");
+        for (int h = 1; h <= 18; ++h) need("hole" + std::to_string(h));
+        return missing;
+    }
+
+    // The candidate, or the reason the row cannot be posted.
+    std::variant<Candidate, std::string> read(const Row& row) const {
+        m_row = &row;
+        if (row.fields.size() > m_columns.size()) {
+            return "the row has " + std::to_string(row.fields.size()) + " fields, the heading " +
+                   std::to_string(m_columns.size());
+        }
+        Candidate c;
+        c.line = row.line;
+        c.player = players::TidyName(players::WithoutDoubleQuotes(field("player")));
+        if (c.player.empty()) return std::string("no player name");
+        auto place = parseDate(field("date"));
+        if (!place) return "the date \"" + field("date") + "\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD";
+        c.place = *place;
+        c.sortDate = fullYear(place->year) * 10000 + place->month * 100 + place->day;
+        std::string course = field("course"), initials = field("initials");
+        c.place.course = findCourse(m_data, course, initials);
+        if (c.place.course == 0) return "there is no course \"" + (course.empty() ? initials : course) + "\"";
+        if (!field("tee").empty()) {
+            c.tee = parseTee(field("tee"));
+            if (!c.tee) return "the tee \"" + field("tee") + "\" is not Red, White or Blue";
+        }
+        for (int h = 1; h <= 18; ++h) {
+            auto value = number("hole" + std::to_string(h), 99);
+            if (!value) return "hole " + std::to_string(h) + ": \"" + field("hole" + std::to_string(h)) +
+                               "\" is not a score from 0 to 99";
+            c.round.score[h] = static_cast<int16_t>(*value);
+        }
+        for (auto [name, slot, first] : {std::tuple{"out", store::kOutSlot, 1}, {"in", store::kInSlot, 10}}) {
+            int sum = 0;
+            for (int h = first; h < first + 9; ++h) sum += c.round.score[h];
+            auto value = field(name).empty() ? std::optional<int>(sum) : number(name, 999);
+            if (!value) return std::string(name) + ": \"" + field(name) + "\" is not a total from 0 to 999";
+            c.round.score[slot] = static_cast<int16_t>(*value);
+        }
+        if (c.round.score[store::kOutSlot] == 0 && c.round.score[store::kInSlot] == 0) {
+            return std::string("the round has no score");
+        }
+        if (std::string problem = readPerformance(c.round); !problem.empty()) return problem;
+        return c;
+    }
+
+private:
+    std::string field(const std::string& name) const {
+        auto column = m_columns.find(name);
+        if (column == m_columns.end() || column->second >= m_row->fields.size()) return {};
+        return trimmed(m_row->fields[column->second]);
+    }
+
+    // An empty field counts as 0, as a hole not played does.
+    std::optional<int> number(const std::string& name, int most) const {
+        std::string text = field(name);
+        if (text.empty()) return 0;
+        auto value = wholeNumber(text);
+        if (!value || *value < 0 || *value > most) return std::nullopt;
+        return value;
+    }
+
+    // Putts, fairways and greens, when the row has any: fairways and greens are 2 for a hit and 1
+    // for a miss (y and n read the same), and their nine totals count the hits, as the window does.
+    std::string readPerformance(entry::RoundEntry& round) const {
+        bool any = false;
+        for (const char* kind : kPerformanceKinds)
+            for (int h = 1; h <= 18; ++h) any |= !field(kind + std::to_string(h)).empty();
+        if (!any) return {};
+        for (int h = 1; h <= 18; ++h) {
+            std::string name = "putts" + std::to_string(h);
+            auto putts = number(name, 99);
+            if (!putts) return name + ": \"" + field(name) + "\" is not a number of putts";
+            round.putts[h] = static_cast<int16_t>(*putts);
+            for (auto [kind, values] : {std::pair{"fairway", &round.fairway}, {"green", &round.green}}) {
+                name = kind + std::to_string(h);
+                std::string text = lower(field(name));
+                int tick = text == "y" ? 2 : text == "n" ? 1 : wholeNumber(text).value_or(-1);
+                if (text.empty()) tick = 0;
+                if (tick < 0 || tick > 2) return name + ": \"" + field(name) + "\" is not y, n, 2 or 1";
+                (*values)[h] = static_cast<int16_t>(tick);
+            }
+        }
+        for (auto [slot, first] : {std::pair{store::kOutSlot, 1}, {store::kInSlot, 10}}) {
+            int putts = 0, fairways = 0, greens = 0;
+            for (int h = first; h < first + 9; ++h) {
+                putts += round.putts[h];
+                fairways += round.fairway[h] == 2;
+                greens += round.green[h] == 2;
+            }
+            round.putts[slot] = static_cast<int16_t>(putts);
+            round.fairway[slot] = static_cast<int16_t>(fairways);
+            round.green[slot] = static_cast<int16_t>(greens);
+        }
+        return {};
+    }
+
+    const store::LeagueData& m_data;
+    std::map<std::string, size_t> m_columns;
+    mutable const Row* m_row = nullptr;
+};
+
+int findPlayer(const store::LeagueData& data, const std::string& name) {
+    for (int p = 1; p <= data.playerCount; ++p)
+        if (players::LooksTheSame(data.players[p].name, name)) return p;
+    return 0;
+}
+
+}  // namespace
+
+std::string TeeName(int tee) {
+    static const char* const kNames[] = {"", "Red", "White", "Blue"};
+    return tee >= 1 && tee <= 3 ? kNames[tee] : "";
+}
+
+std::string RoundsCsv(const store::LeagueData& data) {
+    std::string out;
+    appendRow(out, heading());
+    for (int p = 1; p <= data.playerCount; ++p) {
+        for (int r = 1; r <= data.players[p].roundCount; ++r) appendRow(out, roundFields(data, p, r));
+    }
+    return out;
+}
+
+ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) {
+    ImportReport report;
+    std::string text = text::decodeToUtf8(bytes);
+    std::vector<Row> rows = splitRows(text, separatorOf(text));
+    if (rows.empty()) {
+        report.problems.push_back({1, "the file is empty"});
+        return report;
+    }
+    RowReader reader(data, rows.front().fields);
+    if (std::string missing = reader.missingHeadings(); !missing.empty()) {
+        report.problems.push_back({rows.front().line, "the heading has no column " + missing});
+        return report;
+    }
+
+    std::vector<Candidate> good;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        ++report.rows;
+        auto read = reader.read(rows[i]);
+        if (auto* why = std::get_if<std::string>(&read)) {
+            report.problems.push_back({rows[i].line, *why});
+        } else {
+            good.push_back(std::get<Candidate>(std::move(read)));
+        }
+    }
+
+    // New players join in the order the file first names them, so an exported league comes back
+    // in its own order. A round is checked for a slope before its player is added, so that a
+    // refused row never leaves a player without rounds behind.
+    std::vector<Candidate> placed;
+    for (Candidate& c : good) {
+        int p = findPlayer(data, c.player);
+        int playerTee = p == 0 ? c.tee.value_or(store::kWhiteTee) : data.players[p].tee;
+        if (playerTee < store::kRedTee || playerTee > store::kBlueTee) playerTee = store::kWhiteTee;
+        c.round.tee = c.tee.value_or(playerTee);
+        const store::CourseRecord& course = data.courses[c.place.course];
+        if (!handicap::HasSlope(static_cast<float>(store::CourseSlope(course, c.round.tee)))) {
+            std::string why = entry::NoSlopeMessage(data, c.place.course, c.round.tee);
+            report.problems.push_back({c.line, why.substr(0, why.find('\r'))});
+            continue;
+        }
+        if (p == 0) {
+            if (data.playerCount >= store::kMaxPlayers) {
+                report.problems.push_back({c.line, "the league is full: there is no room for " + c.player});
+                continue;
+            }
+            p = ++data.playerCount;
+            data.players[p] = store::PlayerRecord{};
+            data.players[p].name = c.player;
+            data.players[p].tee = static_cast<int16_t>(playerTee);
+            report.playersAdded.push_back(c.player);
+        }
+        placed.push_back(std::move(c));
+    }
+
+    // Oldest first, so that each round's index is built on the rounds before it.
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.sortDate < b.sortDate; });
+    for (const Candidate& c : placed) {
+        entry::PostResult posted = entry::PostRound(data, findPlayer(data, c.player), c.round, c.place, 0);
+        if (posted.outcome == entry::PostOutcome::Posted) {
+            ++report.posted;
+        } else {
+            std::string why = entry::NoSlopeMessage(data, c.place.course, c.round.tee);
+            report.problems.push_back({c.line, why.substr(0, why.find('\r'))});
+        }
+    }
+    std::sort(report.problems.begin(), report.problems.end(),
+              [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
+    return report;
+}
+
+std::vector<std::string> DescribeImport(const ImportReport& report) {
+    std::vector<std::string> lines;
+    lines.push_back(std::to_string(report.posted) + " of " + std::to_string(report.rows) + " rounds posted, " +
+                    std::to_string(report.playersAdded.size()) + " players added.");
+    if (!report.problems.empty()) {
+        lines.push_back(std::to_string(report.problems.size()) + " rows could not be imported:");
+        for (const ImportProblem& problem : report.problems)
+            lines.push_back("line " + std::to_string(problem.line) + ": " + problem.reason);
+    }
+    return lines;
+}
+
+}  // namespace quorval::exchange

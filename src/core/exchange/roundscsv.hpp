@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/leaguedata.hpp"
+
+// The league's rounds as a spreadsheet file and back. Export writes one row per stored round;
+// import reads that layout (columns found by their heading, in any order) and posts every round
+// through the score window's posting code, oldest first.
+namespace quorval::exchange {
+
+// Every stored round of the open league: a heading row, then the rounds player by player, oldest
+// first. Lines end in CR LF; a field holding a comma, a quote or a line break is quoted.
+std::string RoundsCsv(const store::LeagueData& data);
+
+struct ImportProblem {
+    int line = 0;  // line of the file where the row starts; 1 is the heading
+    std::string reason;
+    bool operator==(const ImportProblem&) const = default;
+};
+
+struct ImportReport {
+    int rows = 0;  // data rows read, blank lines not counted
+    int posted = 0;
+    std::vector<std::string> playersAdded;
+    std::vector<ImportProblem> problems;
+};
+
+// Reads the bytes of a rounds file (UTF-8 or Windows-1252, comma or semicolon separated) and posts
+// every good row into `data`: a player not in the league is added at the end of the list (with the
+// row's tee, else White); each round goes on the row's tee, else the player's. Rows that cannot be
+// posted are left out and reported. The caller decides whether `data` is kept when there are
+// problems, so import into a copy when the original must survive.
+ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes);
+
+// The report as lines for a message box or a terminal: the counts, then one line per problem.
+std::vector<std::string> DescribeImport(const ImportReport& report);
+
+// "Red", "White", "Blue", or empty text for no tee.
+std::string TeeName(int tee);
+
+}  // namespace quorval::exchange
