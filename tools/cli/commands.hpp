@@ -30,6 +30,13 @@ int RunDeleteRound(Context& ctx, const Args& args);
 int RunDemo(Context& ctx, const Args& args);
 int RunExport(Context& ctx, const Args& args);
 int RunCsv(Context& ctx, const Args& args);
+int RunRules(Context& ctx, const Args& args);
+int RunStrokeIndex(Context& ctx, const Args& args);
+
+// For check: each writes what is wrong with the stroke index file or the open league's options
+// file and returns whether nothing was.
+bool CheckSideFiles(Context& ctx);
+bool CheckLeagueOptions(Context& ctx);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -29,9 +29,11 @@ int RunCheck(Context& ctx, const Args& args) {
     store::LeagueData& data = ctx.data;
     bool clean = report(ctx, store::kRegistryFileName, store::LoadLeagueRegistry(data, ctx.dialogs));
     clean &= report(ctx, store::kCourseFileName, store::LoadCourseFile(data, ctx.dialogs));
+    clean &= CheckSideFiles(ctx);
     for (int k = 1; k <= data.registry.leagueCount; ++k) {
         data.leagueFileName = LeagueFileOf(data.registry.leagueFiles[k]);
         clean &= report(ctx, data.leagueFileName, store::LoadLeagueFile(data, ctx.dialogs));
+        clean &= CheckLeagueOptions(ctx);
         std::string teamFile = store::TeamFileName(data.leagueFileName);
         std::error_code ec;
         if (std::filesystem::exists(store::findDataFile(teamFile), ec)) {

@@ -27,7 +27,11 @@ const char* const kUsageText =
     "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
-    "  csv LEAGUE      print every stored round of the league as CSV\n";
+    "  csv LEAGUE      print every stored round of the league as CSV\n"
+    "  rules LEAGUE [classic|whs] [--allowance P]\n"
+    "                  show or set the league's handicap rules and allowance (percent 1..100)\n"
+    "  stroke-index COURSE [SI1,...,SI18]\n"
+    "                  show or set a course's stroke indexes (COURSE: slot number or name)\n";
 
 }  // namespace
 
@@ -54,6 +58,8 @@ int main(int argc, char** argv) {
         {"demo", cli::RunDemo},
         {"export", cli::RunExport},
         {"csv", cli::RunCsv},
+        {"rules", cli::RunRules},
+        {"stroke-index", cli::RunStrokeIndex},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

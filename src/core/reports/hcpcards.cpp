@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
@@ -95,7 +96,7 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
     };
     const Line lines[] = {
         {12, 0.055, who.name},
-        {10, 0.085, "  Hcp Index: " + text::generalForm(latest.handicapIndex)},
+        {10, 0.085, "  Hcp Index: " + handicap::RulesOf(data).indexText(latest.handicapIndex, roundsOf(who), "")},
         {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + text::generalForm(latest.courseHandicap)},
         {9, 0.142, run.scoreLines[0]},
         {9, 0.152, run.scoreLines[1]},
