@@ -8,6 +8,7 @@
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
+#include "store/strokeindexfile.hpp"
 
 namespace fs = std::filesystem;
 
@@ -88,6 +89,10 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
     // Not every league has team data: a team file that is missing is simply not copied.
     for (int k = 1; k <= registry.leagueCount; ++k)
         copyDataFile(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension), folder);
+    // Likewise the side files: stroke indexes and league options exist only where they were set.
+    copyDataFile(store::kStrokeIndexFileName, folder);
+    for (int k = 1; k <= registry.leagueCount; ++k)
+        copyDataFile(store::OptionsFileName(registry.leagueFiles[k] + kLeagueExtension), folder);
     dialogs.endBusy();
     return BackupOutcome::Done;
 }

@@ -16,6 +16,9 @@ const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
 // handicap without the rating term: the rules the program has always kept.
 class Classic : public Rules {
 public:
+    std::string title() const override { return "Classic"; }
+    bool usesFactorLimitAndAveraging() const override { return true; }
+
     bool limitsHoleScores(const store::Settings& settings) const override { return settings.equitableCheck == 5; }
 
     std::string limitCaption() const override {
@@ -90,8 +93,12 @@ const Rules& ClassicRules() {
     return rules;
 }
 
+const Rules& RulesFor(store::HandicapRules rules) {
+    return rules == store::HandicapRules::WHS ? WorldRules() : ClassicRules();
+}
+
 const Rules& RulesOf(const store::LeagueData& data) {
-    return data.options.rules == store::HandicapRules::WHS ? WorldRules() : ClassicRules();
+    return RulesFor(data.options.rules);
 }
 
 }  // namespace quorval::handicap

@@ -20,6 +20,11 @@ class Rules {
 public:
     virtual ~Rules() = default;
 
+    // The rules' name as the windows show it.
+    virtual std::string title() const = 0;
+    // Whether the handicap factor, the index limits by tee and the averaging switch take part.
+    virtual bool usesFactorLimitAndAveraging() const = 0;
+
     // Whether the hole scores of a new round are limited, and the caption that says so.
     virtual bool limitsHoleScores(const store::Settings& settings) const = 0;
     virtual std::string limitCaption() const = 0;
@@ -53,6 +58,7 @@ public:
 };
 
 const Rules& RulesOf(const store::LeagueData& data);
+const Rules& RulesFor(store::HandicapRules rules);
 
 // Under the World Handicap System rules: the unrounded course handicap times allowance / 100,
 // rounded. Nothing when the tee has no slope.

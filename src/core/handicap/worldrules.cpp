@@ -133,6 +133,9 @@ int firstHoleOf(const store::RoundRecord& round) {
 
 class World : public Rules {
 public:
+    std::string title() const override { return "World Handicap System"; }
+    bool usesFactorLimitAndAveraging() const override { return false; }
+
     bool limitsHoleScores(const store::Settings&) const override { return true; }
 
     std::string limitCaption() const override { return "Net Double Bogey is active, hole scores will be limited"; }

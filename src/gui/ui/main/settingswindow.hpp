@@ -12,6 +12,8 @@ class QRadioButton;
 
 namespace quorval::gui {
 
+class LeagueRulesBox;
+
 // "Quorval Settings": print font and handicap options. Accepting stores them in both settings
 // files; closing by the title bar leaves every setting as it was.
 class SettingsWindow : public ChildWindow {
@@ -23,6 +25,7 @@ public:
 
 private:
     void chooseFont(const QString& family);
+    QWidget* leagueRules();
 
     QListWidget* m_fonts;
     QLabel* m_fontLabel;
@@ -32,6 +35,8 @@ private:
     QCheckBox* m_equitable;
     QCheckBox* m_average;
     QLineEdit* m_factor;
+    LeagueRulesBox* m_rulesBox = nullptr;
+    QLabel* m_unusedNote = nullptr;
 };
 
 }  // namespace quorval::gui
