@@ -662,3 +662,50 @@ TEST(DemoFolder, RefusesAFolderThatHoldsAnyOfItsFilesAndWritesNothing) {
 
 }  // namespace
 }  // namespace quorval
+
+namespace quorval {
+namespace {
+
+const std::string kDescending = "18,17,16,15,14,13,12,11,10,9,8,7,6,5,4,3,2,1";
+
+TEST_F(PostFolder, WorldRulesNeedStrokeIndexesAndCheckReadsBothSideFiles) {
+    CliRun set = runCli("rules Fall whs --allowance 85");
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(readBytes("Fall.cfg"), "[Handicap]\r\nRules=WHS\r\nAllowance=85\r\n");
+
+    std::string league = readBytes("Fall.LGE");
+    CliRun refused = runCli("post Fall --player 1 --course 1 --date 06/15/04 --scores " + kScores85);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("Pine Hills has no stroke indexes"), std::string::npos) << refused.err;
+    EXPECT_EQ(readBytes("Fall.LGE"), league);
+
+    CliRun bad = runCli("stroke-index \"pine hills\" 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,17");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("Missing: 18. More than once: 17."), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists("course.si"));
+    ASSERT_EQ(runCli("stroke-index 1 " + kDescending).exitCode, 0);
+    EXPECT_EQ(readBytes("course.si"), "1,Pine Hills," + kDescending + "\r\n");
+
+    CliRun posted = runCli("post Fall --player 1 --course 1 --date 06/15/04 --scores " + kScores85);
+    ASSERT_EQ(posted.exitCode, 0) << posted.err;
+    EXPECT_NE(posted.out.find("World Handicap System\n"), std::string::npos) << posted.out;
+    EXPECT_NE(posted.out.find("fewer than 3 rounds: no index yet"), std::string::npos) << posted.out;
+    EXPECT_EQ(runCli("check").exitCode, 0);
+
+    writeBytes("Fall.cfg", "[Handicap]\r\nRules=Modern\r\n");
+    writeBytes("course.si", "1,Old Pines," + kDescending + "\r\n");
+    CliRun check = runCli("check");
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_NE(check.out.find("Fall.cfg: line 2"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("course 1 is no longer \"Old Pines\""), std::string::npos) << check.out;
+}
+
+TEST_F(PostFolder, ClassicLeagueGainsNoSideFiles) {
+    ASSERT_EQ(runCli("post Fall --player 1 --course 1 --date 06/15/04 --scores " + kScores85).exitCode, 0);
+    ASSERT_EQ(runCli("rules Fall").out, "Rules=Classic\nAllowance=100\n");
+    EXPECT_FALSE(std::filesystem::exists("Fall.cfg"));
+    EXPECT_FALSE(std::filesystem::exists("course.si"));
+}
+
+}  // namespace
+}  // namespace quorval

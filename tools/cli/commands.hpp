@@ -37,6 +37,13 @@ int RunImport(Context& ctx, const Args& args);
 // Takes the data folder's lock, waiting up to 5 seconds for a program that holds it; when it
 // stays held, tells who holds it and returns false.
 bool TakeFolderLock(store::FolderLock& lock, std::ostream& err);
+int RunRules(Context& ctx, const Args& args);
+int RunStrokeIndex(Context& ctx, const Args& args);
+
+// For check: each writes what is wrong with the stroke index file or the open league's options
+// file and returns whether nothing was.
+bool CheckSideFiles(Context& ctx);
+bool CheckLeagueOptions(Context& ctx);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -78,6 +78,12 @@ void fillCourses(store::LeagueData& data) {
             course[store::course_field::kSlope0 + t] = demo.slopes[t - 1];
         }
         course[store::course_field::kInitials] = demo.initials;
+        // Odd stroke indexes on one nine and even on the other, the nines taking turns by course.
+        static constexpr int16_t kNine[9] = {4, 2, 8, 1, 6, 9, 3, 7, 5};  // ranks within a nine
+        for (int h = 1; h <= 18; ++h) {
+            bool odd = (h <= 9) == (c % 2 == 1);
+            data.strokeIndexes[c][h] = static_cast<int16_t>(2 * kNine[(h - 1 + c) % 9] - (odd ? 1 : 0));
+        }
     }
 }
 

@@ -175,9 +175,9 @@ int RunPost(Context& ctx, const Args& args) {
     }
     // The equitable stroke limits lower hole scores of new rounds; a nine whose holes changed is
     // summed again, as the window's boxes do.
-    if (editSlot == 0 && data.settings.equitableCheck == 5) {
+    if (editSlot == 0 && entry::HoleScoresLimited(data)) {
         std::array<int, 19> before = holes;
-        entry::EQadjust(data, *player, place.course, handicap::IsNineHoleRound(out, in), holes);
+        entry::EQadjust(data, *player, place.course, handicap::IsNineHoleRound(out, in), holes, round.tee);
         for (int h = 1; h <= 18; ++h) {
             (*scores)[h] = static_cast<int16_t>(holes[h]);
             if (holes[h] != before[h]) (h <= 9 ? out : in) = nineSum(*scores, h <= 9 ? 1 : 10);
@@ -216,6 +216,9 @@ int RunPost(Context& ctx, const Args& args) {
     if (posted.outcome == entry::PostOutcome::NoScore) return refuse(ctx, "both nine totals are 0");
     if (posted.outcome == entry::PostOutcome::NoSlope) {
         return refuse(ctx, oneLine(entry::NoSlopeMessage(data, place.course, round.tee)));
+    }
+    if (posted.outcome == entry::PostOutcome::CourseRefused) {
+        return refuse(ctx, oneLine(entry::CourseRefusedMessage(data, place.course)));
     }
     if (!store::SaveLeagueFile(data, ctx.dialogs)) return refuse(ctx, data.leagueFileName + " was not written");
     printLines(ctx, posted.index);

@@ -87,6 +87,7 @@ int RunCheck(Context& ctx, const Args& args) {
     store::LeagueData& data = ctx.data;
     bool clean = report(ctx, store::kRegistryFileName, store::LoadLeagueRegistry(data, ctx.dialogs));
     clean &= report(ctx, store::kCourseFileName, store::LoadCourseFile(data, ctx.dialogs));
+    clean &= CheckSideFiles(ctx);
     for (int k = 1; k <= data.registry.leagueCount; ++k) {
         const std::string& name = data.registry.leagueFiles[k];
         if (!league::SafeLeagueName(name)) {
@@ -99,6 +100,7 @@ int RunCheck(Context& ctx, const Args& args) {
         store::LoadResult loaded = store::LoadLeagueFile(data, ctx.dialogs);
         clean &= report(ctx, data.leagueFileName, loaded);
         if (loaded.ok) clean &= reportImpossibleRounds(ctx, data);
+        clean &= CheckLeagueOptions(ctx);
         std::string teamFile = store::TeamFileName(data.leagueFileName);
         std::error_code ec;
         if (std::filesystem::exists(store::findDataFile(teamFile), ec)) {

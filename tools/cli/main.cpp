@@ -33,8 +33,13 @@ const char* const kUsageText =
     "  import LEAGUE FILE [--dry-run] [--keep-good-rows]\n"
     "                  post the rounds of a CSV file (the csv layout, columns in any order);\n"
     "                  with a bad row nothing is saved unless --keep-good-rows is given\n"
-    "commands that write (post, delete-round, resave, demo, import) wait up to 5 seconds while Quorval\n"
-    "or another quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
+    "  rules LEAGUE [classic|whs] [--allowance P]\n"
+    "                  show or set the league's handicap rules and allowance (percent 1..100)\n"
+    "  stroke-index COURSE [SI1,...,SI18]\n"
+    "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
+    "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
+    "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
+    "with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -62,6 +67,8 @@ int main(int argc, char** argv) {
         {"export", cli::RunExport},
         {"csv", cli::RunCsv},
         {"import", cli::RunImport},
+        {"rules", cli::RunRules},
+        {"stroke-index", cli::RunStrokeIndex},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
@@ -71,7 +78,10 @@ int main(int argc, char** argv) {
     // Commands that write hold the data folder for their run, as the program does while it runs.
     static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import"};
     store::FolderLock lock("quorval-cli");
-    if (kWriters.count(args[0]) && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
+    // rules and stroke-index write only when given something to set.
+    static const std::set<std::string> kSetters = {"rules", "stroke-index"};
+    bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2);
+    if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);

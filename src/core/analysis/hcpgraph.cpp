@@ -91,9 +91,10 @@ std::string RoundsPlayedCaption(const store::PlayerRecord& player) {
     return std::to_string(roundsOf(player)) + " rounds played";
 }
 
-std::string CurrentIndexCaption(const store::PlayerRecord& player) {
-    if (roundsOf(player) == 0) return "Current Hcp. Index = --";
-    return "Current Hcp. Index = " + text::generalForm(player.rounds[roundsOf(player)].handicapIndex);
+std::string CurrentIndexCaption(const store::PlayerRecord& player, const handicap::Rules& rules) {
+    int n = roundsOf(player);
+    if (n == 0) return "Current Hcp. Index = --";
+    return "Current Hcp. Index = " + rules.indexText(player.rounds[n].handicapIndex, n, "");
 }
 
 void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "handicap/rules.hpp"
 #include "platform/canvas.hpp"
 #include "platform/printer.hpp"
 #include "store/leaguedata.hpp"
@@ -54,7 +55,8 @@ std::vector<GraphPoint> HcpGraphPoints(const store::PlayerRecord& player, HcpSer
 
 // The captions beside the graph; without rounds the index reads "--".
 std::string RoundsPlayedCaption(const store::PlayerRecord& player);
-std::string CurrentIndexCaption(const store::PlayerRecord& player);
+std::string CurrentIndexCaption(const store::PlayerRecord& player,
+                                const handicap::Rules& rules = handicap::ClassicRules());
 
 // The axes, the dotted grid, the labels and both graphs (differential light red, index black),
 // with the axis titles.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
@@ -178,7 +179,8 @@ PerformanceSummary CalcAverages(const store::LeagueData& data, int player) {
         addPutts(stats, round);
     }
     PerformanceSummary summary;
-    summary.hcp = "Current Hcp. Index = " + (n == 0 ? std::string("--") : text::generalForm(record.rounds[n].handicapIndex));
+    summary.hcp = "Current Hcp. Index = " +
+                  (n == 0 ? std::string("--") : handicap::RulesOf(data).indexText(record.rounds[n].handicapIndex, n, ""));
     summary.averagePar = averageParText(stats);
     summary.averageScore = averageScoreText(stats);
     summary.fairways = fairwaysText(stats, "Fairways - no data");

@@ -13,6 +13,7 @@
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
+#include "store/strokeindexfile.hpp"
 
 namespace fs = std::filesystem;
 
@@ -107,6 +108,10 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
     // Not every league has team data: a team file that is missing is simply not copied.
     for (int k = 1; k <= registry.leagueCount; ++k)
         if (ours(k)) files.push_back(store::TeamFileName(registry.leagueFiles[k] + kLeagueExtension));
+    // Likewise the side files: stroke indexes and league options exist only where they were set.
+    files.push_back(store::kStrokeIndexFileName);
+    for (int k = 1; k <= registry.leagueCount; ++k)
+        if (ours(k)) files.push_back(store::OptionsFileName(registry.leagueFiles[k] + kLeagueExtension));
     int copied = 0;
     for (const std::string& file : files) {
         Copied result = copyDataFile(file, folder);

@@ -4,6 +4,7 @@
 
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
+#include "store/strokeindexfile.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -182,6 +183,7 @@ platform::Message CourseTableFullMessage() {
 void DeleteCourse(store::LeagueData& data, int slot) {
     if (!validSlot(slot)) return;
     for (int i = 1; i <= store::kCourseFields; ++i) data.courses[slot][i].clear();
+    data.strokeIndexes[slot] = store::StrokeIndexes{};
 }
 
 platform::Message ConfirmDeleteMessage(const std::string& name) {
@@ -212,8 +214,27 @@ CourseEditor::CourseEditor(store::LeagueData& data, Mode mode) : m_data(data), m
     data.courseEditMode = m_mode == Mode::Edit;
 }
 
+StrokeIndexEntry StrokeIndexesTyped(const CourseForm& form) {
+    StrokeIndexEntry entry;
+    bool any = false;
+    for (int h = 1; h <= 18; ++h) {
+        any = any || !form.strokeIndexes[h].empty();
+        entry.values[h] = static_cast<int16_t>(std::clamp(text::leadingNumber(form.strokeIndexes[h]), -99.0, 99.0));
+    }
+    if (!any) return {};
+    entry.problem = store::StrokeIndexProblem(entry.values);
+    return entry;
+}
+
 CourseForm CourseEditor::form() const {
-    if (m_mode == Mode::Edit) return FormFromCourse(m_data.courses[m_slot]);
+    if (m_mode == Mode::Edit) {
+        CourseForm form = FormFromCourse(m_data.courses[m_slot]);
+        const store::StrokeIndexes& si = m_data.strokeIndexes[m_slot];
+        if (store::HasStrokeIndexes(si)) {
+            for (int h = 1; h <= 18; ++h) form.strokeIndexes[h] = std::to_string(si[h]);
+        }
+        return form;
+    }
     CourseForm form;
     for (int h = 1; h <= 18; ++h) form.pars[h] = " ";
     return form;
@@ -228,6 +249,11 @@ SaveOutcome CourseEditor::save(const CourseForm& typed, platform::Dialogs& dialo
             return SaveOutcome::Incomplete;
         }
     }
+    StrokeIndexEntry strokeIndexes = StrokeIndexesTyped(form);
+    if (!strokeIndexes.problem.empty()) {
+        dialogs.message({strokeIndexes.problem, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return SaveOutcome::Incomplete;
+    }
     if (m_slot == 0) {
         if (m_data.courseCount >= store::kMaxCourses) {
             dialogs.message(CourseTableFullMessage());
@@ -236,6 +262,7 @@ SaveOutcome CourseEditor::save(const CourseForm& typed, platform::Dialogs& dialo
         m_slot = ++m_data.courseCount;
     }
     StoreForm(form, m_data.courses[m_slot]);
+    m_data.strokeIndexes[m_slot] = strokeIndexes.values;
     return store::SaveCourseFile(m_data, dialogs) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
 }
 

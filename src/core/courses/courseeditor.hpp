@@ -25,7 +25,16 @@ struct CourseForm {
     std::array<std::string, 4> ratings{"", kNewRating, kNewRating, kNewRating};
     std::array<std::string, 4> slopes{"", kNewSlope, kNewSlope, kNewSlope};
     std::string initials;
+    std::array<std::string, 19> strokeIndexes{};  // all empty: the course has none
 };
+
+// The stroke indexes typed in the form; nothing when every box is empty. The message names the
+// missing and repeated numbers when they are not each of 1..18 once.
+struct StrokeIndexEntry {
+    store::StrokeIndexes values{};
+    std::string problem;
+};
+StrokeIndexEntry StrokeIndexesTyped(const CourseForm& form);
 
 // The texts of a stored course, field by field (par boxes tidy themselves when they are filled).
 CourseForm FormFromCourse(const store::CourseRecord& course);

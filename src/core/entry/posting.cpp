@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "handicap/differential.hpp"
-#include "handicap/equitable.hpp"
+#include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
 
 namespace quorval::entry {
@@ -12,23 +12,6 @@ namespace {
 
 const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
     return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
-}
-
-// Differential, index and course handicap of one slot, on the given tee.
-bool computeSlot(store::LeagueData& data, store::PlayerRecord& player, int slot, int tee,
-                 handicap::IndexResult& index) {
-    store::RoundRecord& round = player.rounds[slot];
-    const store::CourseRecord& course = courseAt(data, round.course);
-    auto rating = static_cast<float>(store::CourseRating(course, tee));
-    auto slope = static_cast<float>(store::CourseSlope(course, tee));
-    auto differential = handicap::ComputeDifferential(round.score[store::kOutSlot], round.score[store::kInSlot], rating,
-                                                      slope, data.settings.nineHoleOption);
-    if (!differential) return false;
-    round.differential = *differential;
-    index = handicap::ComputeHandicapIndex(player, slot, data.settings, tee);
-    round.handicapIndex = index.index;
-    round.courseHandicap = *handicap::ComputeCourseHandicap(round.handicapIndex, slope);
-    return true;
 }
 
 }  // namespace
@@ -54,6 +37,10 @@ PostResult PostRound(store::LeagueData& data, int p, const RoundEntry& entry, co
         result.outcome = PostOutcome::NoSlope;
         return result;
     }
+    if (!handicap::RulesOf(data).courseRefusal(data, place.course).empty()) {
+        result.outcome = PostOutcome::CourseRefused;
+        return result;
+    }
     int slot = editSlot;
     if (editSlot < 1) {
         if (player.roundCount >= store::kMaxRounds) {
@@ -72,7 +59,9 @@ PostResult PostRound(store::LeagueData& data, int p, const RoundEntry& entry, co
     round.fairway = entry.fairway;
     round.green = entry.green;
     round.putts = entry.putts;
-    computeSlot(data, player, slot, entry.tee, result.index);
+    handicap::RulesOf(data).computeSlot(
+        data, p, slot, entry.tee, editSlot < 1 ? handicap::SlotChange::Entered : handicap::SlotChange::Edited,
+        result.index);
     result.outcome = PostOutcome::Posted;
     result.slot = slot;
     return result;
@@ -91,7 +80,8 @@ DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
     int last = player.roundCount;
     if (last < 1) return result;
     data.currentCourse = player.rounds[last].course;
-    result.recomputed = computeSlot(data, player, last, player.tee, result.index);
+    result.recomputed = handicap::RulesOf(data).computeSlot(data, p, last, player.tee, handicap::SlotChange::Kept,
+                                                             result.index);
     return result;
 }
 
@@ -102,16 +92,22 @@ std::string NotRecalculatedMessage(const store::LeagueData& data, int p) {
            NoSlopeMessage(data, last.course, player.tee);
 }
 
-bool EQadjust(const store::LeagueData& data, int p, int course, bool nineHoleRound, std::array<int, 19>& scores) {
-    const store::PlayerRecord& player = data.players[p];
-    handicap::EquitableBasis basis;
-    basis.hasRounds = player.roundCount >= 1;
-    basis.lastCourseHandicap = player.rounds[player.roundCount].courseHandicap;
-    basis.nineHoleRound = nineHoleRound;
-    basis.nineHoleOption = data.settings.nineHoleOption;
-    std::array<double, 19> pars{};
-    for (int h = 1; h <= 18; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
-    return handicap::ApplyEquitableLimits(scores, pars, basis);
+bool EQadjust(const store::LeagueData& data, int p, int course, bool nineHoleRound, std::array<int, 19>& scores,
+              int tee) {
+    if (tee == 0) tee = data.players[p].tee;
+    return handicap::RulesOf(data).limitHoleScores(data, p, course, tee, nineHoleRound, scores);
+}
+
+bool HoleScoresLimited(const store::LeagueData& data) {
+    return handicap::RulesOf(data).limitsHoleScores(data.settings);
+}
+
+std::string HoleLimitCaption(const store::LeagueData& data) {
+    return handicap::RulesOf(data).limitCaption();
+}
+
+std::string CourseRefusedMessage(const store::LeagueData& data, int course) {
+    return handicap::RulesOf(data).courseRefusal(data, course);
 }
 
 int CalendarYear(int twoDigitYear) {

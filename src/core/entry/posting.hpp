@@ -32,6 +32,7 @@ enum class PostOutcome {
     Posted,
     NoScore,  // both nine totals are 0: nothing is posted
     NoSlope,  // the tee played has no slope on this course: nothing is posted
+    CourseRefused,  // the league's rules cannot take a round on this course: nothing is posted
 };
 
 struct PostResult {
@@ -63,9 +64,18 @@ struct DeleteResult {
 // player's default tee.
 DeleteResult DeleteRound(store::LeagueData& data, int player, int slot);
 
-// The equitable stroke limits of a new round for `player` on `course`: every hole score above
-// its limit is lowered. scores[1..18] are the holes, 0 = not played. Returns whether any changed.
-bool EQadjust(const store::LeagueData& data, int player, int course, bool nineHoleRound, std::array<int, 19>& scores);
+// The hole limits of a new round for `player` on `course` from `tee` (0: his default tee), as
+// the league's rules set them: every hole score above its limit is lowered. scores[1..18] are the
+// holes, 0 = not played. Returns whether any changed.
+bool EQadjust(const store::LeagueData& data, int player, int course, bool nineHoleRound, std::array<int, 19>& scores,
+              int tee = 0);
+
+// Whether the hole scores of new rounds are limited in this league, and the caption saying so.
+bool HoleScoresLimited(const store::LeagueData& data);
+std::string HoleLimitCaption(const store::LeagueData& data);
+
+// Why the league's rules refuse a round on this course (empty text when they take it).
+std::string CourseRefusedMessage(const store::LeagueData& data, int course);
 
 // The text of the refusal shown when the tee played has no slope on the course.
 std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee);

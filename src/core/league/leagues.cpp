@@ -184,6 +184,7 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
     // Teams may exist before anyone joins one; a team file left behind would hand its old teams to
     // the next league of this name.
     if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
+    if (removed) removed = removeFile(dialogs, store::OptionsFileName(leagueFile));
     return removed ? DeleteOutcome::Deleted : DeleteOutcome::FileRemains;
 }
 

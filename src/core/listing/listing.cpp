@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "handicap/differential.hpp"
+#include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
 
@@ -33,22 +34,6 @@ bool belowTen(float x) {
 const store::CourseRecord& courseOf(const store::LeagueData& data, const store::RoundRecord& round) {
     int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
     return data.courses[c];
-}
-
-// The net score: the total less the course handicap that the index before this round gives on
-// the player's default tee. "--" when that handicap is 0.
-std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) {
-    const store::RoundRecord& round = player.rounds[slot];
-    auto slope = static_cast<float>(store::CourseSlope(courseOf(data, round), player.tee));
-    float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
-    if (handicap::IsNineHoleRound(round.score[kOutSlot], round.score[kInSlot]) &&
-        data.settings.nineHoleOption == handicap::kDoubleNineHoleScores) {
-        ch /= 2.0f;
-    }
-    ch = text::Int(ch + 0.5f);
-    if (ch == 0) return "--";
-    auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
-    return format(total - ch);
 }
 
 std::string countText(const store::PlayerRecord& player, int slot, View view) {
@@ -85,8 +70,9 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
     line += "  " + padded(format(total), 3);
     line += "    ";
+    const handicap::Rules& rules = handicap::RulesOf(data);
     if (belowTen(round.handicapIndex)) line += ' ';
-    line += text::formatPattern(round.handicapIndex, "#0.0");
+    line += rules.indexText(round.handicapIndex, r, "#0.0");
     padTo(line, 37, 3);
     line += "    ";
     for (int h = 1; h <= 18; ++h) {
@@ -95,10 +81,10 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     }
     line += "  ";
     if (belowTen(round.courseHandicap)) line += ' ';
-    line += format(round.courseHandicap) + "     ";
+    line += rules.courseHandicapText(player, r) + "     ";
     line += countText(player, r, view) + "  ";
     padTo(line, 111, 10);
-    line += netText(data, player, r);
+    line += rules.netText(data, player, r);
     return line;
 }
 

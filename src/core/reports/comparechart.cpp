@@ -48,7 +48,7 @@ std::vector<CompareEntry> CompareOrder(const store::LeagueData& data) {
     return order;
 }
 
-std::string CompareLine(const std::string& name, float index) {
+std::string CompareLine(const std::string& name, float index, const handicap::Rules& rules, int slot) {
     // The name is cut to its field, so the star stands at the index whatever the name's length.
     std::string line = " " + text::FitColumn(name, kNameWidth - 1);
     // Clamped before the conversion, so a wild index from a damaged file cannot overflow it.
@@ -60,13 +60,14 @@ std::string CompareLine(const std::string& name, float index) {
     line += '*';
     line = text::PadRight(line, kScaleWidth);
     if (index >= 0) line += ' ';
-    return line + text::formatPattern(index, "0.0");
+    return line + rules.indexText(index, slot, "0.0");
 }
 
 std::vector<std::string> CompareLines(const store::LeagueData& data) {
     std::vector<std::string> lines;
     for (const CompareEntry& entry : CompareOrder(data))
-        lines.push_back(CompareLine(data.players[entry.player].name, entry.index));
+        lines.push_back(CompareLine(data.players[entry.player].name, entry.index, handicap::RulesOf(data),
+                                    data.players[entry.player].roundCount));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "handicap/rules.hpp"
 #include "platform/printer.hpp"
 #include "store/leaguedata.hpp"
 
@@ -21,7 +22,8 @@ std::vector<CompareEntry> CompareOrder(const store::LeagueData& data);
 
 // One chart line: the name cut to 20 characters in a 22-column field, the star (index 0 in column 29, clamped to -6..41),
 // then the index from column 73, a blank standing for the sign of a non-negative one.
-std::string CompareLine(const std::string& name, float index);
+std::string CompareLine(const std::string& name, float index,
+                        const handicap::Rules& rules = handicap::ClassicRules(), int slot = store::kMaxRounds);
 
 // The chart's lines in CompareOrder.
 std::vector<std::string> CompareLines(const store::LeagueData& data);

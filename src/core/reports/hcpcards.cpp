@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
 #include "text/numbers.hpp"
@@ -112,7 +113,8 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
     const CardName name = FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
     const Line lines[] = {
         {name.points, 0.055, name.text},
-        {10, 0.085, "  Hcp Index: " + latestValue(who, latest.handicapIndex)},
+        {10, 0.085, "  Hcp Index: " + (roundsOf(who) == 0 ? std::string("--")
+                                       : handicap::RulesOf(data).indexText(latest.handicapIndex, roundsOf(who), ""))},
         {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + latestValue(who, latest.courseHandicap)},
         {9, 0.142, run.scoreLines[0]},
         {9, 0.152, run.scoreLines[1]},

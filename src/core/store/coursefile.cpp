@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "store/atomicsave.hpp"
+#include "store/strokeindexfile.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -54,6 +55,12 @@ LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
                                        "Ignore this if you are entering your", "first course."});
         dialogs.message({withCopyNote(text, result), "Loading...", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
+    // The stroke indexes name their courses, so they are read once the course table is in.
+    if (result.ok) {
+        LoadStrokeIndexFile(data);
+    } else {
+        for (auto& si : data.strokeIndexes) si = StrokeIndexes{};
+    }
     return result;
 }
 
@@ -66,7 +73,7 @@ bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs) {
         dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
-    return true;
+    return SaveStrokeIndexFile(data, dialogs);
 }
 
 double CourseNumber(const CourseRecord& course, int field) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "store/atomicsave.hpp"
+#include "store/leagueoptions.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -179,6 +180,7 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
              data.leagueFileStamp.exists ? "The league file is " + name + "." : "The league file " + name + " is missing."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
+    LoadLeagueOptions(data, dialogs);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,7 +144,24 @@ QLayout* CourseWindow::buildParCard() {
     for (int h = 1; h <= 18; ++h) {
         connect(m_pars[h], &QLineEdit::textChanged, this, [this, h] { parChanged(h); });
     }
+    addStrokeIndexRow(card, 2);
     return card;
+}
+
+// The holes' stroke indexes, 1 the hardest; all empty for a course that has none.
+void CourseWindow::addStrokeIndexRow(QGridLayout* card, int row) {
+    card->addWidget(new QLabel("Stroke index"), row, 0);
+    for (int h = 1; h <= 18; ++h) {
+        auto* box = new QLineEdit;
+        box->setObjectName(QString("SItext%1").arg(h));
+        box->setMaxLength(2);
+        box->setFont(fixedPitchFont(10));
+        box->setAlignment(Qt::AlignCenter);
+        box->setValidator(new QIntValidator(1, 18, box));
+        box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance("000") + 12);
+        m_strokeIndexes[h] = box;
+        card->addWidget(box, row, column(h));
+    }
 }
 
 QLayout* CourseWindow::buildTees() {
@@ -210,6 +228,7 @@ void CourseWindow::showForm(const courses::CourseForm& form) {
         m_slopes[t]->setText(qt(form.slopes[t]));
     }
     m_initials->setText(qt(form.initials));
+    for (int h = 1; h <= 18; ++h) m_strokeIndexes[h]->setText(qt(form.strokeIndexes[h]));
 }
 
 courses::CourseForm CourseWindow::formShown() const {
@@ -224,6 +243,7 @@ courses::CourseForm CourseWindow::formShown() const {
         form.slopes[t] = m_slopes[t]->text().toStdString();
     }
     form.initials = m_initials->text().toStdString();
+    for (int h = 1; h <= 18; ++h) form.strokeIndexes[h] = m_strokeIndexes[h]->text().toStdString();
     return form;
 }
 

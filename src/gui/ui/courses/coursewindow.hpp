@@ -5,6 +5,7 @@
 #include "courses/courseeditor.hpp"
 #include "ui/childwindow.hpp"
 
+class QGridLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ protected:
 private:
     QLayout* buildNameRow();
     QLayout* buildParCard();
+    void addStrokeIndexRow(QGridLayout* card, int row);
     QLayout* buildTees();
     QLayout* buildButtons();
     void showForm(const courses::CourseForm& form);
@@ -43,6 +45,7 @@ private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_initials = nullptr;
     std::array<QLineEdit*, 19> m_pars{};
+    std::array<QLineEdit*, 19> m_strokeIndexes{};
     QLabel* m_out = nullptr;
     QLabel* m_in = nullptr;
     QLabel* m_total = nullptr;

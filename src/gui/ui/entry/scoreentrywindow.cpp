@@ -170,7 +170,8 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
         clearCard();
     }
     showPlayer();
-    m_eqLabel->setVisible(data.settings.equitableCheck == 5);
+    m_eqLabel->setText(QString::fromStdString(entry::HoleLimitCaption(data)));
+    m_eqLabel->setVisible(entry::HoleScoresLimited(data));
     setHelpTopic(editMode() ? "Edit a Round" : "Entering Scores");
 
     layout->activate();
@@ -584,7 +585,7 @@ void ScoreEntryWindow::showEvent(QShowEvent* event) {
 
 void ScoreEntryWindow::record() {
     if (m_paused || !confirmHighScores()) return;
-    if (m_services.data.settings.equitableCheck == 5) EQadjust();
+    if (entry::HoleScoresLimited(m_services.data)) EQadjust();
     m_timer1->start();
 }
 
@@ -622,7 +623,7 @@ void ScoreEntryWindow::EQadjust() {
     for (int k = 1; k <= 18; ++k) typed[k] = number(m_scores[k]);
     std::array<int, 19> limited = typed;
     bool nineHoles = number(m_outScore) == 0 || number(m_inScore) == 0;
-    if (!entry::EQadjust(data, data.currentPlayer, data.currentCourse, nineHoles, limited)) return;
+    if (!entry::EQadjust(data, data.currentPlayer, data.currentCourse, nineHoles, limited, selectedTee())) return;
     // Through the boxes, so that the nine totals follow.
     for (int k = 1; k <= 18; ++k) {
         if (limited[k] != typed[k]) m_scores[k]->setText(QString::number(limited[k]));
@@ -673,6 +674,10 @@ void ScoreEntryWindow::runTimer1() {
             return;
         case entry::PostOutcome::NoSlope:
             m_services.dialogs.message({entry::NoSlopeMessage(data, place.course, round.tee), "Quorval",
+                                        platform::Buttons::Ok, platform::Icon::Exclamation});
+            return;
+        case entry::PostOutcome::CourseRefused:
+            m_services.dialogs.message({entry::CourseRefusedMessage(data, place.course), "Quorval",
                                         platform::Buttons::Ok, platform::Icon::Exclamation});
             return;
         case entry::PostOutcome::Posted:

@@ -12,8 +12,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "handicap/rules.hpp"
 #include "store/settingsfile.hpp"
 #include "text/numbers.hpp"
+#include "ui/main/leaguerulesbox.hpp"
 #include "widgets/controls.hpp"
 
 namespace quorval::gui {
@@ -123,6 +125,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     right->addWidget(averageNote);
     right->addWidget(m_openLast);
     right->addLayout(factorRow);
+    right->addWidget(leagueRules());
     right->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -140,6 +143,28 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
     setHelpTopic("Fonts");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
+}
+
+// The open league's rules; the classic options stand greyed out while the league does not use them.
+QWidget* SettingsWindow::leagueRules() {
+    m_rulesBox = new LeagueRulesBox(m_services);
+    m_unusedNote = new QLabel("Not used by this league's handicap rules:\nfactor, index limit and averaging.");
+    m_unusedNote->setObjectName("unusednote");
+    auto showUse = [this](bool used) {
+        for (QWidget* w : {static_cast<QWidget*>(m_limit), static_cast<QWidget*>(m_average),
+                           static_cast<QWidget*>(m_factor)}) {
+            w->setEnabled(used);
+        }
+        m_unusedNote->setVisible(!used);
+    };
+    connect(m_rulesBox, &LeagueRulesBox::classicOptionsUsed, this, showUse);
+    showUse(handicap::RulesOf(m_services.data).usesFactorLimitAndAveraging());
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_unusedNote);
+    layout->addWidget(m_rulesBox);
+    return box;
 }
 
 void SettingsWindow::chooseFont(const QString& family) {
@@ -160,6 +185,7 @@ void SettingsWindow::accept() {
     s.averageCheck = m_average->isChecked() ? 1 : 0;
     s.openLastLeague = m_openLast->isChecked() ? 1 : 0;
     s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));
+    m_rulesBox->apply();
     close();
     if (s.printFont.empty()) s.printFont = "Courier New";
     store::SaveLeagueRegistry(data, m_services.dialogs);

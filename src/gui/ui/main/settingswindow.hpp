@@ -12,6 +12,8 @@ class QRadioButton;
 
 namespace quorval::gui {
 
+class LeagueRulesBox;
+
 // "Quorval Settings": print font and handicap options. Accepting stores them in both settings
 // files; closing by the title bar leaves every setting as it was.
 class SettingsWindow : public ChildWindow {
@@ -23,6 +25,7 @@ public:
 
 private:
     void chooseFont(const QString& family);
+    QWidget* leagueRules();
 
     QListWidget* m_fonts;
     QLabel* m_fontLabel;
@@ -33,6 +36,8 @@ private:
     QCheckBox* m_average;
     QCheckBox* m_openLast;
     QLineEdit* m_factor;
+    LeagueRulesBox* m_rulesBox = nullptr;
+    QLabel* m_unusedNote = nullptr;
 };
 
 }  // namespace quorval::gui

@@ -1,0 +1,104 @@
+#include "handicap/differential.hpp"
+#include "handicap/equitable.hpp"
+#include "handicap/rules.hpp"
+#include "store/coursefile.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::handicap {
+
+namespace {
+
+const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
+    return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
+}
+
+// Equitable stroke control, the lowest differentials times the league's factor, and the course
+// handicap without the rating term: the rules the program has always kept.
+class Classic : public Rules {
+public:
+    std::string title() const override { return "Classic"; }
+    bool usesFactorLimitAndAveraging() const override { return true; }
+
+    bool limitsHoleScores(const store::Settings& settings) const override { return settings.equitableCheck == 5; }
+
+    std::string limitCaption() const override {
+        return "Equitable Stroke Control is active, hole scores will be limited if necessary";
+    }
+
+    std::string courseRefusal(const store::LeagueData&, int) const override { return {}; }
+
+    bool limitHoleScores(const store::LeagueData& data, int p, int course, int, bool nineHoleRound,
+                         std::array<int, 19>& scores) const override {
+        const store::PlayerRecord& player = data.players[p];
+        EquitableBasis basis;
+        basis.hasRounds = player.roundCount >= 1;
+        basis.lastCourseHandicap = player.rounds[player.roundCount].courseHandicap;
+        basis.nineHoleRound = nineHoleRound;
+        basis.nineHoleOption = data.settings.nineHoleOption;
+        std::array<double, 19> pars{};
+        for (int h = 1; h <= 18; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
+        return ApplyEquitableLimits(scores, pars, basis);
+    }
+
+    bool computeSlot(store::LeagueData& data, int p, int slot, int tee, SlotChange,
+                     IndexResult& index) const override {
+        store::PlayerRecord& player = data.players[p];
+        store::RoundRecord& round = player.rounds[slot];
+        const store::CourseRecord& course = courseAt(data, round.course);
+        auto rating = static_cast<float>(store::CourseRating(course, tee));
+        auto slope = static_cast<float>(store::CourseSlope(course, tee));
+        auto differential = ComputeDifferential(round.score[store::kOutSlot], round.score[store::kInSlot], rating,
+                                                slope, data.settings.nineHoleOption);
+        if (!differential) return false;
+        round.differential = *differential;
+        index = ComputeHandicapIndex(player, slot, data.settings, tee);
+        round.handicapIndex = index.index;
+        round.courseHandicap = *ComputeCourseHandicap(round.handicapIndex, slope);
+        return true;
+    }
+
+    std::optional<float> courseHandicap(float index, const store::CourseRecord& course, int tee) const override {
+        return ComputeCourseHandicap(index, static_cast<float>(store::CourseSlope(course, tee)));
+    }
+
+    std::string indexText(float index, int, std::string_view pattern) const override {
+        return pattern.empty() ? text::generalForm(index) : text::formatPattern(index, pattern);
+    }
+
+    // The total less the course handicap that the index before this round gives on the player's
+    // default tee; "--" when that handicap is 0.
+    std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
+        const store::RoundRecord& round = player.rounds[slot];
+        auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), player.tee));
+        float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
+        if (IsNineHoleRound(round.score[store::kOutSlot], round.score[store::kInSlot]) &&
+            data.settings.nineHoleOption == kDoubleNineHoleScores) {
+            ch /= 2.0f;
+        }
+        ch = text::Int(ch + 0.5f);
+        if (ch == 0) return "--";
+        auto total = static_cast<int16_t>(round.score[store::kOutSlot] + round.score[store::kInSlot]);
+        return text::generalForm(total - ch);
+    }
+
+    std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {
+        return text::generalForm(player.rounds[slot].courseHandicap);
+    }
+};
+
+}  // namespace
+
+const Rules& ClassicRules() {
+    static const Classic rules;
+    return rules;
+}
+
+const Rules& RulesFor(store::HandicapRules rules) {
+    return rules == store::HandicapRules::WHS ? WorldRules() : ClassicRules();
+}
+
+const Rules& RulesOf(const store::LeagueData& data) {
+    return RulesFor(data.options.rules);
+}
+
+}  // namespace quorval::handicap

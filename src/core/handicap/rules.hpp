@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "handicap/handicapindex.hpp"
+#include "store/leaguedata.hpp"
+
+// The handicap rules a league keeps. Windows, reports and the command line ask the league's rules
+// for every handicap figure and never look at which rules are in force.
+namespace quorval::handicap {
+
+// Why a slot is worked out: a round just entered, a stored round whose scores were edited, or a
+// stored round whose neighbours changed (its own differential stands).
+enum class SlotChange { Entered, Edited, Kept };
+
+class Rules {
+public:
+    virtual ~Rules() = default;
+
+    // The rules' name as the windows show it.
+    virtual std::string title() const = 0;
+    // Whether the handicap factor, the index limits by tee and the averaging switch take part.
+    virtual bool usesFactorLimitAndAveraging() const = 0;
+
+    // Whether the hole scores of a new round are limited, and the caption that says so.
+    virtual bool limitsHoleScores(const store::Settings& settings) const = 0;
+    virtual std::string limitCaption() const = 0;
+
+    // Why no round can be posted on this course, or empty text when one can.
+    virtual std::string courseRefusal(const store::LeagueData& data, int course) const = 0;
+
+    // Lowers the hole scores (1..18, 0 = not played) of a new round above their limit; true when
+    // any changed.
+    virtual bool limitHoleScores(const store::LeagueData& data, int player, int course, int tee, bool nineHoleRound,
+                                 std::array<int, 19>& scores) const = 0;
+
+    // Stores the differential, index and course handicap of the round in `slot`, played from
+    // `tee`. A round just entered may change the player's other rounds too. False when the tee
+    // has no slope: nothing changes then.
+    virtual bool computeSlot(store::LeagueData& data, int player, int slot, int tee, SlotChange change,
+                             IndexResult& result) const = 0;
+
+    // The course handicap of an index on a course's tee, for the calculator and the chart.
+    virtual std::optional<float> courseHandicap(float index, const store::CourseRecord& course, int tee) const = 0;
+
+    // An index as shown: `pattern` is a display pattern, or empty for the general number form.
+    // `slot` is the round slot it belongs to (0 when not known).
+    virtual std::string indexText(float index, int slot, std::string_view pattern) const = 0;
+
+    // The net score column of the listing for the round in `slot`.
+    virtual std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const = 0;
+
+    // The course handicap of the round in `slot` for the listing.
+    virtual std::string courseHandicapText(const store::PlayerRecord& player, int slot) const = 0;
+};
+
+const Rules& RulesOf(const store::LeagueData& data);
+const Rules& RulesFor(store::HandicapRules rules);
+
+// Under the World Handicap System rules: the unrounded course handicap times allowance / 100,
+// rounded. Nothing when the tee has no slope.
+std::optional<int> PlayingHandicap(float index, const store::CourseRecord& course, int tee, int allowance);
+
+const Rules& ClassicRules();
+const Rules& WorldRules();
+
+}  // namespace quorval::handicap

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "fakeseams.hpp"
+#include "listing/listing.hpp"
+#include "tempdir.hpp"
+#include "ui/entry/scoreentrywindow.hpp"
+#include "ui/main/settingswindow.hpp"
+#include "windowtesting.hpp"
+
+namespace quorval::gui {
+namespace {
+
+using namespace quorval::testing;
+
+constexpr int kPars[19] = {0, 4, 3, 5, 4, 4, 3, 4, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
+
+// A league whose player Ann holds index 15.0 on a course with stroke indexes 1..18 by hole
+// number, rated at par with slope 113: her course handicap is her index.
+class LeagueRulesTest : public ::testing::Test {
+protected:
+    LeagueRulesTest() {
+        store::LeagueData& d = *s.data;
+        d.leagueFileName = "Test.LGE";
+        d.playerCount = 1;
+        d.players[1].name = "Ann";
+        d.players[1].tee = store::kWhiteTee;
+        d.courseCount = 1;
+        store::CourseRecord& c = d.courses[1];
+        c = {"", "Pine Hills", "36", "36", "72"};
+        for (int h = 1; h <= 18; ++h) {
+            c[store::course_field::kHolePar0 + h] = std::to_string(kPars[h]);
+            d.strokeIndexes[1][h] = static_cast<int16_t>(h);
+        }
+        c[store::course_field::kRating0 + store::kWhiteTee] = "72.0";
+        c[store::course_field::kSlope0 + store::kWhiteTee] = "113";
+        store::PlayerRecord& ann = d.players[1];
+        ann.roundCount = 3;
+        for (int r = 1; r <= 3; ++r) {
+            ann.rounds[r] = {15.0f, 5, static_cast<int16_t>(r), 26, 15.0f, 15.0f, 1};
+        }
+        d.currentCourse = 1;
+        d.entryMonth = 6, d.entryDay = 15, d.entryYear = 26;
+    }
+    ~LeagueRulesTest() override { closeWindowsExcept(&opener); }
+
+    TempWorkDir dir;
+    TestServices s;
+    QWidget opener;
+};
+
+TEST_F(LeagueRulesTest, ChosenInSettingsThenARoundShowsItsStepsAndTheListingItsNet) {
+    auto* settings = new SettingsWindow(s.services, &opener);
+    openChild(&opener, settings);
+    auto* unused = child<QLabel>(settings, "unusednote");
+    EXPECT_FALSE(unused->isVisibleTo(settings));
+    child<QComboBox>(settings, "rulescombo")->setCurrentIndex(1);
+    EXPECT_TRUE(unused->isVisibleTo(settings));
+    child<QSpinBox>(settings, "allowancespin")->setValue(85);
+    s.dialogs.answer(platform::Answer::Yes);
+    child<QPushButton>(settings, "okbutton")->click();
+    ASSERT_EQ(s.dialogs.takeMessages().size(), 1u);  // the confirmation
+    EXPECT_EQ(readBytes("Test.cfg"), "[Handicap]\r\nRules=WHS\r\nAllowance=85\r\n");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    s.data->players[1].selected = 1;
+    QPointer<ScoreEntryWindow> w = new ScoreEntryWindow(s.services, &opener, false);
+    openChild(&opener, w);
+    EXPECT_EQ(child<QLabel>(w, "eqlabel")->text(), "Net Double Bogey is active, hole scores will be limited");
+    auto* list = child<QListWidget>(w, "List1");
+    QStringList math;
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
+        for (int i = first; i <= last; ++i) math << list->item(i)->text();
+    });
+    child<QPushButton>(w, "Command3D1")->click();  // View Math
+    for (int h = 1; h <= 18; ++h) {
+        // A 9 on hole 1 (par 4, stroke index 1) counts as par + 2 + 1; a birdie on hole 2.
+        QTest::keyClicks(child<QLineEdit>(w, QString("scoretext%1").arg(h).toUtf8().constData()),
+                         QString::number(h == 1 ? 9 : h == 2 ? 2 : kPars[h]));
+    }
+    child<QPushButton>(w, "recordbutton")->click();
+    w->runTimer1();
+    s.dialogs.takeMessages();  // the pause that lets the math be read
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const store::RoundRecord& round = s.data->players[1].rounds[4];
+    EXPECT_EQ(round.score[1], 7);
+    EXPECT_EQ(round.gross(), 74);
+    EXPECT_TRUE(math.contains("World Handicap System")) << math.join("|").toStdString();
+    // 74 on 72.0 / 113 is 2.0, 13.0 below her index: every differential drops 2.0.
+    EXPECT_TRUE(math.contains("exceptional score: 13.0 below index 15.0, every differential lowered by 2.0"));
+    EXPECT_TRUE(math.contains("* 0.0"));
+    EXPECT_TRUE(math.contains("4 rounds: lowest 1 - 1.0"));
+    EXPECT_TRUE(math.contains("Hcp index = +1.0"));
+    // Net: 74 less 85 percent of the course handicap 15 before the round (12.75, so 13).
+    std::string line = listing::RoundLine(*s.data, 1, 4, listing::View::Individual);
+    EXPECT_NE(line.find(" +1.0 "), std::string::npos) << line;
+    EXPECT_EQ(line.substr(line.size() - 2), "61") << line;
+}
+
+}  // namespace
+}  // namespace quorval::gui
