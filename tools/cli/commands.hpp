@@ -30,6 +30,7 @@ int RunDeleteRound(Context& ctx, const Args& args);
 int RunDemo(Context& ctx, const Args& args);
 int RunExport(Context& ctx, const Args& args);
 int RunCsv(Context& ctx, const Args& args);
+int RunPublish(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -27,7 +27,9 @@ const char* const kUsageText =
     "  demo            fill DIR with a demo league (only where no league list exists yet)\n"
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
-    "  csv LEAGUE      print every stored round of the league as CSV\n";
+    "  csv LEAGUE      print every stored round of the league as CSV\n"
+    "  publish LEAGUE DIR\n"
+    "                  write the league's web pages into DIR (made if missing)\n";
 
 }  // namespace
 
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
         {"demo", cli::RunDemo},
         {"export", cli::RunExport},
         {"csv", cli::RunCsv},
+        {"publish", cli::RunPublish},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

@@ -35,20 +35,11 @@ const store::CourseRecord& courseOf(const store::LeagueData& data, const store::
     return data.courses[c];
 }
 
-// The net score: the total less the course handicap that the index before this round gives on
-// the player's default tee. "--" when that handicap is 0.
+// The net score: the total less the course handicap; "--" when that handicap is 0.
 std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) {
-    const store::RoundRecord& round = player.rounds[slot];
-    auto slope = static_cast<float>(store::CourseSlope(courseOf(data, round), player.tee));
-    float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
-    if (handicap::IsNineHoleRound(round.score[kOutSlot], round.score[kInSlot]) &&
-        data.settings.nineHoleOption == handicap::kDoubleNineHoleScores) {
-        ch /= 2.0f;
-    }
-    ch = text::Int(ch + 0.5f);
+    float ch = NetCourseHandicap(data, player, slot);
     if (ch == 0) return "--";
-    auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
-    return format(total - ch);
+    return format(static_cast<int16_t>(player.rounds[slot].gross()) - ch);
 }
 
 std::string countText(const store::PlayerRecord& player, int slot, View view) {
@@ -64,6 +55,17 @@ std::string countText(const store::PlayerRecord& player, int slot, View view) {
 }
 
 }  // namespace
+
+float NetCourseHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot) {
+    const store::RoundRecord& round = player.rounds[slot];
+    auto slope = static_cast<float>(store::CourseSlope(courseOf(data, round), player.tee));
+    float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
+    if (handicap::IsNineHoleRound(round.score[kOutSlot], round.score[kInSlot]) &&
+        data.settings.nineHoleOption == handicap::kDoubleNineHoleScores) {
+        ch /= 2.0f;
+    }
+    return text::Int(ch + 0.5f);
+}
 
 int DateKey(const store::RoundRecord& round) {
     int year = round.year < 80 ? round.year + 100 : round.year;
