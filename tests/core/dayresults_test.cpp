@@ -96,6 +96,7 @@ TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
         EXPECT_EQ(lines[1], "Tuesday Men  -  Results of 06/02/26");
         EXPECT_EQ(lines[2], "Course: Pine Hills");
         EXPECT_TRUE(lines[3].ends_with("Page " + std::to_string(n + 1) + " of 2")) << lines[3];
+        EXPECT_TRUE(lines[n == 0 ? 7 : 5].starts_with("Place  Name")) << n;
         for (const auto& line : lines) listed += line.starts_with("T1 ") ? 1 : 0;
     }
     EXPECT_EQ(listed, 70);

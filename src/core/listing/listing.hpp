@@ -55,6 +55,8 @@ public:
 
     int dateCount() const { return static_cast<int>(m_dateKeys.size()); }
     int currentDate() const { return m_currentDate; }
+    // The date key of the date the By Date view shows; 0 when there is none.
+    int currentDateKey() const { return m_currentDate >= 1 ? m_dateKeys[m_currentDate - 1] : 0; }
 
 private:
     View m_view = View::MostRecent;

@@ -54,24 +54,18 @@ std::string courseName(const store::LeagueData& data, const store::RoundRecord& 
     return data.courses[round.course][store::course_field::kName];
 }
 
+std::string joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+    return out;
+}
+
 std::string link(const std::string& href, const std::string& text) {
     return "<a href=\"" + href + "\">" + HtmlEscape(text) + "</a>";
 }
 
 std::string cell(const std::string& html, const char* cls = nullptr) {
     return cls ? "<td class=\"" + std::string(cls) + "\">" + html + "</td>" : "<td>" + html + "</td>";
-}
-
-std::string headings(std::initializer_list<const char*> names) {
-    std::string row = "<tr>";
-    bool first = true;
-    for (const char* name : names) {
-        row += first ? "<th class=\"name\">" : "<th>";
-        row += name;
-        row += "</th>";
-        first = false;
-    }
-    return row + "</tr>\n";
 }
 
 std::string table(const std::string& head, const std::string& rows) {
@@ -115,6 +109,7 @@ std::string styleSheet() {
            "th, td { padding: .4rem .5rem; border-bottom: 1px solid #dde3da; text-align: right; white-space: nowrap; }\n"
            "th { background: #e6eee3; font-weight: 600; }\n"
            ".name { text-align: left; white-space: normal; }\n"
+           ".wrap { white-space: normal; }\n"
            ".low { background: #fff; border-left: 4px solid #1f5130; padding: .5rem .75rem; margin: .6rem 0; }\n"
            ".down { color: #1d7a36; }\n"
            ".up { color: #b3261e; }\n"
@@ -123,10 +118,11 @@ std::string styleSheet() {
            "ul.dates { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4rem; }\n"
            "ul.dates a { display: inline-block; padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
            "             border-radius: 4px; text-decoration: none; }\n"
-           "svg { display: block; width: 100%; max-width: 40rem; height: auto; background: #fff;\n"
+           "svg { display: block; width: 100%; max-width: 34rem; height: auto; background: #fff;\n"
            "      border: 1px solid #dde3da; }\n"
-           "svg text { font-size: 13px; fill: #5d6b5f; }\n"
+           "svg text { font-size: 14px; fill: #5d6b5f; }\n"
            "footer { max-width: 60rem; margin: 0 auto; padding: 1rem .75rem 2rem; color: #5d6b5f; font-size: .85rem; }\n"
+           "@media (max-width: 520px) { th, td { padding: .4rem .3rem; } .wide { display: none; } }\n"
            "@media (min-width: 700px) { body { font-size: 1.05rem; } h1 { font-size: 1.7rem; } }\n";
 }
 
@@ -155,10 +151,10 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
                    std::to_string(round.gross());
         }
         rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
-                cell(n > 0 ? indexText(player.rounds[n].handicapIndex) : "-") + cell(trend(player)) +
-                cell(std::to_string(n)) + cell(last) + "</tr>\n";
+                cell(n > 0 ? indexText(player.rounds[n].handicapIndex) + " " + trend(player) : "-") +
+                cell(std::to_string(n)) + cell(last, "wrap") + "</tr>\n";
     }
-    body += table(headings({"Player", "Index", "", "Rounds", "Last round"}), rows);
+    body += table("<tr><th class=\"name\">Player</th><th>Index</th><th>Rounds</th><th>Last round</th></tr>\n", rows);
     if (!dates.empty()) {
         body += "<h2>Results by date</h2>\n<ul class=\"dates\">\n";
         for (auto d = dates.rbegin(); d != dates.rend(); ++d)
@@ -173,21 +169,23 @@ std::string resultRows(const std::vector<results::Result>& section) {
     std::string rows;
     for (const results::Result& r : section) {
         rows += "<tr>" + cell(results::PlaceText(r)) + cell(link(playerPage(r.player), r.name), "name") +
-                cell(std::to_string(r.out)) + cell(std::to_string(r.in)) + cell(std::to_string(r.gross)) +
-                cell(std::to_string(r.courseHandicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
+                cell(std::to_string(r.out), "wide") + cell(std::to_string(r.in), "wide") +
+                cell(std::to_string(r.gross)) + cell(std::to_string(r.courseHandicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
     }
     return rows;
 }
 
 std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, size_t i) {
     const results::DayResults day = results::ResultsOfDay(data, dates[i]);
-    std::string courses;
-    for (const std::string& course : day.courses) courses += (courses.empty() ? "" : ", ") + course;
+    const std::string courses = joined(day.courses);
     std::string body = "<h1>Results of " + results::DateText(day.date) + "</h1>\n";
     if (!courses.empty()) body += "<p>" + HtmlEscape(courses) + "</p>\n";
-    body += "<p class=\"low\">" + HtmlEscape(results::LowLine(day)) + "</p>\n";
+    body += "<p class=\"low\">Low gross: <b>" + HtmlEscape(joined(day.lowGrossNames)) + " " +
+            std::to_string(day.lowGross) + "</b><br>Low net: <b>" + HtmlEscape(joined(day.lowNetNames)) + " " +
+            std::to_string(day.lowNet) + "</b></p>\n";
     // The first column is the place; the name column is the one that wraps.
-    const std::string fixedHead = "<tr><th>Place</th><th class=\"name\">Player</th><th>Out</th><th>In</th>"
+    const std::string fixedHead = "<tr><th>Place</th><th class=\"name\">Player</th><th class=\"wide\">Out</th>"
+                                  "<th class=\"wide\">In</th>"
                                   "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
     if (!day.eighteen.empty()) body += table(fixedHead, resultRows(day.eighteen));
     if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
@@ -211,7 +209,7 @@ std::string historyChart(const store::PlayerRecord& player) {
     }
     const double bottom = std::floor(low) - 1;
     const double top = std::ceil(high) + 1;
-    constexpr double kLeft = 44, kRight = 584, kTop = 16, kBottom = 176;
+    constexpr double kLeft = 44, kRight = 388, kTop = 16, kBottom = 172;
     auto x = [&](int r) { return n == 1 ? (kLeft + kRight) / 2 : kLeft + (kRight - kLeft) * (r - 1) / (n - 1); };
     auto y = [&](double v) { return kBottom - (kBottom - kTop) * (v - bottom) / (top - bottom); };
     auto num = [](double v) {
@@ -219,7 +217,7 @@ std::string historyChart(const store::PlayerRecord& player) {
         std::snprintf(s, sizeof s, "%.1f", v);
         return std::string(s);
     };
-    std::string svg = "<svg viewBox=\"0 0 600 200\" role=\"img\" aria-label=\"Handicap index after each round\">\n";
+    std::string svg = "<svg viewBox=\"0 0 400 200\" role=\"img\" aria-label=\"Handicap index after each round\">\n";
     for (double v : {bottom, (bottom + top) / 2, top}) {
         svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" +
                num(y(v)) + "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
@@ -254,14 +252,15 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
         for (int r = n; r >= 1; --r) {
             const store::RoundRecord& round = player.rounds[r];
             const float ch = listing::NetCourseHandicap(data, player, r);
-            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round)))) +
+            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round))), "name") +
                     cell(HtmlEscape(courseName(data, round)), "name") +
-                    cell(std::to_string(round.score[store::kOutSlot])) +
-                    cell(std::to_string(round.score[store::kInSlot])) + cell(std::to_string(round.gross())) +
+                    cell(std::to_string(round.score[store::kOutSlot]), "wide") +
+                    cell(std::to_string(round.score[store::kInSlot]), "wide") + cell(std::to_string(round.gross())) +
                     cell(text::generalForm(ch)) + cell(text::generalForm(round.gross() - ch)) +
                     cell(indexText(round.handicapIndex)) + "</tr>\n";
         }
-        body += table("<tr><th>Date</th><th class=\"name\">Course</th><th>Out</th><th>In</th><th>Gross</th>"
+        body += table("<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"
+                      "<th class=\"wide\">In</th><th>Gross</th>"
                       "<th>Hcp</th><th>Net</th><th>Index</th></tr>\n",
                       rows);
     }

@@ -69,6 +69,10 @@ std::string tableHeading() {
     return "Place  " + text::PadRight("Name", kNameWidth) + " Out  In  Gross  Hcp  Net";
 }
 
+std::string tableRule() {
+    return std::string(text::CharLength(tableHeading()), '-');
+}
+
 std::string tableLine(const Result& r) {
     return text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) + number(r.out, 4) +
            number(r.in, 4) + number(r.gross, 7) + number(r.courseHandicap, 5) + number(r.net, 5);
@@ -170,7 +174,7 @@ std::vector<std::string> ResultLines(const DayResults& results) {
     lines.push_back("");
     auto table = [&lines](const std::vector<Result>& section) {
         lines.push_back(tableHeading());
-        lines.push_back(std::string(text::CharLength(tableHeading()), '-'));
+        lines.push_back(tableRule());
         for (const Result& r : section) lines.push_back(tableLine(r));
     };
     if (!results.eighteen.empty()) table(results.eighteen);
@@ -182,17 +186,35 @@ std::vector<std::string> ResultLines(const DayResults& results) {
     return lines;
 }
 
+// The lines of the sheet cut into pages; a table that runs on to a new page repeats its heading.
+static std::vector<std::vector<std::string>> resultPages(const std::vector<std::string>& lines) {
+    std::vector<std::vector<std::string>> pages(1);
+    bool inTable = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (pages.back().size() >= static_cast<size_t>(kResultLinesPerPage)) {
+            pages.emplace_back();
+            if (inTable && lines[i] != "") {
+                pages.back().push_back(tableHeading());
+                pages.back().push_back(tableRule());
+            }
+        }
+        if (lines[i] == tableHeading()) inTable = true;
+        if (lines[i].empty()) inTable = false;
+        pages.back().push_back(lines[i]);
+    }
+    return pages;
+}
+
 bool PrintResults(platform::Printer& printer, const store::LeagueData& data, const ResultsOptions& options) {
     const DayResults results = ResultsOfDay(data, options.date);
     if (results.empty()) return false;
-    const std::vector<std::string> lines = ResultLines(results);
-    const int pages = static_cast<int>((lines.size() + kResultLinesPerPage - 1) / kResultLinesPerPage);
+    const auto pages = resultPages(ResultLines(results));
     std::string courses;
     for (const std::string& course : results.courses) courses += (courses.empty() ? "" : ", ") + course;
 
     printer.setOrientation(platform::Orientation::Portrait);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1) printer.newPage();
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) printer.newPage();
         print::SelectPrintFont(printer, data.settings);
         printer.setFontName(data.settings.printFont);
         printer.setFontSize(14);
@@ -201,10 +223,9 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
         printer.setFontSize(10);
         printer.setBold(false);
         printer.print(courses.empty() ? " " : "Course: " + courses);
-        printer.print(std::string(56, ' ') + "Page " + std::to_string(page) + " of " + std::to_string(pages));
+        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " + std::to_string(pages.size()));
         printer.print(" ");
-        const size_t first = static_cast<size_t>(page - 1) * kResultLinesPerPage;
-        for (size_t i = first; i < lines.size() && i < first + kResultLinesPerPage; ++i) printer.print(lines[i]);
+        for (const std::string& line : pages[page]) printer.print(line);
     }
     printer.endDoc();
     return true;

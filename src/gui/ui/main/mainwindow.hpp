@@ -5,7 +5,10 @@
 #include <map>
 #include <vector>
 
+#include <optional>
+
 #include "listing/listing.hpp"
+#include "results/dayresults.hpp"
 #include "platform/services.hpp"
 
 class QAction;
@@ -87,6 +90,7 @@ private:
     void followScoreWindow(class ScoreEntryWindow* window);
     void openWindow(class ChildWindow* window);
     void updateCaption();
+    std::optional<results::PlayDate> shownDate() const;
 
     platform::Services& m_services;
     std::map<QString, QAction*> m_actions;
