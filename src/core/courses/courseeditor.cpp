@@ -112,6 +112,7 @@ platform::Message CourseTableFullMessage() {
 void DeleteCourse(store::LeagueData& data, int slot) {
     if (!validSlot(slot)) return;
     for (int i = 1; i <= store::kCourseFields; ++i) data.courses[slot][i].clear();
+    data.strokeIndexes[slot] = store::StrokeIndexes{};
 }
 
 platform::Message ConfirmDeleteMessage() {

@@ -1,5 +1,6 @@
 #include "store/coursefile.hpp"
 
+#include "store/strokeindexfile.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -47,6 +48,12 @@ LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
                                        "Ignore this if you are entering your", "first course."});
         dialogs.message({withCopyNote(text, result), "Loading...", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
+    // The stroke indexes name their courses, so they are read once the course table is in.
+    if (result.ok) {
+        LoadStrokeIndexFile(data);
+    } else {
+        for (auto& si : data.strokeIndexes) si = StrokeIndexes{};
+    }
     return result;
 }
 
@@ -57,7 +64,7 @@ bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs) {
             {"Unable to save settings to disk", "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
-    return true;
+    return SaveStrokeIndexFile(data, dialogs);
 }
 
 double CourseNumber(const CourseRecord& course, int field) {

@@ -34,4 +34,9 @@ std::string TeamFileName(const std::string& leagueFileName) {
     return base + ".tea";
 }
 
+std::string OptionsFileName(const std::string& leagueFileName) {
+    std::string base = leagueFileName.size() >= 4 ? leagueFileName.substr(0, leagueFileName.size() - 4) : "";
+    return base + ".cfg";
+}
+
 }  // namespace quorval::store

@@ -73,6 +73,23 @@ inline constexpr int kReserved = 30;
 
 using CourseRecord = std::array<std::string, kCourseFields + 1>;
 
+// The stroke index of holes 1..18 (slot 0 unused); all 0 for a course that has none. They live
+// in a side file, so the course file keeps its layout.
+using StrokeIndexes = std::array<int16_t, 19>;
+
+inline bool HasStrokeIndexes(const StrokeIndexes& si) {
+    return si[1] != 0;
+}
+
+// The rules a league computes handicaps by, from the league's options file.
+enum class HandicapRules : int16_t { Classic, WHS };
+
+struct LeagueOptions {
+    HandicapRules rules = HandicapRules::Classic;
+    int16_t allowance = 100;  // percent of the course handicap played off, 1..100
+    bool operator==(const LeagueOptions&) const = default;
+};
+
 struct TeamEntry {
     std::string description;
     float keptTotal = 0;
@@ -114,10 +131,12 @@ struct LeagueData {
     int16_t playerCount = 0;
     std::string leagueFileName;
     std::array<PlayerRecord, kMaxPlayers + 1> players{};
+    LeagueOptions options;
 
     // Courses shared by all leagues.
     int16_t courseCount = 0;
     std::array<CourseRecord, kMaxCourses + 1> courses{};
+    std::array<StrokeIndexes, kMaxCourses + 1> strokeIndexes{};
     bool courseEditMode = false;  // the course window is editing an existing course
 
     Settings settings;
@@ -148,5 +167,8 @@ const std::string& MonthName(const LeagueData& data, int month);
 
 // The team file belongs to the league file: "Fall.LGE" keeps its teams in "Fall.tea".
 std::string TeamFileName(const std::string& leagueFileName);
+
+// The league's options sit beside its file: "Fall.LGE" keeps them in "Fall.cfg".
+std::string OptionsFileName(const std::string& leagueFileName);
 
 }  // namespace quorval::store

@@ -1,5 +1,7 @@
 #include "store/leaguefile.hpp"
 
+#include "store/leagueoptions.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -92,6 +94,7 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
             {"Unable to load league file, please check the", "working directory specified by your launcher."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
+    LoadLeagueOptions(data, dialogs);
     return result;
 }
 

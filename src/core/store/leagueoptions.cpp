@@ -1,0 +1,107 @@
+#include "store/leagueoptions.hpp"
+
+#include <charconv>
+#include <filesystem>
+
+namespace quorval::store {
+
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+void parse(LeagueOptions& options, LineReader& in) {
+    bool inHandicap = false;
+    while (!in.atEnd()) {
+        std::string_view line = trimmed(in.line());
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        if (line.front() == '[') {
+            inHandicap = sameIgnoringCase(line, "[Handicap]");
+            continue;
+        }
+        size_t eq = line.find('=');
+        if (eq == std::string_view::npos) throw FormatError(in.lineNumber(), "\"" + std::string(line) + "\" has no =");
+        if (!inHandicap) continue;  // a section this program does not know is left alone
+        std::string_view key = trimmed(line.substr(0, eq));
+        std::string_view value = trimmed(line.substr(eq + 1));
+        if (sameIgnoringCase(key, "Rules")) {
+            if (sameIgnoringCase(value, "Classic")) {
+                options.rules = HandicapRules::Classic;
+            } else if (sameIgnoringCase(value, "WHS")) {
+                options.rules = HandicapRules::WHS;
+            } else {
+                throw FormatError(in.lineNumber(), "Rules=" + std::string(value) + " is neither Classic nor WHS");
+            }
+        } else if (sameIgnoringCase(key, "Allowance")) {
+            int percent = 0;
+            auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), percent);
+            if (ec != std::errc() || end != value.data() + value.size() || percent < 1 || percent > 100) {
+                throw FormatError(in.lineNumber(), "Allowance=" + std::string(value) + " is not a whole percent 1..100");
+            }
+            options.allowance = static_cast<int16_t>(percent);
+        }
+    }
+}
+
+}  // namespace
+
+const char* RulesName(HandicapRules rules) {
+    return rules == HandicapRules::WHS ? "WHS" : "Classic";
+}
+
+LoadResult ParseLeagueOptions(LeagueOptions& options, std::string_view text) {
+    LeagueOptions read;
+    LoadResult result = parseText(text, [&](LineReader& in) { parse(read, in); });
+    options = result.ok ? read : LeagueOptions{};
+    return result;
+}
+
+std::string FormatLeagueOptions(const LeagueOptions& options) {
+    std::string out;
+    appendLine(out, "[Handicap]");
+    appendLine(out, std::string("Rules=") + RulesName(options.rules));
+    appendLine(out, "Allowance=" + std::to_string(options.allowance));
+    return out;
+}
+
+LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs) {
+    data.options = LeagueOptions{};
+    std::string name = OptionsFileName(data.leagueFileName);
+    std::error_code ec;
+    if (!std::filesystem::exists(findDataFile(name), ec)) return {};
+    LeagueOptions read;
+    LoadResult result = loadDataFile(name, [&](LineReader& in) { parse(read, in); });
+    if (result.ok) {
+        data.options = read;
+    } else {
+        std::string text = platform::joinLines({"Unable to read the league options in " + name + ";",
+                                                "the classic handicap rules are used."});
+        dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+    }
+    return result;
+}
+
+bool SaveLeagueOptions(const LeagueData& data, platform::Dialogs& dialogs) {
+    std::string name = OptionsFileName(data.leagueFileName);
+    std::string error = writeFileAtomically(findDataFile(name), FormatLeagueOptions(data.options));
+    if (!error.empty()) {
+        dialogs.message({"Unable to save the league options to " + name, "Quorval", platform::Buttons::Ok,
+                         platform::Icon::Exclamation});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorval::store

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.hpp"
+#include "store/datafile.hpp"
+#include "store/leaguedata.hpp"
+
+// The league's options file beside its league file, in INI form:
+//   [Handicap]
+//   Rules=Classic|WHS
+//   Allowance=1..100
+// A league without the file keeps the classic rules at 100 percent.
+namespace quorval::store {
+
+// Reads the options; on failure `options` keeps the defaults.
+LoadResult ParseLeagueOptions(LeagueOptions& options, std::string_view text);
+std::string FormatLeagueOptions(const LeagueOptions& options);
+
+// Reads the options of data.leagueFileName into data.options. A missing file gives the defaults
+// and no message; an unreadable one is kept aside, shown to the user, and gives the defaults.
+LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs);
+
+// Writes data.options atomically beside the league file.
+bool SaveLeagueOptions(const LeagueData& data, platform::Dialogs& dialogs);
+
+// "Classic" or "WHS", as the file and the command line name the rules.
+const char* RulesName(HandicapRules rules);
+
+}  // namespace quorval::store
