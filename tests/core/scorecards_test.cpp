@@ -6,47 +6,15 @@
 #include <map>
 
 #include "print/recordingprinter.hpp"
-#include "reports/strokes.hpp"
 #include "smallleague.hpp"
 
 namespace quorval {
 namespace {
 
 using print::RecordingPrinter;
-using reports::HoleNumbers;
 
 // Stroke indexes that differ from the hole numbers, so a mix-up shows.
-HoleNumbers strokeIndexes() {
-    const int si[18] = {7, 15, 1, 11, 3, 17, 9, 13, 5, 8, 16, 2, 12, 4, 18, 10, 14, 6};
-    HoleNumbers holes{};
-    for (int h = 1; h <= 18; ++h) holes[h] = si[h - 1];
-    return holes;
-}
-
-struct StrokeCase {
-    const char* name;
-    int courseHandicap;
-    const char* bySI;  // strokes on the holes of stroke index 1..18; '-' for one given back
-};
-
-class StrokesTest : public ::testing::TestWithParam<StrokeCase> {};
-
-TEST_P(StrokesTest, FallOnTheHardestHolesFirst) {
-    const StrokeCase& c = GetParam();
-    for (int si = 1; si <= 18; ++si) {
-        char mark = c.bySI[si - 1];
-        EXPECT_EQ(reports::StrokesOnHole(c.courseHandicap, si), mark == '-' ? -1 : mark - '0') << "SI " << si;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(CourseHandicaps, StrokesTest,
-                         ::testing::Values(StrokeCase{"zero", 0, "000000000000000000"},
-                                           StrokeCase{"five", 5, "111110000000000000"},
-                                           StrokeCase{"eighteen", 18, "111111111111111111"},
-                                           StrokeCase{"twentytwo", 22, "222211111111111111"},
-                                           StrokeCase{"thirtysix", 36, "222222222222222222"},
-                                           StrokeCase{"plus_two", -2, "0000000000000000--"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+constexpr int kStrokeIndex[19] = {0, 7, 15, 1, 11, 3, 17, 9, 13, 5, 8, 16, 2, 12, 4, 18, 10, 14, 6};
 
 // The dots and plus marks of the first card on a page, by the hole whose number stands above them.
 std::map<int, int> marksByHole(const print::Page& page) {
@@ -77,56 +45,60 @@ std::map<int, int> marksByHole(const print::Page& page) {
 
 class ScorecardTest : public ::testing::Test, protected testing::SmallLeague {
 protected:
-    reports::Scorecard card(int courseHandicap, bool withIndexes) {
-        reports::Scorecard c;
-        c.player = "Al";
-        c.handicapKnown = true;
-        c.courseHandicap = courseHandicap;
-        for (int h = 1; h <= 18; ++h) c.par[h] = 4;
-        if (withIndexes) {
-            c.strokeIndex = strokeIndexes();
-            for (int h = 1; h <= 18; ++h) c.strokes[h] = reports::StrokesOnHole(courseHandicap, (*c.strokeIndex)[h]);
-        }
-        return c;
-    }
-
-    std::vector<std::string> printOne(const reports::Scorecard& c, std::map<int, int>& marks) {
+    // The first card of a job for a player whose index gives `courseHandicap` (the slope is 113).
+    std::vector<std::string> printCard(int courseHandicap, std::map<int, int>& marks) {
+        data->playerCount = 0;
+        data->players[1] = {};
+        addRound(addPlayer("Al"), 6, 2, 40, 40, static_cast<float>(courseHandicap));
         RecordingPrinter printer;
-        reports::PrintScorecard(printer, data->settings, c, 0);
-        printer.endDoc();
+        EXPECT_TRUE(reports::PrintScorecards(printer, *data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
         const auto& page = printer.documents().at(0).pages.at(0);
         marks = marksByHole(page);
         return page.lines();
     }
+
+    void setStrokeIndexes() {
+        for (int h = 1; h <= 18; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(kStrokeIndex[h]);
+    }
 };
 
-TEST_F(ScorecardTest, MarksEachHoleWithTheStrokesReceivedOrGivenBack) {
-    for (int ch : {0, 5, 18, 22, 36, -2}) {
-        std::map<int, int> marks;
-        auto lines = printOne(card(ch, true), marks);
-        for (int h = 1; h <= 18; ++h) {
-            EXPECT_EQ(marks[h], reports::StrokesOnHole(ch, strokeIndexes()[h])) << "handicap " << ch << " hole " << h;
-        }
-        auto hasLine = [&](const std::string& part) {
-            return std::any_of(lines.begin(), lines.end(), [&](auto& l) { return l.find(part) != std::string::npos; });
-        };
-        EXPECT_TRUE(hasLine("Course handicap " + (ch < 0 ? "+2" : std::to_string(ch)))) << ch;
-        EXPECT_FALSE(hasLine("no stroke indexes")) << ch;
-    }
-    // Hole 3 is the hardest: with 22 strokes it gets two dots, hole 15 (the easiest) one.
+struct StrokeCase {
+    const char* name;
+    int courseHandicap;
+    const char* bySI;  // marks on the holes of stroke index 1..18: dots, or '-' for a stroke given back
+};
+
+class ScorecardStrokes : public ScorecardTest, public ::testing::WithParamInterface<StrokeCase> {};
+
+TEST_P(ScorecardStrokes, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
+    const StrokeCase& c = GetParam();
+    setStrokeIndexes();
     std::map<int, int> marks;
-    printOne(card(22, true), marks);
-    EXPECT_EQ(marks[3], 2);
-    EXPECT_EQ(marks[15], 1);
+    auto lines = printCard(c.courseHandicap, marks);
+    for (int h = 1; h <= 18; ++h) {
+        char mark = c.bySI[kStrokeIndex[h] - 1];
+        EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
+    }
+    const std::string shown = c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap)
+                                                   : std::to_string(c.courseHandicap);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Index " + shown + ".0   Course handicap " + shown), lines.end());
+
+    // The same card without stroke indexes: no marks, and the card says why.
+    data->strokeIndexes[1] = {};
+    lines = printCard(c.courseHandicap, marks);
+    EXPECT_TRUE(marks.empty());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "This course has no stroke indexes: the strokes are not marked."),
+              lines.end());
 }
 
-TEST_F(ScorecardTest, WithoutStrokeIndexesTheCardHasNoDotsAndSaysWhy) {
-    std::map<int, int> marks;
-    auto lines = printOne(card(22, false), marks);
-    EXPECT_TRUE(marks.empty());
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](auto& l) { return l.find("has no stroke indexes") != std::string::npos; }));
-}
+INSTANTIATE_TEST_SUITE_P(CourseHandicaps, ScorecardStrokes,
+                         ::testing::Values(StrokeCase{"zero", 0, "000000000000000000"},
+                                           StrokeCase{"five", 5, "111110000000000000"},
+                                           StrokeCase{"eighteen", 18, "111111111111111111"},
+                                           StrokeCase{"twentytwo", 22, "222211111111111111"},
+                                           StrokeCase{"thirtysix", 36, "222222222222222222"},
+                                           StrokeCase{"plus_two", -2, "0000000000000000--"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScorecardTest, PrintsFourCardsToAPageForTheChosenPlayersOnTheChosenTee) {
     for (const char* name : {"Al", "Bo", "Cy", "Di", "Ed"}) addRound(addPlayer(name), 6, 2, 40, 40, 10.0f);

@@ -122,7 +122,11 @@ std::string styleSheet() {
            "      border: 1px solid #dde3da; }\n"
            "svg text { font-size: 14px; fill: #5d6b5f; }\n"
            "footer { max-width: 60rem; margin: 0 auto; padding: 1rem .75rem 2rem; color: #5d6b5f; font-size: .85rem; }\n"
-           "@media (max-width: 520px) { th, td { padding: .4rem .3rem; } .wide { display: none; } }\n"
+           "@media (max-width: 520px) {\n"
+           "  table { font-size: .88rem; }\n"
+           "  th, td { padding: .4rem .25rem; }\n"
+           "  .wide { display: none; }\n"
+           "}\n"
            "@media (min-width: 700px) { body { font-size: 1.05rem; } h1 { font-size: 1.7rem; } }\n";
 }
 

@@ -5,10 +5,10 @@
 #include <numbers>
 
 #include "handicap/differential.hpp"
+#include "handicap/strokes.hpp"
 #include "league/leagues.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
-#include "reports/strokes.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
@@ -146,9 +146,11 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     card.handicapKnown = ch.has_value();
     card.courseHandicap = ch ? static_cast<int>(*ch) : 0;
     for (int h = 1; h <= 18; ++h) card.par[h] = static_cast<int>(store::HolePar(course, h));
-    card.strokeIndex = CourseStrokeIndexes(course);
-    if (card.strokeIndex && card.handicapKnown) {
-        for (int h = 1; h <= 18; ++h) card.strokes[h] = StrokesOnHole(card.courseHandicap, (*card.strokeIndex)[h]);
+    const store::StrokeIndexes& si = data.strokeIndexes[options.course];
+    if (store::HasStrokeIndexes(si)) {
+        card.strokeIndex = HoleNumbers{};
+        for (int h = 1; h <= 18; ++h) (*card.strokeIndex)[h] = si[h];
+        if (card.handicapKnown) card.strokes = handicap::AllocateStrokes(card.courseHandicap, si);
     }
     return card;
 }
