@@ -79,8 +79,8 @@ TEST_P(ScorecardStrokes, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
         char mark = c.bySI[kStrokeIndex[h] - 1];
         EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
     }
-    const std::string shown = c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap)
-                                                   : std::to_string(c.courseHandicap);
+    const std::string shown =
+        c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap) : std::to_string(c.courseHandicap);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Index " + shown + ".0   Course handicap " + shown), lines.end());
 
     // The same card without stroke indexes: no marks, and the card says why.

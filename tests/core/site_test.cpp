@@ -34,9 +34,8 @@ protected:
 TEST_F(SiteTest, HasAPagePerDateAndPlayerAndTeamsOnlyWhenTheLeagueHasThem) {
     std::vector<std::string> names;
     for (auto& [name, content] : site()) names.push_back(name);
-    std::vector<std::string> expected = {"day-2026-05-26.html", "day-2026-06-02.html", "index.html",
-                                         "player-1.html",       "player-2.html",       "player-3.html",
-                                         "style.css"};
+    std::vector<std::string> expected = {"day-2026-05-26.html", "day-2026-06-02.html", "index.html", "player-1.html",
+                                         "player-2.html",       "player-3.html",       "style.css"};
     EXPECT_EQ(names, expected);
 
     data->teams.teamCount = 1;
@@ -83,7 +82,8 @@ TEST_F(SiteTest, PublishingAgainWritesTheSameBytesAndTouchesOnlyItsOwnFiles) {
     ASSERT_TRUE(first.ok) << first.problem;
     EXPECT_EQ(first.written.size(), 7u);
     std::map<std::string, std::string> before;
-    for (auto& entry : fs::directory_iterator(folder)) before[entry.path().filename()] = testing::readBytes(entry.path());
+    for (auto& entry : fs::directory_iterator(folder))
+        before[entry.path().filename()] = testing::readBytes(entry.path());
 
     auto second = publish::PublishSite(*data, folder);
     ASSERT_TRUE(second.ok);

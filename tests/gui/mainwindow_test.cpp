@@ -149,8 +149,9 @@ TEST_F(MainWindowTest, MenusShowTheirItemsInOrder) {
     const std::vector<std::string> expected = {
         "Filemenu=&File: programmenu=Programming Information, settingsmenu=&Settings, "
         "Creatmenu=&Create or Delete a League File, Openmenu=&Open League File [leaguesmenu0=No Entries], "
-        "Printmenu=&Print, printcardsmenu=Print Handicap &Cards, printfilemenu=Export Listing as Text, "
-        "Printsetupmenu=Printer Setup, entermenu=&Enter Rounds (basic), "
+        "Printmenu=&Print, printcardsmenu=Print Handicap &Cards, printresultsmenu=Print &Results of a Day..., "
+        "printscorecardsmenu=Print &Scorecards..., printfilemenu=Export Listing as Text, "
+        "publishmenu=P&ublish League Pages..., Printsetupmenu=Printer Setup, entermenu=&Enter Rounds (basic), "
         "RoundsandPerformanceMenu=Enter Rounds && Personal Performance, "
         "backupmainmenu=&Backup your data files [Backupmenu=Backup Data Files to another location], Exitmenu=E&xit",
         "Editmenu=&Edit: Editmenu21=&Cut, Editmenu22=C&opy, Editmenu23=&Paste, "

@@ -36,8 +36,8 @@ std::string playerPage(int player) {
 // Two-digit years below 80 are this century, as the listing orders them.
 std::string datePage(const PlayDate& date) {
     char name[40];
-    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", date.year + (date.year < 80 ? 2000 : 1900),
-                  date.month, date.day);
+    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", date.year + (date.year < 80 ? 2000 : 1900), date.month,
+                  date.day);
     return name;
 }
 
@@ -106,7 +106,8 @@ std::string styleSheet() {
            "a { color: #1f5130; }\n"
            ".scroll { overflow-x: auto; }\n"
            "table { border-collapse: collapse; width: 100%; background: #fff; }\n"
-           "th, td { padding: .4rem .5rem; border-bottom: 1px solid #dde3da; text-align: right; white-space: nowrap; }\n"
+           "th, td { padding: .4rem .5rem; border-bottom: 1px solid #dde3da;\n"
+           "         text-align: right; white-space: nowrap; }\n"
            "th { background: #e6eee3; font-weight: 600; }\n"
            ".name { text-align: left; white-space: normal; }\n"
            ".wrap { white-space: normal; }\n"
@@ -121,7 +122,8 @@ std::string styleSheet() {
            "svg { display: block; width: 100%; max-width: 34rem; height: auto; background: #fff;\n"
            "      border: 1px solid #dde3da; }\n"
            "svg text { font-size: 14px; fill: #5d6b5f; }\n"
-           "footer { max-width: 60rem; margin: 0 auto; padding: 1rem .75rem 2rem; color: #5d6b5f; font-size: .85rem; }\n"
+           "footer { max-width: 60rem; margin: 0 auto; padding: 1rem .75rem 2rem;\n"
+           "         color: #5d6b5f; font-size: .85rem; }\n"
            "@media (max-width: 520px) {\n"
            "  table { font-size: .88rem; }\n"
            "  th, td { padding: .4rem .25rem; }\n"
@@ -151,8 +153,8 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         std::string last;
         if (n > 0) {
             const store::RoundRecord& round = player.rounds[n];
-            last = link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " +
-                   std::to_string(round.gross());
+            last =
+                link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " + std::to_string(round.gross());
         }
         rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
                 cell(n > 0 ? indexText(player.rounds[n].handicapIndex) + " " + trend(player) : "-") +
@@ -174,7 +176,8 @@ std::string resultRows(const std::vector<results::Result>& section) {
     for (const results::Result& r : section) {
         rows += "<tr>" + cell(results::PlaceText(r)) + cell(link(playerPage(r.player), r.name), "name") +
                 cell(std::to_string(r.out), "wide") + cell(std::to_string(r.in), "wide") +
-                cell(std::to_string(r.gross)) + cell(std::to_string(r.courseHandicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
+                cell(std::to_string(r.gross)) + cell(std::to_string(r.courseHandicap)) +
+                cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
     }
     return rows;
 }
@@ -188,9 +191,10 @@ std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& 
             std::to_string(day.lowGross) + "</b><br>Low net: <b>" + HtmlEscape(joined(day.lowNetNames)) + " " +
             std::to_string(day.lowNet) + "</b></p>\n";
     // The first column is the place; the name column is the one that wraps.
-    const std::string fixedHead = "<tr><th>Place</th><th class=\"name\">Player</th><th class=\"wide\">Out</th>"
-                                  "<th class=\"wide\">In</th>"
-                                  "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
+    const std::string fixedHead =
+        "<tr><th>Place</th><th class=\"name\">Player</th><th class=\"wide\">Out</th>"
+        "<th class=\"wide\">In</th>"
+        "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
     if (!day.eighteen.empty()) body += table(fixedHead, resultRows(day.eighteen));
     if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
     body += "<nav class=\"steps\"><span>";
@@ -223,12 +227,13 @@ std::string historyChart(const store::PlayerRecord& player) {
     };
     std::string svg = "<svg viewBox=\"0 0 400 200\" role=\"img\" aria-label=\"Handicap index after each round\">\n";
     for (double v : {bottom, (bottom + top) / 2, top}) {
-        svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" +
-               num(y(v)) + "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
+        svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" + num(y(v)) +
+               "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
                indexText(static_cast<float>(v)) + "</text>\n";
     }
     std::string points;
-    for (int r = 1; r <= n; ++r) points += (r > 1 ? " " : "") + num(x(r)) + "," + num(y(player.rounds[r].handicapIndex));
+    for (int r = 1; r <= n; ++r)
+        points += (r > 1 ? " " : "") + num(x(r)) + "," + num(y(player.rounds[r].handicapIndex));
     svg += "<polyline fill=\"none\" stroke=\"#1f5130\" stroke-width=\"2.5\" points=\"" + points + "\"/>\n";
     for (int r = 1; r <= n; ++r) {
         const store::RoundRecord& round = player.rounds[r];
@@ -263,10 +268,11 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
                     cell(text::generalForm(ch)) + cell(text::generalForm(round.gross() - ch)) +
                     cell(indexText(round.handicapIndex)) + "</tr>\n";
         }
-        body += table("<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"
-                      "<th class=\"wide\">In</th><th>Gross</th>"
-                      "<th>Hcp</th><th>Net</th><th>Index</th></tr>\n",
-                      rows);
+        body += table(
+            "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"
+            "<th class=\"wide\">In</th><th>Gross</th>"
+            "<th>Hcp</th><th>Net</th><th>Index</th></tr>\n",
+            rows);
     }
     return page(data, player.name, body, dataDate(dates));
 }
@@ -275,7 +281,8 @@ std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>
     const int count = std::clamp<int>(data.teams.teamCount, 0, store::kMaxTeams);
     std::vector<std::pair<float, int>> standings;
     for (int t = 1; t <= count; ++t) standings.push_back({teams::countpoints(data, t), t});
-    std::stable_sort(standings.begin(), standings.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::stable_sort(standings.begin(), standings.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
     std::string rows;
     for (const auto& [points, t] : standings) {
         std::string members;
@@ -286,9 +293,9 @@ std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>
         rows += "<tr>" + cell(HtmlEscape(data.teams.teamNames[t]), "name") + cell(members, "name") +
                 cell(text::formatPattern(points, "0.0")) + "</tr>\n";
     }
-    std::string body = "<h1>Team points</h1>\n" +
-                       table("<tr><th class=\"name\">Team</th><th class=\"name\">Players</th><th>Points</th></tr>\n",
-                             rows);
+    std::string body =
+        "<h1>Team points</h1>\n" +
+        table("<tr><th class=\"name\">Team</th><th class=\"name\">Players</th><th>Points</th></tr>\n", rows);
     return page(data, "Team points", body, dataDate(dates));
 }
 
@@ -299,12 +306,23 @@ std::string HtmlEscape(const std::string& text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -343,7 +361,8 @@ PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::
         if (!fs::exists(path)) continue;
         auto old = store::readTextFile(path);
         if (!old || !WrittenByQuorval(*old)) {
-            result.problem = path.string() + " was not written by Quorval; it is left as it is and nothing was published";
+            result.problem =
+                path.string() + " was not written by Quorval; it is left as it is and nothing was published";
             return result;
         }
     }

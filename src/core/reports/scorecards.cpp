@@ -26,10 +26,14 @@ constexpr float kGridPoints = 9;
 
 const char* teeName(int tee) {
     switch (tee) {
-        case store::kRedTee: return "Red";
-        case store::kWhiteTee: return "White";
-        case store::kBlueTee: return "Blue";
-        default: return "";
+        case store::kRedTee:
+            return "Red";
+        case store::kWhiteTee:
+            return "White";
+        case store::kBlueTee:
+            return "Blue";
+        default:
+            return "";
     }
 }
 
@@ -136,8 +140,8 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     const store::CourseRecord& course = data.courses[options.course];
     const store::PlayerRecord& who = data.players[player];
     Scorecard card;
-    card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " +
-                 teeName(options.tee) + " tee  -  " + results::DateText(options.date);
+    card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " + teeName(options.tee) +
+                 " tee  -  " + results::DateText(options.date);
     card.player = who.name;
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
     const float index = rounds > 0 ? who.rounds[rounds].handicapIndex : 0.0f;
@@ -161,7 +165,7 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
     paint.text(0, 440, card.player, 12, true);
     paint.text(paint.width() * 0.45, 470,
                "Index " + card.index + "   Course handicap " +
-                   (!card.handicapKnown          ? "-"
+                   (!card.handicapKnown       ? "-"
                     : card.courseHandicap < 0 ? "+" + std::to_string(-card.courseHandicap)
                                               : std::to_string(card.courseHandicap)),
                10);

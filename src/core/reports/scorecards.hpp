@@ -33,9 +33,9 @@ int FindPlayer(const store::LeagueData& data, const std::string& text);
 
 // What one card shows.
 struct Scorecard {
-    std::string title;   // league, course, tee and date
+    std::string title;  // league, course, tee and date
     std::string player;
-    std::string index;   // "12.3", or "-" without rounds
+    std::string index;  // "12.3", or "-" without rounds
     int courseHandicap = 0;
     bool handicapKnown = false;  // false when the tee has no slope
     HoleNumbers par{};

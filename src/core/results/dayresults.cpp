@@ -152,8 +152,10 @@ DayResults ResultsOfDay(const store::LeagueData& data, const PlayDate& date) {
     rank(day.eighteen);
     rank(day.nine);
     const std::vector<Result>& lowFrom = day.eighteen.empty() ? day.nine : day.eighteen;
-    day.lowGrossNames = lowest(lowFrom, [](const Result& r) { return r.gross; }, day.lowGross);
-    day.lowNetNames = lowest(lowFrom, [](const Result& r) { return r.net; }, day.lowNet);
+    day.lowGrossNames = lowest(
+        lowFrom, [](const Result& r) { return r.gross; }, day.lowGross);
+    day.lowNetNames = lowest(
+        lowFrom, [](const Result& r) { return r.net; }, day.lowNet);
     return day;
 }
 
@@ -223,7 +225,8 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
         printer.setFontSize(10);
         printer.setBold(false);
         printer.print(courses.empty() ? " " : "Course: " + courses);
-        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " + std::to_string(pages.size()));
+        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " +
+                      std::to_string(pages.size()));
         printer.print(" ");
         for (const std::string& line : pages[page]) printer.print(line);
     }

@@ -37,7 +37,7 @@ struct Result {
     int gross = 0;
     int courseHandicap = 0;  // the one the net is taken with
     int net = 0;
-    int place = 0;           // shared by equal nets
+    int place = 0;  // shared by equal nets
     bool tied = false;
 };
 

@@ -99,7 +99,8 @@ bool ScorecardsWindow::printCards() {
     options.date = *date;
     if (!m_all->isChecked()) {
         for (int row = 0; row < m_players->count(); ++row) {
-            if (m_players->item(row)->isSelected()) options.players.push_back(m_players->item(row)->data(Qt::UserRole).toInt());
+            if (m_players->item(row)->isSelected())
+                options.players.push_back(m_players->item(row)->data(Qt::UserRole).toInt());
         }
         if (options.players.empty()) return tell("Choose the players, or tick All players.");
     }

@@ -30,7 +30,8 @@ void PrintResultsOfDay(platform::Services& services, const std::optional<results
     services.dialogs.beginBusy("");
     bool printed = results::PrintResults(services.printer, services.data, {*date});
     services.dialogs.endBusy();
-    if (!printed) tell(services, "No rounds were played on " + results::DateText(*date) + ".", platform::Icon::Information);
+    if (!printed)
+        tell(services, "No rounds were played on " + results::DateText(*date) + ".", platform::Icon::Information);
 }
 
 void PublishLeaguePages(platform::Services& services) {
