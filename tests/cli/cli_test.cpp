@@ -660,6 +660,17 @@ TEST(DemoFolder, RefusesAFolderThatHoldsAnyOfItsFilesAndWritesNothing) {
     }
 }
 
+TEST_F(CliFolder, PublishWritesTheLeaguePagesWithTheTeamsAndAgainChangesNothing) {
+    CliRun run = runCli("publish Fall web/fall");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("wrote index.html\n"), std::string::npos);
+    EXPECT_NE(readBytes("web/fall/index.html").find("href=\"player-6.html\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists("web/fall/teams.html"));
+    EXPECT_EQ(runCli("publish Fall web/fall").out, "");
+    EXPECT_EQ(runCli("publish Nosuch web/fall").exitCode, 1);
+    EXPECT_EQ(runCli("publish Fall").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace quorval
 

@@ -129,8 +129,7 @@ TEST(HelpFile, BodyBecomesParagraphsListsAndLinks) {
 class HelpShipped : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        fs::path file =
-            fs::path(__FILE__).parent_path().parent_path().parent_path() / "share" / "quorval" / help::kHelpFileName;
+        fs::path file = QUORVAL_HELP_FILE;
         ASSERT_TRUE(fs::is_regular_file(file)) << file;
         s_file = help::ParseHelpFile(text::decodeToUtf8(quorval::testing::readBytes(file)));
     }
@@ -151,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(HelpKeys, HelpShippedTopic,
                          ::testing::Values("Contents", "Quick Start Basics", "Program Purpose & Intent",
                                            "Creating League Files", "Fonts", "Nine Hole Rounds", "Entering Scores",
                                            "Edit a Round", "Courses - Adding or Editing", "Course Handicaps", "Players",
-                                           "Team data"));
+                                           "Team data", "Results of a Day", "Scorecards"));
 
 TEST_F(HelpShipped, EveryLinkLeadsToATopicAndKeysAreUnique) {
     ASSERT_FALSE(s_file.topics.empty());

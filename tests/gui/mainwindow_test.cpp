@@ -156,9 +156,10 @@ TEST_F(MainWindowTest, MenusShowTheirItemsInOrder) {
     const std::vector<std::string> expected = {
         "Filemenu=&File: programmenu=Programming Information, settingsmenu=&Settings, "
         "Creatmenu=&Create or Delete a League File, Openmenu=&Open League File [leaguesmenu0=No Entries], "
-        "Printmenu=&Print, printcardsmenu=Print Handicap &Cards, printfilemenu=Export Listing as Text, "
+        "Printmenu=&Print, printcardsmenu=Print Handicap &Cards, printresultsmenu=Print &Results of a Day..., "
+        "printscorecardsmenu=Print &Scorecards..., printfilemenu=Export Listing as Text, "
         "exportmenu=Expor&t [exportcsvmenu=Rounds as &CSV], importcsvmenu=&Import rounds from CSV, "
-        "Printsetupmenu=Printer Setup, entermenu=&Enter Rounds (basic), "
+        "publishmenu=P&ublish League Pages..., Printsetupmenu=Printer Setup, entermenu=&Enter Rounds (basic), "
         "RoundsandPerformanceMenu=Enter Rounds && Personal Performance, "
         "backupmainmenu=&Backup your data files [Backupmenu=Backup Data Files to another location, "
         "Restoremenu=&Restore from a backup...], Exitmenu=E&xit",

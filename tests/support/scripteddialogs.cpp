@@ -29,7 +29,9 @@ platform::Answer ScriptedDialogs::message(const platform::Message& box) {
     return a;
 }
 
-std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&, const std::string&) {
+std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&,
+                                                  const std::string& defaultText) {
+    m_lastInputDefault = defaultText;
     if (m_inputs.empty()) {
         ADD_FAILURE() << "input box without a scripted answer: " << prompt;
         return std::nullopt;

@@ -24,6 +24,8 @@ public:
     // The boxes shown since the last call; taking them marks them as expected.
     std::vector<platform::Message> takeMessages();
     int beeps() const { return m_beeps; }
+    // The text the last input box offered.
+    const std::string& lastInputDefault() const { return m_lastInputDefault; }
     int busyDepth() const { return m_busyDepth; }
     const std::vector<std::string>& busyNotes() const { return m_busyNotes; }
 
@@ -43,6 +45,7 @@ public:
 private:
     std::deque<platform::Answer> m_answers;
     std::deque<std::optional<std::string>> m_inputs;
+    std::string m_lastInputDefault;
     std::deque<std::optional<std::string>> m_files;
     std::deque<std::optional<std::string>> m_folders;
     std::vector<platform::Message> m_shown;

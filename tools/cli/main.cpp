@@ -37,6 +37,8 @@ const char* const kUsageText =
     "                  show or set the league's handicap rules and allowance (percent 1..100)\n"
     "  stroke-index COURSE [SI1,...,SI18]\n"
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
+    "  publish LEAGUE DIR\n"
+    "                  write the league's web pages into DIR (made if missing)\n"
     "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
     "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
     "with exit status 3; failures exit with 1\n";
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
         {"import", cli::RunImport},
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
+        {"publish", cli::RunPublish},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

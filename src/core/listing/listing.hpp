@@ -24,6 +24,11 @@ struct Row {
 // The text of one round's line; `view` decides the count column.
 std::string RoundLine(const store::LeagueData& data, int player, int slot, View view);
 
+// The course handicap the net of a round is taken with: the index before the round (none before
+// slot 1) on the player's default tee of the round's course, halved for a nine-hole round when
+// nine-hole scores are doubled.
+float NetCourseHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot);
+
 // Orders rounds by calendar date; two-digit years below 80 count as 20xx.
 int DateKey(const store::RoundRecord& round);
 
@@ -56,6 +61,8 @@ public:
 
     int dateCount() const { return static_cast<int>(m_dateKeys.size()); }
     int currentDate() const { return m_currentDate; }
+    // The date key of the date the By Date view shows; 0 when there is none.
+    int currentDateKey() const { return m_currentDate >= 1 ? m_dateKeys[m_currentDate - 1] : 0; }
 
 private:
     View m_view = View::MostRecent;

@@ -2,7 +2,9 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -98,6 +100,10 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_spin->setObjectName("Spin1");
     m_spin->setToolTip("View earlier < or more recent > rounds");
     setNameWidth(kNameCharacters);
+    m_results = new QPushButton("Results");
+    m_results->setObjectName("resultsbutton");
+    m_results->setToolTip("The results of this date, ranked by net score");
+    m_results->setVisible(false);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -105,7 +111,12 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     grid->addWidget(m_namesFrame, 0, 0);
     grid->addWidget(m_linesFrame, 0, 1);
     grid->addWidget(m_vertical, 0, 2);
-    grid->addWidget(m_spin, 1, 0, Qt::AlignLeft);
+    auto* under = new QHBoxLayout;
+    under->setSpacing(6);
+    under->addWidget(m_spin);
+    under->addWidget(m_results);
+    under->addStretch(1);
+    grid->addLayout(under, 1, 0);
     grid->addWidget(m_horizontal, 1, 1);
     grid->setColumnStretch(0, 0);
     grid->setColumnStretch(1, 1);
@@ -186,6 +197,10 @@ void ListingView::setListsVisible(bool visible) {
 
 void ListingView::setSpinVisible(bool visible) {
     m_spin->setVisible(visible);
+}
+
+void ListingView::setResultsVisible(bool visible) {
+    m_results->setVisible(visible);
 }
 
 }  // namespace quorval::gui

@@ -7,6 +7,7 @@
 
 class QFrame;
 class QListWidget;
+class QPushButton;
 class QScrollBar;
 
 namespace quorval::gui {
@@ -25,6 +26,8 @@ public:
     // Shows or hides the lists, their frames and scroll bars (the spin button is separate).
     void setListsVisible(bool visible);
     void setSpinVisible(bool visible);
+    // The By Date view's button that shows the results of the date on screen.
+    void setResultsVisible(bool visible);
 
     QListWidget* names() const { return m_names; }
     QListWidget* lines() const { return m_lines; }
@@ -35,6 +38,7 @@ public:
     QListWidget* linesHeading() const { return m_linesHead; }
     // The width that shows a 30-character name and every column of a round line.
     int fullWidth() const;
+    QPushButton* resultsButton() const { return m_results; }
 
 private:
     QListWidget* makeList(const QString& name);
@@ -50,6 +54,7 @@ private:
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
     SpinButton* m_spin;
+    QPushButton* m_results;
 };
 
 // The fixed-pitch font of lists whose columns are built with spaces.

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +45,9 @@
 #include "ui/players/sortplayerswindow.hpp"
 #include "ui/reports/comparewindow.hpp"
 #include "ui/reports/hcpcardswindow.hpp"
+#include "ui/reports/resultswindow.hpp"
+#include "ui/reports/scorecardswindow.hpp"
+#include "ui/reports/weeklycommands.hpp"
 #include "ui/teams/teampointswindow.hpp"
 #include "ui/teams/teamsetupwindow.hpp"
 #include "ui/teams/teamsummarywindow.hpp"
@@ -100,7 +104,8 @@ const char* const kLeagueItems[] = {
     "Viewmenu2",       "Viewmenu3",
     "exportcsvmenu",   "importcsvmenu",
     "defineteammenu",  "enterteamresultsmenu",
-    "teamsummarymenu",
+    "teamsummarymenu", "printresultsmenu",
+    "publishmenu",     "printscorecardsmenu",
 };
 
 QLabel* messagePanel(const QString& name, const QString& text) {
@@ -164,11 +169,14 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     addAction(file, "Printmenu", "&Print");
     addAction(file, "printcardsmenu", "Print Handicap &Cards");
+    addAction(file, "printresultsmenu", "Print &Results of a Day...");
+    addAction(file, "printscorecardsmenu", "Print &Scorecards...");
     addAction(file, "printfilemenu", "Export Listing as Text");
     QMenu* exportMenu = file->addMenu("Expor&t");
     exportMenu->setObjectName("exportmenu");
     addAction(exportMenu, "exportcsvmenu", "Rounds as &CSV");
     addAction(file, "importcsvmenu", "&Import rounds from CSV");
+    addAction(file, "publishmenu", "P&ublish League Pages...");
     addAction(file, "Printsetupmenu", "Printer Setup");
     file->addSeparator();
     addAction(file, "entermenu", "&Enter Rounds (basic)");
@@ -281,6 +289,9 @@ void MainWindow::buildPanels() {
 
     connect(m_listingView->spin(), &SpinButton::spinDown, this, &MainWindow::SpinDown);
     connect(m_listingView->spin(), &SpinButton::spinUp, this, &MainWindow::SpinUp);
+    connect(m_listingView->resultsButton(), &QPushButton::clicked, this, [this] {
+        if (auto date = shownDate()) openWindow(new ResultsWindow(m_services, this, *date));
+    });
 }
 
 void MainWindow::connectCommands() {
@@ -298,6 +309,9 @@ void MainWindow::connectCommands() {
     on("Exitmenu", [this] { close(); });
     on("Printmenu", [this] { printListing(); });
     on("printfilemenu", [this] { exportListing(); });
+    on("printresultsmenu", [this] { PrintResultsOfDay(m_services, shownDate()); });
+    on("publishmenu", [this] { PublishLeaguePages(m_services); });
+    on("printscorecardsmenu", [this] { openWindow(new ScorecardsWindow(m_services, this)); });
     on("Printsetupmenu", [this] { m_services.printer.setup(); });
     on("leaguehcmenu", [this] { openWindow(new CompareWindow(m_services, this)); });
     on("printcardsmenu", [this] { openWindow(new HcpCardsWindow(m_services, this)); });
@@ -453,8 +467,15 @@ void MainWindow::showActionMessage(const QString& text) {
     m_messageTimer->start();
 }
 
+// The date the By Date view shows, when it is the view on screen.
+std::optional<results::PlayDate> MainWindow::shownDate() const {
+    if (m_listing.view() != listing::View::ByDate || m_listingView->resultsButton()->isHidden()) return std::nullopt;
+    return results::DateOfKey(m_services.data, m_listing.currentDateKey());
+}
+
 void MainWindow::ShowListing() {
     m_listingView->setListsVisible(true);
+    m_listingView->setResultsVisible(false);
     store::LeagueData& data = m_services.data;
     if (checkedView() == 3) {
         int player = individualPlayer();
@@ -472,6 +493,7 @@ void MainWindow::ShowListing() {
     } else {
         m_listing.setView(listing::View::ByDate);
         m_listingView->setSpinVisible(true);
+        m_listingView->setResultsVisible(true);
         m_listing.ListByDate(data);
     }
     m_listingView->setRows(m_listing.rows());
@@ -480,6 +502,7 @@ void MainWindow::ShowListing() {
 void MainWindow::HideListing() {
     m_listingView->setListsVisible(false);
     m_listingView->setSpinVisible(false);
+    m_listingView->setResultsVisible(false);
 }
 
 void MainWindow::ViewMenu(int item) {

@@ -6,7 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include <optional>
+
 #include "listing/listing.hpp"
+#include "results/dayresults.hpp"
 #include "platform/services.hpp"
 #include "store/folderlock.hpp"
 
@@ -105,6 +108,7 @@ private:
     void restorePlace();
     void savePlace();
     QString noLeagueMessage() const;
+    std::optional<results::PlayDate> shownDate() const;
 
     platform::Services& m_services;
     std::map<QString, QAction*> m_actions;

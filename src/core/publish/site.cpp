@@ -1,0 +1,392 @@
+#include "publish/site.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <system_error>
+
+#include "league/leagues.hpp"
+#include "listing/listing.hpp"
+#include "results/dayresults.hpp"
+#include "store/datafile.hpp"
+#include "teams/teampoints.hpp"
+#include "text/numbers.hpp"
+
+namespace quorval::publish {
+
+namespace {
+
+using results::PlayDate;
+
+constexpr const char* kMark = "Written by Quorval";
+
+int roundsOf(const store::PlayerRecord& player) {
+    return std::clamp<int>(player.roundCount, 0, store::kMaxRounds);
+}
+
+int playersOf(const store::LeagueData& data) {
+    return std::clamp<int>(data.playerCount, 0, store::kMaxPlayers);
+}
+
+std::string playerPage(int player) {
+    return "player-" + std::to_string(player) + ".html";
+}
+
+// Two-digit years below 80 are this century, as the listing orders them.
+std::string datePage(const PlayDate& date) {
+    char name[40];
+    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", date.year + (date.year < 80 ? 2000 : 1900), date.month,
+                  date.day);
+    return name;
+}
+
+PlayDate dateOf(const store::RoundRecord& round) {
+    return {round.month, round.day, round.year};
+}
+
+std::string indexText(float index) {
+    return text::formatPattern(index, "#0.0");
+}
+
+std::string courseName(const store::LeagueData& data, const store::RoundRecord& round) {
+    if (round.course < 1 || round.course > store::kMaxCourses) return {};
+    return data.courses[round.course][store::course_field::kName];
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+    return out;
+}
+
+std::string link(const std::string& href, const std::string& text) {
+    return "<a href=\"" + href + "\">" + HtmlEscape(text) + "</a>";
+}
+
+std::string cell(const std::string& html, const char* cls = nullptr) {
+    return cls ? "<td class=\"" + std::string(cls) + "\">" + html + "</td>" : "<td>" + html + "</td>";
+}
+
+std::string table(const std::string& head, const std::string& rows) {
+    return "<div class=\"scroll\"><table>\n" + head + rows + "</table></div>\n";
+}
+
+// The newest date with a round, as the pages say how recent they are.
+std::string dataDate(const std::vector<PlayDate>& dates) {
+    return dates.empty() ? "no rounds yet" : "scores up to " + results::DateText(dates.back());
+}
+
+std::string page(const store::LeagueData& data, const std::string& title, const std::string& body,
+                 const std::string& footer) {
+    std::string league = HtmlEscape(league::LeagueName(data));
+    return "<!DOCTYPE html>\n<!-- " + std::string(kMark) +
+           ": publishing the league again replaces this file. -->\n"
+           "<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<title>" +
+           HtmlEscape(title) + " - " + league +
+           "</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n"
+           "<header><a href=\"index.html\">" +
+           league + "</a></header>\n<main>\n" + body + "</main>\n<footer>" + HtmlEscape(footer) +
+           "</footer>\n</body>\n</html>\n";
+}
+
+std::string styleSheet() {
+    return "/* " + std::string(kMark) +
+           ": publishing the league again replaces this file. */\n"
+           "body { margin: 0; font-family: system-ui, -apple-system, \"Segoe UI\", Roboto, sans-serif;\n"
+           "       color: #1b1b1b; background: #f5f6f2; line-height: 1.4; }\n"
+           "header { background: #1f5130; padding: .7rem 1rem; }\n"
+           "header a { color: #fff; font-weight: 600; text-decoration: none; font-size: 1.1rem; }\n"
+           "main { max-width: 60rem; margin: 0 auto; padding: .25rem .75rem 2rem; }\n"
+           "h1 { font-size: 1.4rem; margin: .9rem 0 .3rem; }\n"
+           "h2 { font-size: 1.1rem; margin: 1.5rem 0 .5rem; }\n"
+           "p { margin: .3rem 0; }\n"
+           "a { color: #1f5130; }\n"
+           ".scroll { overflow-x: auto; }\n"
+           "table { border-collapse: collapse; width: 100%; background: #fff; }\n"
+           "th, td { padding: .4rem .5rem; border-bottom: 1px solid #dde3da;\n"
+           "         text-align: right; white-space: nowrap; }\n"
+           "th { background: #e6eee3; font-weight: 600; }\n"
+           ".name { text-align: left; white-space: normal; }\n"
+           ".wrap { white-space: normal; }\n"
+           ".low { background: #fff; border-left: 4px solid #1f5130; padding: .5rem .75rem; margin: .6rem 0; }\n"
+           ".down { color: #1d7a36; }\n"
+           ".up { color: #b3261e; }\n"
+           ".muted { color: #5d6b5f; }\n"
+           "nav.steps { display: flex; justify-content: space-between; margin: .8rem 0; }\n"
+           "ul.dates { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4rem; }\n"
+           "ul.dates a { display: inline-block; padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
+           "             border-radius: 4px; text-decoration: none; }\n"
+           "svg { display: block; width: 100%; max-width: 34rem; height: auto; background: #fff;\n"
+           "      border: 1px solid #dde3da; }\n"
+           "svg text { font-size: 14px; fill: #5d6b5f; }\n"
+           "footer { max-width: 60rem; margin: 0 auto; padding: 1rem .75rem 2rem;\n"
+           "         color: #5d6b5f; font-size: .85rem; }\n"
+           "@media (max-width: 520px) {\n"
+           "  table { font-size: .88rem; }\n"
+           "  th, td { padding: .4rem .25rem; }\n"
+           "  .wide { display: none; }\n"
+           "}\n"
+           "@media (min-width: 700px) { body { font-size: 1.05rem; } h1 { font-size: 1.7rem; } }\n";
+}
+
+// The arrow beside a player's index: down is better.
+std::string trend(const store::PlayerRecord& player) {
+    const int n = roundsOf(player);
+    if (n < 2) return "";
+    const float now = player.rounds[n].handicapIndex;
+    const float before = player.rounds[n - 1].handicapIndex;
+    if (now < before) return "<span class=\"down\" title=\"index down\">&#8595;</span>";
+    if (now > before) return "<span class=\"up\" title=\"index up\">&#8593;</span>";
+    return "<span class=\"muted\" title=\"index unchanged\">&#8594;</span>";
+}
+
+std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>& dates) {
+    std::string body = "<h1>" + HtmlEscape(league::LeagueName(data)) + "</h1>\n<p class=\"muted\">" +
+                       HtmlEscape(dataDate(dates)) + "</p>\n<h2>Handicap indexes</h2>\n";
+    std::string rows;
+    for (int p = 1; p <= playersOf(data); ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        const int n = roundsOf(player);
+        std::string last;
+        if (n > 0) {
+            const store::RoundRecord& round = player.rounds[n];
+            last =
+                link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " + std::to_string(round.gross());
+        }
+        rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
+                cell(n > 0 ? indexText(player.rounds[n].handicapIndex) + " " + trend(player) : "-") +
+                cell(std::to_string(n)) + cell(last, "wrap") + "</tr>\n";
+    }
+    body += table("<tr><th class=\"name\">Player</th><th>Index</th><th>Rounds</th><th>Last round</th></tr>\n", rows);
+    if (!dates.empty()) {
+        body += "<h2>Results by date</h2>\n<ul class=\"dates\">\n";
+        for (auto d = dates.rbegin(); d != dates.rend(); ++d)
+            body += "<li>" + link(datePage(*d), results::DateText(*d)) + "</li>\n";
+        body += "</ul>\n";
+    }
+    if (data.teams.teamCount > 0) body += "<h2>Teams</h2>\n<p>" + link("teams.html", "Team points") + "</p>\n";
+    return page(data, "Handicaps", body, dataDate(dates));
+}
+
+std::string resultRows(const std::vector<results::Result>& section) {
+    std::string rows;
+    for (const results::Result& r : section) {
+        rows += "<tr>" + cell(results::PlaceText(r)) + cell(link(playerPage(r.player), r.name), "name") +
+                cell(std::to_string(r.out), "wide") + cell(std::to_string(r.in), "wide") +
+                cell(std::to_string(r.gross)) + cell(std::to_string(r.courseHandicap)) +
+                cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
+    }
+    return rows;
+}
+
+std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, size_t i) {
+    const results::DayResults day = results::ResultsOfDay(data, dates[i]);
+    const std::string courses = joined(day.courses);
+    std::string body = "<h1>Results of " + results::DateText(day.date) + "</h1>\n";
+    if (!courses.empty()) body += "<p>" + HtmlEscape(courses) + "</p>\n";
+    body += "<p class=\"low\">Low gross: <b>" + HtmlEscape(joined(day.lowGrossNames)) + " " +
+            std::to_string(day.lowGross) + "</b><br>Low net: <b>" + HtmlEscape(joined(day.lowNetNames)) + " " +
+            std::to_string(day.lowNet) + "</b></p>\n";
+    // The first column is the place; the name column is the one that wraps.
+    const std::string fixedHead =
+        "<tr><th>Place</th><th class=\"name\">Player</th><th class=\"wide\">Out</th>"
+        "<th class=\"wide\">In</th>"
+        "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
+    if (!day.eighteen.empty()) body += table(fixedHead, resultRows(day.eighteen));
+    if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
+    body += "<nav class=\"steps\"><span>";
+    if (i > 0) body += link(datePage(dates[i - 1]), "\u2190 " + results::DateText(dates[i - 1]));
+    body += "</span><span>";
+    if (i + 1 < dates.size()) body += link(datePage(dates[i + 1]), results::DateText(dates[i + 1]) + " \u2192");
+    body += "</span></nav>\n";
+    return page(data, "Results of " + results::DateText(day.date), body, dataDate(dates));
+}
+
+// The player's index after each stored round, oldest on the left.
+std::string historyChart(const store::PlayerRecord& player) {
+    const int n = roundsOf(player);
+    if (n == 0) return "";
+    float low = player.rounds[1].handicapIndex;
+    float high = low;
+    for (int r = 1; r <= n; ++r) {
+        low = std::min(low, player.rounds[r].handicapIndex);
+        high = std::max(high, player.rounds[r].handicapIndex);
+    }
+    const double bottom = std::floor(low) - 1;
+    const double top = std::ceil(high) + 1;
+    constexpr double kLeft = 44, kRight = 388, kTop = 16, kBottom = 172;
+    auto x = [&](int r) { return n == 1 ? (kLeft + kRight) / 2 : kLeft + (kRight - kLeft) * (r - 1) / (n - 1); };
+    auto y = [&](double v) { return kBottom - (kBottom - kTop) * (v - bottom) / (top - bottom); };
+    auto num = [](double v) {
+        char s[32];
+        std::snprintf(s, sizeof s, "%.1f", v);
+        return std::string(s);
+    };
+    std::string svg = "<svg viewBox=\"0 0 400 200\" role=\"img\" aria-label=\"Handicap index after each round\">\n";
+    for (double v : {bottom, (bottom + top) / 2, top}) {
+        svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" + num(y(v)) +
+               "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
+               indexText(static_cast<float>(v)) + "</text>\n";
+    }
+    std::string points;
+    for (int r = 1; r <= n; ++r)
+        points += (r > 1 ? " " : "") + num(x(r)) + "," + num(y(player.rounds[r].handicapIndex));
+    svg += "<polyline fill=\"none\" stroke=\"#1f5130\" stroke-width=\"2.5\" points=\"" + points + "\"/>\n";
+    for (int r = 1; r <= n; ++r) {
+        const store::RoundRecord& round = player.rounds[r];
+        svg += "<circle cx=\"" + num(x(r)) + "\" cy=\"" + num(y(round.handicapIndex)) +
+               "\" r=\"4\" fill=\"#1f5130\"><title>" + results::DateText(dateOf(round)) + ": " +
+               indexText(round.handicapIndex) + "</title></circle>\n";
+    }
+    svg += "<text x=\"" + num(kLeft) + "\" y=\"196\">" + results::DateText(dateOf(player.rounds[1])) + "</text>\n";
+    if (n > 1) {
+        svg += "<text x=\"" + num(kRight) + "\" y=\"196\" text-anchor=\"end\">" +
+               results::DateText(dateOf(player.rounds[n])) + "</text>\n";
+    }
+    return svg + "</svg>\n";
+}
+
+std::string playerPageContent(const store::LeagueData& data, int p, const std::vector<PlayDate>& dates) {
+    const store::PlayerRecord& player = data.players[p];
+    const int n = roundsOf(player);
+    std::string body = "<h1>" + HtmlEscape(player.name) + "</h1>\n<p>Index <b>" +
+                       (n > 0 ? indexText(player.rounds[n].handicapIndex) : "-") + "</b> " + trend(player) +
+                       " &middot; " + std::to_string(n) + (n == 1 ? " round" : " rounds") + " stored</p>\n";
+    if (n > 0) {
+        body += "<h2>Index history</h2>\n" + historyChart(player) + "<h2>Rounds</h2>\n";
+        std::string rows;
+        for (int r = n; r >= 1; --r) {
+            const store::RoundRecord& round = player.rounds[r];
+            const float ch = listing::NetCourseHandicap(data, player, r);
+            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round))), "name") +
+                    cell(HtmlEscape(courseName(data, round)), "name") +
+                    cell(std::to_string(round.score[store::kOutSlot]), "wide") +
+                    cell(std::to_string(round.score[store::kInSlot]), "wide") + cell(std::to_string(round.gross())) +
+                    cell(text::generalForm(ch)) + cell(text::generalForm(round.gross() - ch)) +
+                    cell(indexText(round.handicapIndex)) + "</tr>\n";
+        }
+        body += table(
+            "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"
+            "<th class=\"wide\">In</th><th>Gross</th>"
+            "<th>Hcp</th><th>Net</th><th>Index</th></tr>\n",
+            rows);
+    }
+    return page(data, player.name, body, dataDate(dates));
+}
+
+std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>& dates) {
+    const int count = std::clamp<int>(data.teams.teamCount, 0, store::kMaxTeams);
+    std::vector<std::pair<float, int>> standings;
+    for (int t = 1; t <= count; ++t) standings.push_back({teams::countpoints(data, t), t});
+    std::stable_sort(standings.begin(), standings.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::string rows;
+    for (const auto& [points, t] : standings) {
+        std::string members;
+        for (int p = 1; p <= playersOf(data); ++p) {
+            if (data.players[p].team != t) continue;
+            members += (members.empty() ? "" : ", ") + link(playerPage(p), data.players[p].name);
+        }
+        rows += "<tr>" + cell(HtmlEscape(data.teams.teamNames[t]), "name") + cell(members, "name") +
+                cell(text::formatPattern(points, "0.0")) + "</tr>\n";
+    }
+    std::string body =
+        "<h1>Team points</h1>\n" +
+        table("<tr><th class=\"name\">Team</th><th class=\"name\">Players</th><th>Points</th></tr>\n", rows);
+    return page(data, "Team points", body, dataDate(dates));
+}
+
+}  // namespace
+
+std::string HtmlEscape(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+bool WrittenByQuorval(const std::string& content) {
+    return content.substr(0, 200).find(kMark) != std::string::npos;
+}
+
+std::vector<SiteFile> BuildSite(const store::LeagueData& data) {
+    const std::vector<PlayDate> dates = results::DatesPlayed(data);
+    std::vector<SiteFile> files;
+    files.push_back({"index.html", indexPage(data, dates)});
+    files.push_back({"style.css", styleSheet()});
+    for (size_t i = 0; i < dates.size(); ++i) files.push_back({datePage(dates[i]), dayPage(data, dates, i)});
+    for (int p = 1; p <= playersOf(data); ++p) files.push_back({playerPage(p), playerPageContent(data, p, dates)});
+    if (data.teams.teamCount > 0) files.push_back({"teams.html", teamsPage(data, dates)});
+    return files;
+}
+
+PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    PublishResult result;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder)) {
+        result.problem = "cannot make the folder " + folder.string() + (ec ? ": " + ec.message() : "");
+        return result;
+    }
+    const std::vector<SiteFile> files = BuildSite(data);
+    std::set<std::string> names;
+    // Another program's file of the same name stops the publish before anything is written.
+    for (const SiteFile& file : files) {
+        names.insert(file.name);
+        const fs::path path = folder / file.name;
+        if (!fs::exists(path)) continue;
+        auto old = store::readTextFile(path);
+        if (!old || !WrittenByQuorval(*old)) {
+            result.problem =
+                path.string() + " was not written by Quorval; it is left as it is and nothing was published";
+            return result;
+        }
+    }
+    for (const SiteFile& file : files) {
+        const fs::path path = folder / file.name;
+        auto old = store::readTextFile(path);
+        if (old && *old == file.content) continue;
+        std::string error = store::writeFileAtomically(path, file.content);
+        if (!error.empty()) {
+            result.problem = "cannot write " + path.string() + ": " + error;
+            return result;
+        }
+        result.written.push_back(file.name);
+    }
+    // Pages of players or dates that are gone, from an earlier publish.
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || names.count(name) || !name.ends_with(".html")) continue;
+        auto old = store::readTextFile(entry.path());
+        if (old && WrittenByQuorval(*old) && fs::remove(entry.path(), ec)) result.removed.push_back(name);
+    }
+    std::sort(result.removed.begin(), result.removed.end());
+    result.ok = true;
+    return result;
+}
+
+}  // namespace quorval::publish

@@ -1,0 +1,237 @@
+#include "results/dayresults.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "handicap/differential.hpp"
+#include "league/leagues.hpp"
+#include "listing/listing.hpp"
+#include "print/printfont.hpp"
+#include "text/utf8.hpp"
+
+namespace quorval::results {
+
+namespace {
+
+int roundsOf(const store::PlayerRecord& player) {
+    return std::clamp<int>(player.roundCount, 0, store::kMaxRounds);
+}
+
+int playersOf(const store::LeagueData& data) {
+    return std::clamp<int>(data.playerCount, 0, store::kMaxPlayers);
+}
+
+bool playedOn(const store::RoundRecord& round, const PlayDate& date) {
+    return round.month == date.month && round.day == date.day && round.year == date.year;
+}
+
+// Places by net: equal nets share the place of the first of them; the names order them.
+void rank(std::vector<Result>& results) {
+    std::stable_sort(results.begin(), results.end(), [](const Result& a, const Result& b) {
+        if (a.net != b.net) return a.net < b.net;
+        return a.name < b.name;
+    });
+    for (size_t i = 0; i < results.size(); ++i) {
+        Result& r = results[i];
+        r.place = i > 0 && results[i - 1].net == r.net ? results[i - 1].place : static_cast<int>(i) + 1;
+        r.tied = (i > 0 && results[i - 1].net == r.net) || (i + 1 < results.size() && results[i + 1].net == r.net);
+    }
+}
+
+template <typename Score>
+std::vector<std::string> lowest(const std::vector<Result>& results, Score score, int& low) {
+    std::vector<std::string> names;
+    for (const Result& r : results) {
+        if (names.empty() || score(r) < low) {
+            names.clear();
+            low = score(r);
+        }
+        if (score(r) == low) names.push_back(r.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+    return out;
+}
+
+std::string number(int value, int width) {
+    std::string s = std::to_string(value);
+    return s.size() < static_cast<size_t>(width) ? std::string(width - s.size(), ' ') + s : s;
+}
+
+constexpr size_t kNameWidth = 24;
+
+std::string tableHeading() {
+    return "Place  " + text::PadRight("Name", kNameWidth) + " Out  In  Gross  Hcp  Net";
+}
+
+std::string tableRule() {
+    return std::string(text::CharLength(tableHeading()), '-');
+}
+
+std::string tableLine(const Result& r) {
+    return text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) + number(r.out, 4) +
+           number(r.in, 4) + number(r.gross, 7) + number(r.courseHandicap, 5) + number(r.net, 5);
+}
+
+}  // namespace
+
+std::string DateText(const PlayDate& date) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d", date.month, date.day, date.year);
+    return text;
+}
+
+std::optional<PlayDate> ParseDate(const std::string& text) {
+    PlayDate date;
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%2d/%2d/%2d%n", &date.month, &date.day, &date.year, &used) != 3 ||
+        used != static_cast<int>(text.size()) || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31 ||
+        date.year < 0) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::vector<PlayDate> DatesPlayed(const store::LeagueData& data) {
+    std::vector<std::pair<int, PlayDate>> keyed;
+    for (int p = 1; p <= playersOf(data); ++p) {
+        for (int r = 1; r <= roundsOf(data.players[p]); ++r) {
+            const store::RoundRecord& round = data.players[p].rounds[r];
+            keyed.push_back({listing::DateKey(round), {round.month, round.day, round.year}});
+        }
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<PlayDate> dates;
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        if (i == 0 || keyed[i].first != keyed[i - 1].first) dates.push_back(keyed[i].second);
+    }
+    return dates;
+}
+
+std::optional<PlayDate> DateOfKey(const store::LeagueData& data, int key) {
+    for (int p = 1; p <= playersOf(data); ++p) {
+        for (int r = 1; r <= roundsOf(data.players[p]); ++r) {
+            const store::RoundRecord& round = data.players[p].rounds[r];
+            if (listing::DateKey(round) == key) return PlayDate{round.month, round.day, round.year};
+        }
+    }
+    return std::nullopt;
+}
+
+DayResults ResultsOfDay(const store::LeagueData& data, const PlayDate& date) {
+    DayResults day;
+    day.date = date;
+    for (int p = 1; p <= playersOf(data); ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        for (int r = 1; r <= roundsOf(player); ++r) {
+            const store::RoundRecord& round = player.rounds[r];
+            if (!playedOn(round, date)) continue;
+            Result result;
+            result.player = p;
+            result.slot = r;
+            result.name = player.name;
+            result.out = round.score[store::kOutSlot];
+            result.in = round.score[store::kInSlot];
+            result.gross = round.gross();
+            result.courseHandicap = static_cast<int>(listing::NetCourseHandicap(data, player, r));
+            result.net = result.gross - result.courseHandicap;
+            bool nine = handicap::IsNineHoleRound(result.out, result.in);
+            (nine ? day.nine : day.eighteen).push_back(result);
+            if (round.course >= 1 && round.course <= store::kMaxCourses) {
+                const std::string& course = data.courses[round.course][store::course_field::kName];
+                if (!course.empty() && std::find(day.courses.begin(), day.courses.end(), course) == day.courses.end())
+                    day.courses.push_back(course);
+            }
+        }
+    }
+    rank(day.eighteen);
+    rank(day.nine);
+    const std::vector<Result>& lowFrom = day.eighteen.empty() ? day.nine : day.eighteen;
+    day.lowGrossNames = lowest(
+        lowFrom, [](const Result& r) { return r.gross; }, day.lowGross);
+    day.lowNetNames = lowest(
+        lowFrom, [](const Result& r) { return r.net; }, day.lowNet);
+    return day;
+}
+
+std::string PlaceText(const Result& result) {
+    return (result.tied ? "T" : "") + std::to_string(result.place);
+}
+
+std::string LowLine(const DayResults& results) {
+    if (results.empty()) return {};
+    return "Low gross: " + joined(results.lowGrossNames) + " " + std::to_string(results.lowGross) +
+           "   Low net: " + joined(results.lowNetNames) + " " + std::to_string(results.lowNet);
+}
+
+std::vector<std::string> ResultLines(const DayResults& results) {
+    std::vector<std::string> lines;
+    if (results.empty()) return lines;
+    lines.push_back(LowLine(results));
+    lines.push_back("");
+    auto table = [&lines](const std::vector<Result>& section) {
+        lines.push_back(tableHeading());
+        lines.push_back(tableRule());
+        for (const Result& r : section) lines.push_back(tableLine(r));
+    };
+    if (!results.eighteen.empty()) table(results.eighteen);
+    if (!results.nine.empty()) {
+        if (!results.eighteen.empty()) lines.push_back("");
+        lines.push_back("Nine-hole rounds");
+        table(results.nine);
+    }
+    return lines;
+}
+
+// The lines of the sheet cut into pages; a table that runs on to a new page repeats its heading.
+static std::vector<std::vector<std::string>> resultPages(const std::vector<std::string>& lines) {
+    std::vector<std::vector<std::string>> pages(1);
+    bool inTable = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (pages.back().size() >= static_cast<size_t>(kResultLinesPerPage)) {
+            pages.emplace_back();
+            if (inTable && lines[i] != "") {
+                pages.back().push_back(tableHeading());
+                pages.back().push_back(tableRule());
+            }
+        }
+        if (lines[i] == tableHeading()) inTable = true;
+        if (lines[i].empty()) inTable = false;
+        pages.back().push_back(lines[i]);
+    }
+    return pages;
+}
+
+bool PrintResults(platform::Printer& printer, const store::LeagueData& data, const ResultsOptions& options) {
+    const DayResults results = ResultsOfDay(data, options.date);
+    if (results.empty()) return false;
+    const auto pages = resultPages(ResultLines(results));
+    std::string courses;
+    for (const std::string& course : results.courses) courses += (courses.empty() ? "" : ", ") + course;
+
+    printer.setOrientation(platform::Orientation::Portrait);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) printer.newPage();
+        print::SelectPrintFont(printer, data.settings);
+        printer.setFontName(data.settings.printFont);
+        printer.setFontSize(14);
+        printer.setBold(true);
+        printer.print(league::LeagueName(data) + "  -  Results of " + DateText(results.date));
+        printer.setFontSize(10);
+        printer.setBold(false);
+        printer.print(courses.empty() ? " " : "Course: " + courses);
+        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " +
+                      std::to_string(pages.size()));
+        printer.print(" ");
+        for (const std::string& line : pages[page]) printer.print(line);
+    }
+    printer.endDoc();
+    return true;
+}
+
+}  // namespace quorval::results

@@ -1,0 +1,114 @@
+#include "ui/reports/scorecardswindow.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "reports/scorecards.hpp"
+#include "widgets/controls.hpp"
+
+namespace quorval::gui {
+
+ScorecardsWindow::ScorecardsWindow(platform::Services& services, QWidget* opener)
+    : ChildWindow(services, opener, "scorecards", "Print Scorecards") {
+    store::LeagueData& data = services.data;
+    m_course = new QComboBox;
+    m_course->setObjectName("coursecombo");
+    for (int c = 1; c <= std::min<int>(data.courseCount, store::kMaxCourses); ++c) {
+        const std::string& name = data.courses[c][store::course_field::kName];
+        if (!name.empty()) m_course->addItem(QString::fromStdString(name), c);
+    }
+    int current = m_course->findData(static_cast<int>(data.currentCourse));
+    if (current >= 0) m_course->setCurrentIndex(current);
+
+    auto* tees = new QHBoxLayout;
+    const char* teeNames[] = {"", "Red", "White", "Blue"};
+    for (int t = 1; t <= 3; ++t) {
+        m_tees[t] = new QRadioButton(teeNames[t]);
+        m_tees[t]->setObjectName(QString("teebutton%1").arg(t));
+        tees->addWidget(m_tees[t]);
+    }
+    m_tees[store::kWhiteTee]->setChecked(true);
+    tees->addStretch(1);
+
+    const platform::Date today = services.clock.today();
+    m_date = new QLineEdit(QString::fromStdString(results::DateText({today.month, today.day, today.year % 100})));
+    m_date->setObjectName("datetext");
+    m_date->setMaximumWidth(100);
+
+    m_all = new QCheckBox("All players");
+    m_all->setObjectName("allcheck");
+    m_all->setChecked(true);
+    m_players = new QListWidget;
+    m_players->setObjectName("playerlist");
+    m_players->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int p = 1; p <= std::min<int>(data.playerCount, store::kMaxPlayers); ++p) {
+        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_players);
+        item->setData(Qt::UserRole, p);
+    }
+    m_players->setEnabled(false);
+    connect(m_all, &QCheckBox::toggled, m_players, [this](bool all) { m_players->setEnabled(!all); });
+
+    auto* form = new QFormLayout;
+    form->addRow("Course", m_course);
+    form->addRow("Tee", tees);
+    form->addRow("Date", m_date);
+    form->addRow("Players", m_all);
+    form->addRow("", m_players);
+
+    auto* print = makeButton("printbutton", "&Print", "One card per player, four to a page");
+    print->setDefault(true);
+    auto* closeButton = makeButton("exitbutton", "&Close");
+    auto* info = makeHelpButton("infobutton", "Help on scorecards");
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Scorecards"); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(info);
+    buttons->addStretch(1);
+    buttons->addWidget(print);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (printCards()) close();
+    });
+    connect(closeButton, &QPushButton::clicked, this, &ScorecardsWindow::close);
+    adjustSize();
+    centreOnScreen();
+}
+
+bool ScorecardsWindow::printCards() {
+    auto tell = [this](const std::string& text) {
+        m_services.dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return false;
+    };
+    reports::ScorecardOptions options;
+    if (m_course->currentIndex() < 0) return tell("Choose the course to be played.");
+    options.course = m_course->currentData().toInt();
+    for (int t = 1; t <= 3; ++t) {
+        if (m_tees[t]->isChecked()) options.tee = t;
+    }
+    auto date = results::ParseDate(m_date->text().trimmed().toStdString());
+    if (!date) return tell("Type the date as MM/DD/YY, for example 06/02/26.");
+    options.date = *date;
+    if (!m_all->isChecked()) {
+        for (int row = 0; row < m_players->count(); ++row) {
+            if (m_players->item(row)->isSelected())
+                options.players.push_back(m_players->item(row)->data(Qt::UserRole).toInt());
+        }
+        if (options.players.empty()) return tell("Choose the players, or tick All players.");
+    }
+    m_services.dialogs.beginBusy("");
+    bool printed = reports::PrintScorecards(m_services.printer, m_services.data, options);
+    m_services.dialogs.endBusy();
+    if (!printed) return tell("The league has no players to print cards for.");
+    return true;
+}
+
+}  // namespace quorval::gui

@@ -1,0 +1,118 @@
+#include "results/dayresults.hpp"
+
+#include <gtest/gtest.h>
+
+#include "listing/listing.hpp"
+#include "print/recordingprinter.hpp"
+#include "smallleague.hpp"
+
+namespace quorval {
+namespace {
+
+using results::PlayDate;
+
+const PlayDate kJune2{6, 2, 26};
+
+class DayResultsTest : public ::testing::Test, protected testing::SmallLeague {
+protected:
+    // The day of June 2: Cy and Al tie on net 70 (Al listed first), Bo plays his first round and
+    // so has no handicap, Di plays the front nine only; Ed plays on another day.
+    void playJune2() {
+        int cy = addPlayer("Cy");
+        addRound(cy, 5, 26, 45, 45, 10.0f);
+        addRound(cy, 6, 2, 40, 40, 10.2f);
+        int bo = addPlayer("Bo");
+        addRound(bo, 6, 2, 37, 38, 3.0f);
+        int al = addPlayer("Al");
+        addRound(al, 5, 26, 42, 42, 8.0f);
+        addRound(al, 6, 2, 39, 39, 7.8f);
+        int di = addPlayer("Di");
+        addRound(di, 5, 26, 48, 48, 10.0f);
+        addRound(di, 6, 2, 40, 0, 10.0f);
+        int ed = addPlayer("Ed");
+        addRound(ed, 6, 3, 35, 35, 1.0f);
+    }
+};
+
+TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
+    playJune2();
+    const results::DayResults day = results::ResultsOfDay(*data, kJune2);
+
+    struct Expected {
+        const char* name;
+        const char* place;
+        int gross, hcp, net;
+    };
+    const Expected eighteen[] = {{"Al", "T1", 78, 8, 70}, {"Cy", "T1", 80, 10, 70}, {"Bo", "3", 75, 0, 75}};
+    ASSERT_EQ(day.eighteen.size(), std::size(eighteen));
+    for (size_t i = 0; i < std::size(eighteen); ++i) {
+        const results::Result& r = day.eighteen[i];
+        EXPECT_EQ(r.name, eighteen[i].name);
+        EXPECT_EQ(results::PlaceText(r), eighteen[i].place) << r.name;
+        EXPECT_EQ(r.gross, eighteen[i].gross) << r.name;
+        EXPECT_EQ(r.courseHandicap, eighteen[i].hcp) << r.name;
+        EXPECT_EQ(r.net, eighteen[i].net) << r.name;
+        // The same net the listing shows for that round.
+        std::string line = listing::RoundLine(*data, r.player, r.slot, listing::View::ByDate);
+        EXPECT_EQ(line.substr(111), r.courseHandicap == 0 ? "--" : std::to_string(r.net)) << r.name;
+    }
+    // Di's index of 10 gives 5 strokes over nine holes.
+    ASSERT_EQ(day.nine.size(), 1u);
+    EXPECT_EQ(day.nine[0].name, "Di");
+    EXPECT_EQ(day.nine[0].net, 35);
+    EXPECT_EQ(results::PlaceText(day.nine[0]), "1");
+
+    EXPECT_EQ(results::LowLine(day), "Low gross: Bo 75   Low net: Al, Cy 70");
+    EXPECT_EQ(day.courses, std::vector<std::string>{"Pine Hills"});
+
+    const auto lines = results::ResultLines(day);
+    auto at = std::find(lines.begin(), lines.end(), "Nine-hole rounds");
+    ASSERT_NE(at, lines.end());
+    EXPECT_EQ(lines.back().substr(0, 9), "1      Di");
+    EXPECT_LT(std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("3 "); }), at);
+}
+
+TEST_F(DayResultsTest, LowScoresComeFromTheNineHoleRoundsOnlyWhenNobodyPlayedEighteen) {
+    int a = addPlayer("Al");
+    addRound(a, 6, 2, 41, 0, 0);
+    int b = addPlayer("Bo");
+    addRound(b, 6, 2, 0, 39, 0);
+    const auto day = results::ResultsOfDay(*data, kJune2);
+    EXPECT_TRUE(day.eighteen.empty());
+    EXPECT_EQ(results::LowLine(day), "Low gross: Bo 39   Low net: Bo 39");
+    EXPECT_TRUE(results::ResultsOfDay(*data, {6, 3, 26}).empty());
+}
+
+TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
+    for (int i = 0; i < 70; ++i) addRound(addPlayer("Player " + std::to_string(100 + i)), 6, 2, 40, 40, 0);
+    print::RecordingPrinter printer;
+    ASSERT_TRUE(results::PrintResults(printer, *data, {kJune2}));
+    ASSERT_EQ(printer.documents().size(), 1u);
+    const auto& pages = printer.documents()[0].pages;
+    ASSERT_EQ(pages.size(), 2u);
+    int listed = 0;
+    for (size_t n = 0; n < pages.size(); ++n) {
+        const auto lines = pages[n].lines();
+        EXPECT_EQ(lines[1], "Tuesday Men  -  Results of 06/02/26");
+        EXPECT_EQ(lines[2], "Course: Pine Hills");
+        EXPECT_TRUE(lines[3].ends_with("Page " + std::to_string(n + 1) + " of 2")) << lines[3];
+        EXPECT_TRUE(lines[n == 0 ? 7 : 5].starts_with("Place  Name")) << n;
+        for (const auto& line : lines) listed += line.starts_with("T1 ") ? 1 : 0;
+    }
+    EXPECT_EQ(listed, 70);
+
+    print::RecordingPrinter unused;
+    EXPECT_FALSE(results::PrintResults(unused, *data, {{6, 9, 26}}));
+    EXPECT_TRUE(unused.documents().empty());
+}
+
+TEST(PlayDateTest, ReadsTheDateAsTheListingShowsIt) {
+    EXPECT_EQ(results::ParseDate("06/02/26"), (PlayDate{6, 2, 26}));
+    EXPECT_EQ(results::ParseDate("6/2/0"), (PlayDate{6, 2, 0}));
+    for (const char* bad : {"", "13/01/26", "06/32/26", "06/02", "06/02/26x", "2026-06-02"})
+        EXPECT_EQ(results::ParseDate(bad), std::nullopt) << bad;
+    EXPECT_EQ(results::DateText({6, 2, 0}), "06/02/00");
+}
+
+}  // namespace
+}  // namespace quorval

@@ -1,0 +1,114 @@
+#include "publish/site.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "smallleague.hpp"
+#include "tempdir.hpp"
+
+namespace quorval {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SiteTest : public ::testing::Test, protected testing::SmallLeague {
+protected:
+    SiteTest() {
+        int al = addPlayer("<b>Al</b> & \"Bo\"");
+        addRound(al, 5, 26, 42, 42, 8.0f);
+        addRound(al, 6, 2, 39, 39, 7.8f);
+        int cy = addPlayer("Cy");
+        addRound(cy, 6, 2, 40, 0, 12.0f);
+        addPlayer("Newcomer");
+    }
+
+    std::map<std::string, std::string> site() {
+        std::map<std::string, std::string> files;
+        for (auto& file : publish::BuildSite(*data)) files[file.name] = file.content;
+        return files;
+    }
+};
+
+TEST_F(SiteTest, HasAPagePerDateAndPlayerAndTeamsOnlyWhenTheLeagueHasThem) {
+    std::vector<std::string> names;
+    for (auto& [name, content] : site()) names.push_back(name);
+    std::vector<std::string> expected = {"day-2026-05-26.html", "day-2026-06-02.html", "index.html", "player-1.html",
+                                         "player-2.html",       "player-3.html",       "style.css"};
+    EXPECT_EQ(names, expected);
+
+    data->teams.teamCount = 1;
+    data->teams.teamNames[1] = "Eagles & Co";
+    data->teams.teamEntryCount[1] = 2;
+    data->teams.teamEntries[1][1].points = 2.5f;
+    data->teams.teamEntries[1][2].points = 3.0f;
+    data->players[2].team = 1;
+    auto files = site();
+    ASSERT_TRUE(files.count("teams.html"));
+    EXPECT_NE(files["teams.html"].find("<td class=\"name\">Eagles &amp; Co</td>"), std::string::npos);
+    EXPECT_NE(files["teams.html"].find("<td>5.5</td>"), std::string::npos);
+    EXPECT_NE(files["teams.html"].find("href=\"player-2.html\">Cy</a>"), std::string::npos);
+    EXPECT_NE(files["index.html"].find("href=\"teams.html\""), std::string::npos);
+}
+
+TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
+    const auto files = site();
+    const std::string escaped = "&lt;b&gt;Al&lt;/b&gt; &amp; &quot;Bo&quot;";
+    for (const char* page : {"index.html", "player-1.html", "day-2026-06-02.html"}) {
+        const std::string& html = files.at(page);
+        EXPECT_NE(html.find(escaped), std::string::npos) << page;
+        EXPECT_EQ(html.find("<b>Al"), std::string::npos) << page;
+    }
+    const std::regex reference(R"((href|src)="([^"]*)\")");
+    int links = 0;
+    for (const auto& [name, html] : files) {
+        EXPECT_EQ(html.find("<script"), std::string::npos) << name;
+        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links) {
+            EXPECT_TRUE(files.count((*it)[2].str())) << name << " links to " << (*it)[2];
+        }
+    }
+    EXPECT_GT(links, 20);
+    // The player page draws his two indexes; the newcomer without rounds has no chart.
+    EXPECT_NE(files.at("player-1.html").find("<polyline"), std::string::npos);
+    EXPECT_EQ(files.at("player-3.html").find("<svg"), std::string::npos);
+    EXPECT_NE(files.at("index.html").find("scores up to 06/02/26"), std::string::npos);
+}
+
+TEST_F(SiteTest, PublishingAgainWritesTheSameBytesAndTouchesOnlyItsOwnFiles) {
+    testing::TempWorkDir work;
+    const fs::path folder = work.path() / "site" / "league";
+    auto first = publish::PublishSite(*data, folder);
+    ASSERT_TRUE(first.ok) << first.problem;
+    EXPECT_EQ(first.written.size(), 7u);
+    std::map<std::string, std::string> before;
+    for (auto& entry : fs::directory_iterator(folder))
+        before[entry.path().filename()] = testing::readBytes(entry.path());
+
+    auto second = publish::PublishSite(*data, folder);
+    ASSERT_TRUE(second.ok);
+    EXPECT_TRUE(second.written.empty());
+    for (auto& [name, bytes] : before) EXPECT_EQ(testing::readBytes(folder / name), bytes) << name;
+
+    // A page that the data no longer has goes; the user's own files stay.
+    testing::writeBytes(folder / "notes.html", "<p>mine</p>");
+    data->players[1].roundCount = 1;
+    data->players[2].roundCount = 0;
+    auto third = publish::PublishSite(*data, folder);
+    ASSERT_TRUE(third.ok);
+    EXPECT_EQ(third.removed, std::vector<std::string>{"day-2026-06-02.html"});
+    EXPECT_TRUE(fs::exists(folder / "notes.html"));
+
+    // Someone else's index.html is never replaced, and then nothing is written at all.
+    testing::writeBytes(folder / "index.html", "<p>my own index</p>");
+    data->players[1].roundCount = 2;
+    data->players[2].roundCount = 1;
+    auto refused = publish::PublishSite(*data, folder);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.problem.find("index.html"), std::string::npos);
+    EXPECT_EQ(testing::readBytes(folder / "index.html"), "<p>my own index</p>");
+    EXPECT_FALSE(fs::exists(folder / "day-2026-06-02.html"));
+}
+
+}  // namespace
+}  // namespace quorval
