@@ -67,7 +67,8 @@ public:
 
     // The total less the course handicap that the index before this round gives on the player's
     // default tee; "--" when that handicap is 0.
-    std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
+    std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
+                                   int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
         auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), player.tee));
         float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
@@ -75,10 +76,22 @@ public:
             data.settings.nineHoleOption == kDoubleNineHoleScores) {
             ch /= 2.0f;
         }
-        ch = text::Int(ch + 0.5f);
+        return static_cast<int>(text::Int(ch + 0.5f));
+    }
+
+    std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
+        const store::RoundRecord& round = player.rounds[slot];
+        auto ch = static_cast<float>(netHandicap(data, player, slot).value_or(0));
         if (ch == 0) return "--";
         auto total = static_cast<int16_t>(round.score[store::kOutSlot] + round.score[store::kInSlot]);
         return text::generalForm(total - ch);
+    }
+
+    std::optional<int> playingHandicap(const store::LeagueData&, float index, int, const store::CourseRecord& course,
+                                       int tee) const override {
+        auto ch = ComputeCourseHandicap(index, static_cast<float>(store::CourseSlope(course, tee)));
+        if (!ch) return std::nullopt;
+        return static_cast<int>(*ch);
     }
 
     std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {

@@ -50,8 +50,18 @@ public:
     // `slot` is the round slot it belongs to (0 when not known).
     virtual std::string indexText(float index, int slot, std::string_view pattern) const = 0;
 
+    // The handicap the listing's net of the round in `slot` is taken with; nothing when the player
+    // has none to take it with.
+    virtual std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
+                                           int slot) const = 0;
+
     // The net score column of the listing for the round in `slot`.
     virtual std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const = 0;
+
+    // The strokes a player of index `index` (`slot`: the round slot it is stored on) receives on a
+    // course's tee, as a scorecard shows them; nothing without a slope or an index.
+    virtual std::optional<int> playingHandicap(const store::LeagueData& data, float index, int slot,
+                                               const store::CourseRecord& course, int tee) const = 0;
 
     // The course handicap of the round in `slot` for the listing.
     virtual std::string courseHandicapText(const store::PlayerRecord& player, int slot) const = 0;

@@ -309,14 +309,26 @@ public:
     }
 
     // The total less the playing handicap of the index before the round, on the default tee.
-    std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
+    std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
+                                   int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
         std::optional<i64> before = indexBefore(player, slot);
         TeeFigures f = teeFigures(courseAt(data, round.course), player.tee, firstHoleOf(round));
-        if (!before || f.slope <= 0) return "--";
+        if (!before || f.slope <= 0) return std::nullopt;
         Fraction ch = courseHandicapOf(*before, f, nineHoles(round), data.settings.nineHoleOption == kNineHoleRatings);
-        i64 playing = roundHalfUp(ch.num * data.options.allowance, ch.den * 100);
-        return text::generalForm(static_cast<double>(round.gross() - playing));
+        return static_cast<int>(roundHalfUp(ch.num * data.options.allowance, ch.den * 100));
+    }
+
+    std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
+        std::optional<int> playing = netHandicap(data, player, slot);
+        if (!playing) return "--";
+        return text::generalForm(static_cast<double>(player.rounds[slot].gross() - *playing));
+    }
+
+    std::optional<int> playingHandicap(const store::LeagueData& data, float index, int slot,
+                                       const store::CourseRecord& course, int tee) const override {
+        if (index == 0 && slot <= 2) return std::nullopt;
+        return PlayingHandicap(index, course, tee, data.options.allowance);
     }
 
     std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {

@@ -51,14 +51,7 @@ std::string countText(const store::PlayerRecord& player, int slot, View view) {
 }  // namespace
 
 float NetCourseHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot) {
-    const store::RoundRecord& round = player.rounds[slot];
-    auto slope = static_cast<float>(store::CourseSlope(courseOf(data, round), player.tee));
-    float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
-    if (handicap::IsNineHoleRound(round.score[kOutSlot], round.score[kInSlot]) &&
-        data.settings.nineHoleOption == handicap::kDoubleNineHoleScores) {
-        ch /= 2.0f;
-    }
-    return text::Int(ch + 0.5f);
+    return static_cast<float>(handicap::RulesOf(data).netHandicap(data, player, slot).value_or(0));
 }
 
 int DateKey(const store::RoundRecord& round) {

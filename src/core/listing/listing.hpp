@@ -24,9 +24,8 @@ struct Row {
 // The text of one round's line; `view` decides the count column.
 std::string RoundLine(const store::LeagueData& data, int player, int slot, View view);
 
-// The course handicap the net of a round is taken with: the index before the round (none before
-// slot 1) on the player's default tee of the round's course, halved for a nine-hole round when
-// nine-hole scores are doubled.
+// The handicap the net of a round is taken with, under the league's rules: the index before the
+// round (none before slot 1) on the player's default tee of the round's course; 0 when there is none.
 float NetCourseHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot);
 
 // Orders rounds by calendar date; two-digit years below 80 count as 20xx.

@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
 #include "results/dayresults.hpp"
@@ -45,8 +46,9 @@ PlayDate dateOf(const store::RoundRecord& round) {
     return {round.month, round.day, round.year};
 }
 
-std::string indexText(float index) {
-    return text::formatPattern(index, "#0.0");
+// An index as the league's rules show it (a plus index as "+1.2" where the rules say so).
+std::string indexText(const store::LeagueData& data, float index, int slot) {
+    return handicap::RulesOf(data).indexText(index, slot, "#0.0");
 }
 
 std::string courseName(const store::LeagueData& data, const store::RoundRecord& round) {
@@ -157,7 +159,7 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
                 link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " + std::to_string(round.gross());
         }
         rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
-                cell(n > 0 ? indexText(player.rounds[n].handicapIndex) + " " + trend(player) : "-") +
+                cell(n > 0 ? indexText(data, player.rounds[n].handicapIndex, n) + " " + trend(player) : "-") +
                 cell(std::to_string(n)) + cell(last, "wrap") + "</tr>\n";
     }
     body += table("<tr><th class=\"name\">Player</th><th>Index</th><th>Rounds</th><th>Last round</th></tr>\n", rows);
@@ -206,7 +208,7 @@ std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& 
 }
 
 // The player's index after each stored round, oldest on the left.
-std::string historyChart(const store::PlayerRecord& player) {
+std::string historyChart(const store::LeagueData& data, const store::PlayerRecord& player) {
     const int n = roundsOf(player);
     if (n == 0) return "";
     float low = player.rounds[1].handicapIndex;
@@ -229,7 +231,7 @@ std::string historyChart(const store::PlayerRecord& player) {
     for (double v : {bottom, (bottom + top) / 2, top}) {
         svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" + num(y(v)) +
                "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
-               indexText(static_cast<float>(v)) + "</text>\n";
+               text::formatPattern(static_cast<float>(v), "#0.0") + "</text>\n";
     }
     std::string points;
     for (int r = 1; r <= n; ++r)
@@ -239,7 +241,7 @@ std::string historyChart(const store::PlayerRecord& player) {
         const store::RoundRecord& round = player.rounds[r];
         svg += "<circle cx=\"" + num(x(r)) + "\" cy=\"" + num(y(round.handicapIndex)) +
                "\" r=\"4\" fill=\"#1f5130\"><title>" + results::DateText(dateOf(round)) + ": " +
-               indexText(round.handicapIndex) + "</title></circle>\n";
+               indexText(data, round.handicapIndex, r) + "</title></circle>\n";
     }
     svg += "<text x=\"" + num(kLeft) + "\" y=\"196\">" + results::DateText(dateOf(player.rounds[1])) + "</text>\n";
     if (n > 1) {
@@ -253,10 +255,10 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
     const store::PlayerRecord& player = data.players[p];
     const int n = roundsOf(player);
     std::string body = "<h1>" + HtmlEscape(player.name) + "</h1>\n<p>Index <b>" +
-                       (n > 0 ? indexText(player.rounds[n].handicapIndex) : "-") + "</b> " + trend(player) +
+                       (n > 0 ? indexText(data, player.rounds[n].handicapIndex, n) : "-") + "</b> " + trend(player) +
                        " &middot; " + std::to_string(n) + (n == 1 ? " round" : " rounds") + " stored</p>\n";
     if (n > 0) {
-        body += "<h2>Index history</h2>\n" + historyChart(player) + "<h2>Rounds</h2>\n";
+        body += "<h2>Index history</h2>\n" + historyChart(data, player) + "<h2>Rounds</h2>\n";
         std::string rows;
         for (int r = n; r >= 1; --r) {
             const store::RoundRecord& round = player.rounds[r];
@@ -266,7 +268,7 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
                     cell(std::to_string(round.score[store::kOutSlot]), "wide") +
                     cell(std::to_string(round.score[store::kInSlot]), "wide") + cell(std::to_string(round.gross())) +
                     cell(text::generalForm(ch)) + cell(text::generalForm(round.gross() - ch)) +
-                    cell(indexText(round.handicapIndex)) + "</tr>\n";
+                    cell(indexText(data, round.handicapIndex, r)) + "</tr>\n";
         }
         body += table(
             "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"

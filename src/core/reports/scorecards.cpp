@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "handicap/differential.hpp"
+#include "handicap/rules.hpp"
 #include "handicap/strokes.hpp"
 #include "league/leagues.hpp"
 #include "print/printfont.hpp"
@@ -42,11 +43,6 @@ int columnOf(int hole) {
     return hole <= 9 ? hole - 1 : hole;
 }
 
-// A handicap below zero is a plus handicap, written as golfers write it.
-std::string handicapText(double value, const char* pattern) {
-    std::string text = text::formatPattern(std::fabs(value), pattern);
-    return value < 0 && text != text::formatPattern(0, pattern) ? "+" + text : text;
-}
 
 class CardPainter {
 public:
@@ -145,10 +141,11 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     card.player = who.name;
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
     const float index = rounds > 0 ? who.rounds[rounds].handicapIndex : 0.0f;
-    card.index = rounds > 0 ? handicapText(index, "#0.0") : "-";
-    auto ch = handicap::ComputeCourseHandicap(index, static_cast<float>(store::CourseSlope(course, options.tee)));
+    const handicap::Rules& rules = handicap::RulesOf(data);
+    card.index = rounds > 0 ? rules.indexText(index, rounds, "#0.0") : "-";
+    std::optional<int> ch = rules.playingHandicap(data, index, rounds, course, options.tee);
     card.handicapKnown = ch.has_value();
-    card.courseHandicap = ch ? static_cast<int>(*ch) : 0;
+    card.courseHandicap = ch.value_or(0);
     for (int h = 1; h <= 18; ++h) card.par[h] = static_cast<int>(store::HolePar(course, h));
     const store::StrokeIndexes& si = data.strokeIndexes[options.course];
     if (store::HasStrokeIndexes(si)) {
