@@ -98,6 +98,7 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--course" && number(value, command.options.course)) {
         } else if (arg == "--tee" && number(value, command.options.tee)) {
         } else if (arg == "--date" && printedDate(value, command.options.date)) {
+            command.options.playDate = value;
         } else if (arg == "--paper" && (value == "letter" || value == "a4")) {
             command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
         } else {

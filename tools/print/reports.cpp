@@ -9,6 +9,8 @@
 #include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
 #include "reports/listingreport.hpp"
+#include "reports/scorecards.hpp"
+#include "results/dayresults.hpp"
 #include "store/teamfile.hpp"
 #include "teams/teampoints.hpp"
 #include "ui/reports/hcpcardswindow.hpp"
@@ -181,6 +183,33 @@ Outcome teamSummary(platform::Printer& printer, store::LeagueData& data, const O
     return Outcome::Printed;
 }
 
+Outcome dayResults(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    if (!date) return Outcome::Usage;
+    if (!results::PrintResults(printer, data, {*date})) {
+        error = "no round of the league was played on " + options.playDate;
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
+Outcome scorecards(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    if (options.course == 0 || options.tee < 1 || options.tee > 3 || !date) return Outcome::Usage;
+    if (options.course < 1 || options.course > store::kMaxCourses ||
+        data.courses[options.course][store::course_field::kName].empty()) {
+        error = "there is no course " + std::to_string(options.course);
+        return Outcome::NothingToPrint;
+    }
+    std::vector<int> players;
+    if (!chosenPlayers(data, options, players, error)) return Outcome::NothingToPrint;
+    if (!reports::PrintScorecards(printer, data, {options.course, options.tee, *date, players})) {
+        error = "there is no scorecard to print";
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
 }  // namespace
 
 const std::map<std::string, Report>& Reports() {
@@ -195,6 +224,8 @@ const std::map<std::string, Report>& Reports() {
         {"graph", {graph, "--player N"}},
         {"scoring", {scoring, "--player N"}},
         {"team-summary", {teamSummary, ""}},
+        {"results", {dayResults, "--date MM/DD/YY"}},
+        {"scorecards", {scorecards, "--course C --tee T --date MM/DD/YY [--players N,M,...]"}},
     };
     return kReports;
 }

@@ -16,6 +16,7 @@ struct Options {
     int course = 0;            // --course
     int tee = 0;               // --tee
     std::string date;          // the printed date, as the reports print it
+    std::string playDate;      // --date as given (MM/DD/YY): the day a results sheet or a scorecard is for
 };
 
 enum class Outcome { Printed, NothingToPrint, Usage };
