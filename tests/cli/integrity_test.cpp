@@ -115,8 +115,8 @@ std::string firstLines(const std::string& text, int n) {
     return text.substr(0, end);
 }
 
-// Files the tool must not go on with: each refuses the post with exit 1 and changes no file
-// but the copy kept of what could not be read.
+// A registry or course file that does not load: the tool does not go on with defaults, it refuses
+// with exit 1 and changes no file (but keeps a copy of what could not be read).
 struct BadFolder {
     const char* name;
     void (*spoil)(store::LeagueData&);
@@ -136,13 +136,6 @@ TEST_P(CliRefusesToGoOn, WithExit1) {
 INSTANTIATE_TEST_SUITE_P(
     Files, CliRefusesToGoOn,
     ::testing::Values(
-        BadFolder{"PlayerCountOneTooLow",
-                  [](store::LeagueData& d) {
-                      std::string text = store::FormatLeague(d);
-                      // The marker line, then the count.
-                      writeBytes("Fall.LGE", firstLines(text, 1) + std::to_string(d.playerCount - 1) + "\r\n" +
-                                                 text.substr(firstLines(text, 2).size()));
-                  }},
         BadFolder{"RegistryFactorOutOfRange",
                   [](store::LeagueData& d) {
                       d.settings.hcpFactor = 2;

@@ -81,13 +81,6 @@ TEST_F(SafeSave, AFileWithoutWritePermissionIsRefusedAndOthersKeepTheirPermissio
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(SafeSave, NothingIsWrittenWhileTheFolderIsReadOnly) {
-    std::string before = readBytes("Fall.LGE");
-    data->readOnly = true;
-    EXPECT_FALSE(store::SaveLeagueFile(*data, dialogs));
-    EXPECT_EQ(readBytes("Fall.LGE"), before);
-}
-
 // Another program rewrote the file after it was read: the user chooses whose rounds survive.
 class ChangedOnDisk : public SafeSave, public ::testing::WithParamInterface<platform::Answer> {};
 
