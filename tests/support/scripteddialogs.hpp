@@ -34,6 +34,12 @@ public:
                                      const std::string& defaultText) override;
     void beep() override { ++m_beeps; }
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> saveFileAs(const std::string& title, const std::string& filter,
+                                          const std::string& proposed) override {
+        proposedFiles.push_back(proposed);
+        return saveFile(title, filter);
+    }
+    std::vector<std::string> proposedFiles;  // what each save dialog offered
     std::optional<std::string> chooseFolder(const std::string& title) override;
     // Answered from the same queue as the save-file dialog.
     std::optional<std::string> openFile(const std::string& title, const std::string& filter) override {

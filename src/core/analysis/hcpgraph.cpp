@@ -136,6 +136,7 @@ void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, in
         print::PrinterCanvas canvas(printer, kHcpGraphWidth, kHcpGraphHeight, tw / 20, th / 10, tw / 1.1, th / 2.5);
         DrawHcpGraph(canvas, who);
     }
+    print::RestorePrintFont(printer, settings);
     printer.setScaleMode(platform::ScaleMode::Pixels);
     const double w = printer.scaleWidth();
     const double h = printer.scaleHeight();

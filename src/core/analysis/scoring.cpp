@@ -137,6 +137,7 @@ void PrintScoringChart(platform::Printer& printer, const store::LeagueData& data
                                     th / 2.4);
         DrawScoringChart(canvas, ScoringSlices(counts));
     }
+    print::RestorePrintFont(printer, settings);
     printer.setScaleMode(platform::ScaleMode::Pixels);
     const double w = printer.scaleWidth();
     const double h = printer.scaleHeight();

@@ -32,6 +32,13 @@ void SelectPrintFont(platform::Printer& printer, const store::Settings& settings
     printer.print(" ");
 }
 
+void RestorePrintFont(platform::Printer& printer, const store::Settings& settings) {
+    printer.setFontName(FontState{}.name);
+    for (const std::string& name : printer.fontNames()) {
+        if (name == settings.printFont) printer.setFontName(name);
+    }
+}
+
 void PrintTitleLine(platform::Printer& printer, const std::string& date) {
     printer.print("");
     printer.print("");

@@ -14,6 +14,9 @@ void BeginJob(platform::Printer& printer, platform::Orientation orientation, con
 // line holding one space.
 void SelectPrintFont(platform::Printer& printer, const store::Settings& settings);
 
+// The print font again after a chart has drawn its own labels, without the blank line.
+void RestorePrintFont(platform::Printer& printer, const store::Settings& settings);
+
 // The title of the chart and statistics reports: two empty lines, then "Quorval" large and bold
 // with the date beside it in 10 points.
 void PrintTitleLine(platform::Printer& printer, const std::string& date);

@@ -97,7 +97,7 @@ void RecordingPrinter::startDocumentIfNeeded() {
     m_document = Document{};
     m_document.pageWidth = m_pageWidth;
     m_document.pageHeight = m_pageHeight;
-    m_document.pages.push_back(Page{m_orientation, {}, {}});
+    m_document.pages.push_back(Page{m_orientation, {}, {}, {}});
 }
 
 Page& RecordingPrinter::page() {
@@ -141,7 +141,7 @@ void RecordingPrinter::paintPicture(const platform::Picture& picture, double x, 
 
 void RecordingPrinter::newPage() {
     startDocumentIfNeeded();
-    m_document.pages.push_back(Page{m_orientation, {}, {}});
+    m_document.pages.push_back(Page{m_orientation, {}, {}, {}});
     m_x = 0;
     m_y = 0;
 }
@@ -172,8 +172,8 @@ void RecordingPrinter::addFooters() {
         const double width = landscape ? m_document.pageHeight : m_document.pageWidth;
         const double y = (landscape ? m_document.pageWidth : m_document.pageHeight) + kFooterGap;
         const std::string number = FooterPage(i + 1, pages);
-        p.texts.push_back({0, y, title, font, 0});
-        p.texts.push_back({width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
+        p.footer.push_back({0, y, title, font, 0});
+        p.footer.push_back({width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
     }
 }
 

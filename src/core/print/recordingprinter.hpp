@@ -50,6 +50,9 @@ struct Page {
     platform::Orientation orientation = platform::Orientation::Portrait;
     std::vector<PrintedText> texts;
     std::vector<DrawOp> drawings;
+    // What names the page of a longer document, in its bottom margin: kept apart from the report's
+    // own lines.
+    std::vector<PrintedText> footer;
 
     // The page as lines of text: the texts printed on each line, in order, joined.
     std::vector<std::string> lines() const;

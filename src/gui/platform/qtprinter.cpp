@@ -56,7 +56,11 @@ void paintPage(QPainter& painter, const print::Page& page, double dotsPerTwip) {
                               toImage(picture->picture));
         }
     }
-    for (const print::PrintedText& t : page.texts) {
+    std::vector<const print::PrintedText*> texts;
+    for (const auto* list : {&page.texts, &page.footer})
+        for (const print::PrintedText& t : *list) texts.push_back(&t);
+    for (const print::PrintedText* text : texts) {
+        const print::PrintedText& t = *text;
         painter.setPen(consoleColour(t.colour));
         QFont font(QString::fromStdString(t.font.name));
         font.setPointSizeF(t.font.size);

@@ -78,6 +78,8 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_vertical = new QScrollBar(Qt::Vertical);
     m_vertical->setObjectName("VScroll1");
     m_names = makeList("List1");
+    // A name longer than the list is wide ends in an ellipsis rather than being cut mid-letter.
+    m_names->setTextElideMode(Qt::ElideRight);
     m_lines = makeList("List2");
     m_namesHead = makeList("List1head");
     m_linesHead = makeList("List2head");
