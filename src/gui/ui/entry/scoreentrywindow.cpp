@@ -702,7 +702,7 @@ void ScoreEntryWindow::pauseAfterPosting() {
     m_cardArea->setEnabled(false);
     m_pauseNote->setText(QString("Pausing... the calculation for %1 ends below.")
                              .arg(QString::fromStdString(m_services.data.players[m_services.data.currentPlayer].name)));
-    m_continue->setEnabled(true);
+    m_continue->show();
     m_continue->setFocus();
     m_list->scrollToBottom();
 }
@@ -711,7 +711,7 @@ void ScoreEntryWindow::continueAfterPause() {
     if (!m_paused) return;
     m_paused = false;
     m_pauseNote->clear();
-    m_continue->setEnabled(false);
+    m_continue->hide();
     m_cardArea->setEnabled(true);
     if (m_statistics) setListShown(false);
     nextCard();
@@ -770,11 +770,17 @@ void ScoreEntryWindow::viewMath() {
 void ScoreEntryWindow::setListShown(bool shown) {
     m_list->setVisible(shown);
     m_pauseRow->setVisible(shown);
-    m_continue->setEnabled(m_paused);
+    m_continue->setVisible(m_paused);
     auto* box = static_cast<QBoxLayout*>(layout());
     box->setStretch(box->count() - 1, shown ? 0 : 1);
     setFixedSize(m_cardSize.width(), m_cardSize.height() + (shown ? listRoom() : 0));
-    if (shown) m_list->scrollToBottom();
+    if (!shown) return;
+    // The taller window moves up as far as it must to stay on the screen.
+    if (QScreen* screen = this->screen()) {
+        int below = frameGeometry().bottom() - screen->availableGeometry().bottom();
+        if (below > 0) move(x(), std::max(screen->availableGeometry().top(), y() - below));
+    }
+    m_list->scrollToBottom();
 }
 
 // Room for the pause row and enough lines that the result lines and most of the list are in
