@@ -287,7 +287,7 @@ TEST_F(ImportFolder, BadRowsAreReportedAndNothingIsSavedUnlessTheGoodRowsAreKept
     for (const char* args : {"import Empty rounds.csv --dry-run", "import Empty rounds.csv"}) {
         CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 1) << args;
-        EXPECT_NE(run.out.find("1 of 3 rounds posted, 1 players added."), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("1 of 3 rounds posted, 1 player added."), std::string::npos) << run.out;
         EXPECT_NE(run.out.find("line 3: there is no course \"Mars\""), std::string::npos) << run.out;
         EXPECT_NE(run.out.find("line 4: the date \"2025-06-31\""), std::string::npos) << run.out;
         EXPECT_EQ(readBytes("Empty.LGE"), before) << args;

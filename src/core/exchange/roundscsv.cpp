@@ -442,10 +442,13 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) 
 
 std::vector<std::string> DescribeImport(const ImportReport& report) {
     std::vector<std::string> lines;
-    lines.push_back(std::to_string(report.posted) + " of " + std::to_string(report.rows) + " rounds posted, " +
-                    std::to_string(report.playersAdded.size()) + " players added.");
+    auto count = [](size_t n, const std::string& one, const std::string& many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    lines.push_back(std::to_string(report.posted) + " of " + count(report.rows, "round", "rounds") + " posted, " +
+                    count(report.playersAdded.size(), "player", "players") + " added.");
     if (!report.problems.empty()) {
-        lines.push_back(std::to_string(report.problems.size()) + " rows could not be imported:");
+        lines.push_back(count(report.problems.size(), "row", "rows") + " could not be imported:");
         for (const ImportProblem& problem : report.problems)
             lines.push_back("line " + std::to_string(problem.line) + ": " + problem.reason);
     }
