@@ -85,14 +85,21 @@ static QPageSize defaultPaper() {
                                                                               : QPageSize(QPageSize::A4);
 }
 
-QtPrinter::QtPrinter() {
-    m_printer.setPageSize(defaultPaper());
-    takePageSize();
+QtPrinter::QtPrinter() = default;
+
+QPrinter& QtPrinter::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageSize(defaultPaper());
+        takePageSize();
+    }
+    return *m_printer;
 }
 
 void QtPrinter::takePageSize() {
-    m_printer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
-    QSizeF paper = m_printer.pageLayout().pageSize().size(QPageSize::Inch);
+    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                              QPageLayout::Inch);
+    QSizeF paper = m_printer->pageLayout().pageSize().size(QPageSize::Inch);
     double width = std::min(paper.width(), paper.height()) - 2 * kMarginInches;
     double height = std::max(paper.width(), paper.height()) - 2 * kMarginInches;
     setPageSize(width * print::kTwipsPerInch, height * print::kTwipsPerInch);
@@ -105,7 +112,7 @@ std::vector<std::string> QtPrinter::fontNames() {
 }
 
 void QtPrinter::setup() {
-    QPageSetupDialog dialog(&m_printer);
+    QPageSetupDialog dialog(&printer());
     if (dialog.exec() == QDialog::Accepted) takePageSize();
 }
 
@@ -136,7 +143,7 @@ bool QtPrinter::renderToPdf(const print::Document& document, const QString& path
 }
 
 void QtPrinter::deliver(const print::Document& document) {
-    QPrintPreviewDialog preview(&m_printer);
+    QPrintPreviewDialog preview(&printer());
     preview.setWindowTitle("Quorval - Print Preview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&document](QPrinter* printer) { render(document, *printer); });

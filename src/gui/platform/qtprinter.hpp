@@ -2,13 +2,15 @@
 
 #include <QPrinter>
 #include <QString>
+#include <memory>
 
 #include "print/recordingprinter.hpp"
 
 namespace quorval::gui {
 
 // The desktop printer: a document is collected page by page, then shown in the print preview,
-// from which the user prints it or saves it as a PDF. Cancel prints nothing.
+// from which the user prints it or saves it as a PDF. Cancel prints nothing. The Qt printer and the
+// system's paper are looked up on first use, not at start-up.
 class QtPrinter : public print::RecordingPrinter {
 public:
     QtPrinter();
@@ -23,11 +25,13 @@ public:
 
 protected:
     void deliver(const print::Document& document) override;
+    void findPaper() override { printer(); }
 
 private:
+    QPrinter& printer();
     void takePageSize();
 
-    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // The 16 console colours by number.
