@@ -14,6 +14,7 @@
 #include "platform/streamdialogs.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
+#include "listing/listing.hpp"
 
 namespace {
 
@@ -40,6 +41,7 @@ struct Workspace {
 
 Workspace& workspace() {
     static Workspace w;
+    fs::current_path(w.dir);  // other benchmarks work in folders of their own
     return w;
 }
 
@@ -93,12 +95,42 @@ void BM_FormatFullLeague(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(store::FormatLeague(*w.data));
 }
 
-}  // namespace
-
 BENCHMARK(BM_LoadFullLeague)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSameBytesAsLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFullLeague)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSameBytesWithFsync)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatFullLeague)->Unit(benchmark::kMillisecond);
+
+// The By Date view of the full league, stepped back to its earliest date.
+void BM_ListByDateFullLeague(benchmark::State& state) {
+    auto& w = workspace();
+    for (auto _ : state) {
+        listing::Listing listing;
+        listing.setView(listing::View::ByDate);
+        listing.ListByDate(*w.data);
+        benchmark::DoNotOptimize(listing.Spin(*w.data, -listing.dateCount()));
+        benchmark::DoNotOptimize(listing.rows().data());
+    }
+}
+
+// Its lower bound: copy as many rows of the same text as the listing shows over its dates.
+void BM_CopySameRows(benchmark::State& state) {
+    auto& w = workspace();
+    listing::Listing listing;
+    listing.setView(listing::View::ByDate);
+    listing.ListByDate(*w.data);
+    std::vector<listing::Row> shown = listing.rows();
+    listing.Spin(*w.data, -listing.dateCount());
+    shown.insert(shown.end(), listing.rows().begin(), listing.rows().end());
+    for (auto _ : state) {
+        std::vector<listing::Row> rows = shown;
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ListByDateFullLeague)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopySameRows)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

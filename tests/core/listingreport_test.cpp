@@ -140,4 +140,27 @@ TEST(RecordingPrinter, LinesRunOntoANewPageAtTheBottom) {
 }
 
 }  // namespace
+// The desktop printer looks up the system's paper, which is slow, only when a report first needs
+// the page, and once; what it finds is the page the reports use.
+TEST(RecordingPrinterPaper, LookedUpOnceWhenFirstNeeded) {
+    struct Desktop : quorval::print::RecordingPrinter {
+        int lookups = 0;
+        void findPaper() override {
+            ++lookups;
+            setPageSize(8 * quorval::print::kTwipsPerInch, 10.5 * quorval::print::kTwipsPerInch);
+        }
+    };
+    Desktop printer;
+    printer.setFontName("Courier New");
+    printer.setFontSize(10);
+    EXPECT_EQ(printer.lookups, 0);
+    EXPECT_DOUBLE_EQ(printer.scaleWidth(), 8 * quorval::print::kTwipsPerInch);
+    printer.print("x");
+    printer.endDoc();
+    printer.print("y");
+    printer.endDoc();
+    EXPECT_EQ(printer.lookups, 1);
+    EXPECT_DOUBLE_EQ(printer.documents()[1].pageHeight, 10.5 * quorval::print::kTwipsPerInch);
+}
+
 }  // namespace quorval

@@ -70,11 +70,20 @@ void RecordingPrinter::setOrientation(platform::Orientation orientation) {
     if (m_open && page().texts.empty() && page().drawings.empty()) page().orientation = orientation;
 }
 
+void RecordingPrinter::needPaper() const {
+    if (m_paperFound) return;
+    m_paperFound = true;
+    // Finding the paper only fills in the page size, which no caller has seen yet.
+    const_cast<RecordingPrinter*>(this)->findPaper();
+}
+
 double RecordingPrinter::pageHeightNow() const {
+    needPaper();
     return m_orientation == platform::Orientation::Landscape ? m_pageWidth : m_pageHeight;
 }
 
 double RecordingPrinter::scaleWidth() const {
+    needPaper();
     double twips = m_orientation == platform::Orientation::Landscape ? m_pageHeight : m_pageWidth;
     return fromTwips(twips);
 }
@@ -94,6 +103,7 @@ double RecordingPrinter::fromTwips(double v) const {
 void RecordingPrinter::startDocumentIfNeeded() {
     if (m_open) return;
     m_open = true;
+    needPaper();
     m_document = Document{};
     m_document.pageWidth = m_pageWidth;
     m_document.pageHeight = m_pageHeight;

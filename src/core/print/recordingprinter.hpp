@@ -120,8 +120,12 @@ public:
 protected:
     // What the desktop printer does with a finished document.
     virtual void deliver(const Document&) {}
+    // Called once, when the page size is first needed: the desktop printer looks up the system's
+    // paper only then, since that is slow and most sessions print nothing.
+    virtual void findPaper() {}
 
 private:
+    void needPaper() const;
     Page& page();
     double toTwips(double v) const;
     double fromTwips(double v) const;
@@ -132,6 +136,7 @@ private:
     std::vector<std::string> m_fonts{"Courier New"};
     double m_pageWidth;
     double m_pageHeight;
+    mutable bool m_paperFound = false;
     platform::ScaleMode m_scale = platform::ScaleMode::Twips;
     platform::Orientation m_orientation = platform::Orientation::Portrait;
     FontState m_font;

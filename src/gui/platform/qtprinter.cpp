@@ -93,9 +93,15 @@ static QPageSize defaultPaper() {
                                                                               : QPageSize(QPageSize::A4);
 }
 
-QtPrinter::QtPrinter() {
-    m_printer.setPageSize(defaultPaper());
-    takePageSize();
+QtPrinter::QtPrinter() = default;
+
+QPrinter& QtPrinter::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageSize(defaultPaper());
+        takePageSize();
+    }
+    return *m_printer;
 }
 
 void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) {
@@ -106,8 +112,9 @@ void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) 
 }
 
 void QtPrinter::takePageSize() {
-    m_printer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
-    fitTo(*this, m_printer.pageLayout().pageSize());
+    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                              QPageLayout::Inch);
+    fitTo(*this, m_printer->pageLayout().pageSize());
 }
 
 std::vector<std::string> QtPrinter::fontNames() {
@@ -117,7 +124,7 @@ std::vector<std::string> QtPrinter::fontNames() {
 }
 
 void QtPrinter::setup() {
-    QPageSetupDialog dialog(&m_printer);
+    QPageSetupDialog dialog(&printer());
     if (dialog.exec() == QDialog::Accepted) takePageSize();
 }
 
@@ -151,14 +158,14 @@ void QtPrinter::savePdf(const print::Document& document) {
     const std::optional<std::string> path =
         print::ChoosePdfPath(document, m_services->data, m_services->dialogs, m_services->clock.today());
     if (!path) return;
-    if (!renderToPdf(document, QString::fromStdString(*path), m_printer.pageLayout().pageSize())) {
+    if (!renderToPdf(document, QString::fromStdString(*path), printer().pageLayout().pageSize())) {
         m_services->dialogs.message({"Cannot write " + *path + ", please check the folder and the disk.", "Quorval",
                                      platform::Buttons::Ok, platform::Icon::Exclamation});
     }
 }
 
 void QtPrinter::deliver(const print::Document& document) {
-    QPrintPreviewDialog preview(&m_printer);
+    QPrintPreviewDialog preview(&printer());
     preview.setWindowTitle("Quorval - Print Preview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&document](QPrinter* printer) { render(document, *printer); });

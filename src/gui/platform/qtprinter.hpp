@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 #include <QString>
+#include <memory>
 
 #include "platform/services.hpp"
 #include "print/recordingprinter.hpp"
@@ -9,7 +10,8 @@
 namespace quorval::gui {
 
 // The desktop printer: a document is collected page by page, then shown in the print preview,
-// from which the user prints it or saves it as a PDF. Cancel prints nothing.
+// from which the user prints it or saves it as a PDF. Cancel prints nothing. The Qt printer and the
+// system's paper are looked up on first use, not at start-up.
 class QtPrinter : public print::RecordingPrinter {
 public:
     QtPrinter();
@@ -31,12 +33,14 @@ public:
 
 protected:
     void deliver(const print::Document& document) override;
+    void findPaper() override { printer(); }
 
 private:
+    QPrinter& printer();
     void takePageSize();
     void savePdf(const print::Document& document);
 
-    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_printer;
     platform::Services* m_services = nullptr;
 };
 
