@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "handicap/differential.hpp"
+#include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
@@ -36,18 +37,18 @@ std::string indexText(float index) {
     return (index >= 0 && index < 10 ? " " : "") + text::formatPattern(index, "0.0");
 }
 
-std::string handicapText(float index, float slope) {
-    float exact = index * slope / 113.0f;
+std::string handicapText(float index, float slope, double term) {
+    double exact = index * slope / 113.0f + term;
     // Adding 0 turns the -0 that a small negative index rounds to into 0.
     double whole = text::roundHalfEven(exact) + 0.0;
     return (whole >= 0 && whole < 10 ? " " : "") + general(whole);
 }
 
-std::string chartRow(float first, float slope) {
+std::string chartRow(float first, float slope, double term) {
     std::string row;
     for (int column = 0; column < 4; ++column) {
         float index = first + kColumnStep * static_cast<float>(column);
-        row += "       " + indexText(index) + "      " + handicapText(index, slope);
+        row += "       " + indexText(index) + "      " + handicapText(index, slope, term);
     }
     return row;
 }
@@ -72,8 +73,9 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
 
     printer.setFontSize(12);
     printer.setBold(true);
+    double term = handicap::RulesOf(data).courseHandicapTerm(course, tee);
     printer.print("     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp");
-    for (int r = 0; r < kRows; ++r) printer.print(chartRow(kFirstIndex + kIndexStep * static_cast<float>(r), slope));
+    for (int r = 0; r < kRows; ++r) printer.print(chartRow(kFirstIndex + kIndexStep * static_cast<float>(r), slope, term));
 
     for (int i = 0; i < 4; ++i) printer.print(" ");
     printer.print("    Use your Hcp index to find the course handicap.");

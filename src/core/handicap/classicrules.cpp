@@ -61,6 +61,8 @@ public:
         return ComputeCourseHandicap(index, static_cast<float>(store::CourseSlope(course, tee)));
     }
 
+    double courseHandicapTerm(const store::CourseRecord&, int) const override { return 0.0; }
+
     std::string indexText(float index, int, std::string_view pattern) const override {
         return pattern.empty() ? text::generalForm(index) : text::formatPattern(index, pattern);
     }

@@ -46,6 +46,9 @@ public:
     // The course handicap of an index on a course's tee, for the calculator and the chart.
     virtual std::optional<float> courseHandicap(float index, const store::CourseRecord& course, int tee) const = 0;
 
+    // What a course handicap adds to index x slope / 113 on this tee: rating - par, or nothing.
+    virtual double courseHandicapTerm(const store::CourseRecord& course, int tee) const = 0;
+
     // An index as shown: `pattern` is a display pattern, or empty for the general number form.
     // `slot` is the round slot it belongs to (0 when not known).
     virtual std::string indexText(float index, int slot, std::string_view pattern) const = 0;

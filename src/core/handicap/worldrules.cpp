@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 #include "handicap/differential.hpp"
 #include "handicap/rules.hpp"
@@ -283,10 +284,13 @@ public:
         if (row.used == 0) {
             round.courseHandicap = 0;
         } else {
-            Fraction ch = courseHandicapOf(index, teeFigures(course, tee, 1), false, false);
+            TeeFigures f = teeFigures(course, tee, 1);
+            Fraction ch = courseHandicapOf(index, f, false, false);
             round.courseHandicap = static_cast<float>(roundHalfUp(ch.num, ch.den));
-            lines.push_back("course handicap = " + text::generalForm(static_cast<double>(ch.num) / 1130.0) + " = " +
-                            text::generalForm(round.courseHandicap));
+            char exact[32];
+            std::snprintf(exact, sizeof exact, "%.3f", static_cast<double>(ch.num) / 1130.0);
+            lines.push_back("course handicap = " + tenthsText(index) + " x " + std::to_string(f.slope) + " / 113 + (" + tenthsText(f.rating) + " - " +
+                            std::to_string(f.par) + ") = " + exact + " = " + text::generalForm(round.courseHandicap));
         }
         return true;
     }
@@ -299,6 +303,10 @@ public:
         }
         Fraction ch = courseHandicapOf(tenths(index), f, false, false);
         return static_cast<float>(roundHalfUp(ch.num, ch.den));
+    }
+
+    double courseHandicapTerm(const store::CourseRecord& course, int tee) const override {
+        return store::CourseRating(course, tee) - store::CourseNumber(course, store::course_field::kParTotal);
     }
 
     std::string indexText(float index, int slot, std::string_view pattern) const override {

@@ -43,7 +43,7 @@ LeagueRulesBox::LeagueRulesBox(platform::Services& services, QWidget* parent)
     QLabel* note = makePanel("rulesnote",
                              open ? "Changing the rules recomputes nothing already stored."
                                   : "Open a league to choose its rules.",
-                             QFrame::Sunken, true);
+                             QFrame::Sunken);
 
     auto* row = new QHBoxLayout;
     row->addWidget(m_rules, 1);
