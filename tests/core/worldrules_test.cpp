@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "courses/chcpchart.hpp"
 #include "entry/posting.hpp"
 #include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
@@ -232,4 +233,12 @@ TEST_F(WorldRulesTest, CourseWithoutStrokeIndexesIsRefused) {
     EXPECT_NE(entry::CourseRefusedMessage(*data, 1).find("Pine Hills has no stroke indexes"), std::string::npos);
     data->options.rules = store::HandicapRules::Classic;
     EXPECT_EQ(post(40, 40).outcome, entry::PostOutcome::Posted);
+}
+
+TEST(CourseHandicapCalculator, AddsRatingLessParOnlyUnderRulesThatUseIt) {
+    const handicap::Rules& world = handicap::WorldRules();
+    EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "71.1", "72", world).message, "Course Handicap = 31");
+    EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "71.1", "", world).outcome, courses::CalcOutcome::NoRating);
+    EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "", "", handicap::ClassicRules()).message,
+              "Course Handicap = 32");
 }

@@ -96,6 +96,24 @@ CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view 
     return {CalcOutcome::Result, "Course Handicap = " + general(*handicap)};
 }
 
+CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText,
+                                   std::string_view ratingText, std::string_view parText,
+                                   const handicap::Rules& rules) {
+    if (!rules.courseHandicapUsesRating()) return CalculateCourseHandicap(indexText, slopeText);
+    if (indexText.empty()) return {CalcOutcome::NoIndex, "Enter your Hcp Index"};
+    if (slopeText.empty()) return {CalcOutcome::NoSlope, "Enter the Slope Value"};
+    if (ratingText.empty() || parText.empty()) return {CalcOutcome::NoRating, "Enter the Course Rating and Par"};
+    store::CourseRecord course{};
+    course[store::course_field::kRating0 + store::kWhiteTee] = std::string(ratingText);
+    course[store::course_field::kSlope0 + store::kWhiteTee] = std::string(slopeText);
+    course[store::course_field::kParTotal] = std::string(parText);
+    auto index = static_cast<float>(text::leadingNumber(indexText));
+    std::optional<float> handicap = rules.courseHandicap(index, course, store::kWhiteTee);
+    if (!handicap) return {CalcOutcome::BadSlope, "The Slope must be above 0"};
+    if (!std::isfinite(*handicap)) return {CalcOutcome::TooLarge, "Those numbers are too large"};
+    return {CalcOutcome::Result, "Course Handicap = " + general(*handicap)};
+}
+
 std::string ChartTeePrompt() {
     return platform::joinLines(
         {"Print Chart relating to which Tee?", "", "Type 1 for Ladies, 2 for Mens or 3 for the Pro tee"});

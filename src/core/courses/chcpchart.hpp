@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "handicap/rules.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/printer.hpp"
 #include "store/leaguedata.hpp"
@@ -17,6 +18,7 @@ enum class CalcOutcome {
     NoSlope,   // the slope box is empty
     BadSlope,  // the slope is not above 0: there is nothing to divide by
     TooLarge,  // the result does not fit a float
+    NoRating,  // the rules need the course rating and par, and a box is empty
 };
 
 struct CalcAnswer {
@@ -27,6 +29,11 @@ struct CalcAnswer {
 // The calculator's answer for the typed index and slope: Int(index * slope / 113 + 0.5), or the
 // prompt for what is missing. Both boxes are read with the leading-number parse.
 CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText);
+
+// The same under the league's rules: where they add rating - par, the rating and par boxes count.
+CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText,
+                                   std::string_view ratingText, std::string_view parText,
+                                   const handicap::Rules& rules);
 
 inline constexpr const char* kChartTitle = "Course Handicap Reference Chart for Posting";
 

@@ -61,6 +61,7 @@ public:
         return ComputeCourseHandicap(index, static_cast<float>(store::CourseSlope(course, tee)));
     }
 
+    bool courseHandicapUsesRating() const override { return false; }
     double courseHandicapTerm(const store::CourseRecord&, int) const override { return 0.0; }
 
     std::string indexText(float index, int, std::string_view pattern) const override {

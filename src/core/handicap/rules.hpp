@@ -46,6 +46,8 @@ public:
     // The course handicap of an index on a course's tee, for the calculator and the chart.
     virtual std::optional<float> courseHandicap(float index, const store::CourseRecord& course, int tee) const = 0;
 
+    // Whether a course handicap needs the course rating and par besides the slope.
+    virtual bool courseHandicapUsesRating() const = 0;
     // What a course handicap adds to index x slope / 113 on this tee: rating - par, or nothing.
     virtual double courseHandicapTerm(const store::CourseRecord& course, int tee) const = 0;
 

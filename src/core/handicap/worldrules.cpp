@@ -305,6 +305,7 @@ public:
         return static_cast<float>(roundHalfUp(ch.num, ch.den));
     }
 
+    bool courseHandicapUsesRating() const override { return true; }
     double courseHandicapTerm(const store::CourseRecord& course, int tee) const override {
         return store::CourseRating(course, tee) - store::CourseNumber(course, store::course_field::kParTotal);
     }

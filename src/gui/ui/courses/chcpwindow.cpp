@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "courses/chcpchart.hpp"
+#include "handicap/rules.hpp"
 #include "widgets/controls.hpp"
 
 namespace quorval::gui {
@@ -44,7 +45,17 @@ ChcpWindow::ChcpWindow(platform::Services& services, QWidget* opener)
     grid->addWidget(m_index, 0, 1);
     grid->addWidget(new QLabel("Enter Slope Rating"), 1, 0);
     grid->addWidget(m_slope, 1, 1);
-    grid->addWidget(calc, 2, 1);
+    int row = 2;
+    if (handicap::RulesOf(services.data).courseHandicapUsesRating()) {
+        // The league's course handicap adds rating - par.
+        m_rating = numberBox("ratingtext");
+        m_par = numberBox("partext");
+        grid->addWidget(new QLabel("Enter Course Rating"), row++, 0);
+        grid->addWidget(m_rating, row - 1, 1);
+        grid->addWidget(new QLabel("Enter Par"), row++, 0);
+        grid->addWidget(m_par, row - 1, 1);
+    }
+    grid->addWidget(calc, row, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(info);
     buttons->addStretch(1);
@@ -68,8 +79,10 @@ ChcpWindow::ChcpWindow(platform::Services& services, QWidget* opener)
 }
 
 void ChcpWindow::calculate() {
-    courses::CalcAnswer answer =
-        courses::CalculateCourseHandicap(m_index->text().toStdString(), m_slope->text().toStdString());
+    courses::CalcAnswer answer = courses::CalculateCourseHandicap(
+        m_index->text().toStdString(), m_slope->text().toStdString(),
+        m_rating ? m_rating->text().toStdString() : "", m_par ? m_par->text().toStdString() : "",
+        handicap::RulesOf(m_services.data));
     m_message->setText(QString::fromStdString(answer.message));
     switch (answer.outcome) {
         case courses::CalcOutcome::Result:
@@ -85,6 +98,7 @@ void ChcpWindow::calculate() {
         case courses::CalcOutcome::NoIndex:
         case courses::CalcOutcome::NoSlope:
         case courses::CalcOutcome::TooLarge:
+        case courses::CalcOutcome::NoRating:
             m_services.dialogs.beep();
             return;
     }

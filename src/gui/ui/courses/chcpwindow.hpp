@@ -23,6 +23,8 @@ protected:
 private:
     QLineEdit* m_index;
     QLineEdit* m_slope;
+    QLineEdit* m_rating = nullptr;  // only where the course handicap adds rating - par
+    QLineEdit* m_par = nullptr;
     QLabel* m_message;
 };
 
