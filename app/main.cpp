@@ -22,5 +22,7 @@ int main(int argc, char** argv) {
         splash.showAsAbout();
     });
     splash.Load();
+    // The data folder is open elsewhere and the user chose not to look at it read-only.
+    if (main.quitting()) return 0;
     return app.exec();
 }

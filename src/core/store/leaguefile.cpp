@@ -185,7 +185,7 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
 }
 
 bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
-    if (data.readOnly) return false;
+    if (data.readOnly || data.leagueFileName.empty()) return false;
     std::filesystem::path file = findDataFile(data.leagueFileName);
     if (ChangedSince(file, data.leagueFileStamp)) {
         std::string name = file.filename().string();
@@ -194,7 +194,8 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
                                   "Reload it (your unsaved change is lost) or overwrite it?"}),
              "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1});
         if (answer != platform::Answer::Overwrite) {
-            LoadLeagueFile(data, dialogs);
+            // What the other program left may not load either; then no league stays open to save.
+            if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
             return false;
         }
     }

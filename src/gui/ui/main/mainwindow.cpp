@@ -761,7 +761,6 @@ void MainWindow::takeFolderLock() {
         return;
     }
     m_quitting = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 // Read-only: every command that writes to the data folder rests, whatever else enables it.
