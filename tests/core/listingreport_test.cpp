@@ -6,6 +6,7 @@
 
 #include "fullleague.hpp"
 #include "print/recordingprinter.hpp"
+#include "text/utf8.hpp"
 
 namespace quorval {
 namespace {
@@ -88,7 +89,7 @@ TEST_F(ListingReportTest, LongReportIsLandscapeWithBreaksAfterRowsFortyThreeAndE
     EXPECT_EQ(first[8], "    " + std::string(129, '-'));
     const listing::Row& row = rows[2];
     EXPECT_EQ(first[9], "    " + row.name + std::string(22 - row.name.size(), ' ') + row.line.substr(0, 102) + " " +
-                            row.line.substr(row.line.size() - 2));
+                            text::PadLeft(row.line.substr(row.line.find_last_of(' ') + 1), 3));
     auto second = pages[1].lines();
     ASSERT_EQ(second.size(), 8u + 43u);  // rows 44..86
     EXPECT_EQ(second[5], first[7]);

@@ -151,40 +151,64 @@ TEST(ScoringSlicesTest, SlicesGoRoundFromTheTop) {
     EXPECT_NEAR(slices[0].startAngle, slices[0].endAngle, 1e-5);  // the whole circle
 }
 
-TEST(ScoringChartTest, PrintsThePictureAcrossTheTopAndTheCaptionsUnderIt) {
+// The pie and its legend are drawn in a box at the top of the page, round on any paper; the
+// captions follow in the print font.
+TEST(ScoringChartTest, PrintsTheChartAcrossTheTopAndTheCaptionsUnderIt) {
     print::RecordingPrinter printer;
     printer.setFontNames({"Arial", "Courier New"});
-    store::Settings settings;
-    platform::Picture picture{2, 1, {0xFF0000FFu, 0xFFFFFFFFu}};
-    analysis::PrintScoringChart(
-        printer, settings, picture,
-        {"Ann", "avg. par per hole = 3.6", "avg. score per hole = 4.2", "# of scores recorded = 9"}, "12-06-2026");
+    auto data = std::make_unique<store::LeagueData>();
+    data->playerCount = 1;
+    data->players[1].name = "Ann";
+    const analysis::ScoreCounts counts = analysis::CountScores(*data, 1);
+    analysis::PrintScoringChart(printer, *data, 1, "12-06-2026");
     ASSERT_EQ(printer.documents().size(), 1u);
     const print::Document& doc = printer.documents()[0];
     ASSERT_EQ(doc.pages.size(), 1u);
     const print::Page& page = doc.pages[0];
-    ASSERT_EQ(page.drawings.size(), 1u);
-    const auto& op = std::get<print::PictureOp>(page.drawings[0]);
-    EXPECT_EQ(op.picture, picture);
-    EXPECT_NEAR(op.x, doc.pageWidth / 20, 1e-6);
-    EXPECT_NEAR(op.y, doc.pageHeight / 10, 1e-6);
-    EXPECT_NEAR(op.width, doc.pageWidth / 1.1, 1e-6);
-    EXPECT_NEAR(op.height, doc.pageHeight / 2.4, 1e-6);
+    EXPECT_EQ(page.orientation, platform::Orientation::Portrait);
 
+    std::vector<std::string> captions;
+    for (const print::PrintedText& t : page.texts) {
+        if (t.font.name != "Arial") captions.push_back(t.text);
+    }
     const std::string pad(15, ' ');
-    EXPECT_EQ(page.lines(), (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", "avg. par per hole = 3.6" + pad, " ",
-                                                      "avg. score per hole = 4.2" + pad, " ",
-                                                      "# of scores recorded = 9" + pad, "12-06-2026"}));
-    const print::PrintedText& name = page.texts[2];
-    EXPECT_EQ(name.font, (print::FontState{"Courier New", 18, false}));
-    EXPECT_NEAR(page.texts[1].x, 0.1 * doc.pageWidth, 1e-6);
-    EXPECT_NEAR(page.texts[1].y, 0.55 * doc.pageHeight, 1e-6);
+    EXPECT_EQ(captions, (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", analysis::AverageParCaption(counts) + pad,
+                                                  " ", analysis::AverageScoreCaption(counts) + pad, " ",
+                                                  analysis::TotalHolesCaption(counts) + pad, "12-06-2026"}));
     const print::PrintedText& date = page.texts.back();
     EXPECT_NEAR(date.x, 0.85 * doc.pageWidth, 1e-6);
     EXPECT_NEAR(date.y, 0.9 * doc.pageHeight, 1e-6);
     EXPECT_EQ(date.font.size, 9);
     // Left in twips for the next job.
     EXPECT_EQ(printer.scaleWidth(), doc.pageWidth);
+}
+
+TEST(ScoringChartTest, PieIsRoundAndInsideItsBox) {
+    print::RecordingPrinter printer;
+    auto data = std::make_unique<store::LeagueData>();
+    data->playerCount = 1;
+    data->courseCount = 1;
+    for (int h = 1; h <= 18; ++h) data->courses[1][store::course_field::kHolePar0 + h] = "4";
+    store::PlayerRecord& ann = data->players[1];
+    ann.roundCount = 1;
+    ann.rounds[1].course = 1;
+    for (int h = 1; h <= 18; ++h) ann.rounds[1].score[h] = static_cast<int16_t>(3 + h % 3);
+    for (auto orientation : {platform::Orientation::Landscape, platform::Orientation::Portrait}) {
+        printer.setOrientation(orientation);
+        analysis::PrintScoringChart(printer, *data, 1, "12-06-2026");
+        const print::Document& doc = printer.documents().back();
+        std::vector<print::PieOp> pies;
+        for (const print::DrawOp& op : doc.pages[0].drawings)
+            if (const auto* pie = std::get_if<print::PieOp>(&op)) pies.push_back(*pie);
+        ASSERT_EQ(pies.size(), 3u);
+        for (const print::PieOp& pie : pies) {
+            EXPECT_EQ(pie.radius, pies[0].radius);
+            EXPECT_GE(pie.cx - pie.radius, doc.pageWidth / 20);
+            EXPECT_GE(pie.cy - pie.radius, doc.pageHeight / 10);
+            EXPECT_LE(pie.cy + pie.radius, doc.pageHeight / 10 + doc.pageHeight / 2.4);
+            EXPECT_GT(pie.endAngle, pie.startAngle);  // counter-clockwise, as the painter takes it
+        }
+    }
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(StatisticsTest, RoundsWithoutPerformanceDataAverageOnlyScoreAndPar) {
     EXPECT_EQ(analysis::CycleReports(data(), 1),
               std::vector<std::string>{" No personal statistics found for this player."});
     EXPECT_EQ(summary(2),
-              (std::vector<std::string>{"Current Hcp. Index = 0", "Avg. par per hole = 0.0",
+              (std::vector<std::string>{"Current Hcp. Index = --", "Avg. par per hole = 0.0",
                                         "Avg. score per hole = 0.0", "Fairways - no data",
                                         "Greens in Regulation - no data", "Average # of Putts per Hole - no data"}));
 }
@@ -280,7 +280,7 @@ protected:
 
 TEST_F(StatPrintTest, SummaryPrintsTheAveragesButNotTheIndex) {
     addRound(1, makeRound(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7, 8, 9}), ticks({1})));
-    analysis::PrintStatSummary(m_printer, data().settings, "Ann", analysis::CalcAverages(data(), 1), "12-06-2026");
+    analysis::PrintStatSummary(m_printer, data(), "Ann", analysis::CalcAverages(data(), 1), "12-06-2026");
     const print::Document& doc = printed();
     ASSERT_EQ(doc.pages.size(), 1u);
     EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Portrait);
@@ -310,7 +310,7 @@ class ReviewPageTest : public StatPrintTest, public ::testing::WithParamInterfac
 TEST_P(ReviewPageTest, BreaksAfterLines41And81And121) {
     std::vector<std::string> lines;
     for (size_t i = 0; i < GetParam().lines; ++i) lines.push_back("line " + std::to_string(i));
-    analysis::PrintStatReview(m_printer, data().settings, "Ann", lines);
+    analysis::PrintStatReview(m_printer, data(), "Ann", lines);
     const print::Document& doc = printed();
     ASSERT_EQ(doc.pages.size(), GetParam().perPage.size());
     size_t next = 0;

@@ -83,9 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LineCase{{"Week 1", 12, 4.5f}, "Week 1" + blanks(55) + "  12.0" + blanks(6) + "4.5"},
                       LineCase{{"", 0, 0}, blanks(61) + "   0.0" + blanks(6) + "0.0"},
                       LineCase{{"Final", 1234.56f, 100}, "Final" + blanks(56) + "1234.6" + blanks(4) + "100.0"},
-                      // A long description is kept whole and pushes the numbers right.
+                      // A long description is cut so that the numbers keep their columns; a minus
+                      // sign takes a blank's place.
                       LineCase{{std::string(70, 'x'), 99.5f, -2},
-                               std::string(70, 'x') + "  99.5" + blanks(6) + "-2.0"}));
+                               std::string(60, 'x') + blanks(1) + "  99.5" + blanks(5) + "-2.0"}));
 
 TEST_F(TeamPointsTest, AddReadsTypedNumbersAndCountpointsTotalsInSinglePrecision) {
     EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 1, "Week 1", "2.5 pts", ""), AddOutcome::Added);

@@ -32,6 +32,12 @@ public:
                                      const std::string& defaultText) override;
     void beep() override { ++m_beeps; }
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> saveFileAs(const std::string& title, const std::string& filter,
+                                          const std::string& proposed) override {
+        proposedFiles.push_back(proposed);
+        return saveFile(title, filter);
+    }
+    std::vector<std::string> proposedFiles;  // what each save dialog offered
     std::optional<std::string> chooseFolder(const std::string& title) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override { --m_busyDepth; }

@@ -1,9 +1,12 @@
 #include "analysis/hcpgraph.hpp"
 
 #include <algorithm>
+#include <cmath>
 
+#include "print/printercanvas.hpp"
 #include "print/printfont.hpp"
 #include "text/numbers.hpp"
+#include "text/utf8.hpp"
 
 namespace quorval::analysis {
 
@@ -19,6 +22,10 @@ constexpr float kArrowPoints = 6;
 constexpr float kTitlePoints = 9;
 constexpr int kBlack = 0;
 constexpr int kLightRed = 12;
+// The grid runs from the lowest value at this height up to the highest.
+constexpr double kGridBottom = 3350;
+constexpr double kGridTop = 200;
+constexpr int kScaleStep = 5;
 
 int roundsOf(const store::PlayerRecord& player) {
     return std::clamp<int>(player.roundCount, 0, store::kMaxRounds);
@@ -34,28 +41,48 @@ void plot(platform::Canvas& canvas, const std::vector<GraphPoint>& points, const
 
 }  // namespace
 
-GraphPoint HcpGraphPoint(int slot, float value) {
-    return {700 + kSlotWidth * slot, 3000 - kTwipsPerIndexPoint * value};
+GraphScale HcpGraphScale(const store::PlayerRecord& player) {
+    GraphScale scale;
+    for (int r = 1; r <= roundsOf(player); ++r) {
+        for (float value : {player.rounds[r].differential, player.rounds[r].handicapIndex}) {
+            // A value from a damaged file may be anything; the scale stops growing at +-1000.
+            if (!std::isfinite(value)) continue;
+            const double v = std::clamp<double>(value, -1000, 1000);
+            scale.low = std::min(scale.low, static_cast<int>(std::floor(v / kScaleStep)) * kScaleStep);
+            scale.high = std::max(scale.high, static_cast<int>(std::ceil(v / kScaleStep)) * kScaleStep);
+        }
+    }
+    return scale;
 }
 
-std::vector<AxisLabel> HcpAxisLabels() {
+static double valueY(float value, const GraphScale& scale) {
+    const double perPoint = (kGridBottom - kGridTop) / (scale.high - scale.low);
+    return kGridBottom - perPoint * (static_cast<double>(value) - scale.low);
+}
+
+GraphPoint HcpGraphPoint(int slot, float value, const GraphScale& scale) {
+    return {700 + kSlotWidth * slot, valueY(value, scale)};
+}
+
+std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale) {
     std::vector<AxisLabel> labels;
-    // Shifted right by a digit's width so that the numbers end at the axis.
-    for (int v = -5; v <= 40; v += 5) {
-        double x = 340 + (v == -5 ? 40 : v < 10 ? 90 : 0);
-        labels.push_back({x, 2910 - kTwipsPerIndexPoint * v, std::to_string(v)});
+    // Each label ends at the axis: a digit is 90 twips wide, a minus sign 50.
+    for (int v = scale.low; v <= scale.high; v += kScaleStep) {
+        const std::string text = std::to_string(v);
+        const auto digits = static_cast<double>(text.size() - (v < 0 ? 1 : 0));
+        labels.push_back({430 - 90 * (digits - 1) - (v < 0 ? 50 : 0), valueY(static_cast<float>(v), scale) - 90, text});
     }
     for (int k = store::kMaxRounds; k >= 1; --k)
         labels.push_back({600 + kSlotWidth * k + (k < 10 ? 45 : 0), 3800, std::to_string(k)});
     return labels;
 }
 
-std::vector<GraphPoint> HcpGraphPoints(const store::PlayerRecord& player, HcpSeries series) {
+std::vector<GraphPoint> HcpGraphPoints(const store::PlayerRecord& player, HcpSeries series, const GraphScale& scale) {
     std::vector<GraphPoint> points;
     for (int r = 1; r <= roundsOf(player); ++r) {
         const store::RoundRecord& round = player.rounds[r];
         points.push_back(
-            HcpGraphPoint(r, series == HcpSeries::Differential ? round.differential : round.handicapIndex));
+            HcpGraphPoint(r, series == HcpSeries::Differential ? round.differential : round.handicapIndex, scale));
     }
     return points;
 }
@@ -65,6 +92,7 @@ std::string RoundsPlayedCaption(const store::PlayerRecord& player) {
 }
 
 std::string CurrentIndexCaption(const store::PlayerRecord& player) {
+    if (roundsOf(player) == 0) return "Current Hcp. Index = --";
     return "Current Hcp. Index = " + text::generalForm(player.rounds[roundsOf(player)].handicapIndex);
 }
 
@@ -74,17 +102,18 @@ void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player) {
     canvas.line(kAxisX, kAxisTop, kAxisX, kAxisY, axis);
     canvas.line(kAxisX, kAxisY, kRight, kAxisY, axis);
 
-    const std::vector<AxisLabel> labels = HcpAxisLabels();
+    const GraphScale scale = HcpGraphScale(player);
+    const std::vector<AxisLabel> labels = HcpAxisLabels(scale);
     for (const AxisLabel& label : labels) canvas.text(label.x, label.y, label.text, kLabelPoints, kBlack);
-    // The grid stands at the index values -5, 0, 5 ... 40.
+    // The grid stands at every labelled value.
     const platform::Pen grid{kBlack, 1, platform::LineStyle::Dotted};
-    for (int w = 5; w <= 50; w += 5) {
-        const double y = 3700 - kTwipsPerIndexPoint * w;
+    for (int v = scale.low; v <= scale.high; v += kScaleStep) {
+        const double y = valueY(static_cast<float>(v), scale);
         canvas.line(kAxisX + 10, y, kRight, y, grid);
     }
 
-    plot(canvas, HcpGraphPoints(player, HcpSeries::Differential), {kLightRed, 2});
-    plot(canvas, HcpGraphPoints(player, HcpSeries::Index), {kBlack, 2});
+    plot(canvas, HcpGraphPoints(player, HcpSeries::Differential, scale), {kLightRed, 2});
+    plot(canvas, HcpGraphPoints(player, HcpSeries::Index, scale), {kBlack, 2});
 
     const double w = canvas.scaleWidth();
     const double h = canvas.scaleHeight();
@@ -94,15 +123,22 @@ void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player) {
         canvas.text(0.013 * w, 0.2 * h + 200.0 * static_cast<double>(i + 1), title.substr(i, 1), kTitlePoints, kBlack);
 }
 
-void PrintHcpGraph(platform::Printer& printer, const store::Settings& settings, const platform::Picture& picture,
-                   const std::string& name, const std::string& indexCaption, const std::string& roundsCaption,
-                   const std::string& date) {
+void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, int player, const std::string& date) {
+    const store::Settings& settings = data.settings;
+    const store::PlayerRecord& who = data.players[player];
     const std::string pad(15, ' ');
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Handicap trend");
     print::SelectPrintFont(printer, settings);
+    {
+        const double tw = printer.scaleWidth();
+        const double th = printer.scaleHeight();
+        print::PrinterCanvas canvas(printer, kHcpGraphWidth, kHcpGraphHeight, tw / 20, th / 10, tw / 1.1, th / 2.5);
+        DrawHcpGraph(canvas, who);
+    }
+    print::RestorePrintFont(printer, settings);
     printer.setScaleMode(platform::ScaleMode::Pixels);
     const double w = printer.scaleWidth();
     const double h = printer.scaleHeight();
-    printer.paintPicture(picture, w / 20, h / 10, w / 1.1, h / 2.5);
 
     // The legend: a short thick line of each graph's colour before its name.
     auto legend = [&](double x, int colour, const std::string& text) {
@@ -126,11 +162,11 @@ void PrintHcpGraph(platform::Printer& printer, const store::Settings& settings, 
     printer.setFontName(settings.printFont);
     printer.setFontSize(18);
     printer.print(" ");
-    printer.print(name + pad);
+    printer.print(text::CharSlice(who.name, 0, kChartNameWidth) + pad);
     printer.print(" ");
-    printer.print(indexCaption + pad);
+    printer.print(CurrentIndexCaption(who) + pad);
     printer.print(" ");
-    printer.print(roundsCaption + pad);
+    printer.print(RoundsPlayedCaption(who) + pad);
 
     printer.setCurrentX(0.85 * w);
     printer.setCurrentY(0.9 * h);

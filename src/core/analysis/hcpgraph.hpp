@@ -24,20 +24,35 @@ struct AxisLabel {
     bool operator==(const AxisLabel&) const = default;
 };
 
-// The picture's vertical scale: twips per index point.
+// The picture's size in twips, on the screen and on paper alike.
+inline constexpr double kHcpGraphWidth = 9000;
+inline constexpr double kHcpGraphHeight = 4500;
+
+// The values the vertical axis spans: -5 .. 40, widened in steps of 5 until every value plotted
+// fits, so no line leaves the grid. The grid keeps its height; the steps get closer.
+struct GraphScale {
+    int low = -5;
+    int high = 40;
+    bool operator==(const GraphScale&) const = default;
+};
+GraphScale HcpGraphScale(const store::PlayerRecord& player);
+
+// The picture's vertical scale at -5 .. 40: twips per index point.
 inline constexpr double kTwipsPerIndexPoint = 70;
 
-// Where a value of round slot r stands; values outside -5 .. 40 fall off the grid.
-GraphPoint HcpGraphPoint(int slot, float value);
+// Where a value of round slot r stands on the scale.
+GraphPoint HcpGraphPoint(int slot, float value, const GraphScale& scale = {});
 
-// The index values -5 .. 40 beside the vertical axis, then the slots 20 .. 1 under the other.
-std::vector<AxisLabel> HcpAxisLabels();
+// The values of the scale in steps of 5 beside the vertical axis, then the slots 20 .. 1 under
+// the other.
+std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale = {});
 
 enum class HcpSeries { Differential, Index };
 // The points of the player's rounds in slot order.
-std::vector<GraphPoint> HcpGraphPoints(const store::PlayerRecord& player, HcpSeries series);
+std::vector<GraphPoint> HcpGraphPoints(const store::PlayerRecord& player, HcpSeries series,
+                                       const GraphScale& scale = {});
 
-// The captions beside the graph.
+// The captions beside the graph; without rounds the index reads "--".
 std::string RoundsPlayedCaption(const store::PlayerRecord& player);
 std::string CurrentIndexCaption(const store::PlayerRecord& player);
 
@@ -45,10 +60,11 @@ std::string CurrentIndexCaption(const store::PlayerRecord& player);
 // with the axis titles.
 void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player);
 
-// "Print": the drawn picture across the top of the page, a legend of the two lines under it, the
-// captions (name, current index, rounds played) and the date at the foot.
-void PrintHcpGraph(platform::Printer& printer, const store::Settings& settings, const platform::Picture& picture,
-                   const std::string& name, const std::string& indexCaption, const std::string& roundsCaption,
-                   const std::string& date);
+// "Print", portrait: the graph drawn across the top of the page, a legend of the two lines under
+// it, the captions (name, current index, rounds played) and the date at the foot.
+void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, int player, const std::string& date);
+
+// The longest name the captions of the chart printouts hold on a portrait page at 18 points.
+inline constexpr size_t kChartNameWidth = 40;
 
 }  // namespace quorval::analysis

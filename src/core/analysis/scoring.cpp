@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/hcpgraph.hpp"
+#include "print/printercanvas.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
+#include "text/utf8.hpp"
 
 namespace quorval::analysis {
 
@@ -118,14 +121,26 @@ void DrawScoringChart(platform::Canvas& canvas, const std::vector<PieSlice>& sli
     }
 }
 
-void PrintScoringChart(platform::Printer& printer, const store::Settings& settings, const platform::Picture& picture,
-                       const std::array<std::string, 4>& captions, const std::string& date) {
+void PrintScoringChart(platform::Printer& printer, const store::LeagueData& data, int player, const std::string& date) {
+    const store::Settings& settings = data.settings;
+    const ScoreCounts counts = CountScores(data, player);
+    const std::array<std::string, 4> captions = {text::CharSlice(data.players[player].name, 0, kChartNameWidth),
+                                                 AverageParCaption(counts), AverageScoreCaption(counts),
+                                                 TotalHolesCaption(counts)};
     const std::string pad(15, ' ');
-    printer.setScaleMode(platform::ScaleMode::Pixels);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Scoring averages");
     print::SelectPrintFont(printer, settings);
+    {
+        const double tw = printer.scaleWidth();
+        const double th = printer.scaleHeight();
+        print::PrinterCanvas canvas(printer, kScoringChartWidth, kScoringChartHeight, tw / 20, th / 10, tw / 1.1,
+                                    th / 2.4);
+        DrawScoringChart(canvas, ScoringSlices(counts));
+    }
+    print::RestorePrintFont(printer, settings);
+    printer.setScaleMode(platform::ScaleMode::Pixels);
     const double w = printer.scaleWidth();
     const double h = printer.scaleHeight();
-    printer.paintPicture(picture, w / 20, h / 10, w / 1.1, h / 2.4);
 
     printer.setCurrentX(0.1 * w);
     printer.setCurrentY(0.55 * h);

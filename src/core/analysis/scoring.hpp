@@ -49,15 +49,18 @@ std::string AverageParCaption(const ScoreCounts& counts);
 std::string AverageScoreCaption(const ScoreCounts& counts);
 std::string TotalHolesCaption(const ScoreCounts& counts);
 
+// The picture's size in twips, on the screen and on paper alike.
+inline constexpr double kScoringChartWidth = 7200;
+inline constexpr double kScoringChartHeight = 4335;
+
 // The legend's font size on the picture.
 inline constexpr float kLegendPoints = 9;
 
 // The pie on the left half of the picture and its legend, centred on the right half.
 void DrawScoringChart(platform::Canvas& canvas, const std::vector<PieSlice>& slices);
 
-// "Print Chart": the drawn picture across the top of the page, the captions (name, the two
+// "Print Chart", portrait: the chart drawn across the top of the page, the captions (name, the two
 // averages, the hole count) under it and the date at the foot.
-void PrintScoringChart(platform::Printer& printer, const store::Settings& settings, const platform::Picture& picture,
-                       const std::array<std::string, 4>& captions, const std::string& date);
+void PrintScoringChart(platform::Printer& printer, const store::LeagueData& data, int player, const std::string& date);
 
 }  // namespace quorval::analysis

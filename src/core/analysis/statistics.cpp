@@ -145,6 +145,8 @@ void append(std::vector<std::string>& lines, const std::vector<std::string>& mor
     lines.insert(lines.end(), more.begin(), more.end());
 }
 
+constexpr size_t kPrintedNameWidth = 56;
+
 void printstatheading(platform::Printer& printer, const std::string& date) {
     print::PrintTitleLine(printer, date);
     printer.print("");
@@ -176,7 +178,7 @@ PerformanceSummary CalcAverages(const store::LeagueData& data, int player) {
         addPutts(stats, round);
     }
     PerformanceSummary summary;
-    summary.hcp = "Current Hcp. Index = " + text::generalForm(record.rounds[n].handicapIndex);
+    summary.hcp = "Current Hcp. Index = " + (n == 0 ? std::string("--") : text::generalForm(record.rounds[n].handicapIndex));
     summary.averagePar = averageParText(stats);
     summary.averageScore = averageScoreText(stats);
     summary.fairways = fairwaysText(stats, "Fairways - no data");
@@ -244,13 +246,15 @@ std::vector<std::string> CycleReports(const store::LeagueData& data, int player)
     return lines;
 }
 
-void PrintStatSummary(platform::Printer& printer, const store::Settings& settings, const std::string& name,
+void PrintStatSummary(platform::Printer& printer, const store::LeagueData& data, const std::string& name,
                       const PerformanceSummary& summary, const std::string& date) {
-    printer.setOrientation(platform::Orientation::Portrait);
+    const store::Settings& settings = data.settings;
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Statistics summary");
     printer.setFontName(settings.printFont);
     printstatheading(printer, date);
     printer.setFontSize(12);
-    printer.print("    " + name);
+    // A 12-point line of a portrait page holds about 60 characters after the margin.
+    printer.print("    " + text::CharSlice(name, 0, kPrintedNameWidth));
     printer.print(" ");
     // The index is left off the paper.
     for (const std::string* label :
@@ -261,16 +265,17 @@ void PrintStatSummary(platform::Printer& printer, const store::Settings& setting
     printer.endDoc();
 }
 
-void PrintStatReview(platform::Printer& printer, const store::Settings& settings, const std::string& name,
+void PrintStatReview(platform::Printer& printer, const store::LeagueData& data, const std::string& name,
                      const std::vector<std::string>& lines) {
-    printer.setOrientation(platform::Orientation::Landscape);
+    const store::Settings& settings = data.settings;
+    print::BeginJob(printer, platform::Orientation::Landscape, data, "Statistics review");
     print::SelectPrintFont(printer, settings);
     printer.setFontName(settings.printFont);
     printer.setFontSize(10);
     // Other reports leave the printer bold; the review always prints plain.
     printer.setBold(false);
     for (const char* heading : {" ", " ", "  Quorval", " "}) printer.print(heading);
-    printer.print("  " + name);
+    printer.print("  " + text::CharSlice(name, 0, kPrintedNameWidth));
     printer.print(" ");
     for (size_t i = 0; i < lines.size(); ++i) {
         printer.print("     " + lines[i]);

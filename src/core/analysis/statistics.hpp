@@ -67,11 +67,11 @@ std::vector<std::string> CycleReports(const store::LeagueData& data, int player)
 
 // The summary on one portrait page: heading, name and the averages except the index. `date` is
 // PrintDate's.
-void PrintStatSummary(platform::Printer& printer, const store::Settings& settings, const std::string& name,
+void PrintStatSummary(platform::Printer& printer, const store::LeagueData& data, const std::string& name,
                       const PerformanceSummary& summary, const std::string& date);
 
 // The review's lines in landscape, 41 on the first page and 40 on each of the next three.
-void PrintStatReview(platform::Printer& printer, const store::Settings& settings, const std::string& name,
+void PrintStatReview(platform::Printer& printer, const store::LeagueData& data, const std::string& name,
                      const std::vector<std::string>& lines);
 
 }  // namespace quorval::analysis

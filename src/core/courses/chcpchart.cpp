@@ -54,7 +54,7 @@ std::string chartRow(float first, float slope) {
 
 void printChart(const store::LeagueData& data, platform::Printer& printer, const store::CourseRecord& course, int tee,
                 float slope) {
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Course handicap chart");
     print::SelectPrintFont(printer, data.settings);
     printer.setFontName(data.settings.printFont);
     printer.setFontSize(24);

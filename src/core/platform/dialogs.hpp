@@ -34,6 +34,11 @@ public:
     virtual void beep() = 0;
     // The save-file dialog: the chosen file's path, or nothing when the user cancels.
     virtual std::optional<std::string> saveFile(const std::string& title, const std::string& filter) = 0;
+    // The same dialog opened on a proposed file, a folder and a name the user may change.
+    virtual std::optional<std::string> saveFileAs(const std::string& title, const std::string& filter,
+                                                  const std::string& /*proposed*/) {
+        return saveFile(title, filter);
+    }
     // The folder chooser: the chosen folder's path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
     // Shows the hourglass and, when the note is not empty, puts it in the main window's message

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.hpp"
+
 // The printer as the reports see it: a page on which text is printed line by line, the way a line
 // printer would, and on which lines, boxes, pie sectors and pictures are drawn at positions.
 namespace quorval::platform {
@@ -51,11 +53,15 @@ public:
 
     virtual void setForeColor(int consoleColour) = 0;
     virtual void setDrawWidth(int width) = 0;
+    virtual void setDrawStyle(LineStyle style) = 0;
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void filledBox(double x1, double y1, double x2, double y2, int consoleColour) = 0;
     // A filled circle sector from startAngle to endAngle (radians, counter-clockwise from 3 o'clock).
     virtual void pieSector(double cx, double cy, double radius, double startAngle, double endAngle, int fillColour) = 0;
     virtual void paintPicture(const Picture& picture, double x, double y, double width, double height) = 0;
+
+    // What the coming document is, for the footer of its pages and the name of its PDF.
+    virtual void setJobTitle(const std::string& league, const std::string& report) = 0;
 
     virtual void newPage() = 0;
     // Ends the document and hands it to the printer.

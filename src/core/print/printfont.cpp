@@ -2,7 +2,25 @@
 
 #include <cstdio>
 
+#include "league/leagues.hpp"
+#include "print/recordingprinter.hpp"
+
 namespace quorval::print {
+
+void BeginJob(platform::Printer& printer, platform::Orientation orientation, const store::LeagueData& data,
+              const std::string& report) {
+    printer.setJobTitle(league::LeagueName(data), report);
+    printer.setScaleMode(platform::ScaleMode::Twips);
+    printer.setOrientation(orientation);
+    printer.setFontName(FontState{}.name);
+    printer.setFontSize(FontState{}.size);
+    printer.setBold(false);
+    printer.setForeColor(0);
+    printer.setDrawWidth(1);
+    printer.setDrawStyle(platform::LineStyle::Solid);
+    printer.setCurrentX(0);
+    printer.setCurrentY(0);
+}
 
 void SelectPrintFont(platform::Printer& printer, const store::Settings& settings) {
     for (const std::string& name : printer.fontNames()) {
@@ -12,6 +30,13 @@ void SelectPrintFont(platform::Printer& printer, const store::Settings& settings
         }
     }
     printer.print(" ");
+}
+
+void RestorePrintFont(platform::Printer& printer, const store::Settings& settings) {
+    printer.setFontName(FontState{}.name);
+    for (const std::string& name : printer.fontNames()) {
+        if (name == settings.printFont) printer.setFontName(name);
+    }
 }
 
 void PrintTitleLine(platform::Printer& printer, const std::string& date) {

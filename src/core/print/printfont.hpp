@@ -5,9 +5,17 @@
 
 namespace quorval::print {
 
+// Starts every print job from the same printer state, whatever the job before left behind: its
+// own orientation, the plain 10-point font, twips, black thin solid lines, and its title.
+void BeginJob(platform::Printer& printer, platform::Orientation orientation, const store::LeagueData& data,
+              const std::string& report);
+
 // Starts a print job or a new page: the configured print font when the printer has it, then a
 // line holding one space.
 void SelectPrintFont(platform::Printer& printer, const store::Settings& settings);
+
+// The print font again after a chart has drawn its own labels, without the blank line.
+void RestorePrintFont(platform::Printer& printer, const store::Settings& settings);
 
 // The title of the chart and statistics reports: two empty lines, then "Quorval" large and bold
 // with the date beside it in 10 points.

@@ -24,6 +24,15 @@ double CharWidth(float points) {
     return points * kTwipsPerPoint * 0.6;
 }
 
+std::string FooterTitle(const Document& document) {
+    if (document.league.empty()) return document.report;
+    return document.report.empty() ? document.league : document.league + " - " + document.report;
+}
+
+std::string FooterPage(int page, int pages) {
+    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
 std::vector<std::string> Page::lines() const {
     std::vector<const PrintedText*> order;
     for (const auto& t : texts) order.push_back(&t);
@@ -48,6 +57,11 @@ RecordingPrinter::RecordingPrinter(double pageWidth, double pageHeight)
 void RecordingPrinter::setPageSize(double width, double height) {
     m_pageWidth = width;
     m_pageHeight = height;
+}
+
+void RecordingPrinter::setJobTitle(const std::string& league, const std::string& report) {
+    m_league = league;
+    m_report = report;
 }
 
 void RecordingPrinter::setOrientation(platform::Orientation orientation) {
@@ -83,7 +97,7 @@ void RecordingPrinter::startDocumentIfNeeded() {
     m_document = Document{};
     m_document.pageWidth = m_pageWidth;
     m_document.pageHeight = m_pageHeight;
-    m_document.pages.push_back(Page{m_orientation, {}, {}});
+    m_document.pages.push_back(Page{m_orientation, {}, {}, {}});
 }
 
 Page& RecordingPrinter::page() {
@@ -95,18 +109,18 @@ void RecordingPrinter::print(const std::string& text) {
     Page& current = page();
     // A line that would run off the bottom goes to a new page, as a line printer would.
     if (m_y + LineHeight(m_font.size) > pageHeightNow() && !current.texts.empty()) newPage();
-    page().texts.push_back({m_x, m_y, text, m_font});
+    page().texts.push_back({m_x, m_y, text, m_font, m_colour});
     m_x = 0;
     m_y += LineHeight(m_font.size);
 }
 
 void RecordingPrinter::printNoEnd(const std::string& text) {
-    page().texts.push_back({m_x, m_y, text, m_font});
+    page().texts.push_back({m_x, m_y, text, m_font, m_colour});
     m_x += CharWidth(m_font.size) * static_cast<double>(characters(text));
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-    page().drawings.push_back(LineOp{toTwips(x1), toTwips(y1), toTwips(x2), toTwips(y2), m_colour, m_drawWidth});
+    page().drawings.push_back(LineOp{toTwips(x1), toTwips(y1), toTwips(x2), toTwips(y2), m_colour, m_drawWidth, m_drawStyle});
     m_x = toTwips(x2);
     m_y = toTwips(y2);
 }
@@ -127,7 +141,7 @@ void RecordingPrinter::paintPicture(const platform::Picture& picture, double x, 
 
 void RecordingPrinter::newPage() {
     startDocumentIfNeeded();
-    m_document.pages.push_back(Page{m_orientation, {}, {}});
+    m_document.pages.push_back(Page{m_orientation, {}, {}, {}});
     m_x = 0;
     m_y = 0;
 }
@@ -137,8 +151,30 @@ void RecordingPrinter::endDoc() {
     m_open = false;
     m_x = 0;
     m_y = 0;
+    m_document.league = m_league;
+    m_document.report = m_report;
+    addFooters();
+    m_league.clear();
+    m_report.clear();
     m_documents.push_back(std::move(m_document));
     deliver(m_documents.back());
+}
+
+// Below the printable area, where no report line can fall, so the pages break where they did.
+void RecordingPrinter::addFooters() {
+    const int pages = static_cast<int>(m_document.pages.size());
+    if (pages < 2) return;
+    const FontState font{"Courier New", kFooterPoints, false};
+    const std::string title = FooterTitle(m_document);
+    for (int i = 0; i < pages; ++i) {
+        Page& p = m_document.pages[static_cast<size_t>(i)];
+        const bool landscape = p.orientation == platform::Orientation::Landscape;
+        const double width = landscape ? m_document.pageHeight : m_document.pageWidth;
+        const double y = (landscape ? m_document.pageWidth : m_document.pageHeight) + kFooterGap;
+        const std::string number = FooterPage(i + 1, pages);
+        p.footer.push_back({0, y, title, font, 0});
+        p.footer.push_back({width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
+    }
 }
 
 }  // namespace quorval::print

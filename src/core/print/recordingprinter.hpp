@@ -22,12 +22,14 @@ struct PrintedText {
     double y = 0;  // twips, top of the line
     std::string text;
     FontState font;
+    int colour = 0;
 };
 
 struct LineOp {
     double x1, y1, x2, y2;  // twips
     int colour;
     int width;
+    platform::LineStyle style = platform::LineStyle::Solid;
 };
 struct BoxOp {
     double x1, y1, x2, y2;
@@ -48,6 +50,9 @@ struct Page {
     platform::Orientation orientation = platform::Orientation::Portrait;
     std::vector<PrintedText> texts;
     std::vector<DrawOp> drawings;
+    // What names the page of a longer document, in its bottom margin: kept apart from the report's
+    // own lines.
+    std::vector<PrintedText> footer;
 
     // The page as lines of text: the texts printed on each line, in order, joined.
     std::vector<std::string> lines() const;
@@ -57,7 +62,15 @@ struct Document {
     std::vector<Page> pages;
     double pageWidth = 0;  // twips, of the printable area in portrait
     double pageHeight = 0;
+    std::string league;  // the job title
+    std::string report;
 };
+
+// The footer that names a page of a document of more than one page, in the bottom margin.
+inline constexpr float kFooterPoints = 8;
+inline constexpr double kFooterGap = 40;  // twips below the printable area
+std::string FooterTitle(const Document& document);
+std::string FooterPage(int page, int pages);
 
 inline constexpr double kTwipsPerInch = 1440;
 inline constexpr double kPixelsPerInch = 600;  // the resolution that "printer pixels" mean
@@ -89,6 +102,8 @@ public:
     void printNoEnd(const std::string& text) override;
     void setForeColor(int consoleColour) override { m_colour = consoleColour; }
     void setDrawWidth(int width) override { m_drawWidth = width; }
+    void setDrawStyle(platform::LineStyle style) override { m_drawStyle = style; }
+    void setJobTitle(const std::string& league, const std::string& report) override;
     void line(double x1, double y1, double x2, double y2) override;
     void filledBox(double x1, double y1, double x2, double y2, int consoleColour) override;
     void pieSector(double cx, double cy, double radius, double startAngle, double endAngle, int fillColour) override;
@@ -112,6 +127,7 @@ private:
     double fromTwips(double v) const;
     double pageHeightNow() const;
     void startDocumentIfNeeded();
+    void addFooters();
 
     std::vector<std::string> m_fonts{"Courier New"};
     double m_pageWidth;
@@ -121,6 +137,9 @@ private:
     FontState m_font;
     int m_colour = 0;
     int m_drawWidth = 1;
+    platform::LineStyle m_drawStyle = platform::LineStyle::Solid;
+    std::string m_league;
+    std::string m_report;
     double m_x = 0;
     double m_y = 0;
     bool m_open = false;

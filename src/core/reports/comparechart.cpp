@@ -37,7 +37,9 @@ void printHeading(platform::Printer& printer, const std::string& date) {
 
 std::vector<CompareEntry> CompareOrder(const store::LeagueData& data) {
     std::vector<CompareEntry> order;
-    for (int p = 1; p <= data.playerCount; ++p) order.push_back({data.players[p].currentIndex(), p});
+    // A player without rounds has no index to mark.
+    for (int p = 1; p <= data.playerCount; ++p)
+        if (data.players[p].roundCount > 0) order.push_back({data.players[p].currentIndex(), p});
     // Sorting pairs keeps each index with its own player whatever its size; the player number
     // breaks ties, so the order never depends on the sort.
     std::sort(order.begin(), order.end(), [](const CompareEntry& a, const CompareEntry& b) {
@@ -47,7 +49,8 @@ std::vector<CompareEntry> CompareOrder(const store::LeagueData& data) {
 }
 
 std::string CompareLine(const std::string& name, float index) {
-    std::string line = text::PadRight(" " + name, kNameWidth);
+    // The name is cut to its field, so the star stands at the index whatever the name's length.
+    std::string line = " " + text::FitColumn(name, kNameWidth - 1);
     // Clamped before the conversion, so a wild index from a damaged file cannot overflow it.
     float rounded = text::Int(index + 0.5f);
     int star = !(rounded >= kLowestStar) ? kLowestStar
@@ -67,9 +70,10 @@ std::vector<std::string> CompareLines(const store::LeagueData& data) {
     return lines;
 }
 
-void PrintCompareChart(platform::Printer& printer, const store::Settings& settings,
+void PrintCompareChart(platform::Printer& printer, const store::LeagueData& data,
                        const std::vector<std::string>& lines, const std::string& date) {
-    printer.setOrientation(platform::Orientation::Portrait);
+    const store::Settings& settings = data.settings;
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "League handicaps");
     printer.setFontName(settings.printFont);
     printHeading(printer, date);
     for (size_t i = 0; i < lines.size(); ++i) {

@@ -16,10 +16,10 @@ struct CompareEntry {
     bool operator==(const CompareEntry&) const = default;
 };
 
-// Players 1..playerCount by current index, lowest first; equal indexes by player number.
+// Players 1..playerCount with rounds by current index, lowest first; equal indexes by player number.
 std::vector<CompareEntry> CompareOrder(const store::LeagueData& data);
 
-// One chart line: the name in a 22-column field, the star (index 0 in column 29, clamped to -6..41),
+// One chart line: the name cut to 20 characters in a 22-column field, the star (index 0 in column 29, clamped to -6..41),
 // then the index from column 73, a blank standing for the sign of a non-negative one.
 std::string CompareLine(const std::string& name, float index);
 
@@ -27,7 +27,7 @@ std::string CompareLine(const std::string& name, float index);
 std::vector<std::string> CompareLines(const store::LeagueData& data);
 
 // Prints the chart lines, portrait, 50 lines to a page under the heading; the date is PrintDate's.
-void PrintCompareChart(platform::Printer& printer, const store::Settings& settings,
+void PrintCompareChart(platform::Printer& printer, const store::LeagueData& data,
                        const std::vector<std::string>& lines, const std::string& date);
 
 }  // namespace quorval::reports

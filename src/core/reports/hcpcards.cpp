@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "print/printfont.hpp"
+#include "print/recordingprinter.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -32,7 +33,21 @@ double rowShift(int k) {
     return row >= 1 && row <= 5 ? kShift[row] : 0;
 }
 
+// A value of the player's latest round, or "--" for a player without rounds: no index is not 0.
+std::string latestValue(const store::PlayerRecord& player, float value) {
+    return roundsOf(player) == 0 ? "--" : text::generalForm(value);
+}
+
 }  // namespace
+
+CardName FitCardName(const std::string& name, double widthTwips) {
+    CardName fitted{name, kCardNamePoints};
+    const auto length = static_cast<double>(text::CharLength(name));
+    while (fitted.points > kCardNameFloor && print::CharWidth(fitted.points) * length > widthTwips) fitted.points -= 1;
+    const auto room = static_cast<size_t>(std::max(0.0, widthTwips / print::CharWidth(fitted.points)));
+    if (text::CharLength(name) > room) fitted.text = text::CharSlice(name, 0, room);
+    return fitted;
+}
 
 std::array<std::string, 4> CardScoreLines(const store::LeagueData& data, int player) {
     const store::PlayerRecord& who = data.players[player];
@@ -93,10 +108,12 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
         double factor;  // of H times the scaling
         std::string text;
     };
+    // The name ends before the picture, which starts at 0.39 W; W is in printer pixels.
+    const CardName name = FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
     const Line lines[] = {
-        {12, 0.055, who.name},
-        {10, 0.085, "  Hcp Index: " + text::generalForm(latest.handicapIndex)},
-        {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + text::generalForm(latest.courseHandicap)},
+        {name.points, 0.055, name.text},
+        {10, 0.085, "  Hcp Index: " + latestValue(who, latest.handicapIndex)},
+        {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + latestValue(who, latest.courseHandicap)},
         {9, 0.142, run.scoreLines[0]},
         {9, 0.152, run.scoreLines[1]},
         {9, 0.162, run.scoreLines[2]},
@@ -125,9 +142,7 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
 int PrintHandicapCards(platform::Printer& printer, store::LeagueData& data, const CardFace& face) {
     CardRun run;
     for (int p = 1; p <= playersInLeague(data); ++p) run.toPrint += data.players[p].selected != 0 ? 1 : 0;
-    printer.setOrientation(platform::Orientation::Portrait);
-    // The printer keeps the font of its last job, and the listing leaves it bold.
-    printer.setBold(false);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Handicap cards");
     for (int i = 1; i <= playersInLeague(data); ++i) {
         const int player = findnextplayer(data);
         if (player == 0) continue;

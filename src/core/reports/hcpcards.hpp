@@ -21,6 +21,16 @@ std::array<std::string, 4> CardScoreLines(const store::LeagueData& data, int pla
 // `height` are W and H; the rows are spaced by H times the vertical scaling.
 void AdjustPosition(double& x, float& y, int k, double width, double height, const store::Settings& settings);
 
+// A player's name as his card prints it: 12 points, smaller down to 8 points while it is too wide
+// for `widthTwips`, then cut to what fits.
+inline constexpr float kCardNamePoints = 12;
+inline constexpr float kCardNameFloor = 8;
+struct CardName {
+    std::string text;
+    float points = kCardNamePoints;
+};
+CardName FitCardName(const std::string& name, double widthTwips);
+
 // Makes the lowest-numbered marked player the current one and clears his mark; 0 when none is left.
 int findnextplayer(store::LeagueData& data);
 

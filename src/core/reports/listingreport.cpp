@@ -11,15 +11,41 @@ namespace quorval::reports {
 namespace {
 
 constexpr size_t kNameWidth = 22;
+constexpr size_t kNetWidth = 3;
+constexpr const char* kListingTitle = "Handicap listing";
 
 std::string repeat(char c, size_t n) {
     return std::string(n, c);
 }
 
-// The last two characters of a round line: the net score.
+// The net score ends the round line: its last word, whatever its width ("--", "72", "125").
 std::string netOf(const std::string& line) {
-    size_t n = text::CharLength(line);
-    return text::CharSlice(line, n >= 2 ? n - 2 : 0);
+    size_t end = line.find_last_not_of(' ');
+    if (end == std::string::npos) return {};
+    size_t start = line.find_last_of(' ', end);
+    return line.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+// Where the 18 hole scores of a round line start: column 41, one later for every character an
+// index wider than four (-10.0 and below, 100.0 and up) takes. Each score is a three-column cell
+// ("  7 ", "10 ", " - "), with four blanks before the first.
+constexpr size_t kHolesAt = 41;
+constexpr size_t kHoleBlockWidth = 54;
+
+bool isHoleCell(const std::string& line, size_t at) {
+    auto digitOrBlank = [](char c) { return c == ' ' || (c >= '0' && c <= '9'); };
+    const char a = line[at], b = line[at + 1];
+    return line[at + 2] == ' ' && ((digitOrBlank(a) && b >= '0' && b <= '9') || (a == ' ' && b == '-'));
+}
+
+size_t holesAt(const std::string& line) {
+    for (size_t at = kHolesAt; at <= kHolesAt + 4 && at + kHoleBlockWidth <= line.size(); ++at) {
+        if (line.compare(at - 4, 4, "    ") != 0) continue;
+        bool cells = true;
+        for (size_t h = 0; h < 18 && cells; ++h) cells = isHoleCell(line, at + 3 * h);
+        if (cells) return at;
+    }
+    return kHolesAt;
 }
 
 // Starts a job or a page: print font, size 9, bold, and four blank lines.
@@ -50,7 +76,7 @@ std::string ReportHeading(const store::LeagueData& data, int lead, int fill, con
 
 void printlongreport(platform::Printer& printer, const store::LeagueData& data, const std::vector<listing::Row>& rows,
                      const std::string& date) {
-    printer.setOrientation(platform::Orientation::Landscape);
+    print::BeginJob(printer, platform::Orientation::Landscape, data, kListingTitle);
     startPage(printer, data);
     printer.print(ReportHeading(data, 6, 80, date));
     printer.print("");
@@ -60,8 +86,10 @@ void printlongreport(platform::Printer& printer, const store::LeagueData& data, 
             printer.print("    " + repeat('-', 129));
         } else {
             const listing::Row& row = rows[i];
-            std::string line = "    " + text::PadRight(row.name, kNameWidth) + text::CharSlice(row.line, 0, 102) + " " +
-                               netOf(row.line);
+            const size_t holes = i == 0 ? kHolesAt : holesAt(row.line);
+            std::string line = "    " + text::FitColumn(row.name, kNameWidth) +
+                               text::CharSlice(row.line, 0, holes + 61) + " " +
+                               text::PadLeft(netOf(row.line), kNetWidth);
             if (i == 0) {
                 line = text::CharSlice(line, 0, 128) + " Net";
                 heading = line;
@@ -77,7 +105,7 @@ void printlongreport(platform::Printer& printer, const store::LeagueData& data, 
 void printshortreport(platform::Printer& printer, const store::LeagueData& data, const std::vector<listing::Row>& rows,
                       const std::string& date) {
     const std::string underscores = "    " + repeat('_', 85);
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, kListingTitle);
     startPage(printer, data);
     printer.print(ReportHeading(data, 8, 45, date));
     printer.print("");
@@ -87,8 +115,11 @@ void printshortreport(platform::Printer& printer, const store::LeagueData& data,
             printer.print(underscores);
         } else {
             const listing::Row& row = rows[i];
-            std::string line = "     " + text::PadRight(row.name, kNameWidth) + text::CharSlice(row.line, 0, 42) +
-                               text::CharSlice(row.line, 94, 22);
+            // The hole scores are left out: what stands before them, then what follows.
+            const size_t holes = i == 0 ? kHolesAt : holesAt(row.line);
+            const std::string before = i == 0 ? text::CharSlice(row.line, 0, holes + 1) : text::CharSlice(row.line, 0, holes) + " ";
+            std::string line = "     " + text::FitColumn(row.name, kNameWidth) + before +
+                               text::CharSlice(row.line, holes + kHoleBlockWidth - 1, 22);
             if (i == 0) heading = line;
             printer.print(line);
         }

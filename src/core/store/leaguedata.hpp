@@ -92,6 +92,7 @@ struct Settings {
     int16_t hcpLimitCheck = 0;
     int16_t dateRemindCheck = 0;
     std::string settingsFilePath;
+    std::string pdfFolder;  // where "Save as PDF" saved last; empty until it has
 };
 
 struct LeagueRegistry {

@@ -16,6 +16,7 @@ void resetFileSettings(Settings& s) {
     s.cardVerticalOffset = 0;
     s.cardVerticalScaling = 1.0f;
     s.averageCheck = 0;
+    s.pdfFolder.clear();
 }
 
 // False when the file is unreadable and the defaults were put in its place.
@@ -39,6 +40,8 @@ bool parseSettings(Settings& s, LineReader& in) {
     } catch (const FormatError&) {
         s.averageCheck = 0;
     }
+    // The PDF folder came later still: a file without it proposes the working folder.
+    s.pdfFolder = in.atEnd() ? std::string() : std::string(in.line());
     return true;
 }
 
@@ -97,6 +100,7 @@ std::string FormatSettings(const Settings& s) {
     appendFloatLine(out, s.cardVerticalOffset);
     appendFloatLine(out, s.cardVerticalScaling);
     appendIntLine(out, s.averageCheck);
+    if (!s.pdfFolder.empty()) appendLine(out, s.pdfFolder);
     return out;
 }
 

@@ -16,6 +16,7 @@ constexpr size_t kMemberLineWidth = 70;
 constexpr int kHeadingBreakLine = 45;
 constexpr int kEntryBreakLine = 52;
 constexpr float kPointsSize = 10;
+constexpr size_t kPointsWidth = 6;  // -999.9 to 9999.9
 const std::string kMargin = "    ";
 
 // One blank for each digit the value lacks below four, so the decimal points line up.
@@ -75,11 +76,12 @@ std::string MemberText(const store::LeagueData& data, int team) {
 }
 
 std::string PointsColumn(float value) {
-    return columnBlanks(value) + oneDecimal(value);
+    // Right-aligned as a whole, so a minus sign takes a blank's place instead of widening the column.
+    return text::PadLeft(oneDecimal(value), kPointsWidth);
 }
 
 std::string EntryListLine(const store::TeamEntry& entry) {
-    return text::PadRight(entry.description, kListDescriptionWidth) + PointsColumn(entry.keptTotal) + "   " +
+    return text::FitColumn(entry.description, kListDescriptionWidth) + PointsColumn(entry.keptTotal) + "   " +
            PointsColumn(entry.points);
 }
 
@@ -165,7 +167,7 @@ void TeamEntries(platform::Printer& printer, const store::LeagueData& data, int 
     int count = data.teams.teamEntryCount[TM];
     for (int e = run.lastEventOnly ? count : 1; e >= 1 && e <= count; ++e) {
         const store::TeamEntry& entry = data.teams.teamEntries[TM][e];
-        printer.print(text::PadRight(kMargin + entry.description, kPrintedDescriptionWidth) +
+        printer.print(kMargin + text::FitColumn(entry.description, kPrintedDescriptionWidth - kMargin.size()) +
                       PointsColumn(entry.keptTotal) + "   " + PointsColumn(entry.points));
         ++run.lineCount;
         if (run.lineCount > kEntryBreakLine) breakPage(printer, data, run);
@@ -185,7 +187,7 @@ void TeamFooter(platform::Printer& printer, const store::LeagueData& data, int T
 
 void PrintTeamSummary(platform::Printer& printer, const store::LeagueData& data, bool names, bool lastEventOnly,
                       const std::string& date) {
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Team summary");
     selectSummaryFont(printer, data);
     printer.setBold(true);
     for (int i = 0; i < 4; ++i) printer.print(" ");

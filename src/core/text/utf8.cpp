@@ -40,4 +40,14 @@ std::string PadRight(std::string_view text, size_t width) {
     return out;
 }
 
+std::string FitColumn(std::string_view text, size_t width) {
+    if (width == 0) return {};
+    return PadRight(CharSlice(text, 0, width - 1), width);
+}
+
+std::string PadLeft(std::string_view text, size_t width) {
+    size_t length = CharLength(text);
+    return length < width ? std::string(width - length, ' ') + std::string(text) : std::string(text);
+}
+
 }  // namespace quorval::text

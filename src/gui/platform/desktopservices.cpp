@@ -5,7 +5,9 @@
 
 namespace quorval::gui {
 
-DesktopServices::DesktopServices() : helpViewer(shareFilePath(help::kHelpFileName)) {}
+DesktopServices::DesktopServices() : helpViewer(shareFilePath(help::kHelpFileName)) {
+    printer.attach(services);
+}
 
 void DesktopServices::attachPanel(MainWindow& main) {
     dialogs.setPanel([&main] { return main.panelMessage(); },

@@ -14,8 +14,6 @@ namespace {
 
 constexpr double kScreenDpi = 96;
 constexpr double kInchesPerMetre = 1 / 0.0254;
-// Charts go to paper at three times the screen's resolution: sharp, and still a modest image.
-constexpr double kPrintScale = 3;
 // Sectors whose ends (almost) meet are a whole circle: the smallest real slice is far wider.
 constexpr double kClosedSweep = 1e-4;
 
@@ -32,6 +30,27 @@ QtCanvas::QtCanvas(double widthTwips, double heightTwips, double scale)
     m_image.setDotsPerMeterX(dotsPerMetre);
     m_image.setDotsPerMeterY(dotsPerMetre);
     clear();
+}
+
+QtCanvas::QtCanvas(QPainter& painter, double widthTwips, double heightTwips)
+    : m_width(widthTwips), m_height(heightTwips), m_scale(1), m_external(&painter) {}
+
+QtCanvas::~QtCanvas() = default;
+
+QPainter& QtCanvas::painter() {
+    if (m_external != nullptr) return *m_external;
+    if (!m_own) {
+        m_own = std::make_unique<QPainter>(&m_image);
+        m_own->setRenderHint(QPainter::Antialiasing);
+        m_own->setRenderHint(QPainter::TextAntialiasing);
+    }
+    return *m_own;
+}
+
+const QImage& QtCanvas::image() const {
+    // Reading the image ends the drawing: what the painter holds back is then in it.
+    m_own.reset();
+    return m_image;
 }
 
 QPointF QtCanvas::map(double x, double y) const {
@@ -52,21 +71,25 @@ QFont QtCanvas::font(float points) const {
 }
 
 void QtCanvas::clear() {
+    if (m_external != nullptr) {
+        m_external->fillRect(QRectF(map(0, 0), map(m_width, m_height)), Qt::white);
+        return;
+    }
+    m_own.reset();
     m_image.fill(Qt::white);
 }
 
 void QtCanvas::line(double x1, double y1, double x2, double y2, const platform::Pen& pen) {
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing);
+    QPainter& p = painter();
     const double width = std::max(1, pen.width) * m_scale;
     const Qt::PenStyle style = pen.style == platform::LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
-    painter.setPen(QPen(consoleColour(pen.colour), width, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(consoleColour(pen.colour), width, style, Qt::RoundCap, Qt::RoundJoin));
     const QPointF from = map(x1, y1);
     const QPointF to = map(x2, y2);
     if (from == to) {
-        painter.drawPoint(from);
+        p.drawPoint(from);
     } else {
-        painter.drawLine(from, to);
+        p.drawLine(from, to);
     }
 }
 
@@ -80,48 +103,29 @@ void QtCanvas::pieSector(double cx, double cy, double radius, double startAngle,
     path.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), startAngle * 180 / std::numbers::pi,
                sweep * 180 / std::numbers::pi);
     path.closeSubpath();
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(consoleColour(outlineColour), m_scale));
-    painter.setBrush(consoleColour(fillColour));
-    painter.drawPath(path);
+    QPainter& p = painter();
+    p.setPen(QPen(consoleColour(outlineColour), m_scale));
+    p.setBrush(consoleColour(fillColour));
+    p.drawPath(path);
+    p.setBrush(Qt::NoBrush);
 }
 
 void QtCanvas::filledBox(double x1, double y1, double x2, double y2, int colour) {
-    QPainter painter(&m_image);
-    painter.fillRect(QRectF(map(x1, y1), map(x2, y2)).normalized(), consoleColour(colour));
+    painter().fillRect(QRectF(map(x1, y1), map(x2, y2)).normalized(), consoleColour(colour));
 }
 
 void QtCanvas::text(double x, double y, const std::string& text, float points, int colour) {
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    QPainter& p = painter();
     const QFont f = font(points);
-    painter.setFont(f);
-    painter.setPen(consoleColour(colour));
+    p.setFont(f);
+    p.setPen(consoleColour(colour));
     const QPointF at = map(x, y);
-    painter.drawText(QPointF(at.x(), at.y() + QFontMetricsF(f, &m_image).ascent()), QString::fromStdString(text));
+    p.drawText(QPointF(at.x(), at.y() + QFontMetricsF(f, p.device()).ascent()), QString::fromStdString(text));
 }
 
 double QtCanvas::textHeight(const std::string&, float points) const {
-    return QFontMetricsF(font(points), &m_image).height() * kScreenTwipsPerPixel / m_scale;
-}
-
-platform::Picture QtCanvas::picture() const {
-    platform::Picture picture;
-    picture.width = m_image.width();
-    picture.height = m_image.height();
-    picture.argb.reserve(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
-    for (int y = 0; y < m_image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
-        picture.argb.insert(picture.argb.end(), row, row + m_image.width());
-    }
-    return picture;
-}
-
-platform::Picture PrintPicture(double widthTwips, double heightTwips, const ChartDrawing& draw) {
-    QtCanvas canvas(widthTwips, heightTwips, kPrintScale);
-    draw(canvas);
-    return canvas.picture();
+    const QPaintDevice* device = m_external != nullptr ? m_external->device() : &m_image;
+    return QFontMetricsF(font(points), const_cast<QPaintDevice*>(device)).height() * kScreenTwipsPerPixel / m_scale;
 }
 
 CanvasView::CanvasView(const QString& name, double widthTwips, double heightTwips) : m_canvas(widthTwips, heightTwips) {
@@ -134,6 +138,8 @@ CanvasView::CanvasView(const QString& name, double widthTwips, double heightTwip
 }
 
 void CanvasView::draw(const ChartDrawing& drawing) {
+    m_drawing = drawing;
+    m_canvas.clear();
     drawing(m_canvas);
     update();
 }
@@ -141,7 +147,12 @@ void CanvasView::draw(const ChartDrawing& drawing) {
 void CanvasView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), m_canvas.image());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(contentsRect().topLeft());
+    QtCanvas canvas(painter, m_canvas.scaleWidth(), m_canvas.scaleHeight());
+    canvas.clear();
+    if (m_drawing) m_drawing(canvas);
 }
 
 }  // namespace quorval::gui

@@ -2,19 +2,24 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 #include <functional>
+#include <memory>
 
 #include "platform/canvas.hpp"
 #include "platform/printer.hpp"
 
 namespace quorval::gui {
 
-// A canvas drawn with a QPainter on an image. Twips map to pixels as on the screen (15 twips a
-// pixel) times `scale`, so a chart drawn again at a larger scale keeps its look: pen widths and
-// font sizes grow with it.
+// A canvas drawn with a QPainter on an image, or on a painter that is already open (a widget's,
+// while it paints). Twips map to pixels as on the screen (15 twips a pixel) times `scale`, so a
+// chart drawn again at a larger scale keeps its look: pen widths and font sizes grow with it. One
+// painter serves the whole drawing; the image is complete when it is read.
 class QtCanvas : public platform::Canvas {
 public:
     QtCanvas(double widthTwips, double heightTwips, double scale = 1);
+    QtCanvas(QPainter& painter, double widthTwips, double heightTwips);
+    ~QtCanvas() override;
 
     double scaleWidth() const override { return m_width; }
     double scaleHeight() const override { return m_height; }
@@ -26,27 +31,26 @@ public:
     void text(double x, double y, const std::string& text, float points, int colour) override;
     double textHeight(const std::string& text, float points) const override;
 
-    const QImage& image() const { return m_image; }
+    const QImage& image() const;
     // The pixel of the image where a point given in twips falls.
     QPoint pixelAt(double x, double y) const;
-    // The image as the printer seam takes it.
-    platform::Picture picture() const;
 
 private:
     QPointF map(double x, double y) const;
     QFont font(float points) const;
+    QPainter& painter();
 
     double m_width;
     double m_height;
     double m_scale;
     QImage m_image;
+    QPainter* m_external = nullptr;
+    mutable std::unique_ptr<QPainter> m_own;
 };
 
 inline constexpr double kScreenTwipsPerPixel = 15;
 
-// Draws a chart at print resolution and hands back the picture to paint onto the page.
 using ChartDrawing = std::function<void(platform::Canvas&)>;
-platform::Picture PrintPicture(double widthTwips, double heightTwips, const ChartDrawing& draw);
 
 // A picture box on a window: a sunken frame showing what is drawn on its canvas.
 class CanvasView : public QFrame {
@@ -56,7 +60,8 @@ public:
 
     QtCanvas& canvas() { return m_canvas; }
     const QtCanvas& canvas() const { return m_canvas; }
-    // Draws the chart on the canvas and shows it.
+    // Draws the chart on the canvas and shows it; each paint of the window draws it afresh with
+    // one painter.
     void draw(const ChartDrawing& drawing);
 
 protected:
@@ -64,6 +69,7 @@ protected:
 
 private:
     QtCanvas m_canvas;
+    ChartDrawing m_drawing;
 };
 
 }  // namespace quorval::gui

@@ -92,6 +92,15 @@ std::optional<std::string> QtDialogs::saveFile(const std::string& title, const s
     return chosen.toStdString();
 }
 
+std::optional<std::string> QtDialogs::saveFileAs(const std::string& title, const std::string& filter,
+                                                 const std::string& proposed) {
+    QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title),
+                                     QString::fromStdString(proposed), QString::fromStdString(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
 std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
     QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title));
     if (chosen.isEmpty()) return std::nullopt;

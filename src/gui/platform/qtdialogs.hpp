@@ -19,6 +19,8 @@ public:
                                      const std::string& defaultText) override;
     void beep() override;
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> saveFileAs(const std::string& title, const std::string& filter,
+                                          const std::string& proposed) override;
     std::optional<std::string> chooseFolder(const std::string& title) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override;

@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
+#include <QToolBar>
+
+#include "print/pdfsave.hpp"
 
 namespace quorval::gui {
 
@@ -21,11 +24,11 @@ QPageLayout::Orientation qtOrientation(platform::Orientation orientation) {
 }
 
 QImage toImage(const platform::Picture& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) image.setPixel(x, y, picture.argb[y * picture.width + x]);
-    }
-    return image;
+    if (picture.argb.size() < static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height)) return {};
+    // The rows are already 0xAARRGGBB words, as the image keeps them: one copy, no pixel loop.
+    return QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
+                  picture.width * 4, QImage::Format_ARGB32)
+        .copy();
 }
 
 // Paints one page's drawings and texts; positions are twips from the printable area's corner.
@@ -34,13 +37,14 @@ void paintPage(QPainter& painter, const print::Page& page, double dotsPerTwip) {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const print::DrawOp& op : page.drawings) {
         if (const auto* line = std::get_if<print::LineOp>(&op)) {
-            painter.setPen(QPen(consoleColour(line->colour), std::max(1.0, at(line->width * 15))));
+            const Qt::PenStyle style = line->style == platform::LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
+            painter.setPen(QPen(consoleColour(line->colour), std::max(1.0, at(line->width * 15)), style, Qt::RoundCap));
             painter.drawLine(QPointF(at(line->x1), at(line->y1)), QPointF(at(line->x2), at(line->y2)));
         } else if (const auto* box = std::get_if<print::BoxOp>(&op)) {
             painter.fillRect(QRectF(QPointF(at(box->x1), at(box->y1)), QPointF(at(box->x2), at(box->y2))).normalized(),
                              consoleColour(box->colour));
         } else if (const auto* pie = std::get_if<print::PieOp>(&op)) {
-            painter.setPen(QPen(consoleColour(pie->lineColour), 1));
+            painter.setPen(QPen(consoleColour(pie->lineColour), at(15)));
             painter.setBrush(consoleColour(pie->fillColour));
             QRectF rect(at(pie->cx - pie->radius), at(pie->cy - pie->radius), at(2 * pie->radius), at(2 * pie->radius));
             double start = pie->startAngle * 180.0 / M_PI;
@@ -52,12 +56,16 @@ void paintPage(QPainter& painter, const print::Page& page, double dotsPerTwip) {
                               toImage(picture->picture));
         }
     }
-    painter.setPen(Qt::black);
-    for (const print::PrintedText& t : page.texts) {
+    std::vector<const print::PrintedText*> texts;
+    for (const auto* list : {&page.texts, &page.footer})
+        for (const print::PrintedText& t : *list) texts.push_back(&t);
+    for (const print::PrintedText* text : texts) {
+        const print::PrintedText& t = *text;
+        painter.setPen(consoleColour(t.colour));
         QFont font(QString::fromStdString(t.font.name));
         font.setPointSizeF(t.font.size);
         font.setBold(t.font.bold);
-        font.setStyleHint(QFont::TypeWriter);
+        font.setStyleHint(t.font.name == "Arial" ? QFont::SansSerif : QFont::TypeWriter);
         painter.setFont(font);
         QFontMetricsF metrics(font, painter.device());
         painter.drawText(QPointF(at(t.x), at(t.y) + metrics.ascent()), QString::fromStdString(t.text));
@@ -90,12 +98,16 @@ QtPrinter::QtPrinter() {
     takePageSize();
 }
 
+void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) {
+    QSizeF size = paper.size(QPageSize::Inch);
+    double width = std::min(size.width(), size.height()) - 2 * kMarginInches;
+    double height = std::max(size.width(), size.height()) - 2 * kMarginInches;
+    printer.setPageSize(width * print::kTwipsPerInch, height * print::kTwipsPerInch);
+}
+
 void QtPrinter::takePageSize() {
     m_printer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
-    QSizeF paper = m_printer.pageLayout().pageSize().size(QPageSize::Inch);
-    double width = std::min(paper.width(), paper.height()) - 2 * kMarginInches;
-    double height = std::max(paper.width(), paper.height()) - 2 * kMarginInches;
-    setPageSize(width * print::kTwipsPerInch, height * print::kTwipsPerInch);
+    fitTo(*this, m_printer.pageLayout().pageSize());
 }
 
 std::vector<std::string> QtPrinter::fontNames() {
@@ -109,12 +121,13 @@ void QtPrinter::setup() {
     if (dialog.exec() == QDialog::Accepted) takePageSize();
 }
 
-void QtPrinter::render(const print::Document& document, QPrinter& printer) {
-    if (document.pages.empty()) return;
+bool QtPrinter::render(const print::Document& document, QPrinter& printer) {
+    if (document.pages.empty()) return false;
     printer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
     printer.setPageOrientation(qtOrientation(document.pages.front().orientation));
+    printer.setDocName(QString::fromStdString(print::FooterTitle(document)));
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     double dotsPerTwip = printer.resolution() / print::kTwipsPerInch;
     for (size_t i = 0; i < document.pages.size(); ++i) {
         if (i > 0) {
@@ -123,16 +136,25 @@ void QtPrinter::render(const print::Document& document, QPrinter& printer) {
         }
         paintPage(painter, document.pages[i], dotsPerTwip);
     }
-    painter.end();
+    return painter.end();
 }
 
-bool QtPrinter::renderToPdf(const print::Document& document, const QString& path) {
+bool QtPrinter::renderToPdf(const print::Document& document, const QString& path, const QPageSize& paper) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    render(document, printer);
-    return true;
+    printer.setPageSize(paper);
+    return render(document, printer);
+}
+
+void QtPrinter::savePdf(const print::Document& document) {
+    const std::optional<std::string> path =
+        print::ChoosePdfPath(document, m_services->data, m_services->dialogs, m_services->clock.today());
+    if (!path) return;
+    if (!renderToPdf(document, QString::fromStdString(*path), m_printer.pageLayout().pageSize())) {
+        m_services->dialogs.message({"Cannot write " + *path + ", please check the folder and the disk.", "Quorval",
+                                     platform::Buttons::Ok, platform::Icon::Exclamation});
+    }
 }
 
 void QtPrinter::deliver(const print::Document& document) {
@@ -140,6 +162,14 @@ void QtPrinter::deliver(const print::Document& document) {
     preview.setWindowTitle("Quorval - Print Preview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&document](QPrinter* printer) { render(document, *printer); });
+    if (m_services != nullptr) {
+        if (auto* toolbar = preview.findChild<QToolBar*>()) {
+            toolbar->addSeparator();
+            QAction* save = toolbar->addAction("Save as PDF\u2026");
+            save->setObjectName("savepdfbutton");
+            QObject::connect(save, &QAction::triggered, &preview, [this, &document] { savePdf(document); });
+        }
+    }
     preview.exec();
 }
 

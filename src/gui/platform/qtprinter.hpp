@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "platform/services.hpp"
 #include "print/recordingprinter.hpp"
 
 namespace quorval::gui {
@@ -16,18 +17,27 @@ public:
     std::vector<std::string> fontNames() override;
     void setup() override;
 
-    // Paints a document onto a printer (a real one, or a PDF file).
-    static void render(const print::Document& document, QPrinter& printer);
-    // Writes a document to a PDF file without asking; for the tools and the tests.
-    static bool renderToPdf(const print::Document& document, const QString& path);
+    // The preview's "Save as PDF..." asks through these services and remembers the folder in
+    // their settings; without them the preview has no such button.
+    void attach(platform::Services& services) { m_services = &services; }
+
+    // Paints a document onto a printer (a real one, or a PDF file); false when it cannot start.
+    static bool render(const print::Document& document, QPrinter& printer);
+    // Writes a document to a PDF file on the paper given, without asking.
+    static bool renderToPdf(const print::Document& document, const QString& path,
+                            const QPageSize& paper = QPageSize(QPageSize::Letter));
+    // The printable area of the paper in portrait, as the reports lay out their pages.
+    static void fitTo(print::RecordingPrinter& printer, const QPageSize& paper);
 
 protected:
     void deliver(const print::Document& document) override;
 
 private:
     void takePageSize();
+    void savePdf(const print::Document& document);
 
     QPrinter m_printer{QPrinter::HighResolution};
+    platform::Services* m_services = nullptr;
 };
 
 // The 16 console colours by number.

@@ -120,7 +120,7 @@ void FullStatWindow::printReview() {
     std::vector<std::string> lines;
     for (int i = 0; i < m_list->count(); ++i) lines.push_back(m_list->item(i)->text().toStdString());
     m_services.dialogs.beginBusy("");
-    analysis::PrintStatReview(m_services.printer, data.settings, data.players[data.currentPlayer].name, lines);
+    analysis::PrintStatReview(m_services.printer, data, data.players[data.currentPlayer].name, lines);
     m_services.dialogs.endBusy();
 }
 

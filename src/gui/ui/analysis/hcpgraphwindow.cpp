@@ -50,7 +50,7 @@ HcpGraphWindow::HcpGraphWindow(platform::Services& services, QWidget* opener)
     m_index = makePanel("Lab24", QString::fromStdString(analysis::CurrentIndexCaption(player)));
 
     m_picture = new CanvasView("Picture1", kPictureWidth, kPictureHeight);
-    m_picture->draw([&player](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player); });
+    m_picture->draw([player](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player); });
 
     auto* legend = new QHBoxLayout;
     legend->addStretch(1);
@@ -101,12 +101,8 @@ void HcpGraphWindow::printGraph() {
         {"Ready to send chart to Printer", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
     if (answer != platform::Answer::Ok) return;
     m_services.dialogs.beginBusy("");
-    const store::PlayerRecord& player = m_services.data.players[m_services.data.currentPlayer];
-    const platform::Picture picture = PrintPicture(
-        kPictureWidth, kPictureHeight, [&player](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player); });
     const platform::Date today = m_services.clock.today();
-    analysis::PrintHcpGraph(m_services.printer, m_services.data.settings, picture, m_name->text().toStdString(),
-                            m_index->text().toStdString(), m_rounds->text().toStdString(),
+    analysis::PrintHcpGraph(m_services.printer, m_services.data, m_services.data.currentPlayer,
                             print::PrintDate(today.year, today.month, today.day));
     m_services.dialogs.endBusy();
 }

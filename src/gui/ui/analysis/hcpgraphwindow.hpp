@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/hcpgraph.hpp"
 #include "ui/childwindow.hpp"
 
 class QLabel;
@@ -20,8 +21,8 @@ public:
     void printGraph();
 
     // The picture box's size in twips: the 20 slots and the axis titles under them.
-    static constexpr double kPictureWidth = 9000;
-    static constexpr double kPictureHeight = 4500;
+    static constexpr double kPictureWidth = analysis::kHcpGraphWidth;
+    static constexpr double kPictureHeight = analysis::kHcpGraphHeight;
 
 protected:
     void finish() override;

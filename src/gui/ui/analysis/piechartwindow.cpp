@@ -13,14 +13,6 @@
 
 namespace quorval::gui {
 
-namespace {
-
-std::vector<analysis::PieSlice> slicesOf(const store::LeagueData& data) {
-    return analysis::ScoringSlices(analysis::CountScores(data, data.currentPlayer));
-}
-
-}  // namespace
-
 PiechartWindow::PiechartWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "Piechart", "Quorval") {
     const store::LeagueData& data = services.data;
@@ -34,7 +26,7 @@ PiechartWindow::PiechartWindow(platform::Services& services, QWidget* opener)
     big.setBold(true);
     m_name->setFont(big);
     m_picture = new CanvasView("P", kPictureWidth, kPictureHeight);
-    m_picture->draw([&slices](platform::Canvas& canvas) { analysis::DrawScoringChart(canvas, slices); });
+    m_picture->draw([slices](platform::Canvas& canvas) { analysis::DrawScoringChart(canvas, slices); });
 
     m_averagePar = makePanel("aveparlabel", QString::fromStdString(analysis::AverageParCaption(counts)));
     m_averageScore = makePanel("aveholelabel", QString::fromStdString(analysis::AverageScoreCaption(counts)));
@@ -79,14 +71,8 @@ void PiechartWindow::printChart() {
         {"Ready to send chart to Printer", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
     if (answer != platform::Answer::Ok) return;
     m_services.dialogs.beginBusy("");
-    const std::vector<analysis::PieSlice> slices = slicesOf(m_services.data);
-    const platform::Picture picture = PrintPicture(kPictureWidth, kPictureHeight, [&slices](platform::Canvas& canvas) {
-        analysis::DrawScoringChart(canvas, slices);
-    });
     const platform::Date today = m_services.clock.today();
-    analysis::PrintScoringChart(m_services.printer, m_services.data.settings, picture,
-                                {m_name->text().toStdString(), m_averagePar->text().toStdString(),
-                                 m_averageScore->text().toStdString(), m_totalHoles->text().toStdString()},
+    analysis::PrintScoringChart(m_services.printer, m_services.data, m_services.data.currentPlayer,
                                 print::PrintDate(today.year, today.month, today.day));
     m_services.dialogs.endBusy();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/scoring.hpp"
 #include "ui/childwindow.hpp"
 
 class QLabel;
@@ -20,8 +21,8 @@ public:
     void printChart();
 
     // The picture box's size in twips: the same shape as the picture on paper, so the pie prints round.
-    static constexpr double kPictureWidth = 7200;
-    static constexpr double kPictureHeight = 4335;
+    static constexpr double kPictureWidth = analysis::kScoringChartWidth;
+    static constexpr double kPictureHeight = analysis::kScoringChartHeight;
 
 protected:
     void finish() override;

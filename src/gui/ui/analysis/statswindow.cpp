@@ -135,7 +135,7 @@ void StatsWindow::printSummary() {
     analysis::PerformanceSummary summary = analysis::CalcAverages(data, data.currentPlayer);
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
-    analysis::PrintStatSummary(m_services.printer, data.settings, data.players[data.currentPlayer].name, summary,
+    analysis::PrintStatSummary(m_services.printer, data, data.players[data.currentPlayer].name, summary,
                                print::PrintDate(today.year, today.month, today.day));
     m_services.dialogs.endBusy();
 }

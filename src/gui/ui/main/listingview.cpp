@@ -66,6 +66,8 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_vertical = new QScrollBar(Qt::Vertical);
     m_vertical->setObjectName("VScroll1");
     m_names = makeList("List1");
+    // A name longer than the list is wide ends in an ellipsis rather than being cut mid-letter.
+    m_names->setTextElideMode(Qt::ElideRight);
     m_lines = makeList("List2");
     // Qt fits a list whose own sideways bar is switched off to its viewport, which would cut the
     // lines off at the window's edge; List2 keeps a bar that takes no room, and HScroll1 drives it.

@@ -97,7 +97,7 @@ void CompareWindow::printListing() {
     for (int i = 0; i < m_list->count(); ++i) lines.push_back(m_list->item(i)->text().toStdString());
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
-    reports::PrintCompareChart(m_services.printer, m_services.data.settings, lines,
+    reports::PrintCompareChart(m_services.printer, m_services.data, lines,
                                print::PrintDate(today.year, today.month, today.day));
     m_services.dialogs.endBusy();
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -85,7 +86,10 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     m_list->setFont(fixedPitchFont());
     m_list->setUniformItemSizes(true);
     QFontMetrics metrics(m_list->font());
-    m_list->setMinimumWidth(metrics.horizontalAdvance(QString(kListCharacters, '0')));
+    // Room for every column of a line beside the scroll bar that a long record shows.
+    const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    m_list->setMinimumWidth(metrics.horizontalAdvance(QString(kListCharacters, '0')) + scrollBar +
+                            2 * m_list->frameWidth());
     m_list->setMinimumHeight(kVisibleEntries * metrics.lineSpacing());
 
     auto* removeButton = makeButton("Removebutton", "&Remove Entry", "Remove the selected lines");
@@ -177,6 +181,8 @@ void TeamPointsWindow::listinfo() {
     m_list->clear();
     for (const std::string& line : teams::listinfo(m_services.data, team()))
         m_list->addItem(QString::fromStdString(line));
+    // The newest entry is the one the user looks for.
+    m_list->scrollToBottom();
     m_points->clear();
     m_kept->clear();
     m_description->clear();

@@ -1,0 +1,182 @@
+// quorval-print: any report of a league as a PDF, through the same report code the program's
+// print buttons run, without a display or a print dialog.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPageSize>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <iostream>
+#include <memory>
+
+#include "platform/qtprinter.hpp"
+#include "platform/streamdialogs.hpp"
+#include "print/printfont.hpp"
+#include "print/reports.hpp"
+#include "store/coursefile.hpp"
+#include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
+
+namespace {
+
+using namespace quorval;
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+void usage() {
+    std::cerr << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
+                 "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
+                 "reports:\n";
+    for (const auto& [name, report] : printtool::Reports())
+        std::cerr << "  " << name << (*report.arguments ? " " : "") << report.arguments << '\n';
+}
+
+bool number(const std::string& text, int& value) {
+    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size();
+}
+
+bool numbers(const std::string& text, std::vector<int>& values) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) comma = text.size();
+        int value = 0;
+        if (!number(text.substr(start, comma - start), value)) return false;
+        values.push_back(value);
+        start = comma + 1;
+    }
+    return !values.empty();
+}
+
+// MM/DD/YY as the score window takes dates; the reports print it as MM-DD-YYYY.
+bool printedDate(const std::string& text, std::string& date) {
+    int m = 0, d = 0, y = 0;
+    if (text.size() != 8 || text[2] != '/' || text[5] != '/' || !number(text.substr(0, 2), m) ||
+        !number(text.substr(3, 2), d) || !number(text.substr(6, 2), y) || m < 1 || m > 12 || d < 1 || d > 31)
+        return false;
+    date = print::PrintDate(y + (y >= 80 ? 1900 : 2000), m, d);
+    return true;
+}
+
+std::string today() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+struct Command {
+    std::string league;
+    std::string report;
+    std::string pdf;
+    QPageSize paper{QPageSize::Letter};
+    printtool::Options options;
+};
+
+bool parse(std::vector<std::string> args, Command& command) {
+    std::vector<std::string> words;
+    command.options.date = today();
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!arg.starts_with("--")) {
+            words.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= args.size()) return false;
+        const std::string& value = args[++i];
+        int n = 0;
+        if (arg == "--pdf") {
+            command.pdf = value;
+        } else if (arg == "--player" && number(value, n)) {
+            command.options.players.push_back(n);
+        } else if (arg == "--players" && numbers(value, command.options.players)) {
+        } else if (arg == "--course" && number(value, command.options.course)) {
+        } else if (arg == "--tee" && number(value, command.options.tee)) {
+        } else if (arg == "--date" && printedDate(value, command.options.date)) {
+        } else if (arg == "--paper" && (value == "letter" || value == "a4")) {
+            command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
+        } else {
+            return false;
+        }
+    }
+    if (words.size() != 2 || command.pdf.empty()) return false;
+    command.league = words[0];
+    command.report = words[1];
+    return true;
+}
+
+int run(const Command& command, const printtool::Report& report) {
+    auto data = std::make_unique<store::LeagueData>();
+    store::FillMonthNames(*data);
+    platform::StreamDialogs dialogs(std::cerr);
+    store::LoadSettingsFile(*data);
+    store::LoadLeagueRegistry(*data, dialogs);
+    std::string file = command.league;
+    if (file.size() < 4 || strcasecmp(file.c_str() + file.size() - 4, ".LGE") != 0) file += ".LGE";
+    data->leagueFileName = file;
+    if (!store::LoadLeagueFile(*data, dialogs).ok) {
+        std::cerr << "quorval-print: cannot read the league " << command.league << '\n';
+        return kFailed;
+    }
+    store::LoadCourseFile(*data, dialogs);
+
+    print::RecordingPrinter printer;
+    gui::QtPrinter::fitTo(printer, command.paper);
+    std::string error;
+    switch (report.print(printer, *data, command.options, error)) {
+        case printtool::Outcome::Usage:
+            usage();
+            return kUsage;
+        case printtool::Outcome::NothingToPrint:
+            if (!error.empty()) std::cerr << "quorval-print: " << error << '\n';
+            return kFailed;
+        case printtool::Outcome::Printed:
+            break;
+    }
+    if (printer.documents().empty() || printer.documents().back().pages.empty()) {
+        std::cerr << "quorval-print: the report has nothing to print\n";
+        return kFailed;
+    }
+    if (!gui::QtPrinter::renderToPdf(printer.documents().back(), QString::fromStdString(command.pdf), command.paper)) {
+        std::cerr << "quorval-print: cannot write " << command.pdf << '\n';
+        return kFailed;
+    }
+    return kOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "-C") {
+        if (::chdir(args[1].c_str()) != 0) {
+            std::cerr << "quorval-print: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';
+            return kUsage;
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    Command command;
+    if (!parse(args, command)) {
+        usage();
+        return kUsage;
+    }
+    auto report = printtool::Reports().find(command.report);
+    if (report == printtool::Reports().end()) {
+        std::cerr << "quorval-print: unknown report " << command.report << '\n';
+        usage();
+        return kUsage;
+    }
+    // No display is needed: fonts and PDFs work on Qt's offscreen platform.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt's note about a missing runtime folder is no news to someone printing to a file.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (!message.startsWith("QStandardPaths:")) std::cerr << message.toStdString() << '\n';
+    });
+    QApplication app(argc, argv);
+    return run(command, report->second);
+}

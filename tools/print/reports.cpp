@@ -1,0 +1,202 @@
+#include "print/reports.hpp"
+
+#include "analysis/hcpgraph.hpp"
+#include "analysis/scoring.hpp"
+#include "analysis/statistics.hpp"
+#include "courses/chcpchart.hpp"
+#include "listing/listing.hpp"
+#include "platform/streamdialogs.hpp"
+#include "reports/comparechart.hpp"
+#include "reports/hcpcards.hpp"
+#include "reports/listingreport.hpp"
+#include "store/teamfile.hpp"
+#include "teams/teampoints.hpp"
+#include "ui/reports/hcpcardswindow.hpp"
+
+#include <iostream>
+
+namespace quorval::printtool {
+
+namespace {
+
+// The listing as the main window shows it on opening a league: each player's latest rounds.
+std::vector<listing::Row> latestRows(store::LeagueData& data) {
+    listing::Listing listing;
+    listing.setView(listing::View::MostRecent);
+    listing::Listing::ShowLatestRounds(data);
+    listing.ListMostRecent(data);
+    return listing.rows();
+}
+
+Outcome listing(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error,
+                bool withHoles) {
+    const std::vector<listing::Row> rows = latestRows(data);
+    // The heading and the separator come first; without a round line the window prints nothing.
+    if (rows.size() < 3) {
+        error = "the league has no rounds to list";
+        return Outcome::NothingToPrint;
+    }
+    if (withHoles) {
+        reports::printlongreport(printer, data, rows, options.date);
+    } else {
+        reports::printshortreport(printer, data, rows, options.date);
+    }
+    return Outcome::Printed;
+}
+
+Outcome listingLong(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    return listing(printer, data, options, error, true);
+}
+
+Outcome listingShort(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    return listing(printer, data, options, error, false);
+}
+
+Outcome compare(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    const std::vector<std::string> lines = reports::CompareLines(data);
+    if (lines.empty()) {
+        error = "no player of the league has an index";
+        return Outcome::NothingToPrint;
+    }
+    reports::PrintCompareChart(printer, data, lines, options.date);
+    return Outcome::Printed;
+}
+
+// The players asked for, each one of the league; all of them when none was asked for.
+bool chosenPlayers(const store::LeagueData& data, const Options& options, std::vector<int>& players,
+                   std::string& error) {
+    players = options.players;
+    if (players.empty()) {
+        for (int p = 1; p <= data.playerCount; ++p) players.push_back(p);
+    }
+    for (int p : players) {
+        if (p < 1 || p > data.playerCount) {
+            error = "the league has no player " + std::to_string(p);
+            return false;
+        }
+    }
+    return !players.empty() || (error = "the league has no players", false);
+}
+
+Outcome cards(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::vector<int> players;
+    if (!chosenPlayers(data, options, players, error)) return Outcome::NothingToPrint;
+    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
+    for (int p : players) data.players[p].selected = 1;
+    reports::PrintHandicapCards(printer, data, {options.date, gui::ToPicture(gui::CardPicture())});
+    return Outcome::Printed;
+}
+
+// Answers the chart's tee question with the tee given on the command line.
+class TeeAnswer : public platform::StreamDialogs {
+public:
+    explicit TeeAnswer(int tee) : StreamDialogs(std::cerr), m_tee(tee) {}
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+        return std::to_string(m_tee);
+    }
+
+private:
+    int m_tee;
+};
+
+Outcome courseChart(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    if (options.course == 0 || options.tee < 1 || options.tee > 3) return Outcome::Usage;
+    if (options.course < 1 || options.course > data.courseCount) {
+        error = "there is no course " + std::to_string(options.course);
+        return Outcome::NothingToPrint;
+    }
+    TeeAnswer dialogs(options.tee);
+    if (courses::PrintChcpChart(data, dialogs, printer, options.course) != courses::ChartOutcome::Printed) {
+        error.clear();  // the chart's own message has said why, on stderr
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
+// The one player the player reports are about; the usage error when none or several were given.
+Outcome onePlayer(const store::LeagueData& data, const Options& options, int& player, std::string& error) {
+    if (options.players.size() != 1) return Outcome::Usage;
+    player = options.players.front();
+    if (player < 1 || player > data.playerCount) {
+        error = "the league has no player " + std::to_string(player);
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
+Outcome stats(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    int player = 0;
+    if (Outcome o = onePlayer(data, options, player, error); o != Outcome::Printed) return o;
+    if (!analysis::FindStatRounds(data, player).statsFound) {
+        error = "player " + std::to_string(player) + " has no rounds with statistics";
+        return Outcome::NothingToPrint;
+    }
+    analysis::PrintStatSummary(printer, data, data.players[player].name, analysis::CalcAverages(data, player),
+                               options.date);
+    return Outcome::Printed;
+}
+
+Outcome review(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    int player = 0;
+    if (Outcome o = onePlayer(data, options, player, error); o != Outcome::Printed) return o;
+    if (!analysis::FindStatRounds(data, player).statsFound) {
+        error = "player " + std::to_string(player) + " has no rounds with statistics";
+        return Outcome::NothingToPrint;
+    }
+    analysis::PrintStatReview(printer, data, data.players[player].name, analysis::CycleReports(data, player));
+    return Outcome::Printed;
+}
+
+Outcome graph(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    int player = 0;
+    if (Outcome o = onePlayer(data, options, player, error); o != Outcome::Printed) return o;
+    if (data.players[player].roundCount < 1) {
+        error = "player " + std::to_string(player) + " has no rounds";
+        return Outcome::NothingToPrint;
+    }
+    data.currentPlayer = static_cast<int16_t>(player);
+    analysis::PrintHcpGraph(printer, data, player, options.date);
+    return Outcome::Printed;
+}
+
+Outcome scoring(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    int player = 0;
+    if (Outcome o = onePlayer(data, options, player, error); o != Outcome::Printed) return o;
+    if (analysis::CountScores(data, player).holes == 0) {
+        error = "player " + std::to_string(player) + " has no hole scores";
+        return Outcome::NothingToPrint;
+    }
+    data.currentPlayer = static_cast<int16_t>(player);
+    analysis::PrintScoringChart(printer, data, player, options.date);
+    return Outcome::Printed;
+}
+
+Outcome teamSummary(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    store::LoadTeamAssignments(data);
+    if (data.teams.teamsInUse != 1 || data.teams.teamCount < 1) {
+        error = "the league has no teams";
+        return Outcome::NothingToPrint;
+    }
+    teams::PrintTeamSummary(printer, data, true, false, options.date);
+    return Outcome::Printed;
+}
+
+}  // namespace
+
+const std::map<std::string, Report>& Reports() {
+    static const std::map<std::string, Report> kReports = {
+        {"listing-long", {listingLong, ""}},
+        {"listing-short", {listingShort, ""}},
+        {"compare", {compare, ""}},
+        {"cards", {cards, "[--player N | --players N,M,...]"}},
+        {"course-chart", {courseChart, "--course C --tee T"}},
+        {"stats", {stats, "--player N"}},
+        {"review", {review, "--player N"}},
+        {"graph", {graph, "--player N"}},
+        {"scoring", {scoring, "--player N"}},
+        {"team-summary", {teamSummary, ""}},
+    };
+    return kReports;
+}
+
+}  // namespace quorval::printtool
