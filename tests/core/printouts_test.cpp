@@ -230,6 +230,11 @@ TEST_F(PrintoutsTest, TeamSummaryCutsALongDescriptionAndKeepsTheNumbersInColumn)
     EXPECT_EQ(longOne.size(), shortOne.size());
     EXPECT_TRUE(longOne.ends_with("  -3.5      9.0")) << longOne;
     EXPECT_TRUE(shortOne.ends_with("  12.5     12.5")) << shortOne;
+    // The totals keep the columns too, a negative one as well.
+    EXPECT_TRUE(lineWith(printed().pages[0], "Total:").ends_with("  -3.5     21.5"));
+    data->teams.teamEntries[1][2].points = -40;
+    teams::PrintTeamSummary(printer, *data, false, false, kDate);
+    EXPECT_TRUE(lineWith(printed().pages[0], "Total:").ends_with("  -3.5    -27.5"));
     EXPECT_EQ(teams::EntryListLine(data->teams.teamEntries[1][2]).size(),
               teams::EntryListLine(data->teams.teamEntries[1][1]).size());
 }

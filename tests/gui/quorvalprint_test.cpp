@@ -1,4 +1,5 @@
-// quorval-print from the outside: every report of a league into a PDF, read back as text.
+// PDFs without the print dialog: quorval-print from the outside, every report of a league read
+// back as text, and the print preview's "Save as PDF...".
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -7,7 +8,16 @@
 #include <cstdlib>
 #include <memory>
 
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QTimer>
+
 #include "analysis/statistics.hpp"
+#include "fakeseams.hpp"
+#include "listing/listing.hpp"
+#include "platform/qtprinter.hpp"
+#include "reports/listingreport.hpp"
 #include "fullleague.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
@@ -104,6 +114,38 @@ TEST_F(QuorvalPrintTest, ExitCodesTellUsageFromNothingToPrint) {
     EXPECT_NE(readBytes("run.err").find("no player 99"), std::string::npos);
     EXPECT_EQ(print("-C /nonexistent Fall compare --pdf out.pdf"), 2);
     EXPECT_EQ(print("Fall compare --pdf /nonexistent/out.pdf"), 1);
+}
+
+TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedName) {
+    testing::TestServices s;
+    store::LeagueData& league = *s.data;
+    league = *data;
+    // The remembered folder goes to this test's own settings file.
+    const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
+    gui::QtPrinter printer;
+    printer.attach(s.services);
+    const std::string proposed = (dir.path() / "Fall - Handicap listing - 2026-12-06.pdf").string();
+    s.dialogs.answerSaveFile(proposed.substr(0, proposed.size() - 4));  // ".pdf" is added
+    QTimer::singleShot(0, [] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        auto* save = preview->findChild<QAction*>("savepdfbutton");
+        ASSERT_NE(save, nullptr);
+        save->trigger();
+        preview->reject();
+    });
+    listing::Listing listing;
+    listing::Listing::ShowLatestRounds(league);
+    listing.ListMostRecent(league);
+    reports::printshortreport(printer, league, listing.rows(), "12-06-2026");
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+
+    EXPECT_EQ(s.dialogs.proposedFiles, std::vector<std::string>{proposed});
+    std::string text;
+    ASSERT_EQ(run("pdftotext -layout '" + proposed + "' -", &text), 0);
+    EXPECT_NE(text.find("Quorval   12-06-2026"), std::string::npos) << text;
+    EXPECT_EQ(league.settings.pdfFolder, dir.path().string());
 }
 
 }  // namespace

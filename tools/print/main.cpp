@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -153,6 +154,9 @@ int run(const Command& command, const printtool::Report& report) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // The PDF's name is taken from where the command was typed, not from the league's folder.
+    std::error_code ec;
+    const std::filesystem::path typedIn = std::filesystem::current_path(ec);
     if (args.size() >= 2 && args[0] == "-C") {
         if (::chdir(args[1].c_str()) != 0) {
             std::cerr << "quorval-print: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';
@@ -165,6 +169,7 @@ int main(int argc, char** argv) {
         usage();
         return kUsage;
     }
+    if (std::filesystem::path(command.pdf).is_relative()) command.pdf = (typedIn / command.pdf).string();
     auto report = printtool::Reports().find(command.report);
     if (report == printtool::Reports().end()) {
         std::cerr << "quorval-print: unknown report " << command.report << '\n';

@@ -19,11 +19,6 @@ constexpr float kPointsSize = 10;
 constexpr size_t kPointsWidth = 6;  // -999.9 to 9999.9
 const std::string kMargin = "    ";
 
-// One blank for each digit the value lacks below four, so the decimal points line up.
-std::string columnBlanks(float value) {
-    return std::string(static_cast<size_t>((value < 1000) + (value < 100) + (value < 10)), ' ');
-}
-
 std::string oneDecimal(float value) {
     return text::formatPattern(value, "###0.0");
 }
@@ -179,8 +174,7 @@ void TeamFooter(platform::Printer& printer, const store::LeagueData& data, int T
     float kept = data.teams.teamEntries[TM][data.teams.teamEntryCount[TM]].keptTotal;
     float total = countpoints(data, TM);
     printer.print(std::string(kPrintedDescriptionWidth, ' ') + std::string(14, '-'));
-    printer.print(std::string(53, ' ') + "Total: " + PointsColumn(kept) + " " + columnBlanks(total) + "  " +
-                  oneDecimal(total));
+    printer.print(std::string(53, ' ') + "Total: " + PointsColumn(kept) + "   " + PointsColumn(total));
     printer.print(" ");
     run.lineCount += 3;
 }
