@@ -183,32 +183,4 @@ TEST(ScoringChartTest, PrintsTheChartAcrossTheTopAndTheCaptionsUnderIt) {
     EXPECT_EQ(printer.scaleWidth(), doc.pageWidth);
 }
 
-TEST(ScoringChartTest, PieIsRoundAndInsideItsBox) {
-    print::RecordingPrinter printer;
-    auto data = std::make_unique<store::LeagueData>();
-    data->playerCount = 1;
-    data->courseCount = 1;
-    for (int h = 1; h <= 18; ++h) data->courses[1][store::course_field::kHolePar0 + h] = "4";
-    store::PlayerRecord& ann = data->players[1];
-    ann.roundCount = 1;
-    ann.rounds[1].course = 1;
-    for (int h = 1; h <= 18; ++h) ann.rounds[1].score[h] = static_cast<int16_t>(3 + h % 3);
-    for (auto orientation : {platform::Orientation::Landscape, platform::Orientation::Portrait}) {
-        printer.setOrientation(orientation);
-        analysis::PrintScoringChart(printer, *data, 1, "12-06-2026");
-        const print::Document& doc = printer.documents().back();
-        std::vector<print::PieOp> pies;
-        for (const print::DrawOp& op : doc.pages[0].drawings)
-            if (const auto* pie = std::get_if<print::PieOp>(&op)) pies.push_back(*pie);
-        ASSERT_EQ(pies.size(), 3u);
-        for (const print::PieOp& pie : pies) {
-            EXPECT_EQ(pie.radius, pies[0].radius);
-            EXPECT_GE(pie.cx - pie.radius, doc.pageWidth / 20);
-            EXPECT_GE(pie.cy - pie.radius, doc.pageHeight / 10);
-            EXPECT_LE(pie.cy + pie.radius, doc.pageHeight / 10 + doc.pageHeight / 2.4);
-            EXPECT_GT(pie.endAngle, pie.startAngle);  // counter-clockwise, as the painter takes it
-        }
-    }
-}
-
 }  // namespace
