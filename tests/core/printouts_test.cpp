@@ -1,11 +1,9 @@
 // What every printout must keep whatever the league holds: whole values, names inside their
-// column, "--" for a player without an index, its own orientation, charts inside their plot and
-// drawn as vectors, and a footer naming each page of a longer document.
+// column, "--" for a player without an index, its own orientation, charts inside their plot, and
+// a footer naming each page of a longer document.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "analysis/hcpgraph.hpp"
@@ -17,10 +15,7 @@
 #include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
 #include "reports/listingreport.hpp"
-#include "scripteddialogs.hpp"
-#include "store/settingsfile.hpp"
 #include "teams/teampoints.hpp"
-#include "tempdir.hpp"
 #include "text/utf8.hpp"
 
 namespace quorval {
@@ -192,31 +187,6 @@ TEST_F(PrintoutsTest, GraphScaleGrowsToHoldEveryValue) {
     }
 }
 
-// Charts reach the paper as lines, sectors and text, not as a picture.
-TEST_F(PrintoutsTest, ChartsPrintAsVectorDrawings) {
-    auto count = [](const print::Page& page, auto pred) {
-        return std::count_if(page.drawings.begin(), page.drawings.end(), pred);
-    };
-    auto isPicture = [](const print::DrawOp& op) { return std::holds_alternative<print::PictureOp>(op); };
-    analysis::PrintHcpGraph(printer, *data, 1, kDate);
-    const print::Page& graph = printed().pages[0];
-    EXPECT_EQ(count(graph, isPicture), 0);
-    EXPECT_EQ(count(graph,
-                    [](const print::DrawOp& op) {
-                        const auto* line = std::get_if<print::LineOp>(&op);
-                        return line != nullptr && line->style == platform::LineStyle::Dotted;
-                    }),
-              10);  // the grid
-    EXPECT_NE(lineWith(graph, "-5").size(), 0u);
-
-    analysis::PrintScoringChart(printer, *data, 1, kDate);
-    const auto slices = analysis::ScoringSlices(analysis::CountScores(*data, 1));
-    EXPECT_EQ(count(printed().pages[0], isPicture), 0);
-    EXPECT_EQ(count(printed().pages[0],
-                    [](const print::DrawOp& op) { return std::holds_alternative<print::PieOp>(op); }),
-              static_cast<long>(slices.size()));
-}
-
 TEST_F(PrintoutsTest, TeamSummaryCutsALongDescriptionAndKeepsTheNumbersInColumn) {
     data->teams.teamsInUse = 1;
     data->teams.teamCount = 1;
@@ -262,29 +232,14 @@ TEST_F(PrintoutsTest, PagesOfALongerDocumentNameWhatTheyAre) {
     EXPECT_TRUE(printed().pages[0].footer.empty());  // one page needs no footer
 }
 
-TEST_F(PrintoutsTest, SaveAsPdfProposesLeagueReportAndDateInTheFolderUsedLast) {
-    testing::TempWorkDir dir;
-    // The settings file goes to this test's own folder.
-    const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+// The preview's "Save as PDF..." is tried end to end with the window tests.
+TEST_F(PrintoutsTest, PdfNameSaysLeagueReportAndDate) {
     print::Document document;
     document.league = "Demo League";
     document.report = "Handicap listing";
     EXPECT_EQ(print::PdfFileName(document, {2026, 12, 6}), "Demo League - Handicap listing - 2026-12-06.pdf");
-
-    testing::ScriptedDialogs dialogs;
-    std::filesystem::create_directories(dir.path() / "pdfs");
-    dialogs.answerSaveFile((dir.path() / "pdfs" / "week 1").string());
-    EXPECT_EQ(print::ChoosePdfPath(document, *data, dialogs, {2026, 12, 6}), (dir.path() / "pdfs" / "week 1.pdf").string());
-    dialogs.answerSaveFile(std::nullopt);
-    EXPECT_EQ(print::ChoosePdfPath(document, *data, dialogs, {2026, 12, 7}), std::nullopt);
-    EXPECT_EQ(dialogs.proposedFiles.back(),
-              (dir.path() / "pdfs" / "Demo League - Handicap listing - 2026-12-07.pdf").string());
-    // Remembered in the settings file, for the next run of the program.
-    store::LeagueData reread;
-    store::LoadSettingsFile(reread);
-    EXPECT_EQ(reread.settings.pdfFolder, (dir.path() / "pdfs").string());
-    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    document.league.clear();
+    EXPECT_EQ(print::PdfFileName(document, {2026, 1, 9}), "Handicap listing - 2026-01-09.pdf");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <string>
 
@@ -94,6 +96,26 @@ TEST_F(TeamWindowsTest, OpensOnTeamOneFromTheTeamFile) {
     EXPECT_FALSE(opener.isEnabled());
     click("Image1");
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Team data"});
+}
+
+// A long record scrolls: every column of every line is still in view beside the scroll bar,
+// negative values and cut descriptions included, and the newest entry shows.
+TEST_F(TeamWindowsTest, LongRecordShowsEveryColumnAndTheNewestEntry) {
+    std::string entries = " 30 \r\n";
+    for (int e = 1; e <= 30; ++e)
+        entries += (e == 30 ? std::string(105, 'x') : "Week " + std::to_string(e)) + "\r\n -1234.5 \r\n -999.5 \r\n";
+    writeBytes("Fall.tea", kTeamHead + entries + " 0 \r\n");
+    open<TeamPointsWindow>();
+    auto* list = child<QListWidget>("List1");
+    QApplication::processEvents();
+    const QScrollBar* bar = list->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    const QFontMetrics metrics(list->font());
+    for (const QString& line : listed()) {
+        EXPECT_LE(metrics.horizontalAdvance(line), list->viewport()->width()) << line.toStdString();
+        EXPECT_TRUE(line.endsWith("-999.5")) << line.toStdString();
+    }
 }
 
 TEST_F(TeamWindowsTest, AddListsTheEntryAndTheDateCheckStartsEachDescription) {

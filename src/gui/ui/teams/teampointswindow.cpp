@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -201,8 +202,10 @@ void TeamPointsWindow::listinfo() {
     m_list->clear();
     for (const std::string& line : teams::listinfo(m_services.data, team()))
         m_list->addItem(QString::fromStdString(line));
-    // The newest entry is the one the user looks for.
+    // The newest entry is the one the user looks for: scrolled to now, and again once a window
+    // just opened has its final size.
     m_list->scrollToBottom();
+    QTimer::singleShot(0, m_list, &QListWidget::scrollToBottom);
     m_points->clear();
     m_kept->clear();
     m_description->clear();
