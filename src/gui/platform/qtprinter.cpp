@@ -111,13 +111,6 @@ void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) 
     printer.setPageSize(width * print::kTwipsPerInch, height * print::kTwipsPerInch);
 }
 
-void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) {
-    QSizeF size = paper.size(QPageSize::Inch);
-    double width = std::min(size.width(), size.height()) - 2 * kMarginInches;
-    double height = std::max(size.width(), size.height()) - 2 * kMarginInches;
-    printer.setPageSize(width * print::kTwipsPerInch, height * print::kTwipsPerInch);
-}
-
 void QtPrinter::takePageSize() {
     m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
                               QPageLayout::Inch);
