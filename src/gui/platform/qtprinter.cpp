@@ -97,8 +97,7 @@ QPrinter& QtPrinter::printer() {
 }
 
 void QtPrinter::takePageSize() {
-    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
-                              QPageLayout::Inch);
+    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
     QSizeF paper = m_printer->pageLayout().pageSize().size(QPageSize::Inch);
     double width = std::min(paper.width(), paper.height()) - 2 * kMarginInches;
     double height = std::max(paper.width(), paper.height()) - 2 * kMarginInches;
