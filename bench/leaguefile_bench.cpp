@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "fullleague.hpp"
+#include "listing/listing.hpp"
 #include "platform/streamdialogs.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
-#include "listing/listing.hpp"
 
 namespace {
 

@@ -262,7 +262,8 @@ TEST_F(ListingTest, ManyPressesAtOnceEndAsThatManySinglePresses) {
                 EXPECT_EQ(message, last);
                 EXPECT_EQ(a.rows(), b.rows());
                 EXPECT_EQ(a.currentDate(), b.currentDate());
-                for (int p = 1; p <= store::kMaxPlayers; ++p) ASSERT_EQ(atOnce->players[p].selected, single->players[p].selected);
+                for (int p = 1; p <= store::kMaxPlayers; ++p)
+                    ASSERT_EQ(atOnce->players[p].selected, single->players[p].selected);
             }
         }
     }

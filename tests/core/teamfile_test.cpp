@@ -9,8 +9,8 @@
 
 #include "fullleague.hpp"
 #include "scripteddialogs.hpp"
-#include "tempdir.hpp"
 #include "teams/teamsetup.hpp"
+#include "tempdir.hpp"
 
 namespace fs = std::filesystem;
 using namespace quorval;

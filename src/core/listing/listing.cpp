@@ -164,7 +164,8 @@ std::string Listing::Spin(store::LeagueData& data, int steps) {
         for (int p = 1; p <= store::kMaxPlayers; ++p) {
             store::PlayerRecord& player = data.players[p];
             if (steps < 0) {
-                if (player.selected > 0) player.selected = static_cast<int16_t>(std::max<int64_t>(0, player.selected - n));
+                if (player.selected > 0)
+                    player.selected = static_cast<int16_t>(std::max<int64_t>(0, player.selected - n));
             } else if (player.selected < player.roundCount) {
                 // The last press moved this mark when it still had a step to go before it.
                 movedLast |= player.roundCount - player.selected >= n;
@@ -176,7 +177,8 @@ std::string Listing::Spin(store::LeagueData& data, int steps) {
         return movedLast ? "Viewing more recently entered rounds" : "";
     }
     if (m_view == View::ByDate) {
-        int64_t target = steps < 0 ? std::max<int64_t>(1, m_currentDate - n) : std::min<int64_t>(dateCount(), m_currentDate + n);
+        int64_t target =
+            steps < 0 ? std::max<int64_t>(1, m_currentDate - n) : std::min<int64_t>(dateCount(), m_currentDate + n);
         if (steps < 0 ? m_currentDate < 2 : m_currentDate >= dateCount()) return {};
         bool movedLast = steps < 0 ? m_currentDate - n >= 1 : m_currentDate + n <= dateCount();
         m_currentDate = static_cast<int>(target);

@@ -139,8 +139,7 @@ std::optional<std::string> keepUnreadableCopy(const fs::path& file) {
     return std::nullopt;
 }
 
-LoadResult parseText(std::string_view text, const std::function<void(LineReader&)>& parse,
-                     Conversions conversions) {
+LoadResult parseText(std::string_view text, const std::function<void(LineReader&)>& parse, Conversions conversions) {
     LoadResult result;
     try {
         LineReader reader(text, conversions);

@@ -140,7 +140,8 @@ void writeRoundGeneral(std::string& out, const RoundRecord& round) {
 
 LoadResult ParseLeague(LeagueData& data, std::string_view text, Conversions conversions) {
     ClearLeagueData(data);
-    return parseText(text, [&](LineReader& in) { parse(data, in); }, conversions);
+    return parseText(
+        text, [&](LineReader& in) { parse(data, in); }, conversions);
 }
 
 std::string FormatLeague(const LeagueData& data, Conversions conversions) {

@@ -43,7 +43,8 @@ LoadResult LoadTeamAssignments(LeagueData& data) {
 }
 
 LoadResult ParseTeams(LeagueData& data, std::string_view text, Conversions conversions) {
-    return parseText(text, [&](LineReader& in) { parse(data, in); }, conversions);
+    return parseText(
+        text, [&](LineReader& in) { parse(data, in); }, conversions);
 }
 
 std::string FormatTeams(const LeagueData& data) {

@@ -274,7 +274,26 @@ char* writeFileFloat(char* out, float value) {
     }
     char* start = out;
     *out++ = value < 0 ? '-' : ' ';
-    if (char* end = writeSevenDigits(out, std::fabs(value))) {
+    float magnitude = std::fabs(value);
+    // Whole numbers and tenths from 1 up to a million, the usual stored values: when the float lies
+    // within half a seventh digit of k / 10, that is its 7-digit form. Ten times a float and its
+    // distance to the nearest whole number are exact in double.
+    if (magnitude >= 1.0f && magnitude < 1e6f) {
+        double tenths = static_cast<double>(magnitude) * 10;
+        double k = std::nearbyint(tenths);
+        if (std::fabs(tenths - k) < 5e-6) {
+            auto whole = static_cast<unsigned long>(k) / 10;
+            auto tenth = static_cast<unsigned>(static_cast<unsigned long>(k) % 10);
+            out = std::to_chars(out, out + 8, whole).ptr;
+            if (tenth != 0) {
+                *out++ = '.';
+                *out++ = static_cast<char>('0' + tenth);
+            }
+            *out++ = ' ';
+            return out;
+        }
+    }
+    if (char* end = writeSevenDigits(out, magnitude)) {
         *end++ = ' ';
         return end;
     }
