@@ -8,7 +8,10 @@
 #include "fullleague.hpp"
 #include "scripteddialogs.hpp"
 #include "store/atomicsave.hpp"
+#include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
+#include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
 namespace fs = std::filesystem;
@@ -113,5 +116,57 @@ TEST_P(ChangedOnDisk, IsNeverOverwrittenSilently) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDisk,
                          ::testing::Values(platform::Answer::Reload, platform::Answer::Overwrite));
+
+// The team file, the course file and the registry are guarded the same way.
+struct SharedFile {
+    const char* name;
+    std::string (*format)(const store::LeagueData&);
+    void (*load)(store::LeagueData&, platform::Dialogs&);
+    bool (*save)(store::LeagueData&, platform::Dialogs&);
+};
+
+const SharedFile kSharedFiles[] = {
+    {"Fall.tea", store::FormatTeams, [](store::LeagueData& d, platform::Dialogs&) { store::LoadTeamAssignments(d); },
+     store::SaveTeamFile},
+    {"course.dat", store::FormatCourses,
+     [](store::LeagueData& d, platform::Dialogs& g) { store::LoadCourseFile(d, g); }, store::SaveCourseFile},
+    {"Qvleague.DAT", store::FormatRegistry,
+     [](store::LeagueData& d, platform::Dialogs& g) { store::LoadLeagueRegistry(d, g); }, store::SaveLeagueRegistry},
+};
+
+class SharedFileChangedOnDisk : public SafeSave, public ::testing::WithParamInterface<SharedFile> {};
+
+TEST_P(SharedFileChangedOnDisk, AsksAndReloadsOrOverwrites) {
+    const SharedFile& file = GetParam();
+    writeBytes(file.name, file.format(*data));
+    file.load(*data, dialogs);
+    auto outside = std::make_unique<store::LeagueData>();
+    samples::FillRandomLeague(*outside, 9, data->playerCount);
+    outside->leagueFileName = "Fall.LGE";
+    outside->registry.leagueCount = 1;
+    outside->registry.leagueFiles[1] = "Spring";
+    const std::string theirs = file.format(*outside);
+    ASSERT_NE(theirs, file.format(*data));
+    writeBytes(file.name, theirs);
+
+    dialogs.answer(platform::Answer::Reload);
+    EXPECT_FALSE(file.save(*data, dialogs));
+    ASSERT_EQ(dialogs.takeMessages().size(), 1u);
+    EXPECT_EQ(readBytes(file.name), theirs);
+    EXPECT_EQ(file.format(*data), theirs);  // reloaded
+
+    writeBytes(file.name, file.format(*data) + "\r\n");  // changed again, then overwritten
+    dialogs.answer(platform::Answer::Overwrite);
+    EXPECT_TRUE(file.save(*data, dialogs));
+    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
+    EXPECT_EQ(readBytes(file.name), file.format(*data));
+    EXPECT_TRUE(file.save(*data, dialogs));  // unchanged since: no question
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SharedFileChangedOnDisk, ::testing::ValuesIn(kSharedFiles),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             return name.substr(0, name.find('.'));
+                         });
 
 }  // namespace

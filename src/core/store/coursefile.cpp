@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "store/atomicsave.hpp"
+#include "store/outsidechange.hpp"
 #include "store/strokeindexfile.hpp"
 #include "text/numbers.hpp"
 
@@ -41,6 +42,7 @@ std::string FormatCourses(const LeagueData& data) {
 
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     bool missing = !std::filesystem::exists(findDataFile(kCourseFileName));
+    data.courseFileStamp = StampOf(findDataFile(kCourseFileName));
     LoadResult result = loadDataFile(kCourseFileName, [&](LineReader& in) { parse(data, in); });
     if (missing && !data.courseEditMode) {
         // A league without courses is where every new league starts: say what to do next.
@@ -64,15 +66,18 @@ LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     return result;
 }
 
-bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
-    std::string error = writeFileAtomically(findDataFile(kCourseFileName), FormatCourses(data));
+    std::filesystem::path file = findDataFile(kCourseFileName);
+    if (!MayReplace(file, data.courseFileStamp, dialogs, [&] { LoadCourseFile(data, dialogs); })) return false;
+    std::string error = writeFileAtomically(file, FormatCourses(data));
     if (!error.empty()) {
         std::string text = "Unable to save settings to disk";
         if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
         dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }
+    data.courseFileStamp = StampOf(file);
     return SaveStrokeIndexFile(data, dialogs);
 }
 

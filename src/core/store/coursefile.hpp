@@ -20,8 +20,9 @@ inline constexpr const char* kNoCoursesYet = "No courses yet: add one with Cours
 
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs);
 
-// Writes the course table atomically. The caller ends the course command when this succeeds.
-bool SaveCourseFile(const LeagueData& data, platform::Dialogs& dialogs);
+// Writes the course table atomically, first asking whether to reload it when another program changed
+// it since it was read. The caller ends the course command when this succeeds.
+bool SaveCourseFile(LeagueData& data, platform::Dialogs& dialogs);
 
 // The value of a course field as a number (an empty or non-numeric field reads as 0).
 double CourseNumber(const CourseRecord& course, int field);

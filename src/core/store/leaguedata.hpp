@@ -147,6 +147,10 @@ struct LeagueData {
     std::array<PlayerRecord, kMaxPlayers + 1> players{};
     // The league file as it was read or last written, to notice a change made outside the program.
     FileStamp leagueFileStamp;
+    // Likewise the team file, the course file and the registry.
+    FileStamp teamFileStamp;
+    FileStamp courseFileStamp;
+    FileStamp registryStamp;
     LeagueOptions options;
 
     // Courses shared by all leagues.

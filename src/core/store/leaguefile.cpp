@@ -7,6 +7,7 @@
 
 #include "store/atomicsave.hpp"
 #include "store/leagueoptions.hpp"
+#include "store/outsidechange.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -188,18 +189,11 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
 bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly || data.leagueFileName.empty()) return false;
     std::filesystem::path file = findDataFile(data.leagueFileName);
-    if (ChangedSince(file, data.leagueFileStamp)) {
-        std::string name = file.filename().string();
-        platform::Answer answer = dialogs.message(
-            {platform::joinLines({name + " was changed outside Quorval since it was opened.",
-                                  "Reload it (your unsaved change is lost) or overwrite it?"}),
-             "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1});
-        if (answer != platform::Answer::Overwrite) {
-            // What the other program left may not load either; then no league stays open to save.
-            if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
-            return false;
-        }
-    }
+    bool mayReplace = MayReplace(file, data.leagueFileStamp, dialogs, [&] {
+        // What the other program left may not load either; then no league stays open to save.
+        if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
+    });
+    if (!mayReplace) return false;
     dialogs.beginBusy("Saving League data, Please wait...");
     std::string error = writeFileAtomically(file, FormatLeague(data));
     dialogs.endBusy();

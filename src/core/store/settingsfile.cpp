@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/atomicsave.hpp"
+#include "store/outsidechange.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -206,6 +207,7 @@ LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     // A folder without a registry is a new folder, not a fault: it simply knows no leagues yet, and
     // the main window says how to make the first. Only a registry that cannot be read is reported.
     bool missing = !std::filesystem::exists(findDataFile(kRegistryFileName));
+    data.registryStamp = StampOf(findDataFile(kRegistryFileName));
     LoadResult result = loadDataFile(kRegistryFileName, [&](LineReader& in) { parseRegistry(data, in); });
     settleRegistryDefaults(data.settings);
     if (!result.ok) data.settings.hcpFactor = ValidHcpFactor(data.settings.hcpFactor);
@@ -217,15 +219,18 @@ LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     return result;
 }
 
-bool SaveLeagueRegistry(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
-    std::string error = writeFileAtomically(findDataFile(kRegistryFileName), FormatRegistry(data));
+    std::filesystem::path file = findDataFile(kRegistryFileName);
+    if (!MayReplace(file, data.registryStamp, dialogs, [&] { LoadLeagueRegistry(data, dialogs); })) return false;
+    std::string error = writeFileAtomically(file, FormatRegistry(data));
     if (!error.empty()) {
         std::string text = "Cannot Write Qvleague.DAT, Please check disk write protect.";
         if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
         dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
         return false;
     }
+    data.registryStamp = StampOf(file);
     return true;
 }
 

@@ -26,7 +26,7 @@ bool ParseSettings(Settings& settings, std::string_view text);
 std::string FormatSettings(const Settings& settings);
 
 LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs);
-bool SaveLeagueRegistry(const LeagueData& data, platform::Dialogs& dialogs);
+bool SaveLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs);
 LoadResult ParseRegistry(LeagueData& data, std::string_view text);
 std::string FormatRegistry(const LeagueData& data);
 

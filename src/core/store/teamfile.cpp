@@ -1,6 +1,7 @@
 #include "store/teamfile.hpp"
 
 #include "store/atomicsave.hpp"
+#include "store/outsidechange.hpp"
 
 namespace quorval::store {
 
@@ -29,6 +30,7 @@ void parse(LeagueData& data, LineReader& in) {
 }  // namespace
 
 LoadResult LoadTeamFile(LeagueData& data) {
+    data.teamFileStamp = StampOf(findDataFile(TeamFileName(data.leagueFileName)));
     return loadDataFile(TeamFileName(data.leagueFileName), [&](LineReader& in) { parse(data, in); });
 }
 
@@ -65,9 +67,11 @@ std::string FormatTeams(const LeagueData& data) {
     return out;
 }
 
-bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveTeamFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
-    std::string error = writeFileAtomically(findDataFile(TeamFileName(data.leagueFileName)), FormatTeams(data));
+    std::filesystem::path file = findDataFile(TeamFileName(data.leagueFileName));
+    if (!MayReplace(file, data.teamFileStamp, dialogs, [&] { LoadTeamAssignments(data); })) return false;
+    std::string error = writeFileAtomically(file, FormatTeams(data));
     if (!error.empty()) {
         // The wording, placeholder included, is the message users of this program have always seen.
         std::string text = "Cannot Write filename$, Please check disk write protect, freespace etc.";
@@ -75,6 +79,7 @@ bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs) {
         dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
         return false;
     }
+    data.teamFileStamp = StampOf(file);
     return true;
 }
 

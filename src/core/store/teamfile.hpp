@@ -17,7 +17,7 @@ LoadResult LoadTeamFile(LeagueData& data);
 // Clears every player's team, reads the team file and notes whether any player has a team.
 LoadResult LoadTeamAssignments(LeagueData& data);
 
-bool SaveTeamFile(const LeagueData& data, platform::Dialogs& dialogs);
+bool SaveTeamFile(LeagueData& data, platform::Dialogs& dialogs);
 
 LoadResult ParseTeams(LeagueData& data, std::string_view text, Conversions conversions = Conversions::Fast);
 std::string FormatTeams(const LeagueData& data);
