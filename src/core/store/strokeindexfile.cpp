@@ -40,7 +40,7 @@ std::string numberList(const std::vector<int>& numbers) {
 std::string StrokeIndexProblem(const StrokeIndexes& si) {
     std::array<int, 19> seen{};
     std::vector<int> outside;
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= kHoles; ++h) {
         if (si[h] >= 1 && si[h] <= 18) {
             ++seen[si[h]];
         } else {
@@ -87,7 +87,7 @@ std::vector<std::string> ParseStrokeIndexes(LeagueData& data, std::string_view t
         }
         StrokeIndexes si{};
         bool numbers = true;
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= kHoles; ++h) {
             auto value = wholeNumber(parts[parts.size() - 19 + h]);
             numbers = numbers && value && *value >= -99 && *value <= 99;
             if (numbers) si[h] = static_cast<int16_t>(*value);
@@ -108,7 +108,7 @@ std::string FormatStrokeIndexes(const LeagueData& data) {
         const StrokeIndexes& si = data.strokeIndexes[c];
         if (!HasStrokeIndexes(si)) continue;
         std::string line = std::to_string(c) + "," + data.courses[c][course_field::kName];
-        for (int h = 1; h <= 18; ++h) line += "," + std::to_string(si[h]);
+        for (int h = 1; h <= kHoles; ++h) line += "," + std::to_string(si[h]);
         appendLine(out, line);
     }
     return out;

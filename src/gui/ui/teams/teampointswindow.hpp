@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,6 +31,10 @@ protected:
     void finish() override;
 
 private:
+    QHBoxLayout* buildHeading();
+    void buildMembers();
+    QHBoxLayout* buildDateRow();
+    void buildList();
     int team() const;
     void showmembers();
     void listinfo();

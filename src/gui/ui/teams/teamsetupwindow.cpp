@@ -12,6 +12,7 @@
 #include "store/teamfile.hpp"
 #include "teams/teamsetup.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
@@ -164,7 +165,7 @@ void TeamSetupWindow::rename(const QString& text) {
 
 std::vector<int> TeamSetupWindow::selectedSlots(const QListWidget* list) {
     std::vector<int> players;
-    for (const QListWidgetItem* item : list->selectedItems()) players.push_back(item->data(Qt::UserRole).toInt());
+    for (const QListWidgetItem* item : list->selectedItems()) players.push_back(PlayerSlot(item));
     return players;
 }
 
