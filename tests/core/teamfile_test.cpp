@@ -167,7 +167,9 @@ TEST(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
     data->teams.currentTeam = 2;
     ScriptedDialogs dialogs;
     for (int p = 1; p <= data->playerCount; ++p) data->players[p].team = 0;  // an empty team may be removed
+    dialogs.answer(platform::Answer::Yes);  // the team's entries go with it
     ASSERT_EQ(teams::RemoveTeam(*data, dialogs), teams::RemoveTeamOutcome::Removed);
+    dialogs.takeMessages();
     data->playerCount = 0;
     ASSERT_TRUE(store::ParseTeams(*data, " 1 \r\nOnly\r\n 1 \r\nW\r\n 1 \r\n 2 \r\n").ok);
     EXPECT_EQ(data->teams.teamEntries[1][2], store::TeamEntry{});

@@ -104,6 +104,27 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdf) {
     }
 }
 
+// The weekly round's two printouts: the results of a day that has rounds, and the scorecards.
+TEST_F(QuorvalPrintTest, ResultsOfADayAndScorecardsBecomePdfs) {
+    store::RoundRecord& round = data->players[statsPlayer].rounds[1];
+    round.month = 6, round.day = 2, round.year = 26;
+    writeBytes("Fall.LGE", store::FormatLeague(*data));
+    const std::string date = "06/02/26";
+    std::string text;
+    ASSERT_EQ(print("Fall results --date " + date + " --pdf out.pdf"), 0) << readBytes("run.err");
+    ASSERT_EQ(run("pdftotext -layout out.pdf -", &text), 0);
+    EXPECT_NE(text.find("Results of " + date), std::string::npos) << text;
+    EXPECT_NE(text.find("Low gross:"), std::string::npos) << text;
+    ASSERT_EQ(print("Fall scorecards --course 1 --tee 2 --date 12/06/26 --players 1,3 --pdf out.pdf"), 0)
+        << readBytes("run.err");
+    ASSERT_EQ(run("pdftotext -layout out.pdf -", &text), 0);
+    EXPECT_NE(text.find(data->players[3].name), std::string::npos) << text;
+    EXPECT_NE(text.find("Course handicap"), std::string::npos) << text;
+    EXPECT_EQ(print("Fall results --pdf out.pdf"), 2);  // no date
+    EXPECT_EQ(print("Fall results --date 01/01/01 --pdf out.pdf"), 1);  // nobody played
+    EXPECT_EQ(print("Fall scorecards --course 1 --date 12/06/26 --pdf out.pdf"), 2);  // no tee
+}
+
 TEST_F(QuorvalPrintTest, ExitCodesTellUsageFromNothingToPrint) {
     EXPECT_EQ(print("Fall graph --pdf out.pdf"), 2);  // no player
     EXPECT_EQ(print("Fall nosuchreport --pdf out.pdf"), 2);

@@ -38,6 +38,12 @@ const char* teeName(int tee) {
     }
 }
 
+// A handicap below zero is a plus handicap, written as golfers write it.
+std::string handicapText(double value, const char* pattern) {
+    std::string text = text::formatPattern(std::fabs(value), pattern);
+    return value < 0 && text != text::formatPattern(0, pattern) ? "+" + text : text;
+}
+
 // The column of hole h: the Out column sits between holes 9 and 10.
 int columnOf(int hole) {
     return hole <= 9 ? hole - 1 : hole;
@@ -142,7 +148,7 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
     const float index = rounds > 0 ? who.rounds[rounds].handicapIndex : 0.0f;
     const handicap::Rules& rules = handicap::RulesOf(data);
-    card.index = rounds > 0 ? rules.indexText(index, rounds, "#0.0") : "-";
+    card.index = rounds > 0 && rules.indexText(index, rounds, "") != "--" ? handicapText(index, "#0.0") : "-";
     std::optional<int> ch = rules.playingHandicap(data, index, rounds, course, options.tee);
     card.handicapKnown = ch.has_value();
     card.courseHandicap = ch.value_or(0);

@@ -83,8 +83,8 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_lines = makeList("List2");
     m_namesHead = makeList("List1head");
     m_linesHead = makeList("List2head");
-    m_names->setTextElideMode(Qt::ElideRight);
-    m_namesHead->setTextElideMode(Qt::ElideRight);
+    // The heading's rule of underscores is simply cut at the column's edge.
+    m_namesHead->setTextElideMode(Qt::ElideNone);
     // Qt fits a list whose own sideways bar is switched off to its viewport, which would cut the
     // lines off at the window's edge; List2 keeps a bar that takes no room, and HScroll1 drives it.
     m_lines->setHorizontalScrollBar(new RoomlessScrollBar(Qt::Horizontal));
