@@ -80,7 +80,10 @@ std::vector<std::string> ParseStrokeIndexes(LeagueData& data, std::string_view t
             continue;
         }
         std::string name;
-        for (size_t i = 1; i + 18 < parts.size(); ++i) name += (i > 1 ? "," : "") + std::string(parts[i]);
+        for (size_t i = 1; i + kHoles < parts.size(); ++i) {
+            if (i > 1) name += ',';
+            name += parts[i];
+        }
         if (name != data.courses[*slot][course_field::kName]) {
             problems.push_back(where + "course " + std::to_string(*slot) + " is no longer \"" + name + "\"; ignored");
             continue;

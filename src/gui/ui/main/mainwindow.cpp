@@ -342,6 +342,12 @@ void MainWindow::connectCommands() {
             if (!open.empty() && registry.leagueFiles[k] + ".LGE" == open) OpenLeague(k - 1);
         }
     });
+    connectAnalysisTeamsCoursesAndHelp();
+}
+
+// The analysis, team, course, entry, view and help menus.
+void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
+    auto on = [this](const char* name, auto handler) { connect(action(name), &QAction::triggered, this, handler); };
     for (int i = 0; i < 4; ++i) {
         auto view = static_cast<AnalysisView>(i);
         on(QString("graphmenu%1").arg(i).toUtf8().constData(), [this, view] { openAnalysisChooser(view); });

@@ -87,7 +87,8 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
     void buildToolBar(QWidget* strip);
     void buildPanels();
-    void connectCommands();
+    void connectCommands();  // the File, Print, Players and data menus
+    void connectAnalysisTeamsCoursesAndHelp();
     void setLeagueMenusEnabled(bool enabled);
     void pressToolButton(int index);
     void openPlayerChooser();

@@ -107,12 +107,28 @@ void TeamPointsWindow::buildList() {
     m_list->setMinimumHeight(kVisibleEntries * metrics.lineSpacing());
 }
 
-TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener)
-    : ChildWindow(services, opener, "teamdataform", "Quorval") {
+// The boxes of a new entry under their captions, with the button that adds it.
+QGridLayout* TeamPointsWindow::buildEntryGrid(QPushButton* addButton) {
     m_description = box("Text1", "Description or Event");
     m_points = box("Calculatedtext", "Totaled by the program");
     m_kept = box("ManualText", "Total kept by you");
     for (QLineEdit* value : {m_points, m_kept}) value->setMaximumWidth(90);
+
+    // The kept total comes before the points, as in the list's columns.
+    auto* entry = new QGridLayout;
+    entry->addWidget(caption("&Event or Comment", m_description), 0, 0);
+    entry->addWidget(caption("Your running count\n(kept as typed)", m_kept), 0, 1);
+    entry->addWidget(caption("Points to add\n(totalled below)", m_points), 0, 2);
+    entry->addWidget(m_description, 1, 0);
+    entry->addWidget(m_kept, 1, 1);
+    entry->addWidget(m_points, 1, 2);
+    entry->addWidget(addButton, 1, 3);
+    entry->setColumnStretch(0, 1);
+    return entry;
+}
+
+TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener)
+    : ChildWindow(services, opener, "teamdataform", "Quorval") {
     auto* addButton = makeButton("Addbutton", "&Add Event Information", "Enter new information to the list");
 
     QHBoxLayout* heading = buildHeading();
@@ -131,16 +147,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     auto* help = makeHelpButton("Image1", "Help on team points");
     auto* exit = makeButton("exitbutton", "E&xit", "Close Team point window");
 
-    // The kept total comes before the points, as in the list's columns.
-    auto* entry = new QGridLayout;
-    entry->addWidget(caption("&Event or Comment", m_description), 0, 0);
-    entry->addWidget(caption("Your running count\n(kept as typed)", m_kept), 0, 1);
-    entry->addWidget(caption("Points to add\n(totalled below)", m_points), 0, 2);
-    entry->addWidget(m_description, 1, 0);
-    entry->addWidget(m_kept, 1, 1);
-    entry->addWidget(m_points, 1, 2);
-    entry->addWidget(addButton, 1, 3);
-    entry->setColumnStretch(0, 1);
+    QGridLayout* entry = buildEntryGrid(addButton);
 
     auto* total = new QHBoxLayout;
     total->addWidget(removeButton);

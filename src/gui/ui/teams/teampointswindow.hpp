@@ -4,6 +4,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QPushButton;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,7 @@ private:
     void buildMembers();
     QHBoxLayout* buildDateRow();
     void buildList();
+    QGridLayout* buildEntryGrid(QPushButton* addButton);
     int team() const;
     void showmembers();
     void listinfo();
