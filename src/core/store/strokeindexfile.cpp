@@ -85,7 +85,9 @@ std::vector<std::string> ParseStrokeIndexes(LeagueData& data, std::string_view t
             name += parts[i];
         }
         if (name != data.courses[*slot][course_field::kName]) {
-            problems.push_back(where + "course " + std::to_string(*slot) + " is no longer \"" + name + "\"; ignored");
+            std::string problem = where;
+            problem.append("course ").append(std::to_string(*slot)).append(" is no longer \"").append(name);
+            problems.push_back(problem.append("\"; ignored"));
             continue;
         }
         StrokeIndexes si{};
