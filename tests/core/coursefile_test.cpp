@@ -195,3 +195,20 @@ TEST(CourseFile, FailedSaveLeavesTheOldFileAndShowsTheMessage) {
     EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{failed});
     EXPECT_EQ(readBytes("course.dat"), courseText(1, 1));
 }
+
+// The score entry and the course commands find a typed course the same way.
+TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
+    auto data = std::make_unique<store::LeagueData>();
+    data->courseCount = 5;
+    data->courses[1] = namedCourse("Pine Hill");
+    data->courses[2][store::course_field::kName] = "";  // a deleted course
+    data->courses[3] = namedCourse("  Oak Ridge ");
+    data->courses[4] = namedCourse("PINE HILL");
+    data->courses[5] = namedCourse("\xC3\x89tang Bleu");  // É
+    const std::pair<const char*, int> cases[] = {
+        {"pine hill", 1}, {" Pine Hill  ", 1}, {"oak ridge", 3}, {"\xC3\xA9TANG BLEU", 5},
+        {"", 0},          {"   ", 0},          {"Pine", 0},      {"Pine Hills", 0},
+    };
+    for (const auto& [typed, course] : cases)
+        EXPECT_EQ(store::CourseNamed(*data, typed), course) << '"' << typed << '"';
+}

@@ -115,7 +115,7 @@ protected:
 
 TEST_F(AnalysisWindowsTest, ChooserListsTheNamedPlayersUnderTheLeagueName) {
     s.data->currentPlayer = 3;
-    auto* w = new AnalysisChooserWindow(s.services, &opener, "pie");
+    auto* w = new AnalysisChooserWindow(s.services, &opener, AnalysisView::ScoringPie);
     openChild(&opener, w);
     EXPECT_EQ(w->objectName(), "ANchooseplayer");
     EXPECT_EQ(s.data->currentPlayer, 0);
@@ -145,13 +145,13 @@ TEST_F(AnalysisWindowsTest, ChooserListsTheNamedPlayersUnderTheLeagueName) {
 }
 
 struct ModeCase {
-    const char* mode;
+    AnalysisView mode;
     const char* view;    // the window the chooser opens itself, or none
     bool routed = true;  // a receiver opens the statistics view
 };
 
 void PrintTo(const ModeCase& c, std::ostream* os) {
-    *os << c.mode << (c.routed ? "" : " unrouted");
+    *os << static_cast<int>(c.mode) << (c.routed ? "" : " unrouted");
 }
 
 class ChooserModeTest : public AnalysisWindowsTest, public ::testing::WithParamInterface<ModeCase> {};
@@ -163,8 +163,8 @@ TEST_P(ChooserModeTest, APickOpensTheViewOfTheMode) {
     const ModeCase mode = GetParam();
     auto* w = new AnalysisChooserWindow(s.services, &opener, mode.mode);
     openChild(&opener, w);
-    std::vector<std::pair<QString, int>> chosen;
-    QObject::connect(w, &AnalysisChooserWindow::playerChosen, [&](const QString& m, int player) {
+    std::vector<std::pair<AnalysisView, int>> chosen;
+    QObject::connect(w, &AnalysisChooserWindow::playerChosen, [&](AnalysisView m, int player) {
         chosen.emplace_back(m, player);
         if (!mode.view && mode.routed) w->handOverTo(new ChildWindow(s.services, &opener, "standin", "Quorval"));
     });
@@ -173,7 +173,7 @@ TEST_P(ChooserModeTest, APickOpensTheViewOfTheMode) {
     QTest::keyClick(list, Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    EXPECT_EQ(chosen, (std::vector<std::pair<QString, int>>{{mode.mode, 3}}));
+    EXPECT_EQ(chosen, (std::vector<std::pair<AnalysisView, int>>{{mode.mode, 3}}));
     EXPECT_EQ(s.data->currentPlayer, 3);
     EXPECT_EQ(visibleWindow("ANchooseplayer"), nullptr);
     EXPECT_EQ(opener.isEnabled(), !mode.routed);
@@ -186,9 +186,11 @@ TEST_P(ChooserModeTest, APickOpensTheViewOfTheMode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ChooserModeTest,
-                         ::testing::Values(ModeCase{"line", "GRform"}, ModeCase{"pie", "Piechart"},
-                                           ModeCase{"Stats", nullptr}, ModeCase{"FullStat", nullptr},
-                                           ModeCase{"Stats", nullptr, false}));
+                         ::testing::Values(ModeCase{AnalysisView::HcpGraph, "GRform"},
+                                           ModeCase{AnalysisView::ScoringPie, "Piechart"},
+                                           ModeCase{AnalysisView::Stats, nullptr},
+                                           ModeCase{AnalysisView::FullStat, nullptr},
+                                           ModeCase{AnalysisView::Stats, nullptr, false}));
 
 // ---- the scoring chart
 

@@ -91,7 +91,7 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     press("copybutton");                  // no second backup while it waits to close
     EXPECT_EQ(s.dialogs.busyDepth(), 1);
     EXPECT_TRUE(window->isVisible());
-    window->runTimer1();
+    window->closeAfterBackup();
     expectClosed();
     EXPECT_EQ(s.dialogs.busyDepth(), 0);
 
@@ -129,7 +129,7 @@ TEST_F(BackupWindowTest, Timer2PutsTheFocusIntoTheLocationOnce) {
     auto* timer2 = window->findChild<QTimer*>("Timer2");
     ASSERT_TRUE(timer2->isActive());
     QApplication::setActiveWindow(window);
-    window->runTimer2();
+    window->focusLocation();
     EXPECT_FALSE(timer2->isActive());
     EXPECT_TRUE(location->hasFocus());
 }

@@ -63,7 +63,7 @@ TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirst) {
     ASSERT_EQ(list->count(), 2);
     pick(w, 1);
     EXPECT_EQ(w->findChild<QLabel*>("message")->text(), "Select Date");
-    EXPECT_EQ(w->mode(), "date");
+    EXPECT_EQ(w->step(), ChooseRoundWindow::Step::Round);
     EXPECT_EQ(s.data->currentPlayer, 2);
     EXPECT_EQ(s.data->players[2].selected, 1);
     ASSERT_EQ(list->count(), 3);

@@ -67,7 +67,7 @@ protected:
     void type(const char* box, const QString& text) { child<QLineEdit>(box)->setText(text); }
 
     QString countShown() {
-        window->runTimer1();
+        window->showCardCount();
         return child<QLabel>("printcountlabel")->text();
     }
 

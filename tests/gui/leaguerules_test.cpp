@@ -89,7 +89,7 @@ TEST_F(LeagueRulesTest, ChosenInSettingsThenARoundShowsItsStepsAndTheListingItsN
                          QString::number(h == 1 ? 9 : h == 2 ? 2 : kPars[h]));
     }
     child<QPushButton>(w, "recordbutton")->click();
-    w->runTimer1();
+    w->postShownRound();
     s.dialogs.takeMessages();  // the pause that lets the math be read
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

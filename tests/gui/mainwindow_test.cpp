@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, IndividualViewListsThePlayerChosen) {
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(s.data->currentPlayer, 3);
     EXPECT_TRUE(main->timer("Timer1")->isActive());
-    main->runTimer1();
+    main->showCurrentPlayerRounds();
     EXPECT_FALSE(main->timer("Timer1")->isActive());
     EXPECT_FALSE(main->findChild<QWidget*>("Picture2")->isHidden());
     listing::Listing core;
@@ -443,7 +443,7 @@ TEST_F(MainWindowTest, ChooserExitGoesBackAndTheChooserNeverReturnsUnasked) {
     auto* chooser = window("chooseplayer");
     chooser->findChild<QListWidget*>("List1")->setCurrentRow(2);
     click(chooser->findChild<QPushButton*>("acceptbutton"));
-    main->runTimer1();
+    main->showCurrentPlayerRounds();
     // An entry started and given up: the Individual view comes back on its own, no chooser.
     act("entermenu")->trigger();
     click(window("selectplayers")->findChild<QPushButton*>("cancelbutton"));

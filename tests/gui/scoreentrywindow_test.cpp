@@ -113,7 +113,7 @@ protected:
         get<QPushButton>("recordbutton")->click();
         ASSERT_TRUE(w->timer()->isActive());
         EXPECT_EQ(w->timer()->interval(), 600);
-        w->runTimer1();
+        w->postShownRound();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     bool saved() const { return std::filesystem::exists(dir.path() / "Test.LGE"); }
@@ -283,7 +283,7 @@ TEST_P(ScoreEntryEquitableTest, LimitsNewRoundsOnly) {
     get<QPushButton>("recordbutton")->click();
     EXPECT_EQ(hole(2)->text(), GetParam().shown);
     EXPECT_EQ(text("outscoretext"), "  " + QString::number((GetParam().edit ? 40 : 0) + hole(2)->text().toInt()));
-    w->runTimer1();
+    w->postShownRound();
     EXPECT_EQ(s.data->players[1].rounds[1 + !GetParam().edit].score[2], hole(2)->text().toInt());
 }
 

@@ -168,7 +168,7 @@ protected:
                 type(card, QString("Putts%1").arg(h), QString::number(putts(p, h)));
             }
             click(card, "recordbutton");
-            card->runTimer1();  // the posting tick; after the last player the card closes
+            card->postShownRound();  // the posting tick; after the last player the card closes
         }
         backToMain();
     }
@@ -300,7 +300,7 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     ScoreEntryWindow* card = chooseRound(kEditedPlayer, 0, "12/05/26");
     type(card, QString("scoretext%1").arg(kEditedHole), QString::number(kEditedStrokes));
     click(card, "recordbutton");
-    card->runTimer1();
+    card->postShownRound();
     backToMain();
     card = chooseRound(2, 1, "12/05/26");  // Bo's older round, listed after the newer one
     s.dialogs.answer(Answer::Yes);
@@ -324,7 +324,7 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     click(saver, "browsebutton");
     click(saver, "copybutton");
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);  // where the copies went
-    need(qobject_cast<BackupWindow*>(saver), "Backupform")->runTimer1();
+    need(qobject_cast<BackupWindow*>(saver), "Backupform")->closeAfterBackup();
     backToMain();
 
     // Nothing in memory waits to be written, and the backup holds exact copies.

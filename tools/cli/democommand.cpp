@@ -9,6 +9,7 @@
 
 #include "cli/commands.hpp"
 #include "entry/posting.hpp"
+#include "entry/roundcard.hpp"
 #include "handicap/differential.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
@@ -66,7 +67,7 @@ void fillCourses(store::LeagueData& data) {
         course = {};
         course[store::course_field::kName] = demo.name;
         int out = 0, in = 0;
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             course[store::course_field::kHolePar0 + h] = std::to_string(demo.pars[h - 1]);
             (h <= 9 ? out : in) += demo.pars[h - 1];
         }
@@ -80,7 +81,7 @@ void fillCourses(store::LeagueData& data) {
         course[store::course_field::kInitials] = demo.initials;
         // Odd stroke indexes on one nine and even on the other, the nines taking turns by course.
         static constexpr int16_t kNine[9] = {4, 2, 8, 1, 6, 9, 3, 7, 5};  // ranks within a nine
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             bool odd = (h <= 9) == (c % 2 == 1);
             data.strokeIndexes[c][h] = static_cast<int16_t>(2 * kNine[(h - 1 + c) % 9] - (odd ? 1 : 0));
         }
@@ -96,7 +97,7 @@ entry::RoundEntry playRound(std::mt19937& rng, const DemoPlayer& player, const D
     int lastHole = frontOnly ? 9 : 18;
     // The window with performance data stores an unticked box as 1, also on holes not played.
     if (statistics) {
-        for (int h = 1; h <= 18; ++h) round.fairway[h] = round.green[h] = 1;
+        for (int h = 1; h <= store::kHoles; ++h) round.fairway[h] = round.green[h] = entry::kTickMissed;
     }
     for (int h = 1; h <= lastHole; ++h) {
         int par = course.pars[h - 1];
@@ -105,27 +106,13 @@ entry::RoundEntry playRound(std::mt19937& rng, const DemoPlayer& player, const D
         if (statistics) {
             bool fairway = par > 3 && std::uniform_real_distribution<>(0, 1)(rng) < 0.6 - player.strokesOverPar / 80;
             bool green = strokes <= par && std::uniform_real_distribution<>(0, 1)(rng) < 0.7;
-            round.fairway[h] = fairway ? 2 : 1;
-            round.green[h] = green ? 2 : 1;
+            round.fairway[h] = entry::TickValue(fairway);
+            round.green[h] = entry::TickValue(green);
             round.putts[h] = static_cast<int16_t>(std::clamp(strokes - par + 2 - (green ? 0 : 1), 1, 3));
         }
     }
-    for (int nine : {0, 1}) {
-        int slot = nine == 0 ? store::kOutSlot : store::kInSlot;
-        int sumScore = 0, sumPutts = 0, fairways = 0, greens = 0;
-        for (int h = 1 + nine * 9; h <= 9 + nine * 9; ++h) {
-            sumScore += round.score[h];
-            sumPutts += round.putts[h];
-            fairways += round.fairway[h] == 2 ? 1 : 0;
-            greens += round.green[h] == 2 ? 1 : 0;
-        }
-        round.score[slot] = static_cast<int16_t>(sumScore);
-        if (statistics) {
-            round.putts[slot] = static_cast<int16_t>(sumPutts);
-            round.fairway[slot] = static_cast<int16_t>(fairways);
-            round.green[slot] = static_cast<int16_t>(greens);
-        }
-    }
+    entry::SumNines(round.score);
+    if (statistics) entry::TotalPerformance(round);
     return round;
 }
 

@@ -8,6 +8,7 @@
 
 #include "cli/commands.hpp"
 #include "entry/posting.hpp"
+#include "entry/roundcard.hpp"
 #include "handicap/differential.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
@@ -32,35 +33,23 @@ std::optional<store::HoleValues> holeList(const std::string& text) {
     int h = 0;
     while (std::getline(in, item, ',')) {
         auto value = toInt(item);
-        if (!value || *value < 0 || *value > 99 || ++h > 18) return std::nullopt;
+        if (!value || *value < 0 || *value > 99 || ++h > store::kHoles) return std::nullopt;
         values[h] = static_cast<int16_t>(*value);
     }
-    if (h != 18) return std::nullopt;
+    if (h != store::kHoles) return std::nullopt;
     return values;
 }
 
 // Eighteen characters y or n: 2 for a hit, 1 for a miss, as the window stores ticks.
 std::optional<store::HoleValues> tickList(const std::string& text) {
-    if (text.size() != 18) return std::nullopt;
+    if (text.size() != store::kHoles) return std::nullopt;
     store::HoleValues values{};
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         char c = text[h - 1];
         if (c != 'y' && c != 'n') return std::nullopt;
-        values[h] = c == 'y' ? 2 : 1;
+        values[h] = entry::TickValue(c == 'y');
     }
     return values;
-}
-
-int16_t nineSum(const store::HoleValues& values, int first) {
-    int sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += values[h];
-    return static_cast<int16_t>(sum);
-}
-
-int16_t nineCount(const store::HoleValues& ticks, int first) {
-    int count = 0;
-    for (int h = first; h < first + 9; ++h) count += ticks[h] == 2 ? 1 : 0;
-    return static_cast<int16_t>(count);
 }
 
 struct Options {
@@ -80,11 +69,6 @@ bool parseOptions(const Args& args, const std::vector<std::string>& known, Optio
         }
     }
     return !options.league.empty();
-}
-
-// Loads what the program loads before entering rounds: settings, registry, league and courses.
-bool loadLeague(Context& ctx, const std::string& league) {
-    return LoadLeagueForCommand(ctx, league);
 }
 
 // A message box text on one line of the terminal.
@@ -114,6 +98,46 @@ std::optional<entry::RoundPlace> parseDate(const std::string& text) {
     return entry::RoundPlace{0, *month, *day, *year};
 }
 
+// The hole scores, summed into the nines unless a nine total is given; the refusal when they are unusable.
+std::string readScores(Options& o, entry::RoundEntry& round) {
+    auto scores = holeList(o.values["--scores"]);
+    if (!scores) return "the scores must be 18 whole numbers from 0 to 99, separated by commas";
+    round.score = *scores;
+    entry::SumNines(round.score);
+    for (int slot : {store::kOutSlot, store::kInSlot}) {
+        const std::string key = slot == store::kOutSlot ? "--out" : "--in";
+        if (!o.values.count(key)) continue;
+        auto value = toInt(o.values[key]);
+        if (!value || *value < 0 || *value > 999) return key.substr(2) + " must be a total from 0 to 999";
+        round.score[slot] = static_cast<int16_t>(*value);
+    }
+    return {};
+}
+
+// Putts, fairways and greens with their nine totals; the refusal when they are incomplete.
+std::string readPerformance(Options& o, const store::PlayerRecord& who, int editSlot, entry::RoundEntry& round) {
+    bool statistics = o.values.count("--putts") || o.values.count("--fairways") || o.values.count("--greens");
+    if (!statistics && editSlot > 0) {
+        // Edit mode shows the stored putts and ticks again, so a round posted without them keeps them.
+        const store::RoundRecord& stored = who.rounds[editSlot];
+        round.putts = stored.putts;
+        round.fairway = stored.fairway;
+        round.green = stored.green;
+    } else if (statistics) {
+        auto putts = holeList(o.values.count("--putts") ? o.values["--putts"] : "");
+        auto fairways = tickList(o.values.count("--fairways") ? o.values["--fairways"] : "");
+        auto greens = tickList(o.values.count("--greens") ? o.values["--greens"] : "");
+        if (!putts || !fairways || !greens) {
+            return "performance data needs --putts (18 numbers) and --fairways and --greens (18 y or n)";
+        }
+        round.putts = *putts;
+        round.fairway = *fairways;
+        round.green = *greens;
+        entry::TotalPerformance(round);
+    }
+    return {};
+}
+
 }  // namespace
 
 int RunPost(Context& ctx, const Args& args) {
@@ -125,7 +149,7 @@ int RunPost(Context& ctx, const Args& args) {
         !o.values.count("--player") || !o.values.count("--course") || !o.values.count("--scores")) {
         return kUsage;
     }
-    if (!loadLeague(ctx, o.league)) return kFailed;
+    if (!LoadLeagueForCommand(ctx, o.league)) return kFailed;
     store::LeagueData& data = ctx.data;
 
     auto player = toInt(o.values["--player"]);
@@ -156,61 +180,17 @@ int RunPost(Context& ctx, const Args& args) {
     round.tee = who.tee;
     if (o.values.count("--tee")) {
         auto tee = toInt(o.values["--tee"]);
-        if (!tee || *tee < 1 || *tee > 3) return refuse(ctx, "the tee must be 1 (red), 2 (white) or 3 (blue)");
+        if (!tee || *tee < store::kRedTee || *tee > store::kBlueTee)
+            return refuse(ctx, "the tee must be 1 (red), 2 (white) or 3 (blue)");
         round.tee = *tee;
     }
-    if (round.tee < 1 || round.tee > 3) return refuse(ctx, "the player has no default tee: give --tee");
-    auto scores = holeList(o.values["--scores"]);
-    if (!scores) return refuse(ctx, "the scores must be 18 whole numbers from 0 to 99, separated by commas");
+    if (round.tee < store::kRedTee || round.tee > store::kBlueTee)
+        return refuse(ctx, "the player has no default tee: give --tee");
+    if (std::string why = readScores(o, round); !why.empty()) return refuse(ctx, why);
+    // Only new rounds are limited, as in the window.
+    if (editSlot == 0 && entry::HoleScoresLimited(data)) entry::LimitHoleScores(data, *player, place.course, round);
 
-    std::array<int, 19> holes{};
-    for (int h = 1; h <= 18; ++h) holes[h] = (*scores)[h];
-    int16_t out = nineSum(*scores, 1), in = nineSum(*scores, 10);
-    for (auto [key, nine] : {std::pair<const char*, int16_t*>{"--out", &out}, {"--in", &in}}) {
-        if (!o.values.count(key)) continue;
-        auto value = toInt(o.values[key]);
-        if (!value || *value < 0 || *value > 999)
-            return refuse(ctx, std::string(key + 2) + " must be a total from 0 to 999");
-        *nine = static_cast<int16_t>(*value);
-    }
-    // The equitable stroke limits lower hole scores of new rounds; a nine whose holes changed is
-    // summed again, as the window's boxes do.
-    if (editSlot == 0 && entry::HoleScoresLimited(data)) {
-        std::array<int, 19> before = holes;
-        entry::EQadjust(data, *player, place.course, handicap::IsNineHoleRound(out, in), holes, round.tee);
-        for (int h = 1; h <= 18; ++h) {
-            (*scores)[h] = static_cast<int16_t>(holes[h]);
-            if (holes[h] != before[h]) (h <= 9 ? out : in) = nineSum(*scores, h <= 9 ? 1 : 10);
-        }
-    }
-    round.score = *scores;
-    round.score[store::kOutSlot] = out;
-    round.score[store::kInSlot] = in;
-
-    bool statistics = o.values.count("--putts") || o.values.count("--fairways") || o.values.count("--greens");
-    if (!statistics && editSlot > 0) {
-        // Edit mode shows the stored putts and ticks again, so a round posted without them keeps them.
-        const store::RoundRecord& stored = who.rounds[editSlot];
-        round.putts = stored.putts;
-        round.fairway = stored.fairway;
-        round.green = stored.green;
-    } else if (statistics) {
-        auto putts = holeList(o.values.count("--putts") ? o.values["--putts"] : "");
-        auto fairways = tickList(o.values.count("--fairways") ? o.values["--fairways"] : "");
-        auto greens = tickList(o.values.count("--greens") ? o.values["--greens"] : "");
-        if (!putts || !fairways || !greens) {
-            return refuse(ctx, "performance data needs --putts (18 numbers) and --fairways and --greens (18 y or n)");
-        }
-        round.putts = *putts;
-        round.fairway = *fairways;
-        round.green = *greens;
-        round.putts[store::kOutSlot] = nineSum(*putts, 1);
-        round.putts[store::kInSlot] = nineSum(*putts, 10);
-        round.fairway[store::kOutSlot] = nineCount(*fairways, 1);
-        round.fairway[store::kInSlot] = nineCount(*fairways, 10);
-        round.green[store::kOutSlot] = nineCount(*greens, 1);
-        round.green[store::kInSlot] = nineCount(*greens, 10);
-    }
+    if (std::string why = readPerformance(o, who, editSlot, round); !why.empty()) return refuse(ctx, why);
 
     entry::PostResult posted = entry::PostRound(data, *player, round, place, editSlot);
     if (posted.outcome == entry::PostOutcome::NoScore) return refuse(ctx, "both nine totals are 0");
@@ -230,7 +210,7 @@ int RunDeleteRound(Context& ctx, const Args& args) {
     if (!parseOptions(args, {"--player", "--slot"}, o) || !o.values.count("--player") || !o.values.count("--slot")) {
         return kUsage;
     }
-    if (!loadLeague(ctx, o.league)) return kFailed;
+    if (!LoadLeagueForCommand(ctx, o.league)) return kFailed;
     store::LeagueData& data = ctx.data;
     auto player = toInt(o.values["--player"]);
     if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");

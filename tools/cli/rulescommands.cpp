@@ -113,7 +113,7 @@ int RunStrokeIndex(Context& ctx, const Args& args) {
         ctx.out << " no stroke indexes\n";
         return kOk;
     }
-    for (int h = 1; h <= 18; ++h) ctx.out << (h == 1 ? " " : ",") << si[h];
+    for (int h = 1; h <= store::kHoles; ++h) ctx.out << (h == 1 ? " " : ",") << si[h];
     ctx.out << '\n';
     return kOk;
 }

@@ -91,20 +91,28 @@ bool parse(std::vector<std::string> args, Command& command) {
         if (i + 1 >= args.size()) return false;
         const std::string& value = args[++i];
         int n = 0;
+        bool understood = true;
         if (arg == "--pdf") {
             command.pdf = value;
-        } else if (arg == "--player" && number(value, n)) {
-            command.options.players.push_back(n);
-        } else if (arg == "--players" && numbers(value, command.options.players)) {
-        } else if (arg == "--course" && number(value, command.options.course)) {
-        } else if (arg == "--tee" && number(value, command.options.tee)) {
-        } else if (arg == "--date" && printedDate(value, command.options.date)) {
-            command.options.playDate = value;
-        } else if (arg == "--paper" && (value == "letter" || value == "a4")) {
-            command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
+        } else if (arg == "--player") {
+            understood = number(value, n);
+            if (understood) command.options.players.push_back(n);
+        } else if (arg == "--players") {
+            understood = numbers(value, command.options.players);
+        } else if (arg == "--course") {
+            understood = number(value, command.options.course);
+        } else if (arg == "--tee") {
+            understood = number(value, command.options.tee);
+        } else if (arg == "--date") {
+            understood = printedDate(value, command.options.date);
+            if (understood) command.options.playDate = value;
+        } else if (arg == "--paper") {
+            understood = value == "letter" || value == "a4";
+            if (understood) command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
         } else {
-            return false;
+            understood = false;
         }
+        if (!understood) return false;
     }
     if (words.size() != 2 || command.pdf.empty()) return false;
     command.league = words[0];

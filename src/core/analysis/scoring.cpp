@@ -49,7 +49,7 @@ ScoreCounts CountScores(const store::LeagueData& data, int player) {
         // A round whose course slot is out of range has no par for any hole.
         const bool known = round.course >= 0 && round.course <= store::kMaxCourses;
         const store::CourseRecord& course = known ? data.courses[round.course] : kNoCourse;
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             const int s = round.score[h];
             if (s == 0) continue;
             const double par = store::HolePar(course, h);

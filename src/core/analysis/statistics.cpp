@@ -16,7 +16,7 @@ namespace {
 using store::kInSlot;
 using store::kOutSlot;
 
-constexpr int kHoles = 18;
+using store::kHoles;
 constexpr int16_t kHit = 2;
 
 // A Single is shown as it reads to its seven digits: 297 putts on 180 holes show as 1.7, not as

@@ -62,7 +62,7 @@ CourseForm FormFromCourse(const store::CourseRecord& course) {
     form.out = course[f::kParOut];
     form.in = course[f::kParIn];
     form.total = course[f::kParTotal];
-    for (int h = 1; h <= 18; ++h) form.pars[h] = course[f::kHolePar0 + h];
+    for (int h = 1; h <= store::kHoles; ++h) form.pars[h] = course[f::kHolePar0 + h];
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
         form.ratings[t] = course[f::kRating0 + t];
         form.slopes[t] = course[f::kSlope0 + t];
@@ -76,7 +76,7 @@ void StoreForm(const CourseForm& form, store::CourseRecord& course) {
     course[f::kParOut] = form.out;
     course[f::kParIn] = form.in;
     course[f::kParTotal] = form.total;
-    for (int h = 1; h <= 18; ++h) course[f::kHolePar0 + h] = form.pars[h];
+    for (int h = 1; h <= store::kHoles; ++h) course[f::kHolePar0 + h] = form.pars[h];
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
         course[f::kRating0 + t] = StoredNumber(form.ratings[t]);
         course[f::kSlope0 + t] = StoredNumber(form.slopes[t]);
@@ -217,7 +217,7 @@ CourseEditor::CourseEditor(store::LeagueData& data, Mode mode) : m_data(data), m
 StrokeIndexEntry StrokeIndexesTyped(const CourseForm& form) {
     StrokeIndexEntry entry;
     bool any = false;
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         any = any || !form.strokeIndexes[h].empty();
         entry.values[h] = static_cast<int16_t>(std::clamp(text::leadingNumber(form.strokeIndexes[h]), -99.0, 99.0));
     }
@@ -231,12 +231,12 @@ CourseForm CourseEditor::form() const {
         CourseForm form = FormFromCourse(m_data.courses[m_slot]);
         const store::StrokeIndexes& si = m_data.strokeIndexes[m_slot];
         if (store::HasStrokeIndexes(si)) {
-            for (int h = 1; h <= 18; ++h) form.strokeIndexes[h] = std::to_string(si[h]);
+            for (int h = 1; h <= store::kHoles; ++h) form.strokeIndexes[h] = std::to_string(si[h]);
         }
         return form;
     }
     CourseForm form;
-    for (int h = 1; h <= 18; ++h) form.pars[h] = " ";
+    for (int h = 1; h <= store::kHoles; ++h) form.pars[h] = " ";
     return form;
 }
 

@@ -110,10 +110,6 @@ std::string CourseRefusedMessage(const store::LeagueData& data, int course) {
     return handicap::RulesOf(data).courseRefusal(data, course);
 }
 
-int CalendarYear(int twoDigitYear) {
-    return (twoDigitYear >= 85 ? 1900 : 2000) + twoDigitYear;
-}
-
 namespace {
 
 int dayKey(int month, int day, int year) {

@@ -89,8 +89,7 @@ enum class DateOrder { InOrder, BeforeLatest, SameDay };
 DateOrder CheckRoundDate(const store::LeagueData& data, int player, const RoundPlace& place);
 // The question for a date out of order, naming the player and the dates ("6/15/2026").
 std::string DateOrderQuestion(const store::LeagueData& data, int player, const RoundPlace& place, DateOrder order);
-// The calendar year of a stored two-digit year: 85..99 are 19xx, 0..84 are 20xx.
-int CalendarYear(int twoDigitYear);
+using store::CalendarYear;
 
 inline constexpr const char* kChooseTeeMessage =
     "Choose the tee this round was played from (Red, White or Blue) before writing the scores.";

@@ -41,13 +41,10 @@ void appendRow(std::string& out, const std::vector<std::string>& fields) {
     out += "\r\n";
 }
 
-int fullYear(int storedYear) {
-    return storedYear + (storedYear >= 85 ? 1900 : 2000);
-}
-
 std::string isoDate(const store::RoundRecord& round) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", fullYear(round.year), round.month % 100, round.day % 100);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", store::CalendarYear(round.year), round.month % 100,
+                  round.day % 100);
     return text;
 }
 
@@ -55,7 +52,7 @@ std::vector<std::string> heading() {
     std::vector<std::string> names = {"player", "slot", "date",  "course",       "initials",       "tee",
                                       "out",    "in",   "total", "differential", "handicap_index", "course_handicap"};
     for (const char* kind : {"hole", "putts", "fairway", "green"})
-        for (int h = 1; h <= 18; ++h) names.push_back(kind + std::to_string(h));
+        for (int h = 1; h <= store::kHoles; ++h) names.push_back(kind + std::to_string(h));
     return names;
 }
 
@@ -76,11 +73,11 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
                                        text::generalForm(round.differential),
                                        text::generalForm(round.handicapIndex),
                                        text::generalForm(round.courseHandicap)};
-    for (int h = 1; h <= 18; ++h) fields.push_back(std::to_string(round.score[h]));
+    for (int h = 1; h <= store::kHoles; ++h) fields.push_back(std::to_string(round.score[h]));
     // Performance values only where the round was entered with them.
     bool statistics = round.hasPerformanceData();
     for (const store::HoleValues* values : {&round.putts, &round.fairway, &round.green})
-        for (int h = 1; h <= 18; ++h) fields.push_back(statistics ? std::to_string((*values)[h]) : "");
+        for (int h = 1; h <= store::kHoles; ++h) fields.push_back(statistics ? std::to_string((*values)[h]) : "");
     return fields;
 }
 
@@ -190,7 +187,7 @@ std::optional<entry::RoundPlace> parseDate(const std::string& text) {
         day = wholeNumber(text.substr(8, 2));
     }
     if (!year || !month || !day) return std::nullopt;
-    int full = shortYear ? fullYear(*year) : *year;
+    int full = shortYear ? store::CalendarYear(*year) : *year;
     if (full < 1985 || full > 2084 || *month < 1 || *month > 12) return std::nullopt;
     static const int kDays[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (*day < 1 || *day > kDays[*month] || (*month == 2 && *day == 29 && !leapYear(full))) return std::nullopt;
@@ -245,7 +242,7 @@ public:
         need("player");
         need("date");
         if (!m_columns.count("course") && !m_columns.count("initials")) need("course");
-        for (int h = 1; h <= 18; ++h) need("hole" + std::to_string(h));
+        for (int h = 1; h <= store::kHoles; ++h) need("hole" + std::to_string(h));
         return missing;
     }
 
@@ -263,7 +260,7 @@ public:
         auto place = parseDate(field("date"));
         if (!place) return "the date \"" + field("date") + "\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD";
         c.place = *place;
-        c.sortDate = fullYear(place->year) * 10000 + place->month * 100 + place->day;
+        c.sortDate = store::CalendarYear(place->year) * 10000 + place->month * 100 + place->day;
         std::string course = field("course"), initials = field("initials");
         c.place.course = findCourse(m_data, course, initials);
         if (c.place.course == 0) return "there is no course \"" + (course.empty() ? initials : course) + "\"";
@@ -271,7 +268,7 @@ public:
             c.tee = parseTee(field("tee"));
             if (!c.tee) return "the tee \"" + field("tee") + "\" is not Red, White or Blue";
         }
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             auto value = number("hole" + std::to_string(h), 99);
             if (!value) return "hole " + std::to_string(h) + ": \"" + field("hole" + std::to_string(h)) +
                                "\" is not a score from 0 to 99";
@@ -312,9 +309,9 @@ private:
     std::string readPerformance(entry::RoundEntry& round) const {
         bool any = false;
         for (const char* kind : kPerformanceKinds)
-            for (int h = 1; h <= 18; ++h) any |= !field(kind + std::to_string(h)).empty();
+            for (int h = 1; h <= store::kHoles; ++h) any |= !field(kind + std::to_string(h)).empty();
         if (!any) return {};
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             std::string name = "putts" + std::to_string(h);
             auto putts = number(name, 99);
             if (!putts) return name + ": \"" + field(name) + "\" is not a number of putts";

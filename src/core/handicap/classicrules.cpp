@@ -19,7 +19,9 @@ public:
     std::string title() const override { return "Classic"; }
     bool usesFactorLimitAndAveraging() const override { return true; }
 
-    bool limitsHoleScores(const store::Settings& settings) const override { return settings.equitableCheck == 5; }
+    bool limitsHoleScores(const store::Settings& settings) const override {
+        return settings.equitableCheck == store::kEscOn;
+    }
 
     std::string limitCaption() const override {
         return "Equitable Stroke Control is active, hole scores will be limited if necessary";
@@ -36,7 +38,7 @@ public:
         basis.nineHoleRound = nineHoleRound;
         basis.nineHoleOption = data.settings.nineHoleOption;
         std::array<double, 19> pars{};
-        for (int h = 1; h <= 18; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
+        for (int h = 1; h <= store::kHoles; ++h) pars[h] = store::HolePar(courseAt(data, course), h);
         return ApplyEquitableLimits(scores, pars, basis);
     }
 

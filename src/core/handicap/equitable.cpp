@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "handicap/differential.hpp"
+#include "store/leaguedata.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::handicap {
@@ -42,7 +43,7 @@ int EquitableLimit(const EquitableBasis& basis, double par) {
 bool ApplyEquitableLimits(std::array<int, 19>& scores, const std::array<double, 19>& pars,
                           const EquitableBasis& basis) {
     bool changed = false;
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         int limit = EquitableLimit(basis, pars[h]);
         if (scores[h] > 0 && scores[h] > limit) {  // an unplayed hole stays empty whatever its par
             scores[h] = limit;

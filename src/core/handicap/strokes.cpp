@@ -17,7 +17,7 @@ int strokesOnRank(int handicap, int rank, int holes) {
 
 HoleStrokes AllocateStrokes(int courseHandicap, const store::StrokeIndexes& si) {
     HoleStrokes strokes{};
-    for (int h = 1; h <= 18; ++h) strokes[h] = strokesOnRank(courseHandicap, si[h], 18);
+    for (int h = 1; h <= store::kHoles; ++h) strokes[h] = strokesOnRank(courseHandicap, si[h], 18);
     return strokes;
 }
 

@@ -65,7 +65,7 @@ std::optional<i64> indexBefore(const store::PlayerRecord& player, int slot) {
 
 // The date of a stored round as a day count; two-digit years 85..99 are 1985..1999.
 i64 dayNumber(const store::RoundRecord& round) {
-    int year = round.year >= 85 ? 1900 + round.year : 2000 + round.year;
+    int year = store::CalendarYear(round.year);
     using namespace std::chrono;
     year_month_day ymd{std::chrono::year(year), month(static_cast<unsigned>(std::clamp<int>(round.month, 1, 12))),
                        day(static_cast<unsigned>(std::clamp<int>(round.day, 1, 31)))};
@@ -167,7 +167,7 @@ public:
             strokes = nineHoleRound ? AllocateNineStrokes(handicap, si, firstHole) : AllocateStrokes(handicap, si);
         }
         bool changed = false;
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= store::kHoles; ++h) {
             auto par = static_cast<int>(std::clamp(store::HolePar(record, h), -99.0, 99.0));
             int limit = index ? par + 2 + strokes[h] : par + 5;
             if (scores[h] > 0 && scores[h] > limit) {

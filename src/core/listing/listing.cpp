@@ -79,7 +79,7 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     line += rules.indexText(round.handicapIndex, r, "#0.0");
     padTo(line, 37, 3);
     line += "    ";
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         line += round.score[h] == 0 ? " -" : padded(format(round.score[h]), 2);
         line += ' ';
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/printer.hpp"
+#include "platform/seams.hpp"
 #include "store/leaguedata.hpp"
 
 namespace quorval::print {
@@ -23,5 +24,8 @@ void PrintTitleLine(platform::Printer& printer, const std::string& date);
 
 // Today as the reports print it: month-day-year, "12-06-2026".
 std::string PrintDate(int year, int month, int day);
+inline std::string PrintDate(const platform::Date& date) {
+    return PrintDate(date.year, date.month, date.day);
+}
 
 }  // namespace quorval::print

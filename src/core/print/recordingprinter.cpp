@@ -8,7 +8,7 @@ namespace quorval::print {
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr double kTwipsPerPixel = kTwipsPerInch / kPixelsPerInch;
+constexpr double kTwipsPerPrinterPixel = kTwipsPerInch / kPixelsPerInch;
 
 // Characters, not bytes: names may hold letters outside ASCII.
 size_t characters(const std::string& text) {
@@ -93,11 +93,11 @@ double RecordingPrinter::scaleHeight() const {
 }
 
 double RecordingPrinter::toTwips(double v) const {
-    return m_scale == platform::ScaleMode::Pixels ? v * kTwipsPerPixel : v;
+    return m_scale == platform::ScaleMode::Pixels ? v * kTwipsPerPrinterPixel : v;
 }
 
 double RecordingPrinter::fromTwips(double v) const {
-    return m_scale == platform::ScaleMode::Pixels ? v / kTwipsPerPixel : v;
+    return m_scale == platform::ScaleMode::Pixels ? v / kTwipsPerPrinterPixel : v;
 }
 
 void RecordingPrinter::startDocumentIfNeeded() {

@@ -77,14 +77,8 @@ void AdjustPosition(double& x, float& y, int k, double width, double height, con
 }
 
 int findnextplayer(store::LeagueData& data) {
-    data.currentPlayer = 0;
-    for (int p = 1; p <= playersInLeague(data); ++p) {
-        if (data.players[p].selected != 0) {
-            data.players[p].selected = 0;
-            data.currentPlayer = static_cast<int16_t>(p);
-            break;
-        }
-    }
+    data.currentPlayer = static_cast<int16_t>(store::FirstMarkedPlayer(data));
+    if (data.currentPlayer != 0) data.players[data.currentPlayer].selected = 0;
     return data.currentPlayer;
 }
 

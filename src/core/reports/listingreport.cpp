@@ -42,7 +42,7 @@ size_t holesAt(const std::string& line) {
     for (size_t at = kHolesAt; at <= kHolesAt + 4 && at + kHoleBlockWidth <= line.size(); ++at) {
         if (line.compare(at - 4, 4, "    ") != 0) continue;
         bool cells = true;
-        for (size_t h = 0; h < 18 && cells; ++h) cells = isHoleCell(line, at + 3 * h);
+        for (size_t h = 0; h < static_cast<size_t>(store::kHoles) && cells; ++h) cells = isHoleCell(line, at + 3 * h);
         if (cells) return at;
     }
     return kHolesAt;

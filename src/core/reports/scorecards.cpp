@@ -152,11 +152,11 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     std::optional<int> ch = rules.playingHandicap(data, index, rounds, course, options.tee);
     card.handicapKnown = ch.has_value();
     card.courseHandicap = ch.value_or(0);
-    for (int h = 1; h <= 18; ++h) card.par[h] = static_cast<int>(store::HolePar(course, h));
+    for (int h = 1; h <= store::kHoles; ++h) card.par[h] = static_cast<int>(store::HolePar(course, h));
     const store::StrokeIndexes& si = data.strokeIndexes[options.course];
     if (store::HasStrokeIndexes(si)) {
         card.strokeIndex = HoleNumbers{};
-        for (int h = 1; h <= 18; ++h) (*card.strokeIndex)[h] = si[h];
+        for (int h = 1; h <= store::kHoles; ++h) (*card.strokeIndex)[h] = si[h];
         if (card.handicapKnown) card.strokes = handicap::AllocateStrokes(card.courseHandicap, si);
     }
     return card;
@@ -193,7 +193,7 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
 
     int out = 0;
     int in = 0;
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         const int c = columnOf(h);
         paint.centred(c, holeRow, kRowHeight, std::to_string(h), true);
         if (card.par[h] > 0) paint.centred(c, parRow, kRowHeight, std::to_string(card.par[h]));

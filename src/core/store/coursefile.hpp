@@ -30,4 +30,8 @@ double CourseRating(const CourseRecord& course, int tee);
 double CourseSlope(const CourseRecord& course, int tee);
 double HolePar(const CourseRecord& course, int hole);
 
+// The course a typed name means: letter case and surrounding blanks do not count, and of two
+// courses with the name the first is meant. 0 when none has it.
+int CourseNamed(const LeagueData& data, std::string_view name);
+
 }  // namespace quorval::store

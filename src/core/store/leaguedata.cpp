@@ -56,4 +56,12 @@ std::string OptionsFileName(const std::string& leagueFileName) {
     return base + ".cfg";
 }
 
+int FirstMarkedPlayer(const LeagueData& data) {
+    const int count = std::clamp<int>(data.playerCount, 0, kMaxPlayers);
+    for (int p = 1; p <= count; ++p) {
+        if (data.players[p].selected != 0) return p;
+    }
+    return 0;
+}
+
 }  // namespace quorval::store

@@ -12,6 +12,7 @@ namespace quorval::store {
 
 inline constexpr int kMaxPlayers = 100;
 inline constexpr int kMaxRounds = 20;
+inline constexpr int kHoles = 18;
 inline constexpr int kHoleSlots = 20;  // holes 1..18, then the Out (19) and In (20) totals
 inline constexpr int kOutSlot = 19;
 inline constexpr int kInSlot = 20;
@@ -21,6 +22,11 @@ inline constexpr int kMaxLeagues = 15;
 inline constexpr int kMaxTeams = 100;
 inline constexpr int kMaxTeamEntries = 150;
 inline constexpr int16_t kLeagueFileMarker = 3000;
+
+// The calendar year of a stored two-digit year: 85..99 are 19xx, 0..84 are 20xx.
+inline constexpr int CalendarYear(int twoDigitYear) {
+    return (twoDigitYear >= 85 ? 1900 : 2000) + twoDigitYear;
+}
 
 // Tee sets: the rating of tee t is course field 22 + t, its slope field 25 + t.
 enum TeeColor : int16_t { kNoTee = 0, kRedTee = 1, kWhiteTee = 2, kBlueTee = 3 };
@@ -99,8 +105,11 @@ struct TeamEntry {
     bool operator==(const TeamEntry&) const = default;
 };
 
+// The settings file stores the hole-score limits as 5 when on, not 1.
+inline constexpr int16_t kEscOn = 5;
+
 struct Settings {
-    int16_t equitableCheck = 0;  // 5 = on: the on value is 5, not 1
+    int16_t equitableCheck = 0;  // kEscOn or 0
     int16_t averageCheck = 0;
     float cardHorizontalOffset = 0;
     float cardVerticalOffset = 0;
@@ -192,5 +201,9 @@ std::string TeamFileName(const std::string& leagueFileName);
 
 // The league's options sit beside its file: "Fall.LGE" keeps them in "Fall.cfg".
 std::string OptionsFileName(const std::string& leagueFileName);
+
+// The lowest-numbered player marked for the job at hand (score entry, card printing); 0 when none
+// is marked. The jobs clear each mark as they take the player, so this walks the marked players.
+int FirstMarkedPlayer(const LeagueData& data);
 
 }  // namespace quorval::store

@@ -40,7 +40,7 @@ std::string numberList(const std::vector<int>& numbers) {
 std::string StrokeIndexProblem(const StrokeIndexes& si) {
     std::array<int, 19> seen{};
     std::vector<int> outside;
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= kHoles; ++h) {
         if (si[h] >= 1 && si[h] <= 18) {
             ++seen[si[h]];
         } else {
@@ -80,14 +80,19 @@ std::vector<std::string> ParseStrokeIndexes(LeagueData& data, std::string_view t
             continue;
         }
         std::string name;
-        for (size_t i = 1; i + 18 < parts.size(); ++i) name += (i > 1 ? "," : "") + std::string(parts[i]);
+        for (size_t i = 1; i + kHoles < parts.size(); ++i) {
+            if (i > 1) name += ',';
+            name += parts[i];
+        }
         if (name != data.courses[*slot][course_field::kName]) {
-            problems.push_back(where + "course " + std::to_string(*slot) + " is no longer \"" + name + "\"; ignored");
+            std::string problem = where;
+            problem.append("course ").append(std::to_string(*slot)).append(" is no longer \"").append(name);
+            problems.push_back(problem.append("\"; ignored"));
             continue;
         }
         StrokeIndexes si{};
         bool numbers = true;
-        for (int h = 1; h <= 18; ++h) {
+        for (int h = 1; h <= kHoles; ++h) {
             auto value = wholeNumber(parts[parts.size() - 19 + h]);
             numbers = numbers && value && *value >= -99 && *value <= 99;
             if (numbers) si[h] = static_cast<int16_t>(*value);
@@ -108,7 +113,7 @@ std::string FormatStrokeIndexes(const LeagueData& data) {
         const StrokeIndexes& si = data.strokeIndexes[c];
         if (!HasStrokeIndexes(si)) continue;
         std::string line = std::to_string(c) + "," + data.courses[c][course_field::kName];
-        for (int h = 1; h <= 18; ++h) line += "," + std::to_string(si[h]);
+        for (int h = 1; h <= kHoles; ++h) line += "," + std::to_string(si[h]);
         appendLine(out, line);
     }
     return out;

@@ -269,7 +269,7 @@ char* writeSevenDigits(char* out, float magnitude) {
 
 char* writeFileFloat(char* out, float value) {
     if (value == 0) {
-        std::memcpy(out, " 0 ", 3);
+        std::copy_n(" 0 ", 3, out);  // a field of the line, not a C string
         return out + 3;
     }
     char* start = out;
@@ -299,7 +299,7 @@ char* writeFileFloat(char* out, float value) {
     }
     std::string general;
     appendFileFloatGeneral(general, value);
-    std::memcpy(start, general.data(), general.size());
+    std::copy(general.begin(), general.end(), start);
     return start + general.size();
 }
 

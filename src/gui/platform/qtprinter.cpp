@@ -27,7 +27,7 @@ QImage toImage(const platform::Picture& picture) {
     if (picture.argb.size() < static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height)) return {};
     // The rows are already 0xAARRGGBB words, as the image keeps them: one copy, no pixel loop.
     return QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
-                  picture.width * 4, QImage::Format_ARGB32)
+                  static_cast<qsizetype>(picture.width) * 4, QImage::Format_ARGB32)
         .copy();
 }
 

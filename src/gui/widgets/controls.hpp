@@ -9,6 +9,9 @@ class QPushButton;
 // The small control recipes every window uses, so they look alike everywhere.
 namespace quorval::gui {
 
+// Window sizes and offsets kept from the first version were measured in twips: 15 to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
 // A 3-D panel used as a label.
 QLabel* makePanel(const QString& name, const QString& text, QFrame::Shadow shadow = QFrame::Sunken, bool wrap = false);
 

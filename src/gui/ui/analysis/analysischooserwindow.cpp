@@ -11,11 +11,12 @@
 #include "ui/analysis/hcpgraphwindow.hpp"
 #include "ui/analysis/piechartwindow.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
-AnalysisChooserWindow::AnalysisChooserWindow(platform::Services& services, QWidget* opener, const QString& mode)
-    : ChildWindow(services, opener, "ANchooseplayer", "Quorval"), m_mode(mode) {
+AnalysisChooserWindow::AnalysisChooserWindow(platform::Services& services, QWidget* opener, AnalysisView view)
+    : ChildWindow(services, opener, "ANchooseplayer", "Quorval"), m_view(view) {
     store::LeagueData& data = services.data;
     data.currentPlayer = 0;
 
@@ -26,14 +27,9 @@ AnalysisChooserWindow::AnalysisChooserWindow(platform::Services& services, QWidg
     m_playerLabel->setObjectName("Playerlabel");
     m_playerLabel->installEventFilter(this);
 
-    // Only named players are listed, so each item keeps its player's slot.
     m_list = new QListWidget;
     m_list->setObjectName("List1");
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_list);
-        item->setData(Qt::UserRole, p);
-    }
+    FillPlayerNameList(m_list, data);
 
     QPushButton* accept = makeButton("acceptbutton", "&Accept", "Show the chosen player");
     accept->setDefault(true);
@@ -65,15 +61,15 @@ void AnalysisChooserWindow::accept() {
         platform::Refuse(m_services.dialogs, "Click a player in the list first.", "Choose Player");
         return;
     }
-    const int player = item->data(Qt::UserRole).toInt();
+    const int player = PlayerSlot(item);
     m_services.data.currentPlayer = static_cast<int16_t>(player);
     m_list->clearSelection();
     m_services.dialogs.beginBusy("");
-    emit playerChosen(m_mode, player);
+    emit playerChosen(m_view, player);
     if (!m_handedOver) {
-        if (m_mode == "line") {
+        if (m_view == AnalysisView::HcpGraph) {
             handOverTo(new HcpGraphWindow(m_services, m_opener));
-        } else if (m_mode == "pie") {
+        } else if (m_view == AnalysisView::ScoringPie) {
             handOverTo(new PiechartWindow(m_services, m_opener));
         } else {
             close();  // a view nobody opens: the main window comes back

@@ -7,15 +7,16 @@ class QListWidget;
 
 namespace quorval::gui {
 
-// "Performance & Analysis": picks the player for one of the four analysis views, named by the
-// mode the menu item gave: "Stats", "FullStat", "line" (the handicap graph) or "pie" (the scoring
-// chart).
+// The four analysis views of the Performance menu, in its order.
+enum class AnalysisView : int { Stats, FullStat, HcpGraph, ScoringPie };
+
+// "Performance & Analysis": picks the player for the analysis view the menu item asked for.
 class AnalysisChooserWindow : public ChildWindow {
     Q_OBJECT
 public:
-    AnalysisChooserWindow(platform::Services& services, QWidget* opener, const QString& mode);
+    AnalysisChooserWindow(platform::Services& services, QWidget* opener, AnalysisView view);
 
-    const QString& mode() const { return m_mode; }
+    AnalysisView view() const { return m_view; }
 
     // The accept button: makes the selected player current and opens the view. A receiver of
     // playerChosen may open the view instead, by handing the chooser over to it; the chooser
@@ -23,14 +24,14 @@ public:
     void accept();
 
 signals:
-    void playerChosen(const QString& mode, int player);
+    void playerChosen(quorval::gui::AnalysisView view, int player);
 
 protected:
     void finish() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString m_mode;
+    AnalysisView m_view;
     QListWidget* m_list;
     QLabel* m_playerLabel;
     QLabel* m_closeLabel;

@@ -11,6 +11,8 @@
 #include "analysis/statistics.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
+#include "widgets/printconfirm.hpp"
 
 namespace quorval::gui {
 
@@ -97,28 +99,19 @@ void FullStatWindow::CycleReports() {
 }
 
 void FullStatWindow::nextPlayer() {
-    store::LeagueData& data = m_services.data;
-    if (data.currentPlayer + 1 <= data.playerCount) ++data.currentPlayer;
-    CycleReports();
-    if (data.currentPlayer == data.playerCount) m_next->setEnabled(false);
-    if (data.currentPlayer > 1) m_previous->setEnabled(true);
+    StepPlayer(
+        m_services.data, 1, [this] { CycleReports(); }, m_previous, m_next);
 }
 
 void FullStatWindow::previousPlayer() {
-    store::LeagueData& data = m_services.data;
-    if (data.currentPlayer > 1) --data.currentPlayer;
-    CycleReports();
-    if (data.currentPlayer < data.playerCount) m_next->setEnabled(true);
-    if (data.currentPlayer <= 1) m_previous->setEnabled(false);
+    StepPlayer(
+        m_services.data, -1, [this] { CycleReports(); }, m_previous, m_next);
 }
 
 void FullStatWindow::printReview() {
-    platform::Answer answer = m_services.dialogs.message(
-        {"Ready to send List to the Printer.", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
-    if (answer != platform::Answer::Ok) return;
+    if (!confirmPrint(m_services.dialogs, kListReady)) return;
     const store::LeagueData& data = m_services.data;
-    std::vector<std::string> lines;
-    for (int i = 0; i < m_list->count(); ++i) lines.push_back(m_list->item(i)->text().toStdString());
+    std::vector<std::string> lines = listLines(*m_list);
     m_services.dialogs.beginBusy("");
     analysis::PrintStatReview(m_services.printer, data, data.players[data.currentPlayer].name, lines);
     m_services.dialogs.endBusy();

@@ -12,6 +12,7 @@
 #include "print/printfont.hpp"
 #include "ui/analysis/piechartwindow.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/printconfirm.hpp"
 
 namespace quorval::gui {
 
@@ -98,13 +99,11 @@ void HcpGraphWindow::showScoringChart() {
 }
 
 void HcpGraphWindow::printGraph() {
-    platform::Answer answer = m_services.dialogs.message(
-        {"Ready to send chart to Printer", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
-    if (answer != platform::Answer::Ok) return;
+    if (!confirmPrint(m_services.dialogs, kChartReady)) return;
     m_services.dialogs.beginBusy("");
     const platform::Date today = m_services.clock.today();
     analysis::PrintHcpGraph(m_services.printer, m_services.data, m_services.data.currentPlayer,
-                            print::PrintDate(today.year, today.month, today.day));
+                            print::PrintDate(today));
     m_services.dialogs.endBusy();
 }
 

@@ -10,6 +10,7 @@
 #include "print/printfont.hpp"
 #include "ui/analysis/hcpgraphwindow.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/printconfirm.hpp"
 
 namespace quorval::gui {
 
@@ -67,13 +68,11 @@ void PiechartWindow::showHcpChart() {
 }
 
 void PiechartWindow::printChart() {
-    platform::Answer answer = m_services.dialogs.message(
-        {"Ready to send chart to Printer", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
-    if (answer != platform::Answer::Ok) return;
+    if (!confirmPrint(m_services.dialogs, kChartReady)) return;
     m_services.dialogs.beginBusy("");
     const platform::Date today = m_services.clock.today();
     analysis::PrintScoringChart(m_services.printer, m_services.data, m_services.data.currentPlayer,
-                                print::PrintDate(today.year, today.month, today.day));
+                                print::PrintDate(today));
     m_services.dialogs.endBusy();
 }
 

@@ -9,6 +9,8 @@
 #include "analysis/statistics.hpp"
 #include "print/printfont.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
+#include "widgets/printconfirm.hpp"
 
 namespace quorval::gui {
 
@@ -112,31 +114,23 @@ void StatsWindow::showPlayer() {
 }
 
 void StatsWindow::nextPlayer() {
-    store::LeagueData& data = m_services.data;
-    if (data.currentPlayer + 1 <= data.playerCount) ++data.currentPlayer;
-    showPlayer();
-    if (data.currentPlayer == data.playerCount) m_next->setEnabled(false);
-    if (data.currentPlayer > 1) m_previous->setEnabled(true);
+    StepPlayer(
+        m_services.data, 1, [this] { showPlayer(); }, m_previous, m_next);
 }
 
 void StatsWindow::previousPlayer() {
-    store::LeagueData& data = m_services.data;
-    if (data.currentPlayer > 1) --data.currentPlayer;
-    showPlayer();
-    if (data.currentPlayer < data.playerCount) m_next->setEnabled(true);
-    if (data.currentPlayer <= 1) m_previous->setEnabled(false);
+    StepPlayer(
+        m_services.data, -1, [this] { showPlayer(); }, m_previous, m_next);
 }
 
 void StatsWindow::printSummary() {
-    platform::Answer answer = m_services.dialogs.message(
-        {"Ready to send List to the Printer.", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
-    if (answer != platform::Answer::Ok) return;
+    if (!confirmPrint(m_services.dialogs, kListReady)) return;
     const store::LeagueData& data = m_services.data;
     analysis::PerformanceSummary summary = analysis::CalcAverages(data, data.currentPlayer);
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
     analysis::PrintStatSummary(m_services.printer, data, data.players[data.currentPlayer].name, summary,
-                               print::PrintDate(today.year, today.month, today.day));
+                               print::PrintDate(today));
     m_services.dialogs.endBusy();
 }
 

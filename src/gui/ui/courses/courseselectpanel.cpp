@@ -116,16 +116,8 @@ void CourseSelectPanel::offerCourses(Command command) {
     if (command == Command::Chart) emit coursesMenuEnabled(true);
 }
 
-// A typed name is compared without regard to letter case or surrounding blanks; of two courses
-// with the name, the first in the list is meant.
 int CourseSelectPanel::courseNamed(const QString& name) const {
-    const store::LeagueData& data = m_services.data;
-    int found = 0;
-    for (int c = 1; c <= data.courseCount; ++c) {
-        QString stored = QString::fromStdString(data.courses[c][store::course_field::kName]);
-        if (found == 0 && stored.trimmed().compare(name, Qt::CaseInsensitive) == 0) found = c;
-    }
-    return found;
+    return store::CourseNamed(m_services.data, name.toStdString());
 }
 
 void CourseSelectPanel::choose() {

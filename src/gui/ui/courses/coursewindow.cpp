@@ -20,7 +20,6 @@ namespace quorval::gui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kOutColumn = 10;
 constexpr int kInColumn = 20;
 constexpr int kTotalColumn = 21;
@@ -117,7 +116,7 @@ QLayout* CourseWindow::buildParCard() {
     };
     heading(0, "Hole");
     card->addWidget(new QLabel("Par"), 1, 0);
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         heading(column(h), QString::number(h));
         auto* box = new QLineEdit(" ");  // filled before the change handler is connected
         box->setObjectName(QString("Partext%1").arg(h));
@@ -141,7 +140,7 @@ QLayout* CourseWindow::buildParCard() {
     card->addWidget(m_out, 1, kOutColumn);
     card->addWidget(m_in, 1, kInColumn);
     card->addWidget(m_total, 1, kTotalColumn);
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         connect(m_pars[h], &QLineEdit::textChanged, this, [this, h] { parChanged(h); });
     }
     addStrokeIndexRow(card, 2);
@@ -151,7 +150,7 @@ QLayout* CourseWindow::buildParCard() {
 // The holes' stroke indexes, 1 the hardest; all empty for a course that has none.
 void CourseWindow::addStrokeIndexRow(QGridLayout* card, int row) {
     card->addWidget(new QLabel("Stroke index"), row, 0);
-    for (int h = 1; h <= 18; ++h) {
+    for (int h = 1; h <= store::kHoles; ++h) {
         auto* box = new QLineEdit;
         box->setObjectName(QString("SItext%1").arg(h));
         box->setMaxLength(2);
@@ -222,13 +221,13 @@ void CourseWindow::showForm(const courses::CourseForm& form) {
     m_out->setText(qt(form.out));
     m_in->setText(qt(form.in));
     m_total->setText(qt(form.total));
-    for (int h = 1; h <= 18; ++h) m_pars[h]->setText(qt(form.pars[h]));
+    for (int h = 1; h <= store::kHoles; ++h) m_pars[h]->setText(qt(form.pars[h]));
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
         m_ratings[t]->setText(qt(form.ratings[t]));
         m_slopes[t]->setText(qt(form.slopes[t]));
     }
     m_initials->setText(qt(form.initials));
-    for (int h = 1; h <= 18; ++h) m_strokeIndexes[h]->setText(qt(form.strokeIndexes[h]));
+    for (int h = 1; h <= store::kHoles; ++h) m_strokeIndexes[h]->setText(qt(form.strokeIndexes[h]));
 }
 
 courses::CourseForm CourseWindow::formShown() const {
@@ -243,13 +242,13 @@ courses::CourseForm CourseWindow::formShown() const {
         form.slopes[t] = m_slopes[t]->text().toStdString();
     }
     form.initials = m_initials->text().toStdString();
-    for (int h = 1; h <= 18; ++h) form.strokeIndexes[h] = m_strokeIndexes[h]->text().toStdString();
+    for (int h = 1; h <= store::kHoles; ++h) form.strokeIndexes[h] = m_strokeIndexes[h]->text().toStdString();
     return form;
 }
 
 std::array<std::string, 19> CourseWindow::parTexts() const {
     std::array<std::string, 19> pars{};
-    for (int h = 1; h <= 18; ++h) pars[h] = m_pars[h]->text().toStdString();
+    for (int h = 1; h <= store::kHoles; ++h) pars[h] = m_pars[h]->text().toStdString();
     return pars;
 }
 
@@ -284,7 +283,7 @@ bool CourseWindow::keyRefused(int hole, const QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (hole < 18) m_pars[hole + 1]->setFocus();
+            if (hole < store::kHoles) m_pars[hole + 1]->setFocus();
             return true;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:

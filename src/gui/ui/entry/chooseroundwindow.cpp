@@ -61,7 +61,7 @@ void ChooseRoundWindow::accept() {
         return;
     }
     store::LeagueData& data = m_services.data;
-    if (m_mode == "date") {
+    if (m_step == Step::Round) {
         openRound(m_list->row(item));
         return;
     }
@@ -76,7 +76,7 @@ void ChooseRoundWindow::accept() {
 void ChooseRoundWindow::listDates() {
     const store::PlayerRecord& player = m_services.data.players[m_services.data.currentPlayer];
     m_message->setText("Select Date");
-    m_mode = "date";
+    m_step = Step::Round;
     m_list->clear();
     for (int r = player.roundCount; r >= 1; --r) {
         const store::RoundRecord& round = player.rounds[r];

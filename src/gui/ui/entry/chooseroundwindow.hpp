@@ -17,8 +17,9 @@ public:
     ChooseRoundWindow(platform::Services& services, QWidget* opener);
 
     void accept();
-    // "edit" while a player is chosen, "date" while a round is.
-    QString mode() const { return m_mode; }
+    // The list shows the players first, then the chosen player's round dates.
+    enum class Step { Player, Round };
+    Step step() const { return m_step; }
 
 signals:
     void scoreWindowOpened(ScoreEntryWindow* window);
@@ -34,7 +35,7 @@ private:
 
     QLabel* m_message;
     QListWidget* m_list;
-    QString m_mode = "edit";
+    Step m_step = Step::Player;
     bool m_opened = false;
 };
 

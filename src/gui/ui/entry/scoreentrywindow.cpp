@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "entry/roundcard.hpp"
 #include "store/leaguefile.hpp"
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
@@ -29,7 +30,6 @@ namespace quorval::gui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kShortHeight = 5700 / kTwipsPerPixel;
 constexpr int kListRows = 18;  // lines of the calculation list in sight at once
 constexpr int kNineDigits = 3;                             // keeps a typed nine total inside 16 bits
@@ -121,18 +121,7 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->hide();
 
-    // While the calculation is read after a posting, the card rests and only this row answers.
-    m_pauseRow = new QWidget;
-    auto* pauseLayout = new QHBoxLayout(m_pauseRow);
-    pauseLayout->setContentsMargins(0, 0, 0, 0);
-    m_pauseNote = new QLabel;
-    m_pauseNote->setObjectName("pausenote");
-    m_continue = makeButton("continuebutton", "C&ontinue", "Go on to the next player");
-    m_continue->setAutoDefault(true);
-    pauseLayout->addWidget(m_pauseNote, 1);
-    pauseLayout->addWidget(m_continue);
-    m_pauseRow->hide();
-    connect(m_continue, &QPushButton::clicked, this, &ScoreEntryWindow::continueAfterPause);
+    buildPauseRow();
 
     m_cardArea = new QWidget;
     auto* cardLayout = new QVBoxLayout(m_cardArea);
@@ -151,7 +140,7 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_timer1->setObjectName("Timer1");
     m_timer1->setInterval(kPostingDelayMs);
     m_timer1->setSingleShot(true);
-    connect(m_timer1, &QTimer::timeout, this, &ScoreEntryWindow::runTimer1);
+    connect(m_timer1, &QTimer::timeout, this, &ScoreEntryWindow::postShownRound);
     connectBoxes();
 
     m_skip->setVisible(!editMode());
@@ -181,6 +170,21 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     centreOnScreen();
 }
 
+// While the calculation is read after a posting, the card rests and only this row answers.
+void ScoreEntryWindow::buildPauseRow() {
+    m_pauseRow = new QWidget;
+    auto* pauseLayout = new QHBoxLayout(m_pauseRow);
+    pauseLayout->setContentsMargins(0, 0, 0, 0);
+    m_pauseNote = new QLabel;
+    m_pauseNote->setObjectName("pausenote");
+    m_continue = makeButton("continuebutton", "C&ontinue", "Go on to the next player");
+    m_continue->setAutoDefault(true);
+    pauseLayout->addWidget(m_pauseNote, 1);
+    pauseLayout->addWidget(m_continue);
+    m_pauseRow->hide();
+    connect(m_continue, &QPushButton::clicked, this, &ScoreEntryWindow::continueAfterPause);
+}
+
 void ScoreEntryWindow::buildCard(QGridLayout* card) {
     auto heading = [card](int col, const QString& text) {
         auto* label = new QLabel(text);
@@ -188,14 +192,14 @@ void ScoreEntryWindow::buildCard(QGridLayout* card) {
         card->addWidget(label, 0, col);
     };
     heading(0, "Hole");
-    for (int k = 1; k <= 18; ++k) heading(column(k), QString::number(k));
+    for (int k = 1; k <= store::kHoles; ++k) heading(column(k), QString::number(k));
     heading(kOutColumn, "Out");
     heading(kInColumn, "In");
     heading(kTotalColumn, "Total");
 
     card->addWidget(new QLabel("Par"), 1, 0);
     card->addWidget(new QLabel("Score"), 2, 0);
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         m_pars[k] = numberBox(QString("Partext%1").arg(k), 2);
         m_pars[k]->setReadOnly(true);
         m_pars[k]->setFocusPolicy(Qt::NoFocus);  // display only
@@ -221,7 +225,7 @@ void ScoreEntryWindow::buildStatisticsRows(QGridLayout* card) {
     card->addWidget(new QLabel("Fairway"), 3, 0);
     card->addWidget(new QLabel("Green in\nRegulation"), 4, 0);
     card->addWidget(new QLabel("Putts"), 5, 0);
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         m_fairways[k] = new QCheckBox;
         m_fairways[k]->setObjectName(QString("Fairway%1").arg(k));
         card->addWidget(m_fairways[k], 3, column(k), Qt::AlignCenter);
@@ -321,7 +325,7 @@ QWidget* ScoreEntryWindow::buildBottom() {
 }
 
 void ScoreEntryWindow::connectBoxes() {
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         connect(m_scores[k], &QLineEdit::textChanged, this, [this, k] { scoreChanged(k); });
         connect(m_scores[k], &QLineEdit::textEdited, this, [this] { m_typed = true; });
         connect(m_pars[k], &QLineEdit::textChanged, this, [this, k] { parChanged(k); });
@@ -338,13 +342,13 @@ void ScoreEntryWindow::connectBoxes() {
         chain = w;
     };
     if (!m_statistics) {
-        for (int k = 2; k <= 18; ++k) next(m_scores[k]);
+        for (int k = 2; k <= store::kHoles; ++k) next(m_scores[k]);
         next(m_outScore);
         next(m_inScore);
         return;
     }
 
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         connect(m_putts[k], &QLineEdit::textChanged, this, [this, k] { puttsChanged(k); });
         connect(m_putts[k], &QLineEdit::textEdited, this, [this] { m_typed = true; });
         m_putts[k]->installEventFilter(this);
@@ -363,8 +367,12 @@ void ScoreEntryWindow::connectBoxes() {
         next(m_greens[k]);
         next(m_putts[k]);
     }
-    for (auto [out, in, total] :
+    for (const auto& nines :
          {std::tuple{m_outFairways, m_inFairways, m_totalFairways}, {m_outGreens, m_inGreens, m_totalGreens}}) {
+        // Named copies, not structured bindings: clang 14 cannot capture those.
+        QLineEdit* out = std::get<0>(nines);
+        QLineEdit* in = std::get<1>(nines);
+        QLabel* total = std::get<2>(nines);
         auto sum = [out, in, total] { total->setText(QString::number(number(out) + number(in))); };
         connect(out, &QLineEdit::textChanged, this, sum);
         connect(in, &QLineEdit::textChanged, this, sum);
@@ -385,7 +393,7 @@ void ScoreEntryWindow::fillPars() {
     m_outPar->setText(field(store::course_field::kParOut));
     m_inPar->setText(field(store::course_field::kParIn));
     m_totalPar->setText(field(store::course_field::kParTotal));
-    for (int k = 1; k <= 18; ++k) m_pars[k]->setText(field(store::course_field::kHolePar0 + k));
+    for (int k = 1; k <= store::kHoles; ++k) m_pars[k]->setText(field(store::course_field::kHolePar0 + k));
 }
 
 void ScoreEntryWindow::fillFromSlot() {
@@ -393,25 +401,25 @@ void ScoreEntryWindow::fillFromSlot() {
     if (data.currentPlayer < 1) return;
     const store::RoundRecord& round = data.players[data.currentPlayer].rounds[m_editSlot];
     m_typed = false;
-    for (int k = 1; k <= 18; ++k) m_scores[k]->setText(QString::number(round.score[k]));
+    for (int k = 1; k <= store::kHoles; ++k) m_scores[k]->setText(QString::number(round.score[k]));
     m_outScore->setText("   " + QString::number(round.score[store::kOutSlot]));
     m_inScore->setText("   " + QString::number(round.score[store::kInSlot]));
     if (!m_statistics) return;
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         m_putts[k]->setText(QString::number(round.putts[k]));
-        m_fairways[k]->setChecked(round.fairway[k] == 2);
-        m_greens[k]->setChecked(round.green[k] == 2);
+        m_fairways[k]->setChecked(round.fairway[k] == entry::kTickHit);
+        m_greens[k]->setChecked(round.green[k] == entry::kTickHit);
     }
 }
 
 // The card as a new player starts it.
 void ScoreEntryWindow::clearCard() {
     m_typed = false;
-    for (int k = 1; k <= 18; ++k) m_scores[k]->clear();
+    for (int k = 1; k <= store::kHoles; ++k) m_scores[k]->clear();
     m_outScore->setText("  0");
     m_inScore->setText("  0");
     if (!m_statistics) return;
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         m_putts[k]->clear();
         m_fairways[k]->setChecked(false);
         m_greens[k]->setChecked(false);
@@ -440,13 +448,7 @@ int ScoreEntryWindow::selectedTee() const {
 
 void ScoreEntryWindow::FirstSelectedPlayer() {
     store::LeagueData& data = m_services.data;
-    data.currentPlayer = 0;
-    for (int p = 1; p <= std::min<int>(data.playerCount, store::kMaxPlayers); ++p) {
-        if (data.players[p].selected != 0) {
-            data.currentPlayer = static_cast<int16_t>(p);
-            return;
-        }
-    }
+    data.currentPlayer = static_cast<int16_t>(store::FirstMarkedPlayer(data));
 }
 
 void ScoreEntryWindow::NextPlayer() {
@@ -478,7 +480,7 @@ void ScoreEntryWindow::scoreChanged(int k) {
         if (!editMode() && strokes > 1) {
             if (m_statistics) {
                 m_putts[k]->setFocus();
-            } else if (k < 18) {
+            } else if (k < store::kHoles) {
                 m_scores[k + 1]->setFocus();
             }
         }
@@ -517,7 +519,7 @@ void ScoreEntryWindow::puttsChanged(int k) {
     QLineEdit* box = m_putts[k];
     QString text = box->text();
     if (!text.isEmpty()) {
-        if (!editMode() && number(text) > 1 && k < 18) m_scores[k + 1]->setFocus();
+        if (!editMode() && number(text) > 1 && k < store::kHoles) m_scores[k + 1]->setFocus();
         if (text.size() == 3) rewrite(box, text.right(2));
     }
     int first = k <= 9 ? 1 : 10;
@@ -531,7 +533,7 @@ void ScoreEntryWindow::puttsChanged(int k) {
 void ScoreEntryWindow::countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* out, QLineEdit* in) {
     int front = 0;
     int back = 0;
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         if (ticks[k]->isChecked()) ++(k <= 9 ? front : back);
     }
     out->setText(QString::number(front));
@@ -558,7 +560,7 @@ bool ScoreEntryWindow::keyRefused(QLineEdit* box, QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (hole >= 1 && hole < 18) m_scores[hole + 1]->setFocus();
+            if (hole >= 1 && hole < store::kHoles) m_scores[hole + 1]->setFocus();
             return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -592,7 +594,7 @@ void ScoreEntryWindow::record() {
 // An edited hole takes its digits as typed, so a slip such as 65 for 5 is asked about once.
 bool ScoreEntryWindow::confirmHighScores() {
     if (!editMode()) return true;
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= store::kHoles; ++k) {
         int strokes = number(m_scores[k]);
         if (strokes <= number(m_pars[k]) + 10) continue;
         platform::Message question{QString("Keep %1 on hole %2?").arg(strokes).arg(k).toStdString(), "Quorval",
@@ -619,27 +621,25 @@ bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const en
 void ScoreEntryWindow::EQadjust() {
     const store::LeagueData& data = m_services.data;
     if (editMode() || data.currentPlayer < 1) return;  // stored rounds are never adjusted
-    std::array<int, 19> typed{};
-    for (int k = 1; k <= 18; ++k) typed[k] = number(m_scores[k]);
-    std::array<int, 19> limited = typed;
-    bool nineHoles = number(m_outScore) == 0 || number(m_inScore) == 0;
-    if (!entry::EQadjust(data, data.currentPlayer, data.currentCourse, nineHoles, limited, selectedTee())) return;
+    const entry::RoundEntry typed = roundShown();
+    entry::RoundEntry limited = typed;
+    if (!entry::LimitHoleScores(data, data.currentPlayer, data.currentCourse, limited)) return;
     // Through the boxes, so that the nine totals follow.
-    for (int k = 1; k <= 18; ++k) {
-        if (limited[k] != typed[k]) m_scores[k]->setText(QString::number(limited[k]));
+    for (int k = 1; k <= store::kHoles; ++k) {
+        if (limited.score[k] != typed.score[k]) m_scores[k]->setText(QString::number(limited.score[k]));
     }
 }
 
 entry::RoundEntry ScoreEntryWindow::roundShown() const {
     entry::RoundEntry round;
     round.tee = selectedTee();
-    for (int k = 1; k <= 18; ++k) round.score[k] = number(m_scores[k]);
+    for (int k = 1; k <= store::kHoles; ++k) round.score[k] = number(m_scores[k]);
     round.score[store::kOutSlot] = number(m_outScore);
     round.score[store::kInSlot] = number(m_inScore);
     if (!m_statistics) return round;
-    for (int k = 1; k <= 18; ++k) {
-        round.fairway[k] = m_fairways[k]->isChecked() ? 2 : 1;
-        round.green[k] = m_greens[k]->isChecked() ? 2 : 1;
+    for (int k = 1; k <= store::kHoles; ++k) {
+        round.fairway[k] = entry::TickValue(m_fairways[k]->isChecked());
+        round.green[k] = entry::TickValue(m_greens[k]->isChecked());
         round.putts[k] = number(m_putts[k]);
     }
     round.fairway[store::kOutSlot] = number(m_outFairways);
@@ -651,7 +651,7 @@ entry::RoundEntry ScoreEntryWindow::roundShown() const {
     return round;
 }
 
-void ScoreEntryWindow::runTimer1() {
+void ScoreEntryWindow::postShownRound() {
     m_timer1->stop();
     store::LeagueData& data = m_services.data;
     if (data.currentPlayer < 1) return;

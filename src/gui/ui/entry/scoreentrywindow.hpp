@@ -40,7 +40,7 @@ public:
     void viewMath();
     void EQadjust();
     // Timer1's tick: posts the round shown and moves on to the next player.
-    void runTimer1();
+    void postShownRound();
     // Ends the pause after a posting: the next player's card.
     void continueAfterPause();
 
@@ -59,6 +59,7 @@ private:
     using HoleArray = std::array<T*, 19>;
 
     void buildCard(QGridLayout* card);
+    void buildPauseRow();
     void buildStatisticsRows(QGridLayout* card);
     QWidget* buildBottom();
     void connectBoxes();

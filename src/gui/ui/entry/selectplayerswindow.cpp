@@ -15,9 +15,11 @@
 #include <algorithm>
 
 #include "entry/posting.hpp"
+#include "store/coursefile.hpp"
 #include "text/numbers.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -63,55 +65,9 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
     m_players = new QListWidget;
     m_players->setObjectName("List1");
     m_players->setSelectionMode(QAbstractItemView::MultiSelection);
-    // Each item keeps its player's slot: players without a name are not listed, so list
-    // positions and player slots need not agree.
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_players);
-        item->setData(Qt::UserRole, p);
-    }
-
-    data.currentCourse = 0;
-    m_courses = new QComboBox;
-    m_courses->setObjectName("coursecombo");
-    m_courses->setEditable(true);
-    m_courses->setInsertPolicy(QComboBox::NoInsert);
-    for (int c = 1; c <= data.courseCount; ++c) {
-        const std::string& name = data.courses[c][store::course_field::kName];
-        if (name.size() > 1) m_courses->addItem(QString::fromStdString(name));
-    }
-    m_courses->setCurrentIndex(-1);
-    m_courses->setEditText("");
-
-    m_month = datePanel("Monthlabel");
-    m_day = datePanel("daylabel");
-    m_year = datePanel("yearlabel");
-    auto* monthSpin = dateSpin("monthspin", "Change month");
-    auto* daySpin = dateSpin("Dayspin", "Change Day");
-    auto* yearSpin = dateSpin("Yearspin", "");
-    m_yearSpin = yearSpin;
-
-    // The date can also be typed or picked from a calendar; its years are those a two-digit
-    // year can stand for.
-    m_date = new QDateEdit;
-    m_date->setObjectName("datefield");
-    m_date->setToolTip("Type the date or pick it from the calendar");
-    m_date->setDisplayFormat("M/d/yyyy");
-    m_date->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
-    m_date->setCalendarPopup(true);
-
-    auto* dateBox = new QGroupBox("Date of Round");
-    auto* dateColumn = new QVBoxLayout(dateBox);
-    auto* dateRow = new QHBoxLayout;
-    for (auto [label, spin] : {std::pair{m_month, monthSpin}, {m_day, daySpin}, {m_year, yearSpin}}) {
-        dateRow->addWidget(label);
-        dateRow->addWidget(spin);
-    }
-    dateColumn->addLayout(dateRow);
-    dateColumn->addWidget(m_date);
-    auto* courseBox = new QGroupBox("Course Played");
-    auto* courseRow = new QVBoxLayout(courseBox);
-    courseRow->addWidget(m_courses);
+    FillPlayerNameList(m_players, data);
+    QGroupBox* courseBox = buildCourseBox();
+    QGroupBox* dateBox = buildDateBox();
 
     auto* accept = makeButton("acceptbutton", "&Accept", "Accept selection - continue");
     auto* cancel = makeButton("cancelbutton", "&Cancel", "Close Player Selection window");
@@ -138,6 +94,63 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
     centreOnScreen();
     showDate();
 
+    connect(accept, &QPushButton::clicked, this, &SelectPlayersWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &SelectPlayersWindow::cancel);
+    connect(all, &QPushButton::clicked, m_players, &QListWidget::selectAll);
+    setHelpTopic("Entering Scores");
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Entering Scores"); });
+}
+
+QGroupBox* SelectPlayersWindow::buildCourseBox() {
+    store::LeagueData& data = m_services.data;
+    data.currentCourse = 0;
+    m_courses = new QComboBox;
+    m_courses->setObjectName("coursecombo");
+    m_courses->setEditable(true);
+    m_courses->setInsertPolicy(QComboBox::NoInsert);
+    for (int c = 1; c <= data.courseCount; ++c) {
+        const std::string& name = data.courses[c][store::course_field::kName];
+        if (name.size() > 1) m_courses->addItem(QString::fromStdString(name));
+    }
+    m_courses->setCurrentIndex(-1);
+    m_courses->setEditText("");
+    auto* courseBox = new QGroupBox("Course Played");
+    auto* courseRow = new QVBoxLayout(courseBox);
+    courseRow->addWidget(m_courses);
+    connect(m_courses, &QComboBox::currentTextChanged, this, &SelectPlayersWindow::chooseCourse);
+    connect(m_courses, &QComboBox::editTextChanged, this, &SelectPlayersWindow::chooseCourse);
+    return courseBox;
+}
+
+// Month, day and year each with a spin button, and a date field that can be typed or picked.
+QGroupBox* SelectPlayersWindow::buildDateBox() {
+    m_month = datePanel("Monthlabel");
+    m_day = datePanel("daylabel");
+    m_year = datePanel("yearlabel");
+    auto* monthSpin = dateSpin("monthspin", "Change month");
+    auto* daySpin = dateSpin("Dayspin", "Change Day");
+    auto* yearSpin = dateSpin("Yearspin", "");
+    m_yearSpin = yearSpin;
+
+    // The date can also be typed or picked from a calendar; its years are those a two-digit
+    // year can stand for.
+    m_date = new QDateEdit;
+    m_date->setObjectName("datefield");
+    m_date->setToolTip("Type the date or pick it from the calendar");
+    m_date->setDisplayFormat("M/d/yyyy");
+    m_date->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
+    m_date->setCalendarPopup(true);
+
+    auto* dateBox = new QGroupBox("Date of Round");
+    auto* dateColumn = new QVBoxLayout(dateBox);
+    auto* dateRow = new QHBoxLayout;
+    for (auto [label, spin] : {std::pair{m_month, monthSpin}, {m_day, daySpin}, {m_year, yearSpin}}) {
+        dateRow->addWidget(label);
+        dateRow->addWidget(spin);
+    }
+    dateColumn->addLayout(dateRow);
+    dateColumn->addWidget(m_date);
+
     connect(monthSpin, &SpinButton::spinUp, this, [this] { stepMonth(1); });
     connect(monthSpin, &SpinButton::spinDown, this, [this] { stepMonth(-1); });
     connect(daySpin, &SpinButton::spinUp, this, [this] { stepDay(1); });
@@ -145,13 +158,7 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
     connect(yearSpin, &SpinButton::spinUp, this, [this] { stepYear(1); });
     connect(yearSpin, &SpinButton::spinDown, this, [this] { stepYear(-1); });
     connect(m_date, &QDateEdit::dateChanged, this, &SelectPlayersWindow::setDate);
-    connect(m_courses, &QComboBox::currentTextChanged, this, &SelectPlayersWindow::chooseCourse);
-    connect(m_courses, &QComboBox::editTextChanged, this, &SelectPlayersWindow::chooseCourse);
-    connect(accept, &QPushButton::clicked, this, &SelectPlayersWindow::accept);
-    connect(cancel, &QPushButton::clicked, this, &SelectPlayersWindow::cancel);
-    connect(all, &QPushButton::clicked, m_players, &QListWidget::selectAll);
-    setHelpTopic("Entering Scores");
-    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Entering Scores"); });
+    return dateBox;
 }
 
 void SelectPlayersWindow::showDate() {
@@ -197,13 +204,7 @@ void SelectPlayersWindow::setDate(const QDate& date) {
 }
 
 int SelectPlayersWindow::courseNamed(const QString& text) const {
-    const store::LeagueData& data = m_services.data;
-    int found = 0;
-    for (int c = 1; c <= data.courseCount; ++c) {
-        if (QString::fromStdString(data.courses[c][store::course_field::kName]).compare(text, Qt::CaseInsensitive) == 0)
-            found = c;
-    }
-    return found;
+    return store::CourseNamed(m_services.data, text.toStdString());
 }
 
 void SelectPlayersWindow::chooseCourse(const QString& text) {
@@ -218,7 +219,7 @@ void SelectPlayersWindow::accept() {
     for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
     int picked = 0;
     for (QListWidgetItem* item : m_players->selectedItems()) {
-        data.players[item->data(Qt::UserRole).toInt()].selected = 1;
+        data.players[PlayerSlot(item)].selected = 1;
         ++picked;
     }
     int course = courseNamed(m_courses->currentText());
@@ -232,9 +233,8 @@ void SelectPlayersWindow::accept() {
     data.entryYear = static_cast<int16_t>(m_yearValue);
     // The question names the course the round will be posted to: the one the box's text names.
     if (data.settings.dateRemindCheck == 1) {
-        std::string twoDigits = text::formatPattern(data.entryYear, "00");
         std::string question = "Is " + std::to_string(data.entryMonth) + "/" + std::to_string(data.entryDay) + "/" +
-                               (data.entryYear >= 85 ? "19" : "20") + twoDigits + " at " +
+                               std::to_string(store::CalendarYear(data.entryYear)) + " at " +
                                data.courses[course][store::course_field::kName] +
                                "\r\nthe correct date and location of the Round?\r\n\r\n"
                                "Date / location checking can be disabled, see program settings.";

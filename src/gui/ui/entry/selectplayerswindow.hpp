@@ -5,6 +5,7 @@
 class QComboBox;
 class QDate;
 class QDateEdit;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 
@@ -33,6 +34,8 @@ protected:
     void finish() override;
 
 private:
+    QGroupBox* buildCourseBox();
+    QGroupBox* buildDateBox();
     void showDate();
     void keepDayInMonth();
     void chooseCourse(const QString& text);

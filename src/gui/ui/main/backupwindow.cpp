@@ -56,8 +56,8 @@ BackupWindow::BackupWindow(platform::Services& services, QWidget* opener)
     connect(browse, &QPushButton::clicked, this, &BackupWindow::browse);
     connect(copy, &QPushButton::clicked, this, &BackupWindow::copy);
     connect(exit, &QPushButton::clicked, this, &BackupWindow::close);
-    connect(m_timer1, &QTimer::timeout, this, &BackupWindow::runTimer1);
-    connect(m_timer2, &QTimer::timeout, this, &BackupWindow::runTimer2);
+    connect(m_timer1, &QTimer::timeout, this, &BackupWindow::closeAfterBackup);
+    connect(m_timer2, &QTimer::timeout, this, &BackupWindow::focusLocation);
     m_timer2->start();
 }
 
@@ -82,12 +82,12 @@ void BackupWindow::copy() {
     m_timer1->start();
 }
 
-void BackupWindow::runTimer1() {
+void BackupWindow::closeAfterBackup() {
     m_timer1->stop();
     close();
 }
 
-void BackupWindow::runTimer2() {
+void BackupWindow::focusLocation() {
     m_timer2->stop();
     m_location->setFocus();
 }

@@ -16,10 +16,10 @@ public:
 
     void browse();
     void copy();
-    // Closes the window after a successful backup.
-    void runTimer1();
-    // Puts the focus into the location box once the window is up.
-    void runTimer2();
+    // Timer1: closes the window after a successful backup.
+    void closeAfterBackup();
+    // Timer2: puts the focus into the location box once the window is up.
+    void focusLocation();
 
 protected:
     void finish() override;

@@ -58,7 +58,6 @@ namespace quorval::gui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 const char* const kOpenALeague = "Open a League file to begin";
 const char* const kNoLeaguesYet =
     "No leagues yet: create the first with File > Create or Delete a League File "
@@ -137,7 +136,7 @@ MainWindow::MainWindow(platform::Services& services, QWidget* parent) : QMainWin
     m_viewTimer->setSingleShot(true);
     connect(m_toolbarTimer, &QTimer::timeout, this, &MainWindow::clearToolBorders);
     connect(m_messageTimer, &QTimer::timeout, this, &MainWindow::runMessageTimer);
-    connect(m_timer1, &QTimer::timeout, this, &MainWindow::runTimer1);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::showCurrentPlayerRounds);
     connect(m_viewTimer, &QTimer::timeout, this, &MainWindow::runViewTimer);
     m_toolbarTimer->start();
 
@@ -343,10 +342,15 @@ void MainWindow::connectCommands() {
             if (!open.empty() && registry.leagueFiles[k] + ".LGE" == open) OpenLeague(k - 1);
         }
     });
-    static const char* const kAnalysisModes[] = {"Stats", "FullStat", "line", "pie"};
+    connectAnalysisTeamsCoursesAndHelp();
+}
+
+// The analysis, team, course, entry, view and help menus.
+void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
+    auto on = [this](const char* name, auto handler) { connect(action(name), &QAction::triggered, this, handler); };
     for (int i = 0; i < 4; ++i) {
-        QString mode = kAnalysisModes[i];
-        on(QString("graphmenu%1").arg(i).toUtf8().constData(), [this, mode] { openAnalysisChooser(mode); });
+        auto view = static_cast<AnalysisView>(i);
+        on(QString("graphmenu%1").arg(i).toUtf8().constData(), [this, view] { openAnalysisChooser(view); });
     }
     on("defineteammenu", [this] { openWindow(new TeamSetupWindow(m_services, this)); });
     // The points and the summary need a player on a team, as the team file says.
@@ -630,11 +634,11 @@ void MainWindow::chooseRoundToEdit() {
 }
 
 // The chooser opens the charts itself; the statistics windows are handed over from here.
-void MainWindow::openAnalysisChooser(const QString& mode) {
-    auto* chooser = new AnalysisChooserWindow(m_services, this, mode);
-    connect(chooser, &AnalysisChooserWindow::playerChosen, this, [this, chooser](const QString& chosen, int) {
-        if (chosen == "Stats") chooser->handOverTo(new StatsWindow(m_services, this));
-        if (chosen == "FullStat") chooser->handOverTo(new FullStatWindow(m_services, this));
+void MainWindow::openAnalysisChooser(AnalysisView view) {
+    auto* chooser = new AnalysisChooserWindow(m_services, this, view);
+    connect(chooser, &AnalysisChooserWindow::playerChosen, this, [this, chooser](AnalysisView chosen, int) {
+        if (chosen == AnalysisView::Stats) chooser->handOverTo(new StatsWindow(m_services, this));
+        if (chosen == AnalysisView::FullStat) chooser->handOverTo(new FullStatWindow(m_services, this));
     });
     openWindow(chooser);
 }
@@ -650,7 +654,7 @@ void MainWindow::openPlayerChooser() {
     openWindow(chooser);
 }
 
-void MainWindow::runTimer1() {
+void MainWindow::showCurrentPlayerRounds() {
     m_timer1->stop();
     int player = m_services.data.currentPlayer;
     if (player < 1 || player > m_services.data.playerCount) return;

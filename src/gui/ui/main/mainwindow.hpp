@@ -23,6 +23,7 @@ class QToolButton;
 namespace quorval::gui {
 
 class ListingView;
+enum class AnalysisView;
 
 // The main window: menus, tool buttons, the two message panels and the round listing.
 class MainWindow : public QMainWindow {
@@ -64,8 +65,8 @@ public:
     void showPanelMessage(const QString& text);
     QString panelMessage() const;
 
-    // What the timers do when they fire.
-    void runTimer1();
+    // What the timers do when they fire: Timer1 lists the current player's rounds again.
+    void showCurrentPlayerRounds();
     void runViewTimer();
     void runMessageTimer();
     void clearToolBorders();
@@ -86,11 +87,12 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
     void buildToolBar(QWidget* strip);
     void buildPanels();
-    void connectCommands();
+    void connectCommands();  // the File, Print, Players and data menus
+    void connectAnalysisTeamsCoursesAndHelp();
     void setLeagueMenusEnabled(bool enabled);
     void pressToolButton(int index);
     void openPlayerChooser();
-    void openAnalysisChooser(const QString& mode);
+    void openAnalysisChooser(AnalysisView view);
     void startEntry(int kind);
     void printListing();
     void setCoursesMenuEnabled(bool enabled);

@@ -53,12 +53,35 @@ QCheckBox* check(const QString& name, const QString& caption, bool ticked) {
 
 SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "Setfont", "Quorval Settings") {
-    const store::Settings& s = services.data.settings;
-    QString font = QString::fromStdString(s.printFont);
+    QPushButton* ok = makeButton("okbutton", "&Ok", "Accept choices");
+    ok->setDefault(true);
+    QPushButton* info = makeHelpButton("infobutton", "Help with QVL settings");
 
+    QVBoxLayout* right = buildOptions();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(info);
+    buttons->addWidget(ok);
+    right->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(buildFontColumn(), 1);
+    layout->addLayout(right, 1);
+    resize(760, 460);
+    centreOnScreen();
+
+    connect(m_fonts, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFont(item->text()); });
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
+    setHelpTopic("Fonts");
+    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
+}
+
+// The printer's fonts with the chosen one shown in its own face, and a note on monospacing.
+QVBoxLayout* SettingsWindow::buildFontColumn() {
+    QString font = QString::fromStdString(m_services.data.settings.printFont);
     m_fonts = new QListWidget;
     m_fonts->setObjectName("List1");
-    for (const std::string& name : services.printer.fontNames()) m_fonts->addItem(QString::fromStdString(name));
+    for (const std::string& name : m_services.printer.fontNames()) m_fonts->addItem(QString::fromStdString(name));
     auto matches = m_fonts->findItems(font, Qt::MatchExactly);
     if (!matches.isEmpty()) m_fonts->setCurrentItem(matches.first());
 
@@ -70,6 +93,18 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     fontLayout->addWidget(m_fontLabel);
     chooseFont(font);
 
+    QLabel* notes = makePanel("Panel3D1",
+                              "Courier New is the recommended Font\n"
+                              "MonoSpaced fonts are required for straight columns.\n"
+                              "Click on the info button regarding this option");
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_fonts, 1);
+    left->addWidget(fontFrame);
+    left->addWidget(notes);
+    return left;
+}
+
+QGroupBox* SettingsWindow::buildNineHoleFrame() {
     auto* nineFrame = new QGroupBox("Nine Hole Round Processing");
     nineFrame->setObjectName("Frame3D2");
     auto* nineLayout = new QVBoxLayout(nineFrame);
@@ -77,7 +112,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     for (int i = 1; i <= 3; ++i) {
         m_nineHole[i] = new QRadioButton(captions[i - 1]);
         m_nineHole[i]->setObjectName(QString("Nineholeoption%1").arg(i));
-        m_nineHole[i]->setChecked(s.nineHoleOption == i);
+        m_nineHole[i]->setChecked(m_services.data.settings.nineHoleOption == i);
         nineLayout->addWidget(m_nineHole[i]);
     }
     auto* nineHelp = new ClickPanel("Important!\nregarding nine hole rounds.\nClick here for Help");
@@ -85,10 +120,16 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     nineHelp->setCursor(Qt::PointingHandCursor);
     nineHelp->onClick = [this] { m_services.help.showTopic("Nine Hole Rounds"); };
     nineLayout->addWidget(nineHelp);
+    return nineFrame;
+}
 
+// The handicap options: nine-hole handling, the ticks, the factor and the league's rules.
+QVBoxLayout* SettingsWindow::buildOptions() {
+    const store::Settings& s = m_services.data.settings;
     m_limit = check("hcplimitcheck", "Limit Hcp. Indexes to 36.4 men && 40.4 women", s.hcpLimitCheck == 1);
     m_dateRemind = check("dateremindcheck", "Double check dates when entering Rounds", s.dateRemindCheck == 1);
-    m_equitable = check("Equitablecheck", "Use Equitable Stroke Control Limits on hole scores", s.equitableCheck == 5);
+    m_equitable = check("Equitablecheck", "Use Equitable Stroke Control Limits on hole scores",
+                        s.equitableCheck == store::kEscOn);
     m_average = check("Averagecheck", "Average all rounds played when a player", s.averageCheck == 1);
     auto* averageNote = new QLabel("has less than 9 rounds recorded (default is off)");
     averageNote->setIndent(24);
@@ -103,21 +144,8 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     factorRow->addWidget(new QLabel("Default factor is .96"));
     factorRow->addStretch(1);
 
-    QPushButton* ok = makeButton("okbutton", "&Ok", "Accept choices");
-    ok->setDefault(true);
-    QPushButton* info = makeHelpButton("infobutton", "Help with QVL settings");
-
-    QLabel* notes = makePanel("Panel3D1",
-                              "Courier New is the recommended Font\n"
-                              "MonoSpaced fonts are required for straight columns.\n"
-                              "Click on the info button regarding this option");
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_fonts, 1);
-    left->addWidget(fontFrame);
-    left->addWidget(notes);
     auto* right = new QVBoxLayout;
-    right->addWidget(nineFrame);
+    right->addWidget(buildNineHoleFrame());
     right->addWidget(m_limit);
     right->addWidget(m_dateRemind);
     right->addWidget(m_equitable);
@@ -127,22 +155,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     right->addLayout(factorRow);
     right->addWidget(leagueRules());
     right->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(info);
-    buttons->addWidget(ok);
-    right->addLayout(buttons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 1);
-    resize(760, 460);
-    centreOnScreen();
-
-    connect(m_fonts, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFont(item->text()); });
-    connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
-    setHelpTopic("Fonts");
-    connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
+    return right;
 }
 
 // The open league's rules; the classic options stand greyed out while the league does not use them.
@@ -181,7 +194,7 @@ void SettingsWindow::accept() {
         if (m_nineHole[i]->isChecked()) s.nineHoleOption = static_cast<int16_t>(i);
     s.hcpLimitCheck = m_limit->isChecked() ? 1 : 0;
     s.dateRemindCheck = m_dateRemind->isChecked() ? 1 : 0;
-    s.equitableCheck = m_equitable->isChecked() ? 5 : 0;
+    s.equitableCheck = m_equitable->isChecked() ? store::kEscOn : 0;
     s.averageCheck = m_average->isChecked() ? 1 : 0;
     s.openLastLeague = m_openLast->isChecked() ? 1 : 0;
     s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));

@@ -5,10 +5,12 @@
 #include "ui/childwindow.hpp"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace quorval::gui {
 
@@ -26,6 +28,9 @@ public:
 private:
     void chooseFont(const QString& family);
     QWidget* leagueRules();
+    QVBoxLayout* buildFontColumn();
+    QGroupBox* buildNineHoleFrame();
+    QVBoxLayout* buildOptions();
 
     QListWidget* m_fonts;
     QLabel* m_fontLabel;

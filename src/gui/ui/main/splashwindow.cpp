@@ -47,7 +47,7 @@ SplashWindow::SplashWindow(platform::Services& services, MainWindow& main)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName("Timer1");
     m_timer1->setInterval(800);
-    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::runTimer1);
+    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::cycleMessage);
 }
 
 void SplashWindow::Load() {
@@ -82,7 +82,7 @@ void SplashWindow::showAsAbout() {
     raise();
 }
 
-void SplashWindow::runTimer1() {
+void SplashWindow::cycleMessage() {
     ++m_tick;
     m_message->setText(kMessages[m_tick % 2]);
 }

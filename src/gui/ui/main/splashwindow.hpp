@@ -24,8 +24,8 @@ public:
     void showAsAbout();
     // Shows the main window and closes the splash.
     void handOver();
-    // Cycles the message under the picture.
-    void runTimer1();
+    // Timer1: cycles the message under the picture.
+    void cycleMessage();
     QLabel* picture() const { return m_image; }
     QLabel* messageLabel() const { return m_message; }
     QLabel* versionLabel() const { return m_version; }

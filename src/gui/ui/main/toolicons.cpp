@@ -48,41 +48,105 @@ void flag(QPainter& p, int x, int bottom) {
     p.drawPolygon(cloth);
 }
 
+void openFolder(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(240, 200, 80));
+    QPolygon folder;
+    folder << QPoint(4, 12) << QPoint(18, 12) << QPoint(22, 16) << QPoint(44, 16) << QPoint(44, 40) << QPoint(4, 40);
+    p.drawPolygon(folder);
+    p.setBrush(QColor(250, 220, 120));
+    QPolygon front;
+    front << QPoint(4, 40) << QPoint(10, 22) << QPoint(47, 22) << QPoint(44, 40);
+    p.drawPolygon(front);
+}
+
+void refreshArrow(QPainter& p) {
+    p.setPen(QPen(QColor(30, 100, 200), 5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRect(8, 8, 32, 32), 60 * 16, 280 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 100, 200));
+    QPolygon head;
+    head << QPoint(30, 2) << QPoint(40, 12) << QPoint(26, 16);
+    p.drawPolygon(head);
+}
+
+void printer(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kPaper);
+    p.drawRect(14, 4, 20, 14);
+    p.setBrush(QColor(150, 155, 165));
+    p.drawRoundedRect(4, 16, 40, 18, 3, 3);
+    p.setBrush(kPaper);
+    p.drawRect(12, 28, 24, 16);
+    lines(p, 16, 34, 2, 16);
+}
+
+void bars(QPainter& p) {
+    paper(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen);
+    p.drawRect(14, 28, 5, 12);
+    p.setBrush(QColor(30, 100, 200));
+    p.drawRect(21, 20, 5, 20);
+    p.setBrush(QColor(220, 120, 30));
+    p.drawRect(28, 14, 5, 26);
+}
+
+void trendLine(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(6, 4, 6, 42);
+    p.drawLine(6, 42, 44, 42);
+    p.setPen(QPen(QColor(220, 50, 50), 3));
+    p.drawPolyline(QPolygon({QPoint(8, 30), QPoint(16, 22), QPoint(24, 28), QPoint(32, 14), QPoint(42, 18)}));
+}
+
+void pie(QPainter& p) {
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(100, 170, 240));
+    p.drawPie(QRect(4, 4, 40, 40), 90 * 16, 200 * 16);
+    p.setBrush(QColor(240, 200, 80));
+    p.drawPie(QRect(4, 4, 40, 40), 290 * 16, 100 * 16);
+    p.setBrush(kGreen);
+    p.drawPie(QRect(4, 4, 40, 40), 30 * 16, 60 * 16);
+}
+
+void gear(QPainter& p) {
+    p.setPen(QPen(QColor(90, 95, 110), 7, Qt::SolidLine, Qt::FlatCap));
+    for (int a = 0; a < 8; ++a) {
+        p.save();
+        p.translate(24, 24);
+        p.rotate(a * 45.0);
+        p.drawLine(0, 12, 0, 20);
+        p.restore();
+    }
+    p.setPen(QPen(QColor(90, 95, 110), 2));
+    p.setBrush(QColor(150, 155, 170));
+    p.drawEllipse(QPointF(24, 24), 13, 13);
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(24, 24), 5, 5);
+}
+
+void helpMark(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 100, 200));
+    p.drawEllipse(4, 4, 40, 40);
+    QFont font("Liberation Sans", 24, QFont::Bold);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(4, 4, 40, 40), Qt::AlignCenter, "?");
+}
+
 void draw(QPainter& p, ToolIcon which) {
     switch (which) {
-        case ToolIcon::Open: {
-            p.setPen(QPen(kInk, 2));
-            p.setBrush(QColor(240, 200, 80));
-            QPolygon folder;
-            folder << QPoint(4, 12) << QPoint(18, 12) << QPoint(22, 16) << QPoint(44, 16) << QPoint(44, 40)
-                   << QPoint(4, 40);
-            p.drawPolygon(folder);
-            p.setBrush(QColor(250, 220, 120));
-            QPolygon front;
-            front << QPoint(4, 40) << QPoint(10, 22) << QPoint(47, 22) << QPoint(44, 40);
-            p.drawPolygon(front);
+        case ToolIcon::Open:
+            openFolder(p);
             break;
-        }
-        case ToolIcon::Refresh: {
-            p.setPen(QPen(QColor(30, 100, 200), 5, Qt::SolidLine, Qt::RoundCap));
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(QRect(8, 8, 32, 32), 60 * 16, 280 * 16);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(30, 100, 200));
-            QPolygon head;
-            head << QPoint(30, 2) << QPoint(40, 12) << QPoint(26, 16);
-            p.drawPolygon(head);
+        case ToolIcon::Refresh:
+            refreshArrow(p);
             break;
-        }
         case ToolIcon::Print:
-            p.setPen(QPen(kInk, 2));
-            p.setBrush(kPaper);
-            p.drawRect(14, 4, 20, 14);
-            p.setBrush(QColor(150, 155, 165));
-            p.drawRoundedRect(4, 16, 40, 18, 3, 3);
-            p.setBrush(kPaper);
-            p.drawRect(12, 28, 24, 16);
-            lines(p, 16, 34, 2, 16);
+            printer(p);
             break;
         case ToolIcon::Scores:
             paper(p);
@@ -91,14 +155,7 @@ void draw(QPainter& p, ToolIcon which) {
             p.drawLine(26, 40, 44, 18);
             break;
         case ToolIcon::ScoresAndStatistics:
-            paper(p);
-            p.setPen(Qt::NoPen);
-            p.setBrush(kGreen);
-            p.drawRect(14, 28, 5, 12);
-            p.setBrush(QColor(30, 100, 200));
-            p.drawRect(21, 20, 5, 20);
-            p.setBrush(QColor(220, 120, 30));
-            p.drawRect(28, 14, 5, 26);
+            bars(p);
             break;
         case ToolIcon::AddPlayer:
             person(p, 20, 8, QColor(90, 150, 220));
@@ -121,47 +178,17 @@ void draw(QPainter& p, ToolIcon which) {
             person(p, 31, 10, QColor(230, 150, 60));
             break;
         case ToolIcon::HandicapTrend:
-            p.setPen(QPen(kInk, 2));
-            p.drawLine(6, 4, 6, 42);
-            p.drawLine(6, 42, 44, 42);
-            p.setPen(QPen(QColor(220, 50, 50), 3));
-            p.drawPolyline(QPolygon({QPoint(8, 30), QPoint(16, 22), QPoint(24, 28), QPoint(32, 14), QPoint(42, 18)}));
+            trendLine(p);
             break;
         case ToolIcon::PerformanceSummary:
-            p.setPen(QPen(kInk, 1.5));
-            p.setBrush(QColor(100, 170, 240));
-            p.drawPie(QRect(4, 4, 40, 40), 90 * 16, 200 * 16);
-            p.setBrush(QColor(240, 200, 80));
-            p.drawPie(QRect(4, 4, 40, 40), 290 * 16, 100 * 16);
-            p.setBrush(kGreen);
-            p.drawPie(QRect(4, 4, 40, 40), 30 * 16, 60 * 16);
+            pie(p);
             break;
-        case ToolIcon::Settings: {
-            p.setPen(QPen(QColor(90, 95, 110), 7, Qt::SolidLine, Qt::FlatCap));
-            for (int a = 0; a < 8; ++a) {
-                p.save();
-                p.translate(24, 24);
-                p.rotate(a * 45.0);
-                p.drawLine(0, 12, 0, 20);
-                p.restore();
-            }
-            p.setPen(QPen(QColor(90, 95, 110), 2));
-            p.setBrush(QColor(150, 155, 170));
-            p.drawEllipse(QPointF(24, 24), 13, 13);
-            p.setBrush(kPaper);
-            p.drawEllipse(QPointF(24, 24), 5, 5);
+        case ToolIcon::Settings:
+            gear(p);
             break;
-        }
-        case ToolIcon::Help: {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(30, 100, 200));
-            p.drawEllipse(4, 4, 40, 40);
-            QFont font("Liberation Sans", 24, QFont::Bold);
-            p.setFont(font);
-            p.setPen(Qt::white);
-            p.drawText(QRect(4, 4, 40, 40), Qt::AlignCenter, "?");
+        case ToolIcon::Help:
+            helpMark(p);
             break;
-        }
         case ToolIcon::Flag:
             p.setPen(Qt::NoPen);
             p.setBrush(kGreen);

@@ -13,20 +13,6 @@
 
 namespace quorval::gui {
 
-void FillPlayerNameList(QListWidget* list, const store::LeagueData& data) {
-    list->clear();
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), list);
-        item->setData(Qt::UserRole, p);
-    }
-}
-
-int HighlightedPlayer(const QListWidget* list) {
-    QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? 0 : items.first()->data(Qt::UserRole).toInt();
-}
-
 RemovePlayerWindow::RemovePlayerWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "RMplayer", "Remove Player") {
     store::LeagueData& data = services.data;

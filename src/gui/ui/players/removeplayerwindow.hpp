@@ -1,18 +1,12 @@
 #pragma once
 
 #include "ui/childwindow.hpp"
+#include "widgets/playerlist.hpp"
 
 class QLabel;
 class QListWidget;
 
 namespace quorval::gui {
-
-// Lists the named players of the league, each item holding its player's slot: a player without a
-// name is not listed, so list rows and slots need not agree.
-void FillPlayerNameList(QListWidget* list, const store::LeagueData& data);
-
-// The slot of the highlighted player, or 0 when none is highlighted.
-int HighlightedPlayer(const QListWidget* list);
 
 // Removes players, with their rounds and team places. The league file (and the team file, when
 // the league has one) is written when the window closes.

@@ -68,7 +68,7 @@ RenamePlayersWindow::RenamePlayersWindow(platform::Services& services, QWidget* 
 void RenamePlayersWindow::pick(QListWidgetItem* item) {
     if (!item || !item->isSelected()) return;
     m_name->setText(item->text());
-    int tee = m_services.data.players[item->data(Qt::UserRole).toInt()].tee;
+    int tee = m_services.data.players[PlayerSlot(item)].tee;
     m_tees->setExclusive(false);  // a player without a tee shows none chosen
     for (QAbstractButton* option : m_tees->buttons()) option->setChecked(m_tees->id(option) == tee);
     m_tees->setExclusive(true);

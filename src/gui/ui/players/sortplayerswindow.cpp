@@ -13,6 +13,7 @@
 #include "store/teamfile.hpp"
 #include "text/numbers.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -77,14 +78,10 @@ SortPlayersWindow::SortPlayersWindow(platform::Services& services, QWidget* open
 void SortPlayersWindow::fill() {
     const store::LeagueData& data = m_services.data;
     m_filling = true;
-    m_list->clear();
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
-        auto* item =
-            new QListWidgetItem(QString::fromStdString(players::PositionLine(p, data.players[p].name)), m_list);
-        item->setData(Qt::UserRole, p);
-        // The moved player stays highlighted at his new place.
-        if (p == m_selected) m_list->setCurrentItem(item);
+    FillPlayerNameList(m_list, data, [&data](int p) { return players::PositionLine(p, data.players[p].name); });
+    // The moved player stays highlighted at his new place.
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (PlayerSlot(m_list->item(row)) == m_selected) m_list->setCurrentItem(m_list->item(row));
     }
     m_filling = false;
 }
@@ -93,7 +90,7 @@ void SortPlayersWindow::pick(QListWidgetItem* item) {
     // The list makes its first row current when it gets the focus, without highlighting it: that
     // picks nobody.
     if (m_filling || !item || !item->isSelected()) return;
-    m_selected = item->data(Qt::UserRole).toInt();
+    m_selected = PlayerSlot(item);
     m_name->setText(item->text().mid(players::kPositionPrefix));
     m_position->setText(QString::number(m_selected));
 }

@@ -12,6 +12,7 @@
 #include "reports/comparechart.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/printconfirm.hpp"
 
 namespace quorval::gui {
 
@@ -90,15 +91,11 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* opener)
 }
 
 void CompareWindow::printListing() {
-    platform::Answer answer = m_services.dialogs.message(
-        {"Ready to send List to the Printer.", "Quorval", platform::Buttons::OkCancel, platform::Icon::None});
-    if (answer != platform::Answer::Ok) return;
-    std::vector<std::string> lines;
-    for (int i = 0; i < m_list->count(); ++i) lines.push_back(m_list->item(i)->text().toStdString());
+    if (!confirmPrint(m_services.dialogs, kListReady)) return;
+    std::vector<std::string> lines = listLines(*m_list);
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
-    reports::PrintCompareChart(m_services.printer, m_services.data, lines,
-                               print::PrintDate(today.year, today.month, today.day));
+    reports::PrintCompareChart(m_services.printer, m_services.data, lines, print::PrintDate(today));
     m_services.dialogs.endBusy();
 }
 

@@ -16,6 +16,7 @@
 #include "store/settingsfile.hpp"
 #include "text/numbers.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
@@ -79,23 +80,69 @@ platform::Picture ToPicture(const QImage& image) {
 
 HcpCardsWindow::HcpCardsWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "HcpCards", "Handicap Card Printing") {
-    store::LeagueData& data = services.data;
-    store::Settings& settings = data.settings;
+    store::Settings& settings = services.data.settings;
     if (settings.cardVerticalScaling == 0) settings.cardVerticalScaling = 1.0f;
 
+    auto* selectAll = makeButton("selectallbutton", "Select All");
+    auto* unmarkAll = makeButton("Command1", "Un-mark All");
+    QVBoxLayout* left = buildPlayerColumn(selectAll, unmarkAll);
+
+    auto* print = makeButton("PrintButton", "&Print Cards", "Print hcp cards for selected players");
+    print->setDefault(true);
+    auto* info = makeHelpButton("infobutton", "Card stock and print alignment");
+    auto* doneButton = makeButton("donebutton", "&Done", "Close hcp card window");
+    QVBoxLayout* right = buildCardColumn();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(info);
+    buttons->addStretch(1);
+    buttons->addWidget(print);
+    buttons->addWidget(doneButton);
+    right->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+    resize(660, 420);
+    centreOnScreen();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName("Timer1");
+    m_timer1->setInterval(kCountIntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &HcpCardsWindow::showCardCount);
+    m_timer1->start();
+    showCardCount();
+
+    connect(selectAll, &QPushButton::clicked, m_players, &QListWidget::selectAll);
+    connect(unmarkAll, &QPushButton::clicked, m_players, &QListWidget::clearSelection);
+    connect(print, &QPushButton::clicked, this, &HcpCardsWindow::printCards);
+    connect(info, &QPushButton::clicked, this, &HcpCardsWindow::showInfo);
+    connect(doneButton, &QPushButton::clicked, this, &HcpCardsWindow::done);
+}
+
+QVBoxLayout* HcpCardsWindow::buildPlayerColumn(QPushButton* selectAll, QPushButton* unmarkAll) {
+    const store::LeagueData& data = m_services.data;
     m_players = new QListWidget;
     m_players->setObjectName("List1");
     m_players->setSelectionMode(QAbstractItemView::MultiSelection);
-    // Players without a name are not listed, so each item keeps its player's slot.
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_players);
-        item->setData(Qt::UserRole, p);
-    }
-    auto* selectAll = makeButton("selectallbutton", "Select All");
-    auto* unmarkAll = makeButton("Command1", "Un-mark All");
+    FillPlayerNameList(m_players, data);
     m_count = makePanel("printcountlabel", "");
 
+    auto* left = new QVBoxLayout;
+    auto* listLabel = new QLabel("Click to Select the Players who need Handicap Cards");
+    listLabel->setWordWrap(true);
+    left->addWidget(listLabel);
+    left->addWidget(m_players, 1);
+    auto* marks = new QHBoxLayout;
+    marks->addWidget(selectAll);
+    marks->addWidget(unmarkAll);
+    left->addLayout(marks);
+    left->addWidget(m_count);
+    return left;
+}
+
+// The card's picture, the date or comment printed on it, and the alignment boxes.
+QVBoxLayout* HcpCardsWindow::buildCardColumn() {
+    const store::Settings& settings = m_services.data.settings;
     const QImage flag = CardPicture();
     m_picture = ToPicture(flag);
     auto* picture = new QLabel;
@@ -103,8 +150,8 @@ HcpCardsWindow::HcpCardsWindow(platform::Services& services, QWidget* opener)
     picture->setPixmap(QPixmap::fromImage(flag).scaledToHeight(88, Qt::SmoothTransformation));
     picture->setAlignment(Qt::AlignCenter);
 
-    platform::Date today = services.clock.today();
-    m_comment = box("Text1", QString::fromStdString(print::PrintDate(today.year, today.month, today.day)));
+    platform::Date today = m_services.clock.today();
+    m_comment = box("Text1", QString::fromStdString(print::PrintDate(today)));
     m_comment->setToolTip("Date which will appear on printed cards");
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards");
     commentLabel->setWordWrap(true);
@@ -125,56 +172,16 @@ HcpCardsWindow::HcpCardsWindow(platform::Services& services, QWidget* opener)
     grid->addWidget(new QLabel("Vertical Scaling factor"), 2, 0);
     grid->addWidget(m_scaling, 2, 1);
 
-    auto* print = makeButton("PrintButton", "&Print Cards", "Print hcp cards for selected players");
-    print->setDefault(true);
-    auto* info = makeHelpButton("infobutton", "Card stock and print alignment");
-    auto* doneButton = makeButton("donebutton", "&Done", "Close hcp card window");
-
-    auto* left = new QVBoxLayout;
-    auto* listLabel = new QLabel("Click to Select the Players who need Handicap Cards");
-    listLabel->setWordWrap(true);
-    left->addWidget(listLabel);
-    left->addWidget(m_players, 1);
-    auto* marks = new QHBoxLayout;
-    marks->addWidget(selectAll);
-    marks->addWidget(unmarkAll);
-    left->addLayout(marks);
-    left->addWidget(m_count);
-
     auto* right = new QVBoxLayout;
     right->addWidget(picture);
     right->addWidget(commentLabel);
     right->addWidget(m_comment);
     right->addWidget(alignment);
     right->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(info);
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    buttons->addWidget(doneButton);
-    right->addLayout(buttons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 1);
-    resize(660, 420);
-    centreOnScreen();
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName("Timer1");
-    m_timer1->setInterval(kCountIntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &HcpCardsWindow::runTimer1);
-    m_timer1->start();
-    runTimer1();
-
-    connect(selectAll, &QPushButton::clicked, m_players, &QListWidget::selectAll);
-    connect(unmarkAll, &QPushButton::clicked, m_players, &QListWidget::clearSelection);
-    connect(print, &QPushButton::clicked, this, &HcpCardsWindow::printCards);
-    connect(info, &QPushButton::clicked, this, &HcpCardsWindow::showInfo);
-    connect(doneButton, &QPushButton::clicked, this, &HcpCardsWindow::done);
+    return right;
 }
 
-void HcpCardsWindow::runTimer1() {
+void HcpCardsWindow::showCardCount() {
     // The count as Str gives it: a blank where a minus sign would go.
     m_count->setText(QString("Cards to Print :  %1").arg(m_players->selectedItems().size()));
 }
@@ -221,7 +228,7 @@ void HcpCardsWindow::printCards() {
     for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
     int picked = 0;
     for (QListWidgetItem* item : m_players->selectedItems()) {
-        data.players[item->data(Qt::UserRole).toInt()].selected = 1;
+        data.players[PlayerSlot(item)].selected = 1;
         ++picked;
     }
     if (picked == 0) {

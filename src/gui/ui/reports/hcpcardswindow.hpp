@@ -8,6 +8,8 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
+class QVBoxLayout;
 class QTimer;
 
 namespace quorval::gui {
@@ -26,13 +28,15 @@ public:
     void showInfo();
     void done();
     // Timer1's tick: shows how many cards the selection makes.
-    void runTimer1();
+    void showCardCount();
 
 protected:
     void finish() override;
 
 private:
     void takeSettingsFromBoxes();
+    QVBoxLayout* buildPlayerColumn(QPushButton* selectAll, QPushButton* unmarkAll);
+    QVBoxLayout* buildCardColumn();
 
     QListWidget* m_players;
     QLabel* m_count;

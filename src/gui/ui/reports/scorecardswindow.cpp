@@ -12,6 +12,7 @@
 
 #include "reports/scorecards.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
@@ -99,8 +100,7 @@ bool ScorecardsWindow::printCards() {
     options.date = *date;
     if (!m_all->isChecked()) {
         for (int row = 0; row < m_players->count(); ++row) {
-            if (m_players->item(row)->isSelected())
-                options.players.push_back(m_players->item(row)->data(Qt::UserRole).toInt());
+            if (m_players->item(row)->isSelected()) options.players.push_back(PlayerSlot(m_players->item(row)));
         }
         if (options.players.empty()) return tell("Choose the players, or tick All players.");
     }

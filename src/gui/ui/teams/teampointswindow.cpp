@@ -50,8 +50,7 @@ std::string textOf(const QLineEdit* edit) {
 
 }  // namespace
 
-TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener)
-    : ChildWindow(services, opener, "teamdataform", "Quorval") {
+QHBoxLayout* TeamPointsWindow::buildHeading() {
     m_teamName = makePanel("TeamNameLabel", "Team Name", QFrame::Raised);
     m_teamName->setAlignment(Qt::AlignCenter);
     QFont nameFont = m_teamName->font();
@@ -61,6 +60,13 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     m_recordNumber = makePanel("RecordNumberLabel", "Team # of #");
     m_recordNumber->setAlignment(Qt::AlignCenter);
 
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(m_teamName, 1);
+    heading->addWidget(m_recordNumber);
+    return heading;
+}
+
+void TeamPointsWindow::buildMembers() {
     m_members = new QPlainTextEdit;
     m_members->setObjectName("Membertext");
     m_members->setToolTip("Players in this Team");
@@ -70,18 +76,23 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     m_members->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_members->document()->setDocumentMargin(2);
     m_members->setFixedHeight(QFontMetrics(m_members->font()).height() * 3 + 2 * m_members->frameWidth() + 2);
+}
 
+QHBoxLayout* TeamPointsWindow::buildDateRow() {
     m_date = box("DateText", "Can be a note, date or location");
     m_dateCheck = new QCheckBox("Begin each line with -->");
     m_dateCheck->setObjectName("DateCheck");
     m_dateCheck->setToolTip("Starting Date or comment");
 
-    m_description = box("Text1", "Description or Event");
-    m_points = box("Calculatedtext", "Totaled by the program");
-    m_kept = box("ManualText", "Total kept by you");
-    for (QLineEdit* value : {m_points, m_kept}) value->setMaximumWidth(90);
-    auto* addButton = makeButton("Addbutton", "&Add Event Information", "Enter new information to the list");
+    auto* date = new QHBoxLayout;
+    date->addWidget(m_date);
+    date->addWidget(m_dateCheck);
+    date->addStretch(1);
+    return date;
+}
 
+// The team's entries in fixed-pitch columns, wide enough for a whole line.
+void TeamPointsWindow::buildList() {
     m_list = new QListWidget;
     m_list->setObjectName("List1");
     m_list->setToolTip("Click to select lines");
@@ -94,6 +105,36 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     m_list->setMinimumWidth(metrics.horizontalAdvance(QString(kListCharacters, '0')) + scrollBar +
                             2 * m_list->frameWidth());
     m_list->setMinimumHeight(kVisibleEntries * metrics.lineSpacing());
+}
+
+// The boxes of a new entry under their captions, with the button that adds it.
+QGridLayout* TeamPointsWindow::buildEntryGrid(QPushButton* addButton) {
+    m_description = box("Text1", "Description or Event");
+    m_points = box("Calculatedtext", "Totaled by the program");
+    m_kept = box("ManualText", "Total kept by you");
+    for (QLineEdit* value : {m_points, m_kept}) value->setMaximumWidth(90);
+
+    // The kept total comes before the points, as in the list's columns.
+    auto* entry = new QGridLayout;
+    entry->addWidget(caption("&Event or Comment", m_description), 0, 0);
+    entry->addWidget(caption("Your running count\n(kept as typed)", m_kept), 0, 1);
+    entry->addWidget(caption("Points to add\n(totalled below)", m_points), 0, 2);
+    entry->addWidget(m_description, 1, 0);
+    entry->addWidget(m_kept, 1, 1);
+    entry->addWidget(m_points, 1, 2);
+    entry->addWidget(addButton, 1, 3);
+    entry->setColumnStretch(0, 1);
+    return entry;
+}
+
+TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener)
+    : ChildWindow(services, opener, "teamdataform", "Quorval") {
+    auto* addButton = makeButton("Addbutton", "&Add Event Information", "Enter new information to the list");
+
+    QHBoxLayout* heading = buildHeading();
+    buildMembers();
+    QHBoxLayout* date = buildDateRow();
+    buildList();
 
     auto* removeButton = makeButton("Removebutton", "&Remove Entry", "Remove the selected lines");
     auto* totalCaption = new QLabel("Calculated running total:");
@@ -106,25 +147,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     auto* help = makeHelpButton("Image1", "Help on team points");
     auto* exit = makeButton("exitbutton", "E&xit", "Close Team point window");
 
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(m_teamName, 1);
-    heading->addWidget(m_recordNumber);
-
-    auto* date = new QHBoxLayout;
-    date->addWidget(m_date);
-    date->addWidget(m_dateCheck);
-    date->addStretch(1);
-
-    // The kept total comes before the points, as in the list's columns.
-    auto* entry = new QGridLayout;
-    entry->addWidget(caption("&Event or Comment", m_description), 0, 0);
-    entry->addWidget(caption("Your running count\n(kept as typed)", m_kept), 0, 1);
-    entry->addWidget(caption("Points to add\n(totalled below)", m_points), 0, 2);
-    entry->addWidget(m_description, 1, 0);
-    entry->addWidget(m_kept, 1, 1);
-    entry->addWidget(m_points, 1, 2);
-    entry->addWidget(addButton, 1, 3);
-    entry->setColumnStretch(0, 1);
+    QGridLayout* entry = buildEntryGrid(addButton);
 
     auto* total = new QHBoxLayout;
     total->addWidget(removeButton);
@@ -159,7 +182,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     services.data.teams.currentTeam = 1;
     showmembers();
     platform::Date today = services.clock.today();
-    m_date->setText(QString::fromStdString(print::PrintDate(today.year, today.month, today.day)));
+    m_date->setText(QString::fromStdString(print::PrintDate(today)));
     listinfo();
 
     connect(m_dateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::dateChecked);

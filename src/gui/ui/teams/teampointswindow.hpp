@@ -4,6 +4,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QPushButton;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,6 +33,11 @@ protected:
     void finish() override;
 
 private:
+    QHBoxLayout* buildHeading();
+    void buildMembers();
+    QHBoxLayout* buildDateRow();
+    void buildList();
+    QGridLayout* buildEntryGrid(QPushButton* addButton);
     int team() const;
     void showmembers();
     void listinfo();

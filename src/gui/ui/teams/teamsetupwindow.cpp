@@ -12,6 +12,7 @@
 #include "store/teamfile.hpp"
 #include "teams/teamsetup.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
@@ -50,6 +51,22 @@ void FillTeamList(QComboBox* list, const store::TeamPart& teams) {
     list->setCurrentIndex(teams.currentTeam - 1);
 }
 
+namespace {
+
+// The two buttons between the lists that move players onto the team and off it.
+QVBoxLayout* moveColumn(QPushButton* add, QPushButton* remove) {
+    auto* middle = new QVBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(caption("Movelabel0", "Move players"), 0, Qt::AlignCenter);
+    middle->addWidget(add);
+    middle->addWidget(remove);
+    middle->addWidget(caption("Movelabel1", "to or from teams"), 0, Qt::AlignCenter);
+    middle->addStretch(1);
+    return middle;
+}
+
+}  // namespace
+
 TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "createteamsform", "Quorval Team Set-up") {
     m_name = new QLineEdit;
@@ -81,13 +98,7 @@ TeamSetupWindow::TeamSetupWindow(platform::Services& services, QWidget* opener)
     auto* left = new QVBoxLayout;
     left->addWidget(unassignedLabel);
     left->addWidget(m_unassigned, 1);
-    auto* middle = new QVBoxLayout;
-    middle->addStretch(1);
-    middle->addWidget(caption("Movelabel0", "Move players"), 0, Qt::AlignCenter);
-    middle->addWidget(add);
-    middle->addWidget(remove);
-    middle->addWidget(caption("Movelabel1", "to or from teams"), 0, Qt::AlignCenter);
-    middle->addStretch(1);
+    QVBoxLayout* middle = moveColumn(add, remove);
     auto* right = new QVBoxLayout;
     right->addWidget(nameLabel);
     right->addWidget(m_name);
@@ -164,7 +175,7 @@ void TeamSetupWindow::rename(const QString& text) {
 
 std::vector<int> TeamSetupWindow::selectedSlots(const QListWidget* list) {
     std::vector<int> players;
-    for (const QListWidgetItem* item : list->selectedItems()) players.push_back(item->data(Qt::UserRole).toInt());
+    for (const QListWidgetItem* item : list->selectedItems()) players.push_back(PlayerSlot(item));
     return players;
 }
 
