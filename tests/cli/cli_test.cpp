@@ -12,10 +12,10 @@
 
 #include "entry/posting.hpp"
 #include "fullleague.hpp"
-#include "postedleague.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
 #include "listing/listing.hpp"
+#include "postedleague.hpp"
 #include "print/printfont.hpp"
 #include "reports/listingreport.hpp"
 #include "store/coursefile.hpp"
@@ -229,8 +229,8 @@ TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
     EXPECT_NE(lines[0].find(",green18"), std::string::npos);
     std::string holes;
     for (int h = 1; h <= 18; ++h) holes += ",4";
-    EXPECT_EQ(lines[1], "\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,Blue,36,36,72,12.5,11.2,13" + holes +
-                            std::string(54, ','));
+    EXPECT_EQ(lines[1], "\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,Blue,36,36,72,12.5,11.2,13" +
+                            holes + std::string(54, ','));
 }
 
 // Two leagues of the same courses: Fall with posted rounds, Empty with no players.
@@ -281,8 +281,8 @@ TEST_F(ImportFolder, BadRowsAreReportedAndNothingIsSavedUnlessTheGoodRowsAreKept
     for (int h = 1; h <= 18; ++h) holes += ";5";
     std::string headings = "player;date;course";
     for (int h = 1; h <= 18; ++h) headings += ";hole" + std::to_string(h);
-    writeBytes("rounds.csv", headings + "\nNew Man;06/01/2025;Course 3" + holes + "\nNew Man;06/02/2025;Mars" +
-                                 holes + "\nNew Man;2025-06-31;Course 3" + holes + "\n");
+    writeBytes("rounds.csv", headings + "\nNew Man;06/01/2025;Course 3" + holes + "\nNew Man;06/02/2025;Mars" + holes +
+                                 "\nNew Man;2025-06-31;Course 3" + holes + "\n");
     std::string before = readBytes("Empty.LGE");
     for (const char* args : {"import Empty rounds.csv --dry-run", "import Empty rounds.csv"}) {
         CliRun run = runCli(args);

@@ -5,10 +5,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <map>
-#include <vector>
+#include <memory>
 #include <sstream>
+#include <vector>
 
 #include "fullleague.hpp"
 #include "store/coursefile.hpp"
@@ -33,8 +33,8 @@ struct Outcome {
 
 // `prefix` goes before the tool's path in the shell line (limits, variables).
 Outcome cli(const std::string& args, const std::string& prefix = "") {
-    std::string command = "XDG_CONFIG_HOME=\"$PWD/config\" " + prefix + std::string(QUORVAL_CLI) + " " + args +
-                          " >/dev/null 2>cli.err";
+    std::string command =
+        "XDG_CONFIG_HOME=\"$PWD/config\" " + prefix + std::string(QUORVAL_CLI) + " " + args + " >/dev/null 2>cli.err";
     int status = std::system(command.c_str());
     Outcome run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes("cli.err")};
     fs::remove("cli.err");
@@ -89,9 +89,9 @@ TEST_F(CliIntegrity, NamesLeadingOutsideTheFolderAreRefused) {
         fs::rename(file, fs::path("data") / file);
     writeBytes("outside/Evil.LGE", store::FormatLeague(*data));
     fs::current_path("data");
-    for (const std::string& args : std::vector<std::string>{
-             "resave ../outside/Evil", "csv ../outside/Evil", "listing /etc/passwd",
-             "post ../outside/Evil --player 1 --course 1 --date 06/15/04 --scores " + kScores}) {
+    for (const std::string& args :
+         std::vector<std::string>{"resave ../outside/Evil", "csv ../outside/Evil", "listing /etc/passwd",
+                                  "post ../outside/Evil --player 1 --course 1 --date 06/15/04 --scores " + kScores}) {
         Outcome run = cli(args);
         EXPECT_EQ(run.exitCode, 1) << args;
         EXPECT_NE(run.err.find("would lead outside the data folder"), std::string::npos) << args << run.err;
@@ -133,20 +133,19 @@ TEST_P(CliRefusesToGoOn, WithExit1) {
     for (const auto& [name, bytes] : before) EXPECT_EQ(after[name], bytes) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, CliRefusesToGoOn,
-    ::testing::Values(
-        BadFolder{"RegistryFactorOutOfRange",
-                  [](store::LeagueData& d) {
-                      d.settings.hcpFactor = 2;
-                      writeBytes(store::kRegistryFileName, store::FormatRegistry(d));
-                  }},
-        // The first course is whole, the rest of the table is gone.
-        BadFolder{"CourseFileCutShort",
-                  [](store::LeagueData& d) {
-                      writeBytes(store::kCourseFileName, firstLines(store::FormatCourses(d), 1 + 30 + 5));
-                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, CliRefusesToGoOn,
+                         ::testing::Values(BadFolder{"RegistryFactorOutOfRange",
+                                                     [](store::LeagueData& d) {
+                                                         d.settings.hcpFactor = 2;
+                                                         writeBytes(store::kRegistryFileName, store::FormatRegistry(d));
+                                                     }},
+                                           // The first course is whole, the rest of the table is gone.
+                                           BadFolder{"CourseFileCutShort",
+                                                     [](store::LeagueData& d) {
+                                                         writeBytes(store::kCourseFileName,
+                                                                    firstLines(store::FormatCourses(d), 1 + 30 + 5));
+                                                     }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliIntegrity, CheckReportsImpossibleDatesAndRoundsWithoutACourse) {
     data->players[1].rounds[1].month = 13;
@@ -158,10 +157,11 @@ TEST_F(CliIntegrity, CheckReportsImpossibleDatesAndRoundsWithoutACourse) {
     int status = std::system((std::string(QUORVAL_CLI) + " check >check.out 2>&1").c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
     std::string out = readBytes("check.out");
-    for (const std::string& line : std::vector<std::string>{"player 1 (" + data->players[1].name + ") round 1: the date 13/",
-                             "player 2 (" + data->players[2].name + ") round 1: the date ",
-                             "player 3 (" + data->players[3].name + ") round 1: course slot " +
-                                 std::to_string(data->courseCount + 1) + " holds no course"}) {
+    for (const std::string& line :
+         std::vector<std::string>{"player 1 (" + data->players[1].name + ") round 1: the date 13/",
+                                  "player 2 (" + data->players[2].name + ") round 1: the date ",
+                                  "player 3 (" + data->players[3].name + ") round 1: course slot " +
+                                      std::to_string(data->courseCount + 1) + " holds no course"}) {
         EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out;
     }
     EXPECT_EQ(readBytes("Fall.LGE"), league);
@@ -198,8 +198,8 @@ TEST(CliStress, ParallelPostsLoseNoRound) {
     writeBytes(store::kCourseFileName, store::FormatCourses(*d));
     writeBytes("Fall.LGE", store::FormatLeague(*d));
 
-    std::string post = "XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_CLI) + " post Fall --course 1 --scores " +
-                       kScores;
+    std::string post =
+        "XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_CLI) + " post Fall --course 1 --scores " + kScores;
     std::ostringstream script;
     script << "for i in $(seq 1 20); do d=$(printf %02d $i);"
            << " (" << post << " --player 1 --date 01/$d/26 >/dev/null 2>&1; echo \"1 $i $?\" >>codes) &"

@@ -165,7 +165,8 @@ TEST_F(BackupTest, ALocationThatIsNoFolderFailsWithoutCreatingIt) {
     writeBytes(usb.parent_path() / "plain file", "x");
     for (fs::path location : {usb / "missing", usb.parent_path() / "plain file"}) {
         EXPECT_EQ(backup(location.string()), BackupOutcome::Failed) << location;
-        EXPECT_EQ(dialogs.takeMessages(), std::vector{failure("This folder could not be made:", location / "QVL Backup")});
+        EXPECT_EQ(dialogs.takeMessages(),
+                  std::vector{failure("This folder could not be made:", location / "QVL Backup")});
         EXPECT_FALSE(fs::exists(location / "QVL Backup"));
     }
     EXPECT_FALSE(fs::exists(usb / "missing"));

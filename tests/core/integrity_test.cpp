@@ -1,8 +1,8 @@
 // What keeps rounds from being lost or misplaced: loads that refuse leftovers, league names that
 // stay inside the data folder, courses that keep their rounds, the data folder's lock.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>

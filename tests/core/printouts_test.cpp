@@ -138,9 +138,9 @@ TEST_F(PrintoutsTest, CardNamesStayInsideTheirCard) {
     for (int card = 0; card < 4; ++card) {
         const auto& art = std::get<print::PictureOp>(page.drawings.at(card));
         const print::PrintedText& name = *std::find_if(page.texts.begin(), page.texts.end(), [&](const auto& t) {
-            return t.y < art.y && t.y > art.y - art.height / 2 && t.x > art.x - 0.5 * printed().pageWidth && t.x < art.x &&
-                   t.text.find_first_not_of(' ') != std::string::npos && t.text.find("Hcp") == std::string::npos &&
-                   t.font.size != 10;
+            return t.y < art.y && t.y > art.y - art.height / 2 && t.x > art.x - 0.5 * printed().pageWidth &&
+                   t.x < art.x && t.text.find_first_not_of(' ') != std::string::npos &&
+                   t.text.find("Hcp") == std::string::npos && t.font.size != 10;
         });
         const std::string& full = data->players[card + 1].name;
         EXPECT_GE(name.font.size, reports::kCardNameFloor);
@@ -223,7 +223,8 @@ TEST_F(PrintoutsTest, PagesOfALongerDocumentNameWhatTheyAre) {
         EXPECT_EQ(footer[1].text, "Page " + std::to_string(i + 1) + " of 3");
         // In the bottom margin of the landscape page, the number ending at its right edge.
         EXPECT_GT(footer[0].y, document.pageWidth);
-        EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(), document.pageHeight, 1);
+        EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(), document.pageHeight,
+                    1);
     }
     reports::printshortreport(printer, *data, rows(), kDate);
     EXPECT_EQ(printed().pages.size(), 2u);

@@ -70,9 +70,9 @@ TEST_P(NameRule, DecidesAddingAndRenaming) {
     EXPECT_EQ(data->players[1].name, c.renamed == RenameOutcome::Renamed ? TidyName(c.name) : "Bob Smith");
     int refusals = (c.added == AddOutcome::Beeped) + (c.renamed == RenameOutcome::Beeped);
     EXPECT_EQ(dialogs.beeps(), refusals);
-    EXPECT_EQ(dialogs.takeMessages().size(), static_cast<size_t>(refusals + (c.added == AddOutcome::NameTaken) +
-                                                                 (c.renamed == RenameOutcome::NameInUse) +
-                                                                 (c.renamed == RenameOutcome::Renamed)));
+    EXPECT_EQ(dialogs.takeMessages().size(),
+              static_cast<size_t>(refusals + (c.added == AddOutcome::NameTaken) +
+                                  (c.renamed == RenameOutcome::NameInUse) + (c.renamed == RenameOutcome::Renamed)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NameRule,

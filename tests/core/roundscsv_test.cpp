@@ -69,15 +69,15 @@ TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
     quorval::testing::FillPostedLeague(*original, 3);
     auto league = emptyLeagueLike(*original);
     std::string h = holes(",");
-    std::string file = "player,date,course,tee" + holeHeadings(",") + "\r\n" +               // 1
-                       "Ann Good,2024-05-01,Course 2," + holes(",") + "\r\n" +             // 2
-                       "Ann Good,2024-05-02,Nowhere Links," + holes(",") + "\r\n" +        // 3
-                       "Ann Good,13/01/2024,Course 2," + holes(",") + "\r\n" +             // 4
-                       "Ann Good,2024-05-03,Course 2," + holes(",") + ",6\r\n" +           // 5
-                       "\r\n" +                                                            // 6
-                       "Ann Good,05/04/24,C3,Green" + holes(",") + "\r\n" +                // 7
+    std::string file = "player,date,course,tee" + holeHeadings(",") + "\r\n" +                 // 1
+                       "Ann Good,2024-05-01,Course 2," + holes(",") + "\r\n" +                 // 2
+                       "Ann Good,2024-05-02,Nowhere Links," + holes(",") + "\r\n" +            // 3
+                       "Ann Good,13/01/2024,Course 2," + holes(",") + "\r\n" +                 // 4
+                       "Ann Good,2024-05-03,Course 2," + holes(",") + ",6\r\n" +               // 5
+                       "\r\n" +                                                                // 6
+                       "Ann Good,05/04/24,C3,Green" + holes(",") + "\r\n" +                    // 7
                        "Ann Good,05/04/24,Course 2," + h.substr(0, h.size() - 2) + ",x\r\n" +  // 8
-                       "\"Bob \"\"Good\"\"\",05/06/2024,c3,blue" + holes(",") + "\r\n";    // 9
+                       "\"Bob \"\"Good\"\"\",05/06/2024,c3,blue" + holes(",") + "\r\n";        // 9
     exchange::ImportReport report = exchange::ImportRoundsCsv(*league, file);
 
     ASSERT_EQ(report.problems.size(), 5u);
@@ -137,21 +137,23 @@ std::string latin1(const std::string& separator) {
            separator + "Jos\xe9 N\xfa\xf1" + "ez" + separator + "C4" + holes(separator, 3) + "\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, RoundsCsvLayoutTest,
-    ::testing::Values(Layout{"Comma", "player,date,course" + holeHeadings(",") + "\r\nJosé Núñez,2025-07-09,Course 4" +
-                                          holes(",", 3) + "\r\n"},
-                      Layout{"SemicolonReordered",
-                             "Course;Date" + holeHeadings(";") + ";Player;total\r\n\"course 4\";07/09/25" +
-                                 holes(";", 3) + ";\"JOSÉ NÚÑEZ \";72\r\n"},
-                      Layout{"Windows1252", latin1(",")}, Layout{"Windows1252Semicolons", latin1(";")}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Layouts, RoundsCsvLayoutTest,
+                         ::testing::Values(Layout{"Comma", "player,date,course" + holeHeadings(",") +
+                                                               "\r\nJosé Núñez,2025-07-09,Course 4" + holes(",", 3) +
+                                                               "\r\n"},
+                                           Layout{"SemicolonReordered", "Course;Date" + holeHeadings(";") +
+                                                                            ";Player;total\r\n\"course 4\";07/09/25" +
+                                                                            holes(";", 3) + ";\"JOSÉ NÚÑEZ \";72\r\n"},
+                                           Layout{"Windows1252", latin1(",")},
+                                           Layout{"Windows1252Semicolons", latin1(";")}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST(RoundsCsvTest, AFileWithoutTheNeededHeadingsPostsNothing) {
     auto league = std::make_unique<store::LeagueData>();
     quorval::testing::FillPostedLeague(*league, 5);
     int before = league->players[2].roundCount;
-    exchange::ImportReport report = exchange::ImportRoundsCsv(*league, "player,date,course,hole1\r\nFay Short," + holes(","));
+    exchange::ImportReport report =
+        exchange::ImportRoundsCsv(*league, "player,date,course,hole1\r\nFay Short," + holes(","));
     ASSERT_EQ(report.problems.size(), 1u);
     EXPECT_EQ(report.problems[0].line, 1);
     EXPECT_NE(report.problems[0].reason.find("hole2"), std::string::npos);

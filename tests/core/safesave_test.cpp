@@ -97,10 +97,10 @@ TEST_P(ChangedOnDisk, IsNeverOverwrittenSilently) {
     bool saved = store::SaveLeagueFile(*data, dialogs);
     auto shown = dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (platform::Message{"Fall.LGE was changed outside Quorval since it was opened.\r\n"
-                                           "Reload it (your unsaved change is lost) or overwrite it?",
-                                           "Quorval", platform::Buttons::ReloadOverwrite,
-                                           platform::Icon::Question, 1}));
+    EXPECT_EQ(shown[0],
+              (platform::Message{"Fall.LGE was changed outside Quorval since it was opened.\r\n"
+                                 "Reload it (your unsaved change is lost) or overwrite it?",
+                                 "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1}));
     if (GetParam() == platform::Answer::Overwrite) {
         EXPECT_TRUE(saved);
         EXPECT_EQ(readBytes("Fall.LGE"), store::FormatLeague(*data));
@@ -163,10 +163,9 @@ TEST_P(SharedFileChangedOnDisk, AsksAndReloadsOrOverwrites) {
     EXPECT_TRUE(file.save(*data, dialogs));  // unchanged since: no question
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SharedFileChangedOnDisk, ::testing::ValuesIn(kSharedFiles),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(Files, SharedFileChangedOnDisk, ::testing::ValuesIn(kSharedFiles), [](const auto& info) {
+    std::string name = info.param.name;
+    return name.substr(0, name.find('.'));
+});
 
 }  // namespace

@@ -172,9 +172,10 @@ TEST(ScoringChartTest, PrintsTheChartAcrossTheTopAndTheCaptionsUnderIt) {
         if (t.font.name != "Arial") captions.push_back(t.text);
     }
     const std::string pad(15, ' ');
-    EXPECT_EQ(captions, (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", analysis::AverageParCaption(counts) + pad,
-                                                  " ", analysis::AverageScoreCaption(counts) + pad, " ",
-                                                  analysis::TotalHolesCaption(counts) + pad, "12-06-2026"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", analysis::AverageParCaption(counts) + pad, " ",
+                                        analysis::AverageScoreCaption(counts) + pad, " ",
+                                        analysis::TotalHolesCaption(counts) + pad, "12-06-2026"}));
     const print::PrintedText& date = page.texts.back();
     EXPECT_NEAR(date.x, 0.85 * doc.pageWidth, 1e-6);
     EXPECT_NEAR(date.y, 0.9 * doc.pageHeight, 1e-6);

@@ -99,10 +99,10 @@ TEST(StrokeIndexFile, RoundTripsWithCommasInNamesAndWritesNothingWhenUnused) {
 TEST(StrokeIndexFile, UnusableLinesAreLeftOutReportedAndTheFileKept) {
     TempWorkDir dir;
     const std::string text =
-        "1,Old Name,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"      // the slot holds another course
-        "2,Pine, North,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"   // good
-        "3,Elm,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"           // no such slot
-        "1,Oak Hills,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n";       // 17 numbers
+        "1,Old Name,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"     // the slot holds another course
+        "2,Pine, North,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"  // good
+        "3,Elm,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"          // no such slot
+        "1,Oak Hills,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n";      // 17 numbers
     writeBytes("course.si", text);
     auto data = twoCourses();
     EXPECT_EQ(store::LoadStrokeIndexFile(*data).size(), 4u);  // three lines and where the copy went

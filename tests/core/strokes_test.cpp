@@ -18,9 +18,9 @@ store::StrokeIndexes oddFrontEvenBack() {
 
 struct Allocation {
     int courseHandicap;
-    int total;           // strokes over the 18 holes
-    int onIndex1;        // on the hardest hole
-    int onIndex18;       // on the easiest hole
+    int total;      // strokes over the 18 holes
+    int onIndex1;   // on the hardest hole
+    int onIndex18;  // on the easiest hole
 };
 
 class StrokeAllocation : public ::testing::TestWithParam<Allocation> {};

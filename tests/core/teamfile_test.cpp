@@ -167,7 +167,7 @@ TEST(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
     data->teams.currentTeam = 2;
     ScriptedDialogs dialogs;
     for (int p = 1; p <= data->playerCount; ++p) data->players[p].team = 0;  // an empty team may be removed
-    dialogs.answer(platform::Answer::Yes);  // the team's entries go with it
+    dialogs.answer(platform::Answer::Yes);                                   // the team's entries go with it
     ASSERT_EQ(teams::RemoveTeam(*data, dialogs), teams::RemoveTeamOutcome::Removed);
     dialogs.takeMessages();
     data->playerCount = 0;
@@ -195,9 +195,10 @@ TEST(TeamFile, FailedSaveShowsTheMessageWithoutIconAndKeepsTheOldFile) {
     fs::permissions("Fall.tea", fs::perms::owner_read);
     auto data = leagueWithPlayers(1);
     EXPECT_FALSE(store::SaveTeamFile(*data, dialogs));
-    platform::Message failed{"Cannot Write filename$, Please check disk write protect, freespace etc.\r\n"
-                             "The file Fall.tea is read-only: it has no write permission.",
-                             "Quorval", platform::Buttons::Ok, platform::Icon::None};
+    platform::Message failed{
+        "Cannot Write filename$, Please check disk write protect, freespace etc.\r\n"
+        "The file Fall.tea is read-only: it has no write permission.",
+        "Quorval", platform::Buttons::Ok, platform::Icon::None};
     EXPECT_EQ(dialogs.takeMessages(), std::vector<platform::Message>{failed});
     EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
 }

@@ -58,8 +58,8 @@ protected:
 
     handicap::IndexResult indexOfSlot(int slot) {
         handicap::IndexResult result;
-        EXPECT_TRUE(handicap::RulesOf(*data).computeSlot(*data, 1, slot, store::kWhiteTee,
-                                                         handicap::SlotChange::Kept, result));
+        EXPECT_TRUE(
+            handicap::RulesOf(*data).computeSlot(*data, 1, slot, store::kWhiteTee, handicap::SlotChange::Kept, result));
         return result;
     }
 
@@ -162,14 +162,13 @@ TEST_P(Caps, HoldTheIndexNearTheLowOfTheYearBefore) {
     EXPECT_FLOAT_EQ(indexOfSlot(20).index, c.index);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Caps,
-    ::testing::Values(CapCase{11.6f, 6.5f, 30, 10.6f},   // soft cap: 3.0 + half of 2.1
-                      CapCase{9.5f, 6.5f, 30, 9.5f},     // within 3.0: untouched
-                      CapCase{14.0f, 6.5f, 30, 11.5f},   // hard cap: never above Low + 5.0
-                      CapCase{14.0f, 6.5f, 365, 11.5f},  // the year's first day still counts
-                      CapCase{14.0f, 6.5f, 366, 14.0f},  // a low older than the year does not
-                      CapCase{14.0f, 6.5f, 0, 14.0f}));  // nor one from the round's own day
+INSTANTIATE_TEST_SUITE_P(Cases, Caps,
+                         ::testing::Values(CapCase{11.6f, 6.5f, 30, 10.6f},   // soft cap: 3.0 + half of 2.1
+                                           CapCase{9.5f, 6.5f, 30, 9.5f},     // within 3.0: untouched
+                                           CapCase{14.0f, 6.5f, 30, 11.5f},   // hard cap: never above Low + 5.0
+                                           CapCase{14.0f, 6.5f, 365, 11.5f},  // the year's first day still counts
+                                           CapCase{14.0f, 6.5f, 366, 14.0f},  // a low older than the year does not
+                                           CapCase{14.0f, 6.5f, 0, 14.0f}));  // nor one from the round's own day
 
 TEST_F(WorldRulesTest, ExceptionalScoreLowersEveryStoredDifferential) {
     setCourse(1, "Pine Hills", "72.0", "113");
@@ -238,7 +237,8 @@ TEST_F(WorldRulesTest, CourseWithoutStrokeIndexesIsRefused) {
 TEST(CourseHandicapCalculator, AddsRatingLessParOnlyUnderRulesThatUseIt) {
     const handicap::Rules& world = handicap::WorldRules();
     EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "71.1", "72", world).message, "Course Handicap = 31");
-    EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "71.1", "", world).outcome, courses::CalcOutcome::NoRating);
+    EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "71.1", "", world).outcome,
+              courses::CalcOutcome::NoRating);
     EXPECT_EQ(courses::CalculateCourseHandicap("27.7", "129", "", "", handicap::ClassicRules()).message,
               "Course Handicap = 32");
 }

@@ -55,9 +55,12 @@ protected:
     std::unique_ptr<MainWindow> main;
 };
 
-const char* const kWriters[] = {"entermenu",   "RoundsandPerformanceMenu", "editroundmenu",  "Playermenu1",
-                                "Playermenu3", "Playernamesmenu",          "GCmenu1",        "GCmenu3",
-                                "Creatmenu",   "settingsmenu",             "defineteammenu", "enterteamresultsmenu"};
+const char* const kWriters[] = {"entermenu",      "RoundsandPerformanceMenu",
+                                "editroundmenu",  "Playermenu1",
+                                "Playermenu3",    "Playernamesmenu",
+                                "GCmenu1",        "GCmenu3",
+                                "Creatmenu",      "settingsmenu",
+                                "defineteammenu", "enterteamresultsmenu"};
 
 TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRest) {
     store::FolderLock other("Quorval");
@@ -80,7 +83,7 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     for (const char* name : kWriters) EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"Viewmenu1", "Viewmenu2", "graphmenu0", "leaguehcmenu", "Printmenu"})
         EXPECT_TRUE(enabled(name)) << name;
-    EXPECT_FALSE(main->toolButton(3)->isEnabled());  // Enter Scores
+    EXPECT_FALSE(main->toolButton(3)->isEnabled());   // Enter Scores
     EXPECT_FALSE(main->toolButton(6)->isEnabled());   // Add Course
     EXPECT_FALSE(main->toolButton(11)->isEnabled());  // Settings
     EXPECT_EQ(readBytes(store::kRegistryFileName), registry);

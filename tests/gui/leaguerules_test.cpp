@@ -86,7 +86,9 @@ TEST_F(LeagueRulesTest, ChosenInSettingsThenARoundShowsItsStepsAndTheListingItsN
     for (int h = 1; h <= 18; ++h) {
         // A 9 on hole 1 (par 4, stroke index 1) counts as par + 2 + 1; a birdie on hole 2.
         QTest::keyClicks(child<QLineEdit>(w, QString("scoretext%1").arg(h).toUtf8().constData()),
-                         QString::number(h == 1 ? 9 : h == 2 ? 2 : kPars[h]));
+                         QString::number(h == 1   ? 9
+                                         : h == 2 ? 2
+                                                  : kPars[h]));
     }
     child<QPushButton>(w, "recordbutton")->click();
     w->postShownRound();

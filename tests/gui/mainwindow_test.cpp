@@ -23,9 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "fakeseams.hpp"
 #include "backup/backup.hpp"
 #include "exchange/roundscsv.hpp"
+#include "fakeseams.hpp"
 #include "fullleague.hpp"
 #include "listing/listing.hpp"
 #include "store/coursefile.hpp"
@@ -526,8 +526,8 @@ TEST_F(MainWindowTest, F1ShowsTheTopicOfTheActiveWindow) {
     act("leaguesmenu0")->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     QTest::keyClick(main.get(), Qt::Key_F1);
-    for (auto [item, name] : {std::pair{"settingsmenu", "Setfont"}, {"entermenu", "selectplayers"},
-                              {"programmenu", "programmers"}}) {
+    for (auto [item, name] :
+         {std::pair{"settingsmenu", "Setfont"}, {"entermenu", "selectplayers"}, {"programmenu", "programmers"}}) {
         act(item)->trigger();
         QWidget* w = window(name);
         ASSERT_NE(w, nullptr) << name;
@@ -555,8 +555,8 @@ TEST_F(MainWindowTest, RoundsGoOutAndComeInAsSpreadsheetFiles) {
     std::string headings = "player,date,course";
     std::string holes;
     for (int h = 1; h <= 18; ++h) headings += ",hole" + std::to_string(h), holes += ",5";
-    writeBytes("new.csv", headings + "\r\nNew Man,2026-06-01,Course 2" + holes + "\r\nNew Man,2026-06-02,Mars" +
-                              holes + "\r\n");
+    writeBytes("new.csv",
+               headings + "\r\nNew Man,2026-06-01,Course 2" + holes + "\r\nNew Man,2026-06-02,Mars" + holes + "\r\n");
     for (platform::Answer keep : {platform::Answer::No, platform::Answer::Yes}) {
         s.dialogs.answerSaveFile((dir.path() / "new.csv").string());
         s.dialogs.answer(keep);

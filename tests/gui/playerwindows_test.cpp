@@ -294,7 +294,8 @@ TEST_F(PlayerWindowsTest, RenameShowsAndChangesTheTee) {
     s.data->players[3].tee = store::kRedTee;
     open<RenamePlayersWindow>();
     clickRow(3);  // Di Fox: no tee yet, none shown
-    for (const char* tee : {"teeoption1", "teeoption2", "teeoption3"}) EXPECT_FALSE(child<QAbstractButton>(tee)->isChecked());
+    for (const char* tee : {"teeoption1", "teeoption2", "teeoption3"})
+        EXPECT_FALSE(child<QAbstractButton>(tee)->isChecked());
     clickRow(2);
     EXPECT_TRUE(child<QAbstractButton>("teeoption1")->isChecked());
     click("teeoption3");

@@ -15,10 +15,10 @@
 
 #include "analysis/statistics.hpp"
 #include "fakeseams.hpp"
+#include "fullleague.hpp"
 #include "listing/listing.hpp"
 #include "platform/qtprinter.hpp"
 #include "reports/listingreport.hpp"
-#include "fullleague.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -120,8 +120,8 @@ TEST_F(QuorvalPrintTest, ResultsOfADayAndScorecardsBecomePdfs) {
     ASSERT_EQ(run("pdftotext -layout out.pdf -", &text), 0);
     EXPECT_NE(text.find(data->players[3].name), std::string::npos) << text;
     EXPECT_NE(text.find("Course handicap"), std::string::npos) << text;
-    EXPECT_EQ(print("Fall results --pdf out.pdf"), 2);  // no date
-    EXPECT_EQ(print("Fall results --date 01/01/01 --pdf out.pdf"), 1);  // nobody played
+    EXPECT_EQ(print("Fall results --pdf out.pdf"), 2);                                // no date
+    EXPECT_EQ(print("Fall results --date 01/01/01 --pdf out.pdf"), 1);                // nobody played
     EXPECT_EQ(print("Fall scorecards --course 1 --date 12/06/26 --pdf out.pdf"), 2);  // no tee
 }
 

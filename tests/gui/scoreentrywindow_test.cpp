@@ -506,8 +506,8 @@ TEST_F(ScoreEntryTest, ViewMathPausesWithTheResultInSight) {
         EXPECT_EQ(bar->value(), bar->maximum());
         if (statistics) {
             ASSERT_GT(bar->maximum(), 0);
-            QWheelEvent up(QPointF(20, 20), list->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, 120},
-                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent up(QPointF(20, 20), list->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, 120}, Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(list->viewport(), &up);
             EXPECT_LT(bar->value(), bar->maximum());
         }

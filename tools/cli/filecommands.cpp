@@ -31,8 +31,8 @@ bool reportImpossibleRounds(Context& ctx, const store::LeagueData& data) {
         const store::PlayerRecord& player = data.players[p];
         for (int r = 1; r <= player.roundCount; ++r) {
             const store::RoundRecord& round = player.rounds[r];
-            std::string where = file + ": player " + std::to_string(p) + " (" + player.name + ") round " +
-                                std::to_string(r) + ": ";
+            std::string where =
+                file + ": player " + std::to_string(p) + " (" + player.name + ") round " + std::to_string(r) + ": ";
             if (round.month < 1 || round.month > 12 || round.day < 1 || round.day > 31) {
                 ctx.out << where << "the date " << round.month << "/" << round.day << "/" << round.year
                         << " is impossible\n";

@@ -98,8 +98,8 @@ int RunImport(Context& ctx, const Args& args) {
     if (report.posted == 0 && report.playersAdded.empty()) return problems ? kFailed : kOk;
     ctx.data = *trial;
     // The team file first, as the roster windows do, so its player lines match the league's.
-    bool saved = report.playersAdded.empty() || !players::HasTeamFile(ctx.data) ||
-                 store::SaveTeamFile(ctx.data, ctx.dialogs);
+    bool saved =
+        report.playersAdded.empty() || !players::HasTeamFile(ctx.data) || store::SaveTeamFile(ctx.data, ctx.dialogs);
     saved = saved && store::SaveLeagueFile(ctx.data, ctx.dialogs);
     return problems || !saved ? kFailed : kOk;
 }

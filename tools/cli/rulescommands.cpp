@@ -136,7 +136,8 @@ bool CheckLeagueOptions(Context& ctx) {
     if (!std::filesystem::exists(file, ec)) return true;
     auto text = store::readTextFile(file);
     store::LeagueOptions options;
-    store::LoadResult result = text ? store::ParseLeagueOptions(options, *text) : store::LoadResult{false, "cannot be read", ""};
+    store::LoadResult result =
+        text ? store::ParseLeagueOptions(options, *text) : store::LoadResult{false, "cannot be read", ""};
     if (!result.ok) ctx.out << file.string() << ": " << result.problem << '\n';
     return result.ok;
 }

@@ -7,8 +7,8 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 

@@ -75,7 +75,8 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
     printer.setBold(true);
     double term = handicap::RulesOf(data).courseHandicapTerm(course, tee);
     printer.print("     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp");
-    for (int r = 0; r < kRows; ++r) printer.print(chartRow(kFirstIndex + kIndexStep * static_cast<float>(r), slope, term));
+    for (int r = 0; r < kRows; ++r)
+        printer.print(chartRow(kFirstIndex + kIndexStep * static_cast<float>(r), slope, term));
 
     for (int i = 0; i < 4; ++i) printer.print(" ");
     printer.print("    Use your Hcp index to find the course handicap.");
@@ -96,9 +97,8 @@ CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view 
     return {CalcOutcome::Result, "Course Handicap = " + general(*handicap)};
 }
 
-CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText,
-                                   std::string_view ratingText, std::string_view parText,
-                                   const handicap::Rules& rules) {
+CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText, std::string_view ratingText,
+                                   std::string_view parText, const handicap::Rules& rules) {
     if (!rules.courseHandicapUsesRating()) return CalculateCourseHandicap(indexText, slopeText);
     if (indexText.empty()) return {CalcOutcome::NoIndex, "Enter your Hcp Index"};
     if (slopeText.empty()) return {CalcOutcome::NoSlope, "Enter the Slope Value"};

@@ -31,9 +31,8 @@ struct CalcAnswer {
 CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText);
 
 // The same under the league's rules: where they add rating - par, the rating and par boxes count.
-CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText,
-                                   std::string_view ratingText, std::string_view parText,
-                                   const handicap::Rules& rules);
+CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText, std::string_view ratingText,
+                                   std::string_view parText, const handicap::Rules& rules);
 
 inline constexpr const char* kChartTitle = "Course Handicap Reference Chart for Posting";
 

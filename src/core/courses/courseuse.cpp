@@ -64,10 +64,10 @@ std::optional<platform::Message> CourseInUseMessage(const store::LeagueData& dat
     }
     std::string name = slot >= 1 && slot <= store::kMaxCourses ? data.courses[slot][store::course_field::kName] : "";
     return platform::Message{
-        platform::joinLines({"The course \"" + name + "\" cannot be deleted:",
-                             std::to_string(use.rounds) + (use.rounds == 1 ? " round uses" : " rounds use") +
-                                 " it (" + where + ").",
-                             "Only a course that no round uses may be deleted."}),
+        platform::joinLines(
+            {"The course \"" + name + "\" cannot be deleted:",
+             std::to_string(use.rounds) + (use.rounds == 1 ? " round uses" : " rounds use") + " it (" + where + ").",
+             "Only a course that no round uses may be deleted."}),
         "Confirm Delete", platform::Buttons::Ok, platform::Icon::Exclamation};
 }
 

@@ -59,9 +59,9 @@ PostResult PostRound(store::LeagueData& data, int p, const RoundEntry& entry, co
     round.fairway = entry.fairway;
     round.green = entry.green;
     round.putts = entry.putts;
-    handicap::RulesOf(data).computeSlot(
-        data, p, slot, entry.tee, editSlot < 1 ? handicap::SlotChange::Entered : handicap::SlotChange::Edited,
-        result.index);
+    handicap::RulesOf(data).computeSlot(data, p, slot, entry.tee,
+                                        editSlot < 1 ? handicap::SlotChange::Entered : handicap::SlotChange::Edited,
+                                        result.index);
     result.outcome = PostOutcome::Posted;
     result.slot = slot;
     return result;
@@ -80,8 +80,8 @@ DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
     int last = player.roundCount;
     if (last < 1) return result;
     data.currentCourse = player.rounds[last].course;
-    result.recomputed = handicap::RulesOf(data).computeSlot(data, p, last, player.tee, handicap::SlotChange::Kept,
-                                                             result.index);
+    result.recomputed =
+        handicap::RulesOf(data).computeSlot(data, p, last, player.tee, handicap::SlotChange::Kept, result.index);
     return result;
 }
 

@@ -30,8 +30,8 @@ struct RoundPlace {
 
 enum class PostOutcome {
     Posted,
-    NoScore,  // both nine totals are 0: nothing is posted
-    NoSlope,  // the tee played has no slope on this course: nothing is posted
+    NoScore,        // both nine totals are 0: nothing is posted
+    NoSlope,        // the tee played has no slope on this course: nothing is posted
     CourseRefused,  // the league's rules cannot take a round on this course: nothing is posted
 };
 

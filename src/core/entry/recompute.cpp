@@ -17,8 +17,8 @@ std::string RecomputeBackupName(const std::string& leagueFileName) {
 bool RecomputeAllIndexes(store::LeagueData& data, platform::Dialogs& dialogs) {
     std::error_code ec;
     std::filesystem::path file = store::findDataFile(data.leagueFileName);
-    std::filesystem::copy_file(file, RecomputeBackupName(file.string()), std::filesystem::copy_options::overwrite_existing,
-                               ec);
+    std::filesystem::copy_file(file, RecomputeBackupName(file.string()),
+                               std::filesystem::copy_options::overwrite_existing, ec);
     if (ec) {
         dialogs.message({"Unable to copy " + file.string() + " before recomputing; nothing was changed.", "Quorval",
                          platform::Buttons::Ok, platform::Icon::Exclamation});
@@ -29,9 +29,10 @@ bool RecomputeAllIndexes(store::LeagueData& data, platform::Dialogs& dialogs) {
     for (int p = 1; p <= data.playerCount; ++p) {
         store::PlayerRecord& player = data.players[p];
         auto first = player.rounds.begin() + 1;
-        std::stable_sort(first, first + player.roundCount, [](const store::RoundRecord& a, const store::RoundRecord& b) {
-            return listing::DateKey(a) < listing::DateKey(b);
-        });
+        std::stable_sort(first, first + player.roundCount,
+                         [](const store::RoundRecord& a, const store::RoundRecord& b) {
+                             return listing::DateKey(a) < listing::DateKey(b);
+                         });
         for (int slot = 1; slot <= player.roundCount; ++slot) {
             handicap::IndexResult ignored;
             rules.computeSlot(data, p, slot, player.tee, handicap::SlotChange::Entered, ignored);

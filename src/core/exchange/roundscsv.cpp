@@ -270,8 +270,9 @@ public:
         }
         for (int h = 1; h <= store::kHoles; ++h) {
             auto value = number("hole" + std::to_string(h), 99);
-            if (!value) return "hole " + std::to_string(h) + ": \"" + field("hole" + std::to_string(h)) +
-                               "\" is not a score from 0 to 99";
+            if (!value)
+                return "hole " + std::to_string(h) + ": \"" + field("hole" + std::to_string(h)) +
+                       "\" is not a score from 0 to 99";
             c.round.score[h] = static_cast<int16_t>(*value);
         }
         for (auto [name, slot, first] : {std::tuple{"out", store::kOutSlot, 1}, {"in", store::kInSlot, 10}}) {

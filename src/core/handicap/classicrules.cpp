@@ -42,8 +42,7 @@ public:
         return ApplyEquitableLimits(scores, pars, basis);
     }
 
-    bool computeSlot(store::LeagueData& data, int p, int slot, int tee, SlotChange,
-                     IndexResult& index) const override {
+    bool computeSlot(store::LeagueData& data, int p, int slot, int tee, SlotChange, IndexResult& index) const override {
         store::PlayerRecord& player = data.players[p];
         store::RoundRecord& round = player.rounds[slot];
         const store::CourseRecord& course = courseAt(data, round.course);

@@ -73,10 +73,10 @@ i64 dayNumber(const store::RoundRecord& round) {
 }
 
 struct TeeFigures {
-    i64 slope = 0;      // whole slope
-    i64 rating = 0;     // tenths
-    i64 par = 0;        // whole strokes, the 18 holes
-    i64 ninePar = 0;    // of the nine played, for a nine-hole round
+    i64 slope = 0;    // whole slope
+    i64 rating = 0;   // tenths
+    i64 par = 0;      // whole strokes, the 18 holes
+    i64 ninePar = 0;  // of the nine played, for a nine-hole round
 };
 
 TeeFigures teeFigures(const store::CourseRecord& course, int tee, int firstHole) {
@@ -160,10 +160,10 @@ public:
         HoleStrokes strokes{};
         if (index) {
             TeeFigures f = teeFigures(record, tee, firstHole);
-            Fraction ch = courseHandicapOf(*index, f, nineHoleRound,
-                                           data.settings.nineHoleOption == kNineHoleRatings);
+            Fraction ch = courseHandicapOf(*index, f, nineHoleRound, data.settings.nineHoleOption == kNineHoleRatings);
             int handicap = static_cast<int>(roundHalfUp(ch.num, ch.den));
-            const store::StrokeIndexes& si = data.strokeIndexes[course >= 1 && course <= store::kMaxCourses ? course : 0];
+            const store::StrokeIndexes& si =
+                data.strokeIndexes[course >= 1 && course <= store::kMaxCourses ? course : 0];
             strokes = nineHoleRound ? AllocateNineStrokes(handicap, si, firstHole) : AllocateStrokes(handicap, si);
         }
         bool changed = false;
@@ -210,8 +210,8 @@ public:
         } else {
             i64 ratingTerm = nineHoleRatings ? 2 * f.rating : f.rating;
             Fraction nine{113 * (20 * gross - ratingTerm), 2 * f.slope};
-            lines.push_back("9-hole differential = " + text::generalForm(static_cast<double>(nine.num) /
-                                                                         static_cast<double>(nine.den) / 10.0));
+            lines.push_back("9-hole differential = " +
+                            text::generalForm(static_cast<double>(nine.num) / static_cast<double>(nine.den) / 10.0));
             if (before) {
                 // 0.52 x index + 1.2, in tenths: (52 x index + 1200) / 100
                 d = {100 * nine.num + (52 * *before + 1200) * nine.den, 100 * nine.den};
@@ -289,8 +289,9 @@ public:
             round.courseHandicap = static_cast<float>(roundHalfUp(ch.num, ch.den));
             char exact[32];
             std::snprintf(exact, sizeof exact, "%.3f", static_cast<double>(ch.num) / 1130.0);
-            lines.push_back("course handicap = " + tenthsText(index) + " x " + std::to_string(f.slope) + " / 113 + (" + tenthsText(f.rating) + " - " +
-                            std::to_string(f.par) + ") = " + exact + " = " + text::generalForm(round.courseHandicap));
+            lines.push_back("course handicap = " + tenthsText(index) + " x " + std::to_string(f.slope) + " / 113 + (" +
+                            tenthsText(f.rating) + " - " + std::to_string(f.par) + ") = " + exact + " = " +
+                            text::generalForm(round.courseHandicap));
         }
         return true;
     }

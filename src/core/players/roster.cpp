@@ -154,10 +154,9 @@ RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dial
     if (player.team >= 1 && player.team <= data.teams.teamCount) {
         goes += " and his place on the team " + data.teams.teamNames[player.team];
     }
-    std::string question = platform::joinLines({"Are you sure you want to remove the player",
-                                                player.name + "  from your League?",
-                                                "His " + goes + " go with him.", "",
-                                                "     CONTINUE?          Select 'NO' to cancel"});
+    std::string question =
+        platform::joinLines({"Are you sure you want to remove the player", player.name + "  from your League?",
+                             "His " + goes + " go with him.", "", "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Confirm Removal", platform::Buttons::YesNo, platform::Icon::Critical, 2}) !=
         platform::Answer::Yes) {
         return RemoveOutcome::Kept;
@@ -175,8 +174,8 @@ void RemovePlayer(store::LeagueData& data, int slot) {
     --data.playerCount;
 }
 
-RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot,
-                                const std::string& typed, int tee) {
+RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dialogs, int slot, const std::string& typed,
+                                int tee) {
     std::string newName = TidyName(typed);
     std::string refusal = !validSlot(data, slot) ? "Click the player to rename in the list first."
                           : newName.empty()      ? "Type the player's new name first."
@@ -196,8 +195,8 @@ RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dial
         return RenameOutcome::NameInUse;
     }
     std::string what = newName == player.name ? "the default tee of " + player.name + " to " + kTeeNames[tee]
-                       : newTee ? player.name + " to " + newName + ", tee " + kTeeNames[tee]
-                                : player.name + " to " + newName;
+                       : newTee               ? player.name + " to " + newName + ", tee " + kTeeNames[tee]
+                                              : player.name + " to " + newName;
     std::string question = platform::joinLines(
         {"Are you sure you want to change", what + "?", "", "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Q.V.L.", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=

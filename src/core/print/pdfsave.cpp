@@ -18,8 +18,8 @@ std::string PdfFileName(const Document& document, const platform::Date& date) {
     return name + day + ".pdf";
 }
 
-std::optional<std::string> ChoosePdfPath(const Document& document, store::LeagueData& data,
-                                         platform::Dialogs& dialogs, const platform::Date& today) {
+std::optional<std::string> ChoosePdfPath(const Document& document, store::LeagueData& data, platform::Dialogs& dialogs,
+                                         const platform::Date& today) {
     namespace fs = std::filesystem;
     fs::path folder = data.settings.pdfFolder;
     std::error_code ec;

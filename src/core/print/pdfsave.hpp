@@ -18,7 +18,7 @@ std::string PdfFileName(const Document& document, const platform::Date& date);
 // Asks where to save, proposing PdfFileName in the folder saved to last (else the working
 // folder); ".pdf" is added unless the chosen name ends so. The chosen folder is remembered in
 // the settings file. Empty when the user cancels.
-std::optional<std::string> ChoosePdfPath(const Document& document, store::LeagueData& data,
-                                         platform::Dialogs& dialogs, const platform::Date& today);
+std::optional<std::string> ChoosePdfPath(const Document& document, store::LeagueData& data, platform::Dialogs& dialogs,
+                                         const platform::Date& today);
 
 }  // namespace quorval::print

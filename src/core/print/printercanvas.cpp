@@ -36,8 +36,8 @@ void PrinterCanvas::line(double x1, double y1, double x2, double y2, const platf
     m_printer.setDrawStyle(platform::LineStyle::Solid);
 }
 
-void PrinterCanvas::pieSector(double cx, double cy, double radius, double startAngle, double endAngle,
-                              int fillColour, int outlineColour) {
+void PrinterCanvas::pieSector(double cx, double cy, double radius, double startAngle, double endAngle, int fillColour,
+                              int outlineColour) {
     double sweep = endAngle - startAngle;
     if (sweep <= kClosedSweep) sweep += 2 * std::numbers::pi;
     m_printer.setForeColor(outlineColour);

@@ -130,7 +130,8 @@ void RecordingPrinter::printNoEnd(const std::string& text) {
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-    page().drawings.push_back(LineOp{toTwips(x1), toTwips(y1), toTwips(x2), toTwips(y2), m_colour, m_drawWidth, m_drawStyle});
+    page().drawings.push_back(
+        LineOp{toTwips(x1), toTwips(y1), toTwips(x2), toTwips(y2), m_colour, m_drawWidth, m_drawStyle});
     m_x = toTwips(x2);
     m_y = toTwips(y2);
 }
@@ -183,7 +184,8 @@ void RecordingPrinter::addFooters() {
         const double y = (landscape ? m_document.pageWidth : m_document.pageHeight) + kFooterGap;
         const std::string number = FooterPage(i + 1, pages);
         p.footer.push_back({0, y, title, font, 0});
-        p.footer.push_back({width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
+        p.footer.push_back(
+            {width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
     }
 }
 

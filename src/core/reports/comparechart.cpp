@@ -71,8 +71,8 @@ std::vector<std::string> CompareLines(const store::LeagueData& data) {
     return lines;
 }
 
-void PrintCompareChart(platform::Printer& printer, const store::LeagueData& data,
-                       const std::vector<std::string>& lines, const std::string& date) {
+void PrintCompareChart(platform::Printer& printer, const store::LeagueData& data, const std::vector<std::string>& lines,
+                       const std::string& date) {
     const store::Settings& settings = data.settings;
     print::BeginJob(printer, platform::Orientation::Portrait, data, "League handicaps");
     printer.setFontName(settings.printFont);

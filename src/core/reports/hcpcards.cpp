@@ -104,11 +104,14 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
         std::string text;
     };
     // The name ends before the picture, which starts at 0.39 W; W is in printer pixels.
-    const CardName name = FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
+    const CardName name =
+        FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
     const Line lines[] = {
         {name.points, 0.055, name.text},
-        {10, 0.085, "  Hcp Index: " + (roundsOf(who) == 0 ? std::string("--")
-                                       : handicap::RulesOf(data).indexText(latest.handicapIndex, roundsOf(who), ""))},
+        {10, 0.085,
+         "  Hcp Index: " + (roundsOf(who) == 0
+                                ? std::string("--")
+                                : handicap::RulesOf(data).indexText(latest.handicapIndex, roundsOf(who), ""))},
         {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + latestValue(who, latest.courseHandicap)},
         {9, 0.142, run.scoreLines[0]},
         {9, 0.152, run.scoreLines[1]},

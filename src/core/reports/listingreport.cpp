@@ -23,7 +23,8 @@ std::string netOf(const std::string& line) {
     size_t end = line.find_last_not_of(' ');
     if (end == std::string::npos) return {};
     size_t start = line.find_last_of(' ', end);
-    return line.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+    return line.substr(start == std::string::npos ? 0 : start + 1,
+                       end - (start == std::string::npos ? 0 : start + 1) + 1);
 }
 
 // Where the 18 hole scores of a round line start: column 41, one later for every character an
@@ -117,7 +118,8 @@ void printshortreport(platform::Printer& printer, const store::LeagueData& data,
             const listing::Row& row = rows[i];
             // The hole scores are left out: what stands before them, then what follows.
             const size_t holes = i == 0 ? kHolesAt : holesAt(row.line);
-            const std::string before = i == 0 ? text::CharSlice(row.line, 0, holes + 1) : text::CharSlice(row.line, 0, holes) + " ";
+            const std::string before =
+                i == 0 ? text::CharSlice(row.line, 0, holes + 1) : text::CharSlice(row.line, 0, holes) + " ";
             std::string line = "     " + text::FitColumn(row.name, kNameWidth) + before +
                                text::CharSlice(row.line, holes + kHoleBlockWidth - 1, 22);
             if (i == 0) heading = line;

@@ -49,7 +49,6 @@ int columnOf(int hole) {
     return hole <= 9 ? hole - 1 : hole;
 }
 
-
 class CardPainter {
 public:
     CardPainter(platform::Printer& printer, const store::Settings& settings, int position)

@@ -7,7 +7,7 @@
 namespace quorval::store {
 
 struct FileStamp {
-    bool known = false;   // false: nothing was read, so there is nothing to compare
+    bool known = false;  // false: nothing was read, so there is nothing to compare
     bool exists = false;
     uint64_t device = 0;
     uint64_t inode = 0;

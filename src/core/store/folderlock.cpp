@@ -21,7 +21,7 @@ std::string userName() {
 
 std::string now() {
     std::time_t t = std::time(nullptr);
-    std::tm local {};
+    std::tm local{};
     ::localtime_r(&t, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);

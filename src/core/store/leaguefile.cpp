@@ -179,7 +179,8 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
         std::string name = findDataFile(data.leagueFileName).filename().string();
         std::string text = platform::joinLines(
             {"Unable to load league file, please check the", "working directory specified by your launcher.",
-             data.leagueFileStamp.exists ? "The league file is " + name + "." : "The league file " + name + " is missing."});
+             data.leagueFileStamp.exists ? "The league file is " + name + "."
+                                         : "The league file " + name + " is missing."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     LoadLeagueOptions(data, dialogs);

@@ -48,7 +48,8 @@ void parse(LeagueOptions& options, LineReader& in) {
             int percent = 0;
             auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), percent);
             if (ec != std::errc() || end != value.data() + value.size() || percent < 1 || percent > 100) {
-                throw FormatError(in.lineNumber(), "Allowance=" + std::string(value) + " is not a whole percent 1..100");
+                throw FormatError(in.lineNumber(),
+                                  "Allowance=" + std::string(value) + " is not a whole percent 1..100");
             }
             options.allowance = static_cast<int16_t>(percent);
         }
@@ -86,8 +87,8 @@ LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs) {
     if (result.ok) {
         data.options = read;
     } else {
-        std::string text = platform::joinLines({"Unable to read the league options in " + name + ";",
-                                                "the classic handicap rules are used."});
+        std::string text = platform::joinLines(
+            {"Unable to read the league options in " + name + ";", "the classic handicap rules are used."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     return result;

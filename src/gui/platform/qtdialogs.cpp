@@ -104,9 +104,8 @@ std::optional<std::string> QtDialogs::saveFile(const std::string& title, const s
 
 std::optional<std::string> QtDialogs::saveFileAs(const std::string& title, const std::string& filter,
                                                  const std::string& proposed) {
-    QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title),
-                                     QString::fromStdString(proposed), QString::fromStdString(filter));
+    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title),
+                                                  QString::fromStdString(proposed), QString::fromStdString(filter));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
 }

@@ -112,8 +112,7 @@ void QtPrinter::fitTo(print::RecordingPrinter& printer, const QPageSize& paper) 
 }
 
 void QtPrinter::takePageSize() {
-    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
-                              QPageLayout::Inch);
+    m_printer->setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
     fitTo(*this, m_printer->pageLayout().pageSize());
 }
 

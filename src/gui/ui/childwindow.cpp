@@ -14,9 +14,8 @@ ChildWindow::ChildWindow(platform::Services& services, QWidget* opener, const QS
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] {
-        m_services.help.showTopic(m_helpTopic.isEmpty() ? "Contents" : m_helpTopic.toStdString());
-    });
+    connect(help, &QShortcut::activated, this,
+            [this] { m_services.help.showTopic(m_helpTopic.isEmpty() ? "Contents" : m_helpTopic.toStdString()); });
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {

@@ -5,8 +5,7 @@
 
 namespace quorval::gui {
 
-void FillPlayerNameList(QListWidget* list, const store::LeagueData& data,
-                        const std::function<std::string(int)>& text) {
+void FillPlayerNameList(QListWidget* list, const store::LeagueData& data, const std::function<std::string(int)>& text) {
     list->clear();
     for (int p = 1; p <= data.playerCount; ++p) {
         if (data.players[p].name.empty()) continue;

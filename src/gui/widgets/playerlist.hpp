@@ -27,7 +27,6 @@ int HighlightedPlayer(const QListWidget* list);
 // The Next (step 1) and Previous (step -1) buttons of a window that shows one player at a time:
 // moves the current player within 1..playerCount, shows him, and greys out the button that has
 // nowhere left to go and brings back the other.
-void StepPlayer(store::LeagueData& data, int step, const std::function<void()>& show, QWidget* previous,
-                QWidget* next);
+void StepPlayer(store::LeagueData& data, int step, const std::function<void()>& show, QWidget* previous, QWidget* next);
 
 }  // namespace quorval::gui

@@ -49,7 +49,8 @@ HcpGraphWindow::HcpGraphWindow(platform::Services& services, QWidget* opener)
     big.setBold(true);
     m_name->setFont(big);
     m_rounds = makePanel("Lab23", QString::fromStdString(analysis::RoundsPlayedCaption(player)));
-    m_index = makePanel("Lab24", QString::fromStdString(analysis::CurrentIndexCaption(player, handicap::RulesOf(m_services.data))));
+    m_index = makePanel(
+        "Lab24", QString::fromStdString(analysis::CurrentIndexCaption(player, handicap::RulesOf(m_services.data))));
 
     m_picture = new CanvasView("Picture1", kPictureWidth, kPictureHeight);
     m_picture->draw([player](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player); });

@@ -80,9 +80,8 @@ ChcpWindow::ChcpWindow(platform::Services& services, QWidget* opener)
 
 void ChcpWindow::calculate() {
     courses::CalcAnswer answer = courses::CalculateCourseHandicap(
-        m_index->text().toStdString(), m_slope->text().toStdString(),
-        m_rating ? m_rating->text().toStdString() : "", m_par ? m_par->text().toStdString() : "",
-        handicap::RulesOf(m_services.data));
+        m_index->text().toStdString(), m_slope->text().toStdString(), m_rating ? m_rating->text().toStdString() : "",
+        m_par ? m_par->text().toStdString() : "", handicap::RulesOf(m_services.data));
     m_message->setText(QString::fromStdString(answer.message));
     switch (answer.outcome) {
         case courses::CalcOutcome::Result:

@@ -1,8 +1,8 @@
 #include "ui/entry/scoreentrywindow.hpp"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,8 +31,8 @@ namespace quorval::gui {
 namespace {
 
 constexpr int kShortHeight = 5700 / kTwipsPerPixel;
-constexpr int kListRows = 18;  // lines of the calculation list in sight at once
-constexpr int kNineDigits = 3;                             // keeps a typed nine total inside 16 bits
+constexpr int kListRows = 18;   // lines of the calculation list in sight at once
+constexpr int kNineDigits = 3;  // keeps a typed nine total inside 16 bits
 constexpr int kPostingDelayMs = 600;
 constexpr int kOutColumn = 10;
 constexpr int kInColumn = 20;
@@ -308,8 +308,7 @@ QWidget* ScoreEntryWindow::buildBottom() {
     connect(cancel, &QPushButton::clicked, this, &ScoreEntryWindow::close);
     connect(m_viewMathButton, &QPushButton::clicked, this, &ScoreEntryWindow::viewMath);
     // Keys of their own: the two buttons are pressed on every card, with the hands on the keyboard.
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this), &QShortcut::activated, m_skip,
-            &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this), &QShortcut::activated, m_skip, &QPushButton::click);
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_M), this), &QShortcut::activated, m_viewMathButton,
             &QPushButton::click);
     connect(help, &QPushButton::clicked, this,
@@ -613,8 +612,8 @@ bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const en
     if (editMode() || round.score[store::kOutSlot] + round.score[store::kInSlot] == 0) return true;
     entry::DateOrder order = entry::CheckRoundDate(data, data.currentPlayer, place);
     if (order == entry::DateOrder::InOrder) return true;
-    platform::Message question{entry::DateOrderQuestion(data, data.currentPlayer, place, order),
-                               "Date of the Round", platform::Buttons::YesNo, platform::Icon::Question, 2};
+    platform::Message question{entry::DateOrderQuestion(data, data.currentPlayer, place, order), "Date of the Round",
+                               platform::Buttons::YesNo, platform::Icon::Question, 2};
     return m_services.dialogs.message(question) == platform::Answer::Yes;
 }
 
@@ -725,8 +724,8 @@ void ScoreEntryWindow::nextCard() {
 
 void ScoreEntryWindow::skipPlayer() {
     if (editMode()) {
-        platform::Refuse(m_services.dialogs, "A round being corrected belongs to its player: there is no one to skip to.",
-                         "Quorval");
+        platform::Refuse(m_services.dialogs,
+                         "A round being corrected belongs to its player: there is no one to skip to.", "Quorval");
         return;
     }
     m_scores[1]->setFocus();

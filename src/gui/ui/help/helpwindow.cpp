@@ -1,8 +1,8 @@
 #include "ui/help/helpwindow.hpp"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

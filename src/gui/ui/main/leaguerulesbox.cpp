@@ -38,12 +38,12 @@ LeagueRulesBox::LeagueRulesBox(platform::Services& services, QWidget* parent)
     m_allowance->setRange(1, 100);
     m_allowance->setSuffix(" %");
     m_allowance->setValue(data.options.allowance);
-    m_recompute = makeButton("recomputebutton", "Recompute all indexes",
-                             "Work out every stored round again under these rules");
-    QLabel* note = makePanel("rulesnote",
-                             open ? "Changing the rules recomputes nothing already stored."
-                                  : "Open a league to choose its rules.",
-                             QFrame::Sunken);
+    m_recompute =
+        makeButton("recomputebutton", "Recompute all indexes", "Work out every stored round again under these rules");
+    QLabel* note =
+        makePanel("rulesnote",
+                  open ? "Changing the rules recomputes nothing already stored." : "Open a league to choose its rules.",
+                  QFrame::Sunken);
 
     auto* row = new QHBoxLayout;
     row->addWidget(m_rules, 1);
@@ -92,9 +92,9 @@ void LeagueRulesBox::recomputeAll() {
     if (!apply()) return;
     store::LeagueData& data = m_services.data;
     std::string question = platform::joinLines(
-        {"Work out the differential, index and course handicap of every", "stored round again, by the " +
-                                                                             handicap::RulesOf(data).title() + " rules?",
-         "", "The league file is copied to " + entry::RecomputeBackupName(data.leagueFileName) + " first."});
+        {"Work out the differential, index and course handicap of every",
+         "stored round again, by the " + handicap::RulesOf(data).title() + " rules?", "",
+         "The league file is copied to " + entry::RecomputeBackupName(data.leagueFileName) + " first."});
     if (m_services.dialogs.message({question, "Quorval", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=
         platform::Answer::Yes) {
         return;

@@ -516,7 +516,7 @@ void MainWindow::ViewMenu(int item) {
     }
     if (item == 3) {
         // The view shown until now, for the chooser's Exit. The click has already moved the marks.
-        m_viewBeforeChooser = m_listing.view() == listing::View::ByDate ? 2
+        m_viewBeforeChooser = m_listing.view() == listing::View::ByDate       ? 2
                               : m_listing.view() == listing::View::Individual ? 3
                                                                               : 1;
         checkView(3);
@@ -745,9 +745,9 @@ void MainWindow::takeFolderLock() {
     // A quorval-cli run holds the folder only for a moment.
     store::FolderLock::Result result = m_folderLock->take(std::chrono::seconds(1));
     if (result == store::FolderLock::Result::OtherHost) {
-        std::string question = platform::joinLines(
-            {store::HolderText(m_folderLock->holder()), "",
-             "If Quorval no longer runs there, you may take the folder over.", "Take it over?"});
+        std::string question =
+            platform::joinLines({store::HolderText(m_folderLock->holder()), "",
+                                 "If Quorval no longer runs there, you may take the folder over.", "Take it over?"});
         if (dialogs.message({question, "Quorval", platform::Buttons::YesNo, platform::Icon::Question, 2}) ==
             platform::Answer::Yes) {
             result = m_folderLock->tryTake(true);
@@ -755,8 +755,8 @@ void MainWindow::takeFolderLock() {
     }
     // A folder where no lock file can be made cannot be written either: saves report that themselves.
     if (result == store::FolderLock::Result::Taken || result == store::FolderLock::Result::Failed) return;
-    std::string text = platform::joinLines({store::HolderText(m_folderLock->holder()), "",
-                                            "Open it read-only (nothing can be changed) or quit?"});
+    std::string text = platform::joinLines(
+        {store::HolderText(m_folderLock->holder()), "", "Open it read-only (nothing can be changed) or quit?"});
     if (dialogs.message({text, "Quorval", platform::Buttons::ReadOnlyQuit, platform::Icon::Exclamation, 1}) ==
         platform::Answer::ReadOnly) {
         m_readOnly = true;
@@ -771,8 +771,8 @@ void MainWindow::takeFolderLock() {
 void MainWindow::applyReadOnly() {
     if (!m_readOnly) return;
     static const char* const kWriters[] = {
-        "settingsmenu", "Creatmenu",   "entermenu",   "RoundsandPerformanceMenu", "editroundmenu",
-        "Playermenu1",  "Playermenu2", "Playermenu3", "Playernamesmenu",          "GCmenu1",
+        "settingsmenu", "Creatmenu",   "entermenu",      "RoundsandPerformanceMenu", "editroundmenu",
+        "Playermenu1",  "Playermenu2", "Playermenu3",    "Playernamesmenu",          "GCmenu1",
         "GCmenu2",      "GCmenu3",     "defineteammenu", "enterteamresultsmenu"};
     for (const char* name : kWriters) action(name)->setEnabled(false);
     for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {

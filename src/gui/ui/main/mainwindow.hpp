@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "listing/listing.hpp"
-#include "results/dayresults.hpp"
 #include "platform/services.hpp"
+#include "results/dayresults.hpp"
 #include "store/folderlock.hpp"
 
 class QAction;

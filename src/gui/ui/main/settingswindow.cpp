@@ -164,8 +164,8 @@ QWidget* SettingsWindow::leagueRules() {
     m_unusedNote = new QLabel("Not used by this league's handicap rules:\nfactor, index limit and averaging.");
     m_unusedNote->setObjectName("unusednote");
     auto showUse = [this](bool used) {
-        for (QWidget* w : {static_cast<QWidget*>(m_limit), static_cast<QWidget*>(m_average),
-                           static_cast<QWidget*>(m_factor)}) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(m_limit), static_cast<QWidget*>(m_average), static_cast<QWidget*>(m_factor)}) {
             w->setEnabled(used);
         }
         m_unusedNote->setVisible(!used);

@@ -75,9 +75,9 @@ void RenamePlayersWindow::pick(QListWidgetItem* item) {
 }
 
 void RenamePlayersWindow::rename() {
-    players::RenameOutcome outcome = players::RenamePlayerAsked(
-        m_services.data, m_services.dialogs, HighlightedPlayer(m_list), m_name->text().toStdString(),
-        std::max(m_tees->checkedId(), 0));
+    players::RenameOutcome outcome =
+        players::RenamePlayerAsked(m_services.data, m_services.dialogs, HighlightedPlayer(m_list),
+                                   m_name->text().toStdString(), std::max(m_tees->checkedId(), 0));
     if (outcome == players::RenameOutcome::Beeped || outcome == players::RenameOutcome::NameInUse) return;
     if (outcome == players::RenameOutcome::Renamed) FillPlayerNameList(m_list, m_services.data);
     m_list->clearSelection();

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStyle>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
