@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "text/html.hpp"
+
 namespace quorval::help {
 
 namespace {
@@ -25,26 +27,7 @@ bool startsWith(std::string_view s, std::string_view prefix) {
 }
 
 std::string escape(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+    return text::HtmlEscape(s);
 }
 
 // Escapes the text and turns [[Key]] and [[Key|text]] into links.

@@ -12,6 +12,7 @@
 #include "results/dayresults.hpp"
 #include "store/datafile.hpp"
 #include "teams/teampoints.hpp"
+#include "text/html.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::publish {
@@ -304,30 +305,7 @@ std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>
 }  // namespace
 
 std::string HtmlEscape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+    return text::HtmlEscape(text);
 }
 
 bool WrittenByQuorval(const std::string& content) {
