@@ -60,7 +60,7 @@ bool printedDate(const std::string& text, std::string& date) {
     if (text.size() != 8 || text[2] != '/' || text[5] != '/' || !number(text.substr(0, 2), m) ||
         !number(text.substr(3, 2), d) || !number(text.substr(6, 2), y) || m < 1 || m > 12 || d < 1 || d > 31)
         return false;
-    date = print::PrintDate(y + (y >= 80 ? 1900 : 2000), m, d);
+    date = print::PrintDate(store::CalendarYear(y), m, d);
     return true;
 }
 

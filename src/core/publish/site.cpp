@@ -38,7 +38,7 @@ std::string playerPage(int player) {
 // Two-digit years below 80 are this century, as the listing orders them.
 std::string datePage(const PlayDate& date) {
     char name[40];
-    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", date.year + (date.year < 80 ? 2000 : 1900), date.month,
+    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", store::CalendarYear(date.year), date.month,
                   date.day);
     return name;
 }
