@@ -38,8 +38,7 @@ std::string playerPage(int player) {
 // Two-digit years below 80 are this century, as the listing orders them.
 std::string datePage(const PlayDate& date) {
     char name[40];
-    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", store::CalendarYear(date.year), date.month,
-                  date.day);
+    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", store::CalendarYear(date.year), date.month, date.day);
     return name;
 }
 
