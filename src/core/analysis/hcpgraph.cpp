@@ -169,13 +169,7 @@ void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, in
     printer.print(" ");
     printer.print(RoundsPlayedCaption(who) + pad);
 
-    printer.setCurrentX(0.85 * w);
-    printer.setCurrentY(0.9 * h);
-    printer.setFontSize(9);
-    printer.print(date);
-    printer.endDoc();
-    // The next job places its text in twips again.
-    printer.setScaleMode(platform::ScaleMode::Twips);
+    print::EndChartPage(printer, date);
 }
 
 }  // namespace quorval::analysis

@@ -155,13 +155,7 @@ void PrintScoringChart(platform::Printer& printer, const store::LeagueData& data
     printer.print(" ");
     printer.print(captions[3] + pad);
 
-    printer.setCurrentX(0.85 * w);
-    printer.setCurrentY(0.9 * h);
-    printer.setFontSize(9);
-    printer.print(date);
-    printer.endDoc();
-    // The next job places its text in twips again.
-    printer.setScaleMode(platform::ScaleMode::Twips);
+    print::EndChartPage(printer, date);
 }
 
 }  // namespace quorval::analysis

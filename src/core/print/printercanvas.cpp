@@ -63,4 +63,13 @@ double PrinterCanvas::textHeight(const std::string&, float points) const {
     return LineHeight(points);
 }
 
+void EndChartPage(platform::Printer& printer, const std::string& date) {
+    printer.setCurrentX(0.85 * printer.scaleWidth());
+    printer.setCurrentY(0.9 * printer.scaleHeight());
+    printer.setFontSize(9);
+    printer.print(date);
+    printer.endDoc();
+    printer.setScaleMode(platform::ScaleMode::Twips);
+}
+
 }  // namespace quorval::print

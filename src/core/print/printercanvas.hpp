@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/canvas.hpp"
 #include "platform/printer.hpp"
 
@@ -38,5 +40,9 @@ private:
     double m_top;
     double m_scale;
 };
+
+// Ends a chart's page, printed in pixels: the date at the lower right, then the end of the document.
+// The next job places its text in twips again.
+void EndChartPage(platform::Printer& printer, const std::string& date);
 
 }  // namespace quorval::print

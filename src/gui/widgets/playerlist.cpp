@@ -18,6 +18,16 @@ int PlayerSlot(const QListWidgetItem* item) {
     return item->data(Qt::UserRole).toInt();
 }
 
+int MarkSelectedPlayers(store::LeagueData& data, const QListWidget* list) {
+    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
+    int picked = 0;
+    for (const QListWidgetItem* item : list->selectedItems()) {
+        data.players[PlayerSlot(item)].selected = 1;
+        ++picked;
+    }
+    return picked;
+}
+
 int HighlightedPlayer(const QListWidget* list) {
     QList<QListWidgetItem*> items = list->selectedItems();
     return items.isEmpty() ? 0 : PlayerSlot(items.first());

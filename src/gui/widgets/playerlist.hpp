@@ -21,6 +21,9 @@ void FillPlayerNameList(QListWidget* list, const store::LeagueData& data,
 // The player slot an item of such a list holds.
 int PlayerSlot(const QListWidgetItem* item);
 
+// Marks the players selected in such a list (and no other) as chosen; returns how many are.
+int MarkSelectedPlayers(store::LeagueData& data, const QListWidget* list);
+
 // The slot of the highlighted player, or 0 when none is highlighted.
 int HighlightedPlayer(const QListWidget* list);
 

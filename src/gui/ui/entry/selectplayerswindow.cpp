@@ -216,12 +216,7 @@ void SelectPlayersWindow::accept() {
     store::LeagueData& data = m_services.data;
     platform::Dialogs& dialogs = m_services.dialogs;
     dialogs.beginBusy("");
-    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
-    int picked = 0;
-    for (QListWidgetItem* item : m_players->selectedItems()) {
-        data.players[PlayerSlot(item)].selected = 1;
-        ++picked;
-    }
+    int picked = MarkSelectedPlayers(data, m_players);
     int course = courseNamed(m_courses->currentText());
     auto refuse = [&](const char* text) {
         dialogs.endBusy();

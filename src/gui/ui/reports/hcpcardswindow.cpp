@@ -225,12 +225,7 @@ void HcpCardsWindow::printCards() {
         return;
     }
     dialogs.beginBusy("");
-    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
-    int picked = 0;
-    for (QListWidgetItem* item : m_players->selectedItems()) {
-        data.players[PlayerSlot(item)].selected = 1;
-        ++picked;
-    }
+    int picked = MarkSelectedPlayers(data, m_players);
     if (picked == 0) {
         dialogs.endBusy();
         dialogs.message(
