@@ -13,6 +13,7 @@
 #include "cli/commands.hpp"
 #include "fullleague.hpp"
 #include "platform/streamdialogs.hpp"
+#include "platform/systemclock.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
@@ -63,7 +64,8 @@ void BM_CheckFolderOf15Leagues(benchmark::State& state) {
     auto data = std::make_unique<store::LeagueData>();
     std::ostringstream out, err;
     platform::StreamDialogs dialogs(err);
-    cli::Context ctx{*data, dialogs, out, err};
+    platform::SystemClock clock;
+    cli::Context ctx{*data, dialogs, out, err, clock};
     for (auto _ : state) {
         if (cli::RunCheck(ctx, {}) != cli::kOk) state.SkipWithError("the folder did not check clean");
     }

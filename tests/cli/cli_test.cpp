@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <memory>
+#include <sstream>
 
+#include "cli/commands.hpp"
 #include "entry/posting.hpp"
+#include "fakeseams.hpp"
 #include "fullleague.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
@@ -182,18 +184,20 @@ TEST_F(CliFolder, ListingRefusesBadArguments) {
 
 // A league made for posting: Ann (white tee, no rounds), Bob (white tee, three rounds, last
 // course handicap 18) and Cy (no default tee); Pine Hills has every slope, Flat Acres no white one.
-// The export is the main window's "Export Listing as Text" of the Most Recent view, to the byte.
+// The export is the main window's "Export Listing as Text" of the Most Recent view, to the byte,
+// dated by the clock it is given.
 TEST_F(CliFolder, ExportWritesTheListingTextAsTheWindowDoes) {
-    CliRun run = runCli("export Fall out");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    testing::FixedClock clock;
+    clock.date = {2027, 3, 9};
+    testing::ScriptedDialogs dialogs;
+    std::ostringstream out, err;
+    auto loaded = std::make_unique<store::LeagueData>();
+    cli::Context ctx{*loaded, dialogs, out, err, clock};
+    ASSERT_EQ(cli::RunExport(ctx, {"Fall", "out"}), cli::kOk) << err.str();
     listing::Listing listing;
     listing::Listing::ShowLatestRounds(*data);
     listing.ListMostRecent(*data);
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::string date = print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    EXPECT_EQ(readBytes("out.txt"), reports::shortprintfile(*data, listing.rows(), date));
+    EXPECT_EQ(readBytes("out.txt"), reports::shortprintfile(*data, listing.rows(), print::PrintDate(2027, 3, 9)));
     EXPECT_EQ(runCli("export Fall").exitCode, 2);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialogs.hpp"
+#include "platform/seams.hpp"
 #include "store/folderlock.hpp"
 #include "store/leaguedata.hpp"
 
@@ -20,6 +21,7 @@ struct Context {
     platform::Dialogs& dialogs;
     std::ostream& out;
     std::ostream& err;
+    platform::Clock& clock;  // dates the export
 };
 
 using Args = std::vector<std::string>;

@@ -1,5 +1,4 @@
 // export, csv and import: the league's rounds as text files and back.
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -26,11 +25,9 @@ bool loadForReport(Context& ctx, const std::string& league) {
     return LoadLeagueForCommand(ctx, league);
 }
 
-std::string today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+std::string today(platform::Clock& clock) {
+    platform::Date d = clock.today();
+    return print::PrintDate(d.year, d.month, d.day);
 }
 
 }  // namespace
@@ -42,7 +39,8 @@ int RunExport(Context& ctx, const Args& args) {
     listing::Listing::ShowLatestRounds(ctx.data);
     listing.ListMostRecent(ctx.data);
     std::string file = reports::ExportFileName(args[1]);
-    std::string error = store::writeFileAtomically(file, reports::shortprintfile(ctx.data, listing.rows(), today()));
+    std::string error =
+        store::writeFileAtomically(file, reports::shortprintfile(ctx.data, listing.rows(), today(ctx.clock)));
     if (!error.empty()) {
         ctx.err << "quorval-cli: cannot write " << file << ": " << error << '\n';
         return kFailed;
