@@ -16,20 +16,26 @@ using Names = std::set<std::string>;
 
 namespace {
 
-platform::Message failure(const std::string& what, const fs::path& folder) {
-    return {"Could not complete backup\r\n\r\n" + what + "\r\n" + folder.string() +
-                "\r\n\r\nPlease check the file location",
-            "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation};
+std::vector<platform::Message> box(const std::string& text, platform::Icon icon = platform::Icon::Exclamation) {
+    return {{text, "Quorval", platform::Buttons::Ok, icon}};
 }
-
-platform::Message success(int files, const fs::path& folder) {
-    return {"Backup complete: " + std::to_string(files) + " files were copied to\r\n" + folder.string(), "Quorval",
-            platform::Buttons::Ok, platform::Icon::Information};
+std::vector<platform::Message> failure(const std::string& what, const fs::path& folder) {
+    return box("Could not complete backup\r\n\r\n" + what + "\r\n" + folder.string() +
+               "\r\n\r\nPlease check the file location");
+}
+std::vector<platform::Message> success(int files, const fs::path& folder) {
+    return box("Backup complete: " + std::to_string(files) + " files were copied to\r\n" + folder.string(),
+               platform::Icon::Information);
 }
 
 // Contents no text reader would pass through unchanged.
 std::string bytesOf(const std::string& name) {
     return name + std::string("\0\xff\r\n\xe9\n", 6) + name;
+}
+
+// The data folder's files, each holding bytes of its own.
+void writeDataFiles(const Names& names) {
+    for (const auto& name : names) writeBytes(name, bytesOf(name));
 }
 
 std::unique_ptr<store::LeagueData> registryOf(std::initializer_list<const char*> leagues) {
@@ -41,11 +47,6 @@ std::unique_ptr<store::LeagueData> registryOf(std::initializer_list<const char*>
 class BackupTest : public ::testing::Test {
 protected:
     BackupTest() { fs::create_directories(usb); }
-
-    // The data folder's files, each holding bytes of its own.
-    void writeDataFiles(const Names& names) {
-        for (const auto& name : names) writeBytes(name, bytesOf(name));
-    }
 
     BackupOutcome backup(const std::string& location) {
         BackupOutcome outcome = backup::BackupDataFiles(*data, dialogs, location);
@@ -75,7 +76,7 @@ protected:
 TEST_F(BackupTest, CopiesLeaguesRegistryCourseAndTheTeamFilesThatExistAndOverwritesEarlierCopies) {
     writeDataFiles({"Fall.LGE", "Spring.LGE", "Qvleague.DAT", "course.dat", "Fall.tea", "Winter.LGE", "notes.txt"});
     EXPECT_EQ(backup(usb.string()), BackupOutcome::Done);
-    EXPECT_EQ(dialogs.takeMessages(), (std::vector{success(5, folder)}));
+    EXPECT_EQ(dialogs.takeMessages(), success(5, folder));
     // Spring has no team file; a league missing from the registry and other files stay behind.
     const Names five{"Fall.LGE", "Spring.LGE", "Qvleague.DAT", "course.dat", "Fall.tea"};
     EXPECT_EQ(copied(), five);
@@ -104,7 +105,7 @@ TEST_F(BackupTest, NoLocationBeepsAndAFileNotMadeYetIsLeftOut) {
     EXPECT_FALSE(fs::exists("QVL Backup"));
     // A league just started has no course file and no team file yet: there is simply less to copy.
     EXPECT_EQ(backup(usb.string()), BackupOutcome::Done);
-    EXPECT_EQ(dialogs.takeMessages(), (std::vector{success(2, folder)}));
+    EXPECT_EQ(dialogs.takeMessages(), success(2, folder));
     EXPECT_EQ(copied(), (Names{"Fall.LGE", "Qvleague.DAT"}));
 }
 
@@ -115,14 +116,12 @@ TEST(BackupIntoDataFolder, IsRefusedWithAMessage) {
         TempWorkDir top;
         fs::create_directories("QVL Backup");
         fs::current_path("QVL Backup");
-        for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, bytesOf(name));
+        writeDataFiles({"Fall.LGE", "Qvleague.DAT", "course.dat"});
         if (location.starts_with("TOP")) location = (top.path() / location.substr(4)).string();
         ScriptedDialogs dialogs;
         EXPECT_EQ(backup::BackupDataFiles(*registryOf({"Fall"}), dialogs, location), BackupOutcome::Refused);
         EXPECT_EQ(dialogs.takeMessages(),
-                  (std::vector<platform::Message>{
-                      {"The backup location is the data folder itself.\r\n\r\nPlease choose another folder", "Quorval",
-                       platform::Buttons::Ok, platform::Icon::Exclamation}}));
+                  box("The backup location is the data folder itself.\r\n\r\nPlease choose another folder"));
         EXPECT_FALSE(fs::exists("QVL Backup"));
         EXPECT_EQ(readBytes("Fall.LGE"), bytesOf("Fall.LGE"));
     }
@@ -133,15 +132,14 @@ TEST_F(BackupTest, AnUnreadableFileOrALocationThatIsNoFolderFails) {
     writeBytes(usb.parent_path() / "plain file", "x");
     for (fs::path location : {usb / "missing", usb.parent_path() / "plain file"}) {
         EXPECT_EQ(backup(location.string()), BackupOutcome::Failed) << location;
-        EXPECT_EQ(dialogs.takeMessages(),
-                  (std::vector{failure("This folder could not be made:", location / "QVL Backup")}));
+        EXPECT_EQ(dialogs.takeMessages(), failure("This folder could not be made:", location / "QVL Backup"));
         EXPECT_FALSE(fs::exists(location / "QVL Backup"));
     }
     EXPECT_FALSE(fs::exists(usb / "missing"));
     // A file that is there but cannot be read stops the backup, naming it; what was copied before stays.
     fs::create_directory("course.dat");
     EXPECT_EQ(backup(usb.string()), BackupOutcome::Failed);
-    EXPECT_EQ(dialogs.takeMessages(), (std::vector{failure("course.dat could not be copied to", folder)}));
+    EXPECT_EQ(dialogs.takeMessages(), failure("course.dat could not be copied to", folder));
     EXPECT_EQ(copied(), (Names{"Fall.LGE", "Spring.LGE", "Qvleague.DAT"}));
 }
 

@@ -21,9 +21,11 @@ constexpr int kLinesPerPlayer = 1743;
 constexpr int kName1 = 2, kTee1 = 3, kRoundCount1 = 4, kDiff1 = 5, kMonth1 = 6, kIndex1 = 9, kChcp1 = 10, kCourse1 = 11,
               kScore1 = 12, kFairway1 = 13;
 
-const platform::Message kLoadFailed{
-    "Unable to load league file, please check the\r\nworking directory specified by your launcher.", "Quorval",
-    platform::Buttons::Ok, platform::Icon::Exclamation};
+// The box a failed load shows, with what it adds about the file.
+platform::Message loadFailed(const std::string& about) {
+    return {"Unable to load league file, please check the\r\nworking directory specified by your launcher.\r\n" + about,
+            "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation};
+}
 
 std::unique_ptr<store::LeagueData> newLeague() {
     auto data = std::make_unique<store::LeagueData>();
@@ -47,11 +49,9 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 void expectSamePlayer(const store::PlayerRecord& got, const store::PlayerRecord& want, int p) {
-    SCOPED_TRACE("player " + std::to_string(p));
-    EXPECT_EQ(got.name, want.name);
-    EXPECT_EQ(got.tee, want.tee);
-    EXPECT_EQ(got.roundCount, want.roundCount);
-    for (int r = 1; r <= store::kMaxRounds; ++r) EXPECT_EQ(got.rounds[r], want.rounds[r]) << "round " << r;
+    EXPECT_TRUE(got.name == want.name && got.tee == want.tee && got.roundCount == want.roundCount &&
+                got.rounds == want.rounds)
+        << "player " << p;
 }
 
 bool isEmptyPlayer(const store::PlayerRecord& player) {
@@ -80,13 +80,11 @@ protected:
 
 }  // namespace
 
-TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZero) {
+TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZeroAndAPlayerTakes1743LinesInTheirFileForm) {
     ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
     EXPECT_EQ(readBytes("Fall.LGE"), " 3000 \r\n 0 \r\n");
     EXPECT_EQ(dialogs.busyNotes(), std::vector<std::string>{"Saving League data, Please wait..."});
-}
 
-TEST_F(LeagueFile, PlayerTakes1743LinesWithEveryValueInItsFileForm) {
     data->playerCount = 1;
     auto& player = data->players[1];
     player.name = "Al";
@@ -99,7 +97,6 @@ TEST_F(LeagueFile, PlayerTakes1743LinesWithEveryValueInItsFileForm) {
     round.courseHandicap = 16;
     round.course = 200;
     round.fairway[1] = -2;
-
     auto lines = splitLines(store::FormatLeague(*data));
     ASSERT_EQ(lines.size(), 2u + kLinesPerPlayer);
     std::map<int, std::string> expected{{kName1, "Al"},    {kTee1, " 2 "},   {kDiff1, "-1.3 "},   {kMonth1, " 12 "},
@@ -113,11 +110,8 @@ TEST_F(LeagueFile, SavedLeagueLoadsEqualAndSavesToTheSameBytes) {
     for (auto [seed, players] : {std::pair{1u, 1}, {2u, 7}, {3u, 30}, {4u, 100}}) {
         SCOPED_TRACE(players);
         auto original = newLeague();
-        if (players == store::kMaxPlayers) {
-            samples::FillFullLeague(*original, seed);
-        } else {
-            samples::FillRandomLeague(*original, seed, players);
-        }
+        players == store::kMaxPlayers ? samples::FillFullLeague(*original, seed)
+                                      : samples::FillRandomLeague(*original, seed, players);
         // Names are lines as they are: blanks, quotes, commas, numbers and nothing at all.
         const char* const names[] = {"Hal  ", "", "\"Quoted\"", "12", "3000", "Ed, Jr.", "  Dot"};
         for (int p = 1; p <= std::min(players, 7); ++p) original->players[p].name = names[p - 1];
@@ -147,7 +141,6 @@ TEST_F(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
         for (auto& round : original->players[p].rounds) round.fairway = round.green = round.putts = {};
         expectSamePlayer(data->players[p], original->players[p], p);
     }
-
     ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
     std::string saved = readBytes("Fall.LGE");
     EXPECT_EQ(saved.rfind(" 3000 \r\n 2 \r\n", 0), 0u);
@@ -157,34 +150,31 @@ TEST_F(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
 
 TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
     samples::FillRandomLeague(*original, 5, 5);
-    original->players[3].roundCount = 4;
-    original->players[3].rounds[1].differential = 7.5f;
-    original->players[3].rounds[2].score[1] = 6;
-    original->players[3].rounds[2].putts[1] = 2;
+    auto& want = original->players[3];
+    want.roundCount = 4;
+    want.rounds[1].differential = 7.5f;
+    want.rounds[2].score[1] = 6;
+    want.rounds[2].putts[1] = 2;
     auto lines = splitLines(store::FormatLeague(*original));
     lines.resize(2 + 2 * kLinesPerPlayer + 3 + 87 + 10);  // inside the third player's second round
     std::string cut = joinLines(lines);
     writeBytes("Fall.LGE", cut);
 
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    platform::Message expected = kLoadFailed;
-    expected.text += "\r\nThe league file is Fall.LGE.\r\nThe unreadable file was kept as \"Fall.LGE.unreadable\".";
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{expected});
+    EXPECT_EQ(dialogs.takeMessages(), std::vector{loadFailed("The league file is Fall.LGE.\r\nThe unreadable file "
+                                                             "was kept as \"Fall.LGE.unreadable\".")});
     EXPECT_EQ(readBytes("Fall.LGE.unreadable"), cut);
-
     EXPECT_EQ(data->playerCount, 5);
     expectSamePlayer(data->players[1], original->players[1], 1);
     expectSamePlayer(data->players[2], original->players[2], 2);
-    const auto &got = data->players[3], &want = original->players[3];
-    EXPECT_EQ(got.name, want.name);
-    EXPECT_EQ(got.roundCount, 4);
+    const auto& got = data->players[3];
     EXPECT_EQ(got.rounds[1], want.rounds[1]);
-    EXPECT_EQ(got.rounds[2].course, want.rounds[2].course);
-    EXPECT_EQ(got.rounds[2].score[1], 6);
-    EXPECT_EQ(got.rounds[2].putts[1], 0);  // the line after the last one read
+    // The putts are the line after the last one read.
+    EXPECT_EQ(
+        std::tuple(got.name, got.roundCount, got.rounds[2].course, got.rounds[2].score[1], got.rounds[2].putts[1]),
+        std::tuple(want.name, int16_t{4}, want.rounds[2].course, int16_t{6}, int16_t{0}));
     EXPECT_EQ(got.rounds[3], store::RoundRecord{});
-    EXPECT_TRUE(isEmptyPlayer(data->players[4]));
-    EXPECT_TRUE(isEmptyPlayer(data->players[5]));
+    EXPECT_TRUE(isEmptyPlayer(data->players[4]) && isEmptyPlayer(data->players[5]));
 }
 
 TEST_F(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
@@ -197,53 +187,41 @@ TEST_F(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
     auto shown = dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text.substr(0, kLoadFailed.text.size()), kLoadFailed.text);
+    EXPECT_EQ(shown[0].text.rfind(loadFailed("").text, 0), 0u) << shown[0].text;
     EXPECT_EQ(data->playerCount, store::kMaxPlayers);
     for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(data->players[p], original->players[p], p);
 }
 
-TEST_F(LeagueFile, MissingFileShowsTheMessageAndLeavesAnEmptyLeague) {
-    samples::FillRandomLeague(*data, 3, 4);
-    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    platform::Message expected = kLoadFailed;
-    expected.text += "\r\nThe league file Fall.LGE is missing.";
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{expected});
-    EXPECT_EQ(data->playerCount, 0);
-    EXPECT_TRUE(isEmptyPlayer(data->players[1]));
-    EXPECT_FALSE(fs::exists("Fall.LGE.unreadable"));
-}
-
 // Values the model cannot hold are a failure, and never reach outside an array.
 TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoad) {
-    struct Case {
-        int line;  // 0-based line of a one-player league
-        const char* text;
-        bool loads;
-    };
-    const Case kCases[] = {{1, "-1 ", false},
-                           {kTee1, " 0 ", true},
-                           {kTee1, " 4 ", false},
-                           {kRoundCount1, " 21 ", false},
-                           {kRoundCount1, "-1 ", false},
-                           {kCourse1, " 200 ", true},
-                           {kCourse1, " 201 ", false},
-                           {kMonth1, " 32768 ", false},
-                           {kScore1, " x ", false}};
+    // clang-format off
+    const std::tuple<int, const char*, bool> kCases[] = {  // 0-based line of a one-player league, text, loads
+        {1, "-1 ", false}, {kTee1, " 0 ", true}, {kTee1, " 4 ", false}, {kRoundCount1, " 21 ", false},
+        {kRoundCount1, "-1 ", false}, {kCourse1, " 200 ", true}, {kCourse1, " 201 ", false},
+        {kMonth1, " 32768 ", false}, {kScore1, " x ", false}};
+    // clang-format on
     samples::FillRandomLeague(*original, 9, 1);
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(std::to_string(c.line) + c.text);
+    for (auto [line, text, loads] : kCases) {
+        SCOPED_TRACE(std::to_string(line) + text);
         auto lines = splitLines(store::FormatLeague(*original));
-        lines[c.line] = c.text;
+        lines[line] = text;
         auto loaded = newLeague();
-        EXPECT_EQ(store::ParseLeague(*loaded, joinLines(lines)).ok, c.loads);
-        EXPECT_TRUE(loaded->playerCount >= 0 && loaded->playerCount <= store::kMaxPlayers);
-        EXPECT_TRUE(loaded->players[1].roundCount >= 0 && loaded->players[1].roundCount <= store::kMaxRounds);
-        EXPECT_TRUE(loaded->players[1].rounds[1].course >= 0 &&
-                    loaded->players[1].rounds[1].course <= store::kMaxCourses);
+        EXPECT_EQ(store::ParseLeague(*loaded, joinLines(lines)).ok, loads);
+        const auto& player = loaded->players[1];
+        EXPECT_TRUE(loaded->playerCount >= 0 && loaded->playerCount <= store::kMaxPlayers && player.roundCount >= 0 &&
+                    player.roundCount <= store::kMaxRounds && player.rounds[1].course >= 0 &&
+                    player.rounds[1].course <= store::kMaxCourses);
     }
 }
 
-TEST_F(LeagueFile, Windows1252NamesAreReadAndWrittenBackAsUtf8) {
+TEST_F(LeagueFile, MissingFileShowsTheMessageAndWindows1252NamesAreReadAndWrittenBackAsUtf8) {
+    samples::FillRandomLeague(*data, 3, 4);
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    EXPECT_EQ(dialogs.takeMessages(), std::vector{loadFailed("The league file Fall.LGE is missing.")});
+    EXPECT_EQ(data->playerCount, 0);
+    EXPECT_TRUE(isEmptyPlayer(data->players[1]));
+    EXPECT_FALSE(fs::exists("Fall.LGE.unreadable"));
+
     data->playerCount = 1;
     data->players[1].name = "M\xFCller";  // as an older system wrote it
     writeBytes("Fall.LGE", store::FormatLeague(*data));
@@ -268,22 +246,19 @@ TEST_F(LeagueFile, FailedSaveLeavesTheFolderAsItWasAndShowsTheMessage) {
 
 namespace {
 
-uint32_t bitsOf(float value) {
-    return std::bit_cast<uint32_t>(value);
-}
-
 // Equal to the bit: a float read one way as -0 or one ulp off would not show in the saved text.
 void expectIdenticalPlayers(const store::LeagueData& fast, const store::LeagueData& general) {
+    auto bits = [](const store::RoundRecord& z) {
+        return std::bit_cast<std::array<uint32_t, 3>>(std::array{z.differential, z.handicapIndex, z.courseHandicap});
+    };
     ASSERT_EQ(fast.playerCount, general.playerCount);
     for (int p = 1; p <= store::kMaxPlayers; ++p) {
         const auto &a = fast.players[p], &b = general.players[p];
-        ASSERT_TRUE(a.name == b.name && a.tee == b.tee && a.roundCount == b.roundCount && a.team == b.team) << p;
+        ASSERT_TRUE(a.name == b.name && a.tee == b.tee && a.roundCount == b.roundCount && a.team == b.team &&
+                    a.rounds == b.rounds)
+            << p;
         for (int r = 1; r <= store::kMaxRounds; ++r) {
-            const auto &x = a.rounds[r], &y = b.rounds[r];
-            ASSERT_TRUE(x == y && bitsOf(x.differential) == bitsOf(y.differential) &&
-                        bitsOf(x.handicapIndex) == bitsOf(y.handicapIndex) &&
-                        bitsOf(x.courseHandicap) == bitsOf(y.courseHandicap))
-                << "player " << p << " round " << r;
+            ASSERT_EQ(bits(a.rounds[r]), bits(b.rounds[r])) << "player " << p << " round " << r;
         }
     }
 }

@@ -11,24 +11,12 @@ namespace quorval::text {
 namespace {
 
 TEST(LeadingNumberTest, TakesTheLongestDecimalPrefix) {
-    const std::pair<const char*, double> kCases[] = {{"12abc", 12},
-                                                     {"  -.5", -0.5},
-                                                     {"\t+3", 3},
-                                                     {"7.", 7},
-                                                     {"1,5", 1},
-                                                     {"12 34", 12},
-                                                     {"1.5e2x", 150},
-                                                     {"1E+07", 1e7},
-                                                     {"2e", 2},
-                                                     {"", 0},
-                                                     {"   ", 0},
-                                                     {"abc", 0},
-                                                     {"-", 0},
-                                                     {".", 0},
-                                                     {"1e-400", 0},
-                                                     {"-1e-400", 0},
-                                                     {"0.0000001e-320", 0},
-                                                     {"-1000e-10e", -1e-7}};
+    // clang-format off
+    const std::pair<const char*, double> kCases[] = {
+        {"12abc", 12}, {"  -.5", -0.5}, {"\t+3", 3}, {"7.", 7}, {"1,5", 1}, {"12 34", 12}, {"1.5e2x", 150},
+        {"1E+07", 1e7}, {"2e", 2}, {"", 0}, {"   ", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"1e-400", 0},
+        {"-1e-400", 0}, {"0.0000001e-320", 0}, {"-1000e-10e", -1e-7}};
+    // clang-format on
     for (auto [text, value] : kCases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << '"' << text << '"';
     EXPECT_EQ(leadingNumber("1e400"), HUGE_VAL);
     EXPECT_EQ(leadingNumber("-" + std::string(400, '9') + "e-10"), -HUGE_VAL);
@@ -46,26 +34,14 @@ TEST(WholeNumberRoundingTest, IntFixAndHalfEvenDifferOnNegativesAndHalves) {
 }
 
 TEST(GeneralFormTest, SevenSignificantDigitsWithoutPadding) {
-    const std::pair<double, const char*> kCases[] = {{12.7, "12.7"},
-                                                     {0.5, ".5"},
-                                                     {-0.25, "-.25"},
-                                                     {-1.3, "-1.3"},
-                                                     {16, "16"},
-                                                     {1200, "1200"},
-                                                     {0, "0"},
-                                                     {29.6f / 3, "9.866667"},
-                                                     {8.2f, "8.2"},
-                                                     {1234567.8, "1234568"},
-                                                     {9999999, "9999999"},
-                                                     {9999999.6, "1E+07"},
-                                                     {1e7, "1E+07"},
-                                                     {-12345678, "-1.234568E+07"},
-                                                     {0.001, ".001"},
-                                                     {0.0009999999999, ".001"},
-                                                     {0.0001, "1E-04"},
-                                                     {0.000123456789, "1.234568E-04"},
-                                                     {1e-45, "1E-45"},
-                                                     {0.99999996, "1"}};
+    // clang-format off
+    const std::pair<double, const char*> kCases[] = {
+        {12.7, "12.7"}, {0.5, ".5"}, {-0.25, "-.25"}, {-1.3, "-1.3"}, {16, "16"}, {1200, "1200"}, {0, "0"},
+        {29.6f / 3, "9.866667"}, {8.2f, "8.2"}, {1234567.8, "1234568"}, {9999999, "9999999"},
+        {9999999.6, "1E+07"}, {1e7, "1E+07"}, {-12345678, "-1.234568E+07"}, {0.001, ".001"},
+        {0.0009999999999, ".001"}, {0.0001, "1E-04"}, {0.000123456789, "1.234568E-04"}, {1e-45, "1E-45"},
+        {0.99999996, "1"}};
+    // clang-format on
     for (auto [value, text] : kCases) EXPECT_EQ(generalForm(value), text) << value;
 }
 
@@ -83,14 +59,13 @@ TEST(FileFormTest, SignPositionNumberAndOneTrailingBlank) {
 
 // A field holds only a number between blanks; nothing: the field is refused.
 TEST(ParseFileNumberTest, OnlyANumberBetweenBlanks) {
-    const std::pair<const char*, std::optional<double>> kCases[] = {{" 12 ", 12},          {"-1.3 ", -1.3},
-                                                                    {" .5 ", 0.5},         {"+4", 4},
-                                                                    {" 1E+07 ", 1e7},      {"\t3\r", 3},
-                                                                    {" 1e-400 ", 0},       {"", std::nullopt},
-                                                                    {"  ", std::nullopt},  {"12abc", std::nullopt},
-                                                                    {"1 2", std::nullopt}, {".", std::nullopt},
-                                                                    {"-", std::nullopt},   {"1e", std::nullopt},
-                                                                    {"nan", std::nullopt}, {"inf", std::nullopt}};
+    const auto no = std::nullopt;
+    // clang-format off
+    const std::pair<const char*, std::optional<double>> kCases[] = {
+        {" 12 ", 12}, {"-1.3 ", -1.3}, {" .5 ", 0.5}, {"+4", 4}, {" 1E+07 ", 1e7}, {"\t3\r", 3}, {" 1e-400 ", 0},
+        {"", no}, {"  ", no}, {"12abc", no}, {"1 2", no}, {".", no}, {"-", no}, {"1e", no}, {"nan", no},
+        {"inf", no}};
+    // clang-format on
     for (auto [field, value] : kCases) EXPECT_EQ(parseFileNumber(field), value) << '"' << field << '"';
     EXPECT_EQ(parseFileFloat(" 3.402823E+38 "), 3.402823e38f);
     EXPECT_EQ(parseFileFloat("1e39"), std::nullopt);
@@ -98,26 +73,14 @@ TEST(ParseFileNumberTest, OnlyANumberBetweenBlanks) {
 }
 
 TEST(ParseFileInt16Test, NearestWholeNumberThatFitsSixteenBits) {
-    const std::pair<const char*, std::optional<int>> kCases[] = {{" 3000 ", 3000},
-                                                                 {"-2 ", -2},
-                                                                 {"+7", 7},
-                                                                 {"2.5", 2},
-                                                                 {"3.5", 4},
-                                                                 {"-2.5", -2},
-                                                                 {"2.4999", 2},
-                                                                 {"1E+03", 1000},
-                                                                 {"32767", 32767},
-                                                                 {"32767.4", 32767},
-                                                                 {"-32768", -32768},
-                                                                 {"-32768.5", -32768},
-                                                                 {"1e-400", 0},
-                                                                 {"32768", std::nullopt},
-                                                                 {"32767.5", std::nullopt},
-                                                                 {"-32769", std::nullopt},
-                                                                 {"99999999999", std::nullopt},
-                                                                 {"1e400", std::nullopt},
-                                                                 {"", std::nullopt},
-                                                                 {"12abc", std::nullopt}};
+    const auto no = std::nullopt;
+    // clang-format off
+    const std::pair<const char*, std::optional<int>> kCases[] = {
+        {" 3000 ", 3000}, {"-2 ", -2}, {"+7", 7}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.4999", 2},
+        {"1E+03", 1000}, {"32767", 32767}, {"32767.4", 32767}, {"-32768", -32768}, {"-32768.5", -32768},
+        {"1e-400", 0}, {"32768", no}, {"32767.5", no}, {"-32769", no}, {"99999999999", no}, {"1e400", no},
+        {"", no}, {"12abc", no}};
+    // clang-format on
     for (auto [field, value] : kCases) {
         std::optional<int> parsed;
         if (auto got = parseFileInt16(field)) parsed = *got;

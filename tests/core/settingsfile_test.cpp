@@ -20,11 +20,11 @@ protected:
         fs::create_directories(settingsFile().parent_path());
         writeBytes(settingsFile(), text);
     }
-    store::Settings& settings() { return data->settings; }
 
     TempWorkDir dir;
     ScopedConfigHome home{dir.path() / "config"};
     std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
+    store::Settings& s = data->settings;
     ScriptedDialogs dialogs;
 };
 
@@ -48,11 +48,9 @@ TEST_F(SettingsTest, FileGivesItsValuesOrTheDefaults) {
         fs::remove_all(dir.path() / "config");
         if (!c.text.empty()) writeSettings(c.text);
         // Whatever was there before must not survive.
-        settings().equitableCheck = 5;
-        settings().averageCheck = 1;
-        settings().cardHorizontalOffset = settings().cardVerticalOffset = settings().cardVerticalScaling = 9;
+        s.equitableCheck = 5, s.averageCheck = 1, s.cardHorizontalOffset = 9, s.cardVerticalOffset = 9,
+        s.cardVerticalScaling = 9;
         store::LoadSettingsFile(*data);
-        const store::Settings& s = settings();
         EXPECT_EQ(s.settingsFilePath, settingsFile().string());
         EXPECT_EQ(std::tuple(s.equitableCheck, s.averageCheck, s.cardHorizontalOffset, s.cardVerticalOffset,
                              s.cardVerticalScaling),
@@ -62,29 +60,24 @@ TEST_F(SettingsTest, FileGivesItsValuesOrTheDefaults) {
 }
 
 TEST_F(SettingsTest, SaveWritesTheValuesInTheConfigurationFolderAndAFailedSaveIsQuiet) {
-    settings().equitableCheck = 5;
-    settings().cardHorizontalOffset = -1.3f;
-    settings().cardVerticalOffset = 0.5f;
-    settings().cardVerticalScaling = 1.0f;
-    settings().averageCheck = 1;
-    settings().windowLeft = -8, settings().windowTop = 30, settings().windowWidth = 1100, settings().windowHeight = 640;
-    settings().listingView = 2;
-    settings().openLastLeague = 0;
+    s.equitableCheck = 5, s.averageCheck = 1, s.cardHorizontalOffset = -1.3f, s.cardVerticalOffset = 0.5f,
+    s.cardVerticalScaling = 1.0f, s.windowLeft = -8, s.windowTop = 30, s.windowWidth = 1100, s.windowHeight = 640,
+    s.listingView = 2, s.openLastLeague = 0;
     ASSERT_TRUE(store::SaveSettingsFile(*data));
     EXPECT_EQ(readBytes(settingsFile()),
               " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\nwindow=-8,30,1100,640\r\nview=2\r\nopenlast=0\r\n");
-    EXPECT_EQ(settings().settingsFilePath, settingsFile().string());
+    EXPECT_EQ(s.settingsFilePath, settingsFile().string());
 
     // The window's place and the start-up choice come back; a file without them gives the defaults.
     auto again = std::make_unique<store::LeagueData>();
-    const store::Settings& s = again->settings;
+    const store::Settings& t = again->settings;
     store::LoadSettingsFile(*again);
-    EXPECT_EQ(std::tuple(s.windowLeft, s.windowTop, s.windowWidth, s.windowHeight, s.listingView, s.openLastLeague),
+    EXPECT_EQ(std::tuple(t.windowLeft, t.windowTop, t.windowWidth, t.windowHeight, t.listingView, t.openLastLeague),
               std::tuple(-8, 30, 1100, 640, int16_t{2}, int16_t{0}));
     const std::string plain = " 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n";
     writeSettings(plain + "view=9\r\nwindow=1,2,3,4\r\n");
     store::LoadSettingsFile(*again);
-    EXPECT_EQ(std::tuple(s.windowWidth, s.listingView, s.openLastLeague), std::tuple(0, int16_t{1}, int16_t{1}));
+    EXPECT_EQ(std::tuple(t.windowWidth, t.listingView, t.openLastLeague), std::tuple(0, int16_t{1}, int16_t{1}));
 
     writeSettings(plain);
     fs::permissions(settingsFile(), fs::perms::owner_read);
@@ -96,43 +89,32 @@ TEST_F(SettingsTest, RegistrySurvivesASaveAndLoad) {
     ASSERT_TRUE(store::SaveLeagueRegistry(*data, dialogs));
     EXPECT_EQ(readBytes("Qvleague.DAT"), " 0 \r\n .96 \r\nCourier New\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n");
 
-    auto& reg = data->registry;
-    reg.leagueCount = 3;
-    reg.leagueFiles[1] = "Tuesday, Men";
-    reg.leagueFiles[2] = " Seniors \"A\"";
-    reg.leagueFiles[3] = "Ladies";
-    reg.currentLeague = 2;
-    settings().hcpFactor = 0.9f;
-    settings().printFont = "Lucida Console";
-    settings().nineHoleOption = 3;
-    settings().hcpLimitCheck = 1;
-    settings().dateRemindCheck = 1;
+    data->registry = {3, {"", "Tuesday, Men", " Seniors \"A\"", "Ladies"}, 2};
+    s.hcpFactor = 0.9f, s.printFont = "Lucida Console", s.nineHoleOption = 3, s.hcpLimitCheck = 1,
+    s.dateRemindCheck = 1;
     ASSERT_TRUE(store::SaveLeagueRegistry(*data, dialogs));
     std::string first = readBytes("Qvleague.DAT");
     // Every value is in the file, so equal bytes after a load mean equal values.
     auto loaded = std::make_unique<store::LeagueData>();
     ASSERT_TRUE(store::LoadLeagueRegistry(*loaded, dialogs).ok);
-    EXPECT_EQ(loaded->registry.leagueFiles, reg.leagueFiles);
+    EXPECT_EQ(loaded->registry.leagueFiles, data->registry.leagueFiles);
     ASSERT_TRUE(store::SaveLeagueRegistry(*loaded, dialogs));
     EXPECT_EQ(readBytes("Qvleague.DAT"), first);
 }
 
 TEST_F(SettingsTest, FactorsTheSettingsWindowAcceptsStayAndAnEmptyFontGetsItsDefault) {
-    struct Case {
-        const char *factorLine, *fontLine;
-        float factor;
-        const char* font;
-    };
-    for (const Case& c : {Case{"0.5", "Arial", 0.5f, "Arial"}, Case{" .9 ", "", 0.9f, "Courier New"},
-                          Case{" 1.1 ", "  ", 1.1f, "Courier New"}, Case{" .96 ", "Arial, Bold", 0.96f, "Arial"},
-                          Case{" .96 ", "\"Lucida Console\"", 0.96f, "Lucida Console"}}) {
-        SCOPED_TRACE(c.factorLine);
-        writeBytes("qvleague.dat", std::string(" 1 \r\nFall\r\n") + c.factorLine + "\r\n" + c.fontLine +
+    // clang-format off
+    const std::tuple<const char*, const char*, float, const char*> kCases[] = {  // factor line, font line, read as
+        {"0.5", "Arial", 0.5f, "Arial"}, {" .9 ", "", 0.9f, "Courier New"}, {" 1.1 ", "  ", 1.1f, "Courier New"},
+        {" .96 ", "Arial, Bold", 0.96f, "Arial"}, {" .96 ", "\"Lucida Console\"", 0.96f, "Lucida Console"}};
+    // clang-format on
+    for (auto [factorLine, fontLine, factor, font] : kCases) {
+        writeBytes("qvleague.dat", std::string(" 1 \r\nFall\r\n") + factorLine + "\r\n" + fontLine +
                                        "\r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n");
         ASSERT_TRUE(store::LoadLeagueRegistry(*data, dialogs).ok);
-        EXPECT_EQ(
-            std::tuple(settings().hcpFactor, settings().printFont, settings().nineHoleOption, settings().hcpLimitCheck),
-            std::tuple(c.factor, std::string(c.font), int16_t{2}, int16_t{1}));
+        EXPECT_EQ(std::tuple(s.hcpFactor, s.printFont, s.nineHoleOption, s.hcpLimitCheck),
+                  std::tuple(factor, std::string(font), int16_t{2}, int16_t{1}))
+            << factorLine;
     }
     // Typed in the settings window: outside one half to one point one becomes the default.
     for (auto [typed, kept] :
@@ -143,22 +125,19 @@ TEST_F(SettingsTest, FactorsTheSettingsWindowAcceptsStayAndAnEmptyFontGetsItsDef
 
 // A folder without a registry is a new one: no box, just no leagues (the check still names it).
 TEST_F(SettingsTest, MissingRegistryIsQuietAndSettlesTheDefaults) {
-    settings().hcpFactor = 0;
-    settings().printFont = "";
+    s.hcpFactor = 0, s.printFont = "";
     EXPECT_FALSE(store::LoadLeagueRegistry(*data, dialogs).ok);
     EXPECT_TRUE(dialogs.takeMessages().empty());
-    EXPECT_EQ(settings().hcpFactor, 0.96f);
-    EXPECT_EQ(settings().printFont, "Courier New");
-    EXPECT_EQ(data->registry.leagueCount, 0);
+    EXPECT_EQ(std::tuple(s.hcpFactor, s.printFont, data->registry.leagueCount),
+              std::tuple(0.96f, "Courier New", int16_t{0}));
 }
 
 TEST_F(SettingsTest, UnreadableRegistryIsKeptAndNamedInTheMessage) {
-    const std::pair<const char*, int16_t> kCases[] = {
-        {" 16 \r\n", 0},
-        {"-1 \r\n", 0},
-        {" 2 \r\nFall\r\nSpring\r\n", 2},
-        {" 0 \r\nabc\r\nArial\r\n", 0},
-        {" 0 \r\n 3.5 \r\nArial\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n", 0}};  // a factor the settings window refuses
+    // The last holds a factor the settings window refuses.
+    // clang-format off
+    const std::pair<const char*, int16_t> kCases[] = {{" 16 \r\n", 0}, {"-1 \r\n", 0}, {" 2 \r\nFall\r\nSpring\r\n", 2},
+        {" 0 \r\nabc\r\nArial\r\n", 0}, {" 0 \r\n 3.5 \r\nArial\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n", 0}};
+    // clang-format on
     for (auto [text, leagueCount] : kCases) {
         SCOPED_TRACE(text);
         fs::remove("Qvleague.DAT.unreadable");

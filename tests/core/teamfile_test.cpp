@@ -35,44 +35,38 @@ protected:
 TEST_F(TeamFile, SmallLeagueIsWrittenLineByLineAndReadBackMarkingTeamsInUse) {
     EXPECT_EQ(store::TeamFileName("Fall 2024.lge"), "Fall 2024.tea");
     auto data = leagueWithPlayers(3);
-    data->teams.teamCount = 2;
-    data->teams.teamNames[1] = "Eagles, \"A\"";
-    data->players[1].team = 1;
-    data->players[3].team = 2;
+    auto& teams = data->teams;
+    teams.teamCount = 2, teams.teamNames[1] = "Eagles, \"A\"", teams.teamEntryCount[1] = 1;
+    teams.teamEntries[1][1] = {"Week 1 at Oak", 12.5f, -0.5f};
+    data->players[1].team = 1, data->players[3].team = 2;
     data->players[4].team = 2;  // beyond the player count: not written
-    data->teams.teamEntryCount[1] = 1;
-    data->teams.teamEntries[1][1] = {"Week 1 at Oak", 12.5f, -0.5f};
     ASSERT_TRUE(store::SaveTeamFile(*data, dialogs));
     EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
 
     fs::rename("Fall.tea", "FALL.TEA");
     data = leagueWithPlayers(3);
-    data->players[2].team = 7;  // stale values from before
-    data->players[50].team = 7;
+    data->players[2].team = data->players[50].team = 7;  // stale values from before
     EXPECT_TRUE(store::LoadTeamAssignments(*data).ok);
-    const auto& teams = data->teams;
-    EXPECT_EQ(std::tuple(teams.teamsInUse, teams.teamCount, teams.teamNames[1], teams.teamNames[2]),
+    const auto& read = data->teams;
+    EXPECT_EQ(std::tuple(read.teamsInUse, read.teamCount, read.teamNames[1], read.teamNames[2]),
               std::tuple(int16_t{1}, int16_t{2}, std::string("Eagles, \"A\""), std::string()));
     EXPECT_EQ(std::tuple(data->players[1].team, data->players[2].team, data->players[3].team, data->players[50].team),
               std::tuple(1, 0, 2, 0));
-    EXPECT_EQ(std::tuple(teams.teamEntryCount[1], teams.teamEntryCount[2]), std::tuple(1, 0));
-    EXPECT_EQ(teams.teamEntries[1][1], (store::TeamEntry{"Week 1 at Oak", 12.5f, -0.5f}));
+    EXPECT_EQ(std::tuple(read.teamEntryCount[1], read.teamEntryCount[2]), std::tuple(1, 0));
+    EXPECT_EQ(read.teamEntries[1][1], (store::TeamEntry{"Week 1 at Oak", 12.5f, -0.5f}));
 }
 
 TEST_F(TeamFile, NoTeamFileOrTeamsWithoutPlayersMeanNoTeamsInUse) {
     auto data = leagueWithPlayers(3);
-    data->players[1].team = 2;
-    data->teams.teamsInUse = 1;
+    data->players[1].team = data->teams.teamsInUse = 1;
     EXPECT_FALSE(store::LoadTeamAssignments(*data).ok);
-    EXPECT_EQ(data->teams.teamsInUse, 0);
-    EXPECT_EQ(data->players[1].team, 0);
+    EXPECT_EQ(std::tuple(data->teams.teamsInUse, data->players[1].team), std::tuple(0, 0));
     EXPECT_TRUE(fs::is_empty("."));
 
     writeBytes("Fall.tea", " 1 \r\nEagles\r\n 0 \r\n 0 \r\n 0 \r\n");
     data = leagueWithPlayers(2);
     EXPECT_TRUE(store::LoadTeamAssignments(*data).ok);
-    EXPECT_EQ(data->teams.teamCount, 1);
-    EXPECT_EQ(data->teams.teamsInUse, 0);
+    EXPECT_EQ(std::tuple(data->teams.teamCount, data->teams.teamsInUse), std::tuple(1, 0));
 }
 
 TEST_F(TeamFile, SavedTeamsLoadEqualAndSaveToTheSameBytes) {
@@ -107,13 +101,12 @@ TEST_F(TeamFile, ReadingStopsQuietlyAtTheFirstBadValue) {
         auto data = leagueWithPlayers(2);
         EXPECT_FALSE(store::LoadTeamFile(*data).ok);
         EXPECT_EQ(readBytes("Fall.tea.unreadable"), text);
-        EXPECT_TRUE(data->teams.teamCount >= 0 && data->teams.teamCount <= store::kMaxTeams);
-        EXPECT_TRUE(data->teams.teamEntryCount[1] >= 0 && data->teams.teamEntryCount[1] <= store::kMaxTeamEntries);
+        EXPECT_TRUE(data->teams.teamCount >= 0 && data->teams.teamCount <= store::kMaxTeams &&
+                    data->teams.teamEntryCount[1] >= 0 && data->teams.teamEntryCount[1] <= store::kMaxTeamEntries);
     }
     writeBytes("Fall.tea", " 2 \r\nNew\r\n");  // ends early: what was read, and the rest as before
     auto data = leagueWithPlayers(2);
-    data->teams.teamNames[2] = "Old";
-    data->players[1].team = 2;
+    data->teams.teamNames[2] = "Old", data->players[1].team = 2;
     EXPECT_FALSE(store::LoadTeamFile(*data).ok);
     EXPECT_EQ(
         std::tuple(data->teams.teamCount, data->teams.teamNames[1], data->teams.teamNames[2], data->players[1].team),
@@ -129,8 +122,7 @@ TEST_F(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
         data->teams.teamEntryCount[t] = 5;
         for (int e = 1; e <= 5; ++e) data->teams.teamEntries[t][e] = {"Week", 12.5f, 3};
     }
-    data->teams.teamsInUse = 1;
-    data->teams.currentTeam = 2;
+    data->teams.teamsInUse = 1, data->teams.currentTeam = 2;
     for (int p = 1; p <= data->playerCount; ++p) data->players[p].team = 0;  // an empty team may be removed
     dialogs.answer(platform::Answer::Yes);                                   // the team's entries go with it
     ASSERT_EQ(teams::RemoveTeam(*data, dialogs), teams::RemoveTeamOutcome::Removed);
