@@ -132,19 +132,6 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
     }
 }
 
-TEST_F(CourseFile, FailedSaveLeavesTheOldFileAndShowsTheMessage) {
-    writeBytes("course.dat", courseText(1, 1));
-    fs::permissions("course.dat", fs::perms::owner_read);
-    data->courseCount = 1;
-    data->courses[1] = namedCourse("New");
-    EXPECT_FALSE(store::SaveCourseFile(*data, dialogs));
-    EXPECT_EQ(dialogs.takeMessages(),
-              (std::vector<platform::Message>{
-                  {"Unable to save settings to disk\r\nThe file course.dat is read-only: it has no write permission.",
-                   "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation}}));
-    EXPECT_EQ(readBytes("course.dat"), courseText(1, 1));
-}
-
 // The score entry and the course commands find a typed course the same way.
 TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
     auto data = std::make_unique<store::LeagueData>();

@@ -59,17 +59,31 @@ TEST_F(SafeSave, ALinkedDataFileIsReplacedAtItsTargetAndStaysALink) {
     EXPECT_EQ(readBytes("elsewhere/Fall.LGE"), store::FormatLeague(*data));
 }
 
+// A file without write permission is refused with the save's own box and stays as it was; the
+// permissions of a file that may be written are kept.
 TEST_F(SafeSave, AFileWithoutWritePermissionIsRefusedAndOthersKeepTheirPermissions) {
-    std::string before = readBytes("Fall.LGE");
-    fs::permissions("Fall.LGE", fs::perms::owner_read | fs::perms::group_read);
-    data->leagueFileStamp = store::StampOf("Fall.LGE");
-    EXPECT_FALSE(store::SaveLeagueFile(*data, dialogs));
-    EXPECT_EQ(readBytes("Fall.LGE"), before);
-    auto shown = dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text,
-              "Error Creating League Record File\r\nThe file Fall.LGE is read-only: it has no write permission.");
-
+    const std::string readOnly = " is read-only: it has no write permission.";
+    const std::tuple<const char*, bool (*)(store::LeagueData&, platform::Dialogs&), platform::Message> kFiles[] = {
+        {"Fall.LGE",
+         store::SaveLeagueFile,
+         {"Error Creating League Record File\r\nThe file Fall.LGE" + readOnly, "Quorval", platform::Buttons::Ok,
+          platform::Icon::Exclamation}},
+        {"course.dat",
+         store::SaveCourseFile,
+         {"Unable to save settings to disk\r\nThe file course.dat" + readOnly, "Course Setup", platform::Buttons::Ok,
+          platform::Icon::Exclamation}},
+        {"Fall.tea",
+         store::SaveTeamFile,
+         {"Cannot Write filename$, Please check disk write protect, freespace etc.\r\nThe file Fall.tea" + readOnly,
+          "Quorval", platform::Buttons::Ok, platform::Icon::None}}};
+    for (const auto& [name, save, box] : kFiles) {
+        writeBytes(name, "old");
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read);
+        data->leagueFileStamp = store::StampOf("Fall.LGE");
+        EXPECT_FALSE(save(*data, dialogs)) << name;
+        EXPECT_EQ(dialogs.takeMessages(), std::vector{box});
+        EXPECT_EQ(readBytes(name), "old");
+    }
     const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions("Fall.LGE", perms);
     data->leagueFileStamp = store::StampOf("Fall.LGE");

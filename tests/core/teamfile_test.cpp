@@ -138,14 +138,3 @@ TEST_F(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
     for (int p = 1; p <= store::kMaxPlayers; ++p) ASSERT_EQ(data->players[p].team, 0) << p;
     EXPECT_EQ(data->players[1].name, "Player 1");  // the players themselves stay
 }
-
-TEST_F(TeamFile, FailedSaveShowsTheMessageWithoutIconAndKeepsTheOldFile) {
-    writeBytes("Fall.tea", kSmallTeamFile);
-    fs::permissions("Fall.tea", fs::perms::owner_read);
-    EXPECT_FALSE(store::SaveTeamFile(*leagueWithPlayers(1), dialogs));
-    EXPECT_EQ(dialogs.takeMessages(),
-              (std::vector<platform::Message>{{"Cannot Write filename$, Please check disk write protect, freespace etc."
-                                               "\r\nThe file Fall.tea is read-only: it has no write permission.",
-                                               "Quorval", platform::Buttons::Ok, platform::Icon::None}}));
-    EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
-}
