@@ -33,7 +33,6 @@ std::string bytesOf(const std::string& name) {
     return name + std::string("\0\xff\r\n\xe9\n", 6) + name;
 }
 
-// The data folder's files, each holding bytes of its own.
 void writeDataFiles(const Names& names) {
     for (const auto& name : names) writeBytes(name, bytesOf(name));
 }
@@ -109,8 +108,7 @@ TEST_F(BackupTest, NoLocationBeepsAndAFileNotMadeYetIsLeftOut) {
     EXPECT_EQ(copied(), (Names{"Fall.LGE", "Qvleague.DAT"}));
 }
 
-// Locations whose backup would land in the data folder, seen from a data folder that is itself a
-// "QVL Backup" folder ("TOP" stands for the folder it is in).
+// Seen from a data folder that is itself a "QVL Backup" folder in TOP.
 TEST(BackupIntoDataFolder, IsRefusedWithAMessage) {
     for (std::string location : {".", "TOP/QVL Backup/", ".."}) {
         TempWorkDir top;
@@ -136,7 +134,6 @@ TEST_F(BackupTest, AnUnreadableFileOrALocationThatIsNoFolderFails) {
         EXPECT_FALSE(fs::exists(location / "QVL Backup"));
     }
     EXPECT_FALSE(fs::exists(usb / "missing"));
-    // A file that is there but cannot be read stops the backup, naming it; what was copied before stays.
     fs::create_directory("course.dat");
     EXPECT_EQ(backup(usb.string()), BackupOutcome::Failed);
     EXPECT_EQ(dialogs.takeMessages(), failure("course.dat could not be copied to", folder));

@@ -102,19 +102,16 @@ TEST_F(CourseFile, EveryFieldIsWrittenBackUnchangedWhateverTheFilesLetterCase) {
 }
 
 TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
-    struct Case {
-        std::string text;
-        int16_t countAfter;  // the table held 5 courses before the load
-        int slotsRead;       // slots whose first field the load reached
-    };
-    const Case kCases[] = {{courseText(201, 201), 200, 200},
-                           {courseText(-1, 0), 5, 0},
-                           {"three\r\n", 5, 0},
-                           {courseText(4, 3).substr(0, 400), 4, 3}};  // ends inside the third course
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.text.substr(0, 8));
+    // The text, the count after the load of a table of 5, and the slots whose first field it reached.
+    const std::tuple<std::string, int16_t, int> kCases[] = {
+        {courseText(201, 201), 200, 200},
+        {courseText(-1, 0), 5, 0},
+        {"three\r\n", 5, 0},
+        {courseText(4, 3).substr(0, 400), 4, 3}};  // the last ends inside the third course
+    for (const auto& [text, countAfter, slotsRead] : kCases) {
+        SCOPED_TRACE(text.substr(0, 8));
         fs::remove("course.dat.unreadable");
-        writeBytes("course.dat", c.text);
+        writeBytes("course.dat", text);
         data->courseCount = 5;
         for (int slot = 1; slot <= store::kMaxCourses; ++slot) data->courses[slot][1] = "old";
         EXPECT_FALSE(store::LoadCourseFile(*data, dialogs).ok);
@@ -122,12 +119,12 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
                   std::vector{loadFailed("No courses have been saved or\r\nproblem reading file.\r\nIgnore this if you "
                                          "are entering your\r\nfirst course.\r\nThe unreadable file was kept as "
                                          "\"course.dat.unreadable\".")});
-        EXPECT_EQ(data->courseCount, c.countAfter);
-        if (c.slotsRead > 0) {
-            EXPECT_EQ(data->courses[c.slotsRead][1], std::to_string(c.slotsRead) + ".1");
+        EXPECT_EQ(data->courseCount, countAfter);
+        if (slotsRead > 0) {
+            EXPECT_EQ(data->courses[slotsRead][1], std::to_string(slotsRead) + ".1");
         }
-        if (c.slotsRead < store::kMaxCourses) {
-            EXPECT_EQ(data->courses[c.slotsRead + 1][1], "old");
+        if (slotsRead < store::kMaxCourses) {
+            EXPECT_EQ(data->courses[slotsRead + 1][1], "old");
         }
     }
 }

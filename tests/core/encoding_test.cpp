@@ -29,8 +29,7 @@ TEST(DecodeToUtf8Test, Utf8KeptAnythingElseReadAsWindows1252) {
     for (const auto& [file, utf8] : kCases) EXPECT_EQ(decodeToUtf8(file), utf8) << file;
 }
 
-// Plain ASCII is skipped eight bytes at a time: a foreign byte or a multi-byte character is noticed
-// wherever it falls against those eight-byte steps, and at the very end.
+// Plain ASCII is skipped eight bytes at a time.
 TEST(DecodeToUtf8Test, OddBytesAreFoundAtEveryPosition) {
     const std::string ascii(19, 'a');
     for (size_t at = 0; at <= ascii.size(); ++at) {

@@ -40,7 +40,6 @@ TEST(HelpFile, ParsesTopicsKeywordsAndBodiesAndFindsTopicsByTheirExactKey) {
     EXPECT_EQ(help::ParseHelpFile("no topics here\n").topics.size(), 0u);
 }
 
-// Keyword prefixes, case ignored, each topic once, in file order.
 TEST(HelpFile, SearchMatchesKeywordPrefixesOncePerTopicInFileOrder) {
     help::HelpFile file = help::ParseHelpFile(kSample);
     const std::pair<const char*, std::vector<std::string>> kCases[] = {
@@ -72,8 +71,6 @@ TEST(HelpFile, BodyBecomesParagraphsListsAndLinks) {
               "<h2>Help Contents</h2>\n<p>Start with <a href=\"topic:Entering Scores\">Entering Scores</a>.</p>\n");
 }
 
-// The help file the program ships: the topics the windows open are there, every [[Key]] or
-// [[Key|text]] leads to a topic, and no key is used twice.
 TEST(HelpFile, ShippedFileHasEveryTopicAWindowOpensAndEveryLinkLeadsToATopic) {
     help::HelpFile file = help::ParseHelpFile(text::decodeToUtf8(quorval::testing::readBytes(QUORVAL_HELP_FILE)));
     for (const char* key :

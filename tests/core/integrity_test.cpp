@@ -1,5 +1,3 @@
-// What keeps rounds from being lost or misplaced: loads that refuse leftovers, league names that
-// stay inside the data folder, courses that keep their rounds, the data folder's lock.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -36,7 +34,6 @@ protected:
         writeBytes(store::kRegistryFileName, store::FormatRegistry(*data));
         writeBytes(store::kCourseFileName, store::FormatCourses(*data));
     }
-    // The one box shown, which must hold `text`.
     void expectShown(const std::string& text) {
         auto shown = dialogs.takeMessages();
         ASSERT_EQ(shown.size(), 1u);
@@ -69,7 +66,6 @@ TEST_F(Integrity, APlayerCountTooLowOrAMissingFileFailsTheLoadAndNoLeagueStaysOp
     expectShown("The league file Fall.LGE is missing.");
 }
 
-// Registry entries that would lead outside the data folder: listed, never opened, read or written.
 TEST_F(Integrity, AnUnsafeRegistryNameIsListedButNeverOpenedCopiedOrDeletedOutside) {
     for (const char* dirName : {"data", "outside", "usb"}) fs::create_directories(dirName);
     writeBytes("outside/Evil.LGE", "precious");

@@ -21,7 +21,6 @@ constexpr int kLinesPerPlayer = 1743;
 constexpr int kName1 = 2, kTee1 = 3, kRoundCount1 = 4, kDiff1 = 5, kMonth1 = 6, kIndex1 = 9, kChcp1 = 10, kCourse1 = 11,
               kScore1 = 12, kFairway1 = 13;
 
-// The box a failed load shows, with what it adds about the file.
 platform::Message loadFailed(const std::string& about) {
     return {"Unable to load league file, please check the\r\nworking directory specified by your launcher.\r\n" + about,
             "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation};
@@ -178,7 +177,6 @@ TEST_F(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
     for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(data->players[p], original->players[p], p);
 }
 
-// Values the model cannot hold are a failure, and never reach outside an array.
 TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoad) {
     // clang-format off
     const std::tuple<int, const char*, bool> kCases[] = {  // 0-based line of a one-player league, text, loads
@@ -217,7 +215,6 @@ TEST_F(LeagueFile, MissingFileShowsTheMessageAndWindows1252NamesAreReadAndWritte
     EXPECT_NE(readBytes("Fall.LGE").find("\r\nM\xC3\xBCller\r\n"), std::string::npos);
 }
 
-// A folder where the league file has to go: the save fails and leaves nothing behind.
 TEST_F(LeagueFile, FailedSaveLeavesTheFolderAsItWasAndShowsTheMessage) {
     fs::create_directory("Fall.LGE");
     samples::FillRandomLeague(*data, 6, 2);
@@ -261,9 +258,7 @@ const char* const kOddNumberLines[] = {
 
 }  // namespace
 
-// Files are read and written by quick routes for the common forms. On random leagues, their older
-// layout, the fuzz regressions and the same texts with number lines swapped for odd forms, the
-// quick routes must give the same bytes, the same data and the same complaint as the general ones.
+// On random leagues, their older layout, the fuzz regressions and these with odd number lines.
 TEST(LeagueFileConversions, QuickConversionsReadAndWriteAsTheGeneralOnes) {
     std::vector<std::string> texts;
     auto data = newLeague();

@@ -57,7 +57,6 @@ TEST(FileFormTest, SignPositionNumberAndOneTrailingBlank) {
     EXPECT_EQ(line, "x 7  9.866667 ");
 }
 
-// A field holds only a number between blanks; nothing: the field is refused.
 TEST(ParseFileNumberTest, OnlyANumberBetweenBlanks) {
     const auto no = std::nullopt;
     // clang-format off
@@ -88,35 +87,23 @@ TEST(ParseFileInt16Test, NearestWholeNumberThatFitsSixteenBits) {
     }
 }
 
-// A file holds 7 significant digits; whatever float such a text gives must be saved so that it
-// loads back as the same float, or indexes would drift with every save.
-TEST(FileFloatRoundTripTest, AnyFloatAFileHoldsReadsBackEqual) {
-    for (uint64_t bits = 0; bits <= 0x7F7FFFFFu; bits += 100003) {
-        for (uint32_t sign : {0u, 0x80000000u}) {
-            char held[32];
-            std::snprintf(held, sizeof held, "%.6E", std::bit_cast<float>(static_cast<uint32_t>(bits) | sign));
-            auto loaded = parseFileFloat(held);
-            ASSERT_TRUE(loaded) << held;
-            auto reloaded = parseFileFloat(fileFloat(*loaded));
-            ASSERT_TRUE(reloaded && *reloaded == *loaded) << held << " saved as " << fileFloat(*loaded);
-        }
-    }
-}
-
-// Whatever float is in memory, the text it is saved as loads back to a float saved as the same
-// text: saving a file twice gives the same bytes, also where a float holds fewer than 7 digits.
-TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameText) {
+// Else indexes would drift with every save.
+TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameTextAndAnyFloatAFileHoldsReadsBackEqual) {
     for (uint64_t bits = 0; bits <= 0x7F7FFFFFu; bits += 10007) {
         std::string saved = fileFloat(std::bit_cast<float>(static_cast<uint32_t>(bits)));
         auto loaded = parseFileFloat(saved);
         ASSERT_TRUE(loaded && fileFloat(*loaded) == saved) << saved << " from " << bits;
+        char held[32];
+        std::snprintf(held, sizeof held, "%.6E", std::bit_cast<float>(static_cast<uint32_t>(bits) | (bits % 2 << 31)));
+        loaded = parseFileFloat(held);
+        auto reloaded = loaded ? parseFileFloat(fileFloat(*loaded)) : std::nullopt;
+        ASSERT_TRUE(loaded && reloaded && *reloaded == *loaded) << held;
     }
     EXPECT_EQ(fileFloat(1.00000042e28f), " 1.0000004E+28 ");
     EXPECT_EQ(fileFloat(13.6f), " 13.6 ");
 }
 
-// Saving takes a quick route for the usual floats; it must give exactly the characters of the long
-// one, across every exponent, every decade edge, the end of the quick range and exact halves.
+// Across every exponent, every decade edge, the end of the quick range and exact halves.
 TEST(FileFloatRoundTripTest, QuickFormEqualsTheGeneralOne) {
     std::vector<float> values;
     std::mt19937 rng(18);

@@ -1,4 +1,3 @@
-// Saving data files: private temporary files, links, permissions and changes made by others.
 #include <gtest/gtest.h>
 
 #include "fullleague.hpp"
@@ -59,8 +58,6 @@ TEST_F(SafeSave, ALinkedDataFileIsReplacedAtItsTargetAndStaysALink) {
     EXPECT_EQ(readBytes("elsewhere/Fall.LGE"), store::FormatLeague(*data));
 }
 
-// A file without write permission is refused with the save's own box and stays as it was; the
-// permissions of a file that may be written are kept.
 TEST_F(SafeSave, AFileWithoutWritePermissionIsRefusedAndOthersKeepTheirPermissions) {
     const std::string readOnly = " is read-only: it has no write permission.";
     const std::tuple<const char*, bool (*)(store::LeagueData&, platform::Dialogs&), platform::Message> kFiles[] = {
@@ -91,8 +88,7 @@ TEST_F(SafeSave, AFileWithoutWritePermissionIsRefusedAndOthersKeepTheirPermissio
     EXPECT_EQ(fs::status("Fall.LGE").permissions(), perms);
 }
 
-// Another program rewrote a data file after it was read: the user chooses whose data survive, and
-// either way the file and memory agree again, so the next save goes through without a question.
+// Either way the file and memory agree again: the next save goes through without a question.
 TEST_F(SafeSave, AFileChangedOnDiskIsNeverOverwrittenSilently) {
     struct SharedFile {
         const char* name;

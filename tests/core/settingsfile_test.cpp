@@ -12,7 +12,6 @@ using namespace quorval::testing;
 
 namespace {
 
-// Every test gets its own configuration folder inside its working directory.
 class SettingsTest : public ::testing::Test {
 protected:
     fs::path settingsFile() const { return dir.path() / "config" / "quorval" / "qvl32.ini"; }
@@ -31,22 +30,18 @@ protected:
 }  // namespace
 
 TEST_F(SettingsTest, FileGivesItsValuesOrTheDefaults) {
-    struct Case {
-        std::string text;
-        int16_t equitable, average;
-        float horizontal, vertical, scaling;
-        bool kept;  // unreadable, so a copy is kept before a save can replace it
-    };
-    const Case kCases[] = {{"", 0, 0, 0, 0, 1, false},
-                           {" 5 \r\n-1.3 \r\n .5 \r\n 1.1 \r\n 1 \r\n", 5, 1, -1.3f, .5f, 1.1f, false},
-                           {" 5 \r\n 2 \r\n-3 \r\n .9 \r\n", 5, 0, 2, -3, .9f, false},  // an older version's four
-                           {" 5 \r\n 2 \r\n-3 \r\n .9 \r\nyes\r\n", 5, 0, 2, -3, .9f, false},
-                           {" 5 \r\n 2 \r\n-3 \r\n", 0, 0, 0, 0, 1, true},
-                           {"[settings]\r\nesc=on\r\n", 0, 0, 0, 0, 1, true}};
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.text);
+    // The text, the five values read, and whether it was unreadable, so a copy is kept.
+    // clang-format off
+    const std::tuple<std::string, int16_t, int16_t, float, float, float, bool> kCases[] = {
+        {"", 0, 0, 0, 0, 1, false}, {" 5 \r\n-1.3 \r\n .5 \r\n 1.1 \r\n 1 \r\n", 5, 1, -1.3f, .5f, 1.1f, false},
+        {" 5 \r\n 2 \r\n-3 \r\n .9 \r\n", 5, 0, 2, -3, .9f, false},  // an older version's four
+        {" 5 \r\n 2 \r\n-3 \r\n .9 \r\nyes\r\n", 5, 0, 2, -3, .9f, false}, {" 5 \r\n 2 \r\n-3 \r\n", 0, 0, 0, 0, 1, true},
+        {"[settings]\r\nesc=on\r\n", 0, 0, 0, 0, 1, true}};
+    // clang-format on
+    for (const auto& [text, equitable, average, horizontal, vertical, scaling, kept] : kCases) {
+        SCOPED_TRACE(text);
         fs::remove_all(dir.path() / "config");
-        if (!c.text.empty()) writeSettings(c.text);
+        if (!text.empty()) writeSettings(text);
         // Whatever was there before must not survive.
         s.equitableCheck = 5, s.averageCheck = 1, s.cardHorizontalOffset = 9, s.cardVerticalOffset = 9,
         s.cardVerticalScaling = 9;
@@ -54,8 +49,8 @@ TEST_F(SettingsTest, FileGivesItsValuesOrTheDefaults) {
         EXPECT_EQ(s.settingsFilePath, settingsFile().string());
         EXPECT_EQ(std::tuple(s.equitableCheck, s.averageCheck, s.cardHorizontalOffset, s.cardVerticalOffset,
                              s.cardVerticalScaling),
-                  std::tuple(c.equitable, c.average, c.horizontal, c.vertical, c.scaling));
-        EXPECT_EQ(fs::exists(settingsFile().string() + ".unreadable"), c.kept);
+                  std::tuple(equitable, average, horizontal, vertical, scaling));
+        EXPECT_EQ(fs::exists(settingsFile().string() + ".unreadable"), kept);
     }
 }
 
@@ -123,7 +118,7 @@ TEST_F(SettingsTest, FactorsTheSettingsWindowAcceptsStayAndAnEmptyFontGetsItsDef
     }
 }
 
-// A folder without a registry is a new one: no box, just no leagues (the check still names it).
+// A folder without a registry is a new one (the check still names it).
 TEST_F(SettingsTest, MissingRegistryIsQuietAndSettlesTheDefaults) {
     s.hcpFactor = 0, s.printFont = "";
     EXPECT_FALSE(store::LoadLeagueRegistry(*data, dialogs).ok);

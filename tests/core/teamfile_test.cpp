@@ -91,7 +91,6 @@ TEST_F(TeamFile, SavedTeamsLoadEqualAndSaveToTheSameBytes) {
     }
 }
 
-// A broken team file is quiet, and a value the team part cannot hold never gets into it.
 TEST_F(TeamFile, ReadingStopsQuietlyAtTheFirstBadValue) {
     for (const char* text : {" 101 \r\n", " 1 \r\nA\r\n 1 \r\n 101 \r\n 0 \r\n", " 1 \r\nA\r\n 1 \r\n 1 \r\n 151 \r\n",
                              " 1 \r\nA\r\n 0 \r\n 0 \r\n 1 \r\nW\r\n 1 \r\nx\r\n"}) {
@@ -113,8 +112,7 @@ TEST_F(TeamFile, ReadingStopsQuietlyAtTheFirstBadValue) {
         std::tuple(int16_t{2}, std::string("New"), std::string("Old"), 2));
 }
 
-// Emptying the part touches only the entries in use, so nothing may linger past a team's count:
-// not after a shorter file is read over a longer one, nor after a team is removed.
+// Emptying touches only the entries in use, so none may linger past a team's count.
 TEST_F(TeamFile, ResetEmptiesTheTeamPartWhateverWasReadOrRemovedBefore) {
     auto data = leagueWithPlayers(0);
     samples::FillFullLeague(*data, 3);
