@@ -94,7 +94,7 @@ TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameTextAndAnyFloatAFileHoldsRe
         auto loaded = parseFileFloat(saved);
         ASSERT_TRUE(loaded && fileFloat(*loaded) == saved) << saved << " from " << bits;
         char held[32];
-        std::snprintf(held, sizeof held, "%.6E", std::bit_cast<float>(static_cast<uint32_t>(bits) | (bits % 2 << 31)));
+        std::snprintf(held, sizeof held, "%.6E", std::bit_cast<float>(static_cast<uint32_t>(bits | bits % 2 << 31)));
         loaded = parseFileFloat(held);
         auto reloaded = loaded ? parseFileFloat(fileFloat(*loaded)) : std::nullopt;
         ASSERT_TRUE(loaded && reloaded && *reloaded == *loaded) << held;
