@@ -129,6 +129,7 @@ TEST_F(SafeSave, AFileChangedOnDiskIsNeverOverwrittenSilently) {
                        "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1}}));
         EXPECT_EQ(readBytes(file.name), theirs);
         EXPECT_EQ(file.format(*data), theirs);  // what is shown is what is on disk
+        EXPECT_TRUE(file.save(*data, dialogs));
 
         data->players[1].name = "Changed In Memory";
         writeBytes(file.name, file.format(*data) + "\r\n");  // changed again, then overwritten
