@@ -64,6 +64,15 @@ protected:
         return names;
     }
 
+    // A backup of a league, after which a league changed and its team file went.
+    void backUpThenPlayOn() {
+        writeDataFiles({"Fall.LGE", "Qvleague.DAT", "course.dat", "Fall.tea"});
+        ASSERT_EQ(backup(usb.string()), BackupOutcome::Done);
+        dialogs.takeMessages();
+        writeBytes("Fall.LGE", "later rounds");
+        fs::remove("Fall.tea");
+    }
+
     TempWorkDir dir;
     fs::path usb = dir.path() / "media" / "usb", folder = usb / "QVL Backup";
     std::unique_ptr<store::LeagueData> data = registryOf({"Fall", "Spring"});
@@ -141,12 +150,7 @@ TEST_F(BackupTest, AnUnreadableFileOrALocationThatIsNoFolderFails) {
 }
 
 TEST_F(BackupTest, RestorePutsTheBackupBackAndKeepsEachFileItReplaces) {
-    writeDataFiles({"Fall.LGE", "Qvleague.DAT", "course.dat", "Fall.tea"});
-    ASSERT_EQ(backup(usb.string()), BackupOutcome::Done);
-    dialogs.takeMessages();
-    // Since then a league changed, its team file went and the course file was renamed.
-    writeBytes("Fall.LGE", "later rounds");
-    fs::remove("Fall.tea");
+    backUpThenPlayOn();
     fs::rename("course.dat", "COURSE.DAT");
     writeBytes(folder / "notes.txt", "not the program's");
 
@@ -161,8 +165,7 @@ TEST_F(BackupTest, RestorePutsTheBackupBackAndKeepsEachFileItReplaces) {
     EXPECT_EQ(listed, (std::vector<std::string>{"course.dat", "Fall.LGE", "Fall.tea", "Qvleague.DAT"}));
 
     backup::RestoreResult restored = backup::RestoreBackup(folder);
-    EXPECT_TRUE(restored.ok) << restored.failedFile << restored.error;
-    EXPECT_EQ(restored.restored, 4);
+    EXPECT_TRUE(restored.ok && restored.restored == 4) << restored.failedFile << restored.error;
     for (const char* name : {"Fall.LGE", "Qvleague.DAT", "Fall.tea"}) EXPECT_EQ(readBytes(name), bytesOf(name));
     EXPECT_EQ(readBytes("COURSE.DAT"), bytesOf("course.dat"));
     EXPECT_EQ(readBytes("Fall.LGE.before-restore"), "later rounds");
@@ -172,11 +175,7 @@ TEST_F(BackupTest, RestorePutsTheBackupBackAndKeepsEachFileItReplaces) {
 }
 
 TEST_F(BackupTest, ARestoreThatFailsHalfWayLeavesEveryDataFileAsItWas) {
-    writeDataFiles({"Fall.LGE", "Qvleague.DAT", "course.dat", "Fall.tea"});
-    ASSERT_EQ(backup(usb.string()), BackupOutcome::Done);
-    dialogs.takeMessages();
-    writeBytes("Fall.LGE", "later rounds");
-    fs::remove("Fall.tea");
+    backUpThenPlayOn();
     // The league list comes last, and its kept copy cannot be written.
     fs::create_directory("Qvleague.DAT.before-restore");
     backup::RestoreResult restored = backup::RestoreBackup(folder);

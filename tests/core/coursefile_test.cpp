@@ -93,7 +93,7 @@ TEST_F(CourseFile, EveryFieldIsWrittenBackUnchangedWhateverTheFilesLetterCase) {
     ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
     EXPECT_EQ(readBytes("COURSE.DAT"), text);
 
-    data->courses[1][1] = "Renamed";
+    data->courses[1][field::kName] = "Renamed";
     ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
@@ -113,7 +113,7 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
         fs::remove("course.dat.unreadable");
         writeBytes("course.dat", text);
         data->courseCount = 5;
-        for (int slot = 1; slot <= store::kMaxCourses; ++slot) data->courses[slot][1] = "old";
+        for (int slot = 1; slot <= store::kMaxCourses; ++slot) data->courses[slot][field::kName] = "old";
         EXPECT_FALSE(store::LoadCourseFile(*data, dialogs).ok);
         EXPECT_EQ(dialogs.takeMessages(),
                   std::vector{loadFailed("No courses have been saved or\r\nproblem reading file.\r\nIgnore this if you "
@@ -121,10 +121,10 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
                                          "\"course.dat.unreadable\".")});
         EXPECT_EQ(data->courseCount, countAfter);
         if (slotsRead > 0) {
-            EXPECT_EQ(data->courses[slotsRead][1], std::to_string(slotsRead) + ".1");
+            EXPECT_EQ(data->courses[slotsRead][field::kName], std::to_string(slotsRead) + ".1");
         }
         if (slotsRead < store::kMaxCourses) {
-            EXPECT_EQ(data->courses[slotsRead + 1][1], "old");
+            EXPECT_EQ(data->courses[slotsRead + 1][field::kName], "old");
         }
     }
 }
