@@ -2,128 +2,95 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include <set>
 
 #include "tempdir.hpp"
 
 namespace fs = std::filesystem;
 using namespace quorval;
-using quorval::testing::readBytes;
-using quorval::testing::TempWorkDir;
-using quorval::testing::writeBytes;
+using namespace quorval::testing;
 
 namespace {
-
-// Reads every line of a data file, as the loaders see them.
-std::vector<std::string> loadLines(const std::string& name, store::LoadResult* result = nullptr) {
-    std::vector<std::string> lines;
-    store::LoadResult r = store::loadDataFile(name, [&](store::LineReader& in) {
-        while (!in.atEnd()) lines.emplace_back(in.line());
-    });
-    if (result) *result = r;
-    return lines;
-}
 
 // A loader that wants a number on its first line.
 store::LoadResult loadNumber(const std::string& name) {
     return store::loadDataFile(name, [](store::LineReader& in) { in.int16("count"); });
 }
 
-std::vector<std::string> folderContents() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+std::set<std::string> folderContents() {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(".")) names.insert(entry.path().filename().string());
     return names;
 }
 
-}  // namespace
-
-struct Decoding {
-    const char* what;
-    std::string bytes;
-    std::vector<std::string> lines;
+class DataFile : public ::testing::Test {
+protected:
+    TempWorkDir dir;
 };
 
-class DataFileDecoding : public ::testing::TestWithParam<Decoding> {};
+}  // namespace
 
-TEST_P(DataFileDecoding, LinesReadTheSameWhateverTheLineEndsAndEncoding) {
-    TempWorkDir dir;
-    writeBytes("names.dat", GetParam().bytes);
-    store::LoadResult result;
-    EXPECT_EQ(loadLines("names.dat", &result), GetParam().lines);
-    EXPECT_TRUE(result.ok);
+TEST_F(DataFile, LinesReadTheSameWhateverTheLineEndsAndEncoding) {
+    const std::pair<std::string, std::vector<std::string>> kCases[] = {
+        {" 2 \r\nAl\r\n\r\n", {" 2 ", "Al", ""}},
+        {" 2 \nAl\n\n", {" 2 ", "Al", ""}},
+        {" 2 \r\nAl", {" 2 ", "Al"}},
+        {"\xEF\xBB\xBF 1 \r\nG\xC3\xBCnter\r\n", {" 1 ", "Günter"}},
+        {" 1 \r\nG\xFCnter \x80\r\n", {" 1 ", "Günter €"}}};
+    for (const auto& [bytes, expected] : kCases) {
+        writeBytes("names.dat", bytes);
+        std::vector<std::string> lines;
+        store::LoadResult result = store::loadDataFile("names.dat", [&](store::LineReader& in) {
+            while (!in.atEnd()) lines.emplace_back(in.line());
+        });
+        EXPECT_EQ(lines, expected) << bytes;
+        EXPECT_TRUE(result.ok) << bytes;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DataFileDecoding,
-    ::testing::Values(Decoding{"CrLf", " 2 \r\nAl\r\n\r\n", {" 2 ", "Al", ""}},
-                      Decoding{"LfOnly", " 2 \nAl\n\n", {" 2 ", "Al", ""}},
-                      Decoding{"NoLastLineEnd", " 2 \r\nAl", {" 2 ", "Al"}},
-                      Decoding{"Utf8WithByteOrderMark", "\xEF\xBB\xBF 1 \r\nG\xC3\xBCnter\r\n", {" 1 ", "Günter"}},
-                      Decoding{"Windows1252", " 1 \r\nG\xFCnter \x80\r\n", {" 1 ", "Günter €"}}),
-    [](const auto& info) { return std::string(info.param.what); });
-
-TEST(DataFile, ExistingFileIsFoundWhateverTheLetterCase) {
-    TempWorkDir dir;
-    writeBytes("COURSE.DAT", "x");
+TEST_F(DataFile, ExistingFileIsFoundWhateverTheLetterCaseAndASaveReplacesItWhole) {
+    writeBytes("COURSE.DAT", "a much longer old content\r\n");
     EXPECT_EQ(store::findDataFile("course.dat"), fs::path("COURSE.DAT"));
     EXPECT_EQ(store::findDataFile("COURSE.DAT"), fs::path("COURSE.DAT"));
-    // A file that does not exist yet gets the name as given.
-    EXPECT_EQ(store::findDataFile("Fall.LGE"), fs::path("Fall.LGE"));
+    EXPECT_EQ(store::findDataFile("Fall.LGE"), fs::path("Fall.LGE"));  // not there yet: the name as given
+    EXPECT_EQ(store::writeFileAtomically("COURSE.DAT", " 0 \r\n"), "");
+    EXPECT_EQ(readBytes("COURSE.DAT"), " 0 \r\n");
+    EXPECT_EQ(folderContents(), std::set<std::string>{"COURSE.DAT"});
 }
 
-TEST(DataFile, SaveReplacesTheWholeFileAndLeavesNothingBeside) {
-    TempWorkDir dir;
-    writeBytes("Fall.tea", "a much longer old content\r\n");
-    EXPECT_EQ(store::writeFileAtomically("Fall.tea", " 0 \r\n"), "");
-    EXPECT_EQ(readBytes("Fall.tea"), " 0 \r\n");
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Fall.tea"});
-}
+TEST_F(DataFile, UnreadableFileIsKeptOnceForEachDifferentContent) {
+    store::LoadResult missing = loadNumber("x.dat");  // a missing file is not copied
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.keptCopy, "");
+    EXPECT_EQ(store::withCopyNote("Text", missing), "Text");
 
-TEST(DataFile, UnreadableFileIsKeptOnceForEachDifferentContent) {
-    TempWorkDir dir;
     writeBytes("x.dat", "bad\r\n");
     store::LoadResult first = loadNumber("x.dat");
     EXPECT_FALSE(first.ok);
     EXPECT_EQ(first.keptCopy, "x.dat.unreadable");
     EXPECT_EQ(store::withCopyNote("Text", first), "Text\r\nThe unreadable file was kept as \"x.dat.unreadable\".");
-
     // The same bytes failing again reuse the copy instead of piling up more.
     EXPECT_EQ(loadNumber("x.dat").keptCopy, "x.dat.unreadable");
-    EXPECT_EQ(folderContents(), (std::vector<std::string>{"x.dat", "x.dat.unreadable"}));
-
+    EXPECT_EQ(folderContents(), (std::set<std::string>{"x.dat", "x.dat.unreadable"}));
     // Different bytes never overwrite an earlier copy.
     writeBytes("x.dat", "worse\r\n");
     EXPECT_EQ(loadNumber("x.dat").keptCopy, "x.dat.unreadable2");
     EXPECT_EQ(readBytes("x.dat.unreadable"), "bad\r\n");
     EXPECT_EQ(readBytes("x.dat.unreadable2"), "worse\r\n");
-
     writeBytes("x.dat", "bad\r\n");
     EXPECT_EQ(loadNumber("x.dat").keptCopy, "x.dat.unreadable");
     EXPECT_EQ(folderContents().size(), 3u);
-}
-
-TEST(DataFile, MissingOrReadableFilesAreNotCopied) {
-    TempWorkDir dir;
-    store::LoadResult missing = loadNumber("x.dat");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.keptCopy, "");
-    EXPECT_EQ(store::withCopyNote("Text", missing), "Text");
-
+    // A readable file is not copied.
     writeBytes("x.dat", " 7 \r\n");
     EXPECT_TRUE(loadNumber("x.dat").ok);
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"x.dat"});
+    EXPECT_EQ(folderContents().size(), 3u);
 }
 
-TEST(DataFile, FolderInPlaceOfAFileFailsToLoadWithoutACopy) {
-    TempWorkDir dir;
+TEST_F(DataFile, FolderInPlaceOfAFileFailsToLoadWithoutACopy) {
     fs::create_directory("Fall.LGE");
     EXPECT_EQ(store::readTextFile("Fall.LGE"), std::nullopt);
     store::LoadResult result = loadNumber("fall.lge");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.keptCopy, "");
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Fall.LGE"});
+    EXPECT_EQ(folderContents(), std::set<std::string>{"Fall.LGE"});
 }

@@ -1,12 +1,5 @@
-// What keeps rounds from being lost or misplaced: loads that refuse leftovers, league names that
-// stay inside the data folder, courses that keep their rounds, the data folder's lock.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <unistd.h>
-
-#include <filesystem>
-#include <memory>
 
 #include "backup/backup.hpp"
 #include "courses/courseuse.hpp"
@@ -21,10 +14,7 @@
 
 namespace fs = std::filesystem;
 using namespace quorval;
-using quorval::testing::readBytes;
-using quorval::testing::ScriptedDialogs;
-using quorval::testing::TempWorkDir;
-using quorval::testing::writeBytes;
+using namespace quorval::testing;
 
 namespace {
 
@@ -44,85 +34,59 @@ protected:
         writeBytes(store::kRegistryFileName, store::FormatRegistry(*data));
         writeBytes(store::kCourseFileName, store::FormatCourses(*data));
     }
+    void expectShown(const std::string& text) {
+        auto shown = dialogs.takeMessages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_NE(shown[0].text.find(text), std::string::npos) << shown[0].text;
+    }
 
     TempWorkDir dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
 };
 
-TEST_F(Integrity, APlayerCountTooLowFailsTheLoadAndNoLeagueStaysOpen) {
+}  // namespace
+
+TEST_F(Integrity, APlayerCountTooLowOrAMissingFileFailsTheLoadAndNoLeagueStaysOpen) {
     writeFolder({"Fall"});
     std::string text = readBytes("Fall.LGE");
-    // The count line follows the layout marker.
-    size_t countLine = text.find("\r\n") + 2;
+    size_t countLine = text.find("\r\n") + 2;  // after the layout marker
     std::string lowered = text.substr(0, countLine) + " 3 " + text.substr(text.find("\r\n", countLine));
     writeBytes("Fall.LGE", lowered);
-
     EXPECT_EQ(league::OpenLeague(*data, dialogs, 0), league::OpenOutcome::LoadFailed);
-    auto shown = dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find("The league file is Fall.LGE."), std::string::npos) << shown[0].text;
-    EXPECT_NE(shown[0].text.find("kept as \"Fall.LGE.unreadable\""), std::string::npos) << shown[0].text;
+    expectShown("The league file is Fall.LGE.\r\nThe unreadable file was kept as \"Fall.LGE.unreadable\"");
     EXPECT_EQ(readBytes("Fall.LGE.unreadable"), lowered);
     EXPECT_EQ(data->leagueFileName, "");
     EXPECT_EQ(data->playerCount, 0);
     // Trailing blank lines are no players.
-    writeBytes("Fall.LGE", text + "\r\n \r\n");
-    EXPECT_TRUE(store::ParseLeague(*data, readBytes("Fall.LGE")).ok);
-}
+    EXPECT_TRUE(store::ParseLeague(*data, text + "\r\n \r\n").ok);
 
-TEST_F(Integrity, AMissingLeagueFileIsNamed) {
-    writeFolder({"Fall"});
     fs::remove("Fall.LGE");
     EXPECT_EQ(league::OpenLeague(*data, dialogs, 0), league::OpenOutcome::LoadFailed);
-    auto shown = dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find("The league file Fall.LGE is missing."), std::string::npos) << shown[0].text;
+    expectShown("The league file Fall.LGE is missing.");
 }
 
-// Registry entries that would lead outside the data folder: listed, never opened, read or written.
-class UnsafeRegistryName : public Integrity, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(UnsafeRegistryName, IsListedButNeverOpenedCopiedOrDeletedOutside) {
-    fs::create_directories("data");
-    fs::create_directories("outside");
-    fs::create_directories("usb");
+TEST_F(Integrity, AnUnsafeRegistryNameIsListedButNeverOpenedCopiedOrDeletedOutside) {
+    for (const char* dirName : {"data", "outside", "usb"}) fs::create_directories(dirName);
     writeBytes("outside/Evil.LGE", "precious");
     fs::current_path("data");
-    std::string name = GetParam();
-    if (name.starts_with("/")) name = (dir.path() / "outside" / "Evil").string();
-    writeFolder({"Fall", name});
-    ASSERT_TRUE(store::LoadLeagueRegistry(*data, dialogs).ok);
-    EXPECT_EQ(league::LeagueMenuCaptions(*data), (std::vector<std::string>{"Fall", name}));
-
-    EXPECT_EQ(league::OpenLeague(*data, dialogs, 1), league::OpenOutcome::Refused);
-    auto shown = dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find("\"" + name + "\" cannot be opened"), std::string::npos);
-    EXPECT_EQ(data->leagueFileName, "");
-
-    EXPECT_EQ(backup::BackupDataFiles(*data, dialogs, (dir.path() / "usb").string()), backup::BackupOutcome::Done);
-    EXPECT_FALSE(fs::exists(dir.path() / "usb/QVL Backup/Evil.LGE"));
-
-    dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(league::DeleteLeague(*data, dialogs, name), league::DeleteOutcome::Deleted);
-    dialogs.takeMessages();
-    EXPECT_EQ(league::LeagueMenuCaptions(*data), (std::vector<std::string>{"Fall"}));
-    EXPECT_EQ(readBytes(dir.path() / "outside/Evil.LGE"), "precious");
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, UnsafeRegistryName, ::testing::Values("../outside/Evil", "/absolute"));
-
-TEST_F(Integrity, ARegistryHandicapFactorTheSettingsWindowRefusesFailsTheLoad) {
-    writeFolder({"Fall"});
-    data->settings.hcpFactor = 3.5f;
-    std::string bad = store::FormatRegistry(*data);
-    writeBytes(store::kRegistryFileName, bad);
-    auto fresh = std::make_unique<store::LeagueData>();
-    EXPECT_FALSE(store::LoadLeagueRegistry(*fresh, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
-    EXPECT_FLOAT_EQ(fresh->settings.hcpFactor, 0.96f);
-    EXPECT_EQ(readBytes("Qvleague.DAT.unreadable"), bad);
+    for (const std::string& name : {std::string("../outside/Evil"), (dir.path() / "outside" / "Evil").string()}) {
+        SCOPED_TRACE(name);
+        writeFolder({"Fall", name});
+        ASSERT_TRUE(store::LoadLeagueRegistry(*data, dialogs).ok);
+        EXPECT_EQ(league::LeagueMenuCaptions(*data), (std::vector<std::string>{"Fall", name}));
+        EXPECT_EQ(league::OpenLeague(*data, dialogs, 1), league::OpenOutcome::Refused);
+        expectShown("\"" + name + "\" cannot be opened");
+        EXPECT_EQ(data->leagueFileName, "");
+        EXPECT_EQ(backup::BackupDataFiles(*data, dialogs, (dir.path() / "usb").string()), backup::BackupOutcome::Done);
+        dialogs.takeMessages();
+        EXPECT_FALSE(fs::exists(dir.path() / "usb/QVL Backup/Evil.LGE"));
+        dialogs.answer(platform::Answer::Yes);
+        EXPECT_EQ(league::DeleteLeague(*data, dialogs, name), league::DeleteOutcome::Deleted);
+        dialogs.takeMessages();
+        EXPECT_EQ(league::LeagueMenuCaptions(*data), (std::vector<std::string>{"Fall"}));
+        EXPECT_EQ(readBytes(dir.path() / "outside/Evil.LGE"), "precious");
+    }
 }
 
 TEST_F(Integrity, ALeagueWhoseFileCannotBeWrittenIsNotRegistered) {
@@ -145,15 +109,13 @@ void playOnCourses(store::LeagueData& league, int onOne) {
 TEST_F(Integrity, ACourseIsInUseWhileAnyRoundOfAnyLeaguePointsAtIt) {
     writeFolder({"Fall", "Spring", "Winter"});
     auto other = std::make_unique<store::LeagueData>();
-    store::ParseLeague(*other, readBytes("Spring.LGE"));
-    playOnCourses(*other, 2);
-    writeBytes("Spring.LGE", store::FormatLeague(*other));
-    store::ParseLeague(*other, readBytes("Winter.LGE"));
-    playOnCourses(*other, 0);
-    writeBytes("Winter.LGE", store::FormatLeague(*other));
+    for (auto [league, onOne] : {std::pair{"Spring.LGE", 2}, {"Winter.LGE", 0}}) {
+        store::ParseLeague(*other, readBytes(league));
+        playOnCourses(*other, onOne);
+        writeBytes(league, store::FormatLeague(*other));
+    }
     ASSERT_EQ(league::OpenLeague(*data, dialogs, 0), league::OpenOutcome::Opened);
-    // The open league counts as it is in memory, not as its file was.
-    playOnCourses(*data, 3);
+    playOnCourses(*data, 3);  // the open league counts as it is in memory, not as its file was
 
     courses::CourseUse use = courses::CountCourseUse(*data, 1);
     EXPECT_EQ(use.rounds, 5);
@@ -163,7 +125,7 @@ TEST_F(Integrity, ACourseIsInUseWhileAnyRoundOfAnyLeaguePointsAtIt) {
 }
 
 // Who holds the folder on this machine is known from the OS lock; the text alone can be stale.
-TEST(FolderLock, AGoneProcesssLockIsTakenOver) {
+TEST(FolderLock, AGoneProcesssLockIsTakenOverAnotherMachinesOnlyWhenAsked) {
     TempWorkDir dir;
     writeBytes(store::kLockFileName, "program=Quorval\nhost=" + store::HostName() + "\npid=999999999\n");
     store::FolderLock lock("Quorval");
@@ -171,17 +133,12 @@ TEST(FolderLock, AGoneProcesssLockIsTakenOver) {
     EXPECT_NE(readBytes(store::kLockFileName).find("pid=" + std::to_string(::getpid())), std::string::npos);
     lock.release();
     EXPECT_EQ(readBytes(store::kLockFileName), "");
-}
 
-TEST(FolderLock, AnotherMachinesLockIsTakenOverOnlyWhenAsked) {
-    TempWorkDir dir;
     writeBytes(store::kLockFileName, "program=Quorval\nhost=clubhouse-pc\npid=42\nuser=pro\nsince=2026-12-01 09:00\n");
-    store::FolderLock lock("Quorval");
-    EXPECT_EQ(lock.tryTake(), store::FolderLock::Result::OtherHost);
-    EXPECT_EQ(store::HolderText(lock.holder()),
+    store::FolderLock other("Quorval");
+    EXPECT_EQ(other.tryTake(), store::FolderLock::Result::OtherHost);
+    EXPECT_EQ(store::HolderText(other.holder()),
               "This data folder is open in Quorval on clubhouse-pc (process 42) since 2026-12-01 09:00.");
-    EXPECT_EQ(lock.tryTake(true), store::FolderLock::Result::Taken);
+    EXPECT_EQ(other.tryTake(true), store::FolderLock::Result::Taken);
     EXPECT_NE(readBytes(store::kLockFileName).find("host=" + store::HostName()), std::string::npos);
 }
-
-}  // namespace

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-#include <string>
-
 #include "courses/courseeditor.hpp"
 #include "scripteddialogs.hpp"
 #include "store/coursefile.hpp"
@@ -14,10 +10,7 @@
 
 namespace fs = std::filesystem;
 using namespace quorval;
-using quorval::testing::readBytes;
-using quorval::testing::ScriptedDialogs;
-using quorval::testing::TempWorkDir;
-using quorval::testing::writeBytes;
+using namespace quorval::testing;
 
 namespace {
 
@@ -29,19 +22,23 @@ store::StrokeIndexes sequence() {
 
 std::unique_ptr<store::LeagueData> twoCourses() {
     auto data = std::make_unique<store::LeagueData>();
+    data->leagueFileName = "Fall.LGE";
     data->courseCount = 2;
     data->courses[1][store::course_field::kName] = "Oak Hills";
     data->courses[2][store::course_field::kName] = "Pine, North";
     return data;
 }
 
-}  // namespace
-
-TEST(LeagueOptionsFile, RoundTripsAndAMissingFileMeansClassicAtFullAllowance) {
+class SideFiles : public ::testing::Test {
+protected:
     TempWorkDir dir;
     ScriptedDialogs dialogs;
-    auto data = std::make_unique<store::LeagueData>();
-    data->leagueFileName = "Fall.LGE";
+    std::unique_ptr<store::LeagueData> data = twoCourses();
+};
+
+}  // namespace
+
+TEST_F(SideFiles, LeagueOptionsRoundTripAndAMissingFileMeansClassicAtFullAllowance) {
     data->options = {store::HandicapRules::WHS, 85};
     ASSERT_TRUE(store::LoadLeagueOptions(*data, dialogs).ok);
     EXPECT_EQ(data->options, store::LeagueOptions{});
@@ -52,37 +49,29 @@ TEST(LeagueOptionsFile, RoundTripsAndAMissingFileMeansClassicAtFullAllowance) {
     data->options = {};
     ASSERT_TRUE(store::LoadLeagueOptions(*data, dialogs).ok);
     EXPECT_EQ(data->options, (store::LeagueOptions{store::HandicapRules::WHS, 85}));
-}
 
-TEST(LeagueOptionsFile, ReadsWhatAPersonMightWrite) {
+    // What a person might write.
     store::LeagueOptions options;
     ASSERT_TRUE(store::ParseLeagueOptions(options, "; set by hand\n[Other]\nRules=x\n[handicap]\n rules = whs \n").ok);
     EXPECT_EQ(options, (store::LeagueOptions{store::HandicapRules::WHS, 100}));
 }
 
-class BadLeagueOptions : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(BadLeagueOptions, AreRefusedKeptAsideAndGiveTheDefaults) {
-    TempWorkDir dir;
-    ScriptedDialogs dialogs;
-    auto data = std::make_unique<store::LeagueData>();
-    data->leagueFileName = "Fall.LGE";
-    writeBytes("Fall.cfg", GetParam());
-    EXPECT_FALSE(store::LoadLeagueOptions(*data, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
-    EXPECT_EQ(data->options, store::LeagueOptions{});
-    EXPECT_EQ(readBytes("Fall.cfg.unreadable"), GetParam());
+TEST_F(SideFiles, BadLeagueOptionsAreRefusedKeptAsideAndGiveTheDefaults) {
+    for (const char* text :
+         {"[Handicap]\r\nRules=Modern\r\n", "[Handicap]\r\nAllowance=0\r\n", "[Handicap]\r\nAllowance=101\r\n",
+          "[Handicap]\r\nAllowance=85.5\r\n", "[Handicap]\r\nRules\r\n"}) {
+        SCOPED_TRACE(text);
+        fs::remove("Fall.cfg.unreadable");
+        writeBytes("Fall.cfg", text);
+        data->options = {store::HandicapRules::WHS, 85};
+        EXPECT_FALSE(store::LoadLeagueOptions(*data, dialogs).ok);
+        EXPECT_EQ(dialogs.takeMessages().size(), 1u);
+        EXPECT_EQ(data->options, store::LeagueOptions{});
+        EXPECT_EQ(readBytes("Fall.cfg.unreadable"), text);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, BadLeagueOptions,
-                         ::testing::Values("[Handicap]\r\nRules=Modern\r\n", "[Handicap]\r\nAllowance=0\r\n",
-                                           "[Handicap]\r\nAllowance=101\r\n", "[Handicap]\r\nAllowance=85.5\r\n",
-                                           "[Handicap]\r\nRules\r\n"));
-
-TEST(StrokeIndexFile, RoundTripsWithCommasInNamesAndWritesNothingWhenUnused) {
-    TempWorkDir dir;
-    ScriptedDialogs dialogs;
-    auto data = twoCourses();
+TEST_F(SideFiles, StrokeIndexesRoundTripWithCommasInNamesAndWriteNothingWhenUnused) {
     ASSERT_TRUE(store::SaveStrokeIndexFile(*data, dialogs));
     EXPECT_FALSE(fs::exists("course.si"));
 
@@ -90,42 +79,33 @@ TEST(StrokeIndexFile, RoundTripsWithCommasInNamesAndWritesNothingWhenUnused) {
     std::swap(data->strokeIndexes[2][1], data->strokeIndexes[2][18]);
     ASSERT_TRUE(store::SaveStrokeIndexFile(*data, dialogs));
     EXPECT_EQ(readBytes("course.si"), "2,Pine, North,18,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,1\r\n");
-
     auto again = twoCourses();
     EXPECT_TRUE(store::LoadStrokeIndexFile(*again).empty());
     EXPECT_EQ(again->strokeIndexes, data->strokeIndexes);
 }
 
-TEST(StrokeIndexFile, UnusableLinesAreLeftOutReportedAndTheFileKept) {
-    TempWorkDir dir;
+TEST_F(SideFiles, UnusableStrokeIndexLinesAreLeftOutReportedAndTheFileKept) {
     const std::string text =
         "1,Old Name,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"     // the slot holds another course
         "2,Pine, North,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"  // good
         "3,Elm,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"          // no such slot
         "1,Oak Hills,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n";      // 17 numbers
     writeBytes("course.si", text);
-    auto data = twoCourses();
     EXPECT_EQ(store::LoadStrokeIndexFile(*data).size(), 4u);  // three lines and where the copy went
     EXPECT_FALSE(store::HasStrokeIndexes(data->strokeIndexes[1]));
     EXPECT_EQ(data->strokeIndexes[2], sequence());
     EXPECT_EQ(readBytes("course.si.unreadable"), text);
-}
 
-TEST(StrokeIndexFile, ProblemNamesTheMissingAndRepeatedNumbers) {
     store::StrokeIndexes si = sequence();
     EXPECT_EQ(store::StrokeIndexProblem(si), "");
-    si[7] = 3;
-    si[12] = 3;
+    si[7] = si[12] = 3;
     EXPECT_EQ(store::StrokeIndexProblem(si),
               "The stroke indexes must use each number from 1 to 18 once. Missing: 7, 12. More than once: 3.");
     si[1] = 0;
     EXPECT_NE(store::StrokeIndexProblem(si).find("Not 1 to 18: 0."), std::string::npos);
 }
 
-TEST(StrokeIndexFile, TravelsWithTheCourseTableAndDeletingACourseDropsItsLine) {
-    TempWorkDir dir;
-    ScriptedDialogs dialogs;
-    auto data = twoCourses();
+TEST_F(SideFiles, StrokeIndexesTravelWithTheCourseTableAndDeletingACourseDropsItsLine) {
     data->strokeIndexes[1] = sequence();
     data->strokeIndexes[2] = sequence();
     ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
