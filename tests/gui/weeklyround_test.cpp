@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "fullleague.hpp"
 #include "results/dayresults.hpp"
@@ -27,12 +28,10 @@ using namespace quorval::testing;
 class WeeklyRoundTest : public ::testing::Test {
 protected:
     WeeklyRoundTest() {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
         auto d = std::make_unique<store::LeagueData>();
         samples::FillRandomLeague(*d, 7, 10);
-        for (int p = 1; p <= 10; ++p) {
+        for (int p = 1; p <= 10; ++p)
             if (d->players[p].name.empty()) d->players[p].name = "Player " + std::to_string(p);
-        }
         d->registry.leagueCount = 1;
         d->registry.leagueFiles[1] = "Fall";
         writeBytes("Fall.LGE", store::FormatLeague(*d));
@@ -51,8 +50,13 @@ protected:
     }
 
     QPushButton* resultsButton() { return main->listingView()->resultsButton(); }
+    void printResults(std::optional<std::string> date) {
+        s.dialogs.answerInput(std::move(date));
+        main->action("printresultsmenu")->trigger();
+    }
 
     TempWorkDir dir;
+    ScopedConfigHome config{dir.path() / "config"};
     TestServices s;
     std::unique_ptr<MainWindow> main;
     std::vector<results::PlayDate> dates;
@@ -63,46 +67,38 @@ TEST_F(WeeklyRoundTest, ResultsButtonOfTheByDateViewShowsAndPrintsTheDateOnScree
     main->ViewMenu(2);
     ASSERT_FALSE(resultsButton()->isHidden());
     main->SpinDown();
-    const results::PlayDate shown = dates[dates.size() - 2];
+    const std::string title = "Results of " + results::DateText(dates[dates.size() - 2]);
     resultsButton()->click();
     QWidget* window = visibleWindow("results");
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(main->isEnabled());
-    EXPECT_EQ(window->windowTitle().toStdString(), "Results of " + results::DateText(shown));
+    EXPECT_EQ(window->windowTitle().toStdString(), title);
     std::string expected;
-    for (const auto& line : results::ResultLines(results::ResultsOfDay(s.services.data, shown)))
+    for (const auto& line : results::ResultLines(results::ResultsOfDay(s.services.data, dates[dates.size() - 2])))
         expected += (expected.empty() ? "" : "\n") + line;
     EXPECT_EQ(child<QPlainTextEdit>(window, "resultslist")->toPlainText().toStdString(), expected);
 
     child<QPushButton>(window, "printbutton")->click();
     ASSERT_EQ(s.printer.documents().size(), 1u);
-    EXPECT_TRUE(s.printer.documents()[0].pages[0].lines()[1].ends_with("Results of " + results::DateText(shown)));
+    EXPECT_TRUE(s.printer.documents()[0].pages[0].lines()[1].ends_with(title));
     child<QPushButton>(window, "exitbutton")->click();
     EXPECT_TRUE(main->isEnabled());
-
     main->ViewMenu(1);
     EXPECT_TRUE(resultsButton()->isHidden());
 }
 
 TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
     main->ViewMenu(2);
-    s.dialogs.answerInput(std::nullopt);
-    main->action("printresultsmenu")->trigger();
+    printResults(std::nullopt);
     EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back()));
-    EXPECT_TRUE(s.printer.documents().empty());
-
-    s.dialogs.answerInput("12/25/79");
-    main->action("printresultsmenu")->trigger();
-    s.dialogs.answerInput("25/12/26");
-    main->action("printresultsmenu")->trigger();
+    printResults("12/25/79");
+    printResults("25/12/26");
     auto messages = s.dialogs.takeMessages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "No rounds were played on 12/25/79.");
     EXPECT_EQ(messages[1].icon, platform::Icon::Exclamation);
     EXPECT_TRUE(s.printer.documents().empty());
-
-    s.dialogs.answerInput(results::DateText(dates.front()));
-    main->action("printresultsmenu")->trigger();
+    printResults(results::DateText(dates.front()));
     EXPECT_EQ(s.printer.documents().size(), 1u);
 }
 
@@ -121,26 +117,25 @@ TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
     ASSERT_EQ(s.printer.documents().size(), 1u);
     std::string page;
     for (const auto& line : s.printer.documents()[0].pages.at(0).lines()) page += line + "\n";
-    for (int p = 1; p <= 10; ++p) {
-        bool chosen = p == 2 || p == 4;
-        EXPECT_EQ(page.find("\n" + s.services.data.players[p].name + "\n") != std::string::npos, chosen) << p;
-    }
+    for (int p = 1; p <= 10; ++p)
+        EXPECT_EQ(page.find("\n" + s.services.data.players[p].name + "\n") != std::string::npos, p == 2 || p == 4) << p;
     EXPECT_EQ(visibleWindow("scorecards"), nullptr);
 }
 
 TEST_F(WeeklyRoundTest, PublishWritesThePagesIntoTheChosenFolderAndRefusesForeignFiles) {
-    s.dialogs.answerFolder((dir.path() / "pages").string());
+    const auto pages = dir.path() / "pages";
+    s.dialogs.answerFolder(pages.string());
     main->action("publishmenu")->trigger();
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "pages" / "index.html"));
+    EXPECT_TRUE(std::filesystem::exists(pages / "index.html"));
     EXPECT_EQ(s.dialogs.takeMessages().at(0).icon, platform::Icon::Information);
 
-    writeBytes(dir.path() / "pages" / "style.css", "body { color: red }");
-    s.dialogs.answerFolder((dir.path() / "pages").string());
+    writeBytes(pages / "style.css", "body { color: red }");
+    s.dialogs.answerFolder(pages.string());
     main->action("publishmenu")->trigger();
     auto refused = s.dialogs.takeMessages().at(0);
     EXPECT_EQ(refused.icon, platform::Icon::Exclamation);
     EXPECT_NE(refused.text.find("style.css was not written by Quorval"), std::string::npos) << refused.text;
-    EXPECT_EQ(readBytes(dir.path() / "pages" / "style.css"), "body { color: red }");
+    EXPECT_EQ(readBytes(pages / "style.css"), "body { color: red }");
 }
 
 }  // namespace
