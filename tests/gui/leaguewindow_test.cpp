@@ -1,28 +1,7 @@
 #include "ui/main/leaguewindow.hpp"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
+#include "mainwindowfixture.hpp"
 #include "store/teamfile.hpp"
-#include "tempdir.hpp"
-#include "ui/main/mainwindow.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -31,31 +10,15 @@ using namespace quorval::testing;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-class LeagueWindowTest : public ::testing::Test {
+class LeagueWindowTest : public MainWindowFixture {
 protected:
-    ~LeagueWindowTest() override {
-        closeWindowsExcept(main.get());
-        main.reset();
-    }
-
-    // League and team files of the names, the course table and a registry naming them; then the
-    // main window with league item `open` open unless it is -1, and the league window over it.
+    // Leagues of those names with their team files; the main window with league item `open` open
+    // unless it is -1, and the league window over it.
     void start(const Names& leagues, int open = -1) {
-        auto d = std::make_unique<store::LeagueData>();
-        for (size_t i = 0; i < leagues.size(); ++i) {
-            samples::FillRandomLeague(*d, static_cast<uint32_t>(20 + i), 8);
-            writeBytes(leagues[i] + ".LGE", store::FormatLeague(*d));
-            writeBytes(leagues[i] + ".tea", store::FormatTeams(*d));
-            d->registry.leagueFiles[i + 1] = leagues[i];
-        }
-        d->registry.leagueCount = static_cast<int16_t>(leagues.size());
-        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-        if (open >= 0) main->action(QString("leaguesmenu%1").arg(open))->trigger();
-        main->action("Creatmenu")->trigger();
+        writeLeagues(leagues);
+        for (const std::string& league : leagues) writeBytes(league + ".tea", store::FormatTeams(*s.data));
+        load(open);
+        act("Creatmenu")->trigger();
         window = qobject_cast<LeagueWindow*>(visibleWindow("Createleagueform"));
         ASSERT_NE(window, nullptr);
         ASSERT_FALSE(main->isEnabled());
@@ -69,8 +32,8 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window.isNull());
         EXPECT_TRUE(main->isEnabled());
-        EXPECT_FALSE(main->action("entermenu")->isEnabled());
-        EXPECT_FALSE(main->action("Viewmenu1")->isEnabled());
+        EXPECT_FALSE(act("entermenu")->isEnabled());
+        EXPECT_FALSE(act("Viewmenu1")->isEnabled());
         EXPECT_EQ(main->panelMessage(), "Open a League file to begin");
         EXPECT_EQ(main->findChild<QListWidget*>("List1")->count(), 0);
         EXPECT_EQ(main->findChild<QListWidget*>("List2")->count(), 0);
@@ -84,15 +47,11 @@ protected:
             Names(d->registry.leagueFiles.begin() + 1, d->registry.leagueFiles.begin() + 1 + d->registry.leagueCount),
             names);
         Names captions;
-        for (int k = 0; QAction* a = main->action(QString("leaguesmenu%1").arg(k)); ++k)
+        for (int k = 0; QAction* a = act(QString("leaguesmenu%1").arg(k)); ++k)
             captions.push_back(a->text().toStdString());
         EXPECT_EQ(captions, names.empty() ? Names{"No Entries"} : names);
     }
 
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
     QPointer<LeagueWindow> window;
     QLineEdit* name = nullptr;
 };
@@ -111,7 +70,7 @@ TEST_F(LeagueWindowTest, CreatingWritesAnEmptyLeagueAndRegistersIt) {
     EXPECT_EQ(readBytes("Tuesday Men.LGE"), store::FormatLeague(*empty));
     expectLeagues({"Tuesday Men"});
     expectClosedToNoLeague();
-    main->action("leaguesmenu0")->trigger();
+    act("leaguesmenu0")->trigger();
     EXPECT_EQ(main->panelMessage(), "Current League - Tuesday Men");
 }
 

@@ -1,53 +1,25 @@
 // Printing and exporting the listing from the main window.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <memory>
-
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
+#include "mainwindowfixture.hpp"
 #include "reports/listingreport.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
-#include "ui/main/mainwindow.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
 
-class ListingPrintTest : public ::testing::Test {
+// A league in which every player has a round.
+class ListingPrintTest : public MainWindowFixture {
 protected:
     ListingPrintTest() {
-        auto d = std::make_unique<store::LeagueData>();
-        samples::FillRandomLeague(*d, 5, 8);
-        for (int p = 1; p <= 8; ++p)
-            d->players[p].roundCount = static_cast<int16_t>(std::max<int>(1, d->players[p].roundCount));
-        d->registry.leagueCount = 1;
-        d->registry.leagueFiles[1] = "Fall";
-        writeBytes("Fall.LGE", store::FormatLeague(*d));
-        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
+        writeLeagues({"Fall"}, 0, [](store::LeagueData& d, int) {
+            samples::FillRandomLeague(d, 5, 8);
+            for (int p = 1; p <= 8; ++p) d.players[p].roundCount = std::max<int16_t>(1, d.players[p].roundCount);
+        });
+        load();
     }
-    ~ListingPrintTest() override {
-        closeWindowsExcept(nullptr);
-        main.reset();
-    }
-
-    void trigger(const char* item) { main->action(item)->trigger(); }
+    void trigger(const char* item) { act(item)->trigger(); }
 
     const std::string date = "12-06-2026";  // the fixed clock's day
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(ListingPrintTest, PrintAsksLongOrShortAndCancelPrintsNothing) {

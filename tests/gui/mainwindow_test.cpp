@@ -1,28 +1,12 @@
-#include "ui/main/mainwindow.hpp"
-
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "backup/backup.hpp"
-#include "configfolder.hpp"
 #include "exchange/roundscsv.hpp"
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
 #include "leaguebuilder.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
+#include "mainwindowfixture.hpp"
 #include "ui/main/listingview.hpp"
 #include "ui/main/splashwindow.hpp"
 #include "widgets/spinbutton.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -32,35 +16,14 @@ using listing::View;
 using Rows = std::vector<listing::Row>;
 using Topics = std::vector<std::string>;
 
+// clang-format off
 // The menu items that mean nothing until a league is open.
-const char* const kLeagueItems[] = {"entermenu",      "RoundsandPerformanceMenu",
-                                    "graphmenu0",     "graphmenu1",
-                                    "graphmenu2",     "graphmenu3",
-                                    "leaguehcmenu",   "Playernamesmenu",
-                                    "editroundmenu",  "printcardsmenu",
-                                    "Playermenu1",    "Playermenu2",
-                                    "Playermenu3",    "Viewmenu1",
-                                    "Viewmenu2",      "Viewmenu3",
-                                    "exportcsvmenu",  "importcsvmenu",
-                                    "defineteammenu", "enterteamresultsmenu",
-                                    "teamsummarymenu"};
-
-// League files of random players (the first `fill` given), the course table and a registry.
-void writeLeagues(const std::vector<std::string>& names, int current = 0, void (*fill)(store::LeagueData&) = nullptr) {
-    auto d = std::make_unique<store::LeagueData>();
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (fill)
-            fill(*d);
-        else
-            samples::FillRandomLeague(*d, static_cast<uint32_t>(10 + i), static_cast<int>(6 + i));
-        writeBytes(names[i] + ".LGE", store::FormatLeague(*d));
-        d->registry.leagueFiles[i + 1] = names[i];
-    }
-    d->registry.leagueCount = static_cast<int16_t>(names.size());
-    d->registry.currentLeague = static_cast<int16_t>(current);
-    writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-    writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-}
+const char* const kLeagueItems[] = {
+    "entermenu", "RoundsandPerformanceMenu", "graphmenu0", "graphmenu1", "graphmenu2", "graphmenu3", "leaguehcmenu",
+    "Playernamesmenu", "editroundmenu", "printcardsmenu", "Playermenu1", "Playermenu2", "Playermenu3", "Viewmenu1",
+    "Viewmenu2", "Viewmenu3", "exportcsvmenu", "importcsvmenu", "defineteammenu", "enterteamresultsmenu",
+    "teamsummarymenu"};
+// clang-format on
 
 // The league read from disk as the window reads it.
 std::unique_ptr<store::LeagueData> loadLeague(const std::string& name) {
@@ -83,27 +46,9 @@ Rows coreRows(const std::string& league, View view = View::MostRecent, int playe
     return l.rows();
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    ~MainWindowTest() override {
-        closeWindowsExcept(main.get());
-        main.reset();
-    }
-
-    void load() {
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-    }
-    void openSpring() {
-        writeLeagues({"Spring"});
-        load();
-        act("leaguesmenu0")->trigger();
-    }
-
-    QAction* act(const QString& name) const { return main->action(name); }
     QString note() const { return main->findChild<QLabel*>("actionmessage")->text(); }
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     QWidget* picture() const { return main->findChild<QWidget*>("Picture2"); }
     QStringList checkedViews() const {
         QStringList on;
@@ -111,7 +56,6 @@ protected:
             if (act(name)->isChecked()) on << name;
         return on;
     }
-
     Rows shownRows() const {
         auto* names = main->listingView()->names();
         auto* lines = main->listingView()->lines();
@@ -121,11 +65,6 @@ protected:
             rows.push_back({names->item(i)->text().toStdString(), lines->item(i)->text().toStdString()});
         return rows;
     }
-
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(MainWindowTest, LeagueListItemOpensTheLeagueInTheNextRegistrySlot) {
@@ -180,31 +119,19 @@ TEST_F(MainWindowTest, MenuItemsOpenTheirWindows) {
         .team("Eagles", {1})
         .points("Week 1", 2.5f)
         .write();
-    load();
-    act("leaguesmenu0")->trigger();
-    for (auto [item, name] : {std::pair{"settingsmenu", "Setfont"},
-                              {"programmenu", "programmers"},
-                              {"Backupmenu", "Backupform"},
-                              {"GCmenu1", "course"},
-                              {"coursehcpmenu", "CHcpform"},
-                              {"Playermenu1", "playform"},
-                              {"Playermenu2", "sortform"},
-                              {"Playermenu3", "RMplayer"},
-                              {"Playernamesmenu", "Playernm"},
-                              {"entermenu", "selectplayers"},
-                              {"RoundsandPerformanceMenu", "selectplayers"},
-                              {"editroundmenu", "GPlayer"},
-                              {"defineteammenu", "createteamsform"},
-                              {"enterteamresultsmenu", "teamdataform"},
-                              {"printcardsmenu", "HcpCards"},
-                              {"printscorecardsmenu", "scorecards"},
-                              {"leaguehcmenu", "compareform"},
-                              {"teamsummarymenu", "PrintTeamform"},
-                              {"graphmenu0", "Statsform"},
-                              {"graphmenu1", "FullStatForm"},
-                              {"graphmenu2", "GRform"},
-                              {"graphmenu3", "Piechart"},
-                              {"Creatmenu", "Createleagueform"}}) {
+    load(0);
+    // clang-format off
+    const std::pair<const char*, const char*> windows[] = {
+        {"settingsmenu", "Setfont"}, {"programmenu", "programmers"}, {"Backupmenu", "Backupform"}, {"GCmenu1", "course"},
+        {"coursehcpmenu", "CHcpform"}, {"Playermenu1", "playform"}, {"Playermenu2", "sortform"},
+        {"Playermenu3", "RMplayer"}, {"Playernamesmenu", "Playernm"}, {"entermenu", "selectplayers"},
+        {"RoundsandPerformanceMenu", "selectplayers"}, {"editroundmenu", "GPlayer"},
+        {"defineteammenu", "createteamsform"}, {"enterteamresultsmenu", "teamdataform"}, {"printcardsmenu", "HcpCards"},
+        {"printscorecardsmenu", "scorecards"}, {"leaguehcmenu", "compareform"}, {"teamsummarymenu", "PrintTeamform"},
+        {"graphmenu0", "Statsform"}, {"graphmenu1", "FullStatForm"}, {"graphmenu2", "GRform"},
+        {"graphmenu3", "Piechart"}, {"Creatmenu", "Createleagueform"}};
+    // clang-format on
+    for (auto [item, name] : windows) {
         SCOPED_TRACE(item);
         act(item)->trigger();
         if (QWidget* chooser = visibleWindow("ANchooseplayer")) {
@@ -257,7 +184,8 @@ TEST_F(MainWindowTest, NoLeagueToOpenBeepsAndSaysWhy) {
 }
 
 TEST_F(MainWindowTest, SpinStepsThroughRoundsOrDatesAndTheMessageTimerClearsTheNote) {
-    openSpring();
+    writeLeagues({"Spring"});
+    load(0);
     auto expected = loadLeague("Spring");
     listing::Listing core;
     listing::Listing::ShowLatestRounds(*expected);
@@ -297,7 +225,8 @@ TEST_F(MainWindowTest, SpinStepsThroughRoundsOrDatesAndTheMessageTimerClearsTheN
 // The Individual view asks for its player; Exit from the chooser goes back to the view before it,
 // nothing brings the chooser back by itself, and exactly one VIEW item is checked all along.
 TEST_F(MainWindowTest, IndividualViewListsThePlayerChosenAndExitGoesBack) {
-    openSpring();
+    writeLeagues({"Spring"});
+    load(0);
     act("Viewmenu2")->trigger();
     act("Viewmenu2")->trigger();  // a second click leaves it checked
     EXPECT_EQ(checkedViews(), QStringList{"Viewmenu2"});
@@ -351,12 +280,11 @@ TEST_F(MainWindowTest, IndividualViewListsThePlayerChosenAndExitGoesBack) {
 // together, the headings stay while the rows scroll. Then size, place and view come back.
 TEST_F(MainWindowTest, ListingFitsScrollsTogetherAndTheWindowRemembersItsPlaceAndView) {
     static const std::string longName = "Maximilian Alexander Fitzgerald-Worthington";
-    writeLeagues({"Big"}, 0, [](store::LeagueData& d) {
+    writeLeagues({"Big"}, 0, [](store::LeagueData& d, int) {
         samples::FillFullLeague(d);
         d.players[1].name = longName;
     });
-    load();
-    act("leaguesmenu0")->trigger();
+    load(0);
     QCoreApplication::processEvents();
     ListingView* view = main->listingView();
     QListWidget* heading = view->linesHeading();
@@ -419,7 +347,8 @@ TEST_F(MainWindowTest, NormalWindowKeepsItsMinimumSizeAndOthersTheShortCaption) 
 // F1 shows the help of the window in front, the main window's the contents; the Help menu shows
 // its topics and the search, and leaving the program closes the help.
 TEST_F(MainWindowTest, HelpFollowsTheActiveWindowAndClosesWithTheProgram) {
-    openSpring();
+    writeLeagues({"Spring"});
+    load(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     QTest::keyClick(main.get(), Qt::Key_F1);
     for (auto [item, name] :
@@ -472,8 +401,7 @@ TEST_F(MainWindowTest, SplashGivesWayToAnyKeyAndOpensTheLastLeague) {
 // posts a file's rounds into the open league, asking before it keeps a file with bad rows.
 TEST_F(MainWindowTest, RoundsGoOutAndComeInAsSpreadsheetFiles) {
     writeLeagues({"Spring", "Summer"});
-    load();
-    act("leaguesmenu0")->trigger();
+    load(0);
     s.dialogs.answerSaveFile((dir.path() / "spring").string());
     act("exportcsvmenu")->trigger();
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
@@ -501,7 +429,8 @@ TEST_F(MainWindowTest, RoundsGoOutAndComeInAsSpreadsheetFiles) {
 // File > Backup your data files > Restore puts a backup back, keeps what it replaced and opens the
 // league again from the restored file.
 TEST_F(MainWindowTest, RestoreListsTheBackupAsksAndReopensTheLeague) {
-    openSpring();
+    writeLeagues({"Spring"});
+    load(0);
     const std::string original = readBytes("Spring.LGE");
     const std::string name = s.data->players[1].name;
     std::filesystem::path usb = dir.path() / "usb";

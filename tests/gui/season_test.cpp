@@ -1,27 +1,12 @@
 // A season played through the windows, offscreen: league, courses, players, rounds of both kinds, a
-// correction and a deletion, teams and points; then read back from disk.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-#include <memory>
-#include <string>
+// correction and a deletion; then read back from disk.
 #include <tuple>
-#include <vector>
 
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "store/teamfile.hpp"
-#include "tempdir.hpp"
+#include "mainwindowfixture.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
-#include "ui/main/mainwindow.hpp"
 #include "widgets/spinbutton.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -34,9 +19,6 @@ using Lines = std::vector<std::string>;
 const std::string kLeague = "Thursday Club";
 const char* const kNames[] = {"", "Ann Lee", "Bo Diaz", "Cy Young", "Di Fox"};
 const int kTees[] = {0, store::kWhiteTee, store::kWhiteTee, store::kWhiteTee, store::kRedTee};
-const int kTeams[] = {0, 1, 2, 1, 2};
-const char* const kTeamNames[] = {"", "Eagles", "Hawks"};
-const store::TeamEntry kPoints[] = {{}, {"Week 1", 12, 4.5f}, {"Week 1", 8, 2}};
 // Cy's only round gets hole 3 corrected to a 9 after it was posted.
 constexpr int kEditedPlayer = 3, kEditedHole = 3, kEditedStrokes = 9;
 // The spins of the course window, red, white and blue ratings then slopes.
@@ -65,18 +47,13 @@ const CourseInput kCourses[] = {
 // Bo's first round was deleted. The rounds at Oak Valley were entered with performance data.
 const std::vector<std::pair<int, int>> kOnFile[] = {{}, {{1, 5}, {2, 6}}, {{2, 6}}, {{1, 5}}, {{1, 5}}};
 
-class SeasonTest : public ::testing::Test {
+class SeasonTest : public MainWindowFixture {
 protected:
     // What player p does on hole h, each in a pattern of his own: par and up to two strokes more.
     static int strokes(int p, int course, int h) { return kCourses[course - 1].pars[h] + (h + p) % 3; }
     static bool fairwayHit(int p, int h) { return (h + p) % 2 == 0; }
     static bool greenHit(int h) { return h % 3 == 0; }
     static int putts(int p, int h) { return 1 + (h * p) % 2; }
-
-    ~SeasonTest() override {
-        closeWindowsExcept(main.get());
-        main.reset();
-    }
 
     static void click(QWidget* w, const QString& button) {
         child<QAbstractButton>(w, button.toUtf8().constData())->click();
@@ -159,31 +136,6 @@ protected:
         return qobject_cast<ScoreEntryWindow*>(visibleWindow("roundsform"));
     }
 
-    void makeTeams() {
-        QWidget* setup = open("defineteammenu", "createteamsform");
-        for (int t = 1; t <= 2; ++t) {
-            if (t > 1) click(setup, "createbutton");
-            QTest::keyClicks(child<QLineEdit>(setup, "teamnametext"), kTeamNames[t]);
-            auto* unassigned = child<QListWidget>(setup, "List1");
-            for (int i = 0; i < unassigned->count(); ++i)
-                unassigned->item(i)->setSelected(kTeams[unassigned->item(i)->data(Qt::UserRole).toInt()] == t);
-            click(setup, "addbutton");
-        }
-        click(setup, "Exitbutton");
-        backToMain();
-        QWidget* points = open("enterteamresultsmenu", "teamdataform");
-        for (int t = 1; t <= 2; ++t) {
-            EXPECT_EQ(child<QLabel>(points, "TeamNameLabel")->text(), kTeamNames[t]);
-            type(points, "Text1", QString::fromStdString(kPoints[t].description));
-            type(points, "ManualText", QString::number(kPoints[t].keptTotal));
-            type(points, "Calculatedtext", QString::number(kPoints[t].points));
-            click(points, "Addbutton");
-            click(points, "nextteambutton");
-        }
-        click(points, "exitbutton");
-        backToMain();
-    }
-
     // The hole values of a round as they were typed, with the correction.
     static store::RoundRecord typedRound(int p, int course) {
         store::RoundRecord r;
@@ -202,17 +154,10 @@ protected:
         }
         return r;
     }
-
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
-    main = std::make_unique<MainWindow>(s.services);
-    main->Load();
-    main->show();
+    load();
     EXPECT_EQ(boxes(), Lines{});  // the very first start
 
     QWidget* create = open("Creatmenu", "Createleagueform");
@@ -247,12 +192,9 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     EXPECT_EQ(boxes(), Lines{"Are You sure you want to Delete this round?"});
     backToMain();
 
-    makeTeams();
-
     // Nothing in memory waits to be written.
     const std::string leagueFile = kLeague + ".LGE";
     EXPECT_EQ(readBytes(leagueFile), store::FormatLeague(*s.data));
-    EXPECT_EQ(readBytes(kLeague + ".tea"), store::FormatTeams(*s.data));
     EXPECT_EQ(readBytes(store::kCourseFileName), store::FormatCourses(*s.data));
 
     // A fresh start reads it all back.
@@ -264,7 +206,6 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     EXPECT_EQ(back->leagueFileName, leagueFile);
     ASSERT_TRUE(store::LoadLeagueFile(*back, quiet).ok);
     ASSERT_TRUE(store::LoadCourseFile(*back, quiet).ok);
-    ASSERT_TRUE(store::LoadTeamAssignments(*back).ok);
 
     ASSERT_EQ(back->courseCount, 2);
     for (int c = 1; c <= 2; ++c) {
@@ -283,7 +224,7 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
     for (int p = 1; p <= 4; ++p) {
         SCOPED_TRACE(kNames[p]);
         const store::PlayerRecord& player = back->players[p];
-        EXPECT_EQ(std::tuple(player.name, player.tee, player.team), std::tuple(kNames[p], kTees[p], kTeams[p]));
+        EXPECT_EQ(std::tuple(player.name, player.tee), std::tuple(kNames[p], kTees[p]));
         ASSERT_EQ(player.roundCount, static_cast<int>(kOnFile[p].size()));
         for (int r = 1; r <= player.roundCount; ++r) {
             SCOPED_TRACE(r);
@@ -303,13 +244,6 @@ TEST_F(SeasonTest, PlayedThroughTheWindowsItAllComesBackFromDisk) {
             EXPECT_EQ(round.handicapIndex, handicap::ComputeHandicapIndex(player, r, settings, kTees[p]).index);
             EXPECT_EQ(round.courseHandicap, handicap::ComputeCourseHandicap(round.handicapIndex, slope));
         }
-    }
-
-    ASSERT_EQ(back->teams.teamCount, 2);
-    for (int t = 1; t <= 2; ++t) {
-        EXPECT_EQ(back->teams.teamNames[t], kTeamNames[t]);
-        ASSERT_EQ(back->teams.teamEntryCount[t], 1) << t;
-        EXPECT_EQ(back->teams.teamEntries[t][1], kPoints[t]) << t;
     }
 }
 

@@ -1,46 +1,19 @@
 #include "ui/main/settingswindow.hpp"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
-#include <filesystem>
-#include <memory>
-#include <string>
 #include <tuple>
 
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
-#include "ui/main/mainwindow.hpp"
-#include "windowtesting.hpp"
+#include "mainwindowfixture.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public MainWindowFixture {
 protected:
     SettingsWindowTest() {
-        auto d = std::make_unique<store::LeagueData>();
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-    }
-    ~SettingsWindowTest() override {
-        closeWindowsExcept(main.get());
-        main.reset();
+        writeLeagues({});
+        load();
     }
 
     void open(bool byToolButton = false) {
@@ -72,10 +45,6 @@ protected:
     }
     std::filesystem::path settingsFile() const { return dir.path() / "config" / "quorval" / store::kSettingsFileName; }
 
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
     QPointer<SettingsWindow> window;
 };
 

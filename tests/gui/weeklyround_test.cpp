@@ -1,64 +1,32 @@
 // The weekly round from the main window: the results of a day, the scorecards and the league pages.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <memory>
-
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
+#include "mainwindowfixture.hpp"
 #include "results/dayresults.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
 #include "ui/main/listingview.hpp"
-#include "ui/main/mainwindow.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
 
-class WeeklyRoundTest : public ::testing::Test {
+class WeeklyRoundTest : public MainWindowFixture {
 protected:
     WeeklyRoundTest() {
-        auto d = std::make_unique<store::LeagueData>();
-        samples::FillRandomLeague(*d, 7, 10);
-        for (int p = 1; p <= 10; ++p)
-            if (d->players[p].name.empty()) d->players[p].name = "Player " + std::to_string(p);
-        d->registry.leagueCount = 1;
-        d->registry.leagueFiles[1] = "Fall";
-        writeBytes("Fall.LGE", store::FormatLeague(*d));
-        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-        main->action("leaguesmenu0")->trigger();
+        writeLeagues({"Fall"}, 0, [](store::LeagueData& d, int) {
+            samples::FillRandomLeague(d, 7, 10);
+            for (int p = 1; p <= 10; ++p)
+                if (d.players[p].name.empty()) d.players[p].name = "Player " + std::to_string(p);
+        });
+        load(0);
         dates = results::DatesPlayed(s.services.data);
         EXPECT_GE(dates.size(), 2u);
-    }
-    ~WeeklyRoundTest() override {
-        closeWindowsExcept(nullptr);
-        main.reset();
     }
 
     QPushButton* resultsButton() { return main->listingView()->resultsButton(); }
     void printResults(std::optional<std::string> date) {
         s.dialogs.answerInput(std::move(date));
-        main->action("printresultsmenu")->trigger();
+        act("printresultsmenu")->trigger();
     }
 
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
     std::vector<results::PlayDate> dates;
 };
 
@@ -103,7 +71,7 @@ TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
 }
 
 TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
-    main->action("printscorecardsmenu")->trigger();
+    act("printscorecardsmenu")->trigger();
     QWidget* window = visibleWindow("scorecards");
     ASSERT_NE(window, nullptr);
     child<QCheckBox>(window, "allcheck")->setChecked(false);
@@ -125,13 +93,13 @@ TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
 TEST_F(WeeklyRoundTest, PublishWritesThePagesIntoTheChosenFolderAndRefusesForeignFiles) {
     const auto pages = dir.path() / "pages";
     s.dialogs.answerFolder(pages.string());
-    main->action("publishmenu")->trigger();
+    act("publishmenu")->trigger();
     EXPECT_TRUE(std::filesystem::exists(pages / "index.html"));
     EXPECT_EQ(s.dialogs.takeMessages().at(0).icon, platform::Icon::Information);
 
     writeBytes(pages / "style.css", "body { color: red }");
     s.dialogs.answerFolder(pages.string());
-    main->action("publishmenu")->trigger();
+    act("publishmenu")->trigger();
     auto refused = s.dialogs.takeMessages().at(0);
     EXPECT_EQ(refused.icon, platform::Icon::Exclamation);
     EXPECT_NE(refused.text.find("style.css was not written by Quorval"), std::string::npos) << refused.text;
