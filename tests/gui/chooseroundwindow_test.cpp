@@ -5,6 +5,8 @@
 #include <QtWidgets>
 
 #include "fakeseams.hpp"
+#include "leaguebuilder.hpp"
+#include "tempdir.hpp"
 #include "windowtesting.hpp"
 
 namespace quorval::gui {
@@ -17,21 +19,11 @@ using namespace quorval::testing;
 class ChooseRoundTest : public ::testing::Test {
 protected:
     ChooseRoundTest() {
-        store::LeagueData& data = *s.data;
-        data.playerCount = 2;
-        data.courseCount = 3;
-        data.players[1].name = "Ann";
-        data.players[2].name = "Bob";
-        store::PlayerRecord& bob = data.players[2];
-        bob.roundCount = 3;
-        for (int16_t r = 1; r <= 3; ++r) {
-            bob.rounds[r].month = 5;
-            bob.rounds[r].day = static_cast<int16_t>(5 + 7 * (r - 1));
-            bob.rounds[r].year = 4;
-            bob.rounds[r].course = r;
-        }
-        bob.rounds[2].putts[store::kOutSlot] = 15;
-        bob.rounds[2].fairway[store::kInSlot] = 4;
+        LeagueBuilder league(*s.data);
+        league.course("Pine Hills").course("Oak Valley").course("Elm Park").player("Ann").player("Bob");
+        for (int r = 1; r <= 3; ++r) league.round("5/" + std::to_string(7 * r - 2) + "/04", 40, 41, 12.3f, r);
+        s.data->players[2].rounds[2].putts[store::kOutSlot] = 15;
+        s.data->players[2].rounds[2].fairway[store::kInSlot] = 4;
     }
     ~ChooseRoundTest() override { closeWindowsExcept(&opener); }
 
@@ -46,6 +38,7 @@ protected:
         w->accept();
     }
 
+    TempWorkDir dir;
     TestServices s;
     QWidget opener;
     QListWidget* list = nullptr;
