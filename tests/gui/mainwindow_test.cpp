@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, NoLeagueToOpenBeepsAndSaysWhy) {
     EXPECT_EQ(shownRows(), coreRows("Summer"));
 }
 
-TEST_F(MainWindowTest, SpinStepsThroughRoundsOrDatesAndTheMessageTimerClearsTheNote) {
+TEST_F(MainWindowTest, SpinStepsThroughTheRoundsAndTheMessageTimerClearsTheNote) {
     writeLeagues({"Spring"});
     load(0);
     auto expected = loadLeague("Spring");
@@ -212,19 +212,6 @@ TEST_F(MainWindowTest, SpinStepsThroughRoundsOrDatesAndTheMessageTimerClearsTheN
     click(spin->upButton());
     EXPECT_EQ(note(), "Viewing more recently entered rounds");
     EXPECT_EQ(shownRows(), coreRows("Spring"));
-
-    act("Viewmenu2")->trigger();
-    EXPECT_EQ(checkedViews(), QStringList{"Viewmenu2"});
-    core.setView(View::ByDate);
-    core.ListByDate(*expected);
-    ASSERT_GE(core.dateCount(), 2);
-    EXPECT_EQ(shownRows(), core.rows());
-    click(spin->downButton());
-    core.SpinDown(*expected);
-    EXPECT_EQ(shownRows(), core.rows());
-    EXPECT_EQ(note(), "Viewing earlier dates");
-    click(spin->upButton());
-    EXPECT_EQ(note(), "Viewing more recent dates");
 }
 
 // The Individual view asks for its player; Exit from the chooser goes back to the view before it,
