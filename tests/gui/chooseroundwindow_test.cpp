@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "fakeseams.hpp"
+#include "leaguebuilder.hpp"
+#include "tempdir.hpp"
 #include "windowtesting.hpp"
 
 namespace quorval::gui {
@@ -15,41 +14,31 @@ namespace {
 
 using namespace quorval::testing;
 
+// Ann has no rounds; Bob three, a week apart from 05/05/04 on courses 1 to 3, the second entered
+// with fairways, greens and putts.
 class ChooseRoundTest : public ::testing::Test {
 protected:
     ChooseRoundTest() {
-        store::LeagueData& data = *s.data;
-        data.playerCount = 2;
-        data.players[1].name = "Ann";
-        data.players[2].name = "Bob";
-        store::PlayerRecord& bob = data.players[2];
-        bob.roundCount = 3;
-        for (int r = 1; r <= 3; ++r) {
-            bob.rounds[r].month = 5;
-            bob.rounds[r].day = static_cast<int16_t>(5 + 7 * (r - 1));
-            bob.rounds[r].year = 4;
-            bob.rounds[r].course = static_cast<int16_t>(r);
-        }
-        // Round 2 was entered with fairways, greens and putts.
-        bob.rounds[2].putts[store::kOutSlot] = 15;
-        bob.rounds[2].fairway[store::kInSlot] = 4;
-        data.courseCount = 3;
+        LeagueBuilder league(*s.data);
+        league.course("Pine Hills").course("Oak Valley").course("Elm Park").player("Ann").player("Bob");
+        for (int r = 1; r <= 3; ++r) league.round("5/" + std::to_string(7 * r - 2) + "/04", 40, 41, 12.3f, r);
+        s.data->players[2].rounds[2].putts[store::kOutSlot] = 15;
+        s.data->players[2].rounds[2].fairway[store::kInSlot] = 4;
     }
-
     ~ChooseRoundTest() override { closeWindowsExcept(&opener); }
 
     ChooseRoundWindow* open() {
         auto* w = new ChooseRoundWindow(s.services, &opener);
         openChild(&opener, w);
-        list = w->findChild<QListWidget*>("List1");
+        list = child<QListWidget>(w, "List1");
         return w;
     }
-
     void pick(ChooseRoundWindow* w, int row) {
         list->setCurrentRow(row);
         w->accept();
     }
 
+    TempWorkDir dir;
     TestServices s;
     QWidget opener;
     QListWidget* list = nullptr;
@@ -62,7 +51,7 @@ TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirst) {
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     ASSERT_EQ(list->count(), 2);
     pick(w, 1);
-    EXPECT_EQ(w->findChild<QLabel*>("message")->text(), "Select Date");
+    EXPECT_EQ(child<QLabel>(w, "message")->text(), "Select Date");
     EXPECT_EQ(w->step(), ChooseRoundWindow::Step::Round);
     EXPECT_EQ(s.data->currentPlayer, 2);
     EXPECT_EQ(s.data->players[2].selected, 1);
@@ -71,23 +60,17 @@ TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirst) {
     EXPECT_EQ(list->item(2)->text(), "05/05/04");
 }
 
+// The date picked opens its slot for editing in the score window that suits the round.
 TEST_F(ChooseRoundTest, PickingADateEditsThatSlotInTheWindowThatSuitsIt) {
-    struct Case {
-        int row;
-        int slot;
-        const char* window;
-    };
-    for (Case c : {Case{1, 2, "roundsform2"}, Case{0, 3, "roundsform"}}) {
+    for (auto [row, slot, window] : {std::tuple{1, 2, "roundsform2"}, {0, 3, "roundsform"}}) {
         auto* w = open();
         pick(w, 1);
-        pick(w, c.row);
-        EXPECT_EQ(s.data->editRound, c.slot);
-        EXPECT_EQ(s.data->entryDay, 5 + 7 * (c.slot - 1));
-        EXPECT_EQ(s.data->entryMonth, 5);
-        EXPECT_EQ(s.data->currentCourse, c.slot);
+        pick(w, row);
+        EXPECT_EQ(std::tuple(s.data->editRound, s.data->entryDay, s.data->entryMonth, s.data->currentCourse),
+                  std::tuple(slot, 5 + 7 * (slot - 1), 5, slot));
         EXPECT_EQ(visibleWindow("GPlayer"), nullptr);
-        QWidget* scores = visibleWindow(c.window);
-        ASSERT_NE(scores, nullptr) << c.window;
+        QWidget* scores = visibleWindow(window);
+        ASSERT_NE(scores, nullptr) << window;
         EXPECT_FALSE(opener.isEnabled());
         scores->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -99,7 +82,7 @@ TEST_F(ChooseRoundTest, ExitReportsAndEnablesTheOpener) {
     auto* w = open();
     bool exited = false;
     QObject::connect(w, &ChooseRoundWindow::exited, [&] { exited = true; });
-    w->findChild<QPushButton*>("exitbutton")->click();
+    child<QPushButton>(w, "exitbutton")->click();
     EXPECT_TRUE(exited);
     EXPECT_TRUE(opener.isEnabled());
 }

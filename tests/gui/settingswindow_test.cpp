@@ -1,100 +1,47 @@
 #include "ui/main/settingswindow.hpp"
 
-#include <gtest/gtest.h>
+#include <tuple>
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <string>
-
-#include "fakeseams.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
-#include "ui/main/mainwindow.hpp"
+#include "mainwindowfixture.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
-namespace fs = std::filesystem;
 
-const char* const kAveragingNotice =
-    "You have selected the option to average using\r\n"
-    "a higher number of rounds than the normal system.\r\n\r\n"
-    "This can be useful for getting started or for groups\r\n"
-    "that don't play a high number of rounds\r\n\r\n"
-    "Please be aware that the handicap values will vary\r\n"
-    "from the most widely accepted system until 9 or more\r\n"
-    "rounds have been played.";
-
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-        auto d = std::make_unique<store::LeagueData>();
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-    }
-
-    void TearDown() override {
-        if (window) window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        main.reset();
+    SettingsWindowTest() {
+        writeLeagues({});
+        load();
     }
 
     void open(bool byToolButton = false) {
-        if (byToolButton) {
-            QTest::mouseClick(main->toolButton(11), Qt::LeftButton);
-        } else {
-            main->action("settingsmenu")->trigger();
-        }
-        window = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "Setfont" && w->isVisible()) window = qobject_cast<SettingsWindow*>(w);
-        }
+        byToolButton ? click(main->toolButton(11)) : act("settingsmenu")->trigger();
+        window = qobject_cast<SettingsWindow*>(visibleWindow("Setfont"));
         ASSERT_NE(window, nullptr);
         ASSERT_FALSE(main->isEnabled());
     }
-
     template <typename T>
     T* control(const char* name) const {
-        T* c = window->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return child<T>(window, name);
     }
-
     void accept() {
-        QTest::mouseClick(control<QPushButton>("okbutton"), Qt::LeftButton);
+        click(control<QPushButton>("okbutton"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window.isNull());
         EXPECT_TRUE(main->isEnabled());
     }
-
     void chooseFont(const QString& family) {
         auto* list = control<QListWidget>("List1");
         auto found = list->findItems(family, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+        EXPECT_EQ(control<QLabel>("fontlabel")->text(), family);
+        EXPECT_EQ(control<QLabel>("fontlabel")->font().family(), family);
     }
+    std::filesystem::path settingsFile() const { return dir.path() / "config" / "quorval" / store::kSettingsFileName; }
 
-    fs::path settingsFile() const { return dir.path() / "config" / "quorval" / store::kSettingsFileName; }
-
-    TempWorkDir dir;
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
     QPointer<SettingsWindow> window;
 };
 
@@ -119,59 +66,50 @@ TEST_F(SettingsWindowTest, OpensShowingTheStoredSettings) {
     EXPECT_EQ(list->currentItem()->text(), "Times New Roman");
     EXPECT_EQ(control<QLabel>("fontlabel")->text(), "Times New Roman");
     EXPECT_EQ(control<QLabel>("fontlabel")->font().family(), "Times New Roman");
-    EXPECT_FALSE(control<QRadioButton>("Nineholeoption1")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>("Nineholeoption2")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("hcplimitcheck")->isChecked());
-    EXPECT_FALSE(control<QCheckBox>("dateremindcheck")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("Equitablecheck")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("Averagecheck")->isChecked());
+    std::string ticked;  // the nine-hole options 1 and 2, then the four boxes
+    for (const char* name :
+         {"Nineholeoption1", "Nineholeoption2", "hcplimitcheck", "dateremindcheck", "Equitablecheck", "Averagecheck"})
+        ticked += control<QAbstractButton>(name)->isChecked() ? '1' : '0';
+    EXPECT_EQ(ticked, "011011");
 }
 
 TEST_F(SettingsWindowTest, AcceptingStoresEveryChoiceInBothFiles) {
     open();
     chooseFont("Arial");
-    EXPECT_EQ(control<QLabel>("fontlabel")->text(), "Arial");
-    EXPECT_EQ(control<QLabel>("fontlabel")->font().family(), "Arial");
-    control<QRadioButton>("Nineholeoption3")->click();
-    control<QCheckBox>("hcplimitcheck")->click();
-    control<QCheckBox>("dateremindcheck")->click();
-    control<QCheckBox>("Equitablecheck")->click();
+    for (const char* name : {"Nineholeoption3", "hcplimitcheck", "dateremindcheck", "Equitablecheck"})
+        control<QAbstractButton>(name)->click();
     control<QLineEdit>("hcptext")->setText("1.1");
     accept();
-
     const store::Settings& st = s.data->settings;
     EXPECT_EQ(st.printFont, "Arial");
-    EXPECT_EQ(st.nineHoleOption, 3);
-    EXPECT_EQ(st.hcpLimitCheck, 1);
-    EXPECT_EQ(st.dateRemindCheck, 1);
-    EXPECT_EQ(st.equitableCheck, 5);
-    EXPECT_EQ(st.averageCheck, 0);
+    EXPECT_EQ(std::tuple(st.nineHoleOption, st.hcpLimitCheck, st.dateRemindCheck, st.equitableCheck, st.averageCheck),
+              std::tuple(3, 1, 1, 5, 0));
     EXPECT_FLOAT_EQ(st.hcpFactor, 1.1f);
     EXPECT_EQ(readBytes(store::kRegistryFileName), store::FormatRegistry(*s.data));
     EXPECT_EQ(readBytes(settingsFile()), store::FormatSettings(st));
     EXPECT_EQ(readBytes(settingsFile()).substr(0, 5), " 5 \r\n");
 }
 
-TEST_F(SettingsWindowTest, FactorIsReadLenientlyAndKeptInRange) {
-    const std::pair<const char*, float> cases[] = {{"1.2", 0.96f}, {"abc", 0.96f}, {"", 0.96f}, {"  .8x", 0.8f}};
-    for (auto [typed, stored] : cases) {
+// The factor is read leniently and kept in range; while averaging over more rounds is on, every
+// acceptance tells what that means.
+TEST_F(SettingsWindowTest, FactorIsReadLenientlyAndTheAveragingNoticeComesWithEveryAcceptance) {
+    const platform::Message notice{
+        "You have selected the option to average using\r\n"
+        "a higher number of rounds than the normal system.\r\n\r\n"
+        "This can be useful for getting started or for groups\r\n"
+        "that don't play a high number of rounds\r\n\r\n"
+        "Please be aware that the handicap values will vary\r\n"
+        "from the most widely accepted system until 9 or more\r\n"
+        "rounds have been played.",
+        "Quorval", platform::Buttons::Ok, platform::Icon::None};
+    s.data->settings.averageCheck = 1;
+    for (auto [typed, stored] : {std::pair{"1.2", 0.96f}, {"abc", 0.96f}, {"", 0.96f}, {"  .8x", 0.8f}}) {
         s.data->settings.hcpFactor = 0.7f;
         open();
         control<QLineEdit>("hcptext")->setText(typed);
         accept();
         EXPECT_FLOAT_EQ(s.data->settings.hcpFactor, stored) << typed;
-    }
-}
-
-TEST_F(SettingsWindowTest, AveragingNoticeComesWithEveryAcceptance) {
-    s.data->settings.averageCheck = 1;
-    for (int time = 1; time <= 2; ++time) {
-        open();
-        accept();
-        auto boxes = s.dialogs.takeMessages();
-        ASSERT_EQ(boxes.size(), 1u) << time;
-        EXPECT_EQ(boxes[0],
-                  (platform::Message{kAveragingNotice, "Quorval", platform::Buttons::Ok, platform::Icon::None}));
+        EXPECT_EQ(s.dialogs.takeMessages(), std::vector<platform::Message>{notice}) << typed;
     }
     open();
     control<QCheckBox>("Averagecheck")->click();
@@ -180,14 +118,16 @@ TEST_F(SettingsWindowTest, AveragingNoticeComesWithEveryAcceptance) {
     EXPECT_EQ(readBytes(settingsFile()), store::FormatSettings(s.data->settings));
 }
 
-TEST_F(SettingsWindowTest, TitleBarCloseChangesNothing) {
+TEST_F(SettingsWindowTest, HelpShowsItsTopicsAndTitleBarCloseChangesNothing) {
     const std::string registry = readBytes(store::kRegistryFileName);
     const std::string before = store::FormatRegistry(*s.data) + store::FormatSettings(s.data->settings);
     open(true);  // the tool button needs no open league
+    click(control<QPushButton>("infobutton"));
+    QTest::mouseClick(control<QLabel>("Panel3D2"), Qt::LeftButton);
+    EXPECT_EQ(s.help.topics, (std::vector<std::string>{"Fonts", "Nine Hole Rounds"}));
     chooseFont("Arial");
-    control<QRadioButton>("Nineholeoption2")->click();
-    control<QCheckBox>("Averagecheck")->click();
-    control<QCheckBox>("Equitablecheck")->click();
+    for (const char* name : {"Nineholeoption2", "Averagecheck", "Equitablecheck"})
+        control<QAbstractButton>(name)->click();
     control<QLineEdit>("hcptext")->setText(".8");
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -195,16 +135,7 @@ TEST_F(SettingsWindowTest, TitleBarCloseChangesNothing) {
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(store::FormatRegistry(*s.data) + store::FormatSettings(s.data->settings), before);
     EXPECT_EQ(readBytes(store::kRegistryFileName), registry);
-    EXPECT_FALSE(fs::exists(settingsFile()));
-}
-
-TEST_F(SettingsWindowTest, HelpButtonAndNineHolePanelShowTheirTopics) {
-    open();
-    EXPECT_EQ(control<QPushButton>("infobutton")->toolTip(), "Help with QVL settings");
-    QTest::mouseClick(control<QPushButton>("infobutton"), Qt::LeftButton);
-    QTest::mouseClick(control<QLabel>("Panel3D2"), Qt::LeftButton);
-    EXPECT_EQ(s.help.topics, (std::vector<std::string>{"Fonts", "Nine Hole Rounds"}));
-    EXPECT_FALSE(window.isNull());
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
 }
 
 }  // namespace

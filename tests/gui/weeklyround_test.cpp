@@ -1,60 +1,32 @@
 // The weekly round from the main window: the results of a day, the scorecards and the league pages.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <memory>
-
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
+#include "mainwindowfixture.hpp"
 #include "results/dayresults.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
 #include "ui/main/listingview.hpp"
-#include "ui/main/mainwindow.hpp"
-#include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
 
-class WeeklyRoundTest : public ::testing::Test {
+class WeeklyRoundTest : public MainWindowFixture {
 protected:
     WeeklyRoundTest() {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-        auto d = std::make_unique<store::LeagueData>();
-        samples::FillRandomLeague(*d, 7, 10);
-        for (int p = 1; p <= 10; ++p) {
-            if (d->players[p].name.empty()) d->players[p].name = "Player " + std::to_string(p);
-        }
-        d->registry.leagueCount = 1;
-        d->registry.leagueFiles[1] = "Fall";
-        writeBytes("Fall.LGE", store::FormatLeague(*d));
-        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
-        main->action("leaguesmenu0")->trigger();
+        writeLeagues({"Fall"}, 0, [](store::LeagueData& d, int) {
+            samples::FillRandomLeague(d, 7, 10);
+            for (int p = 1; p <= 10; ++p)
+                if (d.players[p].name.empty()) d.players[p].name = "Player " + std::to_string(p);
+        });
+        load(0);
         dates = results::DatesPlayed(s.services.data);
         EXPECT_GE(dates.size(), 2u);
     }
-    ~WeeklyRoundTest() override {
-        closeWindowsExcept(nullptr);
-        main.reset();
-    }
 
     QPushButton* resultsButton() { return main->listingView()->resultsButton(); }
+    void printResults(std::optional<std::string> date) {
+        s.dialogs.answerInput(std::move(date));
+        act("printresultsmenu")->trigger();
+    }
 
-    TempWorkDir dir;
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
     std::vector<results::PlayDate> dates;
 };
 
@@ -63,51 +35,43 @@ TEST_F(WeeklyRoundTest, ResultsButtonOfTheByDateViewShowsAndPrintsTheDateOnScree
     main->ViewMenu(2);
     ASSERT_FALSE(resultsButton()->isHidden());
     main->SpinDown();
-    const results::PlayDate shown = dates[dates.size() - 2];
+    const std::string title = "Results of " + results::DateText(dates[dates.size() - 2]);
     resultsButton()->click();
     QWidget* window = visibleWindow("results");
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(main->isEnabled());
-    EXPECT_EQ(window->windowTitle().toStdString(), "Results of " + results::DateText(shown));
+    EXPECT_EQ(window->windowTitle().toStdString(), title);
     std::string expected;
-    for (const auto& line : results::ResultLines(results::ResultsOfDay(s.services.data, shown)))
+    for (const auto& line : results::ResultLines(results::ResultsOfDay(s.services.data, dates[dates.size() - 2])))
         expected += (expected.empty() ? "" : "\n") + line;
     EXPECT_EQ(child<QPlainTextEdit>(window, "resultslist")->toPlainText().toStdString(), expected);
 
     child<QPushButton>(window, "printbutton")->click();
     ASSERT_EQ(s.printer.documents().size(), 1u);
-    EXPECT_TRUE(s.printer.documents()[0].pages[0].lines()[1].ends_with("Results of " + results::DateText(shown)));
+    EXPECT_TRUE(s.printer.documents()[0].pages[0].lines()[1].ends_with(title));
     child<QPushButton>(window, "exitbutton")->click();
     EXPECT_TRUE(main->isEnabled());
-
     main->ViewMenu(1);
     EXPECT_TRUE(resultsButton()->isHidden());
 }
 
 TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
     main->ViewMenu(2);
-    s.dialogs.answerInput(std::nullopt);
-    main->action("printresultsmenu")->trigger();
+    printResults(std::nullopt);
     EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back()));
-    EXPECT_TRUE(s.printer.documents().empty());
-
-    s.dialogs.answerInput("12/25/79");
-    main->action("printresultsmenu")->trigger();
-    s.dialogs.answerInput("25/12/26");
-    main->action("printresultsmenu")->trigger();
+    printResults("12/25/79");
+    printResults("25/12/26");
     auto messages = s.dialogs.takeMessages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "No rounds were played on 12/25/79.");
     EXPECT_EQ(messages[1].icon, platform::Icon::Exclamation);
     EXPECT_TRUE(s.printer.documents().empty());
-
-    s.dialogs.answerInput(results::DateText(dates.front()));
-    main->action("printresultsmenu")->trigger();
+    printResults(results::DateText(dates.front()));
     EXPECT_EQ(s.printer.documents().size(), 1u);
 }
 
 TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
-    main->action("printscorecardsmenu")->trigger();
+    act("printscorecardsmenu")->trigger();
     QWidget* window = visibleWindow("scorecards");
     ASSERT_NE(window, nullptr);
     child<QCheckBox>(window, "allcheck")->setChecked(false);
@@ -121,26 +85,25 @@ TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
     ASSERT_EQ(s.printer.documents().size(), 1u);
     std::string page;
     for (const auto& line : s.printer.documents()[0].pages.at(0).lines()) page += line + "\n";
-    for (int p = 1; p <= 10; ++p) {
-        bool chosen = p == 2 || p == 4;
-        EXPECT_EQ(page.find("\n" + s.services.data.players[p].name + "\n") != std::string::npos, chosen) << p;
-    }
+    for (int p = 1; p <= 10; ++p)
+        EXPECT_EQ(page.find("\n" + s.services.data.players[p].name + "\n") != std::string::npos, p == 2 || p == 4) << p;
     EXPECT_EQ(visibleWindow("scorecards"), nullptr);
 }
 
 TEST_F(WeeklyRoundTest, PublishWritesThePagesIntoTheChosenFolderAndRefusesForeignFiles) {
-    s.dialogs.answerFolder((dir.path() / "pages").string());
-    main->action("publishmenu")->trigger();
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "pages" / "index.html"));
+    const auto pages = dir.path() / "pages";
+    s.dialogs.answerFolder(pages.string());
+    act("publishmenu")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(pages / "index.html"));
     EXPECT_EQ(s.dialogs.takeMessages().at(0).icon, platform::Icon::Information);
 
-    writeBytes(dir.path() / "pages" / "style.css", "body { color: red }");
-    s.dialogs.answerFolder((dir.path() / "pages").string());
-    main->action("publishmenu")->trigger();
+    writeBytes(pages / "style.css", "body { color: red }");
+    s.dialogs.answerFolder(pages.string());
+    act("publishmenu")->trigger();
     auto refused = s.dialogs.takeMessages().at(0);
     EXPECT_EQ(refused.icon, platform::Icon::Exclamation);
     EXPECT_NE(refused.text.find("style.css was not written by Quorval"), std::string::npos) << refused.text;
-    EXPECT_EQ(readBytes(dir.path() / "pages" / "style.css"), "body { color: red }");
+    EXPECT_EQ(readBytes(pages / "style.css"), "body { color: red }");
 }
 
 }  // namespace
