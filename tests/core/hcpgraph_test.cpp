@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 
 #include "print/recordingprinter.hpp"
 
@@ -12,30 +11,20 @@ using analysis::GraphPoint;
 
 namespace {
 
-struct PointCase {
-    int slot;
-    float value;
-    GraphPoint expected;
-};
-
-void PrintTo(const PointCase& c, std::ostream* os) {
-    *os << "slot " << c.slot << " value " << c.value;
+// 380 twips a slot from the left, 70 twips an index point up from the 0 line at 3000; a
+// better-than-scratch index lies under the 0 line, and above 40 the point leaves the top of the grid.
+TEST(HcpPointTest, SlotAcrossValueUp) {
+    const struct {
+        int slot;
+        float value;
+        GraphPoint expected;
+    } cases[] = {{1, 0, {1080, 3000}},
+                 {20, 40, {8300, 200}},
+                 {5, -5, {2600, 3350}},
+                 {2, -1.5f, {1460, 3105}},
+                 {3, 45, {1840, -150}}};
+    for (const auto& c : cases) EXPECT_EQ(analysis::HcpGraphPoint(c.slot, c.value), c.expected) << c.slot;
 }
-
-class HcpPointTest : public ::testing::TestWithParam<PointCase> {};
-
-// 380 twips a slot from the left, 70 twips an index point up from the 0 line at 3000.
-TEST_P(HcpPointTest, SlotAcrossValueUp) {
-    EXPECT_EQ(analysis::HcpGraphPoint(GetParam().slot, GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Graph, HcpPointTest,
-                         ::testing::Values(PointCase{1, 0, {1080, 3000}}, PointCase{20, 40, {8300, 200}},
-                                           PointCase{5, -5, {2600, 3350}},
-                                           // A better-than-scratch index lies under the 0 line.
-                                           PointCase{2, -1.5f, {1460, 3105}},
-                                           // Above 40 the point leaves the top of the grid.
-                                           PointCase{3, 45, {1840, -150}}));
 
 TEST(HcpAxisTest, IndexLabelsSitOnTheirGridLinesAndSlotLabelsUnderTheirPoints) {
     std::vector<analysis::AxisLabel> labels = analysis::HcpAxisLabels();
@@ -75,11 +64,10 @@ TEST(HcpPrintTest, GraphLegendAndCaptions) {
     print::RecordingPrinter printer;
     auto data = std::make_unique<store::LeagueData>();
     data->playerCount = 1;
-    store::PlayerRecord& ann = data->players[1];
-    ann.name = "Ann";
-    ann.roundCount = 1;
-    ann.rounds[1].handicapIndex = 10;
-    ann.rounds[1].differential = 12;
+    data->players[1].name = "Ann";
+    data->players[1].roundCount = 1;
+    data->players[1].rounds[1].handicapIndex = 10;
+    data->players[1].rounds[1].differential = 12;
     analysis::PrintHcpGraph(printer, *data, 1, "12-06-2026");
     ASSERT_EQ(printer.documents().size(), 1u);
     const print::Document& doc = printer.documents()[0];
