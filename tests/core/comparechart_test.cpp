@@ -64,6 +64,9 @@ TEST(CompareLineTest, NameStarAndIndexStandInTheirColumns) {
     EXPECT_EQ(CompareLine("Ann Smith", 12.4f), " Ann Smith" + blanks(30) + "*" + blanks(31) + " 12.4");
     EXPECT_EQ(CompareLine("Bo", -1.3f), " Bo" + blanks(24) + "*" + blanks(44) + "-1.3");
     EXPECT_EQ(CompareLine("Zoë Ångström", 0.0f), " Zoë Ångström" + blanks(15) + "*" + blanks(43) + " 0.0");
+    // A long name is cut to its field, so the star still stands at the index.
+    EXPECT_EQ(CompareLine("Bartholomew Fitzgerald-Huntington", 12.3f),
+              " Bartholomew Fitzgera" + blanks(19) + "*" + blanks(31) + " 12.3");
     const struct {
         float index;
         size_t column;  // 1-based, as the user counts it on paper

@@ -57,8 +57,7 @@ TEST_F(ListingReportTest, ShortReportBreaksOnceAfterRowFiftyFour) {
     fill(60);
     const auto rows = this->rows();
     reports::printshortreport(printer, data, rows, kDate);
-    ASSERT_EQ(printer.documents().size(), 1u);
-    const auto& pages = printer.documents()[0].pages;
+    const auto& pages = printer.documents().at(0).pages;
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].orientation, platform::Orientation::Portrait);
     auto first = pages[0].lines();
@@ -118,31 +117,17 @@ TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {
     EXPECT_EQ(reports::shortprintfile(data, rows, kDate), expected);
 
     // The file name gets ".txt" unless it ends so in any case; Cancel stays nothing.
-    const std::pair<const char*, const char*> names[] = {{"/home/al/league", "/home/al/league.txt"},
-                                                         {"/home/al/league.TXT", "/home/al/league.TXT"},
-                                                         {"/home/al/league.Txt", "/home/al/league.Txt"},
-                                                         {"/home/al/league.csv", "/home/al/league.csv.txt"},
-                                                         {"", ""}};
+    const char* names[][2] = {{"/home/al/league", "/home/al/league.txt"},
+                              {"/home/al/league.TXT", "/home/al/league.TXT"},
+                              {"/home/al/league.Txt", "/home/al/league.Txt"},
+                              {"/home/al/league.csv", "/home/al/league.csv.txt"},
+                              {"", ""}};
     for (const auto& [chosen, written] : names) EXPECT_EQ(reports::ExportFileName(chosen), written);
 }
 
-TEST(RecordingPrinter, LinesRunOntoANewPageAtTheBottom) {
-    RecordingPrinter printer(7.5 * 1440, 10 * 1440);
-    printer.setFontSize(10);
-    int perPage = static_cast<int>(10 * 1440 / print::LineHeight(10));
-    for (int i = 0; i < perPage + 3; ++i) printer.print("line " + std::to_string(i));
-    printer.printNoEnd("a");
-    printer.print("b");
-    printer.endDoc();
-    const auto& pages = printer.documents()[0].pages;
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].lines().size(), static_cast<size_t>(perPage));
-    EXPECT_EQ(pages[1].lines().back(), "ab");
-}
-
 // The desktop printer looks up the system's paper, which is slow, only when a report first needs
-// the page, and once; what it finds is the page the reports use.
-TEST(RecordingPrinter, PaperIsLookedUpOnceWhenFirstNeeded) {
+// the page, and once; lines then run onto a new page at the bottom of the page it found.
+TEST(RecordingPrinter, PaperIsLookedUpOnceAndLinesRunOntoANewPageAtItsBottom) {
     struct Desktop : RecordingPrinter {
         int lookups = 0;
         void findPaper() override {
@@ -157,10 +142,16 @@ TEST(RecordingPrinter, PaperIsLookedUpOnceWhenFirstNeeded) {
     EXPECT_DOUBLE_EQ(printer.scaleWidth(), 8 * print::kTwipsPerInch);
     printer.print("x");
     printer.endDoc();
-    printer.print("y");
+    const int perPage = static_cast<int>(10.5 * print::kTwipsPerInch / print::LineHeight(10));
+    for (int i = 0; i < perPage + 3; ++i) printer.print("line " + std::to_string(i));
+    printer.printNoEnd("a");
+    printer.print("b");
     printer.endDoc();
     EXPECT_EQ(printer.lookups, 1);
-    EXPECT_DOUBLE_EQ(printer.documents()[1].pageHeight, 10.5 * print::kTwipsPerInch);
+    const auto& pages = printer.documents().at(1).pages;
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].lines().size(), static_cast<size_t>(perPage));
+    EXPECT_EQ(pages[1].lines().back(), "ab");
 }
 
 }  // namespace

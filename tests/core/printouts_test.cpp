@@ -1,6 +1,5 @@
-// What every printout must keep whatever the league holds: whole values, names inside their
-// column, "--" for a player without an index, its own orientation, charts inside their plot, and
-// a footer naming each page of a longer document.
+// What every printout keeps whatever the league holds: whole values, names inside their column,
+// its own orientation, charts inside their plot and a footer naming each page of a longer one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +11,6 @@
 #include "listing/listing.hpp"
 #include "print/pdfsave.hpp"
 #include "print/recordingprinter.hpp"
-#include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
 #include "reports/listingreport.hpp"
 #include "teams/teampoints.hpp"
@@ -93,29 +91,12 @@ TEST_F(PrintoutsTest, ListingsPrintWholeValuesInTheirColumnsAfterLongNames) {
     }
 }
 
-TEST_F(PrintoutsTest, CompareStarStandsAtTheIndexWhateverTheName) {
-    for (float index : {-6.9f, 0.0f, 12.3f, 42.7f}) {
-        const std::string reference = reports::CompareLine("Al", index);
-        for (const std::string& name : kLong) {
-            const std::string line = reports::CompareLine(name, index);
-            EXPECT_EQ(line.find('*'), reference.find('*')) << name << ' ' << index;
-            EXPECT_EQ(line.size(), reference.size()) << name << ' ' << index;
-            EXPECT_EQ(line.substr(1, 20), name.substr(0, 20));
-        }
-    }
-    // Columns 29 and 34 hold the stars of indexes 0 and 5 (1-based), as the scale's marks.
-    EXPECT_EQ(reports::CompareLine(kLong[2], 0).find('*'), 28u);
-    EXPECT_EQ(reports::CompareLine(kLong[2], 5).find('*'), 33u);
-}
-
-TEST_F(PrintoutsTest, PlayerWithoutRoundsHasNoIndexAnywhere) {
-    const auto order = reports::CompareOrder(data);
-    EXPECT_TRUE(std::none_of(order.begin(), order.end(), [](const auto& e) { return e.player == 6; }));
-    EXPECT_EQ(analysis::CurrentIndexCaption(data.players[6]), "Current Hcp. Index = --");
+// A player without rounds has no index on his card, whatever his course.
+TEST_F(PrintoutsTest, PlayerWithoutRoundsHasNoIndexOnHisCard) {
     data.players[6].selected = 1;
     reports::PrintHandicapCards(printer, data, {});
     EXPECT_EQ(lineWith("Hcp Index"), "  Hcp Index: --");
-    EXPECT_TRUE(lineWith("CHCP").ends_with("CHCP: --"));
+    EXPECT_TRUE(lineWith("CHCP").ends_with("CHCP: --")) << lineWith("CHCP");
 }
 
 // A card's name ends before the card's picture: smaller type first, then cut.

@@ -12,26 +12,17 @@ using analysis::ScoreClass;
 
 namespace {
 
+// Exact distances only: a hole in one is an eagle on a par 3 only, an albatross is other, and a par
+// that is no whole number matches nothing, as a course without pars.
 TEST(ScoringTest, ClassifiesTheExactDistanceFromParOrOther) {
-    const struct {
-        int score;
-        double par;
-        ScoreClass expected;
-    } cases[] = {{4, 4, ScoreClass::Par},
-                 {3, 4, ScoreClass::Birdie},
-                 {2, 4, ScoreClass::Eagle},
-                 {5, 4, ScoreClass::Bogey},
-                 {6, 4, ScoreClass::DoubleBogey},
-                 {7, 4, ScoreClass::Other},
-                 // A hole in one is an eagle on a par 3 only; on a par 4 or an albatross on a 5 it is other.
-                 {1, 3, ScoreClass::Eagle},
-                 {1, 4, ScoreClass::Other},
-                 {2, 5, ScoreClass::Other},
-                 // A par that is no whole number matches nothing; a course without pars neither.
-                 {4, 4.5, ScoreClass::Other},
-                 {5, 4.5, ScoreClass::Other},
-                 {4, 0, ScoreClass::Other}};
-    for (const auto& c : cases) EXPECT_EQ(analysis::ClassifyScore(c.score, c.par), c.expected) << c.score << c.par;
+    using enum ScoreClass;
+    const ScoreClass onPar4[] = {Other, Eagle, Birdie, Par, Bogey, DoubleBogey, Other};
+    for (int score = 1; score <= 7; ++score) EXPECT_EQ(analysis::ClassifyScore(score, 4), onPar4[score - 1]) << score;
+    EXPECT_EQ(analysis::ClassifyScore(1, 3), Eagle);
+    EXPECT_EQ(analysis::ClassifyScore(2, 5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(4, 4.5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(5, 4.5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(4, 0), Other);
 }
 
 class ScoringCountTest : public ::testing::Test {

@@ -16,6 +16,11 @@ namespace fs = std::filesystem;
 
 class SiteTest : public ::testing::Test {
 protected:
+    SiteTest() {
+        league.course("Pine Hills", "PH").player("<b>Al</b> & \"Bo\"").round("5/26/26", 42, 42, 8.0f);
+        league.round("6/2/26", 39, 39, 7.8f).player("Cy").round("6/2/26", 40, 0, 12.0f).player("Newcomer");
+    }
+
     std::map<std::string, std::string> site() {
         std::map<std::string, std::string> files;
         for (auto& file : publish::BuildSite(data)) files[file.name] = file.content;
@@ -24,22 +29,14 @@ protected:
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
-    testing::LeagueBuilder league = testing::LeagueBuilder(data)
-                                        .course("Pine Hills", "PH")
-                                        .player("<b>Al</b> & \"Bo\"")
-                                        .round("5/26/26", 42, 42, 8.0f)
-                                        .round("6/2/26", 39, 39, 7.8f)
-                                        .player("Cy")
-                                        .round("6/2/26", 40, 0, 12.0f)
-                                        .player("Newcomer");
+    testing::LeagueBuilder league{data};
 };
 
 TEST_F(SiteTest, HasAPagePerDateAndPlayerAndTeamsOnlyWhenTheLeagueHasThem) {
     std::vector<std::string> names;
     for (auto& [name, content] : site()) names.push_back(name);
-    std::vector<std::string> expected = {"day-2026-05-26.html", "day-2026-06-02.html", "index.html", "player-1.html",
-                                         "player-2.html",       "player-3.html",       "style.css"};
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"day-2026-05-26.html", "day-2026-06-02.html", "index.html",
+                                               "player-1.html", "player-2.html", "player-3.html", "style.css"}));
 
     league.team("Eagles & Co", {2}).points("", 2.5f).points("", 3.0f);
     auto files = site();
@@ -62,9 +59,8 @@ TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
     int links = 0;
     for (const auto& [name, html] : files) {
         EXPECT_EQ(html.find("<script"), std::string::npos) << name;
-        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links) {
+        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links)
             EXPECT_TRUE(files.count((*it)[2].str())) << name << " links to " << (*it)[2];
-        }
     }
     EXPECT_GT(links, 20);
     // The player page draws his two indexes; the newcomer without rounds has no chart.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -29,11 +30,10 @@ protected:
         printer.setFontNames({"Arial", "Courier New", "Times New Roman"});
     }
 
-    static Holes all(int v) { return first(18, v); }
     // Holes 1..n get `v`, the rest 0.
-    static Holes first(int n, int v) {
+    static Holes all(int v, int n = 18) {
         Holes h{};
-        for (int i = 0; i < n; ++i) h[i] = v;
+        std::fill_n(h.begin(), n, v);
         return h;
     }
     // Ticked boxes store 2, the others 1.
@@ -77,11 +77,6 @@ protected:
         return {s.hcp, s.averagePar, s.averageScore, s.fairways, s.greens, s.putts};
     }
 
-    const print::Document& printed() {
-        EXPECT_EQ(printer.documents().size(), 1u);
-        return printer.documents().back();
-    }
-
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
     // The desktop printer's page: Letter with quarter-inch margins.
@@ -104,7 +99,7 @@ TEST_F(StatisticsTest, SummaryAveragesEveryRoundOnItsOwnCoursesPars) {
 
     // A hit counts on any hole, a recorded value only on a scored one; putts count on every hole.
     data.players[1].roundCount = 0;
-    add(1, 6, 1, 26, 10.0f, first(9, 4), all(2), all(2), ticks({10, 11, 12, 13, 14, 15, 16, 17, 18}));
+    add(1, 6, 1, 26, 10.0f, all(4, 9), all(2), all(2), ticks({10, 11, 12, 13, 14, 15, 16, 17, 18}));
     const Lines hits = summary(1);
     EXPECT_EQ(Lines(hits.begin() + 2, hits.end()),
               (Lines{"Avg. score per hole = 4.0", "Fairways 200.0 %", "Greens in Regulation 100.0 %",
@@ -113,7 +108,7 @@ TEST_F(StatisticsTest, SummaryAveragesEveryRoundOnItsOwnCoursesPars) {
     // 33 putts on 20 holes is 1.65, which a Single holds as 1.6499999: it must still round up.
     data.players[1].roundCount = 0;
     add(1, 6, 1, 26, 10.0f, all(4), puttsOf31, all(1), all(1));
-    add(1, 6, 2, 26, 10.0f, all(4), first(2, 1), all(1), all(1));
+    add(1, 6, 2, 26, 10.0f, all(4), all(1, 2), all(1), all(1));
     EXPECT_EQ(summary(1)[5], "Average # of Putts per Hole = 1.7");
 
     data.players[1].roundCount = 0;
@@ -157,23 +152,15 @@ TEST_F(StatisticsTest, ARoundIsFourLinesWhoseHoleColumnsStandUnderTheHeading) {
     EXPECT_EQ(stats.puttSum, 41);
 
     // Whatever the widths of the numbers, the holes start in column 41.
-    struct Case {
-        int course, month, day, year;
-        float index;
-        Holes scores;
-        std::string start;
-    };
-    const Case cases[] = {
-        {2, 12, 25, 5, 9.5f, first(2, 4), "12/25/05  OH     8    0   8     9.5     "},
-        {3, 1, 9, 99, 12.0f, all(5), "01/09/99  ABC   45   45   90    12.0    "},
-        {4, 3, 15, 26, -1.5f, all(6), "03/15/26        54   54  108    -1.5    "},
-        {1, 10, 31, 26, 0.0f, all(4), "10/31/26  PV    36   36   72     0.0    "},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.start);
-        add(c.course, c.month, c.day, c.year, c.index, c.scores);
-        const std::string line = analysis::ListStatLines(data, 1, data.players[1].roundCount, stats)[0];
-        EXPECT_EQ(line.substr(0, 40), c.start);
+    add(2, 12, 25, 5, 9.5f, all(4, 2));
+    add(3, 1, 9, 99, 12.0f, all(5));
+    add(4, 3, 15, 26, -1.5f, all(6));
+    add(1, 10, 31, 26, 0.0f, all(4));
+    const char* starts[] = {"12/25/05  OH     8    0   8     9.5     ", "01/09/99  ABC   45   45   90    12.0    ",
+                            "03/15/26        54   54  108    -1.5    ", "10/31/26  PV    36   36   72     0.0    "};
+    for (int slot = 2; slot <= 5; ++slot) {
+        const std::string line = analysis::ListStatLines(data, 1, slot, stats)[0];
+        EXPECT_EQ(line.substr(0, 40), starts[slot - 2]);
         EXPECT_EQ(line.size(), 40u + 18 * 3);
     }
 }
@@ -187,32 +174,19 @@ TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
     add(1, 5, 29, 26, 14.0f, all(4));
     Lines lines = analysis::CycleReports(data, 1);
     ASSERT_EQ(lines.size(), 36u);
-    const Lines heading = analysis::AddTopHeading();
     auto part = [&](size_t from, size_t n) { return Lines(lines.begin() + from, lines.begin() + from + n); };
-    struct Group {
-        size_t at;
-        const char *latest, *earlier;
-        Lines averages;
-    };
-    const Group groups[] = {
-        {0,
-         "05/22/26",
-         "05/08/26",
-         {"Oak Hills", "Avg. par per hole = 3.0", "Avg. score per hole = 5.0", "Fairways 50.0 %",
-          "Greens in Regulation 0.0 %", "Average # of Putts per Hole = 1.5", " "}},
-        {18,
-         "05/15/26",
-         "05/01/26",
-         {"Pine Valley", "Avg. par per hole = 4.0", "Avg. score per hole = 5.0", "Fairways 11.1 %",
-          "Greens in Regulation 2.8 %", "Average # of Putts per Hole = 2.5", " "}},
-    };
-    for (const Group& g : groups) {
-        EXPECT_EQ(part(g.at, 2), heading);
-        EXPECT_EQ(lines[g.at + 2].substr(0, 8), g.latest);
-        EXPECT_EQ(lines[g.at + 6], " ");
-        EXPECT_EQ(lines[g.at + 7].substr(0, 8), g.earlier);
-        EXPECT_EQ(part(g.at + 11, 7), g.averages);
-    }
+    EXPECT_EQ(part(0, 2), analysis::AddTopHeading());
+    EXPECT_EQ(part(18, 2), analysis::AddTopHeading());
+    std::string dates;
+    for (size_t i : {2, 7, 20, 25}) dates += lines[i].substr(0, 8) + " ";
+    EXPECT_EQ(dates, "05/22/26 05/08/26 05/15/26 05/01/26 ");
+    EXPECT_EQ(lines[6] + lines[24], "  ");
+    EXPECT_EQ(part(11, 7),
+              (Lines{"Oak Hills", "Avg. par per hole = 3.0", "Avg. score per hole = 5.0", "Fairways 50.0 %",
+                     "Greens in Regulation 0.0 %", "Average # of Putts per Hole = 1.5", " "}));
+    EXPECT_EQ(part(29, 7),
+              (Lines{"Pine Valley", "Avg. par per hole = 4.0", "Avg. score per hole = 5.0", "Fairways 11.1 %",
+                     "Greens in Regulation 2.8 %", "Average # of Putts per Hole = 2.5", " "}));
     analysis::PerformanceStats none;
     EXPECT_EQ(analysis::CalCourseAverages(data.courses[2], none),
               (Lines{"Oak Hills", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0", blanks(15), blanks(8),
@@ -222,7 +196,8 @@ TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
 TEST_F(StatisticsTest, SummaryPrintsTheAveragesButNotTheIndex) {
     add(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7, 8, 9}), ticks({1}));
     analysis::PrintStatSummary(printer, data, "Ann", analysis::CalcAverages(data, 1), "12-06-2026");
-    const print::Document& doc = printed();
+    ASSERT_EQ(printer.documents().size(), 1u);
+    const print::Document& doc = printer.documents()[0];
     ASSERT_EQ(doc.pages.size(), 1u);
     EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Portrait);
     EXPECT_EQ(doc.pages[0].lines(),
