@@ -32,28 +32,21 @@ TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
     league.player("Di").round("5/26/26", 48, 48, 10.0f).round("6/2/26", 40, 0, 10.0f);
     league.player("Ed").round("6/3/26", 35, 35, 1.0f);
     const results::DayResults day = results::ResultsOfDay(data, kJune2);
-    const struct {
-        const char *name, *place;
-        int gross, hcp, net;
-    } eighteen[] = {{"Al", "T1", 78, 8, 70}, {"Cy", "T1", 80, 10, 70}, {"Bo", "3", 75, 0, 75}};
-    ASSERT_EQ(day.eighteen.size(), std::size(eighteen));
-    for (size_t i = 0; i < std::size(eighteen); ++i) {
-        const results::Result& r = day.eighteen[i];
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(r.name, eighteen[i].name);
-        EXPECT_EQ(results::PlaceText(r), eighteen[i].place);
-        EXPECT_EQ(r.gross, eighteen[i].gross);
-        EXPECT_EQ(r.courseHandicap, eighteen[i].hcp);
-        EXPECT_EQ(r.net, eighteen[i].net);
-        // The same net the listing shows for that round.
-        std::string line = listing::RoundLine(data, r.player, r.slot, listing::View::ByDate);
-        EXPECT_EQ(line.substr(111), r.courseHandicap == 0 ? "--" : std::to_string(r.net));
-    }
+    auto describe = [&](const std::vector<results::Result>& results) {
+        std::vector<std::string> out;
+        for (const results::Result& r : results) {
+            out.push_back(r.name + " " + results::PlaceText(r) + " " + std::to_string(r.gross) + " " +
+                          std::to_string(r.courseHandicap) + " " + std::to_string(r.net));
+            // The same net the listing shows for that round.
+            EXPECT_EQ(listing::RoundLine(data, r.player, r.slot, listing::View::ByDate).substr(111),
+                      r.courseHandicap == 0 ? "--" : std::to_string(r.net))
+                << r.name;
+        }
+        return out;
+    };
+    EXPECT_EQ(describe(day.eighteen), (std::vector<std::string>{"Al T1 78 8 70", "Cy T1 80 10 70", "Bo 3 75 0 75"}));
     // Di's index of 10 gives 5 strokes over nine holes.
-    ASSERT_EQ(day.nine.size(), 1u);
-    EXPECT_EQ(day.nine[0].name, "Di");
-    EXPECT_EQ(day.nine[0].net, 35);
-    EXPECT_EQ(results::PlaceText(day.nine[0]), "1");
+    EXPECT_EQ(describe(day.nine), std::vector<std::string>{"Di 1 40 5 35"});
     EXPECT_EQ(results::LowLine(day), "Low gross: Bo 75   Low net: Al, Cy 70");
     EXPECT_EQ(day.courses, std::vector<std::string>{"Pine Hills"});
 
