@@ -87,19 +87,10 @@ TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
     printer.setOrientation(platform::Orientation::Landscape);
     auto data = std::make_unique<store::LeagueData>();
     data->settings.printFont = "Lucida Console";
+    const std::string scale = "      Player                -5    0    5   10   15   20   25   30   35   40";
+    const std::string title = blanks(14) + "Quorval" + blanks(10) + "12-06-2026";
     const std::vector<std::string> heading{
-        "",
-        "",
-        blanks(14) + "Quorval" + blanks(10) + "12-06-2026",
-        "",
-        "",
-        blanks(38) + "Hcp Index",
-        " ",
-        "      Player                -5    0    5   10   15   20   25   30   35   40",
-        "",
-        "",
-        blanks(5) + std::string(79, '_'),
-        ""};
+        "", "", title, "", "", blanks(38) + "Hcp Index", " ", scale, "", "", blanks(5) + std::string(79, '_'), ""};
     std::vector<std::string> lines;
     for (int i = 0; i < 60; ++i) lines.push_back(CompareLine("Player " + std::to_string(i), i * 0.5f));
     for (size_t players : {3, 60}) {

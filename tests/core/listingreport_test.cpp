@@ -78,6 +78,11 @@ TEST_F(ListingReportTest, ShortReportBreaksOnceAfterRowFiftyFour) {
     EXPECT_EQ(second.back().substr(5, rows.back().name.size()), rows.back().name);
     for (const auto& text : pages[0].texts) EXPECT_EQ(text.font.size, text.font.size == 10 ? 10 : 9);
     EXPECT_TRUE(pages[1].texts.back().font.bold);
+    EXPECT_EQ(pages[1].footer.at(1).text, "Page 2 of 2");
+    // One page needs no footer.
+    data.playerCount = 5;
+    reports::printshortreport(printer, data, this->rows(), kDate);
+    EXPECT_TRUE(printer.documents().back().pages.at(0).footer.empty());
 }
 
 TEST_F(ListingReportTest, LongReportIsLandscapeWithBreaksAfterRowsFortyThreeAndEightySix) {
@@ -85,7 +90,7 @@ TEST_F(ListingReportTest, LongReportIsLandscapeWithBreaksAfterRowsFortyThreeAndE
     const auto rows = this->rows();
     reports::printlongreport(printer, data, rows, kDate);
     const auto& pages = printer.documents()[0].pages;
-    ASSERT_GE(pages.size(), 3u);
+    ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0].orientation, platform::Orientation::Landscape);
     auto first = pages[0].lines();
     ASSERT_EQ(first.size(), 7u + 44u);
@@ -101,6 +106,16 @@ TEST_F(ListingReportTest, LongReportIsLandscapeWithBreaksAfterRowsFortyThreeAndE
     EXPECT_EQ(second[5], first[7]);
     EXPECT_EQ(second[6], bar(4, 129, '-'));
     EXPECT_EQ(pages[2].lines()[6], bar(6, 129, '-'));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        // In the bottom margin of the landscape page, the number ending at its right edge.
+        const auto& footer = pages[i].footer;
+        ASSERT_EQ(footer.size(), 2u);
+        EXPECT_EQ(footer[0].text, "Tuesday Men - Handicap listing");
+        EXPECT_EQ(footer[1].text, "Page " + std::to_string(i + 1) + " of 3");
+        EXPECT_GT(footer[0].y, printer.documents()[0].pageWidth);
+        EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(),
+                    printer.documents()[0].pageHeight, 1);
+    }
 }
 
 TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {

@@ -170,29 +170,7 @@ TEST_F(PrintoutsTest, TeamSummaryCutsALongDescriptionAndKeepsTheNumbersInColumn)
     EXPECT_TRUE(lineWith("Total:").ends_with("  -3.5    -27.5"));
 }
 
-TEST_F(PrintoutsTest, PagesOfALongerDocumentNameWhatTheyAre) {
-    samples::FillRandomLeague(data, 3, 100);
-    data.leagueFileName = "Demo League.LGE";
-    for (int p = 1; p <= 100; ++p) data.players[p].roundCount = std::max<int16_t>(data.players[p].roundCount, 1);
-    reports::printlongreport(printer, data, rows(), kDate);
-    const print::Document& document = printed();
-    ASSERT_EQ(document.pages.size(), 3u);  // the breaks after rows 43 and 86
-    for (size_t i = 0; i < 3; ++i) {
-        const auto& footer = document.pages[i].footer;
-        ASSERT_EQ(footer.size(), 2u);
-        EXPECT_EQ(footer[0].text, "Demo League - Handicap listing");
-        EXPECT_EQ(footer[1].text, "Page " + std::to_string(i + 1) + " of 3");
-        // In the bottom margin of the landscape page, the number ending at its right edge.
-        EXPECT_GT(footer[0].y, document.pageWidth);
-        EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(), document.pageHeight,
-                    1);
-    }
-    reports::printshortreport(printer, data, rows(), kDate);
-    EXPECT_EQ(printed().pages.size(), 2u);
-    data.playerCount = 5;
-    reports::printshortreport(printer, data, rows(), kDate);
-    EXPECT_TRUE(printed().pages[0].footer.empty());  // one page needs no footer
-
+TEST(PdfSave, FileNameSaysLeagueReportAndDate) {
     print::Document named;
     named.league = "Demo League";
     named.report = "Handicap listing";
