@@ -45,47 +45,48 @@ std::map<int, int> marksByHole(const print::Page& page) {
 
 class ScorecardTest : public ::testing::Test {
 protected:
+    // The lines and marks of the first card for course 1 on the white tee, Al's index being `index`.
+    std::vector<std::string> printCard(float index, std::map<int, int>& marks) {
+        data.players[1].rounds[1].handicapIndex = data.players[1].rounds[1].courseHandicap = index;
+        RecordingPrinter printer;
+        EXPECT_TRUE(reports::PrintScorecards(printer, data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
+        marks = marksByHole(printer.documents().at(0).pages.at(0));
+        return printer.documents().at(0).pages.at(0).lines();
+    }
+    static bool has(const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
 };
 
-// The hardest holes get a dot first, a plus handicap marks the strokes given back on the easiest.
+// The hardest holes get a dot first, a plus handicap marks the strokes given back on the easiest;
+// without stroke indexes nothing is marked and the card says why.
 TEST_F(ScorecardTest, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
     LeagueBuilder(data).course("Pine Hills", "PH").player("Al").round("6/2/26", 40, 40, 0);
+    for (int h = 1; h <= 18; ++h) data.strokeIndexes[1][h] = static_cast<int16_t>(kStrokeIndex[h]);
     const struct {
         int courseHandicap;
         const char* bySI;  // marks on the holes of stroke index 1..18: dots, or '-' for a stroke given back
     } cases[] = {{0, "000000000000000000"},  {5, "111110000000000000"},  {18, "111111111111111111"},
                  {22, "222211111111111111"}, {36, "222222222222222222"}, {-2, "0000000000000000--"}};
+    std::map<int, int> marks;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.courseHandicap);
-        data.players[1].rounds[1].handicapIndex = static_cast<float>(c.courseHandicap);
-        data.players[1].rounds[1].courseHandicap = static_cast<float>(c.courseHandicap);
+        const auto lines = printCard(static_cast<float>(c.courseHandicap), marks);
+        for (int h = 1; h <= 18; ++h) {
+            const char mark = c.bySI[kStrokeIndex[h] - 1];
+            EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
+        }
         const std::string shown =
             c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap) : std::to_string(c.courseHandicap);
-        for (bool withIndexes : {true, false}) {
-            for (int h = 1; h <= 18; ++h)
-                data.strokeIndexes[1][h] = static_cast<int16_t>(withIndexes ? kStrokeIndex[h] : 0);
-            RecordingPrinter printer;
-            ASSERT_TRUE(reports::PrintScorecards(printer, data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
-            const auto& page = printer.documents().at(0).pages.at(0);
-            const auto lines = page.lines();
-            std::map<int, int> marks = marksByHole(page);
-            if (withIndexes) {
-                for (int h = 1; h <= 18; ++h) {
-                    char mark = c.bySI[kStrokeIndex[h] - 1];
-                    EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
-                }
-                EXPECT_NE(std::find(lines.begin(), lines.end(), "Index " + shown + ".0   Course handicap " + shown),
-                          lines.end());
-            } else {
-                // No marks, and the card says why.
-                EXPECT_TRUE(marks.empty());
-                EXPECT_NE(std::find(lines.begin(), lines.end(),
-                                    "This course has no stroke indexes: the strokes are not marked."),
-                          lines.end());
-            }
-        }
+        EXPECT_TRUE(has(lines, "Index " + shown + ".0   Course handicap " + shown));
+    }
+    data.strokeIndexes[1] = {};
+    for (float index : {22.0f, -2.0f}) {
+        EXPECT_TRUE(has(printCard(index, marks), "This course has no stroke indexes: the strokes are not marked."));
+        EXPECT_TRUE(marks.empty()) << index;
     }
 }
 

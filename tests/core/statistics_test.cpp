@@ -14,7 +14,7 @@ using namespace quorval;
 
 namespace {
 
-using Holes = std::array<int, 18>;
+using Holes = std::array<int16_t, 18>;
 using Lines = std::vector<std::string>;
 
 class StatisticsTest : public ::testing::Test {
@@ -31,7 +31,7 @@ protected:
     }
 
     // Holes 1..n get `v`, the rest 0.
-    static Holes all(int v, int n = 18) {
+    static Holes all(int16_t v, int n = 18) {
         Holes h{};
         std::fill_n(h.begin(), n, v);
         return h;
@@ -53,22 +53,16 @@ protected:
 
     // A round of Ann's as the score windows store it: the nine totals in slots 19 and 20, the
     // fairway and green totals counting the hits.
-    void add(int course, int month, int day, int year, float index, const Holes& scores, const Holes& putts = {},
-             const Holes& fairways = {}, const Holes& greens = {}) {
-        store::PlayerRecord& p = data.players[1];
-        store::RoundRecord& r = p.rounds[++p.roundCount];
-        r = store::RoundRecord{};
-        r.course = static_cast<int16_t>(course);
-        r.month = static_cast<int16_t>(month);
-        r.day = static_cast<int16_t>(day);
-        r.year = static_cast<int16_t>(year);
-        r.handicapIndex = index;
+    void add(int16_t course, int16_t month, int16_t day, int16_t year, float index, const Holes& scores,
+             const Holes& putts = {}, const Holes& fairways = {}, const Holes& greens = {}) {
+        store::RoundRecord& r = data.players[1].rounds[++data.players[1].roundCount];
+        r = {0, month, day, year, index, 0, course, {}, {}, {}, {}};
         for (int h = 1; h <= 18; ++h) {
             int nine = h <= 9 ? store::kOutSlot : store::kInSlot;
-            r.score[nine] += r.score[h] = static_cast<int16_t>(scores[h - 1]);
-            r.putts[nine] += r.putts[h] = static_cast<int16_t>(putts[h - 1]);
-            r.fairway[nine] += (r.fairway[h] = static_cast<int16_t>(fairways[h - 1])) == 2;
-            r.green[nine] += (r.green[h] = static_cast<int16_t>(greens[h - 1])) == 2;
+            r.score[nine] += r.score[h] = scores[h - 1];
+            r.putts[nine] += r.putts[h] = putts[h - 1];
+            r.fairway[nine] += (r.fairway[h] = fairways[h - 1]) == 2;
+            r.green[nine] += (r.green[h] = greens[h - 1]) == 2;
         }
     }
 
