@@ -30,7 +30,6 @@ TEST(ChcpCalculator, ShowsTheHandicapOrWhatIsMissing) {
     EXPECT_EQ(courses::CalculateCourseHandicap("10.0", "0").outcome, CalcOutcome::BadSlope);
 }
 
-// Records the input boxes asked, then answers them from the script.
 class AskingDialogs : public testing::ScriptedDialogs {
 public:
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
@@ -105,7 +104,6 @@ TEST_F(ChcpChartTest, AtSlope113EveryIndexShowsItselfRoundedHalfToEven) {
     EXPECT_EQ(lines[34], row({{" 7.0", " 8"}, {"19.5", "22"}, {"32.0", "37"}, {"44.5", "51"}}));
     EXPECT_EQ(lines[39], kFooter);
 
-    // In the print font, bold, at the size of each part.
     print({"3"});
     const std::vector<print::PrintedText>& texts = lastPage().texts;
     ASSERT_EQ(texts.size(), 40u);

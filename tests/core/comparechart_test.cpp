@@ -21,7 +21,6 @@ std::string blanks(size_t n) {
 
 class CompareChartTest : public ::testing::Test {
 protected:
-    // A player whose rounds carry these indexes, the last one current.
     void addPlayer(const std::string& name, std::vector<float> indexes = {}) {
         store::PlayerRecord& player = data.players[++data.playerCount];
         player.name = name;
@@ -43,8 +42,7 @@ TEST_F(CompareChartTest, OrdersByLatestIndexThenPlayerNumber) {
               (std::vector<CompareEntry>{{-1.3f, 2}, {-1.3f, 6}, {0.0f, 4}, {12.4f, 1}, {12.4f, 5}}));
 }
 
-// Packing index and player number into one single-precision key loses the player number once the
-// index passes 64: player 2 at 64.2 came back as player 1. Each name must stay beside its own index.
+// A single-precision key of index and player number lost the player once the index passed 64.
 TEST_F(CompareChartTest, HighIndexesKeepTheirOwnNames) {
     addPlayer("Ann", {64.2f});
     addPlayer("Bob", {64.2f});
@@ -64,7 +62,6 @@ TEST(CompareLineTest, NameStarAndIndexStandInTheirColumns) {
     EXPECT_EQ(CompareLine("Ann Smith", 12.4f), " Ann Smith" + blanks(30) + "*" + blanks(31) + " 12.4");
     EXPECT_EQ(CompareLine("Bo", -1.3f), " Bo" + blanks(24) + "*" + blanks(44) + "-1.3");
     EXPECT_EQ(CompareLine("Zoë Ångström", 0.0f), " Zoë Ångström" + blanks(15) + "*" + blanks(43) + " 0.0");
-    // A long name is cut to its field, so the star still stands at the index.
     EXPECT_EQ(CompareLine("Bartholomew Fitzgerald-Huntington", 12.3f),
               " Bartholomew Fitzgera" + blanks(19) + "*" + blanks(31) + " 12.3");
     const struct {
@@ -102,7 +99,6 @@ TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
         std::vector<std::string> first = heading;
         for (size_t i = 0; i < std::min<size_t>(players, 50); ++i) first.push_back(blanks(5) + lines[i]);
         EXPECT_EQ(doc.pages[0].lines(), first);
-        // The product name is large; everything else is 10 or 12 point, all bold in the print font.
         EXPECT_EQ(doc.pages[0].texts[2].text, blanks(14) + "Quorval");
         EXPECT_EQ(doc.pages[0].texts[2].font, (print::FontState{"Lucida Console", 18, true}));
         EXPECT_EQ(doc.pages[0].texts[6].font, (print::FontState{"Lucida Console", 12, true}));

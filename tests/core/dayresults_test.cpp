@@ -24,8 +24,7 @@ protected:
 };
 
 TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
-    // Cy and Al tie on net 70 (Al listed first), Bo plays his first round and so has no handicap,
-    // Di plays the front nine only; Ed plays on another day.
+    // Bo's first round has no handicap; Di plays the front nine only, Ed another day.
     league.player("Cy").round("5/26/26", 45, 45, 10.0f).round("6/2/26", 40, 40, 10.2f);
     league.player("Bo").round("6/2/26", 37, 38, 3.0f);
     league.player("Al").round("5/26/26", 42, 42, 8.0f).round("6/2/26", 39, 39, 7.8f);

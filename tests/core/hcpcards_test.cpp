@@ -39,7 +39,6 @@ protected:
         }
     }
 
-    // Players P1 to Pn, with the given ones marked, printed.
     int print(int n, std::vector<int> marked = {}) {
         for (int i = 1; i <= n; ++i) addPlayer("P" + std::to_string(i), {{1, 45, 45}});
         if (marked.empty())
@@ -109,10 +108,8 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
     EXPECT_NEAR(picture.height / kTwipsPerPixel, 462, 0.01);
 }
 
-// Ten cards to a page, two to a row. With a vertical scaling of 1.02 and the print moved 10 pixels
-// left, every vertical place, on the card and between the rows, lies 2 percent further down; the
-// eleventh card starts the next page at the top left. A full last page is not followed by an empty
-// one, even with the print moved or stretched down to the page's foot.
+// With a vertical scaling of 1.02 every vertical place, on the card and between the rows, lies 2
+// percent further down. A full last page is not followed by an empty one, even when stretched.
 TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
     data.settings.cardVerticalScaling = 1.02f;
     data.settings.cardHorizontalOffset = -10;

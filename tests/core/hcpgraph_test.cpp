@@ -11,8 +11,7 @@ using analysis::GraphPoint;
 
 namespace {
 
-// 380 twips a slot from the left, 70 twips an index point up from the 0 line at 3000; a
-// better-than-scratch index lies under the 0 line, and above 40 the point leaves the top of the grid.
+// 380 twips a slot from the left, 70 twips an index point up from the 0 line at 3000.
 TEST(HcpPointTest, SlotAcrossValueUp) {
     const struct {
         int slot;
@@ -57,9 +56,7 @@ TEST(HcpCaptionTest, RoundsPlayedAndTheLatestIndex) {
     EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = 9.866667");
 }
 
-// The graph's own drawing, in the sans-serif chart font, stays inside its box at the top of the
-// page; each legend line is a short thick stroke in its graph's colour with its text right after
-// it, and the legend and captions follow in the print font.
+// The graph stays inside its box; each legend stroke is in its graph's colour, its text after it.
 TEST(HcpPrintTest, GraphLegendAndCaptions) {
     print::RecordingPrinter printer;
     auto data = std::make_unique<store::LeagueData>();

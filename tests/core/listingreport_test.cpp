@@ -18,7 +18,6 @@ const std::string kDate = "12-06-2026";
 
 class ListingReportTest : public ::testing::Test {
 protected:
-    // A league of `players` players, each with rounds.
     void fill(int players) {
         samples::FillRandomLeague(data, 3, players);
         for (int p = 1; p <= players; ++p)
@@ -26,7 +25,6 @@ protected:
         data.leagueFileName = "Tuesday Men.LGE";
     }
 
-    // The rows of the Most Recent view.
     std::vector<listing::Row> rows() {
         listing::Listing listing;
         listing::Listing::ShowLatestRounds(data);
@@ -79,7 +77,6 @@ TEST_F(ListingReportTest, ShortReportBreaksOnceAfterRowFiftyFour) {
     for (const auto& text : pages[0].texts) EXPECT_EQ(text.font.size, text.font.size == 10 ? 10 : 9);
     EXPECT_TRUE(pages[1].texts.back().font.bold);
     EXPECT_EQ(pages[1].footer.at(1).text, "Page 2 of 2");
-    // One page needs no footer.
     data.playerCount = 5;
     reports::printshortreport(printer, data, this->rows(), kDate);
     EXPECT_TRUE(printer.documents().back().pages.at(0).footer.empty());
@@ -131,7 +128,6 @@ TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {
                 rows[3].line.substr(94, 16) + "\r\n";
     EXPECT_EQ(reports::shortprintfile(data, rows, kDate), expected);
 
-    // The file name gets ".txt" unless it ends so in any case; Cancel stays nothing.
     const char* names[][2] = {{"/home/al/league", "/home/al/league.txt"},
                               {"/home/al/league.TXT", "/home/al/league.TXT"},
                               {"/home/al/league.Txt", "/home/al/league.Txt"},
@@ -140,8 +136,7 @@ TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {
     for (const auto& [chosen, written] : names) EXPECT_EQ(reports::ExportFileName(chosen), written);
 }
 
-// The desktop printer looks up the system's paper, which is slow, only when a report first needs
-// the page, and once; lines then run onto a new page at the bottom of the page it found.
+// The desktop printer looks up the (slow) system's paper once, when a report first needs it.
 TEST(RecordingPrinter, PaperIsLookedUpOnceAndLinesRunOntoANewPageAtItsBottom) {
     struct Desktop : RecordingPrinter {
         int lookups = 0;

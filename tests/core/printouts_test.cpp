@@ -56,8 +56,6 @@ protected:
     print::RecordingPrinter printer;
 };
 
-// Whatever a name's length, the round's values stand where they stand for a short name, and a
-// three-digit net prints whole.
 TEST_F(PrintoutsTest, ListingsPrintWholeValuesInTheirColumnsAfterLongNames) {
     auto print = [&](bool withHoles) {
         withHoles ? reports::printlongreport(printer, data, rows(), kDate)
@@ -74,8 +72,7 @@ TEST_F(PrintoutsTest, ListingsPrintWholeValuesInTheirColumnsAfterLongNames) {
             EXPECT_EQ(line[dateAt - 1], ' ') << name;
         }
     }
-    // Al's latest round: gross 126 with 7 on every hole, after an index that gives a course
-    // handicap of 1, so a net of 125.
+    // Al's latest round: gross 126 after an index that gives a course handicap of 1.
     store::PlayerRecord& al = data.players[1];
     store::RoundRecord& round = al.rounds[al.roundCount];
     for (int h = 1; h <= 18; ++h) round.score[h] = 7;
@@ -91,7 +88,6 @@ TEST_F(PrintoutsTest, ListingsPrintWholeValuesInTheirColumnsAfterLongNames) {
     }
 }
 
-// A player without rounds has no index on his card, whatever his course.
 TEST_F(PrintoutsTest, PlayerWithoutRoundsHasNoIndexOnHisCard) {
     data.players[6].selected = 1;
     reports::PrintHandicapCards(printer, data, {});
@@ -140,7 +136,6 @@ TEST_F(PrintoutsTest, GraphScaleGrowsToHoldEveryValue) {
     const auto labels = analysis::HcpAxisLabels(scale);
     EXPECT_EQ(labels.front().text, "-10");
     EXPECT_EQ(labels[11].text, "45");
-    // The plot keeps its height.
     const double top = analysis::HcpGraphPoint(1, 45, scale).y;
     const double bottom = analysis::HcpGraphPoint(1, -10, scale).y;
     EXPECT_EQ(top, analysis::HcpGraphPoint(1, 40).y);

@@ -18,8 +18,7 @@ using testing::LeagueBuilder;
 // Stroke indexes that differ from the hole numbers, so a mix-up shows.
 constexpr int kStrokeIndex[19] = {0, 7, 15, 1, 11, 3, 17, 9, 13, 5, 8, 16, 2, 12, 4, 18, 10, 14, 6};
 
-// The dots (+1) and plus marks (-1) of the first card on a page, by the hole whose number stands
-// above them.
+// The dots (+1) and plus marks (-1) of a page's first card, by the hole numbered above them.
 std::map<int, int> marksByHole(const print::Page& page) {
     std::map<double, int> holeAt;  // x of the centre of each hole's number
     double holeRowY = -1;
@@ -45,7 +44,6 @@ std::map<int, int> marksByHole(const print::Page& page) {
 
 class ScorecardTest : public ::testing::Test {
 protected:
-    // The lines and marks of the first card for course 1 on the white tee, Al's index being `index`.
     std::vector<std::string> printCard(float index, std::map<int, int>& marks) {
         data.players[1].rounds[1].handicapIndex = data.players[1].rounds[1].courseHandicap = index;
         RecordingPrinter printer;
@@ -61,8 +59,6 @@ protected:
     store::LeagueData& data = *m_data;
 };
 
-// The hardest holes get a dot first, a plus handicap marks the strokes given back on the easiest;
-// without stroke indexes nothing is marked and the card says why.
 TEST_F(ScorecardTest, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
     LeagueBuilder(data).course("Pine Hills", "PH").player("Al").round("6/2/26", 40, 40, 0);
     for (int h = 1; h <= 18; ++h) data.strokeIndexes[1][h] = static_cast<int16_t>(kStrokeIndex[h]);

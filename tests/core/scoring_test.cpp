@@ -12,8 +12,6 @@ using analysis::ScoreClass;
 
 namespace {
 
-// Exact distances only: a hole in one is an eagle on a par 3 only, an albatross is other, and a par
-// that is no whole number matches nothing, as a course without pars.
 TEST(ScoringTest, ClassifiesTheExactDistanceFromParOrOther) {
     using enum ScoreClass;
     const ScoreClass onPar4[] = {Other, Eagle, Birdie, Par, Bogey, DoubleBogey, Other};
@@ -74,9 +72,8 @@ TEST_F(ScoringCountTest, CountsPlayedHolesOfEveryRoundAgainstItsCoursesPars) {
     EXPECT_EQ(analysis::TotalHolesCaption(counts), "# of scores recorded = 9");
 }
 
-// One slice per category with holes, coloured by position. The first slice is centred at the top;
-// each next one starts where the one before ended and the last one closes the circle. Angles stay
-// within one turn, wrapping past three o'clock; a single slice starts and ends at the same angle.
+// The first slice is centred at the top, each next one starts where the one before ended and the
+// last one closes the circle, wrapping past three o'clock.
 TEST(ScoringSlicesTest, OnlyCategoriesWithHolesGoRoundFromTheTop) {
     auto slicesOf = [](std::array<int, 6> byClass) {
         analysis::ScoreCounts counts;
@@ -116,8 +113,6 @@ TEST(ScoringSlicesTest, OnlyCategoriesWithHolesGoRoundFromTheTop) {
     EXPECT_NEAR(slices[0].startAngle, slices[0].endAngle, 1e-5);  // the whole circle
 }
 
-// The pie and its legend are drawn in a box at the top of the page, round on any paper; the
-// captions follow in the print font and the page is left in twips for the next job.
 TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
     printer.setFontNames({"Arial", "Courier New"});
     analysis::PrintScoringChart(printer, data, 1, "12-06-2026");

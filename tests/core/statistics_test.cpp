@@ -30,7 +30,6 @@ protected:
         printer.setFontNames({"Arial", "Courier New", "Times New Roman"});
     }
 
-    // Holes 1..n get `v`, the rest 0.
     static Holes all(int16_t v, int n = 18) {
         Holes h{};
         std::fill_n(h.begin(), n, v);
@@ -51,8 +50,7 @@ protected:
         data.courseCount = static_cast<int16_t>(c);
     }
 
-    // A round of Ann's as the score windows store it: the nine totals in slots 19 and 20, the
-    // fairway and green totals counting the hits.
+    // A round of Ann's as the score windows store it, the nine totals counting the hits.
     void add(int16_t course, int16_t month, int16_t day, int16_t year, float index, const Holes& scores,
              const Holes& putts = {}, const Holes& fairways = {}, const Holes& greens = {}) {
         store::RoundRecord& r = data.players[1].rounds[++data.players[1].roundCount];
@@ -80,8 +78,6 @@ protected:
 TEST_F(StatisticsTest, SummaryAveragesEveryRoundOnItsOwnCoursesPars) {
     const Holes puttsOf27{2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     const Holes puttsOf31{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1};
-    // 90 strokes, 36 putts, 7 fairways and 4 greens on the par-72 course; 72 strokes, 27 putts,
-    // 11 fairways and 5 greens on the par-54 one.
     add(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7}), ticks({1, 2, 3, 4}));
     add(2, 6, 8, 26, 12.4f, all(4), puttsOf27, ticks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), ticks({14, 15, 16, 17, 18}));
     EXPECT_EQ(summary(1),
