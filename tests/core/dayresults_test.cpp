@@ -2,66 +2,50 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "leaguebuilder.hpp"
 #include "listing/listing.hpp"
 #include "print/recordingprinter.hpp"
-#include "smallleague.hpp"
 
 namespace quorval {
 namespace {
 
 using results::PlayDate;
+using testing::LeagueBuilder;
 
 const PlayDate kJune2{6, 2, 26};
 
-class DayResultsTest : public ::testing::Test, protected testing::SmallLeague {
+class DayResultsTest : public ::testing::Test {
 protected:
-    // The day of June 2: Cy and Al tie on net 70 (Al listed first), Bo plays his first round and
-    // so has no handicap, Di plays the front nine only; Ed plays on another day.
-    void playJune2() {
-        int cy = addPlayer("Cy");
-        addRound(cy, 5, 26, 45, 45, 10.0f);
-        addRound(cy, 6, 2, 40, 40, 10.2f);
-        int bo = addPlayer("Bo");
-        addRound(bo, 6, 2, 37, 38, 3.0f);
-        int al = addPlayer("Al");
-        addRound(al, 5, 26, 42, 42, 8.0f);
-        addRound(al, 6, 2, 39, 39, 7.8f);
-        int di = addPlayer("Di");
-        addRound(di, 5, 26, 48, 48, 10.0f);
-        addRound(di, 6, 2, 40, 0, 10.0f);
-        int ed = addPlayer("Ed");
-        addRound(ed, 6, 3, 35, 35, 1.0f);
-    }
+    std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
+    store::LeagueData& data = *m_data;
+    LeagueBuilder league = LeagueBuilder(data).course("Pine Hills", "PH");
 };
 
 TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
-    playJune2();
-    const results::DayResults day = results::ResultsOfDay(*data, kJune2);
-
-    struct Expected {
-        const char* name;
-        const char* place;
-        int gross, hcp, net;
+    // Bo's first round has no handicap; Di plays the front nine only, Ed another day.
+    league.player("Cy").round("5/26/26", 45, 45, 10.0f).round("6/2/26", 40, 40, 10.2f);
+    league.player("Bo").round("6/2/26", 37, 38, 3.0f);
+    league.player("Al").round("5/26/26", 42, 42, 8.0f).round("6/2/26", 39, 39, 7.8f);
+    league.player("Di").round("5/26/26", 48, 48, 10.0f).round("6/2/26", 40, 0, 10.0f);
+    league.player("Ed").round("6/3/26", 35, 35, 1.0f);
+    const results::DayResults day = results::ResultsOfDay(data, kJune2);
+    auto describe = [&](const std::vector<results::Result>& results) {
+        std::vector<std::string> out;
+        for (const results::Result& r : results) {
+            out.push_back(r.name + " " + results::PlaceText(r) + " " + std::to_string(r.gross) + " " +
+                          std::to_string(r.courseHandicap) + " " + std::to_string(r.net));
+            // The same net the listing shows for that round.
+            EXPECT_EQ(listing::RoundLine(data, r.player, r.slot, listing::View::ByDate).substr(111),
+                      r.courseHandicap == 0 ? "--" : std::to_string(r.net))
+                << r.name;
+        }
+        return out;
     };
-    const Expected eighteen[] = {{"Al", "T1", 78, 8, 70}, {"Cy", "T1", 80, 10, 70}, {"Bo", "3", 75, 0, 75}};
-    ASSERT_EQ(day.eighteen.size(), std::size(eighteen));
-    for (size_t i = 0; i < std::size(eighteen); ++i) {
-        const results::Result& r = day.eighteen[i];
-        EXPECT_EQ(r.name, eighteen[i].name);
-        EXPECT_EQ(results::PlaceText(r), eighteen[i].place) << r.name;
-        EXPECT_EQ(r.gross, eighteen[i].gross) << r.name;
-        EXPECT_EQ(r.courseHandicap, eighteen[i].hcp) << r.name;
-        EXPECT_EQ(r.net, eighteen[i].net) << r.name;
-        // The same net the listing shows for that round.
-        std::string line = listing::RoundLine(*data, r.player, r.slot, listing::View::ByDate);
-        EXPECT_EQ(line.substr(111), r.courseHandicap == 0 ? "--" : std::to_string(r.net)) << r.name;
-    }
+    EXPECT_EQ(describe(day.eighteen), (std::vector<std::string>{"Al T1 78 8 70", "Cy T1 80 10 70", "Bo 3 75 0 75"}));
     // Di's index of 10 gives 5 strokes over nine holes.
-    ASSERT_EQ(day.nine.size(), 1u);
-    EXPECT_EQ(day.nine[0].name, "Di");
-    EXPECT_EQ(day.nine[0].net, 35);
-    EXPECT_EQ(results::PlaceText(day.nine[0]), "1");
-
+    EXPECT_EQ(describe(day.nine), std::vector<std::string>{"Di 1 40 5 35"});
     EXPECT_EQ(results::LowLine(day), "Low gross: Bo 75   Low net: Al, Cy 70");
     EXPECT_EQ(day.courses, std::vector<std::string>{"Pine Hills"});
 
@@ -73,20 +57,17 @@ TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
 }
 
 TEST_F(DayResultsTest, LowScoresComeFromTheNineHoleRoundsOnlyWhenNobodyPlayedEighteen) {
-    int a = addPlayer("Al");
-    addRound(a, 6, 2, 41, 0, 0);
-    int b = addPlayer("Bo");
-    addRound(b, 6, 2, 0, 39, 0);
-    const auto day = results::ResultsOfDay(*data, kJune2);
+    league.player("Al").round("6/2/26", 41, 0, 0).player("Bo").round("6/2/26", 0, 39, 0);
+    const auto day = results::ResultsOfDay(data, kJune2);
     EXPECT_TRUE(day.eighteen.empty());
     EXPECT_EQ(results::LowLine(day), "Low gross: Bo 39   Low net: Bo 39");
-    EXPECT_TRUE(results::ResultsOfDay(*data, {6, 3, 26}).empty());
+    EXPECT_TRUE(results::ResultsOfDay(data, {6, 3, 26}).empty());
 }
 
 TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
-    for (int i = 0; i < 70; ++i) addRound(addPlayer("Player " + std::to_string(100 + i)), 6, 2, 40, 40, 0);
+    for (int i = 0; i < 70; ++i) league.player("Player " + std::to_string(100 + i)).round("6/2/26", 40, 40, 0);
     print::RecordingPrinter printer;
-    ASSERT_TRUE(results::PrintResults(printer, *data, {kJune2}));
+    ASSERT_TRUE(results::PrintResults(printer, data, {kJune2}));
     ASSERT_EQ(printer.documents().size(), 1u);
     const auto& pages = printer.documents()[0].pages;
     ASSERT_EQ(pages.size(), 2u);
@@ -100,9 +81,8 @@ TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
         for (const auto& line : lines) listed += line.starts_with("T1 ") ? 1 : 0;
     }
     EXPECT_EQ(listed, 70);
-
     print::RecordingPrinter unused;
-    EXPECT_FALSE(results::PrintResults(unused, *data, {{6, 9, 26}}));
+    EXPECT_FALSE(results::PrintResults(unused, data, {{6, 9, 26}}));
     EXPECT_TRUE(unused.documents().empty());
 }
 

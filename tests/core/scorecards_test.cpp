@@ -4,25 +4,26 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 
+#include "leaguebuilder.hpp"
 #include "print/recordingprinter.hpp"
-#include "smallleague.hpp"
 
 namespace quorval {
 namespace {
 
 using print::RecordingPrinter;
+using testing::LeagueBuilder;
 
 // Stroke indexes that differ from the hole numbers, so a mix-up shows.
 constexpr int kStrokeIndex[19] = {0, 7, 15, 1, 11, 3, 17, 9, 13, 5, 8, 16, 2, 12, 4, 18, 10, 14, 6};
 
-// The dots and plus marks of the first card on a page, by the hole whose number stands above them.
+// The dots (+1) and plus marks (-1) of a page's first card, by the hole numbered above them.
 std::map<int, int> marksByHole(const print::Page& page) {
     std::map<double, int> holeAt;  // x of the centre of each hole's number
     double holeRowY = -1;
-    for (const auto& t : page.texts) {
+    for (const auto& t : page.texts)
         if (t.text == "Hole") holeRowY = t.y;
-    }
     for (const auto& t : page.texts) {
         if (std::fabs(t.y - holeRowY) < 1 && t.text != "Hole" && std::isdigit(static_cast<unsigned char>(t.text[0])))
             holeAt[t.x + print::CharWidth(t.font.size) * static_cast<double>(t.text.size()) / 2] = std::stoi(t.text);
@@ -34,78 +35,64 @@ std::map<int, int> marksByHole(const print::Page& page) {
         return best->second;
     };
     std::map<int, int> marks;
-    for (const auto& op : page.drawings) {
+    for (const auto& op : page.drawings)
         if (const auto* dot = std::get_if<print::PieOp>(&op)) ++marks[nearest(dot->cx)];
-    }
-    for (const auto& t : page.texts) {
+    for (const auto& t : page.texts)
         if (t.text == "+") --marks[nearest(t.x)];
-    }
     return marks;
 }
 
-class ScorecardTest : public ::testing::Test, protected testing::SmallLeague {
+class ScorecardTest : public ::testing::Test {
 protected:
-    // The first card of a job for a player whose index gives `courseHandicap` (the slope is 113).
-    std::vector<std::string> printCard(int courseHandicap, std::map<int, int>& marks) {
-        data->playerCount = 0;
-        data->players[1] = {};
-        addRound(addPlayer("Al"), 6, 2, 40, 40, static_cast<float>(courseHandicap));
+    std::vector<std::string> printCard(float index, std::map<int, int>& marks) {
+        data.players[1].rounds[1].handicapIndex = data.players[1].rounds[1].courseHandicap = index;
         RecordingPrinter printer;
-        EXPECT_TRUE(reports::PrintScorecards(printer, *data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
-        const auto& page = printer.documents().at(0).pages.at(0);
-        marks = marksByHole(page);
-        return page.lines();
+        EXPECT_TRUE(reports::PrintScorecards(printer, data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
+        marks = marksByHole(printer.documents().at(0).pages.at(0));
+        return printer.documents().at(0).pages.at(0).lines();
+    }
+    static bool has(const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
-    void setStrokeIndexes() {
-        for (int h = 1; h <= 18; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(kStrokeIndex[h]);
-    }
+    std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
+    store::LeagueData& data = *m_data;
 };
 
-struct StrokeCase {
-    const char* name;
-    int courseHandicap;
-    const char* bySI;  // marks on the holes of stroke index 1..18: dots, or '-' for a stroke given back
-};
-
-class ScorecardStrokes : public ScorecardTest, public ::testing::WithParamInterface<StrokeCase> {};
-
-TEST_P(ScorecardStrokes, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
-    const StrokeCase& c = GetParam();
-    setStrokeIndexes();
+TEST_F(ScorecardTest, DotTheHardestHolesFirstAndMarkTheStrokesGivenBack) {
+    LeagueBuilder(data).course("Pine Hills", "PH").player("Al").round("6/2/26", 40, 40, 0);
+    for (int h = 1; h <= 18; ++h) data.strokeIndexes[1][h] = static_cast<int16_t>(kStrokeIndex[h]);
+    const struct {
+        int courseHandicap;
+        const char* bySI;  // marks on the holes of stroke index 1..18: dots, or '-' for a stroke given back
+    } cases[] = {{0, "000000000000000000"},  {5, "111110000000000000"},  {18, "111111111111111111"},
+                 {22, "222211111111111111"}, {36, "222222222222222222"}, {-2, "0000000000000000--"}};
     std::map<int, int> marks;
-    auto lines = printCard(c.courseHandicap, marks);
-    for (int h = 1; h <= 18; ++h) {
-        char mark = c.bySI[kStrokeIndex[h] - 1];
-        EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.courseHandicap);
+        const auto lines = printCard(static_cast<float>(c.courseHandicap), marks);
+        for (int h = 1; h <= 18; ++h) {
+            const char mark = c.bySI[kStrokeIndex[h] - 1];
+            EXPECT_EQ(marks[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
+        }
+        const std::string shown =
+            c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap) : std::to_string(c.courseHandicap);
+        EXPECT_TRUE(has(lines, "Index " + shown + ".0   Course handicap " + shown));
     }
-    const std::string shown =
-        c.courseHandicap < 0 ? "+" + std::to_string(-c.courseHandicap) : std::to_string(c.courseHandicap);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Index " + shown + ".0   Course handicap " + shown), lines.end());
-
-    // The same card without stroke indexes: no marks, and the card says why.
-    data->strokeIndexes[1] = {};
-    lines = printCard(c.courseHandicap, marks);
-    EXPECT_TRUE(marks.empty());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "This course has no stroke indexes: the strokes are not marked."),
-              lines.end());
+    data.strokeIndexes[1] = {};
+    for (float index : {22.0f, -2.0f}) {
+        EXPECT_TRUE(has(printCard(index, marks), "This course has no stroke indexes: the strokes are not marked."));
+        EXPECT_TRUE(marks.empty()) << index;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(CourseHandicaps, ScorecardStrokes,
-                         ::testing::Values(StrokeCase{"zero", 0, "000000000000000000"},
-                                           StrokeCase{"five", 5, "111110000000000000"},
-                                           StrokeCase{"eighteen", 18, "111111111111111111"},
-                                           StrokeCase{"twentytwo", 22, "222211111111111111"},
-                                           StrokeCase{"thirtysix", 36, "222222222222222222"},
-                                           StrokeCase{"plus_two", -2, "0000000000000000--"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(ScorecardTest, PrintsFourCardsToAPageOnTheChosenTee) {
-    for (const char* name : {"Al", "Bo", "Cy", "Di", "Ed"}) addRound(addPlayer(name), 6, 2, 40, 40, 10.0f);
-    data->courses[1][store::course_field::kSlope0 + store::kBlueTee] = "135";
+    LeagueBuilder league(data);
+    league.course("Pine Hills", "PH").tee(store::kBlueTee, "70.1", "135");
+    for (const char* name : {"Al", "Bo", "Cy", "Di", "Ed"}) league.player(name).round("6/2/26", 40, 40, 10.0f);
     RecordingPrinter printer;
     reports::ScorecardOptions options{1, store::kBlueTee, {6, 9, 26}, {}};
-    ASSERT_TRUE(reports::PrintScorecards(printer, *data, options));
+    ASSERT_TRUE(reports::PrintScorecards(printer, data, options));
     const auto& pages = printer.documents().at(0).pages;
     ASSERT_EQ(pages.size(), 2u);
     auto text = [](const print::Page& page) {
@@ -113,7 +100,7 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageOnTheChosenTee) {
         for (auto& line : page.lines()) all += line + "\n";
         return all;
     };
-    // Index 10 on a slope of 135 gives 12; the par of the course adds up per nine.
+    // Index 10 on a slope of 135 gives 12.
     EXPECT_NE(text(pages[0]).find("Course handicap 12"), std::string::npos);
     EXPECT_NE(text(pages[0]).find("Tuesday Men  -  Pine Hills, Blue tee  -  06/09/26"), std::string::npos);
     for (const char* name : {"Al\n", "Bo\n", "Cy\n", "Di\n"}) EXPECT_NE(text(pages[0]).find(name), std::string::npos);
@@ -121,19 +108,19 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageOnTheChosenTee) {
 
     options.course = 2;
     RecordingPrinter none;
-    EXPECT_FALSE(reports::PrintScorecards(none, *data, options));
+    EXPECT_FALSE(reports::PrintScorecards(none, data, options));
     EXPECT_TRUE(none.documents().empty());
 }
 
 TEST_F(ScorecardTest, CourseTeeAndPlayerAreFoundByNumberOrNameInAnyCase) {
-    addPlayer("Al Brennan");
-    for (const char* course : {"1", "pine HILLS", "ph"}) EXPECT_EQ(reports::FindCourse(*data, course), 1) << course;
-    for (const char* none : {"", "0", "2", "Pine"}) EXPECT_EQ(reports::FindCourse(*data, none), 0) << none;
+    LeagueBuilder(data).course("Pine Hills", "PH").player("Al Brennan");
+    for (const char* course : {"1", "pine HILLS", "ph"}) EXPECT_EQ(reports::FindCourse(data, course), 1) << course;
+    for (const char* none : {"", "0", "2", "Pine"}) EXPECT_EQ(reports::FindCourse(data, none), 0) << none;
     EXPECT_EQ(reports::FindTee("White"), store::kWhiteTee);
     EXPECT_EQ(reports::FindTee("3"), store::kBlueTee);
     EXPECT_EQ(reports::FindTee("green"), 0);
-    EXPECT_EQ(reports::FindPlayer(*data, "al brennan"), 1);
-    EXPECT_EQ(reports::FindPlayer(*data, "2"), 0);
+    EXPECT_EQ(reports::FindPlayer(data, "al brennan"), 1);
+    EXPECT_EQ(reports::FindPlayer(data, "2"), 0);
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 #include <numbers>
-#include <ostream>
 
 #include "print/recordingprinter.hpp"
 
@@ -14,66 +12,57 @@ using analysis::ScoreClass;
 
 namespace {
 
-struct ClassCase {
-    int score;
-    double par;
-    ScoreClass expected;
-};
-
-void PrintTo(const ClassCase& c, std::ostream* os) {
-    *os << c.score << " on par " << c.par;
+TEST(ScoringTest, ClassifiesTheExactDistanceFromParOrOther) {
+    using enum ScoreClass;
+    const ScoreClass onPar4[] = {Other, Eagle, Birdie, Par, Bogey, DoubleBogey, Other};
+    for (int score = 1; score <= 7; ++score) EXPECT_EQ(analysis::ClassifyScore(score, 4), onPar4[score - 1]) << score;
+    EXPECT_EQ(analysis::ClassifyScore(1, 3), Eagle);
+    EXPECT_EQ(analysis::ClassifyScore(2, 5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(4, 4.5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(5, 4.5), Other);
+    EXPECT_EQ(analysis::ClassifyScore(4, 0), Other);
 }
 
-class ClassifyTest : public ::testing::TestWithParam<ClassCase> {};
-
-TEST_P(ClassifyTest, ExactDistanceFromParOrOther) {
-    EXPECT_EQ(analysis::ClassifyScore(GetParam().score, GetParam().par), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scores, ClassifyTest,
-    ::testing::Values(ClassCase{4, 4, ScoreClass::Par}, ClassCase{3, 4, ScoreClass::Birdie},
-                      ClassCase{2, 4, ScoreClass::Eagle}, ClassCase{5, 4, ScoreClass::Bogey},
-                      ClassCase{6, 4, ScoreClass::DoubleBogey}, ClassCase{7, 4, ScoreClass::Other},
-                      // A hole in one is an eagle on a par 3 only; on a par 4 or an albatross on a 5 it is other.
-                      ClassCase{1, 3, ScoreClass::Eagle}, ClassCase{1, 4, ScoreClass::Other},
-                      ClassCase{2, 5, ScoreClass::Other},
-                      // A par that is no whole number matches nothing; a course without pars neither.
-                      ClassCase{4, 4.5, ScoreClass::Other}, ClassCase{5, 4.5, ScoreClass::Other},
-                      ClassCase{4, 0, ScoreClass::Other}));
-
-class ScoringTest : public ::testing::Test {
+class ScoringCountTest : public ::testing::Test {
 protected:
-    ScoringTest() {
-        data().playerCount = 2;
-        data().players[1].name = "Ann";
-        data().courseCount = 2;
-        setPars(1, 4);
-        setPars(2, 3);
-    }
-
-    store::LeagueData& data() { return *m_data; }
-
-    void setPars(int course, int par) {
-        for (int h = 1; h <= 18; ++h) data().courses[course][store::course_field::kHolePar0 + h] = std::to_string(par);
+    ScoringCountTest() {
+        data.playerCount = 2;
+        data.players[1].name = "Ann";
+        data.courseCount = 2;
+        for (int h = 1; h <= 18; ++h) {
+            data.courses[1][store::course_field::kHolePar0 + h] = "4";
+            data.courses[2][store::course_field::kHolePar0 + h] = "3";
+        }
     }
 
     // A round on the course with these scores on holes 1, 2, ...; the other holes not played.
     void addRound(int course, std::vector<int> scores) {
-        store::PlayerRecord& ann = data().players[1];
+        store::PlayerRecord& ann = data.players[1];
         store::RoundRecord& round = ann.rounds[++ann.roundCount];
         round.course = static_cast<int16_t>(course);
         for (size_t h = 0; h < scores.size(); ++h) round.score[h + 1] = static_cast<int16_t>(scores[h]);
     }
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
+    store::LeagueData& data = *m_data;
+    print::RecordingPrinter printer;
 };
 
-TEST_F(ScoringTest, CountsPlayedHolesOfEveryRoundAgainstItsCoursesPars) {
-    addRound(1, {4, 3, 5, 0, 6, 9});             // par 4: par, birdie, bogey, not played, double, other
-    addRound(2, {1, 3, 3, 4});                   // par 3: eagle, par, par, bogey
-    data().players[1].rounds[1].score[19] = 27;  // the nine totals are no holes
-    analysis::ScoreCounts counts = analysis::CountScores(data(), 1);
+TEST_F(ScoringCountTest, CountsPlayedHolesOfEveryRoundAgainstItsCoursesPars) {
+    addRound(1, {});
+    analysis::ScoreCounts counts = analysis::CountScores(data, 1);
+    EXPECT_EQ(counts.holes, 0);
+    // Without holes the averages keep the design captions.
+    EXPECT_EQ(analysis::AverageParCaption(counts), "Avg. Par per hole =");
+    EXPECT_EQ(analysis::AverageScoreCaption(counts), "Avg. Score per hole =");
+    EXPECT_EQ(analysis::TotalHolesCaption(counts), "# of scores recorded = 0");
+    EXPECT_TRUE(analysis::ScoringSlices(counts).empty());
+    EXPECT_EQ(analysis::CountScores(data, 2).holes, 0);
+
+    addRound(1, {4, 3, 5, 0, 6, 9});           // par 4: par, birdie, bogey, not played, double, other
+    addRound(2, {1, 3, 3, 4});                 // par 3: eagle, par, par, bogey
+    data.players[1].rounds[2].score[19] = 27;  // the nine totals are no holes
+    counts = analysis::CountScores(data, 1);
     EXPECT_EQ(counts.byClass, (std::array<int, 6>{1, 1, 3, 2, 1, 1}));
     EXPECT_EQ(counts.holes, 9);
     EXPECT_EQ(counts.parSum, 5 * 4 + 4 * 3);
@@ -83,120 +72,71 @@ TEST_F(ScoringTest, CountsPlayedHolesOfEveryRoundAgainstItsCoursesPars) {
     EXPECT_EQ(analysis::TotalHolesCaption(counts), "# of scores recorded = 9");
 }
 
-TEST_F(ScoringTest, APlayerWithoutScoresKeepsTheDesignCaptionsAndHasNoSlices) {
-    addRound(1, {});
-    analysis::ScoreCounts counts = analysis::CountScores(data(), 1);
-    EXPECT_EQ(counts.holes, 0);
-    EXPECT_EQ(analysis::AverageParCaption(counts), "Avg. Par per hole =");
-    EXPECT_EQ(analysis::AverageScoreCaption(counts), "Avg. Score per hole =");
-    EXPECT_EQ(analysis::TotalHolesCaption(counts), "# of scores recorded = 0");
-    EXPECT_TRUE(analysis::ScoringSlices(counts).empty());
-    EXPECT_EQ(analysis::CountScores(data(), 2).holes, 0);
-}
-
-constexpr float kTurn = 6.283186f;
-
-analysis::ScoreCounts countsOf(std::array<int, 6> byClass) {
-    analysis::ScoreCounts counts;
-    counts.byClass = byClass;
-    for (int n : byClass) counts.holes = static_cast<int16_t>(counts.holes + n);
-    return counts;
-}
-
-TEST(ScoringSlicesTest, OnlyCategoriesWithHolesInTheFixedOrderColouredByPosition) {
-    auto slices = analysis::ScoringSlices(countsOf({0, 0, 3, 1, 0, 0}));
-    ASSERT_EQ(slices.size(), 2u);
-    EXPECT_EQ(slices[0].name, "Pars");
-    EXPECT_EQ(slices[0].legendText, "Pars 75.0");
-    EXPECT_EQ(slices[0].colour, 9);
-    EXPECT_EQ(slices[1].legendText, "Bogies 25.0");
-    EXPECT_EQ(slices[1].colour, 10);
-
-    slices = analysis::ScoringSlices(countsOf({1, 2, 3, 4, 5, 6}));
-    const char* names[] = {"Eagles", "Birdies", "Pars", "Bogies", "Double Bogies", "Other"};
-    ASSERT_EQ(slices.size(), 6u);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(slices[i].name, names[i]);
-        EXPECT_EQ(slices[i].colour, 9 + i);
-        EXPECT_FLOAT_EQ(slices[i].value, static_cast<float>(i + 1));
-    }
-    EXPECT_EQ(slices[0].legendText, "Eagles 4.8");
-    EXPECT_EQ(slices[5].legendText, "Other 28.6");
-}
-
-// The first slice is centred at the top; each next one starts where the one before ended and the
-// last one closes the circle. Angles stay within one turn, wrapping past three o'clock; a single
-// slice starts and ends at the same angle.
-TEST(ScoringSlicesTest, SlicesGoRoundFromTheTop) {
-    auto slices = analysis::ScoringSlices(countsOf({0, 0, 3, 1, 0, 0}));
-    ASSERT_EQ(slices.size(), 2u);
+// The first slice is centred at the top, each next one starts where the one before ended and the
+// last one closes the circle, wrapping past three o'clock.
+TEST(ScoringSlicesTest, OnlyCategoriesWithHolesGoRoundFromTheTop) {
+    auto slicesOf = [](std::array<int, 6> byClass) {
+        analysis::ScoreCounts counts;
+        counts.byClass = byClass;
+        for (int n : byClass) counts.holes = static_cast<int16_t>(counts.holes + n);
+        return analysis::ScoringSlices(counts);
+    };
+    auto describe = [](const std::vector<analysis::PieSlice>& slices) {
+        std::string all;
+        for (const auto& x : slices)
+            all += x.name + "|" + x.legendText + "|" + std::to_string(x.value) + "|" + std::to_string(x.colour) + " ";
+        return all;
+    };
+    auto slices = slicesOf({0, 0, 3, 1, 0, 0});
+    EXPECT_EQ(describe(slices), "Pars|Pars 75.0|3.000000|9 Bogies|Bogies 25.0|1.000000|10 ");
     EXPECT_NEAR(slices[0].startAngle, 1.75 * std::numbers::pi, 1e-5);  // wrapped from -pi/4
     EXPECT_NEAR(slices[0].endAngle, 1.25 * std::numbers::pi, 1e-5);
     EXPECT_EQ(slices[1].startAngle, slices[0].endAngle);
     EXPECT_NEAR(slices[1].endAngle, slices[0].startAngle, 1e-5);
 
-    slices = analysis::ScoringSlices(countsOf({1, 2, 3, 4, 5, 6}));
-    const float sweep = kTurn / 21;
-    EXPECT_NEAR(slices[0].startAngle, kTurn / 4 - sweep / 2, 1e-5);
-    for (size_t i = 1; i < slices.size(); ++i) {
-        EXPECT_EQ(slices[i].startAngle, slices[i - 1].endAngle);
+    constexpr float kTurn = 6.283186f;
+    slices = slicesOf({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(
+        describe(slices),
+        "Eagles|Eagles 4.8|1.000000|9 Birdies|Birdies 9.5|2.000000|10 Pars|Pars 14.3|3.000000|11 "
+        "Bogies|Bogies 19.0|4.000000|12 Double Bogies|Double Bogies 23.8|5.000000|13 Other|Other 28.6|6.000000|14 ");
+    EXPECT_NEAR(slices[0].startAngle, kTurn / 4 - kTurn / 42, 1e-5);
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(slices[i].startAngle, i > 0 ? slices[i - 1].endAngle : slices[0].startAngle);
         EXPECT_GE(slices[i].endAngle, 0.001f);
         EXPECT_LT(slices[i].endAngle, kTurn);
     }
     EXPECT_NEAR(slices[5].endAngle, slices[0].startAngle, 1e-5);
 
-    slices = analysis::ScoringSlices(countsOf({0, 0, 18, 0, 0, 0}));
-    ASSERT_EQ(slices.size(), 1u);
-    EXPECT_EQ(slices[0].legendText, "Pars 100.0");
+    slices = slicesOf({0, 0, 18, 0, 0, 0});
+    EXPECT_EQ(describe(slices), "Pars|Pars 100.0|18.000000|9 ");
     EXPECT_NEAR(slices[0].startAngle, slices[0].endAngle, 1e-5);  // the whole circle
 }
 
-// The pie and its legend are drawn in a box at the top of the page, round on any paper; the
-// captions follow in the print font.
-TEST(ScoringChartTest, PrintsTheChartAcrossTheTopAndTheCaptionsUnderIt) {
-    print::RecordingPrinter printer;
+TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
     printer.setFontNames({"Arial", "Courier New"});
-    auto data = std::make_unique<store::LeagueData>();
-    data->playerCount = 1;
-    data->players[1].name = "Ann";
-    const analysis::ScoreCounts counts = analysis::CountScores(*data, 1);
-    analysis::PrintScoringChart(printer, *data, 1, "12-06-2026");
-    ASSERT_EQ(printer.documents().size(), 1u);
-    const print::Document& doc = printer.documents()[0];
-    ASSERT_EQ(doc.pages.size(), 1u);
-    const print::Page& page = doc.pages[0];
-    EXPECT_EQ(page.orientation, platform::Orientation::Portrait);
-
+    analysis::PrintScoringChart(printer, data, 1, "12-06-2026");
+    const print::Page& empty = printer.documents().at(0).pages.at(0);
+    EXPECT_EQ(empty.orientation, platform::Orientation::Portrait);
     std::vector<std::string> captions;
-    for (const print::PrintedText& t : page.texts) {
+    for (const print::PrintedText& t : empty.texts)
         if (t.font.name != "Arial") captions.push_back(t.text);
-    }
     const std::string pad(15, ' ');
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", analysis::AverageParCaption(counts) + pad, " ",
-                                        analysis::AverageScoreCaption(counts) + pad, " ",
-                                        analysis::TotalHolesCaption(counts) + pad, "12-06-2026"}));
-    const print::PrintedText& date = page.texts.back();
-    EXPECT_NEAR(date.x, 0.85 * doc.pageWidth, 1e-6);
-    EXPECT_NEAR(date.y, 0.9 * doc.pageHeight, 1e-6);
-    EXPECT_EQ(date.font.size, 9);
-    // Left in twips for the next job.
+    EXPECT_EQ(captions, (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", "Avg. Par per hole =" + pad, " ",
+                                                  "Avg. Score per hole =" + pad, " ", "# of scores recorded = 0" + pad,
+                                                  "12-06-2026"}));
+    const print::Document& doc = printer.documents()[0];
+    EXPECT_NEAR(empty.texts.back().x, 0.85 * doc.pageWidth, 1e-6);
+    EXPECT_NEAR(empty.texts.back().y, 0.9 * doc.pageHeight, 1e-6);
+    EXPECT_EQ(empty.texts.back().font.size, 9);
     EXPECT_EQ(printer.scaleWidth(), doc.pageWidth);
-}
 
-TEST(ScoringChartTest, PieIsRoundAndInsideItsBox) {
-    print::RecordingPrinter printer;
-    auto data = std::make_unique<store::LeagueData>();
-    data->playerCount = 1;
-    data->courseCount = 1;
-    for (int h = 1; h <= 18; ++h) data->courses[1][store::course_field::kHolePar0 + h] = "4";
-    store::PlayerRecord& ann = data->players[1];
-    ann.roundCount = 1;
-    ann.rounds[1].course = 1;
-    for (int h = 1; h <= 18; ++h) ann.rounds[1].score[h] = static_cast<int16_t>(3 + h % 3);
+    std::vector<int> scores;
+    for (int h = 1; h <= 18; ++h) scores.push_back(3 + h % 3);
+    addRound(1, scores);
     for (auto orientation : {platform::Orientation::Landscape, platform::Orientation::Portrait}) {
         printer.setOrientation(orientation);
-        analysis::PrintScoringChart(printer, *data, 1, "12-06-2026");
+        analysis::PrintScoringChart(printer, data, 1, "12-06-2026");
         const print::Document& doc = printer.documents().back();
         std::vector<print::PieOp> pies;
         for (const print::DrawOp& op : doc.pages[0].drawings)

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <regex>
 
-#include "smallleague.hpp"
+#include "leaguebuilder.hpp"
 #include "tempdir.hpp"
 
 namespace quorval {
@@ -13,37 +14,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SiteTest : public ::testing::Test, protected testing::SmallLeague {
+class SiteTest : public ::testing::Test {
 protected:
     SiteTest() {
-        int al = addPlayer("<b>Al</b> & \"Bo\"");
-        addRound(al, 5, 26, 42, 42, 8.0f);
-        addRound(al, 6, 2, 39, 39, 7.8f);
-        int cy = addPlayer("Cy");
-        addRound(cy, 6, 2, 40, 0, 12.0f);
-        addPlayer("Newcomer");
+        league.course("Pine Hills", "PH").player("<b>Al</b> & \"Bo\"").round("5/26/26", 42, 42, 8.0f);
+        league.round("6/2/26", 39, 39, 7.8f).player("Cy").round("6/2/26", 40, 0, 12.0f).player("Newcomer");
     }
 
     std::map<std::string, std::string> site() {
         std::map<std::string, std::string> files;
-        for (auto& file : publish::BuildSite(*data)) files[file.name] = file.content;
+        for (auto& file : publish::BuildSite(data)) files[file.name] = file.content;
         return files;
     }
+
+    std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
+    store::LeagueData& data = *m_data;
+    testing::LeagueBuilder league{data};
 };
 
 TEST_F(SiteTest, HasAPagePerDateAndPlayerAndTeamsOnlyWhenTheLeagueHasThem) {
     std::vector<std::string> names;
     for (auto& [name, content] : site()) names.push_back(name);
-    std::vector<std::string> expected = {"day-2026-05-26.html", "day-2026-06-02.html", "index.html", "player-1.html",
-                                         "player-2.html",       "player-3.html",       "style.css"};
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"day-2026-05-26.html", "day-2026-06-02.html", "index.html",
+                                               "player-1.html", "player-2.html", "player-3.html", "style.css"}));
 
-    data->teams.teamCount = 1;
-    data->teams.teamNames[1] = "Eagles & Co";
-    data->teams.teamEntryCount[1] = 2;
-    data->teams.teamEntries[1][1].points = 2.5f;
-    data->teams.teamEntries[1][2].points = 3.0f;
-    data->players[2].team = 1;
+    league.team("Eagles & Co", {2}).points("", 2.5f).points("", 3.0f);
     auto files = site();
     ASSERT_TRUE(files.count("teams.html"));
     EXPECT_NE(files["teams.html"].find("<td class=\"name\">Eagles &amp; Co</td>"), std::string::npos);
@@ -64,9 +59,8 @@ TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
     int links = 0;
     for (const auto& [name, html] : files) {
         EXPECT_EQ(html.find("<script"), std::string::npos) << name;
-        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links) {
+        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links)
             EXPECT_TRUE(files.count((*it)[2].str())) << name << " links to " << (*it)[2];
-        }
     }
     EXPECT_GT(links, 20);
     // The player page draws his two indexes; the newcomer without rounds has no chart.
@@ -78,32 +72,32 @@ TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
 TEST_F(SiteTest, PublishingAgainWritesTheSameBytesAndTouchesOnlyItsOwnFiles) {
     testing::TempWorkDir work;
     const fs::path folder = work.path() / "site" / "league";
-    auto first = publish::PublishSite(*data, folder);
+    auto first = publish::PublishSite(data, folder);
     ASSERT_TRUE(first.ok) << first.problem;
     EXPECT_EQ(first.written.size(), 7u);
     std::map<std::string, std::string> before;
     for (auto& entry : fs::directory_iterator(folder))
         before[entry.path().filename()] = testing::readBytes(entry.path());
 
-    auto second = publish::PublishSite(*data, folder);
+    auto second = publish::PublishSite(data, folder);
     ASSERT_TRUE(second.ok);
     EXPECT_TRUE(second.written.empty());
     for (auto& [name, bytes] : before) EXPECT_EQ(testing::readBytes(folder / name), bytes) << name;
 
     // A page that the data no longer has goes; the user's own files stay.
     testing::writeBytes(folder / "notes.html", "<p>mine</p>");
-    data->players[1].roundCount = 1;
-    data->players[2].roundCount = 0;
-    auto third = publish::PublishSite(*data, folder);
+    data.players[1].roundCount = 1;
+    data.players[2].roundCount = 0;
+    auto third = publish::PublishSite(data, folder);
     ASSERT_TRUE(third.ok);
     EXPECT_EQ(third.removed, std::vector<std::string>{"day-2026-06-02.html"});
     EXPECT_TRUE(fs::exists(folder / "notes.html"));
 
     // Someone else's index.html is never replaced, and then nothing is written at all.
     testing::writeBytes(folder / "index.html", "<p>my own index</p>");
-    data->players[1].roundCount = 2;
-    data->players[2].roundCount = 1;
-    auto refused = publish::PublishSite(*data, folder);
+    data.players[1].roundCount = 2;
+    data.players[2].roundCount = 1;
+    auto refused = publish::PublishSite(data, folder);
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.problem.find("index.html"), std::string::npos);
     EXPECT_EQ(testing::readBytes(folder / "index.html"), "<p>my own index</p>");
