@@ -83,20 +83,16 @@ TEST_F(SelectPlayersTest, DateSpinsAndTypedDatesStayInsideTheirMonth) {
         QTest::keyClicks(field, keys);
     }
     EXPECT_EQ(date(), "Feb 29 28 Year 2028");
-    spin("Yearspin", true);  // a year on there is no Feb 29; 2000 had one
-    spin("Dayspin", true, 3);
+    spin("Yearspin", true);  // a year on there is no Feb 29
     EXPECT_EQ(date(), "Feb 28 29 Year 2029");
-    spin("Yearspin", false, 29);
-    spin("Dayspin", true, 3);
-    EXPECT_EQ(date(), "Feb 29 00 Year 2000");
-    spin("monthspin", true);  // March keeps the 29th and goes on to the 31st
+    spin("monthspin", true);  // March keeps the 28th and goes on to the 31st, April has 30
     spin("Dayspin", true, 5);
-    EXPECT_EQ(date(), "Mar 31 00 Year 2000");
-    spin("monthspin", true);  // April has 30
-    EXPECT_EQ(field->date(), QDate(2000, 4, 30));
+    EXPECT_EQ(date(), "Mar 31 29 Year 2029");
+    spin("monthspin", true);
+    EXPECT_EQ(field->date(), QDate(2029, 4, 30));
     spin("monthspin", true, 9);
     spin("Dayspin", true, 40);
-    spin("Yearspin", false);
+    spin("Yearspin", false, 30);
     EXPECT_EQ(date(), "Dec 31 99 Year 1999");
     spin("Yearspin", true);
     EXPECT_EQ(date(), "Dec 31 00 Year 2000");
