@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
 
 #include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
@@ -24,15 +25,9 @@ class SelectPlayersTest : public ::testing::Test {
 protected:
     // The nameless player 2 is not listed, nor the course X, its name too short; today is 12/6/2026.
     SelectPlayersTest() {
-        LeagueBuilder(*s.data)
-            .course("Pine Hills")
-            .course("X")
-            .course("Cedar Creek")
-            .player("Ann")
-            .player("")
-            .player("Cy")
-            .player("Di")
-            .player("Ed");
+        LeagueBuilder b(*s.data);
+        b.course("Pine Hills").course("X").course("Cedar Creek").player("Ann").player("").player("Cy");
+        b.player("Di").player("Ed");
         openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
     }
     ~SelectPlayersTest() override { closeWindowsExcept(&opener); }
@@ -42,9 +37,9 @@ protected:
         for (const char* name : {"Monthlabel", "daylabel", "yearlabel"}) parts << child<QLabel>(w, name)->text();
         return parts.join(' ') + " " + child<SpinButton>(w, "Yearspin")->toolTip();
     }
-    void spin(const char* name, bool up, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            emit(up ? child<SpinButton>(w, name)->spinUp() : child<SpinButton>(w, name)->spinDown());
+    void spin(const char* name, int steps) {
+        for (int i = 0; i < std::abs(steps); ++i)
+            emit(steps > 0 ? child<SpinButton>(w, name)->spinUp() : child<SpinButton>(w, name)->spinDown());
     }
     // Picks the players in these rows and types the course, then accepts; the boxes shown.
     std::vector<Message> accept(std::initializer_list<int> rows, const QString& course) {
@@ -59,18 +54,7 @@ protected:
     SelectPlayersWindow* w = nullptr;
 };
 
-TEST_F(SelectPlayersTest, OpensOnTodayWithNamedPlayersAndCourses) {
-    EXPECT_EQ(date(), "Dec 6 26 Year 2026");
-    auto* list = child<QListWidget>(w, "List1");
-    ASSERT_EQ(list->count(), 4);
-    EXPECT_EQ(list->item(1)->text(), "Cy");
-    auto* combo = child<QComboBox>(w, "coursecombo");
-    ASSERT_EQ(combo->count(), 2);
-    EXPECT_EQ(combo->itemText(1), "Cedar Creek");
-    EXPECT_FALSE(opener.isEnabled());
-}
-
-// The month and day stop at their ends, the year wraps; the date can be typed; the day never
+// The date can be typed; the month and day stop at their ends, the year wraps; the day never
 // passes the end of its month, Feb 29 only in leap years.
 TEST_F(SelectPlayersTest, DateSpinsAndTypedDatesStayInsideTheirMonth) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -83,35 +67,47 @@ TEST_F(SelectPlayersTest, DateSpinsAndTypedDatesStayInsideTheirMonth) {
         QTest::keyClicks(field, keys);
     }
     EXPECT_EQ(date(), "Feb 29 28 Year 2028");
-    spin("Yearspin", true);  // a year on there is no Feb 29
-    EXPECT_EQ(date(), "Feb 28 29 Year 2029");
-    spin("monthspin", true);  // March keeps the 28th and goes on to the 31st, April has 30
-    spin("Dayspin", true, 5);
-    EXPECT_EQ(date(), "Mar 31 29 Year 2029");
-    spin("monthspin", true);
-    EXPECT_EQ(field->date(), QDate(2029, 4, 30));
-    spin("monthspin", true, 9);
-    spin("Dayspin", true, 40);
-    spin("Yearspin", false, 30);
-    EXPECT_EQ(date(), "Dec 31 99 Year 1999");
-    spin("Yearspin", true);
-    EXPECT_EQ(date(), "Dec 31 00 Year 2000");
+    const struct {
+        const char* spin;
+        int steps;
+        const char* shows;
+    } kSteps[] = {{"Yearspin", 1, "Feb 28 29 Year 2029"},  {"monthspin", 1, "Mar 28 29 Year 2029"},
+                  {"Dayspin", 5, "Mar 31 29 Year 2029"},   {"monthspin", 1, "Apr 30 29 Year 2029"},
+                  {"monthspin", 9, "Dec 30 29 Year 2029"}, {"Dayspin", 40, "Dec 31 29 Year 2029"},
+                  {"Dayspin", -40, "Dec 1 29 Year 2029"},  {"monthspin", -12, "Jan 1 29 Year 2029"},
+                  {"Yearspin", -30, "Jan 1 99 Year 1999"}, {"Yearspin", 1, "Jan 1 00 Year 2000"}};
+    for (const auto& step : kSteps) {
+        spin(step.spin, step.steps);
+        EXPECT_EQ(date(), step.shows) << step.spin << step.steps;
+    }
+    EXPECT_EQ(field->date(), QDate(2000, 1, 1));
 }
 
-TEST_F(SelectPlayersTest, RefusesWithoutACourseFirstThenWithoutPlayers) {
+// The course is checked first, then the players; the date question can send the user back.
+TEST_F(SelectPlayersTest, AcceptRefusesWithoutACourseOrPlayersAndAsksAboutTheDate) {
     const Message noCourse{"Please select a course before continuing.", "Quorval", platform::Buttons::Ok,
                            platform::Icon::Exclamation};
     EXPECT_EQ(accept({0}, "Nowhere Links"), std::vector<Message>{noCourse});
     child<QListWidget>(w, "List1")->clearSelection();
     EXPECT_EQ(accept({}, "pine hills").at(0).text, "No Players selected, cannot continue.");
-    EXPECT_TRUE(w->isVisible());
+    s.data->settings.dateRemindCheck = 1;
+    s.dialogs.answer(platform::Answer::No);
+    EXPECT_EQ(accept({0}, "Pine Hills"),
+              (std::vector<Message>{{"Is 12/6/2026 at Pine Hills\r\nthe correct date and location of the Round?\r\n\r\n"
+                                     "Date / location checking can be disabled, see program settings.",
+                                     "Double Checking Date & Location", platform::Buttons::YesNo,
+                                     platform::Icon::Question}}));
+    EXPECT_TRUE(w->isVisible() && visibleWindow("roundsform") == nullptr);
 }
 
 TEST_F(SelectPlayersTest, AcceptMarksThePickedPlayersAndHandsOverToTheScoreWindow) {
     for (int kind : {0, 1}) {
         s.data->entryKind = static_cast<int16_t>(kind);
         if (kind == 1) openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
-        spin("Dayspin", false);
+        EXPECT_EQ(date(), "Dec 6 26 Year 2026");
+        EXPECT_EQ(child<QListWidget>(w, "List1")->count() * 10 + child<QComboBox>(w, "coursecombo")->count(), 42);
+        EXPECT_FALSE(opener.isEnabled());
+        spin("Dayspin", -1);
         EXPECT_TRUE(accept({1, 3}, "CEDAR CREEK").empty());  // Cy and Ed, players 3 and 5
         EXPECT_EQ((std::array<int, 4>{s.data->currentCourse, s.data->entryMonth, s.data->entryDay, s.data->entryYear}),
                   (std::array<int, 4>{3, 12, 5, 26}));
@@ -123,18 +119,6 @@ TEST_F(SelectPlayersTest, AcceptMarksThePickedPlayersAndHandsOverToTheScoreWindo
         scores->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-}
-
-TEST_F(SelectPlayersTest, DateQuestionCanSendTheUserBack) {
-    s.data->settings.dateRemindCheck = 1;
-    s.dialogs.answer(platform::Answer::No);
-    EXPECT_EQ(accept({0}, "Pine Hills"),
-              (std::vector<Message>{{"Is 12/6/2026 at Pine Hills\r\nthe correct date and location of the Round?\r\n\r\n"
-                                     "Date / location checking can be disabled, see program settings.",
-                                     "Double Checking Date & Location", platform::Buttons::YesNo,
-                                     platform::Icon::Question}}));
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(visibleWindow("roundsform"), nullptr);
 }
 
 TEST_F(SelectPlayersTest, CancelClearsTheMarksAndEnablesTheOpener) {
