@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -276,7 +277,9 @@ TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     const store::RoundRecord& r = ann().rounds[1];  // the holes as posted are played through in the season test
     EXPECT_EQ((std::array{r.fairway[3], r.green[10], r.putts[4], r.fairway[19], r.green[19], r.putts[19], r.putts[20]}),
               (std::array<int16_t, 7>{2, 2, 2, 2, 0, 27, 3}));
-    // Closed before the next card, the entry still saves what was posted.
+    QTest::keyClick(get<QWidget>("continuebutton"), Qt::Key_Return);
+    EXPECT_TRUE(!w->paused() && !get<QWidget>("List1")->isVisible() && shown({"Pnamelabel"}) == "Bob");
+    // Closed before the next card is posted, the entry still saves what was.
     close();
     EXPECT_TRUE(saved() && w.isNull() && finished->count() == 1 && !s.data->courseEditMode);
     // With nines that add up, a round edited and recorded unchanged keeps every value.
@@ -286,6 +289,26 @@ TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     open({-1}, true);
     record();
     EXPECT_EQ(ann().rounds[1], stored);
+}
+
+// View Math: the tall window shows the whole calculation after a posting and waits for Continue.
+TEST_F(ScoreEntryTest, ViewMathPausesWithTheResultInSight) {
+    build({4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4});  // 26 lines of calculation
+    open({1, 2});
+    auto* list = get<QListWidget>("List1");
+    QTest::keyClick(w, Qt::Key_M, Qt::AltModifier);
+    EXPECT_TRUE(list->isVisible());
+    typeRound();
+    record();
+    ASSERT_TRUE(w->paused());
+    EXPECT_FALSE(hole(1)->isEnabled());
+    EXPECT_GE(list->viewport()->height(), 26 * list->fontMetrics().height());
+    QListWidgetItem* last = list->item(list->count() - 1);
+    EXPECT_TRUE(last->text().startsWith("Hcp index = ") &&
+                list->viewport()->rect().contains(list->visualItemRect(last)));
+    QTest::keyClick(get<QWidget>("continuebutton"), Qt::Key_Return);
+    EXPECT_TRUE(!w->paused() && list->count() == 0 && list->isVisible() && hole(1)->hasFocus());
+    EXPECT_EQ(shown({"Pnamelabel"}), "Bob");
 }
 
 // Escape, Cancel and the title bar ask before typed scores are thrown away; No keeps the card.
