@@ -8,20 +8,19 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <string>
-#include <vector>
 
 #include "fakeseams.hpp"
+#include "leaguebuilder.hpp"
 #include "store/coursefile.hpp"
 #include "tempdir.hpp"
 #include "ui/courses/courseselectpanel.hpp"
-#include "widgets/spinbutton.hpp"
 #include "windowtesting.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
+using Lines = std::vector<std::string>;
 namespace field = store::course_field;
 
 class CourseCommandsTest : public ::testing::Test {
@@ -33,254 +32,168 @@ protected:
         QObject::connect(panel, &CourseSelectPanel::listingHidden, [this] { ++listingHides; });
         QObject::connect(panel, &CourseSelectPanel::chartRequested, [this](int c) { charts.push_back(c); });
     }
-
     ~CourseCommandsTest() override { closeWindowsExcept(&host); }
 
     // The course file the commands load; the data in memory is left alone.
-    void writeCourses(const std::vector<std::string>& names) {
+    void writeCourses(const Lines& names) {
         auto stored = std::make_unique<store::LeagueData>();
-        stored->courseCount = static_cast<int16_t>(names.size());
-        for (int c = 1; c <= stored->courseCount; ++c) {
-            store::CourseRecord& course = stored->courses[c];
-            if (names[c - 1].empty()) continue;
-            course[field::kName] = names[c - 1];
-            course[field::kParOut] = course[field::kParIn] = "36";
-            course[field::kParTotal] = " 72";
-            for (int h = 1; h <= 18; ++h) course[field::kHolePar0 + h] = " 4";
-        }
+        LeagueBuilder b(*stored);
+        for (const std::string& name : names) b.course(name);
         ASSERT_TRUE(store::SaveCourseFile(*stored, s.dialogs));
     }
-
-    // The file's lines; slot c's 30 fields start at line 1 + 30 (c - 1).
-    std::vector<std::string> fileLines() const {
+    // The file's lines: the course count, then 30 fields a slot.
+    Lines fileLines(int slot = 0) const {
         std::string bytes = readBytes(dir.path() / store::kCourseFileName);
-        std::vector<std::string> lines;
+        Lines lines;
         for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
             lines.push_back(bytes.substr(start, end - start));
-        return lines;
-    }
-    std::vector<std::string> slotLines(int slot) const {
-        std::vector<std::string> lines = fileLines();
+        if (slot == 0) return lines;
         auto first = lines.begin() + 1 + (slot - 1) * store::kCourseFields;
         return {first, first + store::kCourseFields};
     }
 
     template <typename T = QLineEdit>
     T* get(QWidget* w, const QString& name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
+        return child<T>(w, qPrintable(name));
     }
-    QLineEdit* par(QWidget* w, int hole) { return get(w, QString("Partext%1").arg(hole)); }
-    QString caption(QWidget* w, const char* name) { return get<QLabel>(w, name)->text(); }
-    QComboBox* combo() { return get<QComboBox>(panel, "Selectcoursecombo"); }
-
-    CourseWindow* pick(const QString& typed) {
-        combo()->setEditText(typed);
+    QLineEdit* par(int hole) { return get(w, QString("Partext%1").arg(hole)); }
+    QStringList sums() {
+        return {get<QLabel>(w, "Outlabel")->text(), get<QLabel>(w, "Inlabel")->text(),
+                get<QLabel>(w, "Totallabel")->text()};
+    }
+    void pick(const QString& typed) {
+        get<QComboBox>(panel, "Selectcoursecombo")->setEditText(typed);
         get<QPushButton>(panel, "okordeletebutton")->click();
-        return panel->courseWindow();
+        w = panel->courseWindow();
+    }
+    void save() { get<QPushButton>(w, "savebutton")->click(); }
+    // Saves with these typed into the box; a refusal's text, or "" once saved.
+    std::string saveWith(const char* box, const char* typed) {
+        get(w, box)->setText(typed);
+        save();
+        auto shown = s.dialogs.takeMessages();
+        return shown.empty() ? "" : shown.at(0).text;
     }
 
     TempWorkDir dir;
     TestServices s;
     QWidget host;  // the main window: it holds the panel and opens the course window
     CourseSelectPanel* panel = new CourseSelectPanel(s.services);
+    CourseWindow* w = nullptr;
     std::vector<bool> menu;  // the Courses menu's enabled state, each time it is set
     int listingHides = 0;
     std::vector<int> charts;
 };
 
-TEST_F(CourseCommandsTest, ParBoxesTakeOneDigitAndKeepTheSums) {
+TEST_F(CourseCommandsTest, AddedCourseTakesOneDigitParsAndKeepsTheSums) {
     panel->addCourse();
-    CourseWindow* w = panel->courseWindow();
+    w = panel->courseWindow();
     ASSERT_TRUE(w && QTest::qWaitForWindowActive(w));
-    EXPECT_EQ(caption(w, "Totallabel"), "");
-    QTest::keyClicks(par(w, 1), "45");
-    QTest::keyClicks(par(w, 2), "a-3x.");
-    QTest::keyClicks(par(w, 10), "5");
-    EXPECT_EQ(par(w, 1)->text(), " 4");
-    EXPECT_EQ(par(w, 2)->text(), " 3");
-    EXPECT_EQ(caption(w, "Outlabel"), "7");
-    EXPECT_EQ(caption(w, "Inlabel"), "5");
-    EXPECT_EQ(caption(w, "Totallabel"), " 12");
-
-    QTest::keyClick(par(w, 2), Qt::Key_Return);
-    EXPECT_TRUE(par(w, 3)->hasFocus());
-    EXPECT_EQ(par(w, 2)->text(), " 3");
-    QTest::keyClicks(par(w, 1), "\b\b");
-    EXPECT_EQ(par(w, 1)->text(), " ");
-    EXPECT_EQ(caption(w, "Outlabel"), "3");
-    EXPECT_EQ(caption(w, "Totallabel"), " 8");
+    for (auto [hole, keys] : {std::pair{1, "45"}, {2, "a-3x."}, {10, "5"}}) QTest::keyClicks(par(hole), keys);
+    EXPECT_EQ(par(1)->text() + par(2)->text(), " 4 3");
+    EXPECT_EQ(sums(), (QStringList{"7", "5", " 12"}));
+    QTest::keyClick(par(2), Qt::Key_Return);
+    EXPECT_TRUE(par(3)->hasFocus());
+    QTest::keyClicks(par(1), "\b\b");
+    EXPECT_EQ(par(1)->text(), " ");
+    EXPECT_EQ(sums(), (QStringList{"3", "5", " 8"}));
+    save();
+    ASSERT_EQ(s.dialogs.takeMessages().size(), 1u);  // no name, pars missing
+    EXPECT_TRUE(w->isVisible());  // adding whole courses, tees and all, is played through in the season test
 }
 
-TEST_F(CourseCommandsTest, SavedCourseReachesTheFileFieldByField) {
-    panel->addCourse();
-    CourseWindow* w = panel->courseWindow();
-    ASSERT_NE(w, nullptr);
-    get<QPushButton>(w, "savebutton")->click();
-    ASSERT_EQ(s.dialogs.takeMessages().size(), 1u);  // no name, no pars
-    EXPECT_TRUE(w->isVisible());
-
-    QTest::keyClicks(get(w, "Nametext"), " Cedar Ridge");
-    QTest::keyClicks(get(w, "initialstext"), "CRX1");
-    for (int h = 1; h <= 18; ++h) QTest::keyClicks(par(w, h), h == 9 ? "" : h == 18 ? "5" : "4");
-    for (auto [spin, up, clicks] :
-         {std::tuple{"Whiteratingspin", true, 3}, {"redrateingspin", false, 1}, {"blueslopespin", false, 3}}) {
-        auto* button = get<SpinButton>(w, spin);
-        for (int i = 0; i < clicks; ++i) emit(up ? button->spinUp() : button->spinDown());
-    }
-    // Typed values must lie within the limits the arrows keep to; the refusal names them.
-    get(w, "blueratepanel")->clear();
-    QTest::keyClicks(get(w, "blueratepanel"), "71.3");
-    for (const char* slope : {"1550", "13l", "131"}) {
-        get(w, "whiteslopepanel")->clear();
-        QTest::keyClicks(get(w, "whiteslopepanel"), slope);
-        get<QPushButton>(w, "savebutton")->click();
-        if (std::string(slope) == "131") break;
-        auto refused = s.dialogs.takeMessages();
-        ASSERT_EQ(refused.size(), 1u);
-        EXPECT_NE(refused[0].text.find("White slope \"" + std::string(slope) + "\""), std::string::npos);
-        EXPECT_NE(refused[0].text.find("from 0 to 155"), std::string::npos);
-    }
-
-    EXPECT_EQ(visibleWindow("course"), nullptr);
-    EXPECT_TRUE(host.isEnabled());
-    EXPECT_EQ(menu, (std::vector<bool>{false, true}));
-    EXPECT_EQ(fileLines()[0], " 5 ");
-    std::vector<std::string> expected = {"Cedar Ridge", "32", "37", " 69"};
-    for (int h = 1; h <= 18; ++h) expected.push_back(h == 9 ? " " : h == 18 ? " 5" : " 4");
-    for (const char* f : {" 64.9", " 65.3", " 71.3", " 113", " 131", " 110", "CRX", ""}) expected.push_back(f);
-    EXPECT_EQ(slotLines(5), expected);
-}
-
-// An older file may hold two courses of one name and a name of one character: each is listed and
-// each entry opens its own course; saving asks for a name that is long enough and not taken.
+// The title bar's close button does what Cancel does: nothing is stored. An older file may hold
+// two courses of one name and a name of one character: each is listed and each entry opens its
+// own course; saving asks for a name that is long enough and not taken.
 TEST_F(CourseCommandsTest, EachListedCourseOpensItselfAndSavingWantsADistinctName) {
     panel->editCourse();
-    EXPECT_TRUE(panel->isVisibleTo(&host) && panel->isEnabled());
-    EXPECT_EQ(listingHides, 1);
-    QStringList offered;
-    for (int i = 0; i < combo()->count(); ++i) offered << combo()->itemText(i);
-    EXPECT_EQ(offered, (QStringList{"Pine Hills", "X", "PINE HILLS", "Oak Valley"}));
-
-    for (const char* typed : {"Pine Hill", ""}) {
-        EXPECT_EQ(pick(typed), nullptr);
-        EXPECT_EQ(s.dialogs.takeMessages().size(), 1u) << typed;
-    }
-    EXPECT_EQ(s.dialogs.beeps(), 2);
-    EXPECT_TRUE(panel->isVisibleTo(&host));
-    combo()->setCurrentIndex(2);
-    get<QPushButton>(panel, "okordeletebutton")->click();
-    CourseWindow* w = panel->courseWindow();
+    pick("Oak Valley");
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->editor().slot(), 3);
-    EXPECT_FALSE(host.isEnabled());
-    EXPECT_TRUE(s.data->courseEditMode);
-    EXPECT_EQ(caption(w, "Totallabel"), " 72");
-    QTest::keyClicks(get(w, "initialstext"), "PH");
-    for (const char* name : {" pine hills ", "Q", "  Pine Hills East "}) {
-        get(w, "Nametext")->setText(name);
-        get<QPushButton>(w, "savebutton")->click();
-        if (name[0] == ' ' && name[1] == ' ') break;
-        auto refused = s.dialogs.takeMessages();
-        ASSERT_EQ(refused.size(), 1u) << name;
-        EXPECT_EQ(refused[0].text, name[0] == 'Q' ? "A course name needs at least 2 characters."
-                                                  : "There is already a course named Pine Hills.\r\n"
-                                                    "Please give this one another name.");
-    }
-    EXPECT_EQ(slotLines(3)[field::kName - 1], "Pine Hills East");
-    EXPECT_EQ(slotLines(3)[field::kInitials - 1], "PH");
-    EXPECT_EQ(slotLines(1)[field::kInitials - 1], "");
-    EXPECT_FALSE(s.data->courseEditMode);
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-}
-
-// The title bar's close button does what Cancel does.
-TEST_F(CourseCommandsTest, ClosingTheWindowStoresNothing) {
-    panel->editCourse();
-    CourseWindow* w = pick("Oak Valley");
-    ASSERT_NE(w, nullptr);
-    std::vector<std::string> before = fileLines();
+    Lines before = fileLines();
     get(w, "Nametext")->setText("Oak Valley North");
     w->close();
-    EXPECT_FALSE(s.data->courseEditMode);
-    EXPECT_TRUE(host.isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(!s.data->courseEditMode && host.isEnabled());
     EXPECT_EQ(menu, (std::vector<bool>{false, true}));
     EXPECT_EQ(s.data->courses[4][field::kName], "Oak Valley");
     EXPECT_EQ(fileLines(), before);
+
+    panel->editCourse();
+    EXPECT_TRUE(panel->isVisibleTo(&host) && panel->isEnabled());
+    EXPECT_EQ(listingHides, 2);
+    auto* combo = get<QComboBox>(panel, "Selectcoursecombo");
+    EXPECT_EQ((QStringList{combo->itemText(1), combo->itemText(2), combo->itemText(3)}).join('|') +
+                  QString::number(combo->count()),
+              "X|PINE HILLS|Oak Valley4");
+    for (const char* typed : {"Pine Hill", ""}) pick(typed);
+    EXPECT_EQ(w, nullptr);
+    EXPECT_EQ(s.dialogs.beeps() * 10 + s.dialogs.takeMessages().size(), 22u);
+    combo->setCurrentIndex(2);
+    get<QPushButton>(panel, "okordeletebutton")->click();
+    w = panel->courseWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->editor().slot(), 3);
+    EXPECT_TRUE(!host.isEnabled() && s.data->courseEditMode);
+    get(w, "initialstext")->setText("PH");
+    EXPECT_EQ(saveWith("Nametext", " pine hills "),
+              "There is already a course named Pine Hills.\r\nPlease give this one another name.");
+    EXPECT_EQ(saveWith("Nametext", "Q"), "A course name needs at least 2 characters.");
+    EXPECT_EQ(saveWith("Nametext", "  Pine Hills East "), "");
+    EXPECT_EQ(fileLines(3)[field::kName - 1] + fileLines(3)[field::kInitials - 1], "Pine Hills EastPH");
+    EXPECT_EQ(fileLines(1)[field::kInitials - 1], "");
+    EXPECT_TRUE(!s.data->courseEditMode && s.dialogs.busyDepth() == 0);
 }
 
-TEST_F(CourseCommandsTest, DeleteAsksThenEmptiesTheSlot) {
+TEST_F(CourseCommandsTest, DeleteAsksThenEmptiesTheSlotUnlessRoundsUseIt) {
     const platform::Message question{
         "Are you sure you want to delete \r\nthe course Oak Valley?\r\n\r\nAnalysis functions could be "
         "corrupted\r\nPlease see info on deleting courses\r\n\r\n\r\n     CONTINUE?          Select 'NO' to Exit",
         "Confirm Delete", platform::Buttons::YesNo, platform::Icon::Critical, 2};
-    std::vector<std::string> before = fileLines();
+    Lines before = fileLines();
     for (platform::Answer answer : {platform::Answer::No, platform::Answer::Yes}) {
         panel->deleteCourse();
         EXPECT_EQ(get<QPushButton>(panel, "okordeletebutton")->text(), "Delete");
         s.dialogs.answer(answer);
         pick("oak valley");
         EXPECT_EQ(s.dialogs.takeMessages(), std::vector<platform::Message>{question});
-        EXPECT_FALSE(panel->isVisibleTo(&host));
-        EXPECT_EQ(menu.back(), true);
-        if (answer == platform::Answer::No) {
-            EXPECT_EQ(fileLines(), before);
-        }
+        EXPECT_TRUE(!panel->isVisibleTo(&host) && menu.back());
+        EXPECT_EQ(fileLines() == before, answer == platform::Answer::No);
     }
     EXPECT_EQ(fileLines()[0], " 4 ");
-    EXPECT_EQ(slotLines(4), std::vector<std::string>(store::kCourseFields, ""));
-    EXPECT_EQ(slotLines(3)[0], "PINE HILLS");
-}
+    EXPECT_EQ(fileLines(4), Lines(store::kCourseFields, ""));
+    EXPECT_EQ(fileLines(3)[0], "PINE HILLS");
 
-// Rounds keep only their course's slot: a course they use is never emptied.
-TEST_F(CourseCommandsTest, DeleteRefusesACourseThatRoundsUseWithoutAsking) {
-    s.data->registry.leagueCount = 1;
-    s.data->registry.leagueFiles[1] = "Fall";
-    s.data->leagueFileName = "Fall.LGE";
-    s.data->playerCount = 1;
-    s.data->players[1].roundCount = 2;
-    s.data->players[1].rounds[1].course = 4;
-    s.data->players[1].rounds[2].course = 4;
-    std::vector<std::string> before = fileLines();
+    // Rounds keep only their course's slot: a course they use is never emptied, nor asked about.
+    LeagueBuilder(*s.data, "Fall").player("Ann").round("5/4/26", 40, 41, 1).round("5/5/26", 40, 41, 1);
+    s.data->registry.leagueCount = 1, s.data->registry.leagueFiles[1] = "Fall";
+    before = fileLines();
     panel->deleteCourse();
-    pick("oak valley");
-    auto shown = s.dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text,
-              "The course \"Oak Valley\" cannot be deleted:\r\n2 rounds use it (2 in Fall).\r\n"
+    pick("pine hills");
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text,
+              "The course \"Pine Hills\" cannot be deleted:\r\n2 rounds use it (2 in Fall).\r\n"
               "Only a course that no round uses may be deleted.");
     EXPECT_EQ(fileLines(), before);
-    EXPECT_FALSE(panel->isVisibleTo(&host));
-    EXPECT_EQ(menu.back(), true);
+    EXPECT_TRUE(!panel->isVisibleTo(&host) && menu.back());
 }
 
-TEST_F(CourseCommandsTest, WithoutCoursesNothingIsOffered) {
-    writeCourses({});
-    panel->editCourse();
-    EXPECT_FALSE(panel->isVisibleTo(&host));
-    EXPECT_EQ(listingHides, 0);
-    EXPECT_EQ(menu, (std::vector<bool>{false, true}));
-
-    writeCourses({""});  // the last course was deleted
-    panel->deleteCourse();
-    EXPECT_EQ(combo()->count(), 0);
-}
-
-TEST_F(CourseCommandsTest, ChartFreesTheMenuAtOnceAndNamesTheCourse) {
+// Without a course nothing is offered; the chart frees the menu at once; a full table refuses Add.
+TEST_F(CourseCommandsTest, CommandsThatOpenNoWindowFreeTheMenu) {
     panel->chooseChartCourse();
-    EXPECT_EQ(menu, (std::vector<bool>{false, true}));
     pick("OAK VALLEY");
     EXPECT_EQ(charts, std::vector<int>{4});
     EXPECT_FALSE(panel->isVisibleTo(&host));
-}
-
-TEST_F(CourseCommandsTest, AddIsRefusedUpFrontWhenEverySlotHoldsACourse) {
-    writeCourses(std::vector<std::string>(store::kMaxCourses, "Full Course"));
+    writeCourses({});
+    panel->editCourse();
+    EXPECT_FALSE(panel->isVisibleTo(&host));
+    EXPECT_EQ(listingHides, 1);
+    writeCourses({""});  // the last course was deleted
+    panel->deleteCourse();
+    EXPECT_EQ(get<QComboBox>(panel, "Selectcoursecombo")->count(), 0);
+    writeCourses(Lines(store::kMaxCourses, "Full Course"));
     panel->addCourse();
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     EXPECT_EQ(panel->courseWindow(), nullptr);
-    EXPECT_EQ(menu, (std::vector<bool>{false, true}));
+    EXPECT_EQ(menu, (std::vector<bool>{false, true, false, true, false, false, true}));
 }
 
 }  // namespace
