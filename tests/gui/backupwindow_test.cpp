@@ -8,11 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <vector>
 
+#include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
@@ -27,7 +26,6 @@ namespace fs = std::filesystem;
 class BackupWindowTest : public ::testing::Test {
 protected:
     BackupWindowTest() {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
         s.data->registry.leagueCount = 1;
         s.data->registry.leagueFiles[1] = "Fall";
         for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, name);
@@ -42,14 +40,16 @@ protected:
 
     void press(const char* button) { QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton); }
 
-    // The window is gone and its opener usable again.
+    // The window is gone, its opener usable again and the pointer back to normal.
     void expectClosed() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window.isNull());
         EXPECT_TRUE(opener.isEnabled());
+        EXPECT_EQ(s.dialogs.busyDepth(), 0);
     }
 
     TempWorkDir dir;
+    ScopedConfigHome config{dir.path() / "config"};
     fs::path usb = dir.path() / "usb";
     TestServices s;
     QWidget opener;
@@ -58,21 +58,29 @@ protected:
     QTimer* timer1 = nullptr;
 };
 
-TEST_F(BackupWindowTest, BrowseFillsTheLocationAndCancelKeepsIt) {
-    ASSERT_NE(location, nullptr);
-    s.dialogs.answerFolder(usb.string());
-    press("browsebutton");
-    EXPECT_EQ(location->text().toStdString(), usb.string());
-    s.dialogs.answerFolder(std::nullopt);
-    press("browsebutton");
-    EXPECT_EQ(location->text().toStdString(), usb.string());
-}
+TEST_F(BackupWindowTest, BrowseFocusAndTheBackupsThatStayOpen) {
+    auto* timer2 = window->findChild<QTimer*>("Timer2");
+    ASSERT_TRUE(timer2->isActive());
+    QApplication::setActiveWindow(window);
+    window->focusLocation();
+    EXPECT_FALSE(timer2->isActive());
+    EXPECT_TRUE(location->hasFocus());
 
-TEST_F(BackupWindowTest, AnEmptyLocationBeepsSaysWhyAndTheWindowStays) {
-    press("copybutton");
+    press("copybutton");  // no location yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
+
+    s.dialogs.answerFolder((usb / "not mounted").string());
+    press("browsebutton");
+    s.dialogs.answerFolder(std::nullopt);
+    press("browsebutton");  // cancelled: the location stays
+    EXPECT_EQ(location->text().toStdString(), (usb / "not mounted").string());
+    press("copybutton");
+    std::vector<platform::Message> shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find((usb / "not mounted" / "QVL Backup").string()), std::string::npos);
     EXPECT_FALSE(timer1->isActive());
+    EXPECT_EQ(s.dialogs.busyDepth(), 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(opener.isEnabled());
 }
@@ -93,7 +101,6 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     EXPECT_TRUE(window->isVisible());
     window->closeAfterBackup();
     expectClosed();
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
 
     // The next time, read from the settings file, the same folder is offered.
     auto later = std::make_unique<store::LeagueData>();
@@ -102,36 +109,15 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     s.data->settings = later->settings;
     window = new BackupWindow(s.services, &opener);
     EXPECT_EQ(window->findChild<QLineEdit*>("DriveText")->text().toStdString(), usb.string());
-}
 
-TEST_F(BackupWindowTest, ClosingBeforeTimer1FiresRestoresThePointer) {
-    location->setText(QString::fromStdString(usb.string()));
+    // Closed before Timer1 fires, the pointer still goes back to normal.
+    openChild(&opener, window);
+    fs::remove_all(usb / "QVL Backup");
     press("copybutton");
     s.dialogs.takeMessages();
     ASSERT_EQ(s.dialogs.busyDepth(), 1);
     press("exitbutton");
     expectClosed();
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-}
-
-TEST_F(BackupWindowTest, AFailureIsToldAndTheWindowStays) {
-    location->setText(QString::fromStdString((usb / "not mounted").string()));
-    press("copybutton");
-    std::vector<platform::Message> shown = s.dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find((usb / "not mounted" / "QVL Backup").string()), std::string::npos);
-    EXPECT_FALSE(timer1->isActive());
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(BackupWindowTest, Timer2PutsTheFocusIntoTheLocationOnce) {
-    auto* timer2 = window->findChild<QTimer*>("Timer2");
-    ASSERT_TRUE(timer2->isActive());
-    QApplication::setActiveWindow(window);
-    window->focusLocation();
-    EXPECT_FALSE(timer2->isActive());
-    EXPECT_TRUE(location->hasFocus());
 }
 
 }  // namespace
