@@ -13,23 +13,21 @@ namespace {
 
 using namespace testing;
 
-const std::string kScores = "5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4";
-const std::string kPost = "post Fall --player 1 --course 1 --date 06/15/04 --tee 2 --scores " + kScores;
+const std::string kScores = " --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4";
+const std::string kPost = "post Fall --player 1 --course 1 --date 06/15/04 --tee 2" + kScores;
 
-TEST_F(CliFolder, AWriterWaitsForTheHolderThenStopsWithExit3AndChangesNothing) {
+// A writer waits for the holder, then stops with exit 3 and changes nothing; readers need no lock.
+TEST_F(CliFolder, AHeldFolderStopsWritersOnly) {
     store::FolderLock held("Quorval");
     ASSERT_EQ(held.tryTake(), store::FolderLock::Result::Taken);
     auto before = folderFiles();
-    CliRun run = runCli(kPost);
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.err.find("This data folder is open in Quorval on " + store::HostName() + " (process " +
-                           std::to_string(::getpid()) + ")"),
-              std::string::npos)
-        << run.err;
+    runSteps({{kPost, 3,
+               "This data folder is open in Quorval on " + store::HostName() + " (process " +
+                   std::to_string(::getpid()) + ")"},
+              {"csv Fall", 0, ""}});
     EXPECT_EQ(folderFiles(), before);
-    EXPECT_EQ(runCli("csv Fall").exitCode, 0);  // readers need no lock
     held.release();
-    EXPECT_EQ(runCli(kPost).exitCode, 0);
+    runSteps({{kPost, 0, ""}});
 }
 
 TEST_F(CliFolder, NamesLeadingOutsideTheFolderAreRefused) {
@@ -38,73 +36,60 @@ TEST_F(CliFolder, NamesLeadingOutsideTheFolderAreRefused) {
     for (const auto& [name, bytes] : folderFiles()) fs::rename(name, fs::path("data") / name);
     writeBytes("outside/Evil.LGE", store::FormatLeague(*data));
     fs::current_path("data");
-    for (const std::string& args :
-         {std::string("resave ../outside/Evil"), std::string("csv ../outside/Evil"), std::string("listing /etc/passwd"),
-          "post ../outside/Evil --player 1 --course 1 --date 06/15/04 --scores " + kScores}) {
-        CliRun run = runCli(args);
-        EXPECT_EQ(run.exitCode, 1) << args;
-        EXPECT_NE(run.err.find("would lead outside the data folder"), std::string::npos) << args << run.err;
-    }
+    const std::string outside = "would lead outside the data folder";
+    runSteps({{"resave ../outside/Evil", 1, outside},
+              {"csv ../outside/Evil", 1, outside},
+              {"listing /etc/passwd", 1, outside},
+              {"post ../outside/Evil --player 1 --course 1 --date 06/15/04" + kScores, 1, outside}});
     EXPECT_EQ(readBytes("../outside/Evil.LGE"), store::FormatLeague(*data));
-
     data->registry.leagueCount = 2;
     data->registry.leagueFiles[2] = "../outside/Evil";
     writeBytes(store::kRegistryFileName, store::FormatRegistry(*data));
-    CliRun check = runCli("check");
-    EXPECT_EQ(check.exitCode, 1);
-    EXPECT_NE(check.out.find("league 2 \"../outside/Evil\" names a file outside the data folder"), std::string::npos)
-        << check.out;
+    runSteps({{"check", 1, "league 2 \"../outside/Evil\" names a file outside the data folder"}});
 }
 
 // A registry or course file that does not load: the tool does not go on with defaults, it refuses
-// with exit 1 and changes no file (but keeps a copy of what could not be read).
+// and changes no file (but keeps a copy of what could not be read).
 TEST_F(CliFolder, AnUnreadableRegistryOrCourseFileStopsAWriter) {
     std::string courses = store::FormatCourses(*data);
     size_t end = 0;
-    for (int line = 0; line < 1 + 30 + 5; ++line) end = courses.find("\r\n", end) + 2;
-    data->settings.hcpFactor = 2;  // out of range
-    const std::pair<const char*, std::string> spoiled[] = {
-        {store::kRegistryFileName, store::FormatRegistry(*data)},
-        {store::kCourseFileName, courses.substr(0, end)}};  // the first course only
-    for (const auto& [file, bytes] : spoiled) {
+    for (int line = 0; line < 1 + 30 + 5; ++line) end = courses.find("\r\n", end) + 2;  // the first course
+    data->settings.hcpFactor = 2;                                                       // out of range
+    for (const auto& [file, bytes] :
+         {std::pair<std::string, std::string>{store::kRegistryFileName, store::FormatRegistry(*data)},
+          {store::kCourseFileName, courses.substr(0, end)}}) {
         std::string whole = readBytes(file);
         writeBytes(file, bytes);
         auto before = folderFiles();
-        EXPECT_EQ(runCli(kPost).exitCode, 1) << file;
+        runSteps({{kPost, 1, ""}});
         auto after = folderFiles();
         for (const auto& [name, kept] : before) EXPECT_EQ(after[name], kept) << name;
         writeBytes(file, whole);
-        EXPECT_EQ(runCli(kPost).exitCode, 0) << file;
+        runSteps({{kPost, 0, ""}});
     }
 }
 
 TEST_F(CliFolder, CheckReportsImpossibleDatesAndRoundsWithoutACourse) {
-    data->players[1].roundCount = std::max<int16_t>(data->players[1].roundCount, 1);
-    data->players[1].rounds[1].month = 13;
-    data->players[2].rounds[1].day = 0;
-    data->players[3].rounds[1].course = static_cast<int16_t>(data->courseCount + 1);
-    ASSERT_GT(data->players[3].roundCount, 0);
+    store::PlayerRecord* p = data->players.data();
+    for (int k = 1; k <= 3; ++k) p[k].roundCount = std::max<int16_t>(p[k].roundCount, 1);
+    p[1].rounds[1].month = 13, p[2].rounds[1].day = 0;
+    p[3].rounds[1].course = static_cast<int16_t>(data->courseCount + 1);
     writeFall(*data);
-    std::string league = readBytes("Fall.LGE");
-    CliRun check = runCli("check");
-    EXPECT_EQ(check.exitCode, 1);
-    for (const std::string& line : {"player 1 (" + data->players[1].name + ") round 1: the date 13/",
-                                    "player 2 (" + data->players[2].name + ") round 1: the date ",
-                                    "player 3 (" + data->players[3].name + ") round 1: course slot " +
-                                        std::to_string(data->courseCount + 1) + " holds no course"})
-        EXPECT_NE(check.out.find(line), std::string::npos) << line << "\n" << check.out;
-    EXPECT_EQ(readBytes("Fall.LGE"), league);
+    runSteps({{"check", 1, "player 1 (" + p[1].name + ") round 1: the date 13/"},
+              {"check", 1, "player 2 (" + p[2].name + ") round 1: the date "},
+              {"check", 1,
+               "player 3 (" + p[3].name + ") round 1: course slot " + std::to_string(data->courseCount + 1) +
+                   " holds no course"}});
 }
 
 TEST_F(CliTest, AFailedDemoLeavesTheFolderAsItWas) {
     writeBytes("notes.txt", "mine");
     // Room for the course file but not for the league file.
-    CliRun run = runCli("demo", "sh -c 'trap \"\" XFSZ; ulimit -f 4; exec \"$0\" \"$@\"' ");
-    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(runCli("demo", "sh -c 'trap \"\" XFSZ; ulimit -f 4; exec \"$0\" \"$@\"' ").exitCode, 1);
     auto left = folderFiles();
     left.erase(store::kLockFileName);
     EXPECT_EQ(left, (std::map<std::string, std::string>{{"notes.txt", "mine"}}));
-    EXPECT_EQ(runCli("demo").exitCode, 0);
+    runSteps({{"demo", 0, ""}});
     EXPECT_TRUE(fs::exists("Demo League.LGE"));
 }
 
@@ -113,21 +98,18 @@ TEST_F(CliTest, AFailedDemoLeavesTheFolderAsItWas) {
 TEST(CliStress, ParallelPostsLoseNoRound) {
     if (!std::getenv("QUORVAL_STRESS")) GTEST_SKIP() << "set QUORVAL_STRESS=1";
     TempWorkDir dir;
-    auto d = std::make_unique<store::LeagueData>();
-    samples::FillRandomLeague(*d, 3, 2);
+    auto data = std::make_unique<store::LeagueData>();
+    samples::FillRandomLeague(*data, 3, 2);
     for (int p = 1; p <= 2; ++p)
-        d->players[p].roundCount = 0, d->players[p].rounds = {}, d->players[p].tee = store::kWhiteTee;
-    writeFall(*d);
-    std::string post =
-        "XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_CLI) + " post Fall --course 1 --scores " + kScores;
+        data->players[p].roundCount = 0, data->players[p].rounds = {}, data->players[p].tee = store::kWhiteTee;
+    writeFall(*data);
     std::ostringstream script;
     script << "for i in $(seq 1 20); do d=$(printf %02d $i);";
     for (int p = 1; p <= 2; ++p)
-        script << " (" << post << " --player " << p << " --date 0" << p << "/$d/26 >/dev/null 2>&1; echo \"" << p
+        script << " (XDG_CONFIG_HOME=\"$PWD/config\" " << QUORVAL_CLI << " post Fall --course 1" << kScores
+               << " --player " << p << " --date 0" << p << "/$d/26 >/dev/null 2>&1; echo \"" << p
                << " $i $?\" >>codes) &";
-    script << " wait; done";
-    ASSERT_EQ(std::system(script.str().c_str()), 0);
-
+    ASSERT_EQ(std::system((script.str() + " wait; done").c_str()), 0);
     auto after = loadLeague();
     std::istringstream codes(readBytes("codes"));
     int player = 0, day = 0, code = 0, lines = 0;

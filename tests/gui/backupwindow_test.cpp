@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <memory>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
@@ -21,22 +18,26 @@ namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
-namespace fs = std::filesystem;
 
+// The window opened over `opener` on a folder of three files; a USB folder to copy them to.
 class BackupWindowTest : public ::testing::Test {
 protected:
     BackupWindowTest() {
         s.data->registry.leagueCount = 1;
         s.data->registry.leagueFiles[1] = "Fall";
         for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, name);
-        fs::create_directory(usb);
+        std::filesystem::create_directory(usb);
+        open();
+    }
+
+    ~BackupWindowTest() override { closeWindowsExcept(&opener); }
+
+    void open() {
         window = new BackupWindow(s.services, &opener);
         openChild(&opener, window);
         location = window->findChild<QLineEdit*>("DriveText");
         timer1 = window->findChild<QTimer*>("Timer1");
     }
-
-    ~BackupWindowTest() override { closeWindowsExcept(&opener); }
 
     void press(const char* button) { QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton); }
 
@@ -50,7 +51,7 @@ protected:
 
     TempWorkDir dir;
     ScopedConfigHome config{dir.path() / "config"};
-    fs::path usb = dir.path() / "usb";
+    std::filesystem::path usb = dir.path() / "usb";
     TestServices s;
     QWidget opener;
     QPointer<BackupWindow> window;
@@ -58,7 +59,7 @@ protected:
     QTimer* timer1 = nullptr;
 };
 
-TEST_F(BackupWindowTest, BrowseFocusAndTheBackupsThatStayOpen) {
+TEST_F(BackupWindowTest, TheLocationTakesTheFocusAndABackupThatFailsKeepsTheWindow) {
     auto* timer2 = window->findChild<QTimer*>("Timer2");
     ASSERT_TRUE(timer2->isActive());
     QApplication::setActiveWindow(window);
@@ -69,16 +70,16 @@ TEST_F(BackupWindowTest, BrowseFocusAndTheBackupsThatStayOpen) {
     press("copybutton");  // no location yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
-
-    s.dialogs.answerFolder((usb / "not mounted").string());
+    const std::string missing = (usb / "not mounted").string();
+    s.dialogs.answerFolder(missing);
     press("browsebutton");
     s.dialogs.answerFolder(std::nullopt);
     press("browsebutton");  // cancelled: the location stays
-    EXPECT_EQ(location->text().toStdString(), (usb / "not mounted").string());
+    EXPECT_EQ(location->text().toStdString(), missing);
     press("copybutton");
     std::vector<platform::Message> shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find((usb / "not mounted" / "QVL Backup").string()), std::string::npos);
+    EXPECT_NE(shown[0].text.find(missing + "/QVL Backup"), std::string::npos) << shown[0].text;
     EXPECT_FALSE(timer1->isActive());
     EXPECT_EQ(s.dialogs.busyDepth(), 0);
     EXPECT_TRUE(window->isVisible());
@@ -102,17 +103,13 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     window->closeAfterBackup();
     expectClosed();
 
-    // The next time, read from the settings file, the same folder is offered.
-    auto later = std::make_unique<store::LeagueData>();
-    store::LoadSettingsFile(*later);
-    EXPECT_EQ(later->settings.backupFolder, usb.string());
-    s.data->settings = later->settings;
-    window = new BackupWindow(s.services, &opener);
-    EXPECT_EQ(window->findChild<QLineEdit*>("DriveText")->text().toStdString(), usb.string());
-
-    // Closed before Timer1 fires, the pointer still goes back to normal.
-    openChild(&opener, window);
-    fs::remove_all(usb / "QVL Backup");
+    // The next time, read from the settings file, the same folder is offered; closed before
+    // Timer1 fires, the window still puts the pointer back.
+    s.data->settings.backupFolder = "elsewhere";
+    store::LoadSettingsFile(*s.data);
+    open();
+    EXPECT_EQ(location->text().toStdString(), usb.string());
+    std::filesystem::remove_all(usb / "QVL Backup");
     press("copybutton");
     s.dialogs.takeMessages();
     ASSERT_EQ(s.dialogs.busyDepth(), 1);

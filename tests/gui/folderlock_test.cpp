@@ -6,13 +6,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QToolButton>
-#include <memory>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "fullleague.hpp"
 #include "store/coursefile.hpp"
-#include "store/folderlock.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
@@ -38,7 +36,8 @@ protected:
         writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
     }
 
-    void load() {
+    void load(std::optional<platform::Answer> answer = {}) {
+        if (answer) s.dialogs.answer(*answer);
         main = std::make_unique<MainWindow>(s.services);
         main->Load();
         main->show();
@@ -53,12 +52,11 @@ protected:
     std::unique_ptr<MainWindow> main;
 };
 
-TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRest) {
+TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRestOrNotAtAll) {
     store::FolderLock other("Quorval");
     ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
     std::string registry = readBytes(store::kRegistryFileName);
-    s.dialogs.answer(platform::Answer::ReadOnly);
-    load();
+    load(platform::Answer::ReadOnly);
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].buttons, platform::Buttons::ReadOnlyQuit);
@@ -78,15 +76,10 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     for (const char* name : {"Viewmenu1", "Viewmenu2", "graphmenu0", "leaguehcmenu", "Printmenu"})
         EXPECT_TRUE(enabled(name)) << name;
     for (int button : {3, 6, 11})
-        EXPECT_FALSE(main->toolButton(button)->isEnabled()) << button;  // Enter Scores, Add Course, Settings
+        EXPECT_FALSE(main->toolButton(button)->isEnabled()) << button;  // scores, course, settings
     EXPECT_EQ(readBytes(store::kRegistryFileName), registry);
-}
 
-TEST_F(FolderLockWindow, QuittingLeavesTheFolderToItsHolder) {
-    store::FolderLock other("Quorval");
-    ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
-    s.dialogs.answer(platform::Answer::Quit);
-    load();
+    load(platform::Answer::Quit);
     s.dialogs.takeMessages();
     EXPECT_TRUE(main->quitting());
     EXPECT_FALSE(main->readOnly());
@@ -110,7 +103,6 @@ TEST_F(FolderLockWindow, TheProgramHoldsTheFolderAndALeagueThatFailsToLoadLeaves
     EXPECT_EQ(s.data->playerCount, 0);
     EXPECT_FALSE(enabled("entermenu"));
     EXPECT_EQ(panel(), "Open a League file to begin");
-
     main.reset();
     EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Taken);
 }

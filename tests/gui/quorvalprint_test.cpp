@@ -8,13 +8,11 @@
 #include <QPrintPreviewDialog>
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
+#include <cstdio>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "fullleague.hpp"
-#include "listing/listing.hpp"
 #include "platform/qtprinter.hpp"
 #include "reports/listingreport.hpp"
 #include "store/coursefile.hpp"
@@ -37,6 +35,10 @@ int run(const std::string& command, std::string* out = nullptr) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+int print(const std::string& args) {
+    return run("XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_PRINT) + " " + args);
+}
+
 // A random league whose second player has a name too long for any column, and whose third has
 // played on 06/02/26 with hole scores and putts, so every report has something to show.
 class QuorvalPrintTest : public ::testing::Test {
@@ -50,28 +52,23 @@ protected:
         store::PlayerRecord& three = data->players[3];
         three.roundCount = std::max<int16_t>(three.roundCount, 1);
         store::RoundRecord& round = three.rounds[1];
-        round.course = 1, round.month = 6, round.day = 2, round.year = 26;
+        round.course = 1, round.month = 6, round.day = 2, round.year = 26, round.putts[store::kOutSlot] = 16;
         for (int h = 1; h <= 18; ++h) round.score[h] = 5;
-        round.putts[store::kOutSlot] = 16;
         writeBytes("Qvleague.DAT", store::FormatRegistry(*data));
         writeBytes("course.dat", store::FormatCourses(*data));
         writeBytes("Fall.LGE", store::FormatLeague(*data));
         writeBytes("Fall.tea", store::FormatTeams(*data));
     }
 
-    int print(const std::string& args) {
-        return run("XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_PRINT) + " " + args);
-    }
-
     TempWorkDir dir;
     std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
 };
 
-TEST_F(QuorvalPrintTest, EveryReportBecomesAPdf) {
+TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothingToPrint) {
     struct Case {
         std::string args;
-        std::vector<std::string> expected;  // texts the PDF must hold
-        bool chart;                         // drawn as vectors: no picture in the PDF
+        std::vector<std::string> texts;  // the PDF must hold them
+        bool chart;                      // drawn as vectors: no picture in the PDF
     };
     const std::string dated = " --date 12/06/26 --paper a4", three = " --player 3" + dated;
     const Case cases[] = {
@@ -91,40 +88,30 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdf) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
+        std::remove("out.pdf");
         ASSERT_EQ(print("Fall " + c.args + " --pdf out.pdf"), 0) << readBytes("run.err");
         std::string text, images;
         ASSERT_EQ(run("pdftotext -layout out.pdf -", &text), 0);
-        for (const std::string& expected : c.expected) EXPECT_NE(text.find(expected), std::string::npos) << text;
+        for (const std::string& expected : c.texts) EXPECT_NE(text.find(expected), std::string::npos) << text;
         EXPECT_EQ(text.find(kLongName), std::string::npos);  // cut to its column on paper
         ASSERT_EQ(run("pdfimages -list out.pdf", &images), 0);
-        // A chart's list holds its heading only.
-        EXPECT_EQ(c.chart ? std::count(images.begin(), images.end(), '\n') : 2, 2) << images;
-        std::remove("out.pdf");
+        EXPECT_EQ(c.chart ? std::count(images.begin(), images.end(), '\n') : 2, 2) << images;  // the heading only
     }
-}
-
-TEST_F(QuorvalPrintTest, ExitCodesTellUsageFromNothingToPrint) {
-    const std::pair<const char*, int> cases[] = {
-        {"Fall graph --pdf out.pdf", 2},  // no player
-        {"Fall nosuchreport --pdf out.pdf", 2},
-        {"Fall listing-long", 2},  // no --pdf
-        {"Fall compare --pdf out.pdf --paper legal", 2},
-        {"-C /nonexistent Fall compare --pdf out.pdf", 2},
-        {"Fall results --pdf out.pdf", 2},                                // no date
-        {"Fall scorecards --course 1 --date 12/06/26 --pdf out.pdf", 2},  // no tee
-        {"Winter compare --pdf out.pdf", 1},
-        {"Fall compare --pdf /nonexistent/out.pdf", 1},
-        {"Fall results --date 01/01/01 --pdf out.pdf", 1},  // nobody played
-        {"Fall graph --player 99 --pdf out.pdf", 1},
-    };
-    for (const auto& [args, code] : cases) EXPECT_EQ(print(args), code) << args;
+    // Usage, then things that are not there: no player, report, --pdf, paper, folder, date or tee;
+    // then no league, folder to write in, round on that date or player 99.
+    for (const char* args : {"Fall graph --pdf out.pdf", "Fall nosuchreport --pdf out.pdf", "Fall listing-long",
+                             "Fall compare --pdf out.pdf --paper legal", "-C /nonexistent Fall compare --pdf out.pdf",
+                             "Fall results --pdf out.pdf", "Fall scorecards --course 1 --date 12/06/26 --pdf out.pdf"})
+        EXPECT_EQ(print(args), 2) << args;
+    for (const char* args : {"Winter compare --pdf out.pdf", "Fall compare --pdf /nonexistent/out.pdf",
+                             "Fall results --date 01/01/01 --pdf out.pdf", "Fall graph --player 99 --pdf out.pdf"})
+        EXPECT_EQ(print(args), 1) << args;
     EXPECT_NE(readBytes("run.err").find("no player 99"), std::string::npos);
 }
 
 TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedName) {
     TestServices s;
-    store::LeagueData& league = *s.data;
-    league = *data;
+    *s.data = *data;
     ScopedConfigHome config(dir.path() / "config");  // the remembered folder goes to this test's own settings
     gui::QtPrinter printer;
     printer.attach(s.services);
@@ -139,15 +126,14 @@ TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedName) {
         preview->reject();
     });
     listing::Listing listing;
-    listing::Listing::ShowLatestRounds(league);
-    listing.ListMostRecent(league);
-    reports::printshortreport(printer, league, listing.rows(), "12-06-2026");
-
+    listing::Listing::ShowLatestRounds(*s.data);
+    listing.ListMostRecent(*s.data);
+    reports::printshortreport(printer, *s.data, listing.rows(), "12-06-2026");
     EXPECT_EQ(s.dialogs.proposedFiles, std::vector<std::string>{proposed});
     std::string text;
     ASSERT_EQ(run("pdftotext -layout '" + proposed + "' -", &text), 0);
     EXPECT_NE(text.find("Quorval   12-06-2026"), std::string::npos) << text;
-    EXPECT_EQ(league.settings.pdfFolder, dir.path().string());
+    EXPECT_EQ(s.data->settings.pdfFolder, dir.path().string());
 }
 
 }  // namespace
