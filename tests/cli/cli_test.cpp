@@ -190,29 +190,17 @@ TEST_F(ImportFolder, BadRowsAreReportedAndNothingIsSavedUnlessTheGoodRowsAreKept
 // course handicap 18) and Cy (no default tee); Pine Hills has every slope, Flat Acres no white one.
 struct PostFolder : CliTest {
     void SetUp() override {
-        LeagueBuilder(*data, "Fall")
-            .course("Pine Hills")
-            .tee(1, "70.4", "120")
-            .tee(2, "70.1", "125")
-            .tee(3, "72.5", "131")
-            .course("Flat Acres")
-            .tee(1, "70.4", "118")
-            .tee(2, "70.1", "")
-            .tee(3, "72.5", "129")
-            .player("Ann Smith")
-            .player("Bob Jones")
-            .player("Cy Young", store::kNoTee);
-        for (int gross : {95, 89, 92}) {
-            entry::RoundEntry round;
-            for (int h = 1; h <= 18; ++h) {
-                round.score[h] = static_cast<int16_t>(gross / 18 + (h <= gross % 18));
-                round.score[h <= 9 ? store::kOutSlot : store::kInSlot] += round.score[h];
-                round.putts[h] = 2;
-                round.fairway[h] = round.green[h] = 1;
-            }
-            round.putts[store::kOutSlot] = round.putts[store::kInSlot] = 18;
-            entry::PostRound(*data, 2, round, {1, 5, gross % 28 + 1, 4}, 0);
-        }
+        LeagueBuilder b(*data, "Fall");
+        b.course("Pine Hills").tee(1, "70.4", "120").tee(2, "70.1", "125").tee(3, "72.5", "131");
+        b.course("Flat Acres").tee(1, "70.4", "118").tee(2, "70.1", "").tee(3, "72.5", "129");
+        auto holes = [](int gross) {
+            std::vector<int> h(18, gross / 18);
+            std::fill_n(h.begin(), gross % 18, gross / 18 + 1);
+            return h;
+        };
+        b.player("Ann Smith").player("Bob Jones").post("5/12/04", holes(95)).post("5/6/04", holes(89));
+        b.post("5/9/04", holes(92)).player("Cy Young", store::kNoTee);
+        for (store::RoundRecord& r : data->players[2].rounds) r.putts[1] = 2, r.fairway[1] = 1;
         writeFall(*data);
     }
 
