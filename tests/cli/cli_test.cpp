@@ -23,21 +23,16 @@ const std::string kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
 const std::string kPost = "post Fall --course 1 --date 06/15/04 --player ";
 
 TEST_F(CliFolder, CheckNamesEachBrokenOrMissingFileInTheFolderGiven) {
-    CliRun run = runCli("check");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(runSteps({{"check", 0, ""}}), "");
     fs::create_directory("sub");
     for (const char* file : {"Qvleague.DAT", "course.dat", "Fall.LGE"}) fs::copy(file, fs::path("sub") / file);
-    std::string league = readBytes("Fall.LGE");
-    writeBytes("Fall.LGE", league.substr(0, league.size() / 2));
+    writeBytes("Fall.LGE", readBytes("Fall.LGE").substr(0, readBytes("Fall.LGE").size() / 2));
     writeBytes("Fall.tea", " 1 \r\nOnly team\r\n 101 \r\n");
-    run = runCli("check");
-    EXPECT_EQ(run.exitCode, 1);
-    for (const char* line :
-         {"Fall.LGE: line ", "the file ends early", "Fall.tea: line 3: team number 101 is outside 0..100"})
-        EXPECT_TRUE(Has(run.out, line));
-    EXPECT_TRUE(Has(run.err, "Unable to load league file, please check the"));
-    EXPECT_EQ(runCli("-C sub check").exitCode, 0);
+    runSteps({{"check", 1, "Fall.LGE: line "},
+              {"check", 1, "the file ends early"},
+              {"check", 1, "Fall.tea: line 3: team number 101 is outside 0..100"},
+              {"check", 1, "Unable to load league file, please check the"},
+              {"-C sub check", 0, ""}});
     fs::remove("Qvleague.DAT");
     fs::remove("course.dat");
     EXPECT_EQ(runCli("check").out, "Qvleague.DAT: the file does not exist\ncourse.dat: the file does not exist\n");
@@ -348,22 +343,6 @@ TEST_F(PostFolder, RefusedRoundsSayWhyAndWorldRulesNeedStrokeIndexes) {
     writeBytes("Fall.cfg", "[Handicap]\r\nRules=Modern\r\n");
     writeBytes("course.si", "1,Old Pines," + descending + "\r\n");
     runSteps({{"check", 1, "Fall.cfg: line 2"}, {"check", 1, "course 1 is no longer \"Old Pines\""}});
-}
-
-// The demo folder loads cleanly; a folder that holds any of its files, whatever their case, is
-// left alone.
-TEST_F(CliTest, DemoMakesACleanFolderButNeverOverAnother) {
-    runSteps({{"demo", 0, ""}, {"check", 0, ""}});
-    EXPECT_EQ(runCli("check").out, "");
-    ASSERT_TRUE(store::ParseRegistry(*data, readBytes("Qvleague.DAT")).ok);
-    EXPECT_GE(loadLeague(data->registry.leagueFiles[1] + ".LGE")->playerCount, 10);
-    for (const char* existing : {"Qvleague.DAT", "QVLEAGUE.dat", "Course.DAT", "demo league.lge"}) {
-        TempWorkDir other;
-        writeBytes(existing, " 0 \r\n");
-        runSteps({{"demo", 1, "already holds"}});
-        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);  // and the lock
-        EXPECT_EQ(readBytes(existing), " 0 \r\n");
-    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include "clifolder.hpp"
@@ -82,15 +83,25 @@ TEST_F(CliFolder, CheckReportsImpossibleDatesAndRoundsWithoutACourse) {
                    " holds no course"}});
 }
 
-TEST_F(CliTest, AFailedDemoLeavesTheFolderAsItWas) {
+// A demo that fails leaves the folder as it was; one that works loads cleanly; a folder that holds
+// any of its files, whatever their case, is left alone.
+TEST_F(CliTest, DemoMakesACleanFolderButNeverOverAnother) {
     writeBytes("notes.txt", "mine");
     // Room for the course file but not for the league file.
     EXPECT_EQ(runCli("demo", "sh -c 'trap \"\" XFSZ; ulimit -f 4; exec \"$0\" \"$@\"' ").exitCode, 1);
     auto left = folderFiles();
     left.erase(store::kLockFileName);
     EXPECT_EQ(left, (std::map<std::string, std::string>{{"notes.txt", "mine"}}));
-    runSteps({{"demo", 0, ""}});
-    EXPECT_TRUE(fs::exists("Demo League.LGE"));
+    EXPECT_EQ(runSteps({{"demo", 0, ""}, {"check", 0, ""}}), "");
+    ASSERT_TRUE(store::ParseRegistry(*data, readBytes("Qvleague.DAT")).ok);
+    EXPECT_GE(loadLeague(data->registry.leagueFiles[1] + ".LGE")->playerCount, 10);
+    for (const char* existing : {"Qvleague.DAT", "QVLEAGUE.dat", "Course.DAT", "demo league.lge"}) {
+        TempWorkDir other;
+        writeBytes(existing, " 0 \r\n");
+        runSteps({{"demo", 1, "already holds"}});
+        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);  // and the lock
+        EXPECT_EQ(readBytes(existing), " 0 \r\n");
+    }
 }
 
 // Twenty pairs of posts at the same moment: every post that says it worked is in the file and

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
@@ -36,17 +37,16 @@ protected:
         window = new BackupWindow(s.services, &opener);
         openChild(&opener, window);
         location = window->findChild<QLineEdit*>("DriveText");
-        timer1 = window->findChild<QTimer*>("Timer1");
     }
 
     void press(const char* button) { QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton); }
 
-    // The window is gone, its opener usable again and the pointer back to normal.
-    void expectClosed() {
+    // Whether the window is open, its opener usable and Timer1 running, and how deep the busy pointer is.
+    std::tuple<bool, bool, bool, int> state() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull());
-        EXPECT_TRUE(opener.isEnabled());
-        EXPECT_EQ(s.dialogs.busyDepth(), 0);
+        bool open = !window.isNull() && window->isVisible();
+        return {open, opener.isEnabled(), open && window->findChild<QTimer*>("Timer1")->isActive(),
+                s.dialogs.busyDepth()};
     }
 
     TempWorkDir dir;
@@ -56,7 +56,6 @@ protected:
     QWidget opener;
     QPointer<BackupWindow> window;
     QLineEdit* location = nullptr;
-    QTimer* timer1 = nullptr;
 };
 
 TEST_F(BackupWindowTest, TheLocationTakesTheFocusAndABackupThatFailsKeepsTheWindow) {
@@ -80,12 +79,11 @@ TEST_F(BackupWindowTest, TheLocationTakesTheFocusAndABackupThatFailsKeepsTheWind
     std::vector<platform::Message> shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(missing + "/QVL Backup"), std::string::npos) << shown[0].text;
-    EXPECT_FALSE(timer1->isActive());
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(opener.isEnabled());
+    EXPECT_EQ(state(), std::make_tuple(true, false, false, 0));
 }
 
+// The hourglass stays until the window goes when its single-shot Timer1 fires, and no second
+// backup starts meanwhile; the next time, read from the settings file, the same folder is offered.
 TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhenTimer1Fires) {
     QTest::keyClicks(location, QString::fromStdString(usb.string()));
     press("copybutton");
@@ -93,18 +91,13 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     std::vector<platform::Message> shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Backup complete: 3 files were copied to\r\n" + (usb / "QVL Backup").string());
-    ASSERT_TRUE(timer1->isActive());
-    EXPECT_TRUE(timer1->isSingleShot());
-    EXPECT_EQ(timer1->interval(), 2000);
-    EXPECT_EQ(s.dialogs.busyDepth(), 1);  // the hourglass until the window goes
-    press("copybutton");                  // no second backup while it waits to close
-    EXPECT_EQ(s.dialogs.busyDepth(), 1);
-    EXPECT_TRUE(window->isVisible());
+    auto* timer1 = window->findChild<QTimer*>("Timer1");
+    EXPECT_EQ(std::make_pair(timer1->isSingleShot(), timer1->interval()), std::make_pair(true, 2000));
+    press("copybutton");
+    EXPECT_EQ(state(), std::make_tuple(true, false, true, 1));
     window->closeAfterBackup();
-    expectClosed();
+    EXPECT_EQ(state(), std::make_tuple(false, true, false, 0));
 
-    // The next time, read from the settings file, the same folder is offered; closed before
-    // Timer1 fires, the window still puts the pointer back.
     s.data->settings.backupFolder = "elsewhere";
     store::LoadSettingsFile(*s.data);
     open();
@@ -112,9 +105,9 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     std::filesystem::remove_all(usb / "QVL Backup");
     press("copybutton");
     s.dialogs.takeMessages();
-    ASSERT_EQ(s.dialogs.busyDepth(), 1);
-    press("exitbutton");
-    expectClosed();
+    ASSERT_EQ(state(), std::make_tuple(true, false, true, 1));
+    press("exitbutton");  // before Timer1 fires: the pointer still goes back
+    EXPECT_EQ(state(), std::make_tuple(false, true, false, 0));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ int run(const std::string& command, std::string* out = nullptr) {
 }
 
 int print(const std::string& args) {
-    return run("XDG_CONFIG_HOME=\"$PWD/config\" " + std::string(QUORVAL_PRINT) + " " + args);
+    return run("XDG_CONFIG_HOME=\"$PWD/config\" " QUORVAL_PRINT " " + args);
 }
 
 // A random league whose second player has a name too long for any column, and whose third has
