@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "clifolder.hpp"
+#include "leaguebuilder.hpp"
 #include "store/folderlock.hpp"
 
 namespace quorval {
@@ -110,10 +111,7 @@ TEST(CliStress, ParallelPostsLoseNoRound) {
     if (!std::getenv("QUORVAL_STRESS")) GTEST_SKIP() << "set QUORVAL_STRESS=1";
     TempWorkDir dir;
     auto data = std::make_unique<store::LeagueData>();
-    samples::FillRandomLeague(*data, 3, 2);
-    for (int p = 1; p <= 2; ++p)
-        data->players[p].roundCount = 0, data->players[p].rounds = {}, data->players[p].tee = store::kWhiteTee;
-    writeFall(*data);
+    LeagueBuilder(*data, "Fall").course("Pine Hills").player("Ann Lee").player("Bo Cruz").write();
     std::ostringstream script;
     script << "for i in $(seq 1 20); do d=$(printf %02d $i);";
     for (int p = 1; p <= 2; ++p)
