@@ -35,7 +35,10 @@ TEST_F(CliFolder, CheckNamesEachBrokenOrMissingFileInTheFolderGiven) {
               {"-C sub check", 0, ""}});
     fs::remove("Qvleague.DAT");
     fs::remove("course.dat");
-    EXPECT_EQ(runCli("check").out, "Qvleague.DAT: the file does not exist\ncourse.dat: the file does not exist\n");
+    CliRun missing = runCli("check");
+    EXPECT_EQ(
+        std::make_pair(missing.exitCode, missing.out),
+        std::make_pair(1, std::string("Qvleague.DAT: the file does not exist\ncourse.dat: the file does not exist\n")));
 }
 
 TEST_F(CliFolder, UsageErrorsExitWith2AndWhatIsNotThereWith1) {
