@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <vector>
+#include <tuple>
 
+#include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
@@ -22,61 +19,71 @@ namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
-namespace fs = std::filesystem;
 
+// The window opened over `opener` on a folder of three files; a USB folder to copy them to.
 class BackupWindowTest : public ::testing::Test {
 protected:
     BackupWindowTest() {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
         s.data->registry.leagueCount = 1;
         s.data->registry.leagueFiles[1] = "Fall";
         for (const char* name : {"Fall.LGE", "Qvleague.DAT", "course.dat"}) writeBytes(name, name);
-        fs::create_directory(usb);
-        window = new BackupWindow(s.services, &opener);
-        openChild(&opener, window);
-        location = window->findChild<QLineEdit*>("DriveText");
-        timer1 = window->findChild<QTimer*>("Timer1");
+        std::filesystem::create_directory(usb);
+        open();
     }
 
     ~BackupWindowTest() override { closeWindowsExcept(&opener); }
 
+    void open() {
+        window = new BackupWindow(s.services, &opener);
+        openChild(&opener, window);
+        location = window->findChild<QLineEdit*>("DriveText");
+    }
+
     void press(const char* button) { QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton); }
 
-    // The window is gone and its opener usable again.
-    void expectClosed() {
+    // Whether the window is open, its opener usable and Timer1 running, and how deep the busy pointer is.
+    std::tuple<bool, bool, bool, int> state() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull());
-        EXPECT_TRUE(opener.isEnabled());
+        bool open = !window.isNull() && window->isVisible();
+        return {open, opener.isEnabled(), open && window->findChild<QTimer*>("Timer1")->isActive(),
+                s.dialogs.busyDepth()};
     }
 
     TempWorkDir dir;
-    fs::path usb = dir.path() / "usb";
+    ScopedConfigHome config{dir.path() / "config"};
+    std::filesystem::path usb = dir.path() / "usb";
     TestServices s;
     QWidget opener;
     QPointer<BackupWindow> window;
     QLineEdit* location = nullptr;
-    QTimer* timer1 = nullptr;
 };
 
-TEST_F(BackupWindowTest, BrowseFillsTheLocationAndCancelKeepsIt) {
-    ASSERT_NE(location, nullptr);
-    s.dialogs.answerFolder(usb.string());
-    press("browsebutton");
-    EXPECT_EQ(location->text().toStdString(), usb.string());
-    s.dialogs.answerFolder(std::nullopt);
-    press("browsebutton");
-    EXPECT_EQ(location->text().toStdString(), usb.string());
-}
+TEST_F(BackupWindowTest, TheLocationTakesTheFocusAndABackupThatFailsKeepsTheWindow) {
+    auto* timer2 = window->findChild<QTimer*>("Timer2");
+    ASSERT_TRUE(timer2->isActive());
+    QApplication::setActiveWindow(window);
+    window->focusLocation();
+    EXPECT_FALSE(timer2->isActive());
+    EXPECT_TRUE(location->hasFocus());
 
-TEST_F(BackupWindowTest, AnEmptyLocationBeepsSaysWhyAndTheWindowStays) {
-    press("copybutton");
+    press("copybutton");  // no location yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
-    EXPECT_FALSE(timer1->isActive());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(opener.isEnabled());
+    const std::string missing = (usb / "not mounted").string();
+    s.dialogs.answerFolder(missing);
+    press("browsebutton");
+    s.dialogs.answerFolder(std::nullopt);
+    press("browsebutton");  // cancelled: the location stays
+    EXPECT_EQ(location->text().toStdString(), missing);
+    press("copybutton");
+    std::vector<platform::Message> shown = s.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(missing + "/QVL Backup"), std::string::npos) << shown[0].text;
+    EXPECT_EQ(state(), std::make_tuple(true, false, false, 0));
 }
 
+// The hourglass stays until the window goes when its single-shot Timer1 fires, and no second
+// backup starts meanwhile; the next time, read from the settings file, the same folder is offered.
 TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhenTimer1Fires) {
     QTest::keyClicks(location, QString::fromStdString(usb.string()));
     press("copybutton");
@@ -84,54 +91,23 @@ TEST_F(BackupWindowTest, ASuccessfulBackupIsToldRememberedAndClosesTheWindowWhen
     std::vector<platform::Message> shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Backup complete: 3 files were copied to\r\n" + (usb / "QVL Backup").string());
-    ASSERT_TRUE(timer1->isActive());
-    EXPECT_TRUE(timer1->isSingleShot());
-    EXPECT_EQ(timer1->interval(), 2000);
-    EXPECT_EQ(s.dialogs.busyDepth(), 1);  // the hourglass until the window goes
-    press("copybutton");                  // no second backup while it waits to close
-    EXPECT_EQ(s.dialogs.busyDepth(), 1);
-    EXPECT_TRUE(window->isVisible());
+    auto* timer1 = window->findChild<QTimer*>("Timer1");
+    EXPECT_EQ(std::make_pair(timer1->isSingleShot(), timer1->interval()), std::make_pair(true, 2000));
+    press("copybutton");
+    EXPECT_EQ(state(), std::make_tuple(true, false, true, 1));
     window->closeAfterBackup();
-    expectClosed();
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
+    EXPECT_EQ(state(), std::make_tuple(false, true, false, 0));
 
-    // The next time, read from the settings file, the same folder is offered.
-    auto later = std::make_unique<store::LeagueData>();
-    store::LoadSettingsFile(*later);
-    EXPECT_EQ(later->settings.backupFolder, usb.string());
-    s.data->settings = later->settings;
-    window = new BackupWindow(s.services, &opener);
-    EXPECT_EQ(window->findChild<QLineEdit*>("DriveText")->text().toStdString(), usb.string());
-}
-
-TEST_F(BackupWindowTest, ClosingBeforeTimer1FiresRestoresThePointer) {
-    location->setText(QString::fromStdString(usb.string()));
+    s.data->settings.backupFolder = "elsewhere";
+    store::LoadSettingsFile(*s.data);
+    open();
+    EXPECT_EQ(location->text().toStdString(), usb.string());
+    std::filesystem::remove_all(usb / "QVL Backup");
     press("copybutton");
     s.dialogs.takeMessages();
-    ASSERT_EQ(s.dialogs.busyDepth(), 1);
-    press("exitbutton");
-    expectClosed();
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-}
-
-TEST_F(BackupWindowTest, AFailureIsToldAndTheWindowStays) {
-    location->setText(QString::fromStdString((usb / "not mounted").string()));
-    press("copybutton");
-    std::vector<platform::Message> shown = s.dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find((usb / "not mounted" / "QVL Backup").string()), std::string::npos);
-    EXPECT_FALSE(timer1->isActive());
-    EXPECT_EQ(s.dialogs.busyDepth(), 0);
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(BackupWindowTest, Timer2PutsTheFocusIntoTheLocationOnce) {
-    auto* timer2 = window->findChild<QTimer*>("Timer2");
-    ASSERT_TRUE(timer2->isActive());
-    QApplication::setActiveWindow(window);
-    window->focusLocation();
-    EXPECT_FALSE(timer2->isActive());
-    EXPECT_TRUE(location->hasFocus());
+    ASSERT_EQ(state(), std::make_tuple(true, false, true, 1));
+    press("exitbutton");  // before Timer1 fires: the pointer still goes back
+    EXPECT_EQ(state(), std::make_tuple(false, true, false, 0));
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
 // The main window and the data folder's lock: a folder another Quorval holds opens read-only or
 // not at all; a league that fails to load leaves no league open.
 #include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QToolButton>
-#include <memory>
-#include <string>
-
 #include <unistd.h>
 
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+
+#include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "fullleague.hpp"
 #include "store/coursefile.hpp"
-#include "store/folderlock.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
@@ -25,10 +21,10 @@ namespace {
 
 using namespace quorval::testing;
 
+// Two random leagues, Fall and Spring.
 class FolderLockWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        ::setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
         auto d = std::make_unique<store::LeagueData>();
         for (int i = 1; i <= 2; ++i) {
             samples::FillRandomLeague(*d, static_cast<uint32_t>(i), 5);
@@ -40,34 +36,27 @@ protected:
         writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
     }
 
-    void TearDown() override { main.reset(); }
-
-    void load() {
+    void load(std::optional<platform::Answer> answer = {}) {
+        if (answer) s.dialogs.answer(*answer);
         main = std::make_unique<MainWindow>(s.services);
         main->Load();
         main->show();
     }
 
     bool enabled(const char* name) const { return main->action(name)->isEnabled(); }
+    QString panel() const { return main->findChild<QLabel*>("messagepanel")->text(); }
 
     TempWorkDir dir;
+    ScopedConfigHome config{dir.path() / "config"};
     TestServices s;
     std::unique_ptr<MainWindow> main;
 };
 
-const char* const kWriters[] = {"entermenu",      "RoundsandPerformanceMenu",
-                                "editroundmenu",  "Playermenu1",
-                                "Playermenu3",    "Playernamesmenu",
-                                "GCmenu1",        "GCmenu3",
-                                "Creatmenu",      "settingsmenu",
-                                "defineteammenu", "enterteamresultsmenu"};
-
-TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRest) {
+TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRestOrNotAtAll) {
     store::FolderLock other("Quorval");
     ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
     std::string registry = readBytes(store::kRegistryFileName);
-    s.dialogs.answer(platform::Answer::ReadOnly);
-    load();
+    load(platform::Answer::ReadOnly);
     auto shown = s.dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].buttons, platform::Buttons::ReadOnlyQuit);
@@ -79,37 +68,29 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     EXPECT_TRUE(main->windowTitle().contains("read-only"));
 
     main->action("leaguesmenu1")->trigger();  // not the league opened last: that would be noted
-    EXPECT_EQ(main->findChild<QLabel*>("messagepanel")->text(), "Current League - Spring");
-    for (const char* name : kWriters) EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_EQ(panel(), "Current League - Spring");
+    for (const char* name :
+         {"entermenu", "RoundsandPerformanceMenu", "editroundmenu", "Playermenu1", "Playermenu3", "Playernamesmenu",
+          "GCmenu1", "GCmenu3", "Creatmenu", "settingsmenu", "defineteammenu", "enterteamresultsmenu"})
+        EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"Viewmenu1", "Viewmenu2", "graphmenu0", "leaguehcmenu", "Printmenu"})
         EXPECT_TRUE(enabled(name)) << name;
-    EXPECT_FALSE(main->toolButton(3)->isEnabled());   // Enter Scores
-    EXPECT_FALSE(main->toolButton(6)->isEnabled());   // Add Course
-    EXPECT_FALSE(main->toolButton(11)->isEnabled());  // Settings
+    for (int button : {3, 6, 11})
+        EXPECT_FALSE(main->toolButton(button)->isEnabled()) << button;  // scores, course, settings
     EXPECT_EQ(readBytes(store::kRegistryFileName), registry);
-}
 
-TEST_F(FolderLockWindow, QuittingLeavesTheFolderToItsHolder) {
-    store::FolderLock other("Quorval");
-    ASSERT_EQ(other.tryTake(), store::FolderLock::Result::Taken);
-    s.dialogs.answer(platform::Answer::Quit);
-    load();
+    load(platform::Answer::Quit);
     s.dialogs.takeMessages();
     EXPECT_TRUE(main->quitting());
     EXPECT_FALSE(main->readOnly());
 }
 
-TEST_F(FolderLockWindow, TheProgramHoldsTheFolderWhileItRuns) {
+TEST_F(FolderLockWindow, TheProgramHoldsTheFolderAndALeagueThatFailsToLoadLeavesNoneOpen) {
     load();
     store::FolderLock cli("quorval-cli");
     EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Busy);
     EXPECT_EQ(cli.holder().program, "Quorval");
-    main.reset();
-    EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Taken);
-}
 
-TEST_F(FolderLockWindow, ALeagueThatFailsToLoadLeavesNoLeagueOpen) {
-    load();
     main->action("leaguesmenu0")->trigger();
     ASSERT_TRUE(enabled("entermenu"));
     std::string text = readBytes("Spring.LGE");
@@ -121,7 +102,9 @@ TEST_F(FolderLockWindow, ALeagueThatFailsToLoadLeavesNoLeagueOpen) {
     EXPECT_EQ(s.data->leagueFileName, "");
     EXPECT_EQ(s.data->playerCount, 0);
     EXPECT_FALSE(enabled("entermenu"));
-    EXPECT_EQ(main->findChild<QLabel*>("messagepanel")->text(), "Open a League file to begin");
+    EXPECT_EQ(panel(), "Open a League file to begin");
+    main.reset();
+    EXPECT_EQ(cli.tryTake(), store::FolderLock::Result::Taken);
 }
 
 }  // namespace
