@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "fakeseams.hpp"
+#include "leaguebuilder.hpp"
 #include "reports/comparechart.hpp"
 #include "windowtesting.hpp"
 
@@ -16,78 +16,46 @@ namespace {
 
 using namespace quorval::testing;
 
-class CompareWindowTest : public ::testing::Test {
-protected:
-    CompareWindowTest() {
-        store::LeagueData& data = *s.data;
-        const char* names[] = {"Ann", "Bob", "Cy", "Di"};
-        const float indexes[] = {12.4f, -1.3f, 0.0f, 12.4f};
-        data.playerCount = 4;
-        for (int p = 1; p <= 4; ++p) {
-            data.players[p].name = names[p - 1];
-            if (p != 3) data.players[p].rounds[++data.players[p].roundCount].handicapIndex = indexes[p - 1];
-        }
-    }
-
-    ~CompareWindowTest() override { closeWindowsExcept(&opener); }
-
-    CompareWindow* open() {
-        auto* w = new CompareWindow(s.services, &opener);
-        openChild(&opener, w);
-        return w;
-    }
-
-    QStringList shownLines(QWidget* w) {
-        QStringList out;
-        auto* list = child<QListWidget>(w, "List1");
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    }
-
-    const platform::Message kReady{"Ready to send List to the Printer.", "Quorval", platform::Buttons::OkCancel};
-
+// The chart's lines under a scale in the same fixed pitch, printed when the user is ready.
+TEST(CompareWindowTest, ListsAndPrintsTheChart) {
     TestServices s;
+    LeagueBuilder(*s.data)
+        .course("Pine Hills")
+        .player("Ann")
+        .round("5/4/26", 40, 41, 12.4f)
+        .player("Bob")
+        .round("5/4/26", 40, 41, -1.3f)
+        .player("Cy")
+        .player("Di")
+        .round("5/4/26", 40, 41, 12.4f);
     QWidget opener;
-};
-
-TEST_F(CompareWindowTest, ListsTheChartUnderItsFixedPitchScale) {
-    auto* w = open();
-    EXPECT_EQ(w->windowTitle(), "Quorval");
-    QStringList expected;
-    for (const std::string& line : reports::CompareLines(*s.data)) expected << QString::fromStdString(line);
-    EXPECT_EQ(shownLines(w), expected);
+    auto* w = new CompareWindow(s.services, &opener);
+    openChild(&opener, w);
+    auto* list = child<QListWidget>(w, "List1");
+    const std::vector<std::string> lines = reports::CompareLines(*s.data);
+    EXPECT_EQ(list->count(), 3);  // Cy has no index to chart
+    for (int i = 0; i < list->count(); ++i) EXPECT_EQ(list->item(i)->text().toStdString(), lines.at(i));
     for (const char* name : {"List1", "Label10", "Label11"})
         EXPECT_TRUE(QFontInfo(child<QWidget>(w, name)->font()).fixedPitch()) << name;
-    EXPECT_EQ(child<QLabel>(w, "Label10")->text(), " Player              -5    0    5   ");
-    EXPECT_EQ(child<QLabel>(w, "Label11")->text(), "10   15   20   25   30   35   40");
-    EXPECT_FALSE(opener.isEnabled());
-}
 
-TEST_F(CompareWindowTest, PrintsTheListOnlyWhenTheUserIsReady) {
-    auto* w = open();
     auto* print = child<QPushButton>(w, "Command3d1");
     s.dialogs.answer(platform::Answer::Cancel);
     print->click();
-    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<platform::Message>{kReady});
     EXPECT_TRUE(s.printer.documents().empty());
-
     s.dialogs.answer(platform::Answer::Ok);
     print->click();
-    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<platform::Message>{kReady});
+    const platform::Message ready{"Ready to send List to the Printer.", "Quorval", platform::Buttons::OkCancel};
+    EXPECT_EQ(s.dialogs.takeMessages(), std::vector<platform::Message>(2, ready));
     ASSERT_EQ(s.printer.documents().size(), 1u);
     std::vector<std::string> printed = s.printer.documents()[0].pages[0].lines();
-    ASSERT_EQ(printed.size(), 12u + 3u);  // Cy has no rounds, so no index to chart
+    ASSERT_EQ(printed.size(), 12u + 3u);
     EXPECT_EQ(printed[2], std::string(14, ' ') + "Quorval" + std::string(10, ' ') + "12-06-2026");
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(QString::fromStdString(printed[12 + i]), "     " + shownLines(w)[i]);
-}
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(printed[12 + i], "     " + lines[i]);
 
-TEST_F(CompareWindowTest, DoneClosesAndEnablesTheOpener) {
-    auto* w = open();
-    auto* done = child<QPushButton>(w, "donebutton");
-    EXPECT_EQ(done->toolTip(), "Close handicap window");
-    done->click();
+    child<QPushButton>(w, "donebutton")->click();
     EXPECT_EQ(visibleWindow("compareform"), nullptr);
     EXPECT_TRUE(opener.isEnabled());
+    closeWindowsExcept(&opener);
 }
 
 }  // namespace
