@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QTest>
 
 #include "analysis/scoring.hpp"
-#include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "platform/qtcanvas.hpp"
 #include "platform/qtprinter.hpp"
 #include "ui/analysis/analysischooserwindow.hpp"
 #include "ui/analysis/hcpgraphwindow.hpp"
 #include "ui/analysis/piechartwindow.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -36,14 +34,12 @@ int ink(const QtCanvas& canvas, int colour, double x1, double y1, double x2 = -1
 }
 
 // Ann, a nameless player 2, Cy and Di; every hole of the course is a par 4.
-class AnalysisWindowsTest : public ::testing::Test {
+class AnalysisWindowsTest : public WindowTest {
 protected:
     AnalysisWindowsTest() {
         LeagueBuilder(*s.data, "Fall").course("Pine Hills").player("Ann").player("").player("Cy").player("Di");
         for (int h = 3; h <= 18; h += 3) s.data->courses[1][store::course_field::kHolePar0 + h] = "4";
     }
-    ~AnalysisWindowsTest() override { closeWindowsExcept(&opener); }
-
     void addRound(int p, float differential, float index, std::vector<int> scores = {}) {
         store::RoundRecord& round = s.data->players[p].rounds[++s.data->players[p].roundCount];
         round.differential = differential;
@@ -51,32 +47,6 @@ protected:
         round.course = 1;
         for (size_t h = 0; h < scores.size(); ++h) round.score[h + 1] = static_cast<int16_t>(scores[h]);
     }
-    template <typename W>
-    W* open(int player) {
-        s.data->currentPlayer = static_cast<int16_t>(player);
-        auto* w = new W(s.services, &opener);
-        openChild(&opener, w);
-        return w;
-    }
-    static std::string text(QWidget* w, const char* label) {
-        return child<QWidget>(w, label)->property("text").toString().toStdString();
-    }
-    static void click(QWidget* w, const char* button) {
-        QTest::mouseClick(child<QWidget>(w, button), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    // The print button asks first: nothing prints until the user says yes.
-    void printAfterAsking(QWidget* w) {
-        for (platform::Answer answer : {platform::Answer::Cancel, platform::Answer::Ok}) {
-            s.dialogs.answer(answer);
-            click(w, "printbutton");
-            EXPECT_EQ(s.printer.documents().size(), answer == platform::Answer::Ok ? 1u : 0u);
-        }
-        EXPECT_EQ(s.dialogs.takeMessages().size(), 2u);
-    }
-
-    TestServices s;
-    QWidget opener;
 };
 
 // A pick needs a player chosen: the label over the list takes the choice away. A view nobody
@@ -123,7 +93,7 @@ TEST_F(AnalysisWindowsTest, PieOfParsAndBogiesWithTheFirstSliceAtTheTop) {
     EXPECT_TRUE(ink(p, 10, width / 2 + width / 32, top + th * 2));
     EXPECT_GT(ink(p, -1, width / 2 + width / 14, top, width * 0.9, top + th), 0);
     EXPECT_EQ(ink(p, -1, width / 2, top + th * 3.2, width, p.scaleHeight()), 0);  // no third line
-    printAfterAsking(w);
+    printAfterAsking(w, "printbutton");
 }
 
 // Slot r stands at 700 + 380 r twips, an index point is 70 twips up from the 0 line at 3000.
@@ -149,7 +119,7 @@ TEST_F(AnalysisWindowsTest, GraphJoinsTheRoundsOnItsFrame) {
     EXPECT_GT(ink(g, -1, 340, 110, 640, 290), 0);
     const double titleX = 0.013 * g.scaleWidth();
     EXPECT_GT(ink(g, -1, titleX, 0.2 * g.scaleHeight() + 200, titleX + 150, 0.2 * g.scaleHeight() + 1800), 0);
-    printAfterAsking(w);
+    printAfterAsking(w, "printbutton");
 }
 
 // Either view hands over to the other for the same player; closed by its own button or by

@@ -4,15 +4,12 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <QTimer>
 
 #include "configfolder.hpp"
-#include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "store/settingsfile.hpp"
-#include "tempdir.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -20,7 +17,7 @@ namespace {
 using namespace quorval::testing;
 
 // Cards for Ann, Cy, Di and Ed (player 2 has no name), offset and scaled as the settings say.
-class HcpCardsWindowTest : public ::testing::Test {
+class HcpCardsWindowTest : public WindowTest {
 protected:
     HcpCardsWindowTest() {
         LeagueBuilder(*s.data).player("Ann").player("").player("Cy").player("Di").player("Ed");
@@ -28,23 +25,18 @@ protected:
         s.data->settings.cardHorizontalOffset = 12.5f;
         s.data->settings.cardVerticalOffset = -3;
         s.data->settings.cardVerticalScaling = 1.0234f;
-        openChild(&opener, window = new HcpCardsWindow(s.services, &opener));
+        window = open<HcpCardsWindow>();
     }
-    ~HcpCardsWindowTest() override { closeWindowsExcept(&opener); }
+    ~HcpCardsWindowTest() override { closeWindowsExcept(&opener); }  // while the settings folder is set
 
-    void click(const char* button) { QTest::mouseClick(child<QWidget>(window, button), Qt::LeftButton); }
     void select(int row) { child<QListWidget>(window, "List1")->item(row)->setSelected(true); }
     QLineEdit* box(const char* name) { return child<QLineEdit>(window, name); }
-    QString count() { return child<QWidget>(window, "printcountlabel")->property("text").toString(); }
-    QString countAtTick() {
+    std::string countAtTick() {
         window->showCardCount();
-        return count();
+        return text(window, "printcountlabel");
     }
 
-    TempWorkDir dir;
     ScopedConfigHome config{dir.path()};
-    TestServices s;
-    QWidget opener;
     HcpCardsWindow* window = nullptr;
 };
 
@@ -53,21 +45,21 @@ TEST_F(HcpCardsWindowTest, ShowsTheStoredSettingsAndCountsTheSelectionEachSecond
     EXPECT_EQ(box("Text1")->text() + "|" + box("WDOffSetText")->text() + "|" + box("hoffsettext")->text() + "|" +
                   box("pscalingtext")->text(),
               "12-06-2026|12.5|-3|1.023");
-    EXPECT_EQ(count(), "Cards to Print :  0");
+    EXPECT_EQ(text(window, "printcountlabel"), "Cards to Print :  0");
     EXPECT_EQ(window->timer()->interval(), 1000);
     EXPECT_TRUE(window->timer()->isActive());
-    click("selectallbutton");
+    click(window, "selectallbutton");
     EXPECT_EQ(countAtTick(), "Cards to Print :  4");
-    click("Command1");
+    click(window, "Command1");
     select(3);
     EXPECT_EQ(countAtTick(), "Cards to Print :  1");
-    click("infobutton");  // how to line the cards up
+    click(window, "infobutton");  // how to line the cards up
     EXPECT_EQ(s.dialogs.takeMessages().at(0).text.rfind("Use Standard business card stock (10 per page)", 0), 0u);
 
     box("WDOffSetText")->setText("-10");
     box("hoffsettext")->setText("7.5");
     box("pscalingtext")->setText("1.03abc");
-    click("donebutton");
+    click(window, "donebutton");
     EXPECT_EQ(visibleWindow("HcpCards"), nullptr);
     store::Settings expected;
     expected.cardHorizontalOffset = -10;
@@ -76,7 +68,7 @@ TEST_F(HcpCardsWindowTest, ShowsTheStoredSettingsAndCountsTheSelectionEachSecond
     EXPECT_EQ(readBytes(dir.path() / "quorval" / store::kSettingsFileName), store::FormatSettings(expected));
 
     s.data->settings.cardVerticalScaling = 0;  // as a settings file may hold it
-    openChild(&opener, window = new HcpCardsWindow(s.services, &opener));
+    window = open<HcpCardsWindow>();
     EXPECT_EQ(box("pscalingtext")->text(), "1.000");
 }
 
@@ -85,10 +77,10 @@ TEST_F(HcpCardsWindowTest, ShowsTheStoredSettingsAndCountsTheSelectionEachSecond
 TEST_F(HcpCardsWindowTest, PrintsTheChosenPlayersWhenTheUserIsReady) {
     s.data->players[4].selected = 1;
     s.dialogs.answer(platform::Answer::Cancel);
-    click("PrintButton");
+    click(window, "PrintButton");
     EXPECT_EQ(s.data->players[4].selected, 1);
     s.dialogs.answer(platform::Answer::Ok);
-    click("PrintButton");
+    click(window, "PrintButton");
     EXPECT_EQ(s.dialogs.takeMessages().back(), (platform::Message{"No Players selected, cannot continue.", "Quorval",
                                                                   platform::Buttons::Ok, platform::Icon::Exclamation}));
     select(1);  // Cy, player 3
@@ -98,7 +90,7 @@ TEST_F(HcpCardsWindowTest, PrintsTheChosenPlayersWhenTheUserIsReady) {
     box("hoffsettext")->setText("");
     box("pscalingtext")->setText("1.020");
     s.dialogs.answer(platform::Answer::Ok);
-    click("PrintButton");
+    click(window, "PrintButton");
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     ASSERT_EQ(s.printer.documents().size(), 1u);
     const print::Page& page = s.printer.documents()[0].pages.at(0);

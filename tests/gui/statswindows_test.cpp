@@ -3,14 +3,12 @@
 #include <QFontInfo>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTest>
 
 #include "analysis/statistics.hpp"
-#include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "ui/analysis/fullstatwindow.hpp"
 #include "ui/analysis/statswindow.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -19,7 +17,7 @@ using namespace quorval::testing;
 
 // Ann's rounds were entered with performance data: two putts a hole and the fairway hit on the
 // odd holes. Bob's round was not; Cy has none.
-class StatsWindowsTest : public ::testing::Test {
+class StatsWindowsTest : public WindowTest {
 protected:
     StatsWindowsTest() {
         LeagueBuilder(*s.data).course("Pine Valley").player("Ann").player("Bob").post("5/1/26", Holes(5)).player("Cy");
@@ -36,60 +34,36 @@ protected:
         }
         s.printer.setPageSize(8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch);  // Letter, quarter-inch margins
     }
-    ~StatsWindowsTest() override { closeWindowsExcept(&opener); }
-
-    template <typename W>
-    W* open(int player) {
-        s.data->currentPlayer = static_cast<int16_t>(player);
-        auto* w = new W(s.services, &opener);
-        openChild(&opener, w);
-        return w;
-    }
-    static std::string text(QWidget* w, const char* label) {
-        return child<QWidget>(w, label)->property("text").toString().toStdString();
-    }
-    static void click(QWidget* w, const char* button) { QTest::mouseClick(child<QWidget>(w, button), Qt::LeftButton); }
     static std::vector<std::string> shownLines(QWidget* w) {
         std::vector<std::string> out;
         auto* list = child<QListWidget>(w, "List1");
         for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
         return out;
     }
-    // Previous and Next as enabled now.
-    static std::pair<bool, bool> stepping(QWidget* w) {
-        return {child<QWidget>(w, "Previous")->isEnabled(), child<QWidget>(w, "Nextbutton")->isEnabled()};
+    // The player shown, between < and > for Previous and Next as enabled now.
+    static std::string shown(QWidget* w, const char* name) {
+        return std::string(child<QWidget>(w, "Previous")->isEnabled() ? "<" : "") + text(w, name) +
+               (child<QWidget>(w, "Nextbutton")->isEnabled() ? ">" : "");
     }
-    // Prints once the user says yes, not before; then closes by its own button or Escape, which
-    // gives the opener back with no current player.
+    // Prints once the user says yes; then closes by its own button or Escape, which gives the
+    // opener back with no current player. The page printed.
     std::vector<std::string> printThenClose(QWidget* w, const char* button, bool escape) {
-        for (platform::Answer answer : {platform::Answer::Cancel, platform::Answer::Ok}) {
-            s.dialogs.answer(answer);
-            click(w, button);
-            EXPECT_EQ(s.printer.documents().size(), answer == platform::Answer::Ok ? 1u : 0u);
-        }
-        EXPECT_EQ(s.dialogs.takeMessages().size(), 2u);
+        printAfterAsking(w, button);
         escape ? QTest::keyClick(w, Qt::Key_Escape) : click(w, "Closebutton");
-        EXPECT_FALSE(w->isVisible());
         EXPECT_TRUE(opener.isEnabled());
         EXPECT_EQ(s.data->currentPlayer, 0);
         return s.printer.documents().empty() ? std::vector<std::string>{} : s.printer.documents()[0].pages[0].lines();
     }
-
-    TestServices s;
-    QWidget opener;
 };
 
 TEST_F(StatsWindowsTest, SummaryStepsThroughThePlayersAndPrintsTheOneShown) {
     auto* w = open<StatsWindow>(2);
-    EXPECT_EQ(text(w, "NameLabel"), "Bob");
-    EXPECT_EQ(stepping(w), std::make_pair(true, true));
+    EXPECT_EQ(shown(w, "NameLabel"), "<Bob>");
     click(w, "Nextbutton");
-    EXPECT_EQ(text(w, "NameLabel"), "Cy");
-    EXPECT_EQ(stepping(w), std::make_pair(true, false));
+    EXPECT_EQ(shown(w, "NameLabel"), "<Cy");
     click(w, "Previous");
     click(w, "Previous");
-    EXPECT_EQ(text(w, "NameLabel"), "Ann");
-    EXPECT_EQ(stepping(w), std::make_pair(false, true));
+    EXPECT_EQ(shown(w, "NameLabel"), "Ann>");
     EXPECT_EQ(text(w, "HcpLabel"), analysis::CalcAverages(*s.data, 1).hcp);
     EXPECT_EQ(text(w, "AveScoreLabel") + "|" + text(w, "AvgFairwaysLabel") + "|" + text(w, "AvgPuttsLabel"),
               "Avg. score per hole = 5.0|Fairways 50.0 %|Average # of Putts per Hole = 2.0");
@@ -101,15 +75,13 @@ TEST_F(StatsWindowsTest, SummaryStepsThroughThePlayersAndPrintsTheOneShown) {
 
 TEST_F(StatsWindowsTest, ReviewListsTheRoundsOfEachPlayerAndPrintsThem) {
     auto* w = open<FullStatWindow>(1);
-    EXPECT_EQ(text(w, "Playernamelabel"), "Ann");
+    EXPECT_EQ(shown(w, "Playernamelabel"), "Ann>");
     EXPECT_TRUE(QFontInfo(child<QListWidget>(w, "List1")->font()).fixedPitch());
     const std::vector<std::string> lines = shownLines(w);
     EXPECT_EQ(lines, analysis::CycleReports(*s.data, 1));
-    EXPECT_EQ(stepping(w), std::make_pair(false, true));
     click(w, "Nextbutton");
-    EXPECT_EQ(text(w, "Playernamelabel"), "Bob");
+    EXPECT_EQ(shown(w, "Playernamelabel"), "<Bob>");
     EXPECT_EQ(shownLines(w), analysis::CycleReports(*s.data, 2));
-    EXPECT_EQ(stepping(w), std::make_pair(true, true));
     click(w, "Previous");
     click(w, "Printsetupbutton");
     EXPECT_EQ(s.printer.setups, 1);

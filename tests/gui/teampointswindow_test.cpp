@@ -4,14 +4,11 @@
 
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTest>
 
-#include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "store/teamfile.hpp"
-#include "tempdir.hpp"
 #include "ui/teams/teamsummarywindow.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -22,79 +19,63 @@ using namespace quorval::testing;
 const std::string kTeamHead = " 2 \r\nEagles\r\nHawks\r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n";
 const std::string kEagleEntries = "Week 1\r\n 12 \r\n 4.5 \r\nWeek 2\r\n 20 \r\n 2 \r\n";
 
-class TeamWindowsTest : public ::testing::Test {
+class TeamWindowsTest : public WindowTest {
 protected:
     TeamWindowsTest() {
         LeagueBuilder(*s.data, "Fall").player("Ann Lee").player("Bo Diaz").player("Cy Young").player("Di Fox");
         writeBytes("Fall.tea", kTeamHead + " 2 \r\n" + kEagleEntries + " 0 \r\n");
     }
-    ~TeamWindowsTest() override { closeWindowsExcept(&opener); }
-
-    template <typename W>
-    void open() {
-        auto* w = new W(s.services, &opener);
-        openChild(&opener, w);
-        window = w;
+    static void type(QWidget* w, const char* box, const QString& text) {
+        QTest::keyClicks(child<QWidget>(w, box), text);
     }
-    void click(const char* button) { QMetaObject::invokeMethod(child<QWidget>(window, button), "click"); }
-    void type(const char* box, const QString& text) { QTest::keyClicks(child<QWidget>(window, box), text); }
-    void clear(const char* box) { child<QWidget>(window, box)->setProperty("text", ""); }
-    // What a label or box shows; for the list, its lines.
-    std::string text(const char* name) {
-        if (auto* list = window->findChild<QListWidget*>(name)) {
-            std::string lines;
-            for (int i = 0; i < list->count(); ++i) lines += list->item(i)->text().toStdString() + "\n";
-            return lines;
-        }
-        QWidget* c = child<QWidget>(window, name);
-        return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString().toStdString();
+    static void clear(QWidget* w, const char* box) { child<QWidget>(w, box)->setProperty("text", ""); }
+    static std::string listed(QWidget* w) {
+        std::string lines;
+        auto* list = child<QListWidget>(w, "List1");
+        for (int i = 0; i < list->count(); ++i) lines += list->item(i)->text().toStdString() + "\n";
+        return lines;
     }
-
-    TempWorkDir dir;
-    TestServices s;
-    QWidget opener;
-    QWidget* window = nullptr;
 };
 
 TEST_F(TeamWindowsTest, OpensOnTeamOneAndAddsAndRemovesEntries) {
-    open<TeamPointsWindow>();
-    EXPECT_EQ(text("TeamNameLabel") + "|" + text("Membertext") + "|" + text("TotalLabel"),
+    auto* w = open<TeamPointsWindow>();
+    EXPECT_EQ(text(w, "TeamNameLabel") + "|" + text(w, "Membertext") + "|" + text(w, "TotalLabel"),
               "Eagles|Ann Lee , Di Fox |6.5");
-    click("Image1");
+    click(w, "Image1");
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Team data"});
 
     // The date check starts an empty description with the date, and every one after an entry.
-    type("Text1", "Note");
-    click("DateCheck");
-    EXPECT_EQ(text("Text1"), "Note");
-    clear("Text1");
-    click("DateCheck");
-    click("DateCheck");
-    type("Text1", "Pine Hills");
-    type("ManualText", "30");
-    type("Calculatedtext", "3 wins");
-    click("Addbutton");
+    type(w, "Text1", "Note");
+    click(w, "DateCheck");
+    EXPECT_EQ(text(w, "Text1"), "Note");
+    clear(w, "Text1");
+    click(w, "DateCheck");
+    click(w, "DateCheck");
+    type(w, "Text1", "Pine Hills");
+    type(w, "ManualText", "30");
+    type(w, "Calculatedtext", "3 wins");
+    click(w, "Addbutton");
     const std::string pad(55, ' ');
-    EXPECT_EQ(text("List1"), "Week 1" + pad + "  12.0      4.5\nWeek 2" + pad +
-                                 "  20.0      2.0\n12-06-2026 Pine Hills" + std::string(40, ' ') + "  30.0      3.0\n");
-    EXPECT_EQ(text("TotalLabel"), "9.5");
-    EXPECT_EQ(text("Text1") + text("Calculatedtext") + text("ManualText"), "12-06-2026 ");
+    EXPECT_EQ(listed(w), "Week 1" + pad + "  12.0      4.5\nWeek 2" + pad + "  20.0      2.0\n12-06-2026 Pine Hills" +
+                             std::string(40, ' ') + "  30.0      3.0\n");
+    EXPECT_EQ(text(w, "TotalLabel"), "9.5");
+    EXPECT_EQ(text(w, "Text1") + text(w, "Calculatedtext") + text(w, "ManualText"), "12-06-2026 ");
 
-    click("DateCheck");  // a refused entry stays in the boxes
-    clear("Text1");
-    type("ManualText", "8");
-    click("Addbutton");
+    click(w, "DateCheck");  // a refused entry stays in the boxes
+    clear(w, "Text1");
+    type(w, "ManualText", "8");
+    click(w, "Addbutton");
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
-    EXPECT_EQ(text("ManualText"), "8");
-    clear("ManualText");
+    EXPECT_EQ(text(w, "ManualText"), "8");
+    clear(w, "ManualText");
 
-    click("Removebutton");  // nothing selected
-    auto* list = child<QListWidget>(window, "List1");
+    click(w, "Removebutton");  // nothing selected
+    auto* list = child<QListWidget>(w, "List1");
     list->item(0)->setSelected(true);
     list->item(2)->setSelected(true);
-    click("Removebutton");
-    EXPECT_EQ(text("List1"), "Week 2" + pad + "  20.0      2.0\n");
-    EXPECT_EQ(text("TotalLabel"), "2");
+    click(w, "Removebutton");
+    EXPECT_EQ(listed(w), "Week 2" + pad + "  20.0      2.0\n");
+    EXPECT_EQ(text(w, "TotalLabel"), "2");
 }
 
 // A long record scrolls: every column of every line is still in view beside the scroll bar,
@@ -104,8 +85,8 @@ TEST_F(TeamWindowsTest, LongRecordShowsEveryColumnAndTheNewestEntry) {
     for (int e = 1; e <= 30; ++e)
         entries += (e == 30 ? std::string(105, 'x') : "Week " + std::to_string(e)) + "\r\n -1234.5 \r\n -999.5 \r\n";
     writeBytes("Fall.tea", kTeamHead + entries + " 0 \r\n");
-    open<TeamPointsWindow>();
-    auto* list = child<QListWidget>(window, "List1");
+    auto* w = open<TeamPointsWindow>();
+    auto* list = child<QListWidget>(w, "List1");
     QApplication::processEvents();
     EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
@@ -119,22 +100,22 @@ TEST_F(TeamWindowsTest, LongRecordShowsEveryColumnAndTheNewestEntry) {
 // Points left in the boxes are offered before another team shows and before the window closes,
 // which writes the team file.
 TEST_F(TeamWindowsTest, PendingPointsAreOfferedBeforeSwitchingTeamsAndClosing) {
-    open<TeamPointsWindow>();
-    type("Calculatedtext", "1.5");
+    auto* w = open<TeamPointsWindow>();
+    type(w, "Calculatedtext", "1.5");
     s.dialogs.answer(platform::Answer::Yes);
-    click("nextteambutton");
-    EXPECT_EQ(text("Membertext") + "|" + text("List1"), "Cy Young |");
-    click("nextteambutton");  // already the last team
-    EXPECT_EQ(text("RecordNumberLabel"), "Team # 2 of 2");
-    type("ManualText", "5");
+    click(w, "nextteambutton");
+    EXPECT_EQ(text(w, "Membertext") + "|" + listed(w), "Cy Young |");
+    click(w, "nextteambutton");  // already the last team
+    EXPECT_EQ(text(w, "RecordNumberLabel"), "Team # 2 of 2");
+    type(w, "ManualText", "5");
     s.dialogs.answer(platform::Answer::No);
-    click("prevteambutton");
-    EXPECT_EQ(text("RecordNumberLabel") + "|" + text("ManualText"), "Team # 1 of 2|");
+    click(w, "prevteambutton");
+    EXPECT_EQ(text(w, "RecordNumberLabel") + "|" + text(w, "ManualText"), "Team # 1 of 2|");
 
-    type("Text1", "Week 3");
-    type("Calculatedtext", "1");
+    type(w, "Text1", "Week 3");
+    type(w, "Calculatedtext", "1");
     s.dialogs.answer(platform::Answer::Yes);
-    click("exitbutton");
+    click(w, "exitbutton");
     EXPECT_EQ(s.dialogs.takeMessages().size(), 3u);
     EXPECT_EQ(readBytes("Fall.tea"),
               kTeamHead + " 4 \r\n" + kEagleEntries + "\r\n 0 \r\n 1.5 \r\nWeek 3\r\n 0 \r\n 1 \r\n 0 \r\n");
@@ -145,10 +126,10 @@ TEST_F(TeamWindowsTest, PendingPointsAreOfferedBeforeSwitchingTeamsAndClosing) {
 // event only: the members, then Week 2 alone.
 TEST_F(TeamWindowsTest, SummaryPrintsWithTheChosenOptions) {
     store::LoadTeamAssignments(*s.data);
-    open<TeamSummaryWindow>();
+    auto* w = open<TeamSummaryWindow>();
     for (const char* button :
          {"Printbutton", "Namescheck", "Option11", "Printbutton", "Printsetupbutton", "Infobutton", "Donebutton"})
-        click(button);
+        click(w, button);
     ASSERT_EQ(s.printer.documents().size(), 2u);
     auto all = s.printer.documents()[0].pages[0].lines();
     auto last = s.printer.documents()[1].pages[0].lines();

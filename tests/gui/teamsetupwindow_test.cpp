@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
-#include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "store/teamfile.hpp"
-#include "tempdir.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -22,13 +16,11 @@ using namespace quorval::testing;
 using platform::Message;
 using Rows = std::vector<std::pair<QString, int>>;
 
-class TeamSetupTest : public ::testing::Test {
+class TeamSetupTest : public WindowTest {
 protected:
-    ~TeamSetupTest() override { closeWindowsExcept(&opener); }
-
     // Player 2 has no name and is never listed; players 4 and 6 share a name. The team file
     // holds teams "T1".."Tn" of the given members; team t has t point entries.
-    void open(const std::vector<std::initializer_list<int>>& teams = {}) {
+    void openWith(const std::vector<std::initializer_list<int>>& teams = {}) {
         LeagueBuilder league(*s.data, "Fall");
         league.player("Ann").player("").player("Cy").player("Di").player("Ed").player("Di");
         for (size_t t = 1; t <= teams.size(); ++t) {
@@ -36,13 +28,10 @@ protected:
             for (size_t e = 1; e <= t; ++e) league.points("Week " + std::to_string(e), static_cast<float>(t));
         }
         league.write();
-        openChild(&opener, w = new TeamSetupWindow(s.services, &opener));
+        w = open<TeamSetupWindow>();
     }
-    void click(const char* name) { child<QPushButton>(w, name)->click(); }
-    void type(const char* text) { QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), text); }
-    QString shown() {
-        return child<QLabel>(w, "recordnumberlabel")->text() + " " + child<QLineEdit>(w, "teamnametext")->text();
-    }
+    void type(const char* name) { QTest::keyClicks(child<QWidget>(w, "teamnametext"), name); }
+    std::string shown() { return text(w, "recordnumberlabel") + " " + text(w, "teamnametext"); }
     // The list's names and the player slots its items stand for.
     Rows rows(const char* list) {
         Rows out;
@@ -52,32 +41,29 @@ protected:
         return out;
     }
 
-    TempWorkDir dir;
-    TestServices s;
-    QWidget opener;
     TeamSetupWindow* w = nullptr;
 };
 
 TEST_F(TeamSetupTest, LeagueWithoutTeamsStartsEmptyAndTheFirstNameTypedCreatesTeamOne) {
-    open();
-    EXPECT_TRUE(child<QLabel>(w, "startlabel")->isVisible());
-    EXPECT_FALSE(child<QPushButton>(w, "createbutton")->isEnabled());
+    openWith();
+    EXPECT_TRUE(child<QWidget>(w, "startlabel")->isVisible());
+    EXPECT_FALSE(child<QWidget>(w, "createbutton")->isEnabled());
     EXPECT_EQ(rows("List1"), (Rows{{"Ann", 1}, {"Cy", 3}, {"Di", 4}, {"Ed", 5}, {"Di", 6}}));
     EXPECT_TRUE(rows("List2").empty());
     type("Eagles");
     EXPECT_EQ(s.data->teams.teamCount, 1);
-    click("createbutton");
+    click(w, "createbutton");
     EXPECT_EQ(shown(), "Team # 2 of 2 ");
-    EXPECT_FALSE(child<QLabel>(w, "startlabel")->isVisible());
-    click("createbutton");  // team 2 has no name yet
+    EXPECT_FALSE(child<QWidget>(w, "startlabel")->isVisible());
+    click(w, "createbutton");  // team 2 has no name yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
     type("Hawks");
-    click("prevteambutton");
+    click(w, "prevteambutton");
     EXPECT_EQ(shown(), "Team # 1 of 2 Eagles");
-    click("Infobutton");
+    click(w, "Infobutton");
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Team data"});
-    click("Exitbutton");
+    click(w, "Exitbutton");
     EXPECT_TRUE(opener.isEnabled());
     std::string zeros;
     for (int line = 0; line < 6 + 2; ++line) zeros += " 0 \r\n";  // six players, then two empty records
@@ -86,14 +72,14 @@ TEST_F(TeamSetupTest, LeagueWithoutTeamsStartsEmptyAndTheFirstNameTypedCreatesTe
 
 // The window has no cancel: Escape saves as well.
 TEST_F(TeamSetupTest, SelectedPlayersMoveBetweenTheListsBySlot) {
-    open({{}});
+    openWith({{}});
     child<QListWidget>(w, "List1")->item(1)->setSelected(true);  // Cy, player 3
     child<QListWidget>(w, "List1")->item(4)->setSelected(true);  // the second Di, player 6
-    click("addbutton");
+    click(w, "addbutton");
     EXPECT_EQ(rows("List1"), (Rows{{"Ann", 1}, {"Di", 4}, {"Ed", 5}}));
     EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}, {"Di", 6}}));
     child<QListWidget>(w, "List2")->item(1)->setSelected(true);
-    click("removebutton");
+    click(w, "removebutton");
     EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}}));
     QTest::keyClick(w, Qt::Key_Escape);
     EXPECT_EQ(visibleWindow("createteamsform"), nullptr);
@@ -101,22 +87,22 @@ TEST_F(TeamSetupTest, SelectedPlayersMoveBetweenTheListsBySlot) {
 }
 
 TEST_F(TeamSetupTest, StepsThroughTheTeamsRenamesAndRemovesTheOneShown) {
-    open({{1, 6}, {}, {3, 5}});
-    EXPECT_FALSE(child<QLabel>(w, "startlabel")->isVisible());
-    EXPECT_TRUE(child<QPushButton>(w, "createbutton")->isEnabled());
-    click("prevteambutton");
+    openWith({{1, 6}, {}, {3, 5}});
+    EXPECT_FALSE(child<QWidget>(w, "startlabel")->isVisible());
+    EXPECT_TRUE(child<QWidget>(w, "createbutton")->isEnabled());
+    click(w, "prevteambutton");
     EXPECT_EQ(shown(), "Team # 1 of 3 T1");
     EXPECT_EQ(rows("List2"), (Rows{{"Ann", 1}, {"Di", 6}}));
-    click("deleteteambutton");
+    click(w, "deleteteambutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages(),
               (std::vector<Message>{{"Roster for this team must be empty\r\nbefore the team can be removed.", "Quorval",
                                      platform::Buttons::Ok, platform::Icon::Exclamation}}));
-    click("nextteambutton");
+    click(w, "nextteambutton");
     EXPECT_EQ(rows("List1"), (Rows{{"Di", 4}}));
     type(" West");
-    click("nextteambutton");
-    click("nextteambutton");
+    click(w, "nextteambutton");
+    click(w, "nextteambutton");
     EXPECT_EQ(shown(), "Team # 3 of 3 T3");
 
     // The list beside Next and Previous goes to any team at once. The empty team 2 goes once its
@@ -125,7 +111,7 @@ TEST_F(TeamSetupTest, StepsThroughTheTeamsRenamesAndRemovesTheOneShown) {
     EXPECT_EQ(teamList->itemText(1), "2  T2 West");
     emit teamList->activated(1);
     s.dialogs.answer(platform::Answer::Yes);
-    click("deleteteambutton");
+    click(w, "deleteteambutton");
     EXPECT_EQ(s.dialogs.takeMessages().at(0).text.find("T2 West has 2 point entries."), 0u);
     EXPECT_EQ(shown(), "Team # 2 of 2 T3");
     EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}, {"Ed", 5}}));
@@ -135,8 +121,8 @@ TEST_F(TeamSetupTest, StepsThroughTheTeamsRenamesAndRemovesTheOneShown) {
 }
 
 TEST_F(TeamSetupTest, HundredFirstTeamIsRefused) {
-    open(std::vector<std::initializer_list<int>>(store::kMaxTeams, std::initializer_list<int>{}));
-    click("createbutton");
+    openWith(std::vector<std::initializer_list<int>>(store::kMaxTeams, std::initializer_list<int>{}));
+    click(w, "createbutton");
     EXPECT_EQ(s.dialogs.takeMessages(), (std::vector<Message>{{"A league can have no more than 100 teams.", "Quorval",
                                                                platform::Buttons::Ok, platform::Icon::Exclamation}}));
     EXPECT_EQ(shown(), "Team # 1 of 100 T1");
