@@ -12,8 +12,7 @@ namespace {
 using namespace quorval::testing;
 using ChcpWindowTest = WindowTest;
 
-// Enter moves from the index to the slope and works the handicap out from there, readying the
-// index for the next one; what is missing or bad beeps, and typing takes the last answer away.
+// Enter goes from the index to the slope, then to the answer; typing takes the last answer away.
 TEST_F(ChcpWindowTest, EnterWalksToTheResultAndWhatIsMissingBeeps) {
     auto* w = open<ChcpWindow>();
     auto* index = child<QLineEdit>(w, "Text1");

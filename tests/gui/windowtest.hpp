@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QTest>
 
 #include "fakeseams.hpp"
@@ -30,6 +31,14 @@ protected:
     static std::string text(QWidget* w, const char* name) {
         QWidget* c = child<QWidget>(w, name);
         return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString().toStdString();
+    }
+
+    // The lines of a list of the window.
+    static std::vector<std::string> lines(QWidget* w, const char* list = "List1") {
+        std::vector<std::string> out;
+        auto* l = child<QListWidget>(w, list);
+        for (int i = 0; i < l->count(); ++i) out.push_back(l->item(i)->text().toStdString());
+        return out;
     }
 
     static void click(QWidget* w, const char* button) {
