@@ -81,6 +81,8 @@ TEST_F(AnalysisWindowsTest, PieOfParsAndBogiesWithTheFirstSliceAtTheTop) {
     const double cy = p.scaleHeight() / 2;
     EXPECT_TRUE(ink(p, 9, width / 4.5, cy - width / 5 * 0.6));   // pars, light blue, at the top
     EXPECT_TRUE(ink(p, 10, width / 4.5, cy + width / 5 * 0.6));  // bogies, light green, at the bottom
+    EXPECT_TRUE(ink(p, 0, width / 4.5, cy - width / 5));         // the outline
+    EXPECT_FALSE(ink(p, -1, width / 4.5, cy - width / 5 * 1.1));
     const double th = std::round(p.textHeight("Pars 71.4", analysis::kLegendPoints));
     const double top = cy - th * 1.5;
     EXPECT_TRUE(ink(p, 9, width / 2 + width / 32, top + th / 2));
@@ -118,7 +120,6 @@ TEST_F(AnalysisWindowsTest, TheViewsSwitchForTheSamePlayer) {
     addRound(3, 12, 11, {4, 5});
     click(open<PiechartWindow>(3), "Command3D1");
     ASSERT_NE(visibleWindow("GRform"), nullptr);
-    EXPECT_EQ(text(visibleWindow("GRform"), "Lab3"), "Cy");
     click(visibleWindow("GRform"), "Command3d1");
     ASSERT_NE(visibleWindow("Piechart"), nullptr);
     EXPECT_EQ(text(visibleWindow("Piechart"), "Namelabel"), "Cy");

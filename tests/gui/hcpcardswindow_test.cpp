@@ -44,6 +44,7 @@ TEST_F(HcpCardsWindowTest, ShowsTheStoredSettingsAndCountsTheSelectionEachSecond
                   box("pscalingtext")->text(),
               "12-06-2026|12.5|-3|1.023");
     EXPECT_TRUE(window->timer()->isActive() && window->timer()->interval() == 1000);
+    EXPECT_EQ(text(window, "printcountlabel"), "Cards to Print :  0");
     click(window, "selectallbutton");
     EXPECT_EQ(countAtTick(), "Cards to Print :  4");
     click(window, "Command1");
@@ -56,11 +57,10 @@ TEST_F(HcpCardsWindowTest, ShowsTheStoredSettingsAndCountsTheSelectionEachSecond
     box("hoffsettext")->setText("7.5");
     box("pscalingtext")->setText("1.03abc");
     click(window, "donebutton");
-    store::Settings expected;
-    expected.cardHorizontalOffset = -10;
-    expected.cardVerticalOffset = 7.5f;
-    expected.cardVerticalScaling = 1.03f;
-    EXPECT_EQ(readBytes(dir.path() / "quorval" / store::kSettingsFileName), store::FormatSettings(expected));
+    const store::Settings& saved = s.data->settings;
+    EXPECT_EQ(std::tuple(saved.cardHorizontalOffset, saved.cardVerticalOffset, saved.cardVerticalScaling),
+              std::tuple(-10.0f, 7.5f, 1.03f));
+    EXPECT_EQ(readBytes(dir.path() / "quorval" / store::kSettingsFileName), store::FormatSettings(saved));
 
     s.data->settings.cardVerticalScaling = 0;  // as a settings file may hold it
     window = open<HcpCardsWindow>();

@@ -114,6 +114,7 @@ TEST_F(TeamWindowsTest, PendingPointsAreOfferedBeforeSwitchingTeamsAndClosing) {
 TEST_F(TeamWindowsTest, SummaryPrintsWithTheChosenOptions) {
     store::LoadTeamAssignments(*s.data);
     auto* w = open<TeamSummaryWindow>();
+    EXPECT_TRUE(child<QWidget>(w, "Option10")->property("checked").toBool());  // all events unless told
     for (const char* button :
          {"Printbutton", "Namescheck", "Option11", "Printbutton", "Printsetupbutton", "Infobutton", "Donebutton"})
         click(w, button);
