@@ -3,87 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "fakeseams.hpp"
+#include "leaguebuilder.hpp"
 #include "store/teamfile.hpp"
-#include "tempdir.hpp"
-#include "windowtesting.hpp"
+#include "windowtest.hpp"
 
 namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
-using platform::Buttons;
-using platform::Icon;
-using platform::Message;
-
-// Player 2 has no name and is never listed; players 4 and 6 share a name.
-const char* const kNames[] = {"Ann", "", "Cy", "Di", "Ed", "Di"};
-
-std::unique_ptr<store::LeagueData> emptyLeague() {
-    auto data = std::make_unique<store::LeagueData>();
-    data->leagueFileName = "Fall.LGE";
-    data->playerCount = 6;
-    return data;
-}
-
-// Teams "T1".."Tn"; team t has t point entries.
-void writeTeamFile(int teamCount, const std::vector<int16_t>& teams) {
-    auto data = emptyLeague();
-    data->teams.teamCount = static_cast<int16_t>(teamCount);
-    for (int t = 1; t <= teamCount; ++t) {
-        data->teams.teamNames[t] = "T" + std::to_string(t);
-        data->teams.teamEntryCount[t] = static_cast<int16_t>(t);
-        for (int e = 1; e <= t; ++e) data->teams.teamEntries[t][e] = {"Week " + std::to_string(e), 0, 1.0f * t};
-    }
-    for (int p = 1; p <= 6; ++p) data->players[p].team = teams[p - 1];
-    writeBytes("Fall.tea", store::FormatTeams(*data));
-}
-
-std::vector<int16_t> playerTeams(const store::LeagueData& data) {
-    std::vector<int16_t> teams;
-    for (int p = 1; p <= 6; ++p) teams.push_back(data.players[p].team);
-    return teams;
-}
-
-std::unique_ptr<store::LeagueData> readTeamFile() {
-    auto data = emptyLeague();
-    EXPECT_TRUE(store::LoadTeamFile(*data).ok);
-    return data;
-}
-
 using Rows = std::vector<std::pair<QString, int>>;
 
-class TeamSetupTest : public ::testing::Test {
+class TeamSetupTest : public WindowTest {
 protected:
-    TeamSetupTest() {
-        store::LeagueData& data = *s.data;
-        data.leagueFileName = "Fall.LGE";
-        data.playerCount = 6;
-        for (int p = 1; p <= 6; ++p) data.players[p].name = kNames[p - 1];
+    // Player 2 has no name and is never listed; players 4 and 6 share a name. The team file
+    // holds teams "T1".."Tn" of the given members; team t has t point entries.
+    void openWith(const std::vector<std::initializer_list<int>>& teams = {}) {
+        LeagueBuilder league(*s.data, "Fall");
+        league.player("Ann").player("").player("Cy").player("Di").player("Ed").player("Di");
+        for (size_t t = 1; t <= teams.size(); ++t) {
+            league.team("T" + std::to_string(t), teams[t - 1]);
+            for (size_t e = 1; e <= t; ++e) league.points("Week " + std::to_string(e), static_cast<float>(t));
+        }
+        league.write();
+        w = open<TeamSetupWindow>();
     }
-
-    ~TeamSetupTest() override { closeWindowsExcept(&opener); }
-
-    TeamSetupWindow* open() {
-        auto* w = new TeamSetupWindow(s.services, &opener);
-        openChild(&opener, w);
-        return w;
-    }
-
-    void click(QWidget* w, const char* name) { child<QPushButton>(w, name)->click(); }
-    QString record(QWidget* w) { return child<QLabel>(w, "recordnumberlabel")->text(); }
-
-    // The list's names and the player slots its items stand for.
-    Rows rows(QWidget* w, const char* list) {
+    void type(const char* name) { QTest::keyClicks(child<QWidget>(w, "teamnametext"), name); }
+    std::string shown() { return text(w, "recordnumberlabel") + " " + text(w, "teamnametext"); }
+    Rows rows(const char* list) {
         Rows out;
         auto* l = child<QListWidget>(w, list);
         for (int i = 0; i < l->count(); ++i)
@@ -91,154 +39,79 @@ protected:
         return out;
     }
 
-    TempWorkDir dir;
-    TestServices s;
-    QWidget opener;
+    TeamSetupWindow* w = nullptr;
 };
 
 TEST_F(TeamSetupTest, LeagueWithoutTeamsStartsEmptyAndTheFirstNameTypedCreatesTeamOne) {
-    auto* w = open();
-    auto* start = child<QLabel>(w, "startlabel");
-    EXPECT_TRUE(start->isVisible());
-    EXPECT_FALSE(child<QPushButton>(w, "createbutton")->isEnabled());
-    EXPECT_EQ(rows(w, "List1"), (Rows{{"Ann", 1}, {"Cy", 3}, {"Di", 4}, {"Ed", 5}, {"Di", 6}}));
-    EXPECT_TRUE(rows(w, "List2").empty());
-    EXPECT_FALSE(opener.isEnabled());
-
-    QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), "Eagles");
-    EXPECT_EQ(s.data->teams.teamCount, 1);
-    EXPECT_EQ(s.data->teams.teamNames[1], "Eagles");
+    openWith();
+    EXPECT_TRUE(child<QWidget>(w, "startlabel")->isVisible());
+    EXPECT_FALSE(child<QWidget>(w, "createbutton")->isEnabled());
+    EXPECT_EQ(rows("List1"), (Rows{{"Ann", 1}, {"Cy", 3}, {"Di", 4}, {"Ed", 5}, {"Di", 6}}));
+    type("Eagles");
     click(w, "createbutton");
-    EXPECT_EQ(record(w), "Team # 2 of 2");
-    EXPECT_FALSE(start->isVisible());
-    EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "");
+    EXPECT_EQ(shown(), "Team # 2 of 2 ");
+    EXPECT_FALSE(child<QWidget>(w, "startlabel")->isVisible());
     click(w, "createbutton");  // team 2 has no name yet
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
-    EXPECT_EQ(s.data->teams.teamCount, 2);
-    QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), "Hawks");
+    type("Hawks");
     click(w, "prevteambutton");
-    EXPECT_EQ(record(w), "Team # 1 of 2");
-    EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "Eagles");
-
+    EXPECT_EQ(shown(), "Team # 1 of 2 Eagles");
     click(w, "Infobutton");
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Team data"});
     click(w, "Exitbutton");
     EXPECT_TRUE(opener.isEnabled());
-    std::string zeros;
-    for (int line = 0; line < 6 + 2; ++line) zeros += " 0 \r\n";  // six players, then two empty records
-    EXPECT_EQ(readBytes("Fall.tea"), " 2 \r\nEagles\r\nHawks\r\n" + zeros);
+    // The six players' teams, then the entry counts of the two teams.
+    EXPECT_EQ(readBytes("Fall.tea"),
+              " 2 \r\nEagles\r\nHawks\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
-TEST_F(TeamSetupTest, SelectedPlayersMoveBetweenTheListsBySlot) {
-    writeTeamFile(1, {0, 0, 0, 0, 0, 0});
-    auto* w = open();
-    auto* unassigned = child<QListWidget>(w, "List1");
-    unassigned->item(1)->setSelected(true);  // Cy, player 3
-    unassigned->item(4)->setSelected(true);  // the second Di, player 6
+TEST_F(TeamSetupTest, SelectedPlayersMoveBySlotAndEscapeSavesThem) {
+    openWith({{}});
+    child<QListWidget>(w, "List1")->item(1)->setSelected(true);  // Cy, player 3
+    child<QListWidget>(w, "List1")->item(4)->setSelected(true);  // the second Di, player 6
     click(w, "addbutton");
-    EXPECT_EQ(playerTeams(*s.data), (std::vector<int16_t>{0, 0, 1, 0, 0, 1}));
-    EXPECT_EQ(rows(w, "List1"), (Rows{{"Ann", 1}, {"Di", 4}, {"Ed", 5}}));
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}, {"Di", 6}}));
+    EXPECT_EQ(rows("List1"), (Rows{{"Ann", 1}, {"Di", 4}, {"Ed", 5}}));
+    EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}, {"Di", 6}}));
     child<QListWidget>(w, "List2")->item(1)->setSelected(true);
     click(w, "removebutton");
-    EXPECT_EQ(playerTeams(*s.data), (std::vector<int16_t>{0, 0, 1, 0, 0, 0}));
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}}));
+    EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}}));
+    QTest::keyClick(w, Qt::Key_Escape);
+    EXPECT_EQ(readBytes("Fall.tea"), store::FormatTeams(*s.data));
 }
 
-TEST_F(TeamSetupTest, StepsThroughTheTeamsAndRenamesTheOneShown) {
-    writeTeamFile(3, {1, 0, 2, 3, 2, 0});
-    auto* w = open();
-    EXPECT_FALSE(child<QLabel>(w, "startlabel")->isVisible());
-    EXPECT_TRUE(child<QPushButton>(w, "createbutton")->isEnabled());
-    EXPECT_EQ(record(w), "Team # 1 of 3");
+TEST_F(TeamSetupTest, StepsThroughTheTeamsRenamesAndRemovesTheOneShown) {
+    openWith({{1, 6}, {}, {3, 5}});
     click(w, "prevteambutton");
-    EXPECT_EQ(record(w), "Team # 1 of 3");
-    click(w, "nextteambutton");
-    EXPECT_EQ(record(w), "Team # 2 of 3");
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}, {"Ed", 5}}));
-    EXPECT_EQ(rows(w, "List1"), (Rows{{"Di", 6}}));
-    QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), " West");
-    EXPECT_EQ(s.data->teams.teamNames[2], "T2 West");
-    click(w, "nextteambutton");
-    click(w, "nextteambutton");
-    EXPECT_EQ(record(w), "Team # 3 of 3");
-    EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "T3");
-    EXPECT_EQ(s.data->teams.teamCount, 3);
-}
-
-TEST_F(TeamSetupTest, RemoveWaitsForAnEmptyRosterThenLaterTeamsMoveDownOnDisk) {
-    writeTeamFile(3, {1, 0, 3, 0, 3, 1});
-    auto* w = open();
+    EXPECT_EQ(shown(), "Team # 1 of 3 T1");
+    EXPECT_EQ(rows("List2"), (Rows{{"Ann", 1}, {"Di", 6}}));
     click(w, "deleteteambutton");
     EXPECT_EQ(s.dialogs.beeps(), 1);
-    EXPECT_EQ(s.dialogs.takeMessages(),
-              (std::vector<Message>{{"Roster for this team must be empty\r\nbefore the team can be removed.", "Quorval",
-                                     Buttons::Ok, Icon::Exclamation}}));
-    EXPECT_EQ(record(w), "Team # 1 of 3");
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Ann", 1}, {"Di", 6}}));
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text,
+              "Roster for this team must be empty\r\nbefore the team can be removed.");
+    click(w, "nextteambutton");
+    type(" West");
+    click(w, "nextteambutton");
+    click(w, "nextteambutton");
+    EXPECT_EQ(shown(), "Team # 3 of 3 T3");
 
-    // The list beside Next and Previous goes to any team at once.
+    // The team list goes to any team; the empty team 2 goes after its entries are named.
     auto* teamList = child<QComboBox>(w, "teamcombo");
-    EXPECT_EQ(teamList->count(), 3);
-    EXPECT_EQ(teamList->itemText(1), "2  T2");
+    EXPECT_EQ(teamList->itemText(1), "2  T2 West");
     emit teamList->activated(1);
-    EXPECT_EQ(record(w), "Team # 2 of 3");
-    // Team 2 has point entries: they are named before the team goes.
     s.dialogs.answer(platform::Answer::Yes);
     click(w, "deleteteambutton");
-    auto asked = s.dialogs.takeMessages();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text.find("T2 has 2 point entries."), 0u) << asked[0].text;
-    EXPECT_EQ(record(w), "Team # 2 of 2");
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text.find("T2 West has 2 point entries."), 0u);
+    EXPECT_EQ(shown(), "Team # 2 of 2 T3");
+    EXPECT_EQ(rows("List2"), (Rows{{"Cy", 3}, {"Ed", 5}}));
     EXPECT_EQ(teamList->count(), 2);
-    EXPECT_EQ(child<QLineEdit>(w, "teamnametext")->text(), "T3");
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}, {"Ed", 5}}));
-    w->close();
-    auto saved = readTeamFile();
-    EXPECT_EQ(saved->teams.teamCount, 2);
-    EXPECT_EQ(saved->teams.teamNames[2], "T3");
-    EXPECT_EQ(playerTeams(*saved), (std::vector<int16_t>{1, 0, 2, 0, 2, 1}));
-    EXPECT_EQ(saved->teams.teamEntryCount[1], 1);
-    ASSERT_EQ(saved->teams.teamEntryCount[2], 3);
-    EXPECT_EQ(saved->teams.teamEntries[2][3], (store::TeamEntry{"Week 3", 0, 3.0f}));
 }
-
-// The window has no cancel: every way of closing it saves.
-class TeamSetupClose : public TeamSetupTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(TeamSetupClose, SavesTheTeams) {
-    writeTeamFile(1, {0, 0, 0, 0, 0, 0});
-    auto* w = open();
-    QTest::keyClicks(child<QLineEdit>(w, "teamnametext"), "x");
-    switch (GetParam()) {
-        case 0:
-            click(w, "Exitbutton");
-            break;
-        case 1:
-            w->close();  // what the title bar's close button does
-            break;
-        default:
-            QTest::keyClick(w, Qt::Key_Escape);
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(visibleWindow("createteamsform"), nullptr);
-    EXPECT_TRUE(opener.isEnabled());
-    EXPECT_EQ(readTeamFile()->teams.teamNames[1], "T1x");
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, TeamSetupClose, ::testing::Values(0, 1, 2));
 
 TEST_F(TeamSetupTest, HundredFirstTeamIsRefused) {
-    writeTeamFile(store::kMaxTeams, {0, 0, 1, 0, 0, 0});
-    auto* w = open();
+    openWith(std::vector<std::initializer_list<int>>(store::kMaxTeams, std::initializer_list<int>{}));
     click(w, "createbutton");
-    EXPECT_EQ(s.dialogs.takeMessages(), (std::vector<Message>{{"A league can have no more than 100 teams.", "Quorval",
-                                                               Buttons::Ok, Icon::Exclamation}}));
-    EXPECT_EQ(record(w), "Team # 1 of 100");
-    EXPECT_EQ(rows(w, "List2"), (Rows{{"Cy", 3}}));
-    w->close();
-    EXPECT_EQ(readTeamFile()->teams.teamCount, store::kMaxTeams);
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "A league can have no more than 100 teams.");
+    EXPECT_EQ(shown(), "Team # 1 of 100 T1");
 }
 
 }  // namespace
