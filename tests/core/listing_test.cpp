@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "leaguebuilder.hpp"
 
@@ -25,21 +21,26 @@ class ListingTest : public ::testing::Test {
 protected:
     // Pine Barrens: slope 113 from the red tee, 130 from the white one, none from the blue.
     quorval::testing::LeagueBuilder league() {
-        return quorval::testing::LeagueBuilder(data)
-            .course("Pine Barrens", "PB")
-            .tee(store::kWhiteTee, "", "130")
-            .tee(store::kBlueTee, "", "");
+        return quorval::testing::LeagueBuilder(data).course("Pine", "PB").tee(2, "", "130").tee(3, "", "");
     }
 
-    // The rows below the headings as "name date".
+    // The rows below the headings as "name date count".
     Names shown() const {
         Names out;
-        for (size_t i = 2; i < m_listing.rows().size(); ++i)
-            out.push_back(m_listing.rows()[i].name + " " + m_listing.rows()[i].line.substr(0, 8));
+        for (size_t i = 2; i < m_listing.rows().size(); ++i) {
+            const std::string& line = m_listing.rows()[i].line;
+            out.push_back(m_listing.rows()[i].name + " " + line.substr(0, 8) + col(line, 105, 106));
+        }
         return out;
     }
 
-    std::string count(size_t row) const { return col(m_listing.rows()[row].line, 105, 106); }
+    // Single presses of the spin button (1 up, -1 down) with the message and rows each leaves.
+    void spin(const std::vector<std::tuple<int, std::string, Names>>& steps) {
+        for (const auto& [step, message, rows] : steps) {
+            EXPECT_EQ(step > 0 ? m_listing.SpinUp(data) : m_listing.SpinDown(data), message);
+            EXPECT_EQ(shown(), rows);
+        }
+    }
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
@@ -49,74 +50,52 @@ protected:
 
 TEST_F(ListingTest, HeadingsAreTheFirstTwoRows) {
     m_listing.ClearListing();
-    ASSERT_EQ(m_listing.rows().size(), 2u);
-    EXPECT_EQ(m_listing.rows()[0].name, "     Name");
-    EXPECT_EQ(m_listing.rows()[0].line,
-              "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C Hcp "
-              "# rounds Net");
-    EXPECT_EQ(m_listing.rows()[1].name, std::string(30, '_'));
-    EXPECT_EQ(m_listing.rows()[1].line, std::string(156, '_'));
+    EXPECT_EQ(m_listing.rows(),
+              (std::vector<listing::Row>{{"     Name",
+                                          "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 "
+                                          "12 13 14 15 16 17 18  C Hcp # rounds Net"},
+                                         {std::string(30, '_'), std::string(156, '_')}}));
 }
 
 TEST_F(ListingTest, RoundLineKeepsItsColumns) {
     build.player("Ann").round("5/7/3", 40, 41, 10.0f).round("5/14/3", 40, 41, 12.3f);
-    store::RoundRecord& round = data.players[1].rounds[2];
+    store::RoundRecord &first = data.players[1].rounds[1], &round = data.players[1].rounds[2];
     round.courseHandicap = 14;
     round.score[1] = round.score[18] = 0;  // not played
     round.score[2] = 10;
     round.score[3] = 20;
     round.score[17] = 5;
     data.players[1].selected = 2;
-    std::string line = listing::RoundLine(data, 1, 2, View::MostRecent);
-    EXPECT_EQ(col(line, 1, 37), "05/14/03   PB    40   41   81    12.3");
-    std::string holes = "  - 10 20";
+    std::string line = listing::RoundLine(data, 1, 2, View::MostRecent), holes = "  - 10 20";
     for (int h = 4; h <= 16; ++h) holes += "  4";
-    EXPECT_EQ(col(line, 38, 94), "   " + holes + "  5  -");
     // Net: the index before this round (10.0) on slope 130 gives 12 strokes.
-    EXPECT_EQ(line.substr(94), "   14      2     69");
+    EXPECT_EQ(line, "05/14/03   PB    40   41   81    12.3   " + holes + "  5  -   14      2     69");
 
     // Short values get one space and keep the columns.
-    const std::tuple<float, float, const char*, const char*> forms[] = {
-        {9.5f, 9, " 9.5", " 9"}, {12, 12, "12.0", "12"}, {-1, -1, "-1.0", "-1"}, {0, 0, " 0.0", " 0"}};
-    for (auto [index, ch, indexText, chText] : forms) {
-        store::RoundRecord& first = data.players[1].rounds[1];
+    const std::tuple<float, float, const char*> forms[] = {
+        {9.5f, 9, " 9.5|   9"}, {12, 12, "12.0|  12"}, {-1, -1, "-1.0|  -1"}, {0, 0, " 0.0|   0"}};
+    for (auto [index, ch, texts] : forms) {
         first.handicapIndex = index;
         first.courseHandicap = ch;
         line = listing::RoundLine(data, 1, 1, View::ByDate);
-        EXPECT_EQ(col(line, 30, 37), std::string("    ") + indexText);
-        EXPECT_EQ(col(line, 42, 43), " 4");
-        EXPECT_EQ(col(line, 96, 106), std::string("  ") + chText + "      2");
+        EXPECT_EQ(col(line, 34, 37) + "|" + col(line, 96, 99), texts);
+        EXPECT_EQ(col(line, 42, 43) + col(line, 100, 106), " 4      2");
     }
 }
 
 TEST_F(ListingTest, NetUsesTheIndexBeforeTheRound) {
-    struct Case {
-        const char* what;
-        int slot;  // 1: no earlier round
-        float indexBefore;
-        int tee, out, in, nineHoleOption;
-        const char* net;
-    };
-    const Case cases[] = {
-        {"first round", 1, 10.0f, store::kWhiteTee, 40, 41, 1, "--"},
-        {"eighteen", 2, 10.0f, store::kWhiteTee, 40, 41, 1, "69"},
-        {"half rounds up", 2, 4.5f, store::kRedTee, 40, 41, 1, "76"},
-        {"plus index", 2, -2.0f, store::kWhiteTee, 40, 41, 1, "83"},
-        {"rounds to zero", 2, 0.4f, store::kWhiteTee, 40, 41, 1, "--"},
-        {"nine doubled", 2, 10.0f, store::kWhiteTee, 42, 0, 1, "36"},
-        {"back nine doubled", 2, 10.0f, store::kWhiteTee, 0, 42, 1, "36"},
-        {"nine other option", 2, 10.0f, store::kWhiteTee, 42, 0, 2, "30"},
-        {"no tee", 2, 10.0f, store::kNoTee, 40, 41, 1, "--"},
-        {"tee without slope", 2, 10.0f, store::kBlueTee, 40, 41, 1, "--"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        data.settings.nineHoleOption = static_cast<int16_t>(c.nineHoleOption);
-        auto b = league();
-        b.player("Ann", c.tee).round("1/1/4", 40, 41, c.indexBefore);
-        if (c.slot == 2) b.round("1/8/4", c.out, c.in, 0);
-        std::string line = listing::RoundLine(data, 1, c.slot, View::ByDate);
-        EXPECT_EQ(line.substr(108), std::string("   ") + c.net);
+    // Slot 1 has no earlier round; nine-hole option 1 doubles a nine, option 2 halves the strokes.
+    const std::tuple<int, float, int, int, int, int16_t, const char*> cases[] = {
+        {1, 10.0f, 2, 40, 41, 1, "--"}, {2, 10.0f, 2, 40, 41, 1, "69"}, {2, 4.5f, 1, 40, 41, 1, "76"},
+        {2, -2.0f, 2, 40, 41, 1, "83"}, {2, 0.4f, 2, 40, 41, 1, "--"},  {2, 10.0f, 2, 42, 0, 1, "36"},
+        {2, 10.0f, 2, 0, 42, 1, "36"},  {2, 10.0f, 2, 42, 0, 2, "30"},  {2, 10.0f, store::kNoTee, 40, 41, 1, "--"},
+        {2, 10.0f, 3, 40, 41, 1, "--"}};
+    for (auto [slot, indexBefore, tee, out, in, option, net] : cases) {
+        data.settings.nineHoleOption = option;
+        league().player("Ann", tee).round("1/1/4", 40, 41, indexBefore).round("1/8/4", out, in, 0);
+        data.players[1].roundCount = static_cast<int16_t>(slot);
+        EXPECT_EQ(listing::RoundLine(data, 1, slot, View::ByDate).substr(108), std::string("   ") + net)
+            << slot << " " << indexBefore << " " << tee << " " << out << "/" << in << " " << option;
     }
 }
 
@@ -138,26 +117,17 @@ TEST_F(ListingTest, MostRecentShowsEachNamedPlayersLatestRoundAndSpins) {
     m_listing.setView(View::MostRecent);
     listing::Listing::ShowLatestRounds(data);
     m_listing.ListMostRecent(data);
-    EXPECT_EQ(shown(), (Names{"Ann 06/02/05", "Cy 07/03/05"}));
-    EXPECT_EQ(count(3), " 3");
-
     const std::string earlier = "Viewing rounds entered earlier", later = "Viewing more recently entered rounds";
-    EXPECT_EQ(m_listing.SpinDown(data), earlier);
-    EXPECT_EQ(shown(), (Names{"Ann 06/01/05", "Cy 07/02/05"}));
-    EXPECT_EQ(count(2), " 1");
-    EXPECT_EQ(m_listing.SpinDown(data), earlier);
-    EXPECT_EQ(shown(), (Names{"Cy 07/01/05"}));
-    for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(m_listing.SpinDown(data), earlier);
-        EXPECT_TRUE(shown().empty());
-    }
-    EXPECT_EQ(m_listing.SpinUp(data), later);
-    EXPECT_EQ(shown(), (Names{"Ann 06/01/05", "Cy 07/01/05"}));
-    EXPECT_EQ(m_listing.SpinUp(data), later);
-    EXPECT_EQ(m_listing.SpinUp(data), later);
-    EXPECT_EQ(shown(), (Names{"Ann 06/02/05", "Cy 07/03/05"}));
-    EXPECT_EQ(m_listing.SpinUp(data), "");
-    EXPECT_EQ(shown(), (Names{"Ann 06/02/05", "Cy 07/03/05"}));
+    const Names latest{"Ann 06/02/05 2", "Cy 07/03/05 3"};
+    EXPECT_EQ(shown(), latest);
+    spin({{-1, earlier, {"Ann 06/01/05 1", "Cy 07/02/05 2"}},
+          {-1, earlier, {"Cy 07/01/05 1"}},
+          {-1, earlier, {}},
+          {-1, earlier, {}},
+          {1, later, {"Ann 06/01/05 1", "Cy 07/01/05 1"}},
+          {1, later, {"Ann 06/02/05 2", "Cy 07/02/05 2"}},
+          {1, later, latest},
+          {1, "", latest}});
 }
 
 // A count of presses is applied in one go: rows, marks, date and message end as that many single
@@ -169,8 +139,7 @@ TEST_F(ListingTest, ManyPressesAtOnceEndAsThatManySinglePresses) {
     for (View view : {View::MostRecent, View::ByDate}) {
         for (int back : {0, 2}) {
             for (int steps : {-9, -4, -1, 0, 1, 3, 4, 9}) {
-                SCOPED_TRACE(std::to_string(static_cast<int>(view)) + " back " + std::to_string(back) + " steps " +
-                             std::to_string(steps));
+                SCOPED_TRACE(::testing::Message() << static_cast<int>(view) << " back " << back << " steps " << steps);
                 auto atOnce = std::make_unique<store::LeagueData>(data);
                 auto single = std::make_unique<store::LeagueData>(data);
                 listing::Listing a, b;
@@ -198,20 +167,17 @@ TEST_F(ListingTest, ByDateListsAcrossTheCenturyInCalendarOrder) {
     build.player("Bob").round("12/31/3", 40, 41, 0).round("12/31/99", 40, 41, 0);
     m_listing.setView(View::ByDate);
     m_listing.ListByDate(data);
-    EXPECT_EQ(m_listing.dateCount(), 4);
-    EXPECT_EQ(m_listing.currentDate(), 4);
-    EXPECT_EQ(shown(), (Names{"Ann 01/07/04"}));
-    EXPECT_EQ(count(2), " 3");
-    EXPECT_EQ(m_listing.SpinUp(data), "");
-    for (const Names& rows : {Names{"Bob 12/31/03"}, Names{"Ann 01/01/00"}, Names{"Ann 12/31/99", "Bob 12/31/99"}}) {
-        EXPECT_EQ(m_listing.SpinDown(data), "Viewing earlier dates");
-        EXPECT_EQ(shown(), rows);
-    }
-    EXPECT_EQ(m_listing.SpinDown(data), "");
+    EXPECT_EQ(std::tuple(m_listing.dateCount(), m_listing.currentDate()), std::tuple(4, 4));
+    EXPECT_EQ(shown(), Names{"Ann 01/07/04 3"});
+    const std::string earlier = "Viewing earlier dates";
+    const Names first{"Ann 12/31/99 3", "Bob 12/31/99 2"};
+    spin({{1, "", {"Ann 01/07/04 3"}},
+          {-1, earlier, {"Bob 12/31/03 2"}},
+          {-1, earlier, {"Ann 01/01/00 3"}},
+          {-1, earlier, first},
+          {-1, "", first}});
     EXPECT_EQ(m_listing.currentDate(), 1);
-    EXPECT_EQ(shown(), (Names{"Ann 12/31/99", "Bob 12/31/99"}));
-    EXPECT_EQ(m_listing.SpinUp(data), "Viewing more recent dates");
-    EXPECT_EQ(shown(), (Names{"Ann 01/01/00"}));
+    spin({{1, "Viewing more recent dates", {"Ann 01/01/00 3"}}});
 }
 
 TEST_F(ListingTest, ByDateKeepsEveryDateOfAFullLeague) {
@@ -224,22 +190,19 @@ TEST_F(ListingTest, ByDateKeepsEveryDateOfAFullLeague) {
     m_listing.setView(View::ByDate);
     m_listing.ListByDate(data);
     EXPECT_EQ(m_listing.dateCount(), 300);
-    EXPECT_EQ(shown(), (Names{"P15 03/20/81"}));
+    EXPECT_EQ(shown(), Names{"P15 03/20/8120"});
     int steps = 0;
     while (!m_listing.SpinDown(data).empty()) ++steps;
     EXPECT_EQ(steps, 299);
-    EXPECT_EQ(shown(), (Names{"P1 01/01/80"}));
+    EXPECT_EQ(shown(), Names{"P1 01/01/8020"});
 }
 
 TEST_F(ListingTest, IndividualIsNewestFirstWithTheCountOnTheLatestOnly) {
-    build.player("Ann").player("Bob").round("8/1/6", 40, 41, 0).round("8/2/6", 40, 41, 0);
-    build.round("8/3/6", 40, 41, 0);
+    build.player("Ann").player("Bob").round("8/1/6", 40, 41, 0).round("8/2/6", 40, 41, 0).round("8/3/6", 40, 41, 0);
     m_listing.setView(View::Individual);
     m_listing.ListPlayerRounds(data, 2);
-    EXPECT_EQ(shown(), (Names{"Bob 08/03/06", "Bob 08/02/06", "Bob 08/01/06"}));
-    EXPECT_EQ(count(2), " 3");
+    EXPECT_EQ(shown(), (Names{"Bob 08/03/06 3", "Bob 08/02/06  ", "Bob 08/01/06  "}));
     EXPECT_EQ(col(m_listing.rows()[3].line, 100, 111), std::string(12, ' '));
-    EXPECT_EQ(col(m_listing.rows()[4].line, 100, 111), std::string(12, ' '));
     m_listing.ListPlayerRounds(data, 3);
     EXPECT_EQ(m_listing.rows().size(), 2u);
 }

@@ -39,20 +39,15 @@ protected:
 
     // Flat Acres has no usable slope on any tee, Ladies Out none on the red one.
     void league() {
-        testing::LeagueBuilder(*data)
-            .course("Pine Hills")
-            .tee(kRedTee, "70.4", "120")
-            .tee(kWhiteTee, "70.1", "125")
-            .tee(kBlueTee, "72.5", "131")
-            .course("Flat Acres")
-            .tee(kRedTee, "68.0", "0")
-            .tee(kWhiteTee, "69.0", "")
-            .tee(kBlueTee, "70.0", "abc")
-            .course("Ladies Out")
-            .tee(kRedTee, "71.0", "0")
-            .tee(kWhiteTee, "70.1", "125")
-            .tee(kBlueTee, "72.0", "128")
-            .player("Ann Smith");
+        const char* const tees[3][4] = {{"Pine Hills", "70.4/120", "70.1/125", "72.5/131"},
+                                        {"Flat Acres", "68.0/0", "69.0/", "70.0/abc"},
+                                        {"Ladies Out", "71.0/0", "70.1/125", "72.0/128"}};
+        testing::LeagueBuilder build(*data);
+        for (const auto& course : tees) {
+            build.course(course[0]);
+            for (int t = 1; t <= 3; ++t) build.tee(t, std::string(course[t], 4), std::string(course[t] + 5));
+        }
+        build.player("Ann Smith");
     }
 
     store::PlayerRecord& ann() { return data->players[1]; }
@@ -83,41 +78,20 @@ TEST_F(PostingTest, NewRoundsFillTheNextSlotWithDateCourseHolesAndHandicapFigure
     RoundEntry e = card(85);
     PostResult first = post(e);
     ASSERT_EQ(first.outcome, PostOutcome::Posted);
-    EXPECT_EQ(first.slot, 1);
-    EXPECT_EQ(ann().roundCount, 1);
     const store::RoundRecord& r = ann().rounds[1];
-    EXPECT_EQ((std::array<int, 4>{r.month, r.day, r.year, r.course}), (std::array<int, 4>{6, 15, 4, 1}));
+    EXPECT_EQ((std::array<int, 6>{first.slot, ann().roundCount, r.month, r.day, r.year, r.course}),
+              (std::array<int, 6>{1, 1, 6, 15, 4, 1}));
     EXPECT_EQ(r.score, e.score);
     EXPECT_EQ(figures(r), std::tuple(13.5f, 12.9f, 14.0f));  // (85 - 70.1) * 113 / 125 = 13.47
     EXPECT_EQ(first.index.lines, (std::vector<std::string>{"Ann Smith", "differentials", "13.5", "total rounds = 1",
                                                            "# of rounds used = 1", "Avg. = 13.5", "Hcp index = 12.9"}));
-    PostResult second = post(card(80), 0, {1, 7, 1, 4});
-    EXPECT_EQ(second.slot, 2);
-    EXPECT_EQ(ann().rounds[2].differential, 8.9f);
-    EXPECT_EQ(ann().rounds[2].handicapIndex, 8.5f);  // the lower of the two
-    EXPECT_EQ(ann().rounds[1].handicapIndex, 12.9f);
-}
+    EXPECT_EQ(post(card(80), 0, {1, 7, 1, 4}).slot, 2);
+    // The lower of the two.
+    EXPECT_EQ(std::tuple(ann().rounds[2].differential, ann().rounds[2].handicapIndex, ann().rounds[1].handicapIndex),
+              std::tuple(8.9f, 8.5f, 12.9f));
 
-TEST_F(PostingTest, TeePlayedGivesRatingSlopeAndLimit) {
-    struct Case {
-        int tee, limit, gross;
-        float differential, index, courseHandicap;
-    };
-    for (const Case& c : {Case{kRedTee, 0, 85, 13.7f, 13.1f, 14}, Case{kWhiteTee, 0, 85, 13.5f, 12.9f, 14},
-                          Case{kBlueTee, 0, 85, 10.8f, 10.3f, 12}, Case{kWhiteTee, 1, 130, 54.1f, 36.4f, 40},
-                          Case{kBlueTee, 1, 130, 49.6f, 47.6f, 55}}) {
-        SCOPED_TRACE(c.tee * 1000 + c.gross);
-        league();
-        data->settings.hcpLimitCheck = static_cast<int16_t>(c.limit);
-        ASSERT_EQ(post(card(c.gross, c.tee)).outcome, PostOutcome::Posted);
-        EXPECT_EQ(figures(ann().rounds[1]), std::tuple(c.differential, c.index, c.courseHandicap));
-    }
-}
-
-TEST_F(PostingTest, BothNinesZeroPostsNothingWhateverTheHoles) {
-    postSeason(2);
+    // Both nines zero posts nothing, whatever the holes.
     auto before = ann().rounds;
-    RoundEntry e = card(85);
     e.score[store::kOutSlot] = e.score[store::kInSlot] = 0;
     EXPECT_EQ(post(e).outcome, PostOutcome::NoScore);
     EXPECT_EQ(post(e, 1).outcome, PostOutcome::NoScore);
@@ -125,33 +99,41 @@ TEST_F(PostingTest, BothNinesZeroPostsNothingWhateverTheHoles) {
     EXPECT_EQ(ann().rounds, before);
 }
 
-// A full player: a refused round must not even drop the oldest one.
-TEST_F(PostingTest, NoSlopeRefusesThePostAndChangesNothing) {
-    postSeason(20);
-    auto before = ann().rounds;
-    const std::tuple<int, int, const char*> cases[] = {
-        {2, kRedTee, "red tee"}, {2, kWhiteTee, "white tee"}, {2, kBlueTee, "blue tee"}, {1, 0, "tee chosen"}};
-    for (auto [course, tee, teeText] : cases) {
-        SCOPED_TRACE(teeText);
-        EXPECT_EQ(post(card(85, tee), 0, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope);
-        EXPECT_EQ(post(card(85, tee), 3, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope);
-        EXPECT_EQ(ann().roundCount, 20);
-        EXPECT_EQ(ann().rounds, before);
-        std::string message = NoSlopeMessage(*data, course, tee);
-        EXPECT_NE(message.find(std::string("The ") + teeText + " of " +
-                               data->courses[course][store::course_field::kName] + " has no slope"),
-                  std::string::npos)
-            << message;
+// The tee played gives rating, slope and the index limit of the round.
+TEST_F(PostingTest, TeePlayedGivesRatingSlopeAndLimit) {
+    const std::tuple<int, int16_t, int, float, float, float> cases[] = {{kRedTee, 0, 85, 13.7f, 13.1f, 14},
+                                                                        {kWhiteTee, 0, 85, 13.5f, 12.9f, 14},
+                                                                        {kBlueTee, 0, 85, 10.8f, 10.3f, 12},
+                                                                        {kWhiteTee, 1, 130, 54.1f, 36.4f, 40},
+                                                                        {kBlueTee, 1, 130, 49.6f, 47.6f, 55}};
+    for (auto [tee, limit, gross, differential, index, courseHandicap] : cases) {
+        league();
+        data->settings.hcpLimitCheck = limit;
+        ASSERT_EQ(post(card(gross, tee)).outcome, PostOutcome::Posted);
+        EXPECT_EQ(figures(ann().rounds[1]), std::tuple(differential, index, courseHandicap)) << tee << " " << gross;
     }
 }
 
-TEST_F(PostingTest, TwentyFirstRoundDropsTheOldestAndTakesSlotTwenty) {
+// A full player: a refused round must not even drop the oldest one; the next one does.
+TEST_F(PostingTest, NoSlopeRefusesAndTheTwentyFirstRoundDropsTheOldest) {
     postSeason(20);
     auto before = ann().rounds;
+    const std::tuple<int, int, const char*> slopeless[] = {{2, kRedTee, "red tee of Flat"},
+                                                           {2, kWhiteTee, "white tee of Flat"},
+                                                           {2, kBlueTee, "blue tee of Flat"},
+                                                           {1, 0, "tee chosen of Pine"}};
+    for (auto [course, tee, what] : slopeless) {
+        EXPECT_EQ(post(card(85, tee), 0, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope) << what;
+        EXPECT_EQ(post(card(85, tee), 3, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope) << what;
+        EXPECT_EQ(ann().roundCount, 20);
+        EXPECT_EQ(ann().rounds, before);
+        std::string message = NoSlopeMessage(*data, course, tee);
+        EXPECT_NE(message.find(std::string("The ") + what), std::string::npos) << message;
+        EXPECT_NE(message.find(" has no slope"), std::string::npos) << message;
+    }
     RoundEntry e = card(79);
     PostResult result = post(e, 0, {1, 9, 30, 4});
-    EXPECT_EQ(result.slot, 20);
-    EXPECT_EQ(ann().roundCount, 20);
+    EXPECT_EQ(std::tuple(result.slot, ann().roundCount), std::tuple(20, 20));
     for (int k = 1; k < 20; ++k) EXPECT_EQ(ann().rounds[k], before[k + 1]) << k;
     const store::RoundRecord& r = ann().rounds[20];
     EXPECT_EQ(r.month * 100 + r.day, 930);
@@ -166,8 +148,7 @@ TEST_F(PostingTest, EditingSlotTwoOfTenChangesOnlySlotTwo) {
     auto before = ann().rounds;
     const store::RoundRecord& stored = before[2];
     PostResult result = post(card(100), 2, {stored.course, stored.month, stored.day, stored.year});
-    EXPECT_EQ(result.slot, 2);
-    EXPECT_EQ(ann().roundCount, 10);
+    EXPECT_EQ(std::tuple(result.slot, ann().roundCount), std::tuple(2, 10));
     for (int k = 1; k <= 20; ++k) EXPECT_TRUE(k == 2 || ann().rounds[k] == before[k]) << k;
     const store::RoundRecord& r = ann().rounds[2];
     EXPECT_EQ(r.month * 100 + r.day, stored.month * 100 + stored.day);
@@ -186,13 +167,13 @@ TEST_F(PostingTest, DeletingSlotThreeOfFiveRecomputesTheNewLastOnTheDefaultTee) 
     DeleteResult result = DeleteRound(*data, 1, 3);
     EXPECT_TRUE(result.recomputed);
     EXPECT_EQ(ann().roundCount, 4);
-    EXPECT_EQ(std::tie(ann().rounds[1], ann().rounds[2], ann().rounds[3]), std::tie(before[1], before[2], before[4]));
-    EXPECT_EQ(ann().rounds[5], before[5]);  // a copy outside the stored rounds
+    // Slot 5 keeps a copy outside the stored rounds.
+    EXPECT_EQ(std::tie(ann().rounds[1], ann().rounds[2], ann().rounds[3], ann().rounds[5]),
+              std::tie(before[1], before[2], before[4], before[5]));
     const store::RoundRecord& last = ann().rounds[4];
     EXPECT_EQ(last.score, before[5].score);
     EXPECT_EQ(last.month * 100 + last.day, before[5].month * 100 + before[5].day);
-    // White: 70.1 / 125; the deleted 8.9 no longer counts.
-    EXPECT_EQ(figures(last), std::tuple(13.5f, 12.9f, 14.0f));
+    EXPECT_EQ(figures(last), std::tuple(13.5f, 12.9f, 14.0f));  // white 70.1 / 125, without the deleted 8.9
     EXPECT_EQ(result.index.lines, indexOf(4).lines);
 }
 
@@ -201,8 +182,7 @@ TEST_F(PostingTest, DeletingTheMostRecentRoundMovesNothingAndRecomputesTheOneBef
     ann().tee = kRedTee;
     for (int gross : {150, 140, 85}) post(card(gross, kBlueTee));
     auto before = ann().rounds;
-    DeleteResult result = DeleteRound(*data, 1, 3);
-    EXPECT_TRUE(result.recomputed);
+    EXPECT_TRUE(DeleteRound(*data, 1, 3).recomputed);
     EXPECT_EQ(ann().roundCount, 2);
     EXPECT_EQ(ann().rounds[1], before[1]);
     EXPECT_EQ(ann().rounds[3].score, store::HoleValues{});
@@ -228,8 +208,7 @@ TEST_F(PostingTest, DeletionWithoutSlopeOnTheDefaultTeeDeletesButKeepsTheLastRou
     post(card(90));
     post(card(88), 0, {3, 6, 22, 4});
     store::RoundRecord last = ann().rounds[3];
-    DeleteResult result = DeleteRound(*data, 1, 1);
-    EXPECT_FALSE(result.recomputed);
+    EXPECT_FALSE(DeleteRound(*data, 1, 1).recomputed);
     EXPECT_EQ(ann().roundCount, 2);
     EXPECT_EQ(ann().rounds[2], last);
     std::string message = NotRecalculatedMessage(*data, 1);
@@ -237,28 +216,23 @@ TEST_F(PostingTest, DeletionWithoutSlopeOnTheDefaultTeeDeletesButKeepsTheLastRou
     EXPECT_NE(message.find("red tee of Ladies Out"), std::string::npos) << message;
 }
 
-// The band comes from the course handicap of the player's most recent round, the par from the
-// course played.
+// The band comes from the course handicap of the player's most recent round (-1: none stored),
+// the par from the course played.
 TEST_F(PostingTest, EquitableAdjustLowersAHoleToTheLimitOfTheLastCourseHandicap) {
-    struct Case {
-        int lastCourseHandicap;  // -1: no stored round
-        bool nine;
-        int option, hole, score, limited;
-    };
-    for (const Case& c : {Case{18, false, 1, 1, 9, 7}, Case{8, false, 1, 1, 8, 6}, Case{8, false, 1, 3, 6, 5},
-                          Case{-1, false, 1, 1, 12, 10}, Case{18, true, 1, 1, 10, 7}, Case{18, true, 2, 1, 10, 9},
-                          Case{8, true, 1, 1, 8, 6}}) {
-        SCOPED_TRACE(::testing::Message() << c.lastCourseHandicap << (c.nine ? " nine " : " ") << c.option);
-        data->settings.nineHoleOption = static_cast<int16_t>(c.option);
-        ann().roundCount = c.lastCourseHandicap >= 0 ? 2 : 0;
-        ann().rounds[1].courseHandicap = 45;
-        ann().rounds[2].courseHandicap = static_cast<float>(c.lastCourseHandicap);
-        ann().rounds[3].courseHandicap = 45;  // outside the stored rounds
+    const std::tuple<int, bool, int16_t, int, int, int> cases[] = {
+        {18, false, 1, 1, 9, 7}, {8, false, 1, 1, 8, 6},  {8, false, 1, 3, 6, 5}, {-1, false, 1, 1, 12, 10},
+        {18, true, 1, 1, 10, 7}, {18, true, 2, 1, 10, 9}, {8, true, 1, 1, 8, 6}};
+    for (auto [lastCourseHandicap, nine, option, hole, score, limited] : cases) {
+        SCOPED_TRACE(::testing::Message() << lastCourseHandicap << (nine ? " nine " : " ") << option);
+        data->settings.nineHoleOption = option;
+        ann().roundCount = lastCourseHandicap >= 0 ? 2 : 0;
+        ann().rounds[1].courseHandicap = ann().rounds[3].courseHandicap = 45;  // 3: outside the stored rounds
+        ann().rounds[2].courseHandicap = static_cast<float>(lastCourseHandicap);
         std::array<int, 19> scores{};
-        scores[c.hole] = c.score;
-        EXPECT_EQ(EQadjust(*data, 1, 1, c.nine, scores), c.limited != c.score);
-        EXPECT_EQ(scores[c.hole], c.limited);
-        scores[c.hole] = 0;
+        scores[hole] = score;
+        EXPECT_EQ(EQadjust(*data, 1, 1, nine, scores), limited != score);
+        EXPECT_EQ(scores[hole], limited);
+        scores[hole] = 0;
         EXPECT_EQ(scores, (std::array<int, 19>{}));  // unplayed holes stay 0
     }
 }
