@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
+#include <set>
 
 #include "scripteddialogs.hpp"
 #include "store/coursefile.hpp"
@@ -43,12 +41,18 @@ protected:
         data.registry.currentLeague = static_cast<int16_t>(current);
     }
 
-    // The league list as the next start would read it.
-    Names registryOnDisk(int* current = nullptr) {
+    // The other files of the folder, then the league list and current item the next start reads.
+    std::string onDisk() {
+        std::set<std::string> files;
+        for (const auto& entry : fs::directory_iterator(".")) files.insert(entry.path().filename().string());
+        std::string out;
+        for (const std::string& file : files) out += file == store::kRegistryFileName ? "" : file + " ";
+        if (!files.count(store::kRegistryFileName)) return out + "| none";
         auto fresh = std::make_unique<store::LeagueData>();
         EXPECT_TRUE(store::ParseRegistry(*fresh, readBytes(store::kRegistryFileName)).ok);
-        if (current) *current = fresh->registry.currentLeague;
-        return league::LeagueMenuCaptions(*fresh);
+        out += "|";
+        for (const std::string& caption : league::LeagueMenuCaptions(*fresh)) out += " " + caption;
+        return out + " @" + std::to_string(fresh->registry.currentLeague);
     }
 
     // A league file with one player called `player`.
@@ -85,18 +89,16 @@ TEST_F(LeagueTest, CreateWritesAnEmptyLeagueAndRegistersItComparingKnownNamesWit
     data.players[1].name = "Ann";
     EXPECT_EQ(create("Fall"), CreateOutcome::Refused);
     EXPECT_EQ(dialogs.takeMessages(), told("That name is already in use."));
-    EXPECT_TRUE(fs::is_empty(dir.path()));
-
+    EXPECT_EQ(onDisk(), "| none");
     EXPECT_EQ(create("FALL"), CreateOutcome::Created);
-    EXPECT_EQ(data.playerCount, 0);
-    EXPECT_EQ(data.leagueFileName, "FALL.LGE");
+    EXPECT_EQ(std::tie(data.playerCount, data.leagueFileName), std::tuple(0, "FALL.LGE"));
     auto empty = std::make_unique<store::LeagueData>();
     EXPECT_EQ(readBytes("FALL.LGE"), store::FormatLeague(*empty));
-    EXPECT_EQ(registryOnDisk(), (Names{"Fall", "FALL"}));
+    EXPECT_EQ(onDisk(), "FALL.LGE | Fall FALL @0");
     EXPECT_EQ(dialogs.busyDepth(), 0);
 }
 
-TEST_F(LeagueTest, CreateRefusesACaseVariantOfAKnownLeagueWhoseFileExists) {
+TEST_F(LeagueTest, CreateRefusesWritingNothing) {
     // "FALL" would name the same file as "Fall": a second entry would let either delete the other.
     registerLeagues({"Fall"});
     writeLeague("Fall.LGE", "Ann");
@@ -104,16 +106,13 @@ TEST_F(LeagueTest, CreateRefusesACaseVariantOfAKnownLeagueWhoseFileExists) {
     EXPECT_EQ(create("FALL"), CreateOutcome::Refused);
     EXPECT_EQ(dialogs.takeMessages(), told("That name is already in use."));
     EXPECT_EQ(readBytes("Fall.LGE"), before);
-    EXPECT_EQ(data.registry.leagueCount, 1);
-}
-
-TEST_F(LeagueTest, CreateRefusesIllegalNamesAndASixteenthLeagueWritingNothing) {
-    registerLeagues({"Fall"});
     for (const char* name : {"Fall\\Men", "Fall;Men", "C:Fall", "../Fall", "Fall/Men", ".", "..", " . ", "   "}) {
         EXPECT_EQ(create(name), CreateOutcome::Refused) << name;
         EXPECT_EQ(dialogs.takeMessages(), told("Illegal Name for file"));
     }
     EXPECT_EQ(data.registry.leagueCount, 1);
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
+
     Names names;
     for (int k = 1; k <= store::kMaxLeagues; ++k) names.push_back("L" + std::to_string(k));
     registerLeagues(names);
@@ -123,7 +122,7 @@ TEST_F(LeagueTest, CreateRefusesIllegalNamesAndASixteenthLeagueWritingNothing) {
     EXPECT_EQ(shown[0].icon, platform::Icon::Exclamation);
     EXPECT_EQ(data.registry.leagueCount, store::kMaxLeagues);
     EXPECT_EQ(league::LeagueMenuCaptions(data), names);
-    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
 }
 
 TEST_F(LeagueTest, CreateKeepsALeagueFileAlreadyOnDiskAndTheOpenLeague) {
@@ -138,10 +137,8 @@ TEST_F(LeagueTest, CreateKeepsALeagueFileAlreadyOnDiskAndTheOpenLeague) {
     EXPECT_EQ(std::tie(shown[0].icon, shown[0].title), std::tuple(platform::Icon::Information, "Quorval"));
     EXPECT_NE(shown[0].text.find("Fall.LGE"), std::string::npos) << shown[0].text;
     EXPECT_EQ(readBytes("fall.lge"), before);
-    EXPECT_FALSE(fs::exists("Fall.LGE"));
-    EXPECT_EQ(registryOnDisk(), (Names{"Spring", "Fall"}));
-    EXPECT_EQ(data.leagueFileName, "Spring.LGE");
-    EXPECT_EQ(data.playerCount, 3);
+    EXPECT_EQ(onDisk(), "fall.lge | Spring Fall @0");
+    EXPECT_EQ(std::tie(data.leagueFileName, data.playerCount), std::tuple("Spring.LGE", 3));
 }
 
 TEST_F(LeagueTest, DeleteAsksAndKeepsEverythingOnNo) {
@@ -149,8 +146,7 @@ TEST_F(LeagueTest, DeleteAsksAndKeepsEverythingOnNo) {
     writeLeague("Fall.LGE", "Ann");
     EXPECT_EQ(remove("Fall", platform::Answer::No), DeleteOutcome::Kept);
     EXPECT_EQ(dialogs.takeMessages(), Messages{kDeleteQuestion});
-    EXPECT_TRUE(fs::exists("Fall.LGE"));
-    EXPECT_FALSE(fs::exists(store::kRegistryFileName));
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
     EXPECT_EQ(league::LeagueMenuCaptions(data), (Names{"Fall", "Spring"}));
 }
 
@@ -168,13 +164,9 @@ TEST_F(LeagueTest, DeleteRemovesTheLeagueAndItsTeamFile) {
         data.leagueFileName = "Spring.LGE";
         EXPECT_EQ(remove("Spring", platform::Answer::Yes), DeleteOutcome::Deleted);
         EXPECT_EQ(dialogs.takeMessages(), Messages{kDeleteQuestion});
-        EXPECT_FALSE(fs::exists("Spring.LGE"));
-        EXPECT_FALSE(fs::exists("Spring.TEA")) << team;
+        EXPECT_EQ(onDisk(), "| Fall Summer @2") << team;  // the current item's position is left as it was
         EXPECT_TRUE(data.leagueFileName.empty());
         EXPECT_EQ(data.registry.leagueFiles[3], "");
-        int current = -1;
-        EXPECT_EQ(registryOnDisk(&current), (Names{"Fall", "Summer"}));
-        EXPECT_EQ(current, 2);  // an item position, left as it was
     }
 }
 
@@ -184,9 +176,7 @@ TEST_F(LeagueTest, DeleteIgnoresCaseAndTakesTheLastMatch) {
     writeLeague("FALL.LGE", "Bob");
     EXPECT_EQ(remove("fall", platform::Answer::Yes), DeleteOutcome::Deleted);
     dialogs.takeMessages();
-    EXPECT_EQ(registryOnDisk(), (Names{"Fall", "Spring"}));
-    EXPECT_TRUE(fs::exists("Fall.LGE"));
-    EXPECT_FALSE(fs::exists("FALL.LGE"));
+    EXPECT_EQ(onDisk(), "Fall.LGE | Fall Spring @0");
 }
 
 TEST_F(LeagueTest, EmptyOrUnknownNamesChangeNothing) {
@@ -197,7 +187,7 @@ TEST_F(LeagueTest, EmptyOrUnknownNamesChangeNothing) {
     EXPECT_EQ(dialogs.takeMessages().size(), 1u);  // the beep says why
     EXPECT_EQ(league::DeleteLeague(data, dialogs, "Winter"), DeleteOutcome::NotKnown);
     EXPECT_EQ(dialogs.takeMessages(), told("That name is not on the active list."));
-    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(onDisk(), "| none");
     EXPECT_EQ(data.registry.leagueCount, 1);
 }
 
@@ -206,15 +196,14 @@ TEST_F(LeagueTest, DeletingTheOnlyLeagueLeavesNoEntriesAndAnUndeletableFileIsRep
     EXPECT_EQ(remove("Fall", platform::Answer::Yes), DeleteOutcome::Deleted);  // no file: nothing to remove
     dialogs.takeMessages();
     EXPECT_EQ(data.registry.leagueCount, 0);
-    EXPECT_EQ(registryOnDisk(), Names{"No Entries"});
-
+    EXPECT_EQ(onDisk(), "| No Entries @0");
     registerLeagues({"Fall"});
     fs::create_directories("Fall.LGE/inside");  // a folder that cannot be removed as a file
     EXPECT_EQ(remove("Fall", platform::Answer::Yes), DeleteOutcome::FileRemains);
     Messages expected = told("The file Fall.LGE could not be Deleted from disk.");
     expected.insert(expected.begin(), kDeleteQuestion);
     EXPECT_EQ(dialogs.takeMessages(), expected);
-    EXPECT_EQ(registryOnDisk(), Names{"No Entries"});
+    EXPECT_EQ(onDisk(), "Fall.LGE | No Entries @0");
 }
 
 TEST_F(LeagueTest, OpenLoadsTheLeagueAndCoursesAndRemembersIt) {
@@ -228,24 +217,20 @@ TEST_F(LeagueTest, OpenLoadsTheLeagueAndCoursesAndRemembersIt) {
     data.teams.teamsInUse = 1;
     data.players[1].team = 2;
     EXPECT_EQ(league::OpenLeague(data, dialogs, 1), OpenOutcome::Opened);
-    EXPECT_EQ(data.leagueFileName, "Spring.LGE");
-    EXPECT_EQ(data.playerCount, 1);
-    EXPECT_EQ(data.players[1].name, "Ann");
+    EXPECT_EQ(std::tie(data.leagueFileName, data.playerCount, data.players[1].name),
+              std::tuple("Spring.LGE", 1, "Ann"));
     EXPECT_EQ(data.courses[1][store::course_field::kName], "Pine Barrens");
     EXPECT_EQ((std::array<int, 3>{data.teams.teamCount, data.teams.teamsInUse, data.players[1].team}),
               (std::array<int, 3>{}));
     EXPECT_EQ(dialogs.busyNotes(), Names{"Processing, please wait..."});
     EXPECT_EQ(data.registry.currentLeague, 1);
-    int current = -1;
-    EXPECT_EQ(registryOnDisk(&current), (Names{"Fall", "Spring"}));
-    EXPECT_EQ(current, 1);
-
+    EXPECT_EQ(onDisk(), "Spring.LGE course.dat | Fall Spring @1");
     // Opening the current league leaves the registry alone.
     fs::remove(store::kRegistryFileName);
     data.players[1].name = "";
     EXPECT_EQ(league::OpenLeague(data, dialogs, 1), OpenOutcome::Opened);
     EXPECT_EQ(data.players[1].name, "Ann");
-    EXPECT_FALSE(fs::exists(store::kRegistryFileName));
+    EXPECT_EQ(onDisk(), "Spring.LGE course.dat | none");
 }
 
 // 2: one past the last league; 15: a stale item; no leagues known at all.
@@ -257,10 +242,9 @@ TEST_F(LeagueTest, OpeningNoLeagueBeepsSaysWhyAndChangesNothing) {
         data.teams.teamCount = 2;
         EXPECT_EQ(league::OpenLeague(data, dialogs, item), OpenOutcome::NoSuchLeague) << item;
         EXPECT_EQ(dialogs.takeMessages().size(), 1u);
-        EXPECT_EQ(data.leagueFileName, "Open.LGE");
-        EXPECT_EQ(data.teams.teamCount, 2);
-        EXPECT_EQ(data.registry.currentLeague, 0);
-        EXPECT_FALSE(fs::exists(store::kRegistryFileName));
+        EXPECT_EQ(std::tie(data.leagueFileName, data.teams.teamCount, data.registry.currentLeague),
+                  std::tuple("Open.LGE", 2, 0));
+        EXPECT_EQ(onDisk(), "Fall.LGE | none");
     }
     EXPECT_EQ(dialogs.beeps(), 3);
 }
