@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "scripteddialogs.hpp"
 #include "store/coursefile.hpp"

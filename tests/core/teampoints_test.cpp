@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "leaguebuilder.hpp"
 #include "print/recordingprinter.hpp"
@@ -22,6 +19,12 @@ const print::FontState kFont{"Courier New", 10, true};
 
 std::string blanks(size_t n) {
     return std::string(n, ' ');
+}
+
+std::string joined(const Lines& lines) {
+    std::string out;
+    for (size_t i = 0; i < lines.size(); ++i) out += (i ? "|" : "") + lines[i];
+    return out;
 }
 
 // An entry: description and kept total to `width` characters, points to nine more.
@@ -87,13 +90,13 @@ TEST_F(TeamPointsTest, AddReadsTypedNumbersAndCountpointsTotalsInSinglePrecision
     EXPECT_EQ(teams::listinfo(*data, 1).size(), 3u);
     EXPECT_EQ(teams::countpoints(*data, 2), 0.0f);
     EXPECT_EQ(dialogs.beeps(), 0);
-}
-
-TEST_F(TeamPointsTest, AddRefusesAnEmptyEntryAndAFullRecord) {
-    EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 1, "", "", "5"), AddOutcome::Beeped);
+    EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 2, "", "", "5"), AddOutcome::Beeped);  // nothing to add
     EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_EQ(dialogs.takeMessages().size(), 1u);
-    EXPECT_EQ(data->teams.teamEntryCount[1], 0);
+    EXPECT_EQ(data->teams.teamEntryCount[2], 0);
+}
+
+TEST_F(TeamPointsTest, AddRefusesAFullRecordAndRemoveTakesExactlyTheSelectedRows) {
     addEntries(1, store::kMaxTeamEntries);
     const auto before = std::make_unique<store::TeamPart>(data->teams);
     EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 1, "One more", "3", ""), AddOutcome::Full);
@@ -103,14 +106,11 @@ TEST_F(TeamPointsTest, AddRefusesAnEmptyEntryAndAFullRecord) {
     EXPECT_NE(shown[0].text.find("150"), std::string::npos);
     EXPECT_EQ(data->teams.teamEntryCount[1], store::kMaxTeamEntries);
     EXPECT_EQ(data->teams.teamEntries, before->teamEntries);
-}
-
-TEST_F(TeamPointsTest, RemoveTakesExactlyTheSelectedRowsAndClosesUp) {
-    addEntries(1, 5);
-    EXPECT_EQ(teams::RemoveTeamEntries(*data, 1, {3, 1}), 2);
-    const auto& e = data->teams.teamEntries[1];
+    addEntries(2, 5);
+    EXPECT_EQ(teams::RemoveTeamEntries(*data, 2, {3, 1}), 2);
+    const auto& e = data->teams.teamEntries[2];
     EXPECT_EQ((Lines{e[1].description, e[2].description, e[3].description}), (Lines{"Week 1", "Week 3", "Week 5"}));
-    EXPECT_EQ(data->teams.teamEntryCount[1], 3);
+    EXPECT_EQ(data->teams.teamEntryCount[2], 3);
     EXPECT_EQ(e[4], store::TeamEntry{});
 }
 
@@ -136,36 +136,14 @@ TEST_F(TeamPointsTest, SummaryPrintsHeadingMembersEntriesAndTotalsInColumns) {
     const auto& pages = printed(true, false);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].orientation, platform::Orientation::Portrait);
-    const std::string rule = "    " + std::string(80, '-'), underline = blanks(60) + std::string(14, '-');
+    const std::string rule = "|    " + std::string(80, '-'), underline = "|" + blanks(60) + std::string(14, '-');
     // Team 2 has no entries: the kept total of the empty slot 0 and no points.
-    Lines expected = {" ",
-                      " ",
-                      " ",
-                      " ",
-                      " ",
-                      blanks(49) + "Quorval   " + kDate,
-                      "",
-                      " ",
-                      rule,
-                      "    Team: Eagles",
-                      " ",
-                      "    Ann Lee , Di Fox ",
-                      " ",
-                      printedEntry("Week 1", "12.0", "4.5"),
-                      printedEntry("Week 2", "130.0", "25.0"),
-                      underline,
-                      blanks(53) + "Total:  130.0" + blanks(5) + "29.5",
-                      " ",
-                      " ",
-                      rule,
-                      "    Team: Hawks",
-                      " ",
-                      "    Cy Young ",
-                      " ",
-                      underline,
-                      blanks(53) + "Total:    0.0" + blanks(6) + "0.0",
-                      " "};
-    EXPECT_EQ(pages[0].lines(), expected);
+    EXPECT_EQ(joined(pages[0].lines()), " | | | | |" + blanks(49) + "Quorval   " + kDate + "|| " + rule +
+                                            "|    Team: Eagles| |    Ann Lee , Di Fox | |" +
+                                            printedEntry("Week 1", "12.0", "4.5") + "|" +
+                                            printedEntry("Week 2", "130.0", "25.0") + underline + "|" + blanks(53) +
+                                            "Total:  130.0     29.5| | " + rule + "|    Team: Hawks| |    Cy Young | " +
+                                            underline + "|" + blanks(53) + "Total:    0.0      0.0| ");
     // The first blank line comes from the font step, before the size and boldness are set.
     for (size_t i = 1; i < pages[0].texts.size(); ++i) EXPECT_EQ(pages[0].texts[i].font, kFont) << i;
 }
@@ -190,8 +168,8 @@ TEST_F(TeamPointsTest, AHeadingBelowLineFortyFiveStartsANewPage) {
         ASSERT_EQ(pages.size(), entries == 33 ? 2u : 1u);
         Lines last = pages.back().lines();
         if (entries == 33) {
-            EXPECT_EQ(Lines(last.begin(), last.begin() + 6),
-                      (Lines{" ", " ", " ", " ", "    " + std::string(80, '-'), "    Team: Hawks"}));
+            EXPECT_EQ(joined(Lines(last.begin(), last.begin() + 6)),
+                      " | | | |    " + std::string(80, '-') + "|    Team: Hawks");
             EXPECT_EQ(pages[0].lines().back(), " ");  // team 1's footer ends the first page
         } else {
             EXPECT_EQ(last[7 + 4 + 32 + 3 + 2], "    Team: Hawks");
@@ -239,7 +217,7 @@ TEST_F(TeamPointsTest, EveryMemberIsPrintedInLinesShorterThanSeventyCharacters) 
 
 TEST_F(TeamPointsTest, SummaryWithoutTeamsPrintsOnlyTheTitle) {
     data->teams.teamCount = 0;
-    EXPECT_EQ(printed(true, false)[0].lines(), (Lines{" ", " ", " ", " ", " ", blanks(49) + "Quorval   " + kDate, ""}));
+    EXPECT_EQ(joined(printed(true, false)[0].lines()), " | | | | |" + blanks(49) + "Quorval   " + kDate + "|");
 }
 
 }  // namespace

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "scripteddialogs.hpp"
 
 namespace quorval::teams {

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "courses/chcpchart.hpp"
 #include "entry/posting.hpp"
