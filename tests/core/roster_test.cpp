@@ -77,20 +77,6 @@ TEST(Roster, NameRuleDecidesAddingAndRenaming) {
     }
 }
 
-TEST(Roster, AddedNamesHoldApostrophesForDoubleQuotesButRenamedOnesKeepThem) {
-    auto data = league(1);
-    data->players[1].name = "Al 'Ace' Jones";
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
-    dialogs.takeMessages();
-    EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
-    EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
-    dialogs.answer(Answer::Yes);
-    RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
-    dialogs.takeMessages();
-    EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
-}
-
 TEST(Roster, TheHundredthPlayerIsTheLast) {
     auto data = league(99);
     ScriptedDialogs dialogs;
@@ -105,21 +91,30 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     EXPECT_EQ(data->playerCount, 100);
 }
 
-TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheName) {
+// Added names hold apostrophes for double quotes, renamed ones keep them.
+TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheNameAndKeepsDoubleQuotes) {
     auto data = league(1);
-    data->players[1].name = "Ann Lee";
+    data->players[1].name = "Al 'Ace' Jones";
     data->players[1].tee = store::kRedTee;
     ScriptedDialogs dialogs;
     dialogs.answer(Answer::Yes);
-    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Lee", store::kBlueTee), RenameOutcome::Renamed);
+    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Al 'Ace' Jones", store::kBlueTee), RenameOutcome::Renamed);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
     dialogs.answer(Answer::No);
     EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Young", store::kWhiteTee), RenameOutcome::Kept);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
     auto asked = dialogs.takeMessages();
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_NE(asked[0].text.find("default tee of Ann Lee to Blue"), std::string::npos) << asked[0].text;
-    EXPECT_NE(asked[1].text.find("Ann Lee to Ann Young, tee White"), std::string::npos) << asked[1].text;
+    EXPECT_NE(asked[0].text.find("default tee of Al 'Ace' Jones to Blue"), std::string::npos) << asked[0].text;
+    EXPECT_NE(asked[1].text.find("Al 'Ace' Jones to Ann Young, tee White"), std::string::npos) << asked[1].text;
+    EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
+    dialogs.takeMessages();
+    EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
+    EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
+    dialogs.answer(Answer::Yes);
+    RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
+    dialogs.takeMessages();
+    EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
 }
 
 TEST(Roster, TheRemoveQuestionNamesThePlayerHisRoundsAndHisTeam) {
