@@ -109,8 +109,7 @@ TEST_F(CourseEditorTest, IncompleteFormIsRefusedWithTheFiveLineWarningAndNothing
 
 TEST_F(CourseEditorTest, AddedCourseTakesTheFirstBlankSlotThenAppends) {
     CourseEditor reuse(*data, CourseEditor::Mode::Add);
-    EXPECT_EQ(reuse.slot(), 2);
-    EXPECT_EQ(data->currentCourse, 2);
+    EXPECT_EQ(std::tuple(reuse.slot(), data->currentCourse), std::tuple(2, 2));
     EXPECT_TRUE(data->courseEditMode);  // the course file's load message speaks of editing
     EXPECT_EQ(reuse.form().ratings[store::kBlueTee], "65.0");
     EXPECT_EQ(reuse.save(typedCourse("Reused"), dialogs), SaveOutcome::Saved);
@@ -121,8 +120,7 @@ TEST_F(CourseEditorTest, AddedCourseTakesTheFirstBlankSlotThenAppends) {
     CourseEditor append(*data, CourseEditor::Mode::Add);
     EXPECT_FALSE(data->courseEditMode);
     EXPECT_EQ(append.save(typedCourse("Appended"), dialogs), SaveOutcome::Saved);
-    EXPECT_EQ(data->courseCount, 4);
-    EXPECT_EQ(data->courses[4][field::kName], "Appended");
+    EXPECT_EQ(std::tie(data->courseCount, data->courses[4][field::kName]), std::tuple(4, "Appended"));
 }
 
 TEST_F(CourseEditorTest, DeletedCourseEmptiesItsSlotForTheNextAdd) {
@@ -155,8 +153,7 @@ TEST_F(CourseEditorTest, SaveTriedAgainAfterAFailedWriteUsesTheSameSlot) {
     EXPECT_EQ(dialogs.takeMessages().size(), 1u);
     fs::permissions("course.dat", fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(editor.save(typedCourse("New, corrected"), dialogs), SaveOutcome::Saved);
-    EXPECT_EQ(data->courseCount, 4);
-    EXPECT_EQ(data->courses[4][field::kName], "New, corrected");
+    EXPECT_EQ(std::tie(data->courseCount, data->courses[4][field::kName]), std::tuple(4, "New, corrected"));
     EXPECT_EQ(data->courses[1][field::kName], "Course 1");
 }
 

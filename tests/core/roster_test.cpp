@@ -81,8 +81,7 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     auto data = league(99);
     ScriptedDialogs dialogs;
     EXPECT_EQ(AddPlayer(*data, dialogs, "Number Hundred", store::kBlueTee), AddOutcome::Added);
-    EXPECT_EQ(data->currentPlayer, 100);
-    EXPECT_EQ(data->players[100].tee, store::kBlueTee);
+    EXPECT_EQ(std::tuple(data->currentPlayer, data->players[100].tee), std::tuple(100, store::kBlueTee));
     EXPECT_EQ(AddPlayer(*data, dialogs, "One Too Many", store::kRedTee), AddOutcome::Beeped);
     EXPECT_EQ(dialogs.beeps(), 1);
     auto shown = dialogs.takeMessages();

@@ -36,8 +36,7 @@ std::unique_ptr<store::LeagueData> league(const std::vector<int16_t>& playerTeam
 TEST(TeamSetup, FileStaysConsistentBeforeTheFirstTeamIsNamed) {
     auto data = league({0, 0, 0}, 0);
     AssignPlayers(*data, {3});
-    EXPECT_EQ(data->teams.teamCount, 1);
-    EXPECT_EQ(data->players[3].team, 1);
+    EXPECT_EQ(std::tuple(data->teams.teamCount, data->players[3].team), std::tuple(1, 1));
     RenameTeam(*data, "Eagles\r\nHawks\n");
     EXPECT_EQ(data->teams.teamNames[1], "Eagles  Hawks ");
 }
@@ -88,10 +87,9 @@ TEST(TeamSetup, RemovingTheOnlyTeamKeepsItNamelessWithItsRecord) {
     dialogs.answer(platform::Answer::Yes);
     EXPECT_EQ(RemoveTeam(*data, dialogs), RemoveTeamOutcome::Removed);
     EXPECT_EQ(dialogs.takeMessages().size(), 2u);
-    EXPECT_EQ(data->teams.teamCount, 1);
-    EXPECT_EQ(data->teams.currentTeam, 1);
-    EXPECT_EQ(data->teams.teamNames[1], "");
-    EXPECT_EQ(data->teams.teamEntryCount[1], 1);
+    const store::TeamPart& teams = data->teams;
+    EXPECT_EQ(std::tie(teams.teamCount, teams.currentTeam, teams.teamNames[1], teams.teamEntryCount[1]),
+              std::tuple(1, 1, "", 1));
     EXPECT_EQ(data->players[2].team, 1);
 }
 
