@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
+#include <set>
 
 #include "scripteddialogs.hpp"
 #include "store/coursefile.hpp"
@@ -20,9 +18,9 @@ using league::CreateOutcome;
 using league::DeleteOutcome;
 using league::OpenOutcome;
 using quorval::testing::readBytes;
-using quorval::testing::ScriptedDialogs;
-using quorval::testing::TempWorkDir;
 using quorval::testing::writeBytes;
+using Names = std::vector<std::string>;
+using Messages = std::vector<platform::Message>;
 
 namespace {
 
@@ -31,26 +29,30 @@ const platform::Message kDeleteQuestion{
     "    CONTINUE?    Select 'NO' to Exit",
     "Quorval", platform::Buttons::YesNo, platform::Icon::Critical, 2};
 
-platform::Message told(const std::string& text) {
-    return {text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation};
+Messages told(const std::string& text) {
+    return {{text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation}};
 }
 
 class LeagueTest : public ::testing::Test {
 protected:
-    store::LeagueData& data() { return *m_data; }
-
-    void registerLeagues(const std::vector<std::string>& names, int current = 0) {
-        data().registry.leagueCount = static_cast<int16_t>(names.size());
-        for (size_t k = 0; k < names.size(); ++k) data().registry.leagueFiles[k + 1] = names[k];
-        data().registry.currentLeague = static_cast<int16_t>(current);
+    void registerLeagues(const Names& names, int current = 0) {
+        data.registry.leagueCount = static_cast<int16_t>(names.size());
+        for (size_t k = 0; k < names.size(); ++k) data.registry.leagueFiles[k + 1] = names[k];
+        data.registry.currentLeague = static_cast<int16_t>(current);
     }
 
-    // The league list as the next start would read it.
-    std::vector<std::string> registryOnDisk(int* current = nullptr) {
+    // The other files of the folder, then the league list and current item the next start reads.
+    std::string onDisk() {
+        std::set<std::string> files;
+        for (const auto& entry : fs::directory_iterator(".")) files.insert(entry.path().filename().string());
+        std::string out;
+        for (const std::string& file : files) out += file == store::kRegistryFileName ? "" : file + " ";
+        if (!files.count(store::kRegistryFileName)) return out + "| none";
         auto fresh = std::make_unique<store::LeagueData>();
         EXPECT_TRUE(store::ParseRegistry(*fresh, readBytes(store::kRegistryFileName)).ok);
-        if (current) *current = fresh->registry.currentLeague;
-        return league::LeagueMenuCaptions(*fresh);
+        out += "|";
+        for (const std::string& caption : league::LeagueMenuCaptions(*fresh)) out += " " + caption;
+        return out + " @" + std::to_string(fresh->registry.currentLeague);
     }
 
     // A league file with one player called `player`.
@@ -61,195 +63,147 @@ protected:
         writeBytes(file, store::FormatLeague(*league));
     }
 
-    TempWorkDir m_dir;
+    CreateOutcome create(const std::string& name) { return league::CreateLeague(data, dialogs, name); }
+    DeleteOutcome remove(const std::string& name, platform::Answer answer) {
+        dialogs.answer(answer);
+        return league::DeleteLeague(data, dialogs, name);
+    }
+
+    quorval::testing::TempWorkDir dir;
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
-    ScriptedDialogs m_dialogs;
+    store::LeagueData& data = *m_data;
+    quorval::testing::ScriptedDialogs dialogs;
 };
 
-}  // namespace
-
-TEST_F(LeagueTest, MenuShowsTheRegistryInSlotOrder) {
-    EXPECT_EQ(league::LeagueMenuCaptions(data()), std::vector<std::string>{"No Entries"});
-    registerLeagues({"Fall", "Spring"});
-    EXPECT_EQ(league::LeagueMenuCaptions(data()), (std::vector<std::string>{"Fall", "Spring"}));
-}
-
 TEST_F(LeagueTest, NameBoxKeepsBackspaceSpaceAndDigitsUpward) {
-    for (char32_t c : {U'\b', U' ', U'0', U'9', U'A', U'z', U'_', U'\u00e9'}) {
+    for (char32_t c : {U'\b', U' ', U'0', U'9', U'A', U'z', U'_', U'\u00e9'})
         EXPECT_TRUE(league::LeagueNameKeyAccepted(c)) << static_cast<int>(c);
-    }
-    for (char32_t c : {U'.', U'-', U'/', U'"', U'\'', U'\t', U'\r', U'!', U'\x1b'}) {
+    for (char32_t c : {U'.', U'-', U'/', U'"', U'\'', U'\t', U'\r', U'!', U'\x1b'})
         EXPECT_FALSE(league::LeagueNameKeyAccepted(c)) << static_cast<int>(c);
-    }
 }
 
-TEST_F(LeagueTest, CreateWritesAnEmptyLeagueAndRegistersIt) {
+TEST_F(LeagueTest, CreateWritesAnEmptyLeagueAndRegistersItComparingKnownNamesWithCase) {
+    EXPECT_EQ(league::LeagueMenuCaptions(data), Names{"No Entries"});
     registerLeagues({"Fall"});
-    data().playerCount = 2;
-    data().players[1].name = "Ann";
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "Tuesday Men"), CreateOutcome::Created);
-
-    EXPECT_EQ(data().playerCount, 0);
-    EXPECT_EQ(data().leagueFileName, "Tuesday Men.LGE");
+    data.playerCount = 2;
+    data.players[1].name = "Ann";
+    EXPECT_EQ(create("Fall"), CreateOutcome::Refused);
+    EXPECT_EQ(dialogs.takeMessages(), told("That name is already in use."));
+    EXPECT_EQ(onDisk(), "| none");
+    EXPECT_EQ(create("FALL"), CreateOutcome::Created);
+    EXPECT_EQ(std::tie(data.playerCount, data.leagueFileName), std::tuple(0, "FALL.LGE"));
     auto empty = std::make_unique<store::LeagueData>();
-    EXPECT_EQ(readBytes("Tuesday Men.LGE"), store::FormatLeague(*empty));
-    EXPECT_EQ(registryOnDisk(), (std::vector<std::string>{"Fall", "Tuesday Men"}));
-    EXPECT_EQ(m_dialogs.busyDepth(), 0);
+    EXPECT_EQ(readBytes("FALL.LGE"), store::FormatLeague(*empty));
+    EXPECT_EQ(onDisk(), "FALL.LGE | Fall FALL @0");
+    EXPECT_EQ(dialogs.busyDepth(), 0);
 }
 
-TEST_F(LeagueTest, CreateComparesKnownNamesWithCase) {
-    registerLeagues({"Fall"});
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "Fall"), CreateOutcome::Refused);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{told("That name is already in use.")});
-    EXPECT_TRUE(fs::is_empty(m_dir.path()));
-
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "FALL"), CreateOutcome::Created);
-    EXPECT_TRUE(fs::exists("FALL.LGE"));
-    EXPECT_EQ(registryOnDisk(), (std::vector<std::string>{"Fall", "FALL"}));
-}
-
-TEST_F(LeagueTest, CreateRefusesACaseVariantOfAKnownLeagueWhoseFileExists) {
+TEST_F(LeagueTest, CreateRefusesWritingNothing) {
     // "FALL" would name the same file as "Fall": a second entry would let either delete the other.
     registerLeagues({"Fall"});
     writeLeague("Fall.LGE", "Ann");
     std::string before = readBytes("Fall.LGE");
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "FALL"), CreateOutcome::Refused);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{told("That name is already in use.")});
+    EXPECT_EQ(create("FALL"), CreateOutcome::Refused);
+    EXPECT_EQ(dialogs.takeMessages(), told("That name is already in use."));
     EXPECT_EQ(readBytes("Fall.LGE"), before);
-    EXPECT_EQ(data().registry.leagueCount, 1);
+    for (const char* name : {"Fall\\Men", "Fall;Men", "C:Fall", "../Fall", "Fall/Men", ".", "..", " . ", "   "}) {
+        EXPECT_EQ(create(name), CreateOutcome::Refused) << name;
+        EXPECT_EQ(dialogs.takeMessages(), told("Illegal Name for file"));
+    }
+    EXPECT_EQ(data.registry.leagueCount, 1);
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
+
+    Names names;
+    for (int k = 1; k <= store::kMaxLeagues; ++k) names.push_back("L" + std::to_string(k));
+    registerLeagues(names);
+    EXPECT_EQ(create("One Too Many"), CreateOutcome::Refused);
+    auto shown = dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].icon, platform::Icon::Exclamation);
+    EXPECT_EQ(data.registry.leagueCount, store::kMaxLeagues);
+    EXPECT_EQ(league::LeagueMenuCaptions(data), names);
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
 }
 
-class LeagueIllegalName : public LeagueTest, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(LeagueIllegalName, IsRefusedAndNothingIsWritten) {
-    registerLeagues({"Fall"});
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, GetParam()), CreateOutcome::Refused);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{told("Illegal Name for file")});
-    EXPECT_EQ(data().registry.leagueCount, 1);
-    EXPECT_TRUE(fs::is_empty(m_dir.path()));
-}
-
-INSTANTIATE_TEST_SUITE_P(LeagueNames, LeagueIllegalName,
-                         ::testing::Values("Fall\\Men", "Fall;Men", "C:Fall", "../Fall", "Fall/Men", ".", "..", " . ",
-                                           "   "));
-
-TEST_F(LeagueTest, CreateKeepsALeagueFileAlreadyOnDisk) {
+TEST_F(LeagueTest, CreateKeepsALeagueFileAlreadyOnDiskAndTheOpenLeague) {
     registerLeagues({"Spring"});
     writeLeague("fall.lge", "Ann");
     std::string before = readBytes("fall.lge");
-    data().leagueFileName = "Spring.LGE";
-    data().playerCount = 3;
-
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "Fall"), CreateOutcome::RegisteredExisting);
-    auto shown = m_dialogs.takeMessages();
+    data.leagueFileName = "Spring.LGE";
+    data.playerCount = 3;
+    EXPECT_EQ(create("Fall"), CreateOutcome::RegisteredExisting);
+    auto shown = dialogs.takeMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].icon, platform::Icon::Information);
-    EXPECT_EQ(shown[0].title, "Quorval");
+    EXPECT_EQ(std::tie(shown[0].icon, shown[0].title), std::tuple(platform::Icon::Information, "Quorval"));
     EXPECT_NE(shown[0].text.find("Fall.LGE"), std::string::npos) << shown[0].text;
-
     EXPECT_EQ(readBytes("fall.lge"), before);
-    EXPECT_FALSE(fs::exists("Fall.LGE"));
-    EXPECT_EQ(registryOnDisk(), (std::vector<std::string>{"Spring", "Fall"}));
-    // The open league is not touched.
-    EXPECT_EQ(data().leagueFileName, "Spring.LGE");
-    EXPECT_EQ(data().playerCount, 3);
-}
-
-TEST_F(LeagueTest, CreateRefusesASixteenthLeague) {
-    std::vector<std::string> names;
-    for (int k = 1; k <= store::kMaxLeagues; ++k) names.push_back("L" + std::to_string(k));
-    registerLeagues(names);
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, "One Too Many"), CreateOutcome::Refused);
-    auto shown = m_dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].icon, platform::Icon::Exclamation);
-    EXPECT_EQ(data().registry.leagueCount, store::kMaxLeagues);
-    EXPECT_EQ(league::LeagueMenuCaptions(data()), names);
-    EXPECT_TRUE(fs::is_empty(m_dir.path()));
+    EXPECT_EQ(onDisk(), "fall.lge | Spring Fall @0");
+    EXPECT_EQ(std::tie(data.leagueFileName, data.playerCount), std::tuple("Spring.LGE", 3));
 }
 
 TEST_F(LeagueTest, DeleteAsksAndKeepsEverythingOnNo) {
     registerLeagues({"Fall", "Spring"});
     writeLeague("Fall.LGE", "Ann");
-    m_dialogs.answer(platform::Answer::No);
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Fall"), DeleteOutcome::Kept);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{kDeleteQuestion});
-    EXPECT_TRUE(fs::exists("Fall.LGE"));
-    EXPECT_FALSE(fs::exists(store::kRegistryFileName));
-    EXPECT_EQ(league::LeagueMenuCaptions(data()), (std::vector<std::string>{"Fall", "Spring"}));
+    EXPECT_EQ(remove("Fall", platform::Answer::No), DeleteOutcome::Kept);
+    EXPECT_EQ(dialogs.takeMessages(), Messages{kDeleteQuestion});
+    EXPECT_EQ(onDisk(), "Fall.LGE | none");
+    EXPECT_EQ(league::LeagueMenuCaptions(data), (Names{"Fall", "Spring"}));
 }
 
 // A team file goes with its league whether or not any player is on a team yet.
-class LeagueDeleteTeams : public LeagueTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(LeagueDeleteTeams, RemovesTheLeagueAndItsTeamFile) {
-    registerLeagues({"Fall", "Spring", "Summer"}, 2);
-    writeLeague("Spring.LGE", "Ann");
-    auto teams = std::make_unique<store::LeagueData>();
-    teams->playerCount = 1;
-    teams->teams.teamCount = 1;
-    teams->teams.teamNames[1] = "Eagles";
-    teams->players[1].team = GetParam() ? 1 : 0;
-    writeBytes("Spring.TEA", store::FormatTeams(*teams));
-    data().playerCount = 1;  // the league open in the main window
-
-    m_dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Spring"), DeleteOutcome::Deleted);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{kDeleteQuestion});
-    EXPECT_FALSE(fs::exists("Spring.LGE"));
-    EXPECT_FALSE(fs::exists("Spring.TEA"));
-    EXPECT_TRUE(data().leagueFileName.empty());
-    EXPECT_EQ(data().registry.leagueFiles[3], "");
-    int current = -1;
-    EXPECT_EQ(registryOnDisk(&current), (std::vector<std::string>{"Fall", "Summer"}));
-    EXPECT_EQ(current, 2);  // an item position, left as it was
+TEST_F(LeagueTest, DeleteRemovesTheLeagueAndItsTeamFile) {
+    for (int16_t team : {0, 1}) {
+        registerLeagues({"Fall", "Spring", "Summer"}, 2);
+        writeLeague("Spring.LGE", "Ann");
+        auto teams = std::make_unique<store::LeagueData>();
+        teams->playerCount = teams->teams.teamCount = 1;
+        teams->teams.teamNames[1] = "Eagles";
+        teams->players[1].team = team;
+        writeBytes("Spring.TEA", store::FormatTeams(*teams));
+        data.playerCount = 1;  // the league open in the main window
+        data.leagueFileName = "Spring.LGE";
+        EXPECT_EQ(remove("Spring", platform::Answer::Yes), DeleteOutcome::Deleted);
+        EXPECT_EQ(dialogs.takeMessages(), Messages{kDeleteQuestion});
+        EXPECT_EQ(onDisk(), "| Fall Summer @2") << team;  // the current item's position is left as it was
+        EXPECT_TRUE(data.leagueFileName.empty());
+        EXPECT_EQ(data.registry.leagueFiles[3], "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(LeaguePlayersOnTeams, LeagueDeleteTeams, ::testing::Bool());
 
 TEST_F(LeagueTest, DeleteIgnoresCaseAndTakesTheLastMatch) {
     registerLeagues({"Fall", "Spring", "FALL"});
     writeLeague("Fall.LGE", "Ann");
     writeLeague("FALL.LGE", "Bob");
-    m_dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "fall"), DeleteOutcome::Deleted);
-    m_dialogs.takeMessages();
-    EXPECT_EQ(registryOnDisk(), (std::vector<std::string>{"Fall", "Spring"}));
-    EXPECT_TRUE(fs::exists("Fall.LGE"));
-    EXPECT_FALSE(fs::exists("FALL.LGE"));
+    EXPECT_EQ(remove("fall", platform::Answer::Yes), DeleteOutcome::Deleted);
+    dialogs.takeMessages();
+    EXPECT_EQ(onDisk(), "Fall.LGE | Fall Spring @0");
 }
 
 TEST_F(LeagueTest, EmptyOrUnknownNamesChangeNothing) {
     registerLeagues({"Fall"});
-    EXPECT_EQ(league::CreateLeague(data(), m_dialogs, ""), CreateOutcome::Ignored);
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, ""), DeleteOutcome::Beeped);
-    EXPECT_EQ(m_dialogs.beeps(), 1);
-    EXPECT_EQ(m_dialogs.takeMessages().size(), 1u);  // the beep says why
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Winter"), DeleteOutcome::NotKnown);
-    EXPECT_EQ(m_dialogs.takeMessages(), std::vector<platform::Message>{told("That name is not on the active list.")});
-    EXPECT_TRUE(fs::is_empty(m_dir.path()));
-    EXPECT_EQ(data().registry.leagueCount, 1);
+    EXPECT_EQ(create(""), CreateOutcome::Ignored);
+    EXPECT_EQ(league::DeleteLeague(data, dialogs, ""), DeleteOutcome::Beeped);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_EQ(dialogs.takeMessages().size(), 1u);  // the beep says why
+    EXPECT_EQ(league::DeleteLeague(data, dialogs, "Winter"), DeleteOutcome::NotKnown);
+    EXPECT_EQ(dialogs.takeMessages(), told("That name is not on the active list."));
+    EXPECT_EQ(onDisk(), "| none");
+    EXPECT_EQ(data.registry.leagueCount, 1);
 }
 
-TEST_F(LeagueTest, DeletingTheOnlyLeagueLeavesNoEntries) {
+TEST_F(LeagueTest, DeletingTheOnlyLeagueLeavesNoEntriesAndAnUndeletableFileIsReported) {
     registerLeagues({"Fall"});
-    m_dialogs.answer(platform::Answer::Yes);  // no file on disk: nothing to remove
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Fall"), DeleteOutcome::Deleted);
-    m_dialogs.takeMessages();
-    EXPECT_EQ(data().registry.leagueCount, 0);
-    EXPECT_EQ(registryOnDisk(), std::vector<std::string>{"No Entries"});
-}
-
-TEST_F(LeagueTest, UndeletableFileIsReportedAfterTheRegistryChanged) {
+    EXPECT_EQ(remove("Fall", platform::Answer::Yes), DeleteOutcome::Deleted);  // no file: nothing to remove
+    dialogs.takeMessages();
+    EXPECT_EQ(data.registry.leagueCount, 0);
+    EXPECT_EQ(onDisk(), "| No Entries @0");
     registerLeagues({"Fall"});
     fs::create_directories("Fall.LGE/inside");  // a folder that cannot be removed as a file
-    m_dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(league::DeleteLeague(data(), m_dialogs, "Fall"), DeleteOutcome::FileRemains);
-    auto shown = m_dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0], kDeleteQuestion);
-    EXPECT_EQ(shown[1], told("The file Fall.LGE could not be Deleted from disk."));
-    EXPECT_EQ(registryOnDisk(), std::vector<std::string>{"No Entries"});
+    EXPECT_EQ(remove("Fall", platform::Answer::Yes), DeleteOutcome::FileRemains);
+    Messages expected = told("The file Fall.LGE could not be Deleted from disk.");
+    expected.insert(expected.begin(), kDeleteQuestion);
+    EXPECT_EQ(dialogs.takeMessages(), expected);
+    EXPECT_EQ(onDisk(), "Fall.LGE | No Entries @0");
 }
 
 TEST_F(LeagueTest, OpenLoadsTheLeagueAndCoursesAndRemembersIt) {
@@ -259,51 +213,40 @@ TEST_F(LeagueTest, OpenLoadsTheLeagueAndCoursesAndRemembersIt) {
     courses->courseCount = 1;
     courses->courses[1][store::course_field::kName] = "Pine Barrens";
     writeBytes(store::kCourseFileName, store::FormatCourses(*courses));
-    data().teams.teamCount = 2;
-    data().teams.teamsInUse = 1;
-    data().players[1].team = 2;
-
-    EXPECT_EQ(league::OpenLeague(data(), m_dialogs, 1), OpenOutcome::Opened);
-    EXPECT_EQ(data().leagueFileName, "Spring.LGE");
-    EXPECT_EQ(data().playerCount, 1);
-    EXPECT_EQ(data().players[1].name, "Ann");
-    EXPECT_EQ(data().courses[1][store::course_field::kName], "Pine Barrens");
-    EXPECT_EQ(data().teams.teamCount, 0);
-    EXPECT_EQ(data().teams.teamsInUse, 0);
-    EXPECT_EQ(data().players[1].team, 0);
-    EXPECT_EQ(m_dialogs.busyNotes(), std::vector<std::string>{"Processing, please wait..."});
-    EXPECT_EQ(data().registry.currentLeague, 1);
-    int current = -1;
-    EXPECT_EQ(registryOnDisk(&current), (std::vector<std::string>{"Fall", "Spring"}));
-    EXPECT_EQ(current, 1);
+    data.teams.teamCount = 2;
+    data.teams.teamsInUse = 1;
+    data.players[1].team = 2;
+    EXPECT_EQ(league::OpenLeague(data, dialogs, 1), OpenOutcome::Opened);
+    EXPECT_EQ(std::tie(data.leagueFileName, data.playerCount, data.players[1].name),
+              std::tuple("Spring.LGE", 1, "Ann"));
+    EXPECT_EQ(data.courses[1][store::course_field::kName], "Pine Barrens");
+    EXPECT_EQ((std::array<int, 3>{data.teams.teamCount, data.teams.teamsInUse, data.players[1].team}),
+              (std::array<int, 3>{}));
+    EXPECT_EQ(dialogs.busyNotes(), Names{"Processing, please wait..."});
+    EXPECT_EQ(data.registry.currentLeague, 1);
+    EXPECT_EQ(onDisk(), "Spring.LGE course.dat | Fall Spring @1");
+    // Opening the current league leaves the registry alone.
+    fs::remove(store::kRegistryFileName);
+    data.players[1].name = "";
+    EXPECT_EQ(league::OpenLeague(data, dialogs, 1), OpenOutcome::Opened);
+    EXPECT_EQ(data.players[1].name, "Ann");
+    EXPECT_EQ(onDisk(), "Spring.LGE course.dat | none");
 }
 
-TEST_F(LeagueTest, OpeningTheCurrentLeagueLeavesTheRegistryAlone) {
-    registerLeagues({"Fall", "Spring"}, 1);
-    writeLeague("Spring.LGE", "Ann");
-    writeBytes(store::kCourseFileName, store::FormatCourses(data()));
-    EXPECT_EQ(league::OpenLeague(data(), m_dialogs, 1), OpenOutcome::Opened);
-    EXPECT_EQ(data().players[1].name, "Ann");
-    EXPECT_FALSE(fs::exists(store::kRegistryFileName));
-}
-
-class LeagueOpenNothing : public LeagueTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(LeagueOpenNothing, BeepsSaysWhyAndChangesNothing) {
-    int known = GetParam() >= 0 ? 2 : 0;  // item 0 with no leagues at all when negative
-    int item = GetParam() >= 0 ? GetParam() : 0;
-    registerLeagues(known ? std::vector<std::string>{"Fall", "Spring"} : std::vector<std::string>{}, 0);
+// 2: one past the last league; 15: a stale item; no leagues known at all.
+TEST_F(LeagueTest, OpeningNoLeagueBeepsSaysWhyAndChangesNothing) {
     writeLeague("Fall.LGE", "Ann");
-    data().leagueFileName = "Open.LGE";
-    data().teams.teamCount = 2;
-    EXPECT_EQ(league::OpenLeague(data(), m_dialogs, item), OpenOutcome::NoSuchLeague);
-    EXPECT_EQ(m_dialogs.beeps(), 1);
-    EXPECT_EQ(m_dialogs.takeMessages().size(), 1u);
-    EXPECT_EQ(data().leagueFileName, "Open.LGE");
-    EXPECT_EQ(data().teams.teamCount, 2);
-    EXPECT_EQ(data().registry.currentLeague, 0);
-    EXPECT_FALSE(fs::exists(store::kRegistryFileName));
+    for (auto [known, item] : {std::pair{2, 2}, std::pair{2, 15}, std::pair{0, 0}}) {
+        registerLeagues(known ? Names{"Fall", "Spring"} : Names{}, 0);
+        data.leagueFileName = "Open.LGE";
+        data.teams.teamCount = 2;
+        EXPECT_EQ(league::OpenLeague(data, dialogs, item), OpenOutcome::NoSuchLeague) << item;
+        EXPECT_EQ(dialogs.takeMessages().size(), 1u);
+        EXPECT_EQ(std::tie(data.leagueFileName, data.teams.teamCount, data.registry.currentLeague),
+                  std::tuple("Open.LGE", 2, 0));
+        EXPECT_EQ(onDisk(), "Fall.LGE | none");
+    }
+    EXPECT_EQ(dialogs.beeps(), 3);
 }
 
-// 2: one past the last league; 15: a stale item; -1: no leagues known.
-INSTANTIATE_TEST_SUITE_P(LeagueItems, LeagueOpenNothing, ::testing::Values(2, 15, -1));
+}  // namespace

@@ -2,15 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "handicap/differential.hpp"
+#include "leaguebuilder.hpp"
 
 using namespace quorval;
 using listing::View;
+using Names = std::vector<std::string>;
 
 namespace {
 
@@ -21,234 +17,129 @@ std::string col(const std::string& line, size_t first, size_t last) {
 
 class ListingTest : public ::testing::Test {
 protected:
-    ListingTest() {
-        store::CourseRecord& course = data().courses[1];
-        course[store::course_field::kInitials] = "PB";
-        course[store::course_field::kSlope0 + store::kRedTee] = "113";
-        course[store::course_field::kSlope0 + store::kWhiteTee] = "130";
-        data().courseCount = 1;
+    // Pine Barrens: slope 113 from the red tee, 130 from the white one, none from the blue.
+    quorval::testing::LeagueBuilder league() {
+        return quorval::testing::LeagueBuilder(data).course("Pine", "PB").tee(2, "", "130").tee(3, "", "");
     }
 
-    store::LeagueData& data() { return *m_data; }
-
-    int addPlayer(const std::string& name, int16_t tee = store::kWhiteTee) {
-        int p = ++data().playerCount;
-        data().players[p].name = name;
-        data().players[p].tee = tee;
-        return p;
-    }
-
-    // An 18-hole round of 4s and 5s: 40 out, 41 in.
-    store::RoundRecord& addRound(int p, int month, int day, int year) {
-        store::PlayerRecord& player = data().players[p];
-        store::RoundRecord& round = player.rounds[++player.roundCount];
-        round.month = static_cast<int16_t>(month);
-        round.day = static_cast<int16_t>(day);
-        round.year = static_cast<int16_t>(year);
-        round.course = 1;
-        for (int h = 1; h <= 18; ++h) round.score[h] = h % 2 ? 4 : 5;
-        round.score[store::kOutSlot] = 40;
-        round.score[store::kInSlot] = 41;
-        return round;
-    }
-
-    // The rows below the headings as "name date".
-    std::vector<std::string> shown() const {
-        std::vector<std::string> out;
+    // The rows below the headings as "name date count".
+    Names shown() const {
+        Names out;
         for (size_t i = 2; i < m_listing.rows().size(); ++i) {
-            out.push_back(m_listing.rows()[i].name + " " + m_listing.rows()[i].line.substr(0, 8));
+            const std::string& line = m_listing.rows()[i].line;
+            out.push_back(m_listing.rows()[i].name + " " + line.substr(0, 8) + col(line, 105, 106));
         }
         return out;
     }
 
+    // Single presses of the spin button (1 up, -1 down) with the message and rows each leaves.
+    void spin(const std::vector<std::tuple<int, std::string, Names>>& steps) {
+        for (const auto& [step, message, rows] : steps) {
+            EXPECT_EQ(step > 0 ? m_listing.SpinUp(data) : m_listing.SpinDown(data), message);
+            EXPECT_EQ(shown(), rows);
+        }
+    }
+
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
+    store::LeagueData& data = *m_data;
+    quorval::testing::LeagueBuilder build = league();
     listing::Listing m_listing;
 };
 
-}  // namespace
-
 TEST_F(ListingTest, HeadingsAreTheFirstTwoRows) {
     m_listing.ClearListing();
-    ASSERT_EQ(m_listing.rows().size(), 2u);
-    EXPECT_EQ(m_listing.rows()[0].name, "     Name");
-    EXPECT_EQ(m_listing.rows()[0].line,
-              "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18  C Hcp "
-              "# rounds Net");
-    EXPECT_EQ(m_listing.rows()[1].name, std::string(30, '_'));
-    EXPECT_EQ(m_listing.rows()[1].line, std::string(156, '_'));
+    EXPECT_EQ(m_listing.rows(),
+              (std::vector<listing::Row>{{"     Name",
+                                          "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 "
+                                          "12 13 14 15 16 17 18  C Hcp # rounds Net"},
+                                         {std::string(30, '_'), std::string(156, '_')}}));
 }
 
-TEST_F(ListingTest, OrdinaryRoundLandsUnderTheHeadings) {
-    int p = addPlayer("Ann");
-    addRound(p, 5, 7, 3).handicapIndex = 10.0f;
-    store::RoundRecord& round = addRound(p, 5, 14, 3);
-    round.handicapIndex = 12.3f;
+TEST_F(ListingTest, RoundLineKeepsItsColumns) {
+    build.player("Ann").round("5/7/3", 40, 41, 10.0f).round("5/14/3", 40, 41, 12.3f);
+    store::RoundRecord &first = data.players[1].rounds[1], &round = data.players[1].rounds[2];
     round.courseHandicap = 14;
-    data().players[p].selected = 2;
-
-    std::string line = listing::RoundLine(data(), p, 2, View::MostRecent);
-    EXPECT_EQ(col(line, 1, 8), "05/14/03");
-    EXPECT_EQ(col(line, 9, 11), "   ");
-    EXPECT_EQ(col(line, 12, 17), "PB    ");
-    EXPECT_EQ(col(line, 18, 19), "40");
-    EXPECT_EQ(col(line, 23, 24), "41");
-    EXPECT_EQ(col(line, 25, 29), "   81");
-    EXPECT_EQ(col(line, 30, 37), "    12.3");
-    for (int h = 1; h <= 18; ++h) EXPECT_EQ(col(line, 38 + 3 * h, 40 + 3 * h), h % 2 ? "  4" : "  5") << "hole " << h;
-    EXPECT_EQ(col(line, 95, 99), "   14");
-    EXPECT_EQ(col(line, 100, 106), "      2");
-    // Net: the index before this round (10.0) on slope 130 gives 12 strokes.
-    EXPECT_EQ(line.substr(106), "     69");
-}
-
-TEST_F(ListingTest, HolesNotPlayedShowAHyphenAndTwoDigitScoresFit) {
-    int p = addPlayer("Ann");
-    store::RoundRecord& round = addRound(p, 1, 2, 4);
-    round.score[1] = 0;
+    round.score[1] = round.score[18] = 0;  // not played
     round.score[2] = 10;
     round.score[3] = 20;
-    round.score[18] = 0;
-    std::string line = listing::RoundLine(data(), p, 1, View::ByDate);
-    EXPECT_EQ(col(line, 42, 52), " - 10 20  5");
-    EXPECT_EQ(col(line, 93, 95), " - ");
-    EXPECT_EQ(line.size(), 113u);
+    round.score[17] = 5;
+    data.players[1].selected = 2;
+    std::string line = listing::RoundLine(data, 1, 2, View::MostRecent), holes = "  - 10 20";
+    for (int h = 4; h <= 16; ++h) holes += "  4";
+    // Net: the index before this round (10.0) on slope 130 gives 12 strokes.
+    EXPECT_EQ(line, "05/14/03   PB    40   41   81    12.3   " + holes + "  5  -   14      2     69");
+
+    // Short values get one space and keep the columns.
+    const std::tuple<float, float, const char*> forms[] = {
+        {9.5f, 9, " 9.5|   9"}, {12, 12, "12.0|  12"}, {-1, -1, "-1.0|  -1"}, {0, 0, " 0.0|   0"}};
+    for (auto [index, ch, texts] : forms) {
+        first.handicapIndex = index;
+        first.courseHandicap = ch;
+        line = listing::RoundLine(data, 1, 1, View::ByDate);
+        EXPECT_EQ(col(line, 34, 37) + "|" + col(line, 96, 99), texts);
+        EXPECT_EQ(col(line, 42, 43) + col(line, 100, 106), " 4      2");
+    }
 }
 
-struct NumberForms {
-    float index;
-    float courseHandicap;
-    const char* indexText;  // columns 34-37
-    const char* chText;     // columns 98-99
-};
-
-class ListingNumberForms : public ListingTest, public ::testing::WithParamInterface<NumberForms> {};
-
-TEST_P(ListingNumberForms, ShortValuesGetOneSpaceAndKeepTheColumns) {
-    int p = addPlayer("Ann");
-    store::RoundRecord& round = addRound(p, 1, 2, 4);
-    round.handicapIndex = GetParam().index;
-    round.courseHandicap = GetParam().courseHandicap;
-    std::string line = listing::RoundLine(data(), p, 1, View::ByDate);
-    EXPECT_EQ(col(line, 30, 37), std::string("    ") + GetParam().indexText);
-    EXPECT_EQ(col(line, 42, 43), " 4");
-    EXPECT_EQ(col(line, 96, 104), std::string("  ") + GetParam().chText + "     ");
-    EXPECT_EQ(col(line, 105, 106), " 1");
+TEST_F(ListingTest, NetUsesTheIndexBeforeTheRound) {
+    // Slot 1 has no earlier round; nine-hole option 1 doubles a nine, option 2 halves the strokes.
+    const std::tuple<int, float, int, int, int, int16_t, const char*> cases[] = {
+        {1, 10.0f, 2, 40, 41, 1, "--"}, {2, 10.0f, 2, 40, 41, 1, "69"}, {2, 4.5f, 1, 40, 41, 1, "76"},
+        {2, -2.0f, 2, 40, 41, 1, "83"}, {2, 0.4f, 2, 40, 41, 1, "--"},  {2, 10.0f, 2, 42, 0, 1, "36"},
+        {2, 10.0f, 2, 0, 42, 1, "36"},  {2, 10.0f, 2, 42, 0, 2, "30"},  {2, 10.0f, store::kNoTee, 40, 41, 1, "--"},
+        {2, 10.0f, 3, 40, 41, 1, "--"}};
+    for (auto [slot, indexBefore, tee, out, in, option, net] : cases) {
+        data.settings.nineHoleOption = option;
+        league().player("Ann", tee).round("1/1/4", 40, 41, indexBefore).round("1/8/4", out, in, 0);
+        data.players[1].roundCount = static_cast<int16_t>(slot);
+        EXPECT_EQ(listing::RoundLine(data, 1, slot, View::ByDate).substr(108), std::string("   ") + net)
+            << slot << " " << indexBefore << " " << tee << " " << out << "/" << in << " " << option;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(ListingForms, ListingNumberForms,
-                         ::testing::Values(NumberForms{9.5f, 9, " 9.5", " 9"}, NumberForms{12.0f, 12, "12.0", "12"},
-                                           NumberForms{-1.0f, -1, "-1.0", "-1"}, NumberForms{0, 0, " 0.0", " 0"}));
-
-struct NetCase {
-    const char* what;
-    int slot;  // 1: no earlier round
-    float indexBefore;
-    int16_t tee;
-    int16_t out, in;
-    int16_t nineHoleOption;
-    const char* net;
-};
-
-class ListingNet : public ListingTest, public ::testing::WithParamInterface<NetCase> {};
-
-TEST_P(ListingNet, UsesTheIndexBeforeTheRound) {
-    const NetCase& c = GetParam();
-    int p = addPlayer("Ann", c.tee);
-    data().settings.nineHoleOption = c.nineHoleOption;
-    addRound(p, 1, 1, 4).handicapIndex = c.indexBefore;
-    if (c.slot == 2) addRound(p, 1, 8, 4);
-    store::RoundRecord& round = data().players[p].rounds[c.slot];
-    round.score[store::kOutSlot] = c.out;
-    round.score[store::kInSlot] = c.in;
-    std::string line = listing::RoundLine(data(), p, c.slot, View::ByDate);
-    EXPECT_EQ(line.substr(111), c.net);
-    EXPECT_EQ(col(line, 109, 111), "   ");
-}
-
-INSTANTIATE_TEST_SUITE_P(ListingCases, ListingNet,
-                         ::testing::Values(NetCase{"first_round", 1, 10.0f, store::kWhiteTee, 40, 41, 1, "--"},
-                                           NetCase{"eighteen", 2, 10.0f, store::kWhiteTee, 40, 41, 1, "69"},
-                                           NetCase{"half_rounds_up", 2, 4.5f, store::kRedTee, 40, 41, 1, "76"},
-                                           NetCase{"plus_index", 2, -2.0f, store::kWhiteTee, 40, 41, 1, "83"},
-                                           NetCase{"rounds_to_zero", 2, 0.4f, store::kWhiteTee, 40, 41, 1, "--"},
-                                           NetCase{"nine_doubled", 2, 10.0f, store::kWhiteTee, 42, 0, 1, "36"},
-                                           NetCase{"back_nine_doubled", 2, 10.0f, store::kWhiteTee, 0, 42, 1, "36"},
-                                           NetCase{"nine_other_option", 2, 10.0f, store::kWhiteTee, 42, 0, 2, "30"},
-                                           NetCase{"no_tee", 2, 10.0f, store::kNoTee, 40, 41, 1, "--"},
-                                           NetCase{"tee_without_slope", 2, 10.0f, store::kBlueTee, 40, 41, 1, "--"}),
-                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST(ListingDateKey, YearsBelowEightyFollowTheNineties) {
-    auto key = [](int16_t m, int16_t d, int16_t y) {
+    int previous = 0;
+    const int16_t dates[][3] = {{1, 1, 80}, {12, 31, 99}, {1, 1, 0}, {12, 31, 79}};
+    for (auto [m, d, y] : dates) {
         store::RoundRecord r;
         r.month = m, r.day = d, r.year = y;
-        return listing::DateKey(r);
-    };
-    EXPECT_LT(key(1, 1, 80), key(12, 31, 99));
-    EXPECT_LT(key(12, 31, 99), key(1, 1, 0));
-    EXPECT_LT(key(1, 1, 0), key(12, 31, 79));
+        EXPECT_LT(previous, listing::DateKey(r)) << m << "/" << d << "/" << y;
+        previous = listing::DateKey(r);
+    }
 }
 
-TEST_F(ListingTest, MostRecentShowsEachNamedPlayersLatestRound) {
-    int ann = addPlayer("Ann");
-    addPlayer("Bob");  // no rounds
-    int nameless = addPlayer("");
-    int cy = addPlayer("Cy");
-    for (int d = 1; d <= 2; ++d) addRound(ann, 6, d, 5);
-    addRound(nameless, 6, 1, 5);
-    for (int d = 1; d <= 3; ++d) addRound(cy, 6, d, 5);
-
+TEST_F(ListingTest, MostRecentShowsEachNamedPlayersLatestRoundAndSpins) {
+    build.player("Ann").round("6/1/5", 40, 41, 0).round("6/2/5", 40, 41, 0).player("Bob");
+    build.player("").round("6/1/5", 40, 41, 0);
+    build.player("Cy").round("7/1/5", 40, 41, 0).round("7/2/5", 40, 41, 0).round("7/3/5", 40, 41, 0);
     m_listing.setView(View::MostRecent);
-    listing::Listing::ShowLatestRounds(data());
-    m_listing.ListMostRecent(data());
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/02/05", "Cy 06/03/05"}));
-    EXPECT_EQ(col(m_listing.rows()[3].line, 105, 106), " 3");
-}
-
-TEST_F(ListingTest, SpinWalksMostRecentBackAndForward) {
-    int ann = addPlayer("Ann");
-    int bob = addPlayer("Bob");
-    for (int d = 1; d <= 2; ++d) addRound(ann, 6, d, 5);
-    for (int d = 1; d <= 3; ++d) addRound(bob, 7, d, 5);
-    m_listing.setView(View::MostRecent);
-    listing::Listing::ShowLatestRounds(data());
-    m_listing.ListMostRecent(data());
-
-    const std::string earlier = "Viewing rounds entered earlier";
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/01/05", "Bob 07/02/05"}));
-    EXPECT_EQ(col(m_listing.rows()[2].line, 105, 106), " 1");
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Bob 07/01/05"}));
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_TRUE(shown().empty());
-
-    const std::string later = "Viewing more recently entered rounds";
-    EXPECT_EQ(m_listing.SpinUp(data()), later);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/01/05", "Bob 07/01/05"}));
-    EXPECT_EQ(m_listing.SpinUp(data()), later);
-    EXPECT_EQ(m_listing.SpinUp(data()), later);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/02/05", "Bob 07/03/05"}));
-    EXPECT_EQ(m_listing.SpinUp(data()), "");
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 06/02/05", "Bob 07/03/05"}));
+    listing::Listing::ShowLatestRounds(data);
+    m_listing.ListMostRecent(data);
+    const std::string earlier = "Viewing rounds entered earlier", later = "Viewing more recently entered rounds";
+    const Names latest{"Ann 06/02/05 2", "Cy 07/03/05 3"};
+    EXPECT_EQ(shown(), latest);
+    spin({{-1, earlier, {"Ann 06/01/05 1", "Cy 07/02/05 2"}},
+          {-1, earlier, {"Cy 07/01/05 1"}},
+          {-1, earlier, {}},
+          {-1, earlier, {}},
+          {1, later, {"Ann 06/01/05 1", "Cy 07/01/05 1"}},
+          {1, later, {"Ann 06/02/05 2", "Cy 07/02/05 2"}},
+          {1, later, latest},
+          {1, "", latest}});
 }
 
 // A count of presses is applied in one go: rows, marks, date and message end as that many single
 // presses leave them, from the newest position and from one part-way back.
 TEST_F(ListingTest, ManyPressesAtOnceEndAsThatManySinglePresses) {
-    int ann = addPlayer("Ann"), bob = addPlayer("Bob");
-    addPlayer("Cy");  // no rounds
-    for (int d = 1; d <= 2; ++d) addRound(ann, 6, d, 5);
-    for (int d = 1; d <= 5; ++d) addRound(bob, 7, d, 5);
+    build.player("Ann").round("6/1/5", 40, 41, 0).round("6/2/5", 40, 41, 0).player("Bob");
+    for (int d = 1; d <= 5; ++d) build.round("7/" + std::to_string(d) + "/5", 40, 41, 0);
+    build.player("Cy");
     for (View view : {View::MostRecent, View::ByDate}) {
         for (int back : {0, 2}) {
             for (int steps : {-9, -4, -1, 0, 1, 3, 4, 9}) {
-                SCOPED_TRACE(std::to_string(static_cast<int>(view)) + " back " + std::to_string(back) + " steps " +
-                             std::to_string(steps));
-                auto atOnce = std::make_unique<store::LeagueData>(data());
-                auto single = std::make_unique<store::LeagueData>(data());
+                SCOPED_TRACE(::testing::Message() << static_cast<int>(view) << " back " << back << " steps " << steps);
+                auto atOnce = std::make_unique<store::LeagueData>(data);
+                auto single = std::make_unique<store::LeagueData>(data);
                 listing::Listing a, b;
                 for (auto [listing, league] : {std::pair{&a, atOnce.get()}, std::pair{&b, single.get()}}) {
                     listing->setView(view);
@@ -270,63 +161,48 @@ TEST_F(ListingTest, ManyPressesAtOnceEndAsThatManySinglePresses) {
 }
 
 TEST_F(ListingTest, ByDateListsAcrossTheCenturyInCalendarOrder) {
-    int ann = addPlayer("Ann");
-    int bob = addPlayer("Bob");
-    addRound(ann, 1, 7, 4);
-    addRound(ann, 12, 31, 99);
-    addRound(ann, 1, 1, 0);
-    addRound(bob, 12, 31, 3);
-    addRound(bob, 12, 31, 99);
+    build.player("Ann").round("1/7/4", 40, 41, 0).round("12/31/99", 40, 41, 0).round("1/1/0", 40, 41, 0);
+    build.player("Bob").round("12/31/3", 40, 41, 0).round("12/31/99", 40, 41, 0);
     m_listing.setView(View::ByDate);
-    m_listing.ListByDate(data());
-    EXPECT_EQ(m_listing.dateCount(), 4);
-    EXPECT_EQ(m_listing.currentDate(), 4);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 01/07/04"}));
-    EXPECT_EQ(col(m_listing.rows()[2].line, 105, 106), " 3");
-    EXPECT_EQ(m_listing.SpinUp(data()), "");
-
+    m_listing.ListByDate(data);
+    EXPECT_EQ(std::tuple(m_listing.dateCount(), m_listing.currentDate()), std::tuple(4, 4));
+    EXPECT_EQ(shown(), Names{"Ann 01/07/04 3"});
     const std::string earlier = "Viewing earlier dates";
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Bob 12/31/03"}));
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 01/01/00"}));
-    EXPECT_EQ(m_listing.SpinDown(data()), earlier);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 12/31/99", "Bob 12/31/99"}));
-    EXPECT_EQ(m_listing.SpinDown(data()), "");
+    const Names first{"Ann 12/31/99 3", "Bob 12/31/99 2"};
+    spin({{1, "", {"Ann 01/07/04 3"}},
+          {-1, earlier, {"Bob 12/31/03 2"}},
+          {-1, earlier, {"Ann 01/01/00 3"}},
+          {-1, earlier, first},
+          {-1, "", first}});
     EXPECT_EQ(m_listing.currentDate(), 1);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 12/31/99", "Bob 12/31/99"}));
-
-    EXPECT_EQ(m_listing.SpinUp(data()), "Viewing more recent dates");
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Ann 01/01/00"}));
+    spin({{1, "Viewing more recent dates", {"Ann 01/01/00 3"}}});
 }
 
 TEST_F(ListingTest, ByDateKeepsEveryDateOfAFullLeague) {
     // 15 players with 20 rounds each, no two on the same day: 300 dates.
     for (int p = 1; p <= 15; ++p) {
-        addPlayer("P" + std::to_string(p));
-        for (int r = 1; r <= 20; ++r) addRound(p, 1 + (p - 1) % 12, r, 80 + (p - 1) / 12);
+        build.player("P" + std::to_string(p));
+        std::string month = std::to_string(1 + (p - 1) % 12) + "/", year = "/" + std::to_string(80 + (p - 1) / 12);
+        for (int r = 1; r <= 20; ++r) build.round(month + std::to_string(r) + year, 40, 41, 0);
     }
     m_listing.setView(View::ByDate);
-    m_listing.ListByDate(data());
+    m_listing.ListByDate(data);
     EXPECT_EQ(m_listing.dateCount(), 300);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"P15 03/20/81"}));
+    EXPECT_EQ(shown(), Names{"P15 03/20/8120"});
     int steps = 0;
-    while (!m_listing.SpinDown(data()).empty()) ++steps;
+    while (!m_listing.SpinDown(data).empty()) ++steps;
     EXPECT_EQ(steps, 299);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"P1 01/01/80"}));
+    EXPECT_EQ(shown(), Names{"P1 01/01/8020"});
 }
 
 TEST_F(ListingTest, IndividualIsNewestFirstWithTheCountOnTheLatestOnly) {
-    addPlayer("Ann");
-    int bob = addPlayer("Bob");
-    for (int d = 1; d <= 3; ++d) addRound(bob, 8, d, 6);
+    build.player("Ann").player("Bob").round("8/1/6", 40, 41, 0).round("8/2/6", 40, 41, 0).round("8/3/6", 40, 41, 0);
     m_listing.setView(View::Individual);
-    m_listing.ListPlayerRounds(data(), bob);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Bob 08/03/06", "Bob 08/02/06", "Bob 08/01/06"}));
-    EXPECT_EQ(col(m_listing.rows()[2].line, 105, 106), " 3");
+    m_listing.ListPlayerRounds(data, 2);
+    EXPECT_EQ(shown(), (Names{"Bob 08/03/06 3", "Bob 08/02/06  ", "Bob 08/01/06  "}));
     EXPECT_EQ(col(m_listing.rows()[3].line, 100, 111), std::string(12, ' '));
-    EXPECT_EQ(col(m_listing.rows()[4].line, 100, 111), std::string(12, ' '));
-
-    m_listing.ListPlayerRounds(data(), 3);
+    m_listing.ListPlayerRounds(data, 3);
     EXPECT_EQ(m_listing.rows().size(), 2u);
 }
+
+}  // namespace

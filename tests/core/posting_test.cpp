@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-
 #include "handicap/differential.hpp"
 #include "handicap/handicapindex.hpp"
+#include "leaguebuilder.hpp"
 
 namespace quorval::entry {
 namespace {
@@ -14,8 +12,6 @@ namespace {
 using store::kBlueTee;
 using store::kRedTee;
 using store::kWhiteTee;
-
-constexpr int kPars[18] = {4, 5, 3, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4};
 
 // Gross spread over the 18 holes, nine totals as the boxes sum them (85 gives 45 and 40).
 RoundEntry card(int gross, int tee = kWhiteTee) {
@@ -28,26 +24,26 @@ RoundEntry card(int gross, int tee = kWhiteTee) {
     return e;
 }
 
+// The figures of a stored round: differential, index and course handicap.
+std::tuple<float, float, float> figures(const store::RoundRecord& r) {
+    return {r.differential, r.handicapIndex, r.courseHandicap};
+}
+
 class PostingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setCourse(1, "Pine Hills", {"70.4", "70.1", "72.5"}, {"120", "125", "131"});
-        setCourse(2, "Flat Acres", {"68.0", "69.0", "70.0"}, {"0", "", "abc"});  // no tee has a usable slope
-        setCourse(3, "Ladies Out", {"71.0", "70.1", "72.0"}, {"0", "125", "128"});
-        data->courseCount = 3;
-        data->playerCount = 1;
-        ann().name = "Ann Smith";
-        ann().tee = kWhiteTee;
-    }
+    PostingTest() { league(); }
 
-    void setCourse(int c, const char* name, std::array<const char*, 3> ratings, std::array<const char*, 3> slopes) {
-        store::CourseRecord& course = data->courses[c];
-        course[store::course_field::kName] = name;
-        for (int h = 1; h <= 18; ++h) course[store::course_field::kHolePar0 + h] = std::to_string(kPars[h - 1]);
-        for (int t = 1; t <= 3; ++t) {
-            course[store::course_field::kRating0 + t] = ratings[t - 1];
-            course[store::course_field::kSlope0 + t] = slopes[t - 1];
+    // Flat Acres has no usable slope on any tee, Ladies Out none on the red one.
+    void league() {
+        const char* const tees[3][4] = {{"Pine Hills", "70.4/120", "70.1/125", "72.5/131"},
+                                        {"Flat Acres", "68.0/0", "69.0/", "70.0/abc"},
+                                        {"Ladies Out", "71.0/0", "70.1/125", "72.0/128"}};
+        testing::LeagueBuilder build(*data);
+        for (const auto& course : tees) {
+            build.course(course[0]);
+            for (int t = 1; t <= 3; ++t) build.tee(t, std::string(course[t], 4), std::string(course[t] + 5));
         }
+        build.player("Ann Smith");
     }
 
     store::PlayerRecord& ann() { return data->players[1]; }
@@ -67,8 +63,8 @@ protected:
         }
     }
 
-    handicap::IndexResult indexOf(int slot, int tee = kWhiteTee) {
-        return handicap::ComputeHandicapIndex(ann(), slot, data->settings, tee);
+    handicap::IndexResult indexOf(int slot) {
+        return handicap::ComputeHandicapIndex(ann(), slot, data->settings, kWhiteTee);
     }
 
     std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
@@ -78,56 +74,20 @@ TEST_F(PostingTest, NewRoundsFillTheNextSlotWithDateCourseHolesAndHandicapFigure
     RoundEntry e = card(85);
     PostResult first = post(e);
     ASSERT_EQ(first.outcome, PostOutcome::Posted);
-    EXPECT_EQ(first.slot, 1);
-    EXPECT_EQ(ann().roundCount, 1);
     const store::RoundRecord& r = ann().rounds[1];
-    EXPECT_EQ((std::array<int, 4>{r.month, r.day, r.year, r.course}), (std::array<int, 4>{6, 15, 4, 1}));
+    EXPECT_EQ((std::array<int, 6>{first.slot, ann().roundCount, r.month, r.day, r.year, r.course}),
+              (std::array<int, 6>{1, 1, 6, 15, 4, 1}));
     EXPECT_EQ(r.score, e.score);
-    EXPECT_FLOAT_EQ(r.differential, 13.5f);  // (85 - 70.1) * 113 / 125 = 13.47
-    EXPECT_FLOAT_EQ(r.handicapIndex, 12.9f);
-    EXPECT_FLOAT_EQ(r.courseHandicap, 14.0f);
+    EXPECT_EQ(figures(r), std::tuple(13.5f, 12.9f, 14.0f));  // (85 - 70.1) * 113 / 125 = 13.47
     EXPECT_EQ(first.index.lines, (std::vector<std::string>{"Ann Smith", "differentials", "13.5", "total rounds = 1",
                                                            "# of rounds used = 1", "Avg. = 13.5", "Hcp index = 12.9"}));
+    EXPECT_EQ(post(card(80), 0, {1, 7, 1, 4}).slot, 2);
+    // The lower of the two.
+    EXPECT_EQ(std::tuple(ann().rounds[2].differential, ann().rounds[2].handicapIndex, ann().rounds[1].handicapIndex),
+              std::tuple(8.9f, 8.5f, 12.9f));
 
-    PostResult second = post(card(80), 0, {1, 7, 1, 4});
-    EXPECT_EQ(second.slot, 2);
-    EXPECT_FLOAT_EQ(ann().rounds[2].differential, 8.9f);
-    EXPECT_FLOAT_EQ(ann().rounds[2].handicapIndex, 8.5f);  // the lower of the two
-    EXPECT_FLOAT_EQ(ann().rounds[1].handicapIndex, 12.9f);
-}
-
-struct TeeCase {
-    const char* name;
-    int tee;
-    bool limit;
-    int gross;
-    float differential, index, courseHandicap;
-};
-
-class PostTeeTest : public PostingTest, public ::testing::WithParamInterface<TeeCase> {};
-
-// The tee played gives rating, slope and the index limit of the round.
-TEST_P(PostTeeTest, TeePlayedGivesRatingSlopeAndLimit) {
-    const TeeCase& c = GetParam();
-    data->settings.hcpLimitCheck = c.limit ? 1 : 0;
-    ASSERT_EQ(post(card(c.gross, c.tee)).outcome, PostOutcome::Posted);
-    EXPECT_FLOAT_EQ(ann().rounds[1].differential, c.differential);
-    EXPECT_FLOAT_EQ(ann().rounds[1].handicapIndex, c.index);
-    EXPECT_FLOAT_EQ(ann().rounds[1].courseHandicap, c.courseHandicap);
-}
-
-INSTANTIATE_TEST_SUITE_P(PostTees, PostTeeTest,
-                         ::testing::Values(TeeCase{"Red", kRedTee, false, 85, 13.7f, 13.1f, 14},
-                                           TeeCase{"White", kWhiteTee, false, 85, 13.5f, 12.9f, 14},
-                                           TeeCase{"Blue", kBlueTee, false, 85, 10.8f, 10.3f, 12},
-                                           TeeCase{"WhiteLimited", kWhiteTee, true, 130, 54.1f, 36.4f, 40},
-                                           TeeCase{"BlueUnlimited", kBlueTee, true, 130, 49.6f, 47.6f, 55}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PostingTest, BothNinesZeroPostsNothingWhateverTheHoles) {
-    postSeason(2);
+    // Both nines zero posts nothing, whatever the holes.
     auto before = ann().rounds;
-    RoundEntry e = card(85);
     e.score[store::kOutSlot] = e.score[store::kInSlot] = 0;
     EXPECT_EQ(post(e).outcome, PostOutcome::NoScore);
     EXPECT_EQ(post(e, 1).outcome, PostOutcome::NoScore);
@@ -135,43 +95,40 @@ TEST_F(PostingTest, BothNinesZeroPostsNothingWhateverTheHoles) {
     EXPECT_EQ(ann().rounds, before);
 }
 
-struct NoSlopeCase {
-    const char* name;
-    int course, tee;
-    const char* teeText;
-};
-
-class PostNoSlopeTest : public PostingTest, public ::testing::WithParamInterface<NoSlopeCase> {};
-
-// A full player: a refused round must not even drop the oldest one.
-TEST_P(PostNoSlopeTest, PostRefusedAndNothingChanged) {
-    const NoSlopeCase& c = GetParam();
-    postSeason(20);
-    auto before = ann().rounds;
-    EXPECT_EQ(post(card(85, c.tee), 0, {c.course, 9, 1, 4}).outcome, PostOutcome::NoSlope);
-    EXPECT_EQ(post(card(85, c.tee), 3, {c.course, 9, 1, 4}).outcome, PostOutcome::NoSlope);
-    EXPECT_EQ(ann().roundCount, 20);
-    EXPECT_EQ(ann().rounds, before);
-    std::string message = NoSlopeMessage(*data, c.course, c.tee);
-    EXPECT_NE(message.find(std::string("The ") + c.teeText + " of " + data->courses[c.course][1] + " has no slope"),
-              std::string::npos)
-        << message;
+// The tee played gives rating, slope and the index limit of the round.
+TEST_F(PostingTest, TeePlayedGivesRatingSlopeAndLimit) {
+    const std::tuple<int, int16_t, int, float, float, float> cases[] = {{kRedTee, 0, 85, 13.7f, 13.1f, 14},
+                                                                        {kWhiteTee, 0, 85, 13.5f, 12.9f, 14},
+                                                                        {kBlueTee, 0, 85, 10.8f, 10.3f, 12},
+                                                                        {kWhiteTee, 1, 130, 54.1f, 36.4f, 40},
+                                                                        {kBlueTee, 1, 130, 49.6f, 47.6f, 55}};
+    for (auto [tee, limit, gross, differential, index, courseHandicap] : cases) {
+        league();
+        data->settings.hcpLimitCheck = limit;
+        ASSERT_EQ(post(card(gross, tee)).outcome, PostOutcome::Posted);
+        EXPECT_EQ(figures(ann().rounds[1]), std::tuple(differential, index, courseHandicap)) << tee << " " << gross;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(PostSlopeless, PostNoSlopeTest,
-                         ::testing::Values(NoSlopeCase{"SlopeZero", 2, kRedTee, "red tee"},
-                                           NoSlopeCase{"SlopeEmpty", 2, kWhiteTee, "white tee"},
-                                           NoSlopeCase{"SlopeNotANumber", 2, kBlueTee, "blue tee"},
-                                           NoSlopeCase{"PlayerWithoutTee", 1, 0, "tee chosen"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PostingTest, TwentyFirstRoundDropsTheOldestAndTakesSlotTwenty) {
+// A full player: a refused round must not even drop the oldest one; the next one does.
+TEST_F(PostingTest, NoSlopeRefusesAndTheTwentyFirstRoundDropsTheOldest) {
     postSeason(20);
     auto before = ann().rounds;
+    const std::tuple<int, int, const char*> slopeless[] = {{2, kRedTee, "red tee of Flat Acres"},
+                                                           {2, kWhiteTee, "white tee of Flat Acres"},
+                                                           {2, kBlueTee, "blue tee of Flat Acres"},
+                                                           {1, 0, "tee chosen of Pine Hills"}};
+    for (auto [course, tee, what] : slopeless) {
+        EXPECT_EQ(post(card(85, tee), 0, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope) << what;
+        EXPECT_EQ(post(card(85, tee), 3, {course, 9, 1, 4}).outcome, PostOutcome::NoSlope) << what;
+        EXPECT_EQ(ann().roundCount, 20);
+        EXPECT_EQ(ann().rounds, before);
+        std::string message = NoSlopeMessage(*data, course, tee);
+        EXPECT_NE(message.find(std::string("The ") + what + " has no slope"), std::string::npos) << message;
+    }
     RoundEntry e = card(79);
     PostResult result = post(e, 0, {1, 9, 30, 4});
-    EXPECT_EQ(result.slot, 20);
-    EXPECT_EQ(ann().roundCount, 20);
+    EXPECT_EQ(std::tuple(result.slot, ann().roundCount), std::tuple(20, 20));
     for (int k = 1; k < 20; ++k) EXPECT_EQ(ann().rounds[k], before[k + 1]) << k;
     const store::RoundRecord& r = ann().rounds[20];
     EXPECT_EQ(r.month * 100 + r.day, 930);
@@ -186,20 +143,14 @@ TEST_F(PostingTest, EditingSlotTwoOfTenChangesOnlySlotTwo) {
     auto before = ann().rounds;
     const store::RoundRecord& stored = before[2];
     PostResult result = post(card(100), 2, {stored.course, stored.month, stored.day, stored.year});
-    EXPECT_EQ(result.slot, 2);
-    EXPECT_EQ(ann().roundCount, 10);
-    for (int k = 1; k <= 20; ++k) {
-        if (k != 2) {
-            EXPECT_EQ(ann().rounds[k], before[k]) << k;
-        }
-    }
+    EXPECT_EQ(std::tuple(result.slot, ann().roundCount), std::tuple(2, 10));
+    for (int k = 1; k <= 20; ++k) EXPECT_TRUE(k == 2 || ann().rounds[k] == before[k]) << k;
     const store::RoundRecord& r = ann().rounds[2];
     EXPECT_EQ(r.month * 100 + r.day, stored.month * 100 + stored.day);
     EXPECT_FLOAT_EQ(r.differential, 27.0f);  // (100 - 70.1) * 113 / 125
     EXPECT_FLOAT_EQ(r.handicapIndex, indexOf(2).index);
     EXPECT_NE(result.index.lines, indexOf(10).lines);  // only slots 1..2 count
     EXPECT_FLOAT_EQ(r.courseHandicap, *handicap::ComputeCourseHandicap(r.handicapIndex, 125));
-
     EXPECT_NE(post(card(90), 11).outcome, PostOutcome::Posted);  // no such stored round
     EXPECT_EQ(ann().roundCount, 10);
 }
@@ -211,16 +162,13 @@ TEST_F(PostingTest, DeletingSlotThreeOfFiveRecomputesTheNewLastOnTheDefaultTee) 
     DeleteResult result = DeleteRound(*data, 1, 3);
     EXPECT_TRUE(result.recomputed);
     EXPECT_EQ(ann().roundCount, 4);
-    EXPECT_EQ(ann().rounds[1], before[1]);
-    EXPECT_EQ(ann().rounds[2], before[2]);
-    EXPECT_EQ(ann().rounds[3], before[4]);
-    EXPECT_EQ(ann().rounds[5], before[5]);  // a copy outside the stored rounds
+    // Slot 5 keeps a copy outside the stored rounds.
+    EXPECT_EQ(std::tie(ann().rounds[1], ann().rounds[2], ann().rounds[3], ann().rounds[5]),
+              std::tie(before[1], before[2], before[4], before[5]));
     const store::RoundRecord& last = ann().rounds[4];
     EXPECT_EQ(last.score, before[5].score);
     EXPECT_EQ(last.month * 100 + last.day, before[5].month * 100 + before[5].day);
-    EXPECT_FLOAT_EQ(last.differential, 13.5f);   // white: 70.1 / 125
-    EXPECT_FLOAT_EQ(last.handicapIndex, 12.9f);  // the deleted 8.9 no longer counts
-    EXPECT_FLOAT_EQ(last.courseHandicap, 14.0f);
+    EXPECT_EQ(figures(last), std::tuple(13.5f, 12.9f, 14.0f));  // white 70.1 / 125, without the deleted 8.9
     EXPECT_EQ(result.index.lines, indexOf(4).lines);
 }
 
@@ -229,15 +177,13 @@ TEST_F(PostingTest, DeletingTheMostRecentRoundMovesNothingAndRecomputesTheOneBef
     ann().tee = kRedTee;
     for (int gross : {150, 140, 85}) post(card(gross, kBlueTee));
     auto before = ann().rounds;
-    DeleteResult result = DeleteRound(*data, 1, 3);
-    EXPECT_TRUE(result.recomputed);
+    EXPECT_TRUE(DeleteRound(*data, 1, 3).recomputed);
     EXPECT_EQ(ann().roundCount, 2);
     EXPECT_EQ(ann().rounds[1], before[1]);
     EXPECT_EQ(ann().rounds[3].score, store::HoleValues{});
     EXPECT_EQ(ann().rounds[3].course, 0);
-    EXPECT_FLOAT_EQ(ann().rounds[2].differential, 65.5f);   // (140 - 70.4) * 113 / 120
-    EXPECT_FLOAT_EQ(ann().rounds[2].handicapIndex, 40.4f);  // the ladies' limit of the default tee
-    EXPECT_FLOAT_EQ(ann().rounds[2].courseHandicap, 43.0f);
+    // (140 - 70.4) * 113 / 120, the index held to the ladies' limit of the default tee.
+    EXPECT_EQ(figures(ann().rounds[2]), std::tuple(65.5f, 40.4f, 43.0f));
 }
 
 TEST_F(PostingTest, DeletingTheOnlyRoundLeavesNoneAndAnEmptySlotNothingToDelete) {
@@ -257,53 +203,34 @@ TEST_F(PostingTest, DeletionWithoutSlopeOnTheDefaultTeeDeletesButKeepsTheLastRou
     post(card(90));
     post(card(88), 0, {3, 6, 22, 4});
     store::RoundRecord last = ann().rounds[3];
-    DeleteResult result = DeleteRound(*data, 1, 1);
-    EXPECT_FALSE(result.recomputed);
+    EXPECT_FALSE(DeleteRound(*data, 1, 1).recomputed);
     EXPECT_EQ(ann().roundCount, 2);
     EXPECT_EQ(ann().rounds[2], last);
     std::string message = NotRecalculatedMessage(*data, 1);
     EXPECT_NE(message.find("could not be recalculated"), std::string::npos) << message;
-    EXPECT_NE(message.find("red tee of " + data->courses[3][1]), std::string::npos) << message;
+    EXPECT_NE(message.find("red tee of Ladies Out"), std::string::npos) << message;
 }
 
-struct EquitableCase {
-    const char* name;
-    int lastCourseHandicap;  // -1: no stored round
-    bool nine;
-    int option, hole, score, limited;
-};
-
-class EquitableAdjustTest : public PostingTest, public ::testing::WithParamInterface<EquitableCase> {};
-
-// The band comes from the course handicap of the player's most recent round, the par from the
-// course played.
-TEST_P(EquitableAdjustTest, HoleLoweredToTheLimitOfTheLastCourseHandicap) {
-    const EquitableCase& c = GetParam();
-    data->settings.nineHoleOption = static_cast<int16_t>(c.option);
-    if (c.lastCourseHandicap >= 0) {
-        ann().roundCount = 2;
-        ann().rounds[1].courseHandicap = 45;
-        ann().rounds[2].courseHandicap = static_cast<float>(c.lastCourseHandicap);
-        ann().rounds[3].courseHandicap = 45;  // outside the stored rounds
+// The band comes from the course handicap of the player's most recent round (-1: none stored),
+// the par from the course played.
+TEST_F(PostingTest, EquitableAdjustLowersAHoleToTheLimitOfTheLastCourseHandicap) {
+    const std::tuple<int, bool, int16_t, int, int, int> cases[] = {
+        {18, false, 1, 1, 9, 7}, {8, false, 1, 1, 8, 6},  {8, false, 1, 3, 6, 5}, {-1, false, 1, 1, 12, 10},
+        {18, true, 1, 1, 10, 7}, {18, true, 2, 1, 10, 9}, {8, true, 1, 1, 8, 6}};
+    for (auto [lastCourseHandicap, nine, option, hole, score, limited] : cases) {
+        SCOPED_TRACE(::testing::Message() << lastCourseHandicap << (nine ? " nine " : " ") << option);
+        data->settings.nineHoleOption = option;
+        ann().roundCount = lastCourseHandicap >= 0 ? 2 : 0;
+        ann().rounds[1].courseHandicap = ann().rounds[3].courseHandicap = 45;  // 3: outside the stored rounds
+        ann().rounds[2].courseHandicap = static_cast<float>(lastCourseHandicap);
+        std::array<int, 19> scores{};
+        scores[hole] = score;
+        EXPECT_EQ(EQadjust(*data, 1, 1, nine, scores), limited != score);
+        EXPECT_EQ(scores[hole], limited);
+        scores[hole] = 0;
+        EXPECT_EQ(scores, (std::array<int, 19>{}));  // unplayed holes stay 0
     }
-    std::array<int, 19> scores{};
-    scores[c.hole] = c.score;
-    bool changed = EQadjust(*data, 1, 1, c.nine, scores);
-    EXPECT_EQ(scores[c.hole], c.limited);
-    EXPECT_EQ(changed, c.limited != c.score);
-    scores[c.hole] = 0;
-    EXPECT_EQ(scores, (std::array<int, 19>{}));  // unplayed holes stay 0
 }
-
-INSTANTIATE_TEST_SUITE_P(EquitableBands, EquitableAdjustTest,
-                         ::testing::Values(EquitableCase{"Eighteen_NineOnParFour", 18, false, 1, 1, 9, 7},
-                                           EquitableCase{"Eight_EightOnParFour", 8, false, 1, 1, 8, 6},
-                                           EquitableCase{"Eight_ParThreeOfTheCourse", 8, false, 1, 3, 6, 5},
-                                           EquitableCase{"NoRounds_Twelve", -1, false, 1, 1, 12, 10},
-                                           EquitableCase{"NineHole_HalvedWithOptionOne", 18, true, 1, 1, 10, 7},
-                                           EquitableCase{"NineHole_FullWithOptionTwo", 18, true, 2, 1, 10, 9},
-                                           EquitableCase{"NineHole_LowBandParPlusTwo", 8, true, 1, 1, 8, 6}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorval::entry

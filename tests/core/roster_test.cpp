@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "scripteddialogs.hpp"
 
 namespace quorval::players {
 namespace {
 
+using platform::Answer;
 using testing::ScriptedDialogs;
 
 // Every player differs from the others in each field a shift has to carry: name, tee, rounds
@@ -37,78 +34,54 @@ std::unique_ptr<store::LeagueData> league(int count) {
 void expectOrder(const store::LeagueData& data, const store::LeagueData& before, const std::vector<int>& order) {
     ASSERT_EQ(data.playerCount, static_cast<int>(order.size()));
     for (size_t i = 0; i < order.size(); ++i) {
-        const store::PlayerRecord& now = data.players[i + 1];
-        const store::PlayerRecord& was = before.players[order[i]];
-        EXPECT_EQ(now.name, was.name) << "slot " << i + 1;
-        EXPECT_TRUE(now.tee == was.tee && now.roundCount == was.roundCount && now.team == was.team &&
-                    now.rounds == was.rounds)
-            << was.name << " lost part of his record";
+        const store::PlayerRecord &now = data.players[i + 1], &was = before.players[order[i]];
+        EXPECT_TRUE(std::tie(now.name, now.tee, now.roundCount, now.team, now.rounds) ==
+                    std::tie(was.name, was.tee, was.roundCount, was.team, was.rounds))
+            << "slot " << i + 1 << " is not " << was.name;
     }
 }
 
-struct NameCase {
-    const char* name;
-    AddOutcome added;
-    RenameOutcome renamed;  // as the new name of player 1
-};
-
-class NameRule : public ::testing::TestWithParam<NameCase> {};
-
 // Names are trimmed. Adding needs 3 characters, renaming 4; neither takes a name that looks like
 // another player's (letter case and repeated blanks aside). Every refusal beeps and says why.
-TEST_P(NameRule, DecidesAddingAndRenaming) {
-    const NameCase& c = GetParam();
-    auto data = league(2);
-    data->players[1].name = "Bob Smith";
-    data->players[2].name = "élodie";
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(AddPlayer(*data, dialogs, c.name, store::kWhiteTee), c.added);
-    EXPECT_EQ(data->playerCount, c.added == AddOutcome::Added ? 3 : 2);
-    data->playerCount = 2;
-    if (c.renamed == RenameOutcome::Renamed) dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, c.name), c.renamed);
-    EXPECT_EQ(data->players[1].name, c.renamed == RenameOutcome::Renamed ? TidyName(c.name) : "Bob Smith");
-    int refusals = (c.added == AddOutcome::Beeped) + (c.renamed == RenameOutcome::Beeped);
-    EXPECT_EQ(dialogs.beeps(), refusals);
-    EXPECT_EQ(dialogs.takeMessages().size(),
-              static_cast<size_t>(refusals + (c.added == AddOutcome::NameTaken) +
-                                  (c.renamed == RenameOutcome::NameInUse) + (c.renamed == RenameOutcome::Renamed)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, NameRule,
-                         ::testing::Values(NameCase{"Al", AddOutcome::Beeped, RenameOutcome::Beeped},
-                                           NameCase{"Ré", AddOutcome::Beeped,
-                                                    RenameOutcome::Beeped},  // 2 characters in 3 bytes
-                                           NameCase{"Ann", AddOutcome::Added, RenameOutcome::Beeped},
-                                           NameCase{"Zoë", AddOutcome::Added, RenameOutcome::Beeped},
-                                           NameCase{"Anne", AddOutcome::Added, RenameOutcome::Renamed},
-                                           NameCase{"   ", AddOutcome::Beeped, RenameOutcome::Beeped},
-                                           NameCase{"  Anne  ", AddOutcome::Added, RenameOutcome::Renamed},
-                                           NameCase{"bob  SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
-                                           NameCase{" Bob Smith ", AddOutcome::NameTaken, RenameOutcome::Kept},
-                                           NameCase{"ÉLODIE ", AddOutcome::NameTaken, RenameOutcome::NameInUse},
-                                           NameCase{"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse}));
-
-TEST(Roster, AddedNamesHoldApostrophesForDoubleQuotesButRenamedOnesKeepThem) {
-    auto data = league(1);
-    data->players[1].name = "Al 'Ace' Jones";
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
-    dialogs.takeMessages();
-    EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
-    EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
-    dialogs.answer(platform::Answer::Yes);
-    RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
-    dialogs.takeMessages();
-    EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
+TEST(Roster, NameRuleDecidesAddingAndRenaming) {
+    const std::tuple<const char*, AddOutcome, RenameOutcome> cases[] = {
+        {"Al", AddOutcome::Beeped, RenameOutcome::Beeped},
+        {"Ré", AddOutcome::Beeped, RenameOutcome::Beeped},  // 2 characters in 3 bytes
+        {"Ann", AddOutcome::Added, RenameOutcome::Beeped},
+        {"Zoë", AddOutcome::Added, RenameOutcome::Beeped},
+        {"Anne", AddOutcome::Added, RenameOutcome::Renamed},
+        {"   ", AddOutcome::Beeped, RenameOutcome::Beeped},
+        {"  Anne  ", AddOutcome::Added, RenameOutcome::Renamed},
+        {"bob  SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
+        {" Bob Smith ", AddOutcome::NameTaken, RenameOutcome::Kept},
+        {"ÉLODIE ", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+        {"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+    };
+    for (auto [name, added, renamed] : cases) {
+        SCOPED_TRACE(name);
+        auto data = league(2);
+        data->players[1].name = "Bob Smith";
+        data->players[2].name = "élodie";
+        ScriptedDialogs dialogs;
+        EXPECT_EQ(AddPlayer(*data, dialogs, name, store::kWhiteTee), added);
+        EXPECT_EQ(data->playerCount, added == AddOutcome::Added ? 3 : 2);
+        data->playerCount = 2;
+        if (renamed == RenameOutcome::Renamed) dialogs.answer(Answer::Yes);
+        EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, name), renamed);
+        EXPECT_EQ(data->players[1].name, renamed == RenameOutcome::Renamed ? TidyName(name) : "Bob Smith");
+        int refusals = (added == AddOutcome::Beeped) + (renamed == RenameOutcome::Beeped);
+        EXPECT_EQ(dialogs.beeps(), refusals);
+        EXPECT_EQ(dialogs.takeMessages().size(),
+                  static_cast<size_t>(refusals + (added == AddOutcome::NameTaken) +
+                                      (renamed == RenameOutcome::NameInUse) + (renamed == RenameOutcome::Renamed)));
+    }
 }
 
 TEST(Roster, TheHundredthPlayerIsTheLast) {
     auto data = league(99);
     ScriptedDialogs dialogs;
     EXPECT_EQ(AddPlayer(*data, dialogs, "Number Hundred", store::kBlueTee), AddOutcome::Added);
-    EXPECT_EQ(data->currentPlayer, 100);
-    EXPECT_EQ(data->players[100].tee, store::kBlueTee);
+    EXPECT_EQ(std::tuple(data->currentPlayer, data->players[100].tee), std::tuple(100, store::kBlueTee));
     EXPECT_EQ(AddPlayer(*data, dialogs, "One Too Many", store::kRedTee), AddOutcome::Beeped);
     EXPECT_EQ(dialogs.beeps(), 1);
     auto shown = dialogs.takeMessages();
@@ -117,30 +90,38 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     EXPECT_EQ(data->playerCount, 100);
 }
 
-TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheName) {
+// Added names hold apostrophes for double quotes, renamed ones keep them.
+TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheNameAndKeepsDoubleQuotes) {
     auto data = league(1);
-    data->players[1].name = "Ann Lee";
+    data->players[1].name = "Al 'Ace' Jones";
     data->players[1].tee = store::kRedTee;
     ScriptedDialogs dialogs;
-    dialogs.answer(platform::Answer::Yes);
-    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Lee", store::kBlueTee), RenameOutcome::Renamed);
+    dialogs.answer(Answer::Yes);
+    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Al 'Ace' Jones", store::kBlueTee), RenameOutcome::Renamed);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
-    dialogs.answer(platform::Answer::No);
+    dialogs.answer(Answer::No);
     EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Young", store::kWhiteTee), RenameOutcome::Kept);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
     auto asked = dialogs.takeMessages();
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_NE(asked[0].text.find("default tee of Ann Lee to Blue"), std::string::npos) << asked[0].text;
-    EXPECT_NE(asked[1].text.find("Ann Lee to Ann Young, tee White"), std::string::npos) << asked[1].text;
+    EXPECT_NE(asked[0].text.find("default tee of Al 'Ace' Jones to Blue"), std::string::npos) << asked[0].text;
+    EXPECT_NE(asked[1].text.find("Al 'Ace' Jones to Ann Young, tee White"), std::string::npos) << asked[1].text;
+    EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
+    dialogs.takeMessages();
+    EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
+    EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
+    dialogs.answer(Answer::Yes);
+    RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
+    dialogs.takeMessages();
+    EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
 }
 
-// The question names what goes: the player, his rounds, his team.
 TEST(Roster, TheRemoveQuestionNamesThePlayerHisRoundsAndHisTeam) {
     auto data = league(5);
     data->teams.teamCount = 3;
     data->teams.teamNames[3] = "Eagles";
     ScriptedDialogs dialogs;
-    dialogs.answer(platform::Answer::No);
+    dialogs.answer(Answer::No);
     EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 3), RemoveOutcome::Kept);
     auto asked = dialogs.takeMessages();
     ASSERT_EQ(asked.size(), 1u);
@@ -162,42 +143,31 @@ TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNot
     ScriptedDialogs dialogs;
     ASSERT_EQ(AddPlayer(*data, dialogs, "New Player", store::kNoTee), AddOutcome::Added);
     const store::PlayerRecord& added = data->players[5];
-    EXPECT_EQ(added.tee, store::kNoTee);
-    EXPECT_EQ(added.roundCount, 0);
-    EXPECT_EQ(added.team, 0);
+    EXPECT_EQ(std::tuple(added.tee, added.roundCount, added.team), std::tuple(store::kNoTee, 0, 0));
     for (const store::RoundRecord& round : added.rounds) EXPECT_EQ(round, store::RoundRecord{});
 }
 
-struct MoveCase {
-    int from;
-    int to;
-    std::vector<int> order;
-};
-
-class Move : public ::testing::TestWithParam<MoveCase> {};
-
-TEST_P(Move, ShiftsThePlayersBetweenAndLeavesTheRest) {
-    auto data = league(8);
-    auto before = std::make_unique<store::LeagueData>(*data);
-    MovePlayer(*data, GetParam().from, GetParam().to);
-    expectOrder(*data, *before, GetParam().order);
-    EXPECT_TRUE(data->players[0].name.empty());
+TEST(Roster, MoveShiftsThePlayersBetweenAndLeavesTheRest) {
+    const std::pair<std::pair<int, int>, std::vector<int>> cases[] = {{{5, 2}, {1, 5, 2, 3, 4, 6, 7, 8}},
+                                                                      {{2, 8}, {1, 3, 4, 5, 6, 7, 8, 2}},
+                                                                      {{8, 1}, {8, 1, 2, 3, 4, 5, 6, 7}},
+                                                                      {{3, 9}, {1, 2, 3, 4, 5, 6, 7, 8}}};
+    for (const auto& [move, order] : cases) {
+        SCOPED_TRACE(move.first * 10 + move.second);
+        auto data = league(8);
+        auto before = std::make_unique<store::LeagueData>(*data);
+        MovePlayer(*data, move.first, move.second);
+        expectOrder(*data, *before, order);
+        EXPECT_TRUE(data->players[0].name.empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Positions, Move,
-                         ::testing::Values(MoveCase{5, 2, {1, 5, 2, 3, 4, 6, 7, 8}},
-                                           MoveCase{2, 8, {1, 3, 4, 5, 6, 7, 8, 2}},
-                                           MoveCase{8, 1, {8, 1, 2, 3, 4, 5, 6, 7}},
-                                           MoveCase{3, 9, {1, 2, 3, 4, 5, 6, 7, 8}}));
 
 TEST(Roster, PositionsAreRightAlignedAndTypedOnesStayWithinTheList) {
     EXPECT_EQ(PositionLine(7, "Ann"), "  7  Ann");
     EXPECT_EQ(PositionLine(42, " Bo"), " 42   Bo");
     EXPECT_EQ(PositionLine(100, "Cy"), "100  Cy");
-    EXPECT_EQ(PositionFromText("150", 30), 30);
-    EXPECT_EQ(PositionFromText("4.9", 30), 4);
-    EXPECT_EQ(PositionFromText("x7", 30), 1);
-    EXPECT_EQ(PositionFromText("-3", 30), 1);
+    for (auto [typed, position] : {std::pair{"150", 30}, std::pair{"4.9", 4}, std::pair{"x7", 1}, std::pair{"-3", 1}})
+        EXPECT_EQ(PositionFromText(typed, 30), position) << typed;
 }
 
 }  // namespace

@@ -8,74 +8,43 @@ using namespace quorval;
 
 namespace {
 
-// A course whose stroke indexes run odd on the front nine and even on the back, as many do.
-store::StrokeIndexes oddFrontEvenBack() {
+int sum(const handicap::HoleStrokes& s) {
+    return std::accumulate(s.begin() + 1, s.end(), 0);
+}
+
+// Stroke indexes odd on the front nine and even on the back: hole 1 is index 1, hole 18 index 18.
+TEST(StrokeAllocation, FollowsTheStrokeIndexes) {
     store::StrokeIndexes si{};
     for (int h = 1; h <= 9; ++h) si[h] = static_cast<int16_t>(2 * h - 1);
     for (int h = 10; h <= 18; ++h) si[h] = static_cast<int16_t>(2 * (h - 9));
-    return si;
-}
-
-struct Allocation {
-    int courseHandicap;
-    int total;      // strokes over the 18 holes
-    int onIndex1;   // on the hardest hole
-    int onIndex18;  // on the easiest hole
-};
-
-class StrokeAllocation : public ::testing::TestWithParam<Allocation> {};
-
-}  // namespace
-
-TEST_P(StrokeAllocation, FollowsTheStrokeIndexes) {
-    const Allocation& c = GetParam();
-    store::StrokeIndexes si = oddFrontEvenBack();
-    handicap::HoleStrokes strokes = handicap::AllocateStrokes(c.courseHandicap, si);
-    EXPECT_EQ(std::accumulate(strokes.begin() + 1, strokes.end(), 0), c.total);
-    EXPECT_EQ(strokes[1], c.onIndex1);    // hole 1 has index 1
-    EXPECT_EQ(strokes[18], c.onIndex18);  // hole 18 has index 18
-    // A harder hole never receives fewer strokes than an easier one.
-    for (int a = 1; a <= 18; ++a) {
-        for (int b = 1; b <= 18; ++b) {
-            if (si[a] < si[b]) {
-                EXPECT_GE(strokes[a], strokes[b]) << "holes " << a << ", " << b;
-            }
-        }
+    struct Case {
+        int courseHandicap, onIndex1, onIndex18;
+    };
+    for (const Case& c :
+         {Case{0, 0, 0}, Case{14, 1, 0}, Case{18, 1, 1}, Case{20, 2, 1}, Case{36, 2, 2}, Case{-2, 0, -1}}) {
+        SCOPED_TRACE(c.courseHandicap);
+        handicap::HoleStrokes strokes = handicap::AllocateStrokes(c.courseHandicap, si);
+        EXPECT_EQ(sum(strokes), c.courseHandicap);
+        EXPECT_EQ(strokes[1], c.onIndex1);
+        EXPECT_EQ(strokes[18], c.onIndex18);
+        for (int a = 1; a <= 18; ++a)
+            for (int b = 1; b <= 18; ++b) EXPECT_TRUE(si[a] >= si[b] || strokes[a] >= strokes[b]) << a << ", " << b;
     }
-}
+    // 14 reaches index 14 (hole 16) but not 15 (hole 8); plus 2 gives back on indexes 17 and 18.
+    handicap::HoleStrokes fourteen = handicap::AllocateStrokes(14, si), plus = handicap::AllocateStrokes(-2, si);
+    EXPECT_EQ(fourteen[16], 1);
+    EXPECT_EQ(fourteen[8], 0);
+    EXPECT_EQ((std::array<int, 3>{plus[9], plus[18], plus[17]}), (std::array<int, 3>{-1, -1, 0}));
 
-INSTANTIATE_TEST_SUITE_P(Handicaps, StrokeAllocation,
-                         ::testing::Values(Allocation{0, 0, 0, 0}, Allocation{14, 14, 1, 0}, Allocation{18, 18, 1, 1},
-                                           Allocation{20, 20, 2, 1}, Allocation{36, 36, 2, 2},
-                                           Allocation{-2, -2, 0, -1}));
-
-TEST(StrokeAllocation, FourteenGivesAStrokeOnIndexFourteenButNotFifteen) {
-    handicap::HoleStrokes strokes = handicap::AllocateStrokes(14, oddFrontEvenBack());
-    EXPECT_EQ(strokes[16], 1);  // index 14
-    EXPECT_EQ(strokes[8], 0);   // index 15
-}
-
-TEST(StrokeAllocation, PlusTwoGivesBackOnTheTwoEasiestHoles) {
-    handicap::HoleStrokes strokes = handicap::AllocateStrokes(-2, oddFrontEvenBack());
-    EXPECT_EQ(strokes[9], -1);   // index 17
-    EXPECT_EQ(strokes[18], -1);  // index 18
-    EXPECT_EQ(strokes[17], 0);   // index 16
-}
-
-TEST(StrokeAllocation, NineHolesRankTheirOwnHoles) {
-    store::StrokeIndexes si = oddFrontEvenBack();
     // Back nine: indexes 2, 4, ..., 18 rank 1..9; 5 strokes go to holes 10..14.
     handicap::HoleStrokes back = handicap::AllocateNineStrokes(5, si, 10);
-    for (int h = 1; h <= 9; ++h) EXPECT_EQ(back[h], 0) << h;
-    for (int h = 10; h <= 18; ++h) EXPECT_EQ(back[h], h <= 14 ? 1 : 0) << h;
+    for (int h = 1; h <= 18; ++h) EXPECT_EQ(back[h], h >= 10 && h <= 14 ? 1 : 0) << h;
     // Eleven over nine holes: one everywhere, a second on the two hardest.
     handicap::HoleStrokes front = handicap::AllocateNineStrokes(11, si, 1);
-    EXPECT_EQ(front[1], 2);
-    EXPECT_EQ(front[2], 2);
-    EXPECT_EQ(front[3], 1);
-    EXPECT_EQ(front[10], 0);
-    // Plus one gives back on the nine's easiest hole.
-    handicap::HoleStrokes plus = handicap::AllocateNineStrokes(-1, si, 1);
-    EXPECT_EQ(plus[9], -1);
-    EXPECT_EQ(std::accumulate(plus.begin() + 1, plus.end(), 0), -1);
+    EXPECT_EQ((std::array<int, 4>{front[1], front[2], front[3], front[10]}), (std::array<int, 4>{2, 2, 1, 0}));
+    handicap::HoleStrokes ninePlus = handicap::AllocateNineStrokes(-1, si, 1);
+    EXPECT_EQ(ninePlus[9], -1);
+    EXPECT_EQ(sum(ninePlus), -1);
 }
+
+}  // namespace
