@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "cli/commands.hpp"
+#include "cli/systemclock.hpp"
 #include "fullleague.hpp"
 #include "platform/streamdialogs.hpp"
-#include "platform/systemclock.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
@@ -64,7 +64,7 @@ void BM_CheckFolderOf15Leagues(benchmark::State& state) {
     auto data = std::make_unique<store::LeagueData>();
     std::ostringstream out, err;
     platform::StreamDialogs dialogs(err);
-    platform::SystemClock clock;
+    cli::SystemClock clock;
     cli::Context ctx{*data, dialogs, out, err, clock};
     for (auto _ : state) {
         if (cli::RunCheck(ctx, {}) != cli::kOk) state.SkipWithError("the folder did not check clean");

@@ -8,8 +8,8 @@
 #include <set>
 
 #include "cli/commands.hpp"
+#include "cli/systemclock.hpp"
 #include "platform/streamdialogs.hpp"
-#include "platform/systemclock.hpp"
 #include "store/folderlock.hpp"
 
 namespace {
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);
-    platform::SystemClock clock;
+    cli::SystemClock clock;
     cli::Context ctx{*data, dialogs, std::cout, std::cerr, clock};
     int result = command->second(ctx, cli::Args(args.begin() + 1, args.end()));
     if (result == cli::kUsage) std::cerr << kUsageText;
