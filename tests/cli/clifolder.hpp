@@ -40,8 +40,7 @@ inline ::testing::AssertionResult Has(const std::string& text, const std::string
     return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
 }
 
-// One command of a session: its exit status and a text its output must hold; when it fails, the
-// league file must be as it was.
+// One command: its exit status and a text its output must hold; a failed one leaves Fall.LGE as it was.
 struct Step {
     std::string args;
     int exitCode;
