@@ -170,6 +170,7 @@ TEST_F(PostFolder, EditAndDeleteChangeOnlyTheirSlotAndRecomputeTheLastRound) {
     EXPECT_EQ(left.rounds[2].score, before.rounds[3].score);
     EXPECT_EQ(left.rounds[2].courseHandicap, 21.0f);  // without the 89: (92 - 70.1) * 113 / 125 = 19.8
 }
+
 // Usage errors exit with 2; what is not there or not allowed exits with 1 and says why.
 TEST_F(PostFolder, RefusalsSayWhyAndWorldRulesNeedStrokeIndexes) {
     const std::string ann = "post Fall --player 1 --scores " + k85 + " --course ", s85 = " --scores " + k85;
