@@ -6,8 +6,6 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
-#include <vector>
 
 #include "fullleague.hpp"
 #include "store/coursefile.hpp"
@@ -40,15 +38,14 @@ inline ::testing::AssertionResult Has(const std::string& text, const std::string
     return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
 }
 
-// One command of a session: its exit status and a text its output must hold; when it fails, the
-// league file must be as it was.
+// A command, its exit status and a text its output holds; a failed one leaves Fall.LGE as it was.
 struct Step {
     std::string args;
     int exitCode;
     std::string shows;
 };
 
-// Returns what the last command wrote.
+// Runs the steps and returns what the last one wrote.
 inline std::string runSteps(const std::vector<Step>& steps) {
     std::string output;
     for (const Step& step : steps) {
@@ -87,17 +84,13 @@ inline void writeFall(store::LeagueData& data) {
     if (data.teams.teamCount > 0) writeBytes("Fall.tea", store::FormatTeams(data));
 }
 
-struct CliTest : ::testing::Test {
-    TempWorkDir dir;
-    std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
-};
-
-// A random league with teams.
-struct CliFolder : CliTest {
+struct CliFolder : ::testing::Test {
     void SetUp() override {
         samples::FillRandomLeague(*data, 11, 6);
         writeFall(*data);
     }
+    TempWorkDir dir;
+    std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
 };
 
 }  // namespace quorval::testing
