@@ -65,44 +65,38 @@ TEST(CompareLineTest, NameStarAndIndexStandInTheirColumns) {
     EXPECT_EQ(CompareLine("Ann", 100.0f).substr(72), " 100.0");
 }
 
+// Fifty players a page under the heading; the next page starts with the print font's blank line.
 TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
     print::RecordingPrinter printer;
     printer.setFontNames({"Arial", "Courier New", "Lucida Console"});
     printer.setOrientation(platform::Orientation::Landscape);
     auto data = std::make_unique<store::LeagueData>();
     data->settings.printFont = "Lucida Console";
-    const std::vector<std::string> heading{
-        "",
-        "",
-        blanks(14) + "Quorval" + blanks(10) + "12-06-2026",
-        "",
-        "",
-        blanks(38) + "Hcp Index",
-        " ",
-        "      Player                -5    0    5   10   15   20   25   30   35   40",
-        "",
-        "",
-        blanks(5) + std::string(79, '_'),
-        ""};
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, first{"",
+                                          "",
+                                          blanks(14) + "Quorval" + blanks(10) + "12-06-2026",
+                                          "",
+                                          "",
+                                          blanks(38) + "Hcp Index",
+                                          " ",
+                                          "      Player                -5    0    5   10   15   20   25   30   35   40",
+                                          "",
+                                          "",
+                                          blanks(5) + std::string(79, '_'),
+                                          ""};
+    std::vector<std::string> second = first;
+    second.insert(second.begin(), " ");
     for (int i = 0; i < 60; ++i) lines.push_back("Player " + std::to_string(i));
+    for (int i = 0; i < 60; ++i) (i < 50 ? first : second).push_back(blanks(5) + lines[i]);
     reports::PrintCompareChart(printer, *data, lines, "12-06-2026");
     const print::Document& doc = printer.documents().back();
     ASSERT_EQ(doc.pages.size(), 2u);
     EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Portrait);
-    std::vector<std::string> first = heading;
-    for (int i = 0; i < 50; ++i) first.push_back(blanks(5) + lines[i]);
     EXPECT_EQ(doc.pages[0].lines(), first);
-    EXPECT_EQ(doc.pages[0].texts[2].text, blanks(14) + "Quorval");
+    EXPECT_EQ(doc.pages[1].lines(), second);
     EXPECT_EQ(doc.pages[0].texts[2].font, (print::FontState{"Lucida Console", 18, true}));
     EXPECT_EQ(doc.pages[0].texts[6].font, (print::FontState{"Lucida Console", 12, true}));
-    EXPECT_EQ(doc.pages[0].texts.back().font, (print::FontState{"Lucida Console", 10, true}));
-    // The next page starts as every print job's page does: the print font and a blank line.
-    std::vector<std::string> second{" "};
-    second.insert(second.end(), heading.begin(), heading.end());
-    for (int i = 50; i < 60; ++i) second.push_back(blanks(5) + lines[i]);
-    EXPECT_EQ(doc.pages[1].lines(), second);
-    EXPECT_EQ(doc.pages[1].texts.back().font.name, "Lucida Console");
+    EXPECT_EQ(doc.pages[1].texts.back().font, (print::FontState{"Lucida Console", 10, true}));
 }
 
 }  // namespace

@@ -98,10 +98,8 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
     ASSERT_EQ(drawings.size(), 1u);
     const auto& picture = std::get<print::PictureOp>(drawings[0]);
     EXPECT_EQ(picture.picture.argb, (std::vector<uint32_t>{0xFF00FF00u, 0xFFFF0000u}));
-    EXPECT_NEAR(picture.x / kTwipsPerPixel, 1755, 0.01);
-    EXPECT_NEAR(picture.y / kTwipsPerPixel, 360, 0.01);
-    EXPECT_NEAR(picture.width / kTwipsPerPixel, 315, 0.01);
-    EXPECT_NEAR(picture.height / kTwipsPerPixel, 462, 0.01);
+    const double place[] = {picture.x, picture.y, picture.width, picture.height}, want[] = {1755, 360, 315, 462};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(place[i] / kTwipsPerPixel, want[i], 0.01) << i;
 
     // A player without rounds has no index.
     addPlayer("Newcomer", {});
@@ -141,9 +139,6 @@ TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
         EXPECT_EQ(name.text, "P" + std::to_string(k));
         EXPECT_NEAR(name.x / kTwipsPerPixel, 485 + left, 0.01);
         EXPECT_NEAR(name.y / kTwipsPerPixel, 336.6 + row, 0.01);
-        const auto& picture = std::get<print::PictureOp>(pages[k > 10].drawings.at(cell));
-        EXPECT_NEAR(picture.x / kTwipsPerPixel, 1745 + left, 0.01);
-        EXPECT_NEAR(picture.y / kTwipsPerPixel, 367.2 + row, 0.01);
     }
     data.playerCount = 10;
     data.settings.cardVerticalScaling = 1.04f;
