@@ -5,6 +5,7 @@
 #include <memory>
 #include <tuple>
 
+#include "leaguebuilder.hpp"
 #include "print/recordingprinter.hpp"
 
 using namespace quorval;
@@ -15,28 +16,11 @@ namespace {
 // The recording printer's page is 7.5 by 10 inches: W = 4500 and H = 6000 printer pixels.
 constexpr double kTwipsPerPixel = print::kTwipsPerInch / print::kPixelsPerInch;
 
-struct Round {
-    int course, out, in;
-};
-
 class HcpCardsTest : public ::testing::Test {
 protected:
     HcpCardsTest() {
-        const char* initials[] = {"", "PH", "", "X", "ABCDE"};
-        for (int c = 1; c <= 4; ++c) data.courses[c][store::course_field::kInitials] = initials[c];
-        data.courseCount = 4;
+        league.course("", "PH").course("", "").course("", "X").course("", "ABCDE");
         printer.setFontNames({"Arial", "Courier New"});
-    }
-
-    void addPlayer(const std::string& name, const std::vector<Round>& rounds) {
-        store::PlayerRecord& p = data.players[++data.playerCount];
-        p.name = name;
-        p.roundCount = static_cast<int16_t>(rounds.size());
-        for (size_t i = 0; i < rounds.size(); ++i) {
-            p.rounds[i + 1].course = static_cast<int16_t>(rounds[i].course);
-            p.rounds[i + 1].score[store::kOutSlot] = static_cast<int16_t>(rounds[i].out);
-            p.rounds[i + 1].score[store::kInSlot] = static_cast<int16_t>(rounds[i].in);
-        }
     }
 
     // Prints the cards of the marked players, all of them when none is given; the first page's texts.
@@ -59,23 +43,23 @@ protected:
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
+    quorval::testing::LeagueBuilder league{data};
     print::RecordingPrinter printer;
 };
 
 TEST_F(HcpCardsTest, ScoreLinesReadDownTheColumnsWithInitialsAndTotalsPadded) {
-    addPlayer("Six", {{1, 45, 50}, {2, 50, 52}, {3, 40, 41}, {4, 50, 50}, {1, 44, 44}, {0, 48, 49}});
+    league.player("Six").round("6/2/26", 45, 50, 0, 1).round("6/2/26", 50, 52, 0, 2).round("6/2/26", 40, 41, 0, 3);
+    league.round("6/2/26", 50, 50, 0, 4).round("6/2/26", 44, 44, 0, 1).round("6/2/26", 48, 49, 0, 0);
     EXPECT_EQ(CardScoreLines(data, 1),
               (std::array<std::string, 4>{"  PH95    PH88  ", " -  102  -  97  ", "   X81  ", "ABCDE100 "}));
-    std::vector<Round> twenty;
-    for (int slot = 1; slot <= 20; ++slot) twenty.push_back({1, 30, 30 + slot});
-    addPlayer("Twenty", twenty);
+    league.player("Twenty");
+    for (int slot = 1; slot <= 20; ++slot) league.round("6/2/26", 30, 30 + slot, 0);
     EXPECT_EQ(CardScoreLines(data, 2)[0], "  PH61    PH65    PH69    PH73    PH77  ");
     EXPECT_EQ(CardScoreLines(data, 2)[3], "  PH64    PH68    PH72    PH76    PH80  ");
 }
 
 TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
-    addPlayer("Ann Smith", {{4, 50, 52}, {1, 45, 44}});
-    data.players[1].rounds[2].handicapIndex = 12.7f;
+    league.player("Ann Smith").round("6/2/26", 50, 52, 0, 4).round("6/2/26", 45, 44, 12.7f);
     data.players[1].rounds[2].courseHandicap = 14;
     printer.setBold(true);  // as the listing leaves it
     const auto printed = print();
@@ -102,7 +86,7 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(place[i] / kTwipsPerPixel, want[i], 0.01) << i;
 
     // A player without rounds has no index.
-    addPlayer("Newcomer", {});
+    league.player("Newcomer");
     const auto newcomer = print({2});
     EXPECT_EQ(newcomer[1].text + "|" + newcomer[2].text, "  Hcp Index: --| CHCP: --");
 }
@@ -125,7 +109,7 @@ TEST(CardNameTest, ShrinksThenCuts) {
 TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
     data.settings.cardVerticalScaling = 1.02f;
     data.settings.cardHorizontalOffset = -10;
-    for (int i = 1; i <= 12; ++i) addPlayer("P" + std::to_string(i), {{1, 45, 45}});
+    for (int i = 1; i <= 12; ++i) league.player("P" + std::to_string(i)).round("6/2/26", 45, 45, 0);
     print();
     const std::vector<print::Page>& pages = printer.documents().back().pages;
     ASSERT_EQ(pages.size(), 2u);
@@ -147,7 +131,7 @@ TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
 }
 
 TEST_F(HcpCardsTest, MarkedPlayersPrintInPlayerOrderAndTheirMarksAreCleared) {
-    for (int i = 1; i <= 8; ++i) addPlayer("P" + std::to_string(i), {{1, 45, 45}});
+    for (int i = 1; i <= 8; ++i) league.player("P" + std::to_string(i)).round("6/2/26", 45, 45, 0);
     const auto printed = print({7, 2, 5});
     ASSERT_EQ(printed.size(), 24u);
     EXPECT_EQ(printed[0].text + printed[8].text + printed[16].text, "P2P5P7");

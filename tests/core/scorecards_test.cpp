@@ -101,11 +101,9 @@ TEST_F(ScorecardTest, CourseTeeAndPlayerAreFoundByNumberOrNameInAnyCase) {
     league.player("Al Brennan");
     for (const char* course : {"1", "pine HILLS", "ph"}) EXPECT_EQ(reports::FindCourse(data, course), 1) << course;
     for (const char* none : {"0", "2", "Pine"}) EXPECT_EQ(reports::FindCourse(data, none), 0) << none;
-    EXPECT_EQ(reports::FindTee("White"), store::kWhiteTee);
-    EXPECT_EQ(reports::FindTee("3"), store::kBlueTee);
-    EXPECT_EQ(reports::FindTee("green"), 0);
-    EXPECT_EQ(reports::FindPlayer(data, "al brennan"), 1);
-    EXPECT_EQ(reports::FindPlayer(data, "2"), 0);
+    EXPECT_EQ(std::vector<int>({reports::FindTee("White"), reports::FindTee("3"), reports::FindTee("green")}),
+              std::vector<int>({store::kWhiteTee, store::kBlueTee, 0}));
+    EXPECT_EQ(reports::FindPlayer(data, "al brennan") * 10 + reports::FindPlayer(data, "2"), 10);
 }
 
 }  // namespace

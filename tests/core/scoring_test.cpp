@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 
 #include "print/recordingprinter.hpp"
@@ -58,34 +57,25 @@ TEST_F(ScoringCountTest, CountsPlayedHolesOfEveryRoundAgainstItsCoursesPars) {
 // last one closes the circle, wrapping past three o'clock.
 TEST(ScoringSlicesTest, OnlyCategoriesWithHolesGoRoundFromTheTop) {
     constexpr float kTurn = 6.283186f;
-    const struct {
-        std::array<int, 6> byClass;
-        std::string slices;
-        float start;
-    } cases[] = {
-        {{1, 2, 3, 4, 5, 6},
-         "Eagles|Eagles 4.8|1.000000|9 Birdies|Birdies 9.5|2.000000|10 Pars|Pars 14.3|3.000000|11 "
-         "Bogies|Bogies 19.0|4.000000|12 Double Bogies|Double Bogies 23.8|5.000000|13 Other|Other 28.6|6.000000|14 ",
-         kTurn / 4 - kTurn / 42},
-        {{0, 0, 18, 0, 0, 0}, "Pars|Pars 100.0|18.000000|9 ", kTurn / 4 - kTurn / 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.slices);
-        analysis::ScoreCounts counts;
-        counts.byClass = c.byClass;
-        for (int n : c.byClass) counts.holes = static_cast<int16_t>(counts.holes + n);
-        const std::vector<analysis::PieSlice> slices = analysis::ScoringSlices(counts);
-        std::string all;
-        for (const auto& x : slices)
-            all += x.name + "|" + x.legendText + "|" + std::to_string(x.value) + "|" + std::to_string(x.colour) + " ";
-        EXPECT_EQ(all, c.slices);
-        EXPECT_NEAR(std::fmod(slices[0].startAngle - c.start + 2 * kTurn, kTurn), 0, 1e-5);
-        for (size_t i = 0; i < slices.size(); ++i) {
-            EXPECT_EQ(slices[i].startAngle, i > 0 ? slices[i - 1].endAngle : slices[0].startAngle);
-            EXPECT_GE(slices[i].endAngle, 0.001f);
-            EXPECT_LT(slices[i].endAngle, kTurn);
-        }
-        EXPECT_NEAR(slices.back().endAngle, slices[0].startAngle, 1e-5);
-    }
+    analysis::ScoreCounts counts;
+    counts.byClass = {1, 2, 3, 4, 5, 6};
+    counts.holes = 21;
+    const std::vector<analysis::PieSlice> slices = analysis::ScoringSlices(counts);
+    std::string all;
+    for (const auto& x : slices)
+        all += x.name + "|" + x.legendText + "|" + std::to_string(x.value) + "|" + std::to_string(x.colour) + " ";
+    EXPECT_EQ(all, "Eagles|Eagles 4.8|1.000000|9 Birdies|Birdies 9.5|2.000000|10 Pars|Pars 14.3|3.000000|11 "
+                   "Bogies|Bogies 19.0|4.000000|12 Double Bogies|Double Bogies 23.8|5.000000|13 Other|Other 28.6|6.000000|14 ");
+    EXPECT_NEAR(slices[0].startAngle, kTurn / 4 - kTurn / 42, 1e-5);
+    for (size_t i = 1; i < 6; ++i) EXPECT_EQ(slices[i].startAngle, slices[i - 1].endAngle);
+    for (const auto& x : slices) EXPECT_TRUE(x.endAngle >= 0.001f && x.endAngle < kTurn) << x.name;
+    EXPECT_NEAR(slices[5].endAngle, slices[0].startAngle, 1e-5);
+    counts.byClass = {0, 0, 18, 0, 0, 0};
+    counts.holes = 18;
+    const std::vector<analysis::PieSlice> whole = analysis::ScoringSlices(counts);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_NEAR(whole[0].startAngle, 0.75f * kTurn, 1e-5);  // wrapped from a quarter turn back
+    EXPECT_NEAR(whole[0].endAngle, whole[0].startAngle, 1e-5);
 }
 
 TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
@@ -105,9 +95,7 @@ TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
     EXPECT_EQ(empty.texts.back().font.size, 9);
     EXPECT_EQ(printer.scaleWidth(), w);
 
-    std::vector<int> scores;
-    for (int h = 1; h <= 18; ++h) scores.push_back(3 + h % 3);
-    addRound(1, scores);
+    addRound(1, {4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3});
     // Left landscape and bold by a listing, the chart still prints portrait in plain captions.
     printer.setOrientation(platform::Orientation::Landscape);
     printer.setBold(true);
