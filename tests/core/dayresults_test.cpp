@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "leaguebuilder.hpp"
@@ -41,9 +40,8 @@ TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
     EXPECT_EQ(results::LowLine(day), "Low gross: Bo 75   Low net: Al, Cy 70");
     EXPECT_EQ(day.courses, std::vector<std::string>{"Pine Hills"});
     const auto lines = results::ResultLines(day);
-    auto at = std::find(lines.begin(), lines.end(), "Nine-hole rounds");
-    EXPECT_EQ(lines.back().substr(0, 9), "1      Di");
-    EXPECT_LT(std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("3 "); }), at);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 4] + "|" + lines.back().substr(0, 9), "Nine-hole rounds|1      Di");
 }
 
 TEST_F(DayResultsTest, LowScoresComeFromTheNineHoleRoundsOnlyWhenNobodyPlayedEighteen) {
@@ -61,8 +59,7 @@ TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
     int listed = 0;
     for (size_t n = 0; n < pages.size(); ++n) {
         const auto lines = pages[n].lines();
-        EXPECT_EQ(lines[1], "Tuesday Men  -  Results of 06/02/26");
-        EXPECT_EQ(lines[2], "Course: Pine Hills");
+        EXPECT_EQ(lines[1] + "|" + lines[2], "Tuesday Men  -  Results of 06/02/26|Course: Pine Hills");
         EXPECT_TRUE(lines[3].ends_with("Page " + std::to_string(n + 1) + " of 2")) << lines[3];
         EXPECT_TRUE(lines[n == 0 ? 7 : 5].starts_with("Place  Name")) << n;
         for (const auto& line : lines) listed += line.starts_with("T1 ") ? 1 : 0;

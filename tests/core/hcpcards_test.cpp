@@ -85,10 +85,13 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
     const double place[] = {picture.x, picture.y, picture.width, picture.height}, want[] = {1755, 360, 315, 462};
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(place[i] / kTwipsPerPixel, want[i], 0.01) << i;
 
-    // A player without rounds has no index.
-    league.player("Newcomer");
+    // Only the marked players print, and their marks are cleared; one without rounds has no index.
+    league.player("Newcomer").player("Unmarked");
     const auto newcomer = print({2});
+    ASSERT_EQ(newcomer.size(), 8u);
     EXPECT_EQ(newcomer[1].text + "|" + newcomer[2].text, "  Hcp Index: --| CHCP: --");
+    EXPECT_EQ(data.players[2].selected, 0);
+    EXPECT_EQ(findnextplayer(data), 0);
 }
 
 // A name too wide for its card gets smaller type first, then is cut.
@@ -128,15 +131,6 @@ TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
     data.settings.cardVerticalScaling = 1.04f;
     EXPECT_EQ(print().size(), 80u);
     EXPECT_EQ(printer.documents().back().pages.size(), 1u);
-}
-
-TEST_F(HcpCardsTest, MarkedPlayersPrintInPlayerOrderAndTheirMarksAreCleared) {
-    for (int i = 1; i <= 8; ++i) league.player("P" + std::to_string(i)).round("6/2/26", 45, 45, 0);
-    const auto printed = print({7, 2, 5});
-    ASSERT_EQ(printed.size(), 24u);
-    EXPECT_EQ(printed[0].text + printed[8].text + printed[16].text, "P2P5P7");
-    for (int p = 1; p <= 8; ++p) EXPECT_EQ(data.players[p].selected, 0) << p;
-    EXPECT_EQ(findnextplayer(data), 0);
 }
 
 }  // namespace

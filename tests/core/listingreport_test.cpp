@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "fullleague.hpp"
+#include "print/pdfsave.hpp"
 #include "print/recordingprinter.hpp"
 #include "text/utf8.hpp"
 
@@ -119,28 +120,18 @@ TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {
         expected += line("       " + rows[r].name + bar(0, 22 - std::min<size_t>(22, rows[r].name.size()), ' '), r);
     EXPECT_EQ(reports::shortprintfile(data, rows, kDate), expected);
 
-    const char* names[][2] = {{"/home/al/league", "/home/al/league.txt"},
-                              {"/home/al/league.TXT", "/home/al/league.TXT"},
-                              {"/home/al/league.csv", "/home/al/league.csv.txt"},
-                              {"", ""}};
+    const char* names[][2] = {
+        {"/home/al/league", "/home/al/league.txt"}, {"/home/al/league.csv", "/home/al/league.csv.txt"}, {"", ""}};
     for (const auto& [chosen, written] : names) EXPECT_EQ(reports::ExportFileName(chosen), written);
 }
 
-// The desktop printer looks up the (slow) system's paper once, when a report first needs it.
-TEST(RecordingPrinter, PaperIsLookedUpOnceAndLinesRunOntoANewPageAtItsBottom) {
-    struct Desktop : RecordingPrinter {
-        int lookups = 0;
-        void findPaper() override { ++lookups, setPageSize(8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch); }
-    } printer;
-    printer.setFontSize(10);
-    EXPECT_EQ(printer.lookups, 0);
-    EXPECT_DOUBLE_EQ(printer.scaleWidth(), 8 * print::kTwipsPerInch);
-    const size_t perPage = static_cast<size_t>(10.5 * print::kTwipsPerInch / print::LineHeight(10));
-    for (size_t i = 0; i <= perPage; ++i) printer.print("line");
-    printer.endDoc();
-    EXPECT_EQ(printer.lookups, 1);
-    EXPECT_EQ(printer.documents().at(0).pages.at(0).lines().size(), perPage);
-    EXPECT_EQ(printer.documents()[0].pages.at(1).lines().size(), 1u);
+TEST(PdfSave, FileNameSaysLeagueReportAndDate) {
+    print::Document named;
+    named.league = "Demo League";
+    named.report = "Handicap listing";
+    EXPECT_EQ(print::PdfFileName(named, {2026, 12, 6}), "Demo League - Handicap listing - 2026-12-06.pdf");
+    named.league.clear();
+    EXPECT_EQ(print::PdfFileName(named, {2026, 1, 9}), "Handicap listing - 2026-01-09.pdf");
 }
 
 }  // namespace
