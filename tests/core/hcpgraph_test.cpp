@@ -41,15 +41,6 @@ TEST(HcpAxisTest, ScaleGrowsToHoldEveryValue) {
     EXPECT_EQ(analysis::HcpGraphPoint(1, -10, scale).y, analysis::HcpGraphPoint(1, -5).y);
 }
 
-TEST(HcpCaptionTest, RoundsPlayedAndTheLatestIndexUnrounded) {
-    store::PlayerRecord player;
-    EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = --");
-    player.roundCount = 2;
-    player.rounds[2].handicapIndex = 9.866667f;
-    EXPECT_EQ(analysis::RoundsPlayedCaption(player), "2 rounds played");
-    EXPECT_EQ(analysis::CurrentIndexCaption(player), "Current Hcp. Index = 9.866667");
-}
-
 // The graph stays inside its box; each legend stroke is in its graph's colour, its text after it.
 TEST(HcpPrintTest, GraphLegendAndCaptions) {
     print::RecordingPrinter printer;
