@@ -14,7 +14,6 @@ TEST(ScoringTest, ClassifiesTheExactDistanceFromParOrOther) {
     using enum analysis::ScoreClass;
     const analysis::ScoreClass onPar4[] = {Other, Eagle, Birdie, Par, Bogey, DoubleBogey, Other};
     for (int score = 1; score <= 7; ++score) EXPECT_EQ(analysis::ClassifyScore(score, 4), onPar4[score - 1]) << score;
-    EXPECT_EQ(analysis::ClassifyScore(1, 3), Eagle);
     EXPECT_EQ(analysis::ClassifyScore(4, 4.5), Other);
     EXPECT_EQ(analysis::ClassifyScore(4, 0), Other);
 }
@@ -28,7 +27,6 @@ protected:
             for (int c : {1, 2}) data.courses[c][store::course_field::kHolePar0 + h] = c == 1 ? "4" : "3";
     }
 
-    // A round on the course with these scores on holes 1, 2, ...; the other holes not played.
     void addRound(int course, std::vector<int> scores) {
         store::RoundRecord& round = data.players[1].rounds[++data.players[1].roundCount];
         round.course = static_cast<int16_t>(course);
