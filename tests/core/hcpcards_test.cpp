@@ -5,6 +5,7 @@
 #include <memory>
 #include <tuple>
 
+#include "leaguebuilder.hpp"
 #include "print/recordingprinter.hpp"
 
 using namespace quorval;
@@ -15,39 +16,22 @@ namespace {
 // The recording printer's page is 7.5 by 10 inches: W = 4500 and H = 6000 printer pixels.
 constexpr double kTwipsPerPixel = print::kTwipsPerInch / print::kPixelsPerInch;
 
-struct Round {
-    int course, out, in;
-};
-
 class HcpCardsTest : public ::testing::Test {
 protected:
     HcpCardsTest() {
-        const char* initials[] = {"", "PH", "", "X", "ABCDE"};
-        for (int c = 1; c <= 4; ++c) data.courses[c][store::course_field::kInitials] = initials[c];
-        data.courseCount = 4;
+        league.course("", "PH").course("", "").course("", "X").course("", "ABCDE");
         printer.setFontNames({"Arial", "Courier New"});
     }
 
-    void addPlayer(const std::string& name, const std::vector<Round>& rounds) {
-        store::PlayerRecord& p = data.players[++data.playerCount];
-        p.name = name;
-        p.roundCount = static_cast<int16_t>(rounds.size());
-        for (size_t i = 0; i < rounds.size(); ++i) {
-            p.rounds[i + 1].course = static_cast<int16_t>(rounds[i].course);
-            p.rounds[i + 1].score[store::kOutSlot] = static_cast<int16_t>(rounds[i].out);
-            p.rounds[i + 1].score[store::kInSlot] = static_cast<int16_t>(rounds[i].in);
-        }
-    }
-
-    int print(int n, std::vector<int> marked = {}) {
-        for (int i = 1; i <= n; ++i) addPlayer("P" + std::to_string(i), {{1, 45, 45}});
+    std::vector<print::PrintedText> print(std::vector<int> marked = {}) {
         if (marked.empty())
-            for (int p = 1; p <= n; ++p) marked.push_back(p);
+            for (int p = 1; p <= data.playerCount; ++p) marked.push_back(p);
         for (int p : marked) data.players[p].selected = 1;
-        return PrintHandicapCards(printer, data, {"12-06-2026", {2, 1, {0xFF00FF00u, 0xFFFF0000u}}});
+        EXPECT_EQ(PrintHandicapCards(printer, data, {"12-06-2026", {2, 1, {0xFF00FF00u, 0xFFFF0000u}}}),
+                  static_cast<int>(marked.size()));
+        return texts(printer.documents().back().pages.at(0));
     }
 
-    // The card texts of a page, without the blank lines that select the font.
     static std::vector<print::PrintedText> texts(const print::Page& page) {
         std::vector<print::PrintedText> out;
         for (const auto& t : page.texts)
@@ -57,40 +41,32 @@ protected:
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
+    quorval::testing::LeagueBuilder league{data};
     print::RecordingPrinter printer;
 };
 
 TEST_F(HcpCardsTest, ScoreLinesReadDownTheColumnsWithInitialsAndTotalsPadded) {
-    addPlayer("Six", {{1, 45, 50}, {2, 50, 52}, {3, 40, 41}, {4, 50, 50}, {1, 44, 44}, {0, 48, 49}});
+    league.player("Six").round("6/2/26", 45, 50, 0, 1).round("6/2/26", 50, 52, 0, 2).round("6/2/26", 40, 41, 0, 3);
+    league.round("6/2/26", 50, 50, 0, 4).round("6/2/26", 44, 44, 0, 1).round("6/2/26", 48, 49, 0, 0);
     EXPECT_EQ(CardScoreLines(data, 1),
               (std::array<std::string, 4>{"  PH95    PH88  ", " -  102  -  97  ", "   X81  ", "ABCDE100 "}));
-    std::vector<Round> twenty;
-    for (int slot = 1; slot <= 20; ++slot) twenty.push_back({1, 30, 30 + slot});
-    addPlayer("Twenty", twenty);
-    EXPECT_EQ(CardScoreLines(data, 2)[0], "  PH61    PH65    PH69    PH73    PH77  ");
+    league.player("Twenty");
+    for (int slot = 1; slot <= 20; ++slot) league.round("6/2/26", 30, 30 + slot, 0);
     EXPECT_EQ(CardScoreLines(data, 2)[3], "  PH64    PH68    PH72    PH76    PH80  ");
-    addPlayer("None", {});
-    EXPECT_EQ(CardScoreLines(data, 3), (std::array<std::string, 4>{}));
 }
 
 TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
-    addPlayer("Ann Smith", {{4, 50, 52}, {1, 45, 44}});
-    data.players[1].rounds[2].handicapIndex = 12.7f;
+    league.player("Ann Smith").round("6/2/26", 50, 52, 0, 4).round("6/2/26", 45, 44, 12.7f);
     data.players[1].rounds[2].courseHandicap = 14;
-    data.players[1].selected = 1;
     printer.setBold(true);  // as the listing leaves it
-    ASSERT_EQ(PrintHandicapCards(printer, data, {"12-06-2026", {2, 1, {0xFF00FF00u, 0xFFFF0000u}}}), 1);
-    const print::Page& page = printer.documents().at(0).pages.at(0);
+    const auto printed = print();
     const struct {
         std::string text;
         float size;
         double y;  // printer pixels
-    } expected[] = {
-        {"Ann Smith", 12, 330}, {"  Hcp Index: 12.7", 10, 510}, {"PH CHCP: 14", 10, 660},
-        {"ABCDE102 ", 9, 852},  {"  PH89  ", 9, 912},           {"", 9, 972},
-        {"", 9, 1032},          {"12-06-2026", 9, 1140},
-    };
-    auto printed = texts(page);
+    } expected[] = {{"Ann Smith", 12, 330}, {"  Hcp Index: 12.7", 10, 510}, {"PH CHCP: 14", 10, 660},
+                    {"ABCDE102 ", 9, 852},  {"  PH89  ", 9, 912},           {"", 9, 972},
+                    {"", 9, 1032},          {"12-06-2026", 9, 1140}};
     ASSERT_EQ(printed.size(), std::size(expected));
     for (size_t i = 0; i < printed.size(); ++i) {
         SCOPED_TRACE(i);
@@ -99,24 +75,37 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
         EXPECT_NEAR(printed[i].x / kTwipsPerPixel, 495, 0.01);
         EXPECT_NEAR(printed[i].y / kTwipsPerPixel, expected[i].y, 0.01);
     }
-    ASSERT_EQ(page.drawings.size(), 1u);
-    const auto& picture = std::get<print::PictureOp>(page.drawings[0]);
+    const auto& drawings = printer.documents().back().pages[0].drawings;
+    const auto& picture = std::get<print::PictureOp>(drawings.at(0));
     EXPECT_EQ(picture.picture.argb, (std::vector<uint32_t>{0xFF00FF00u, 0xFFFF0000u}));
-    EXPECT_NEAR(picture.x / kTwipsPerPixel, 1755, 0.01);
-    EXPECT_NEAR(picture.y / kTwipsPerPixel, 360, 0.01);
-    EXPECT_NEAR(picture.width / kTwipsPerPixel, 315, 0.01);
-    EXPECT_NEAR(picture.height / kTwipsPerPixel, 462, 0.01);
+    const double place[] = {picture.x, picture.y, picture.width, picture.height}, want[] = {1755, 360, 315, 462};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(place[i] / kTwipsPerPixel, want[i], 0.01) << i;
+
+    // Only the marked players print, and their marks are cleared; one without rounds has no index.
+    league.player("Newcomer").player("Unmarked");
+    const auto newcomer = print({2});
+    ASSERT_EQ(newcomer.size(), 8u);
+    EXPECT_EQ(newcomer[1].text + "|" + newcomer[2].text, "  Hcp Index: --| CHCP: --");
+    EXPECT_EQ(data.players[2].selected, 0);
+    EXPECT_EQ(findnextplayer(data), 0);
 }
 
-// With a vertical scaling of 1.02 every vertical place, on the card and between the rows, lies 2
-// percent further down. A full last page is not followed by an empty one, even when stretched.
+TEST(CardNameTest, ShrinksThenCuts) {
+    const double width = 0.27 * 4500 * kTwipsPerPixel;
+    EXPECT_EQ(FitCardName("Alexandria Montgomery1", width).points, 11);
+    const CardName cut = FitCardName("Bartholomew Fitzgerald-Huntington Smithers1", width);
+    EXPECT_EQ(cut.text, "Bartholomew Fitzgerald-Hunting");
+    EXPECT_EQ(cut.points, kCardNameFloor);
+}
+
+// Scaled by 1.02, every vertical place, on the card and between the rows, lies 2 percent lower.
 TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
     data.settings.cardVerticalScaling = 1.02f;
     data.settings.cardHorizontalOffset = -10;
-    EXPECT_EQ(print(12), 12);
+    for (int i = 1; i <= 12; ++i) league.player("P" + std::to_string(i)).round("6/2/26", 45, 45, 0);
+    print();
     const std::vector<print::Page>& pages = printer.documents().back().pages;
     ASSERT_EQ(pages.size(), 2u);
-    ASSERT_EQ(texts(pages[1]).size(), 16u);
     const double rowTop[] = {0, 1187.28, 2374.56, 3561.84, 4736.88};
     for (int k = 1; k <= 12; ++k) {
         SCOPED_TRACE(k);
@@ -126,31 +115,7 @@ TEST_F(HcpCardsTest, TenCardsToAPageEachInItsCell) {
         EXPECT_EQ(name.text, "P" + std::to_string(k));
         EXPECT_NEAR(name.x / kTwipsPerPixel, 485 + left, 0.01);
         EXPECT_NEAR(name.y / kTwipsPerPixel, 336.6 + row, 0.01);
-        const auto& picture = std::get<print::PictureOp>(pages[k > 10].drawings.at(cell));
-        EXPECT_NEAR(picture.x / kTwipsPerPixel, 1745 + left, 0.01);
-        EXPECT_NEAR(picture.y / kTwipsPerPixel, 367.2 + row, 0.01);
-        EXPECT_NEAR(picture.height / kTwipsPerPixel, 471.24, 0.01);
     }
-    for (auto [players, offset, scaling] :
-         {std::tuple{10, 0.0f, 1.0f}, {10, 100.0f, 1.0f}, {10, 0.0f, 1.04f}, {3, 0.0f, 1.0f}}) {
-        data.playerCount = 0;
-        data.settings.cardVerticalOffset = offset;
-        data.settings.cardVerticalScaling = scaling;
-        EXPECT_EQ(print(players), players);
-        ASSERT_EQ(printer.documents().back().pages.size(), 1u) << players << " " << offset << " " << scaling;
-        EXPECT_EQ(texts(printer.documents().back().pages[0]).size(), 8u * players);
-    }
-}
-
-TEST_F(HcpCardsTest, MarkedPlayersPrintInPlayerOrderAndTheirMarksAreCleared) {
-    EXPECT_EQ(print(8, {7, 2, 5}), 3);
-    auto printed = texts(printer.documents().at(0).pages.at(0));
-    ASSERT_EQ(printed.size(), 24u);
-    EXPECT_EQ(printed[0].text, "P2");
-    EXPECT_EQ(printed[8].text, "P5");
-    EXPECT_EQ(printed[16].text, "P7");
-    for (int p = 1; p <= 8; ++p) EXPECT_EQ(data.players[p].selected, 0) << p;
-    EXPECT_EQ(findnextplayer(data), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "fullleague.hpp"
+#include "print/pdfsave.hpp"
 #include "print/recordingprinter.hpp"
 #include "text/utf8.hpp"
 
@@ -16,152 +17,107 @@ namespace {
 
 const std::string kDate = "12-06-2026";
 
+std::string bar(size_t indent, size_t n, char c) {
+    return std::string(indent, ' ') + std::string(n, c);
+}
+
 class ListingReportTest : public ::testing::Test {
 protected:
-    void fill(int players) {
+    // A league of `players`, the last with a name longer than the name column.
+    std::vector<listing::Row> fill(int players) {
         samples::FillRandomLeague(data, 3, players);
         for (int p = 1; p <= players; ++p)
             data.players[p].roundCount = std::max<int16_t>(data.players[p].roundCount, 1);
+        data.players[players].name = "Bartholomew Fitzgerald-Huntington Smithers";
         data.leagueFileName = "Tuesday Men.LGE";
-    }
-
-    std::vector<listing::Row> rows() {
         listing::Listing listing;
         listing::Listing::ShowLatestRounds(data);
         listing.ListMostRecent(data);
         return listing.rows();
     }
-
-    static std::string bar(size_t indent, size_t n, char c) { return std::string(indent, ' ') + std::string(n, c); }
+    static void expectColumns(const std::vector<std::string>& lines, size_t first) {
+        auto dateAt = [](const std::string& line) { return text::CharLength(line.substr(0, line.find('/'))); };
+        for (size_t i = first; i < lines.size(); ++i) EXPECT_EQ(dateAt(lines[i]), dateAt(lines[first])) << lines[i];
+    }
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
     RecordingPrinter printer;
 };
 
-TEST_F(ListingReportTest, ProductNameStandsAtTheSameColumnWhateverTheLeagueName) {
-    for (const char* file : {"A.LGE", "Tuesday Men.LGE", "A rather long league name.LGE"}) {
-        data.leagueFileName = file;
-        EXPECT_EQ(reports::ReportHeading(data, 8, 45, kDate).find("Quorval"), 49u) << file;
-        EXPECT_EQ(reports::ReportHeading(data, 6, 45, kDate).find("Quorval"), 47u) << file;
-        EXPECT_EQ(reports::ReportHeading(data, 6, 80, kDate).find("Quorval"), 82u) << file;
-    }
-    data.leagueFileName = "Tuesday Men.LGE";
-    EXPECT_EQ(reports::ReportHeading(data, 6, 45, kDate),
-              "      Tuesday Men" + std::string(30, ' ') + "Quorval   12-06-2026");
-}
-
 TEST_F(ListingReportTest, ShortReportBreaksOnceAfterRowFiftyFour) {
-    fill(60);
-    const auto rows = this->rows();
+    const auto rows = fill(60);
     reports::printshortreport(printer, data, rows, kDate);
     const auto& pages = printer.documents().at(0).pages;
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].orientation, platform::Orientation::Portrait);
-    auto first = pages[0].lines();
+    const auto first = pages[0].lines(), second = pages[1].lines();
     // A blank line from the font step, four more, the heading, an empty line, then rows 0..54.
     ASSERT_EQ(first.size(), 7u + 55u);
-    EXPECT_EQ(first[5], reports::ReportHeading(data, 8, 45, kDate));
+    EXPECT_EQ(first[5], "        Tuesday Men" + std::string(30, ' ') + "Quorval   12-06-2026");
     const std::string heading =
         "          Name" + std::string(13, ' ') + rows[0].line.substr(0, 42) + rows[0].line.substr(94, 22);
     EXPECT_EQ(first[7], heading);
     EXPECT_EQ(first[8], bar(4, 85, '_'));
-    const listing::Row& row = rows[2];
-    EXPECT_EQ(first[9], "     " + row.name + std::string(22 - row.name.size(), ' ') + row.line.substr(0, 42) +
-                            row.line.substr(94, 22));
-    auto second = pages[1].lines();
+    EXPECT_EQ(first[9], "     " + rows[2].name + std::string(22 - rows[2].name.size(), ' ') +
+                            rows[2].line.substr(0, 42) + rows[2].line.substr(94, 22));
+    expectColumns(first, 9);
     ASSERT_EQ(second.size(), 5u + 3u + 7u);  // rows 55..61 after the repeated heading
     EXPECT_EQ(second[5], heading);
-    EXPECT_EQ(second[6], bar(4, 85, '_'));
-    EXPECT_EQ(second.back().substr(5, rows.back().name.size()), rows.back().name);
-    for (const auto& text : pages[0].texts) EXPECT_EQ(text.font.size, text.font.size == 10 ? 10 : 9);
-    EXPECT_TRUE(pages[1].texts.back().font.bold);
+    expectColumns(second, 8);
     EXPECT_EQ(pages[1].footer.at(1).text, "Page 2 of 2");
-    data.playerCount = 5;
-    reports::printshortreport(printer, data, this->rows(), kDate);
+    reports::printshortreport(printer, data, fill(5), kDate);
     EXPECT_TRUE(printer.documents().back().pages.at(0).footer.empty());
 }
 
 TEST_F(ListingReportTest, LongReportIsLandscapeWithBreaksAfterRowsFortyThreeAndEightySix) {
-    fill(100);
-    const auto rows = this->rows();
+    const auto rows = fill(100);
     reports::printlongreport(printer, data, rows, kDate);
-    const auto& pages = printer.documents()[0].pages;
-    ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0].orientation, platform::Orientation::Landscape);
-    auto first = pages[0].lines();
+    const print::Document& doc = printer.documents()[0];
+    ASSERT_EQ(doc.pages.size(), 3u);
+    EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Landscape);
+    const auto first = doc.pages[0].lines(), second = doc.pages[1].lines();
     ASSERT_EQ(first.size(), 7u + 44u);
-    EXPECT_EQ(first[5].find("Quorval"), 82u);
-    EXPECT_EQ(first[7].size(), 132u);
+    EXPECT_EQ(first[5], reports::ReportHeading(data, 6, 80, kDate));
     EXPECT_EQ(first[7].substr(128), " Net");
     EXPECT_EQ(first[8], bar(4, 129, '-'));
     const listing::Row& row = rows[2];
     EXPECT_EQ(first[9], "    " + row.name + std::string(22 - row.name.size(), ' ') + row.line.substr(0, 102) + " " +
                             text::PadLeft(row.line.substr(row.line.find_last_of(' ') + 1), 3));
-    auto second = pages[1].lines();
+    expectColumns(first, 9);
     ASSERT_EQ(second.size(), 8u + 43u);  // rows 44..86
     EXPECT_EQ(second[5], first[7]);
-    EXPECT_EQ(second[6], bar(4, 129, '-'));
-    EXPECT_EQ(pages[2].lines()[6], bar(6, 129, '-'));
-    for (size_t i = 0; i < pages.size(); ++i) {
-        // In the bottom margin of the landscape page, the number ending at its right edge.
-        const auto& footer = pages[i].footer;
-        ASSERT_EQ(footer.size(), 2u);
-        EXPECT_EQ(footer[0].text, "Tuesday Men - Handicap listing");
-        EXPECT_EQ(footer[1].text, "Page " + std::to_string(i + 1) + " of 3");
-        EXPECT_GT(footer[0].y, printer.documents()[0].pageWidth);
-        EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(),
-                    printer.documents()[0].pageHeight, 1);
-    }
+    EXPECT_EQ(doc.pages[2].lines()[6], bar(6, 129, '-'));
+    expectColumns(doc.pages[2].lines(), 8);
+    // In the bottom margin of the landscape page, the number ending at its right edge.
+    const auto& footer = doc.pages[2].footer;
+    ASSERT_EQ(footer.size(), 2u);
+    EXPECT_EQ(footer[0].text + "|" + footer[1].text, "Tuesday Men - Handicap listing|Page 3 of 3");
+    EXPECT_GT(footer[0].y, doc.pageWidth);
+    EXPECT_NEAR(footer[1].x + print::CharWidth(footer[1].font.size) * footer[1].text.size(), doc.pageHeight, 1);
 }
 
 TEST_F(ListingReportTest, ExportIsTheShortListingWithoutNetAsCrLfLines) {
-    fill(2);
-    data.players[1].name = "A name longer than the column";
-    const auto rows = this->rows();
+    const auto rows = fill(2);
+    auto line = [&](const std::string& name, size_t r) {
+        return name + rows[r].line.substr(0, 42) + rows[r].line.substr(94, 16) + "\r\n";
+    };
     std::string expected = reports::ReportHeading(data, 6, 45, kDate) + "\r\n \r\n";
-    expected += "            Name             " + rows[0].line.substr(0, 42) + rows[0].line.substr(94, 16) + "\r\n";
-    expected += bar(6, 82, '_') + "\r\n";
-    expected +=
-        "       A name longer than the column" + rows[2].line.substr(0, 42) + rows[2].line.substr(94, 16) + "\r\n";
-    expected += "       " + rows[3].name + std::string(22 - rows[3].name.size(), ' ') + rows[3].line.substr(0, 42) +
-                rows[3].line.substr(94, 16) + "\r\n";
+    expected += line("            Name             ", 0) + bar(6, 82, '_') + "\r\n";
+    for (size_t r : {2, 3})
+        expected += line("       " + rows[r].name + bar(0, 22 - std::min<size_t>(22, rows[r].name.size()), ' '), r);
     EXPECT_EQ(reports::shortprintfile(data, rows, kDate), expected);
 
-    const char* names[][2] = {{"/home/al/league", "/home/al/league.txt"},
-                              {"/home/al/league.TXT", "/home/al/league.TXT"},
-                              {"/home/al/league.Txt", "/home/al/league.Txt"},
-                              {"/home/al/league.csv", "/home/al/league.csv.txt"},
-                              {"", ""}};
+    const char* names[][2] = {
+        {"/home/al/league", "/home/al/league.txt"}, {"/home/al/league.csv", "/home/al/league.csv.txt"}, {"", ""}};
     for (const auto& [chosen, written] : names) EXPECT_EQ(reports::ExportFileName(chosen), written);
 }
 
-// The desktop printer looks up the (slow) system's paper once, when a report first needs it.
-TEST(RecordingPrinter, PaperIsLookedUpOnceAndLinesRunOntoANewPageAtItsBottom) {
-    struct Desktop : RecordingPrinter {
-        int lookups = 0;
-        void findPaper() override {
-            ++lookups;
-            setPageSize(8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch);
-        }
-    };
-    Desktop printer;
-    printer.setFontName("Courier New");
-    printer.setFontSize(10);
-    EXPECT_EQ(printer.lookups, 0);
-    EXPECT_DOUBLE_EQ(printer.scaleWidth(), 8 * print::kTwipsPerInch);
-    printer.print("x");
-    printer.endDoc();
-    const int perPage = static_cast<int>(10.5 * print::kTwipsPerInch / print::LineHeight(10));
-    for (int i = 0; i < perPage + 3; ++i) printer.print("line " + std::to_string(i));
-    printer.printNoEnd("a");
-    printer.print("b");
-    printer.endDoc();
-    EXPECT_EQ(printer.lookups, 1);
-    const auto& pages = printer.documents().at(1).pages;
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].lines().size(), static_cast<size_t>(perPage));
-    EXPECT_EQ(pages[1].lines().back(), "ab");
+TEST(PdfSave, FileNameSaysLeagueReportAndDate) {
+    print::Document named;
+    named.league = "Demo League";
+    named.report = "Handicap listing";
+    EXPECT_EQ(print::PdfFileName(named, {2026, 12, 6}), "Demo League - Handicap listing - 2026-12-06.pdf");
 }
 
 }  // namespace

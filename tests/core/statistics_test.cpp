@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "print/recordingprinter.hpp"
 
@@ -17,44 +14,40 @@ namespace {
 using Holes = std::array<int16_t, 18>;
 using Lines = std::vector<std::string>;
 
+Holes all(int16_t v, int n = 18) {
+    Holes h{};
+    std::fill_n(h.begin(), n, v);
+    return h;
+}
+// Ticked boxes store 2, the others 1.
+Holes ticks(std::initializer_list<int> holes) {
+    Holes h = all(1);
+    for (int hole : holes) h[hole - 1] = 2;
+    return h;
+}
+std::string blanks(size_t n) {
+    return std::string(n, ' ');
+}
+
 class StatisticsTest : public ::testing::Test {
 protected:
     StatisticsTest() {
-        course(1, "Pine Valley", "PV", {4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5});
-        course(2, "Oak Hills", "OH", all(3));
-        course(3, "Elm Links", "ABC", all(4));
-        course(4, "Nameless", "", all(4));
-        data.playerCount = 2;
+        namespace cf = store::course_field;
+        const char* names[][2] = {{"Pine Valley", "PV"}, {"Oak Hills", "OH"}};
+        for (int c = 1; c <= 2; ++c) {
+            data.courses[c][cf::kName] = names[c - 1][0];
+            data.courses[c][cf::kInitials] = names[c - 1][1];
+            for (int h = 1; h <= 18; ++h) data.courses[c][cf::kHolePar0 + h] = c == 1 ? "4" : "3";
+        }
+        data.courseCount = data.playerCount = 2;
         data.players[1].name = "Ann";
-        data.players[2].name = "Bob";
-        printer.setFontNames({"Arial", "Courier New", "Times New Roman"});
     }
 
-    static Holes all(int16_t v, int n = 18) {
-        Holes h{};
-        std::fill_n(h.begin(), n, v);
-        return h;
-    }
-    // Ticked boxes store 2, the others 1.
-    static Holes ticks(std::initializer_list<int> holes) {
-        Holes h = all(1);
-        for (int hole : holes) h[hole - 1] = 2;
-        return h;
-    }
-    static std::string blanks(size_t n) { return std::string(n, ' '); }
-
-    void course(int c, const std::string& name, const std::string& initials, const Holes& pars) {
-        data.courses[c][store::course_field::kName] = name;
-        data.courses[c][store::course_field::kInitials] = initials;
-        for (int h = 1; h <= 18; ++h) data.courses[c][store::course_field::kHolePar0 + h] = std::to_string(pars[h - 1]);
-        data.courseCount = static_cast<int16_t>(c);
-    }
-
-    // A round of Ann's as the score windows store it, the nine totals counting the hits.
-    void add(int16_t course, int16_t month, int16_t day, int16_t year, float index, const Holes& scores,
-             const Holes& putts = {}, const Holes& fairways = {}, const Holes& greens = {}) {
+    // A round of Ann's in June 2026; the nine totals count the hits.
+    void add(int16_t course, int16_t day, float index, const Holes& scores, const Holes& putts = {},
+             const Holes& fairways = {}, const Holes& greens = {}) {
         store::RoundRecord& r = data.players[1].rounds[++data.players[1].roundCount];
-        r = {0, month, day, year, index, 0, course, {}, {}, {}, {}};
+        r = {0, 6, day, 26, index, 0, course, {}, {}, {}, {}};
         for (int h = 1; h <= 18; ++h) {
             int nine = h <= 9 ? store::kOutSlot : store::kInSlot;
             r.score[nine] += r.score[h] = scores[h - 1];
@@ -71,155 +64,87 @@ protected:
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
     store::LeagueData& data = *m_data;
-    // The desktop printer's page: Letter with quarter-inch margins.
-    print::RecordingPrinter printer{8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch};
 };
 
 TEST_F(StatisticsTest, SummaryAveragesEveryRoundOnItsOwnCoursesPars) {
     const Holes puttsOf27{2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    const Holes puttsOf31{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1};
-    add(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7}), ticks({1, 2, 3, 4}));
-    add(2, 6, 8, 26, 12.4f, all(4), puttsOf27, ticks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), ticks({14, 15, 16, 17, 18}));
+    add(1, 1, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7}), ticks({1, 2, 3, 4}));
+    add(2, 8, 12.4f, all(4), puttsOf27, ticks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), ticks({14, 15, 16, 17, 18}));
     EXPECT_EQ(summary(1),
               (Lines{"Current Hcp. Index = 12.4", "Avg. par per hole = 3.5", "Avg. score per hole = 4.5",
                      "Fairways 50.0 %", "Greens in Regulation 25.0 %", "Average # of Putts per Hole = 1.8"}));
-    EXPECT_EQ(summary(2),
-              (Lines{"Current Hcp. Index = --", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0",
-                     "Fairways - no data", "Greens in Regulation - no data", "Average # of Putts per Hole - no data"}));
-
-    // A hit counts on any hole, a recorded value only on a scored one; putts count on every hole.
-    data.players[1].roundCount = 0;
-    add(1, 6, 1, 26, 10.0f, all(4, 9), all(2), all(2), ticks({10, 11, 12, 13, 14, 15, 16, 17, 18}));
-    const Lines hits = summary(1);
-    EXPECT_EQ(Lines(hits.begin() + 2, hits.end()),
-              (Lines{"Avg. score per hole = 4.0", "Fairways 200.0 %", "Greens in Regulation 100.0 %",
-                     "Average # of Putts per Hole = 2.0"}));
+    EXPECT_EQ(summary(2)[3] + ", " + summary(2)[5], "Fairways - no data, Average # of Putts per Hole - no data");
 
     // 33 putts on 20 holes is 1.65, which a Single holds as 1.6499999: it must still round up.
     data.players[1].roundCount = 0;
-    add(1, 6, 1, 26, 10.0f, all(4), puttsOf31, all(1), all(1));
-    add(1, 6, 2, 26, 10.0f, all(4), all(1, 2), all(1), all(1));
-    EXPECT_EQ(summary(1)[5], "Average # of Putts per Hole = 1.7");
+    add(1, 1, 8.0f, all(4), {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1});
+    add(1, 2, 8.0f, all(4), all(1, 2));
+    EXPECT_EQ(summary(1)[0] + " " + summary(1)[5], "Current Hcp. Index = 8 Average # of Putts per Hole = 1.7");
 
-    data.players[1].roundCount = 0;
-    add(1, 6, 1, 26, 8.0f, all(5));
-    EXPECT_EQ(summary(1),
-              (Lines{"Current Hcp. Index = 8", "Avg. par per hole = 4.0", "Avg. score per hole = 5.0",
-                     "Fairways - no data", "Greens in Regulation - no data", "Average # of Putts per Hole - no data"}));
-    EXPECT_EQ(analysis::CycleReports(data, 1), Lines{analysis::kNoStatistics});
-
-    // Only putt or fairway totals mark a round for the review.
-    for (auto [course, total] : {std::pair{2, &store::RoundRecord::putts},
-                                 {1, &store::RoundRecord::fairway},
-                                 {1, &store::RoundRecord::green}}) {
-        add(course, 6, 2, 26, 10.0f, all(4));
-        (data.players[1].rounds[data.players[1].roundCount].*total)[store::kInSlot] = 1;
-    }
-    analysis::StatRounds found = analysis::FindStatRounds(data, 1);
-    EXPECT_TRUE(found.statsFound);
-    EXPECT_EQ(std::vector<int>(found.statCourse.begin(), found.statCourse.begin() + 6),
-              (std::vector<int>{0, 0, 2, 1, 0, 0}));
+    EXPECT_EQ(analysis::CycleReports(data, 2), Lines{analysis::kNoStatistics});
 }
 
 TEST_F(StatisticsTest, ARoundIsFourLinesWhoseHoleColumnsStandUnderTheHeading) {
-    add(1, 7, 4, 26, 9.5f, {4, 5, 3, 6, 4, 0, 3, 4, 5, 5, 4, 3, 5, 4, 4, 3, 4, 5},
+    add(1, 4, 9.5f, {4, 5, 3, 6, 4, 0, 3, 4, 5, 5, 4, 3, 5, 4, 4, 3, 4, 5},
         {2, 1, 2, 2, 2, 0, 2, 2, 1, 2, 2, 2, 2, 2, 1, 2, 2, 12}, ticks({1, 5, 12}), ticks({2, 18}));
     analysis::PerformanceStats stats;
-    Lines lines = analysis::ListStatLines(data, 1, 1, stats);
+    const Lines lines = analysis::ListStatLines(data, 1, 1, stats);
     EXPECT_EQ(lines,
-              (Lines{"07/04/26  PV    34   37   71     9.5     4  5  3  6  4  -  3  4  5  5  4  3  5  4  4  3  4  5 ",
+              (Lines{"06/04/26  PV    34   37   71     9.5     4  5  3  6  4  -  3  4  5  5  4  3  5  4  4  3  4  5 ",
                      blanks(34) + "Putts  2  1  2  2  2  -  2  2  1  2  2  2  2  2  1  2  2 12 ",
                      blanks(32) + "Fairway  y  -  -  -  y  -  -  -  -  -  -  y  -  -  -  -  -  - ",
                      blanks(26) + "Green in Reg.  -  y  -  -  -  -  -  -  -  -  -  -  -  -  -  -  -  y "}));
-    // Each hole's value ends in the column of its hole number's last digit.
-    const std::string heading = analysis::AddTopHeading()[0];
-    ASSERT_EQ(heading.size() + 1, lines[0].size());
-    for (size_t h = 0; h < 18; ++h) EXPECT_NE(heading[41 + 3 * h], ' ') << "hole " << h + 1;
-    EXPECT_EQ(analysis::AddTopHeading()[1], std::string(103, '_'));
     // The unscored sixth hole adds neither its par nor a recorded fairway.
     EXPECT_EQ(stats.parSum, 68);
     EXPECT_EQ(stats.fairwaysRecorded, 17);
-    EXPECT_EQ(stats.puttSum, 41);
-
-    // Whatever the widths of the numbers, the holes start in column 41.
-    add(2, 12, 25, 5, 9.5f, all(4, 2));
-    add(3, 1, 9, 99, 12.0f, all(5));
-    add(4, 3, 15, 26, -1.5f, all(6));
-    add(1, 10, 31, 26, 0.0f, all(4));
-    const char* starts[] = {"12/25/05  OH     8    0   8     9.5     ", "01/09/99  ABC   45   45   90    12.0    ",
-                            "03/15/26        54   54  108    -1.5    ", "10/31/26  PV    36   36   72     0.0    "};
-    for (int slot = 2; slot <= 5; ++slot) {
-        const std::string line = analysis::ListStatLines(data, 1, slot, stats)[0];
-        EXPECT_EQ(line.substr(0, 40), starts[slot - 2]);
-        EXPECT_EQ(line.size(), 40u + 18 * 3);
-    }
 }
 
 TEST_F(StatisticsTest, CourseGroupsFollowTheirLatestRoundsAndAverageAlone) {
     // Pine Valley and Oak Hills played in turn; the latest round, at Pine Valley, has no data.
-    add(1, 5, 1, 26, 10.0f, all(4), all(2), ticks({1}), ticks({1}));
-    add(2, 5, 8, 26, 11.0f, all(5), all(1), all(1), all(1));
-    add(1, 5, 15, 26, 12.0f, all(6), all(3), ticks({1, 2, 3}), ticks({}));
-    add(2, 5, 22, 26, 13.0f, all(5), all(2), all(2), all(1));
-    add(1, 5, 29, 26, 14.0f, all(4));
-    Lines lines = analysis::CycleReports(data, 1);
+    add(1, 1, 10.0f, all(4), all(2), ticks({1}), ticks({1}));
+    add(2, 8, 11.0f, all(5), all(1), all(1), all(1));
+    add(1, 15, 12.0f, all(6), all(3), ticks({1, 2, 3}), ticks({}));
+    add(2, 22, 13.0f, all(5), all(2), all(2), all(1));
+    add(1, 29, 14.0f, all(4));
+    const Lines lines = analysis::CycleReports(data, 1);
     ASSERT_EQ(lines.size(), 36u);
-    auto part = [&](size_t from, size_t n) { return Lines(lines.begin() + from, lines.begin() + from + n); };
-    EXPECT_EQ(part(0, 2), analysis::AddTopHeading());
-    EXPECT_EQ(part(18, 2), analysis::AddTopHeading());
+    // Each hole's value ends in the column of its hole number's last digit.
+    EXPECT_EQ(lines[18] + lines[19],
+              "  Date  Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 10 11 12 13 "
+              "14 15 16 17 18" +
+                  std::string(103, '_'));
     std::string dates;
     for (size_t i : {2, 7, 20, 25}) dates += lines[i].substr(0, 8) + " ";
-    EXPECT_EQ(dates, "05/22/26 05/08/26 05/15/26 05/01/26 ");
-    EXPECT_EQ(lines[6] + lines[24], "  ");
-    EXPECT_EQ(part(11, 7),
-              (Lines{"Oak Hills", "Avg. par per hole = 3.0", "Avg. score per hole = 5.0", "Fairways 50.0 %",
-                     "Greens in Regulation 0.0 %", "Average # of Putts per Hole = 1.5", " "}));
-    EXPECT_EQ(part(29, 7),
+    EXPECT_EQ(dates, "06/22/26 06/08/26 06/15/26 06/01/26 ");
+    EXPECT_EQ(lines[11] + lines[15], "Oak HillsGreens in Regulation 0.0 %");
+    EXPECT_EQ(Lines(lines.begin() + 29, lines.end()),
               (Lines{"Pine Valley", "Avg. par per hole = 4.0", "Avg. score per hole = 5.0", "Fairways 11.1 %",
                      "Greens in Regulation 2.8 %", "Average # of Putts per Hole = 2.5", " "}));
-    analysis::PerformanceStats none;
-    EXPECT_EQ(analysis::CalCourseAverages(data.courses[2], none),
-              (Lines{"Oak Hills", "Avg. par per hole = 0.0", "Avg. score per hole = 0.0", blanks(15), blanks(8),
-                     blanks(8), " "}));
 }
 
-TEST_F(StatisticsTest, SummaryPrintsTheAveragesButNotTheIndex) {
-    add(1, 6, 1, 26, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7, 8, 9}), ticks({1}));
+TEST_F(StatisticsTest, PrintsTheSummaryAndBreaksTheReviewAfterLines41And81) {
+    print::RecordingPrinter printer{8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch};
+    printer.setFontNames({"Arial", "Courier New", "Times New Roman"});
+    add(1, 1, 14.2f, all(5), all(2), ticks({1, 2, 3, 4, 5, 6, 7, 8, 9}), ticks({1}));
     analysis::PrintStatSummary(printer, data, "Ann", analysis::CalcAverages(data, 1), "12-06-2026");
-    ASSERT_EQ(printer.documents().size(), 1u);
-    const print::Document& doc = printer.documents()[0];
-    ASSERT_EQ(doc.pages.size(), 1u);
-    EXPECT_EQ(doc.pages[0].orientation, platform::Orientation::Portrait);
-    EXPECT_EQ(doc.pages[0].lines(),
+    const print::Page summaryPage = printer.documents().at(0).pages.at(0);
+    EXPECT_EQ(summaryPage.lines(),
               (Lines{"", "", blanks(14) + "Quorval" + blanks(10) + "12-06-2026", "", "",
                      blanks(5) + std::string(79, '_'), "", "    Ann", " ", "    Avg. score per hole = 5.0", " ",
                      "    Avg. par per hole = 4.0", " ", "    Fairways 50.0 %", " ", "    Greens in Regulation 5.6 %",
                      " ", "    Average # of Putts per Hole = 2.0", " "}));
-    EXPECT_EQ(doc.pages[0].texts[2].font, (print::FontState{"Courier New", 18, true}));
-    EXPECT_EQ(doc.pages[0].texts.back().font, (print::FontState{"Courier New", 12, true}));
-}
+    EXPECT_EQ(summaryPage.texts.back().font, (print::FontState{"Courier New", 12, true}));
 
-// The first page takes 41 list lines under the heading, each later one 40 under two blank lines.
-TEST_F(StatisticsTest, ReviewBreaksAfterLines41And81And121) {
-    const std::vector<size_t> cases[] = {{40}, {41, 0}, {41, 4}, {41, 40, 40, 9}};
-    for (const std::vector<size_t>& perPage : cases) {
-        Lines lines;
-        for (size_t n : perPage)
-            for (size_t i = 0; i < n; ++i) lines.push_back("line " + std::to_string(lines.size()));
-        SCOPED_TRACE(lines.size());
-        analysis::PrintStatReview(printer, data, "Ann", lines);
-        const print::Document& doc = printer.documents().back();
-        ASSERT_EQ(doc.pages.size(), perPage.size());
-        size_t next = 0;
-        for (size_t p = 0; p < doc.pages.size(); ++p) {
-            Lines expected = p == 0 ? Lines{" ", " ", " ", "  Quorval", " ", "  Ann", " "} : Lines{" ", " ", " "};
-            for (size_t i = 0; i < perPage[p]; ++i) expected.push_back("     line " + std::to_string(next++));
-            EXPECT_EQ(doc.pages[p].lines(), expected) << "page " << p + 1;
-            EXPECT_EQ(doc.pages[p].orientation, platform::Orientation::Landscape);
-            for (const print::PrintedText& t : doc.pages[p].texts)
-                EXPECT_TRUE(t.text == " " || t.font == (print::FontState{"Courier New", 10, false})) << t.text;
-        }
-    }
+    const Lines review(41 + 40 + 9, "line");
+    analysis::PrintStatReview(printer, data, "Ann", review);
+    const print::Document& doc = printer.documents().back();
+    ASSERT_EQ(doc.pages.size(), 3u);
+    for (size_t p = 0; p < 3; ++p) EXPECT_EQ(doc.pages[p].lines().size(), (std::array<size_t, 3>{48, 43, 12}[p])) << p;
+    const Lines first = doc.pages[0].lines();
+    EXPECT_EQ(Lines(first.begin(), first.begin() + 8),
+              (Lines{" ", " ", " ", "  Quorval", " ", "  Ann", " ", "     line"}));
+    EXPECT_EQ(doc.pages[1].lines()[3], "     line");
+    EXPECT_EQ(doc.pages[2].texts.back().font, (print::FontState{"Courier New", 10, false}));
 }
 
 }  // namespace
