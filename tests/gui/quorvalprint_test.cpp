@@ -1,10 +1,19 @@
-// quorval-print from the outside: every report of a league as a PDF, read back as text.
+// quorval-print from the outside, and the print preview's "Save as PDF...": PDFs read back as text.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QTimer>
 #include <algorithm>
 
+#include "configfolder.hpp"
+#include "fakeseams.hpp"
 #include "fullleague.hpp"
+#include "listing/listing.hpp"
+#include "platform/qtprinter.hpp"
+#include "reports/listingreport.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -79,6 +88,32 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
     EXPECT_EQ(print("Fall graph --pdf out.pdf"), 2);  // no player
     EXPECT_EQ(print("Fall graph --player 99 --pdf out.pdf"), 1);
     EXPECT_NE(readBytes("run.err").find("no player 99"), std::string::npos);
+}
+
+TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedNameAndRemembersTheFolder) {
+    TestServices s;
+    *s.data = *data;
+    s.data->leagueFileName = "Fall.LGE";
+    ScopedConfigHome config(dir.path() / "config");
+    gui::QtPrinter printer;
+    printer.attach(s.services);
+    const std::string proposed = (dir.path() / "Fall - Handicap listing - 2026-12-06.pdf").string();
+    s.dialogs.answerSaveFile(proposed.substr(0, proposed.size() - 4));  // ".pdf" is added
+    QTimer::singleShot(0, [] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        preview->findChild<QAction*>("savepdfbutton")->trigger();
+        preview->reject();
+    });
+    listing::Listing listing;
+    listing::Listing::ShowLatestRounds(*s.data);
+    listing.ListMostRecent(*s.data);
+    reports::printshortreport(printer, *s.data, listing.rows(), "12-06-2026");
+    EXPECT_EQ(s.dialogs.proposedFiles, std::vector<std::string>{proposed});
+    std::string text;
+    ASSERT_EQ(run("pdftotext -layout '" + proposed + "' -", &text), 0);
+    EXPECT_NE(text.find(kLongName.substr(0, 21) + " "), std::string::npos) << text;
+    EXPECT_EQ(s.data->settings.pdfFolder, dir.path().string());
 }
 
 }  // namespace
