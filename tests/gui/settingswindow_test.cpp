@@ -50,7 +50,6 @@ TEST_F(SettingsWindowTest, OpensShowingTheStoredSettingsAndItsHelp) {
     open();
     EXPECT_EQ(control<QLineEdit>("hcptext")->text(), ".96");
     EXPECT_EQ(control<QListWidget>("List1")->currentItem()->text(), "Times New Roman");
-    EXPECT_EQ(control<QLabel>("fontlabel")->text(), "Times New Roman");
     std::string ticked;
     for (const char* name :
          {"Nineholeoption1", "Nineholeoption2", "hcplimitcheck", "dateremindcheck", "Equitablecheck", "Averagecheck"})
