@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest>
 #include <QtWidgets>
 
 #include "fakeseams.hpp"
@@ -24,16 +25,17 @@ protected:
         for (int r = 1; r <= 3; ++r) league.round("5/" + std::to_string(7 * r - 2) + "/04", 40, 41, 12.3f, r);
         s.data->players[2].rounds[2].putts[store::kOutSlot] = 15;
         s.data->players[2].rounds[2].fairway[store::kInSlot] = 4;
+        open();
     }
     ~ChooseRoundTest() override { closeWindowsExcept(&opener); }
 
-    ChooseRoundWindow* open() {
-        auto* w = new ChooseRoundWindow(s.services, &opener);
+    void open() {
+        w = new ChooseRoundWindow(s.services, &opener);
         openChild(&opener, w);
         list = child<QListWidget>(w, "List1");
-        return w;
     }
-    void pick(ChooseRoundWindow* w, int row) {
+
+    void pick(int row) {
         list->setCurrentRow(row);
         w->accept();
     }
@@ -41,50 +43,41 @@ protected:
     TempWorkDir dir;
     TestServices s;
     QWidget opener;
+    ChooseRoundWindow* w = nullptr;
     QListWidget* list = nullptr;
 };
 
-TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirst) {
-    auto* w = open();
+TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirstAndExitEnablesTheOpener) {
     w->accept();
     EXPECT_EQ(s.dialogs.beeps(), 1);
     EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);
-    ASSERT_EQ(list->count(), 2);
-    pick(w, 1);
+    pick(1);
     EXPECT_EQ(child<QLabel>(w, "message")->text(), "Select Date");
-    EXPECT_EQ(w->step(), ChooseRoundWindow::Step::Round);
     EXPECT_EQ(s.data->currentPlayer, 2);
-    EXPECT_EQ(s.data->players[2].selected, 1);
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), "05/19/04");
     EXPECT_EQ(list->item(2)->text(), "05/05/04");
+    QSignalSpy exited(w, &ChooseRoundWindow::exited);
+    child<QPushButton>(w, "exitbutton")->click();
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_TRUE(opener.isEnabled());
 }
 
 // The date picked opens its slot for editing in the score window that suits the round.
 TEST_F(ChooseRoundTest, PickingADateEditsThatSlotInTheWindowThatSuitsIt) {
     for (auto [row, slot, window] : {std::tuple{1, 2, "roundsform2"}, {0, 3, "roundsform"}}) {
-        auto* w = open();
-        pick(w, 1);
-        pick(w, row);
+        pick(1);
+        pick(row);
         EXPECT_EQ(std::tuple(s.data->editRound, s.data->entryDay, s.data->entryMonth, s.data->currentCourse),
                   std::tuple(slot, 5 + 7 * (slot - 1), 5, slot));
-        EXPECT_EQ(visibleWindow("GPlayer"), nullptr);
         QWidget* scores = visibleWindow(window);
         ASSERT_NE(scores, nullptr) << window;
         EXPECT_FALSE(opener.isEnabled());
         scores->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         s.data->editRound = 0;
+        open();
     }
-}
-
-TEST_F(ChooseRoundTest, ExitReportsAndEnablesTheOpener) {
-    auto* w = open();
-    bool exited = false;
-    QObject::connect(w, &ChooseRoundWindow::exited, [&] { exited = true; });
-    child<QPushButton>(w, "exitbutton")->click();
-    EXPECT_TRUE(exited);
-    EXPECT_TRUE(opener.isEnabled());
 }
 
 }  // namespace

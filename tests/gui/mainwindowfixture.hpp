@@ -5,9 +5,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
