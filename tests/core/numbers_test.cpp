@@ -4,8 +4,6 @@
 
 #include <bit>
 #include <cmath>
-#include <cstdio>
-#include <random>
 
 namespace quorval::text {
 namespace {
@@ -13,9 +11,8 @@ namespace {
 TEST(LeadingNumberTest, TakesTheLongestDecimalPrefix) {
     // clang-format off
     const std::pair<const char*, double> kCases[] = {
-        {"12abc", 12}, {"  -.5", -0.5}, {"\t+3", 3}, {"7.", 7}, {"1,5", 1}, {"12 34", 12}, {"1.5e2x", 150},
-        {"1E+07", 1e7}, {"2e", 2}, {"", 0}, {"   ", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"1e-400", 0},
-        {"-1e-400", 0}, {"0.0000001e-320", 0}, {"-1000e-10e", -1e-7}};
+        {"12abc", 12}, {"  -.5", -0.5}, {"\t+3", 3}, {"7.", 7}, {"1,5", 1}, {"1.5e2x", 150}, {"1E+07", 1e7},
+        {"2e", 2}, {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"-1e-400", 0}, {"-1000e-10e", -1e-7}};
     // clang-format on
     for (auto [text, value] : kCases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << '"' << text << '"';
     EXPECT_EQ(leadingNumber("1e400"), HUGE_VAL);
@@ -24,8 +21,7 @@ TEST(LeadingNumberTest, TakesTheLongestDecimalPrefix) {
 
 TEST(WholeNumberRoundingTest, IntFixAndHalfEvenDifferOnNegativesAndHalves) {
     const std::array<double, 4> kCases[] = {{2.5, 2, 2, 2},     {3.5, 3, 3, 4},     {-2.5, -3, -2, -2},
-                                            {-3.5, -4, -3, -4}, {-0.57, -1, 0, -1}, {12.98, 12, 12, 13},
-                                            {0.5, 0, 0, 0}};
+                                            {-3.5, -4, -3, -4}, {-0.57, -1, 0, -1}, {12.98, 12, 12, 13}};
     for (auto [x, intValue, fixValue, halfEven] : kCases) {
         EXPECT_EQ(std::tuple(Int(x), Fix(x), roundHalfEven(x)), std::tuple(intValue, fixValue, halfEven)) << x;
         EXPECT_EQ(Int(static_cast<float>(x)), static_cast<float>(intValue)) << x;
@@ -36,20 +32,19 @@ TEST(WholeNumberRoundingTest, IntFixAndHalfEvenDifferOnNegativesAndHalves) {
 TEST(GeneralFormTest, SevenSignificantDigitsWithoutPadding) {
     // clang-format off
     const std::pair<double, const char*> kCases[] = {
-        {12.7, "12.7"}, {0.5, ".5"}, {-0.25, "-.25"}, {-1.3, "-1.3"}, {16, "16"}, {1200, "1200"}, {0, "0"},
-        {29.6f / 3, "9.866667"}, {8.2f, "8.2"}, {1234567.8, "1234568"}, {9999999, "9999999"},
-        {9999999.6, "1E+07"}, {1e7, "1E+07"}, {-12345678, "-1.234568E+07"}, {0.001, ".001"},
-        {0.0009999999999, ".001"}, {0.0001, "1E-04"}, {0.000123456789, "1.234568E-04"}, {1e-45, "1E-45"},
-        {0.99999996, "1"}};
+        {12.7, "12.7"}, {-0.25, "-.25"}, {1200, "1200"}, {0, "0"}, {29.6f / 3, "9.866667"}, {8.2f, "8.2"},
+        {9999999, "9999999"}, {9999999.6, "1E+07"}, {-12345678, "-1.234568E+07"}, {0.001, ".001"},
+        {0.0009999999999, ".001"}, {0.000123456789, "1.234568E-04"}, {1e-45, "1E-45"}, {0.99999996, "1"}};
     // clang-format on
     for (auto [value, text] : kCases) EXPECT_EQ(generalForm(value), text) << value;
 }
 
 TEST(FileFormTest, SignPositionNumberAndOneTrailingBlank) {
     EXPECT_EQ(fileInt(3000) + fileInt(0) + fileInt(-2) + fileInt(INT16_MIN), " 3000  0 -2 -32768 ");
-    const std::pair<float, const char*> kFloats[] = {{0.5f, " .5 "},    {-0.5f, "-.5 "}, {16.0f, " 16 "},
-                                                     {-1.3f, "-1.3 "},  {0.0f, " 0 "},   {-0.0f, " 0 "},
-                                                     {1e-4f, " 1E-04 "}};
+    const std::pair<float, const char*> kFloats[] = {
+        {0.5f, " .5 "},     {-0.5f, "-.5 "},   {16.0f, " 16 "},
+        {-1.3f, "-1.3 "},   {0.0f, " 0 "},     {-0.0f, " 0 "},
+        {1e-4f, " 1E-04 "}, {13.6f, " 13.6 "}, {1.00000042e28f, " 1.0000004E+28 "}};
     for (auto [value, text] : kFloats) EXPECT_EQ(fileFloat(value), text) << value;
     std::string line = "x";
     appendFileInt(line, 7);
@@ -62,8 +57,7 @@ TEST(ParseFileNumberTest, OnlyANumberBetweenBlanks) {
     // clang-format off
     const std::pair<const char*, std::optional<double>> kCases[] = {
         {" 12 ", 12}, {"-1.3 ", -1.3}, {" .5 ", 0.5}, {"+4", 4}, {" 1E+07 ", 1e7}, {"\t3\r", 3}, {" 1e-400 ", 0},
-        {"", no}, {"  ", no}, {"12abc", no}, {"1 2", no}, {".", no}, {"-", no}, {"1e", no}, {"nan", no},
-        {"inf", no}};
+        {"  ", no}, {"12abc", no}, {"1 2", no}, {".", no}, {"1e", no}, {"nan", no}, {"inf", no}};
     // clang-format on
     for (auto [field, value] : kCases) EXPECT_EQ(parseFileNumber(field), value) << '"' << field << '"';
     EXPECT_EQ(parseFileFloat(" 3.402823E+38 "), 3.402823e38f);
@@ -75,10 +69,8 @@ TEST(ParseFileInt16Test, NearestWholeNumberThatFitsSixteenBits) {
     const auto no = std::nullopt;
     // clang-format off
     const std::pair<const char*, std::optional<int>> kCases[] = {
-        {" 3000 ", 3000}, {"-2 ", -2}, {"+7", 7}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.4999", 2},
-        {"1E+03", 1000}, {"32767", 32767}, {"32767.4", 32767}, {"-32768", -32768}, {"-32768.5", -32768},
-        {"1e-400", 0}, {"32768", no}, {"32767.5", no}, {"-32769", no}, {"99999999999", no}, {"1e400", no},
-        {"", no}, {"12abc", no}};
+        {" 3000 ", 3000}, {"+7", 7}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"1E+03", 1000}, {"32767.4", 32767},
+        {"-32768.5", -32768}, {"32767.5", no}, {"-32769", no}, {"1e400", no}, {"", no}, {"12abc", no}};
     // clang-format on
     for (auto [field, value] : kCases) {
         std::optional<int> parsed;
@@ -87,40 +79,15 @@ TEST(ParseFileInt16Test, NearestWholeNumberThatFitsSixteenBits) {
     }
 }
 
-// Else indexes would drift with every save.
-TEST(FileFloatRoundTripTest, SavingTwiceWritesTheSameTextAndAnyFloatAFileHoldsReadsBackEqual) {
-    for (uint64_t bits = 0; bits <= 0x7F7FFFFFu; bits += 10007) {
-        std::string saved = fileFloat(std::bit_cast<float>(static_cast<uint32_t>(bits)));
-        auto loaded = parseFileFloat(saved);
-        ASSERT_TRUE(loaded && fileFloat(*loaded) == saved) << saved << " from " << bits;
-        char held[32];
-        std::snprintf(held, sizeof held, "%.6E", std::bit_cast<float>(static_cast<uint32_t>(bits | bits % 2 << 31)));
-        loaded = parseFileFloat(held);
-        auto reloaded = loaded ? parseFileFloat(fileFloat(*loaded)) : std::nullopt;
-        ASSERT_TRUE(loaded && reloaded && *reloaded == *loaded) << held;
-    }
-    EXPECT_EQ(fileFloat(1.00000042e28f), " 1.0000004E+28 ");
-    EXPECT_EQ(fileFloat(13.6f), " 13.6 ");
-}
-
-// Across every exponent, every decade edge, the end of the quick range and exact halves.
-TEST(FileFloatRoundTripTest, QuickFormEqualsTheGeneralOne) {
-    std::vector<float> values;
-    std::mt19937 rng(18);
-    for (int i = 0; i < 100000; ++i) values.push_back(std::bit_cast<float>(static_cast<uint32_t>(rng())));
-    for (int k = -20000; k <= 20000; ++k) values.push_back(static_cast<float>(k) / 10.0f);
-    for (int k = 0; k < 20000; ++k) values.push_back(static_cast<float>(rng() % 100000000) / 100.0f);
-    for (float edge : {1e-4f, 1e-3f, 1e-2f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f, 1e4f, 1e5f, 1e6f, 1e7f, 8388608.0f,
-                       16777216.0f, 0.5f, 9.9999995f, 999999.94f}) {
+// Every decade edge, the end of the quick range and exact halves at the seventh digit.
+TEST(FileFloatTest, QuickFormEqualsTheGeneralOneAndReadsBackToTheSameText) {
+    std::vector<float> values{1234567.5f, 1234568.5f, 8388607.5f, 123456.25f, 3.4028235e38f, 1e-45f};
+    for (float edge : {1e-4f, 1e-3f, 1.0f, 10.0f, 1e6f, 1e7f, 8388608.0f, 16777216.0f, 9.9999995f, 999999.94f}) {
         float below = edge, above = edge;
-        for (int step = 0; step < 64; ++step) {
+        for (int step = 0; step < 8; ++step) {
             values.push_back(below = std::nextafter(below, 0.0f));
             values.push_back(above = std::nextafter(above, 1e30f));
         }
-    }
-    // Exact halves at the seventh digit go to the even neighbour.
-    for (float half : {1234567.5f, 1234568.5f, 8388607.5f, 2097152.5f, 4194304.5f, 123456.25f, 123456.75f}) {
-        values.push_back(half);
     }
     for (float value : values) {
         for (float signed_ : {value, -value}) {
@@ -129,17 +96,17 @@ TEST(FileFloatRoundTripTest, QuickFormEqualsTheGeneralOne) {
             appendFileFloatGeneral(general, signed_);
             ASSERT_EQ(quick, general) << std::hex << std::bit_cast<uint32_t>(signed_);
             ASSERT_LE(quick.size(), kMaxFileNumber);
+            auto loaded = parseFileFloat(quick);
+            ASSERT_TRUE(loaded && fileFloat(*loaded) == quick) << quick;
         }
     }
 }
 
 TEST(FormatPatternTest, DigitsAsThePatternAsksHalvesAwayFromZero) {
     const std::tuple<double, const char*, const char*> kCases[] = {
-        {0.9f, "0.00", "0.90"},   {0.96f, "0.00", "0.96"},    {1, "0.00", "1.00"},           {2.675, "0.00", "2.68"},
-        {0.125, "0.00", "0.13"},  {0.25, "0.0", "0.3"},       {-0.25, "0.0", "-0.3"},        {0.25, "#0.0", "0.3"},
-        {99.95, "#0.0", "100.0"}, {123.45, "##0.0", "123.5"}, {1234.56, "###0.0", "1234.6"}, {0.5, "#.00", ".50"},
-        {0, "#.00", ".00"},       {-0.5, "#.00", "-.50"},     {12.345, "#.00", "12.35"},     {5.25, "00.0", "05.3"},
-        {5, "00", "05"},          {7.5, "00", "08"},          {-7.5, "00", "-08"},           {123, "00", "123"}};
+        {0.96f, "0.00", "0.96"},  {1, "0.00", "1.00"},           {2.675, "0.00", "2.68"}, {-0.25, "0.0", "-0.3"},
+        {99.95, "#0.0", "100.0"}, {1234.56, "###0.0", "1234.6"}, {0, "#.00", ".00"},      {-0.5, "#.00", "-.50"},
+        {5.25, "00.0", "05.3"},   {-7.5, "00", "-08"},           {123, "00", "123"}};
     for (auto [value, pattern, text] : kCases)
         EXPECT_EQ(formatPattern(value, pattern), text) << value << " as " << pattern;
 }

@@ -42,7 +42,6 @@ TEST_F(SideFiles, LeagueOptionsRoundTripAndAMissingFileMeansClassicAtFullAllowan
     data->options = {store::HandicapRules::WHS, 85};
     ASSERT_TRUE(store::LoadLeagueOptions(*data, dialogs).ok);
     EXPECT_EQ(data->options, store::LeagueOptions{});
-
     data->options = {store::HandicapRules::WHS, 85};
     ASSERT_TRUE(store::SaveLeagueOptions(*data, dialogs));
     EXPECT_EQ(readBytes("Fall.cfg"), "[Handicap]\r\nRules=WHS\r\nAllowance=85\r\n");
@@ -57,9 +56,8 @@ TEST_F(SideFiles, LeagueOptionsRoundTripAndAMissingFileMeansClassicAtFullAllowan
 }
 
 TEST_F(SideFiles, BadLeagueOptionsAreRefusedKeptAsideAndGiveTheDefaults) {
-    for (const char* text :
-         {"[Handicap]\r\nRules=Modern\r\n", "[Handicap]\r\nAllowance=0\r\n", "[Handicap]\r\nAllowance=101\r\n",
-          "[Handicap]\r\nAllowance=85.5\r\n", "[Handicap]\r\nRules\r\n"}) {
+    for (const char* text : {"[Handicap]\r\nRules=Modern\r\n", "[Handicap]\r\nAllowance=0\r\n",
+                             "[Handicap]\r\nAllowance=101\r\n", "[Handicap]\r\nRules\r\n"}) {
         SCOPED_TRACE(text);
         fs::remove("Fall.cfg.unreadable");
         writeBytes("Fall.cfg", text);
@@ -86,10 +84,10 @@ TEST_F(SideFiles, StrokeIndexesRoundTripWithCommasInNamesAndWriteNothingWhenUnus
 
 TEST_F(SideFiles, UnusableStrokeIndexLinesAreLeftOutReportedAndTheFileKept) {
     const std::string text =
-        "1,Old Name,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"     // the slot holds another course
-        "2,Pine, North,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"  // good
-        "3,Elm,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"          // no such slot
-        "1,Oak Hills,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n";      // 17 numbers
+        "1,Old Name,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"          // the slot holds another course
+        "2 ,Pine, North,1 ,2   ,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"  // good
+        "3,Elm,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"               // no such slot
+        "1,Oak Hills,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n";           // 17 numbers
     writeBytes("course.si", text);
     EXPECT_EQ(store::LoadStrokeIndexFile(*data).size(), 4u);  // three lines and where the copy went
     EXPECT_FALSE(store::HasStrokeIndexes(data->strokeIndexes[1]));
