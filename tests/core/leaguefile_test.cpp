@@ -62,24 +62,25 @@ void expectSamePlayers(const store::LeagueData& got, const store::LeagueData& wa
     }
 }
 
-// The older layout: no marker, and each hole slot holds its score line only.
-std::string legacyText(const store::LeagueData& data) {
-    auto lines = splitLines(store::FormatLeague(data));
-    std::vector<std::string> old{lines[1]};
-    for (size_t i = 2; i < lines.size(); ++i) {
-        int inRound = static_cast<int>((i - 2) % kLinesPerPlayer) - 3;
-        bool statistic = inRound >= 0 && inRound % 87 >= 7 && (inRound % 87 - 7) % 4 != 0;
-        if (!statistic) old.push_back(lines[i]);
-    }
-    return joinLines(old);
-}
-
 class LeagueFile : public ::testing::Test {
 protected:
     TempWorkDir dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<store::LeagueData> data = newLeague(), original = newLeague();
 };
+
+// Two teams, three players and one point entry in team 1.
+const std::string kSmallTeamFile =
+    " 2 \r\nEagles, \"A\"\r\n\r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\nWeek 1 at Oak\r\n 12.5 \r\n-.5 \r\n 0 \r\n";
+
+std::unique_ptr<store::LeagueData> leagueWithPlayers(int players) {
+    auto data = std::make_unique<store::LeagueData>();
+    data->leagueFileName = "Fall.LGE";
+    data->playerCount = static_cast<int16_t>(players);
+    return data;
+}
+
+using TeamFile = LeagueFile;
 
 }  // namespace
 
@@ -105,36 +106,26 @@ TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZeroAndAPlayerTakes1743LinesIn
 }
 
 // Names are lines as they are: blanks, quotes, commas, numbers and nothing at all.
-TEST_F(LeagueFile, SavedLeagueLoadsEqualAndSavesToTheSameBytesBothWays) {
-    samples::FillRandomLeague(*original, 2, 7);
+TEST_F(LeagueFile, FullLeagueLoadsEqualAndSavesToTheSameBytesBothWaysAndAPlayerMoreFailsTheLoad) {
+    samples::FillFullLeague(*original, 2);
     const char* const names[] = {"Hal  ", "", "\"Quoted\"", "12", "3000", "Ed, Jr.", "  Dot"};
     for (int p = 1; p <= 7; ++p) original->players[p].name = names[p - 1];
     ASSERT_TRUE(store::SaveLeagueFile(*original, dialogs));
     std::string first = readBytes("Fall.LGE");
     EXPECT_EQ(first, store::FormatLeague(*original, store::Conversions::General));
-
     EXPECT_TRUE(store::ParseLeague(*data, first + "\r\n \r\n").ok);  // trailing blank lines are no players
     ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
-    ASSERT_EQ(data->playerCount, 7);
+    ASSERT_EQ(data->playerCount, store::kMaxPlayers);
     expectSamePlayers(*data, *original, store::kMaxPlayers);
-    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
-    EXPECT_EQ(readBytes("Fall.LGE"), first);
-}
 
-TEST_F(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
-    samples::FillRandomLeague(*original, 11, 2);
-    original->players[1].rounds[2].fairway[4] = 1;  // the old layout cannot hold it
-    writeBytes("Fall.LGE", legacyText(*original));
-
-    ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
-    ASSERT_EQ(data->playerCount, 2);
-    for (int p = 1; p <= 2; ++p)
-        for (auto& round : original->players[p].rounds) round.fairway = round.green = round.putts = {};
-    expectSamePlayers(*data, *original, 2);
-    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
-    std::string saved = readBytes("Fall.LGE");
-    EXPECT_EQ(saved.rfind(" 3000 \r\n 2 \r\n", 0), 0u);
-    EXPECT_EQ(splitLines(saved).size(), 2u + 2 * kLinesPerPlayer);
+    auto lines = splitLines(first);
+    lines[1] = " 101 ";
+    for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
+    writeBytes("Fall.LGE", joinLines(lines));
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
+    EXPECT_EQ(data->playerCount, store::kMaxPlayers);
+    expectSamePlayers(*data, *original, store::kMaxPlayers);
 }
 
 TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
@@ -157,37 +148,37 @@ TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
     EXPECT_EQ(std::tuple(got.rounds[3], data->players[4].name), std::tuple(store::RoundRecord{}, std::string()));
 }
 
-TEST_F(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
-    samples::FillFullLeague(*original, 2);
-    auto lines = splitLines(store::FormatLeague(*original));
-    lines[1] = " 101 ";
-    for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
-    writeBytes("Fall.LGE", joinLines(lines));
-
-    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
-    EXPECT_EQ(data->playerCount, store::kMaxPlayers);
-    expectSamePlayers(*data, *original, store::kMaxPlayers);
-}
-
-TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoad) {
+// The quick readers must agree with the general ones on any line, as league and as team file.
+TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoadAndOddNumbersReadAsTheGeneralRulesDo) {
     // clang-format off
     const std::tuple<int, const char*, bool> kCases[] = {  // 0-based line of a one-player league, text, loads
-        {1, "-1 ", false}, {1, " 0 ", false}, {kTee1, " 0 ", true}, {kTee1, " 4 ", false}, {kRoundCount1, " 21 ", false},
-        {kRoundCount1, "-1 ", false}, {kCourse1, " 200 ", true}, {kCourse1, " 201 ", false},
-        {kMonth1, " 32768 ", false}, {kScore1, " x ", false}};
+        {1, "-1 ", false}, {1, " 0 ", false}, {1, "+1", true}, {1, "1.4", true}, {1, "1e0", true}, {1, "12abc", false},
+        {kTee1, " 0 ", true}, {kTee1, " 4 ", false}, {kTee1, "2.5", true}, {kTee1, "\t3 ", true}, {kTee1, "0x1", false},
+        {kRoundCount1, " 21 ", false}, {kRoundCount1, "-1 ", false}, {kCourse1, " 200 ", true},
+        {kCourse1, " 201 ", false}, {kMonth1, " 32768 ", false}, {kMonth1, "-32768.5", true}, {kScore1, " x ", false},
+        {kDiff1, "-0", true}, {kDiff1, " 1E+07 ", true}, {kDiff1, "1e400", false}, {kDiff1, "-1e-400", true},
+        {kDiff1, "16777217", true}, {kDiff1, "3.4028236e38", false}, {kDiff1, "", false}, {kDiff1, "5.", true}};
     // clang-format on
     samples::FillRandomLeague(*original, 9, 1);
+    const auto lines = splitLines(store::FormatLeague(*original));
     for (auto [line, text, loads] : kCases) {
-        SCOPED_TRACE(std::to_string(line) + text);
-        auto lines = splitLines(store::FormatLeague(*original));
-        lines[line] = text;
-        auto loaded = newLeague();
-        EXPECT_EQ(store::ParseLeague(*loaded, joinLines(lines)).ok, loads);
-        const auto& player = loaded->players[1];
-        EXPECT_TRUE(loaded->playerCount >= 0 && loaded->playerCount <= store::kMaxPlayers && player.roundCount >= 0 &&
+        SCOPED_TRACE(std::to_string(line) + ": \"" + text + "\"");
+        auto changed = lines;
+        changed[line] = text;
+        const std::string file = joinLines(changed);
+        auto a = store::ParseLeague(*data, file), b = store::ParseLeague(*original, file, store::Conversions::General);
+        EXPECT_EQ(a.ok, loads);
+        ASSERT_EQ(std::tuple(a.ok, a.problem, data->playerCount), std::tuple(b.ok, b.problem, original->playerCount));
+        expectSamePlayers(*data, *original, 1);
+        const auto& player = data->players[1];
+        EXPECT_TRUE(data->playerCount >= 0 && data->playerCount <= store::kMaxPlayers && player.roundCount >= 0 &&
                     player.roundCount <= store::kMaxRounds && player.rounds[1].course >= 0 &&
                     player.rounds[1].course <= store::kMaxCourses);
+        store::ResetTeamPart(*data), store::ResetTeamPart(*original);
+        a = store::ParseTeams(*data, file), b = store::ParseTeams(*original, file, store::Conversions::General);
+        ASSERT_EQ(std::tuple(a.ok, a.problem, data->players[1].team),
+                  std::tuple(b.ok, b.problem, original->players[1].team));
+        ASSERT_TRUE(data->teams == original->teams);
     }
 }
 
@@ -207,44 +198,37 @@ TEST_F(LeagueFile, MissingFileShowsTheMessageAndWindows1252NamesAreReadAndWritte
     EXPECT_NE(readBytes("Fall.LGE").find("\r\nM\xC3\xBCller\r\n"), std::string::npos);
 }
 
-TEST_F(LeagueFile, FailedSaveLeavesTheFolderAsItWasAndShowsTheMessage) {
-    fs::create_directory("Fall.LGE");
-    samples::FillRandomLeague(*data, 6, 2);
-    EXPECT_FALSE(store::SaveLeagueFile(*data, dialogs));
-    EXPECT_EQ(dialogs.takeMessages(),
-              (std::vector<platform::Message>{{"Error Creating League Record File", "Quorval", platform::Buttons::Ok,
-                                               platform::Icon::Exclamation}}));
-    EXPECT_EQ(dialogs.busyDepth(), 0);
-    EXPECT_TRUE(fs::is_directory("Fall.LGE"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+TEST_F(TeamFile, SmallLeagueIsWrittenLineByLineAndReadBackMarkingTeamsInUse) {
+    auto data = leagueWithPlayers(3);
+    auto& teams = data->teams;
+    teams.teamCount = 2, teams.teamNames[1] = "Eagles, \"A\"", teams.teamEntryCount[1] = 1;
+    teams.teamEntries[1][1] = {"Week 1 at Oak", 12.5f, -0.5f};
+    data->players[1].team = 1, data->players[3].team = 2;
+    data->players[4].team = 2;  // beyond the player count: not written
+    ASSERT_TRUE(store::SaveTeamFile(*data, dialogs));
+    EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
+    auto written = std::make_unique<store::TeamPart>(teams);
+    written->teamsInUse = 1;
+
+    fs::rename("Fall.tea", "FALL.TEA");
+    data = leagueWithPlayers(3);
+    data->players[2].team = data->players[50].team = 7;  // stale values from before
+    EXPECT_TRUE(store::LoadTeamAssignments(*data).ok);
+    EXPECT_TRUE(data->teams == *written);
+    EXPECT_EQ(std::tuple(data->players[1].team, data->players[2].team, data->players[3].team, data->players[50].team),
+              std::tuple(1, 0, 2, 0));
 }
 
-// Number lines a hand-edited or foreign file may hold, on the count, tee, differential and score
-// lines; the quick readers must agree with the general ones, as league and as team file.
-TEST(LeagueFileConversions, QuickConversionsReadOddNumberLinesAsTheGeneralOnes) {
-    const char* const kOdd[] = {"+7",    "-0.0",    "32768", "1E+07",       "2.5",   "-2.5",      " .5",
-                                "5.",    ".",       "",      "1,5",         "12abc", "\t-.25 \t", "1234567890123456",
-                                "1e400", "-1e-400", "0x10",  "3.4028236e38"};
-    auto base = newLeague();
-    samples::FillRandomLeague(*base, 8, 3);
-    auto lines = splitLines(store::FormatLeague(*base));
-    auto fast = newLeague(), general = newLeague();
-    for (const char* odd : kOdd) {
-        for (int at : {1, kTee1, kDiff1, kScore1}) {
-            SCOPED_TRACE(std::to_string(at) + ": \"" + odd + "\"");
-            auto changed = lines;
-            changed[at] = odd;
-            const std::string text = joinLines(changed);
-            auto a = store::ParseLeague(*fast, text);
-            auto b = store::ParseLeague(*general, text, store::Conversions::General);
-            ASSERT_EQ(std::tuple(a.ok, a.problem, fast->playerCount),
-                      std::tuple(b.ok, b.problem, general->playerCount));
-            expectSamePlayers(*fast, *general, 3);
-            a = store::ParseTeams(*fast, text);
-            b = store::ParseTeams(*general, text, store::Conversions::General);
-            ASSERT_EQ(std::tuple(a.ok, a.problem), std::tuple(b.ok, b.problem));
-            ASSERT_TRUE(fast->teams == general->teams);
-            for (int p = 1; p <= 3; ++p) ASSERT_EQ(fast->players[p].team, general->players[p].team);
-        }
+TEST_F(TeamFile, ReadingStopsQuietlyAtTheFirstBadValue) {
+    for (const char* text :
+         {" 101 \r\n", " 1 \r\nA\r\n 1 \r\n 1 \r\n 151 \r\n", " 1 \r\nA\r\n 0 \r\n 0 \r\n 1 \r\nW\r\n 1 \r\nx\r\n"}) {
+        SCOPED_TRACE(text);
+        fs::remove("Fall.tea.unreadable");
+        writeBytes("Fall.tea", text);
+        auto data = leagueWithPlayers(2);
+        EXPECT_FALSE(store::LoadTeamFile(*data).ok);
+        EXPECT_EQ(readBytes("Fall.tea.unreadable"), text);
+        EXPECT_TRUE(data->teams.teamCount >= 0 && data->teams.teamCount <= store::kMaxTeams &&
+                    data->teams.teamEntryCount[1] >= 0 && data->teams.teamEntryCount[1] <= store::kMaxTeamEntries);
     }
 }
