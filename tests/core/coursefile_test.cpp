@@ -86,3 +86,13 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
         EXPECT_TRUE(slotsRead == store::kMaxCourses || data->courses[slotsRead + 1][field::kName] == "old");
     }
 }
+
+// The score entry and the course commands find a typed course the same way.
+TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
+    auto data = std::make_unique<store::LeagueData>();
+    data->courseCount = 4;  // slot 2 is a deleted course
+    data->courses[1][field::kName] = "Pine Hill", data->courses[4][field::kName] = "PINE HILL";
+    data->courses[3][field::kName] = "  \xC3\x89tang Bleu ";  // É
+    for (auto [typed, course] : {std::pair{" pine HILL  ", 1}, {"\xC3\xA9TANG BLEU", 3}, {"   ", 0}, {"Pine", 0}})
+        EXPECT_EQ(store::CourseNamed(*data, typed), course) << '"' << typed << '"';
+}

@@ -74,7 +74,6 @@ TEST_F(DataFile, LinesReadTheSameWhateverTheLineEndsAndEncoding) {
 TEST_F(DataFile, UnreadableFileIsKeptOnceForEachDifferentContent) {
     store::LoadResult missing = loadNumber("x.dat");
     EXPECT_EQ(std::tuple(missing.ok, missing.keptCopy), std::tuple(false, ""));
-    EXPECT_EQ(store::withCopyNote("Text", missing), "Text");
 
     writeBytes("x.dat", "bad\r\n");
     store::LoadResult first = loadNumber("x.dat");

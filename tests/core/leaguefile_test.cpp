@@ -87,7 +87,6 @@ using TeamFile = LeagueFile;
 TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZeroAndAPlayerTakes1743LinesInTheirFileForm) {
     ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
     EXPECT_EQ(readBytes("Fall.LGE"), " 3000 \r\n 0 \r\n");
-    EXPECT_EQ(dialogs.busyNotes(), std::vector<std::string>{"Saving League data, Please wait..."});
 
     data->playerCount = 1;
     auto& player = data->players[1];
