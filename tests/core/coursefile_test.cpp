@@ -17,16 +17,6 @@ platform::Message loadFailed(const std::string& text) {
     return {text, "Loading...", platform::Buttons::Ok, platform::Icon::Exclamation};
 }
 
-store::CourseRecord namedCourse(const std::string& name) {
-    store::CourseRecord course{};
-    course[field::kName] = name;
-    course[field::kParTotal] = "72";
-    course[field::kRating0 + store::kWhiteTee] = "70.1";
-    course[field::kSlope0 + store::kWhiteTee] = "125";
-    course[field::kInitials] = name.substr(0, 3);
-    return course;
-}
-
 // A course file of `count` courses, each field telling its slot and number.
 std::string courseText(int count, int courses) {
     std::string text;
@@ -48,57 +38,30 @@ protected:
 
 }  // namespace
 
-// Opening a league without a course file says what to do next; the course editor warns.
-TEST_F(CourseFile, MissingFileShowsTheTextForTheCourseWindowsMode) {
-    for (bool editing : {false, true}) {
-        data->courseEditMode = editing;
-        EXPECT_FALSE(store::LoadCourseFile(*data, dialogs).ok);
-        EXPECT_EQ(dialogs.takeMessages(),
-                  (std::vector{editing ? loadFailed("No courses have been saved.\r\nOther possible causes - Working "
-                                                    "Directory not\r\nspecified properly in program manager or\r\n"
-                                                    "launcher.  Check Doc file for placement of\r\nFiles")
-                                       : platform::Message{store::kNoCoursesYet, "Quorval", platform::Buttons::Ok,
-                                                           platform::Icon::Information}}));
-        EXPECT_EQ(data->courseCount, 0);
-    }
-}
-
 TEST_F(CourseFile, TableSurvivesASaveAndLoadAndABlankSlotIsWrittenSoLaterCoursesKeepTheirNumbers) {
     samples::FillFullLeague(*data, 8);
-    data->courses[1] = namedCourse("Oak Hills");
+    auto& oak = data->courses[1] = {};
+    oak[field::kName] = "Oak Hills", oak[field::kInitials] = "Oak";
+    oak[field::kRating0 + store::kRedTee] = "68.4", oak[field::kSlope0 + store::kBlueTee] = "125";
     data->courses[2] = {};
     data->courses[2][field::kReserved] = "kept";  // a deleted course leaves its slot
-    data->courses[3] = namedCourse("Pine, Valley \"North\"");
+    data->courses[3][field::kName] = "Pine, Valley \"North\"";
     ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
     std::string first = readBytes("course.dat");
-    EXPECT_EQ(first.substr(0, 17), " 20 \r\nOak Hills\r\n");
     std::string blankSlot;
-    for (int f = 1; f < store::kCourseFields; ++f) blankSlot += "\r\n";
-    EXPECT_NE(first.find("Oak\r\n\r\n" + blankSlot + "kept\r\nPine"), std::string::npos);
+    for (int f = 0; f < store::kCourseFields; ++f) blankSlot += "\r\n";
+    EXPECT_EQ(first.substr(0, 17), " 20 \r\nOak Hills\r\n");
+    EXPECT_NE(first.find("Oak\r\n" + blankSlot + "kept\r\nPine"), std::string::npos);
 
     ASSERT_TRUE(store::LoadCourseFile(*loaded, dialogs).ok);
     EXPECT_EQ(loaded->courseCount, data->courseCount);
     EXPECT_EQ(loaded->courses, data->courses);
-    EXPECT_EQ(store::CourseSlope(loaded->courses[3], store::kWhiteTee), 125);
+    const auto& course = loaded->courses[1];  // a player without a tee has no rating
+    EXPECT_EQ(std::tuple(store::CourseRating(course, store::kRedTee), store::CourseSlope(course, store::kBlueTee),
+                         store::CourseRating(course, 0)),
+              std::tuple(68.4, 125.0, 0.0));
     ASSERT_TRUE(store::SaveCourseFile(*loaded, dialogs));
     EXPECT_EQ(readBytes("course.dat"), first);
-}
-
-TEST_F(CourseFile, EveryFieldIsWrittenBackUnchangedWhateverTheFilesLetterCase) {
-    std::string text = courseText(2, 2);
-    text.replace(text.find("2.30"), 4, "  odd, \"reserved\" value  ");
-    writeBytes("COURSE.DAT", text);
-    ASSERT_TRUE(store::LoadCourseFile(*data, dialogs).ok);
-    EXPECT_EQ(data->courses[2][field::kReserved], "  odd, \"reserved\" value  ");
-    ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
-    EXPECT_EQ(readBytes("COURSE.DAT"), text);
-
-    data->courses[1][field::kName] = "Renamed";
-    ASSERT_TRUE(store::SaveCourseFile(*data, dialogs));
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"COURSE.DAT"});
-    EXPECT_EQ(readBytes("COURSE.DAT").substr(0, 14), " 2 \r\nRenamed\r\n");
 }
 
 TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
@@ -106,7 +69,6 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
     const std::tuple<std::string, int16_t, int> kCases[] = {
         {courseText(201, 201), 200, 200},
         {courseText(-1, 0), 5, 0},
-        {"three\r\n", 5, 0},
         {courseText(4, 3).substr(0, 400), 4, 3}};  // the last ends inside the third course
     for (const auto& [text, countAfter, slotsRead] : kCases) {
         SCOPED_TRACE(text.substr(0, 8));
@@ -120,28 +82,17 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
                                          "are entering your\r\nfirst course.\r\nThe unreadable file was kept as "
                                          "\"course.dat.unreadable\".")});
         EXPECT_EQ(data->courseCount, countAfter);
-        if (slotsRead > 0) {
-            EXPECT_EQ(data->courses[slotsRead][field::kName], std::to_string(slotsRead) + ".1");
-        }
-        if (slotsRead < store::kMaxCourses) {
-            EXPECT_EQ(data->courses[slotsRead + 1][field::kName], "old");
-        }
+        EXPECT_TRUE(slotsRead == 0 || data->courses[slotsRead][field::kName] == std::to_string(slotsRead) + ".1");
+        EXPECT_TRUE(slotsRead == store::kMaxCourses || data->courses[slotsRead + 1][field::kName] == "old");
     }
 }
 
 // The score entry and the course commands find a typed course the same way.
 TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
     auto data = std::make_unique<store::LeagueData>();
-    data->courseCount = 5;
-    data->courses[1] = namedCourse("Pine Hill");
-    data->courses[2][field::kName] = "";  // a deleted course
-    data->courses[3] = namedCourse("  Oak Ridge ");
-    data->courses[4] = namedCourse("PINE HILL");
-    data->courses[5] = namedCourse("\xC3\x89tang Bleu");  // É
-    const std::pair<const char*, int> cases[] = {
-        {"pine hill", 1}, {" Pine Hill  ", 1}, {"oak ridge", 3}, {"\xC3\xA9TANG BLEU", 5},
-        {"", 0},          {"   ", 0},          {"Pine", 0},      {"Pine Hills", 0},
-    };
-    for (const auto& [typed, course] : cases)
+    data->courseCount = 4;  // slot 2 is a deleted course
+    data->courses[1][field::kName] = "Pine Hill", data->courses[4][field::kName] = "PINE HILL";
+    data->courses[3][field::kName] = "  \xC3\x89tang Bleu ";  // É
+    for (auto [typed, course] : {std::pair{" pine HILL  ", 1}, {"\xC3\xA9TANG BLEU", 3}, {"   ", 0}, {"Pine", 0}})
         EXPECT_EQ(store::CourseNamed(*data, typed), course) << '"' << typed << '"';
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <random>
 
 #include "fullleague.hpp"
 #include "scripteddialogs.hpp"
@@ -50,22 +49,17 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-void expectSamePlayer(const store::PlayerRecord& got, const store::PlayerRecord& want, int p) {
-    EXPECT_TRUE(got.name == want.name && got.tee == want.tee && got.roundCount == want.roundCount &&
-                got.rounds == want.rounds)
-        << "player " << p;
-}
-
-// The older layout: no marker, and each hole slot holds its score line only.
-std::string legacyText(const store::LeagueData& data) {
-    auto lines = splitLines(store::FormatLeague(data));
-    std::vector<std::string> old{lines[1]};
-    for (size_t i = 2; i < lines.size(); ++i) {
-        int inRound = static_cast<int>((i - 2) % kLinesPerPlayer) - 3;
-        bool statistic = inRound >= 0 && inRound % 87 >= 7 && (inRound % 87 - 7) % 4 != 0;
-        if (!statistic) old.push_back(lines[i]);
+// Equal to the bit: a float read one way as -0 or one ulp off would not show in the saved text.
+void expectSamePlayers(const store::LeagueData& got, const store::LeagueData& want, int players) {
+    auto bits = [](const store::RoundRecord& z) {
+        return std::bit_cast<std::array<uint32_t, 3>>(std::array{z.differential, z.handicapIndex, z.courseHandicap});
+    };
+    for (int p = 1; p <= players; ++p) {
+        const auto &a = got.players[p], &b = want.players[p];
+        EXPECT_TRUE(a.name == b.name && a.tee == b.tee && a.roundCount == b.roundCount && a.rounds == b.rounds)
+            << "player " << p;
+        for (int r = 1; r <= store::kMaxRounds; ++r) ASSERT_EQ(bits(a.rounds[r]), bits(b.rounds[r])) << p << "/" << r;
     }
-    return joinLines(old);
 }
 
 class LeagueFile : public ::testing::Test {
@@ -75,12 +69,24 @@ protected:
     std::unique_ptr<store::LeagueData> data = newLeague(), original = newLeague();
 };
 
+// Two teams, three players and one point entry in team 1.
+const std::string kSmallTeamFile =
+    " 2 \r\nEagles, \"A\"\r\n\r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\nWeek 1 at Oak\r\n 12.5 \r\n-.5 \r\n 0 \r\n";
+
+std::unique_ptr<store::LeagueData> leagueWithPlayers(int players) {
+    auto data = std::make_unique<store::LeagueData>();
+    data->leagueFileName = "Fall.LGE";
+    data->playerCount = static_cast<int16_t>(players);
+    return data;
+}
+
+using TeamFile = LeagueFile;
+
 }  // namespace
 
 TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZeroAndAPlayerTakes1743LinesInTheirFileForm) {
     ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
     EXPECT_EQ(readBytes("Fall.LGE"), " 3000 \r\n 0 \r\n");
-    EXPECT_EQ(dialogs.busyNotes(), std::vector<std::string>{"Saving League data, Please wait..."});
 
     data->playerCount = 1;
     auto& player = data->players[1];
@@ -98,52 +104,33 @@ TEST_F(LeagueFile, NewLeagueIsTheMarkerAndACountOfZeroAndAPlayerTakes1743LinesIn
     }
 }
 
-TEST_F(LeagueFile, SavedLeagueLoadsEqualAndSavesToTheSameBytes) {
-    for (auto [seed, players] : {std::pair{1u, 1}, {2u, 7}, {3u, 30}, {4u, 100}}) {
-        SCOPED_TRACE(players);
-        auto original = newLeague();
-        players == store::kMaxPlayers ? samples::FillFullLeague(*original, seed)
-                                      : samples::FillRandomLeague(*original, seed, players);
-        // Names are lines as they are: blanks, quotes, commas, numbers and nothing at all.
-        const char* const names[] = {"Hal  ", "", "\"Quoted\"", "12", "3000", "Ed, Jr.", "  Dot"};
-        for (int p = 1; p <= std::min(players, 7); ++p) original->players[p].name = names[p - 1];
-        ASSERT_TRUE(store::SaveLeagueFile(*original, dialogs));
-        std::string first = readBytes("Fall.LGE");
-        EXPECT_EQ(splitLines(first).size(), 2u + kLinesPerPlayer * players);
-
-        auto loaded = newLeague();
-        ASSERT_TRUE(store::LoadLeagueFile(*loaded, dialogs).ok);
-        ASSERT_EQ(loaded->playerCount, players);
-        for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(loaded->players[p], original->players[p], p);
-        ASSERT_TRUE(store::SaveLeagueFile(*loaded, dialogs));
-        EXPECT_EQ(readBytes("Fall.LGE"), first);
-    }
-}
-
-TEST_F(LeagueFile, LegacyLayoutLoadsWithoutStatisticsAndIsConvertedOnSave) {
-    samples::FillRandomLeague(*original, 11, 2);
-    original->players[1].roundCount = 3;
-    original->players[1].rounds[2].fairway[4] = 1;  // the old layout cannot hold it
-    writeBytes("Fall.LGE", legacyText(*original));
-    ASSERT_EQ(splitLines(readBytes("Fall.LGE")).size(), 1u + 2 * 543);
-
+// Names are lines as they are: blanks, quotes, commas, numbers and nothing at all.
+TEST_F(LeagueFile, FullLeagueLoadsEqualAndSavesToTheSameBytesBothWaysAndAPlayerMoreFailsTheLoad) {
+    samples::FillFullLeague(*original, 2);
+    const char* const names[] = {"Hal  ", "", "\"Quoted\"", "12", "3000", "Ed, Jr.", "  Dot"};
+    for (int p = 1; p <= 7; ++p) original->players[p].name = names[p - 1];
+    ASSERT_TRUE(store::SaveLeagueFile(*original, dialogs));
+    std::string first = readBytes("Fall.LGE");
+    EXPECT_EQ(first, store::FormatLeague(*original, store::Conversions::General));
+    EXPECT_TRUE(store::ParseLeague(*data, first + "\r\n \r\n").ok);  // trailing blank lines are no players
     ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
-    ASSERT_EQ(data->playerCount, 2);
-    for (int p = 1; p <= 2; ++p) {
-        for (auto& round : original->players[p].rounds) round.fairway = round.green = round.putts = {};
-        expectSamePlayer(data->players[p], original->players[p], p);
-    }
-    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
-    std::string saved = readBytes("Fall.LGE");
-    EXPECT_EQ(saved.rfind(" 3000 \r\n 2 \r\n", 0), 0u);
-    EXPECT_EQ(splitLines(saved).size(), 2u + 2 * kLinesPerPlayer);
-    EXPECT_EQ(saved, store::FormatLeague(*data));
+    ASSERT_EQ(data->playerCount, store::kMaxPlayers);
+    expectSamePlayers(*data, *original, store::kMaxPlayers);
+
+    auto lines = splitLines(first);
+    lines[1] = " 101 ";
+    for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
+    writeBytes("Fall.LGE", joinLines(lines));
+    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
+    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
+    EXPECT_EQ(data->playerCount, store::kMaxPlayers);
+    expectSamePlayers(*data, *original, store::kMaxPlayers);
 }
 
 TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
     samples::FillRandomLeague(*original, 5, 5);
     auto& want = original->players[3];
-    want.roundCount = 4, want.rounds[1].differential = 7.5f, want.rounds[2].score[1] = 6, want.rounds[2].putts[1] = 2;
+    want.roundCount = 4, want.rounds[2].score[1] = 6, want.rounds[2].putts[1] = 2;
     auto lines = splitLines(store::FormatLeague(*original));
     lines.resize(2 + 2 * kLinesPerPlayer + 3 + 87 + 10);  // inside the third player's second round
     std::string cut = joinLines(lines);
@@ -151,50 +138,46 @@ TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
 
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
     EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
-    EXPECT_EQ(readBytes("Fall.LGE.unreadable"), cut);
-    EXPECT_EQ(data->playerCount, 5);
-    for (int p : {1, 2}) expectSamePlayer(data->players[p], original->players[p], p);
+    EXPECT_EQ(std::tuple(readBytes("Fall.LGE.unreadable"), data->playerCount), std::tuple(cut, int16_t{5}));
+    expectSamePlayers(*data, *original, 2);
     const auto& got = data->players[3];
-    EXPECT_EQ(got.rounds[1], want.rounds[1]);
     // The putts are the line after the last one read.
-    EXPECT_EQ(
-        std::tuple(got.name, got.roundCount, got.rounds[2].course, got.rounds[2].score[1], got.rounds[2].putts[1]),
-        std::tuple(want.name, int16_t{4}, want.rounds[2].course, int16_t{6}, int16_t{0}));
-    EXPECT_EQ(got.rounds[3], store::RoundRecord{});
-    for (int p : {4, 5}) expectSamePlayer(data->players[p], {}, p);
+    EXPECT_EQ(std::tuple(got.rounds[1], got.roundCount, got.rounds[2].score[1], got.rounds[2].putts[1]),
+              std::tuple(want.rounds[1], int16_t{4}, int16_t{6}, int16_t{0}));
+    EXPECT_EQ(std::tuple(got.rounds[3], data->players[4].name), std::tuple(store::RoundRecord{}, std::string()));
 }
 
-TEST_F(LeagueFile, MoreThanAHundredPlayersReadsTheFirstHundredThenFails) {
-    samples::FillFullLeague(*original, 2);
-    auto lines = splitLines(store::FormatLeague(*original));
-    lines[1] = " 101 ";
-    for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
-    writeBytes("Fall.LGE", joinLines(lines));
-
-    EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
-    EXPECT_EQ(data->playerCount, store::kMaxPlayers);
-    for (int p = 1; p <= store::kMaxPlayers; ++p) expectSamePlayer(data->players[p], original->players[p], p);
-}
-
-TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoad) {
+// The quick readers must agree with the general ones on any line, as league and as team file.
+TEST_F(LeagueFile, ValueOutsideWhatTheLeagueHoldsFailsTheLoadAndOddNumbersReadAsTheGeneralRulesDo) {
     // clang-format off
     const std::tuple<int, const char*, bool> kCases[] = {  // 0-based line of a one-player league, text, loads
-        {1, "-1 ", false}, {kTee1, " 0 ", true}, {kTee1, " 4 ", false}, {kRoundCount1, " 21 ", false},
-        {kRoundCount1, "-1 ", false}, {kCourse1, " 200 ", true}, {kCourse1, " 201 ", false},
-        {kMonth1, " 32768 ", false}, {kScore1, " x ", false}};
+        {1, "-1 ", false}, {1, " 0 ", false}, {1, "+1", true}, {1, "1.4", true}, {1, "1e0", true}, {1, "12abc", false},
+        {kTee1, " 0 ", true}, {kTee1, " 4 ", false}, {kTee1, "2.5", true}, {kTee1, "\t3 ", true}, {kTee1, "0x1", false},
+        {kRoundCount1, " 21 ", false}, {kRoundCount1, "-1 ", false}, {kCourse1, " 200 ", true},
+        {kCourse1, " 201 ", false}, {kMonth1, " 32768 ", false}, {kMonth1, "-32768.5", true}, {kScore1, " x ", false},
+        {kDiff1, "-0", true}, {kDiff1, " 1E+07 ", true}, {kDiff1, "1e400", false}, {kDiff1, "-1e-400", true},
+        {kDiff1, "16777217", true}, {kDiff1, "3.4028236e38", false}, {kDiff1, "", false}, {kDiff1, "5.", true}};
     // clang-format on
     samples::FillRandomLeague(*original, 9, 1);
+    const auto lines = splitLines(store::FormatLeague(*original));
     for (auto [line, text, loads] : kCases) {
-        SCOPED_TRACE(std::to_string(line) + text);
-        auto lines = splitLines(store::FormatLeague(*original));
-        lines[line] = text;
-        auto loaded = newLeague();
-        EXPECT_EQ(store::ParseLeague(*loaded, joinLines(lines)).ok, loads);
-        const auto& player = loaded->players[1];
-        EXPECT_TRUE(loaded->playerCount >= 0 && loaded->playerCount <= store::kMaxPlayers && player.roundCount >= 0 &&
+        SCOPED_TRACE(std::to_string(line) + ": \"" + text + "\"");
+        auto changed = lines;
+        changed[line] = text;
+        const std::string file = joinLines(changed);
+        auto a = store::ParseLeague(*data, file), b = store::ParseLeague(*original, file, store::Conversions::General);
+        EXPECT_EQ(a.ok, loads);
+        ASSERT_EQ(std::tuple(a.ok, a.problem, data->playerCount), std::tuple(b.ok, b.problem, original->playerCount));
+        expectSamePlayers(*data, *original, 1);
+        const auto& player = data->players[1];
+        EXPECT_TRUE(data->playerCount >= 0 && data->playerCount <= store::kMaxPlayers && player.roundCount >= 0 &&
                     player.roundCount <= store::kMaxRounds && player.rounds[1].course >= 0 &&
                     player.rounds[1].course <= store::kMaxCourses);
+        store::ResetTeamPart(*data), store::ResetTeamPart(*original);
+        a = store::ParseTeams(*data, file), b = store::ParseTeams(*original, file, store::Conversions::General);
+        ASSERT_EQ(std::tuple(a.ok, a.problem, data->players[1].team),
+                  std::tuple(b.ok, b.problem, original->players[1].team));
+        ASSERT_TRUE(data->teams == original->teams);
     }
 }
 
@@ -202,8 +185,7 @@ TEST_F(LeagueFile, MissingFileShowsTheMessageAndWindows1252NamesAreReadAndWritte
     samples::FillRandomLeague(*data, 3, 4);
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
     EXPECT_EQ(dialogs.takeMessages(), std::vector{loadFailed("The league file Fall.LGE is missing.")});
-    EXPECT_EQ(data->playerCount, 0);
-    expectSamePlayer(data->players[1], {}, 1);
+    EXPECT_EQ(std::tuple(data->playerCount, data->players[1].name), std::tuple(int16_t{0}, std::string()));
     EXPECT_FALSE(fs::exists("Fall.LGE.unreadable"));
 
     data->playerCount = 1;
@@ -215,93 +197,37 @@ TEST_F(LeagueFile, MissingFileShowsTheMessageAndWindows1252NamesAreReadAndWritte
     EXPECT_NE(readBytes("Fall.LGE").find("\r\nM\xC3\xBCller\r\n"), std::string::npos);
 }
 
-TEST_F(LeagueFile, FailedSaveLeavesTheFolderAsItWasAndShowsTheMessage) {
-    fs::create_directory("Fall.LGE");
-    samples::FillRandomLeague(*data, 6, 2);
-    EXPECT_FALSE(store::SaveLeagueFile(*data, dialogs));
-    EXPECT_EQ(dialogs.takeMessages(),
-              (std::vector<platform::Message>{{"Error Creating League Record File", "Quorval", platform::Buttons::Ok,
-                                               platform::Icon::Exclamation}}));
-    EXPECT_EQ(dialogs.busyDepth(), 0);
-    EXPECT_TRUE(fs::is_directory("Fall.LGE"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+TEST_F(TeamFile, SmallLeagueIsWrittenLineByLineAndReadBackMarkingTeamsInUse) {
+    auto data = leagueWithPlayers(3);
+    auto& teams = data->teams;
+    teams.teamCount = 2, teams.teamNames[1] = "Eagles, \"A\"", teams.teamEntryCount[1] = 1;
+    teams.teamEntries[1][1] = {"Week 1 at Oak", 12.5f, -0.5f};
+    data->players[1].team = 1, data->players[3].team = 2;
+    data->players[4].team = 2;  // beyond the player count: not written
+    ASSERT_TRUE(store::SaveTeamFile(*data, dialogs));
+    EXPECT_EQ(readBytes("Fall.tea"), kSmallTeamFile);
+    auto written = std::make_unique<store::TeamPart>(teams);
+    written->teamsInUse = 1;
+
+    fs::rename("Fall.tea", "FALL.TEA");
+    data = leagueWithPlayers(3);
+    data->players[2].team = data->players[50].team = 7;  // stale values from before
+    EXPECT_TRUE(store::LoadTeamAssignments(*data).ok);
+    EXPECT_TRUE(data->teams == *written);
+    EXPECT_EQ(std::tuple(data->players[1].team, data->players[2].team, data->players[3].team, data->players[50].team),
+              std::tuple(1, 0, 2, 0));
 }
 
-namespace {
-
-// Equal to the bit: a float read one way as -0 or one ulp off would not show in the saved text.
-void expectIdenticalPlayers(const store::LeagueData& fast, const store::LeagueData& general) {
-    auto bits = [](const store::RoundRecord& z) {
-        return std::bit_cast<std::array<uint32_t, 3>>(std::array{z.differential, z.handicapIndex, z.courseHandicap});
-    };
-    ASSERT_EQ(fast.playerCount, general.playerCount);
-    for (int p = 1; p <= store::kMaxPlayers; ++p) {
-        const auto &a = fast.players[p], &b = general.players[p];
-        ASSERT_TRUE(a.name == b.name && a.tee == b.tee && a.roundCount == b.roundCount && a.team == b.team &&
-                    a.rounds == b.rounds)
-            << p;
-        for (int r = 1; r <= store::kMaxRounds; ++r) {
-            ASSERT_EQ(bits(a.rounds[r]), bits(b.rounds[r])) << "player " << p << " round " << r;
-        }
-    }
-}
-
-// Number lines of the forms a hand-edited or foreign file may hold, each read by the general rules.
-// clang-format off
-const char* const kOddNumberLines[] = {
-    " 12.5 ", "+7", "-0", "-0.0", "007", "00012", "000012", "32767", "32768", "-32768", "-32769", "99999",
-    "123456", "1e2", "1E+07", "2.5", "3.5", "-2.5", " .5", "5.", ".", "-", "+", "", "1,5", "12abc", "\t-.25 \t",
-    "1.5e-3", "123456789012345", "1234567890123456", "0.1234567890123456789", "1e400", "-1e-400", " 3 \r",
-    "0x10", "1 2", " 3000 ", "-7 ", "-123 ", "-4567 ", " 99 ", " 100 ", "16777217", "0.1", "3.4028236e38",
-    "-3.4e38", "9.999999", "0.000999", "150", "0"};
-// clang-format on
-
-}  // namespace
-
-// On random leagues, their older layout, the fuzz regressions and these with odd number lines.
-TEST(LeagueFileConversions, QuickConversionsReadAndWriteAsTheGeneralOnes) {
-    std::vector<std::string> texts;
-    auto data = newLeague();
-    std::mt19937 rng(18);
-    for (int players : {0, 1, 3, 17, 100}) {
-        samples::FillRandomLeague(*data, static_cast<uint32_t>(players + 7), players);
-        std::string text = store::FormatLeague(*data);
-        ASSERT_EQ(text, store::FormatLeague(*data, store::Conversions::General)) << players;
-        texts.push_back(text);
-        texts.push_back(legacyText(*data));
-        auto lines = splitLines(text);
-        for (int variant = 0; variant < 12; ++variant) {
-            auto odd = lines;
-            for (int k = 0; k < 3; ++k) {
-                // Mostly the opening lines, so that a read gets past the odd line and on to the rest.
-                size_t at = rng() % std::min<size_t>(odd.size(), k == 0 ? 40 : odd.size());
-                odd[at] = kOddNumberLines[rng() % std::size(kOddNumberLines)];
-            }
-            texts.push_back(joinLines(odd));
-        }
-    }
-    for (const auto& entry : fs::recursive_directory_iterator(QUORVAL_FUZZ_REGRESSIONS)) {
-        if (entry.is_regular_file()) texts.push_back(readBytes(entry.path()));
-    }
-
-    auto fast = newLeague(), general = newLeague();
-    for (size_t i = 0; i < texts.size(); ++i) {
-        SCOPED_TRACE("text " + std::to_string(i));
-        auto a = store::ParseLeague(*fast, texts[i]);
-        auto b = store::ParseLeague(*general, texts[i], store::Conversions::General);
-        ASSERT_EQ(a.ok, b.ok);
-        ASSERT_EQ(a.problem, b.problem);
-        expectIdenticalPlayers(*fast, *general);
-        // The same text read as a team file, for a league of as many players as it names.
-        for (auto* league : {fast.get(), general.get()}) {
-            store::ResetTeamPart(*league);
-            league->playerCount = static_cast<int16_t>(i % (store::kMaxPlayers + 1));
-        }
-        a = store::ParseTeams(*fast, texts[i]);
-        b = store::ParseTeams(*general, texts[i], store::Conversions::General);
-        ASSERT_EQ(a.ok, b.ok);
-        ASSERT_EQ(a.problem, b.problem);
-        ASSERT_TRUE(fast->teams == general->teams);
-        expectIdenticalPlayers(*fast, *general);
+TEST_F(TeamFile, ReadingStopsQuietlyAtTheFirstBadValue) {
+    for (const char* text :
+         {" 101 \r\n", " 1 \r\nA\r\n 1 \r\n 1 \r\n 151 \r\n", " 1 \r\nA\r\n 0 \r\n 0 \r\n 1 \r\nW\r\n 1 \r\nx\r\n"}) {
+        SCOPED_TRACE(text);
+        fs::remove("Fall.tea.unreadable");
+        writeBytes("Fall.tea", text);
+        auto data = leagueWithPlayers(2);
+        EXPECT_FALSE(store::LoadTeamFile(*data).ok);
+        EXPECT_EQ(readBytes("Fall.tea.unreadable"), text);
+        EXPECT_TRUE(data->teams.teamCount >= 0 && data->teams.teamCount <= store::kMaxTeams &&
+                    data->teams.teamEntryCount[1] >= 0 && data->teams.teamEntryCount[1] <= store::kMaxTeamEntries);
     }
 }
