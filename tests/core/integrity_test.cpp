@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/backup.hpp"
+#include "courses/courseuse.hpp"
 #include "fullleague.hpp"
 #include "league/leagues.hpp"
 #include "scripteddialogs.hpp"
@@ -61,6 +62,34 @@ TEST_F(Integrity, AnUnsafeRegistryNameIsListedButNeverOpenedCopiedOrDeletedOutsi
         EXPECT_EQ(league::LeagueMenuCaptions(*data), (std::vector<std::string>{"Fall"}));
         EXPECT_EQ(readBytes(dir.path() / "outside/Evil.LGE"), "precious");
     }
+}
+
+// Every stored round on course 2, then `onLast` of them moved to the last course slot.
+void playOnCourses(store::LeagueData& league, int onLast) {
+    for (int p = 1; p <= league.playerCount; ++p)
+        for (int r = 1; r <= league.players[p].roundCount; ++r)
+            league.players[p].rounds[r].course = static_cast<int16_t>(onLast-- > 0 ? store::kMaxCourses : 2);
+}
+
+TEST_F(Integrity, ACourseIsInUseWhileAnyRoundOfAnyLeaguePointsAtIt) {
+    writeFolder({"Fall", "Spring", "Winter"});
+    auto other = std::make_unique<store::LeagueData>();
+    for (auto [name, onLast] : {std::pair{"Spring", 2}, std::pair{"Winter", 0}}) {
+        store::ParseLeague(*other, readBytes(std::string(name) + ".LGE"));
+        playOnCourses(*other, onLast);
+        writeBytes(std::string(name) + ".LGE", store::FormatLeague(*other));
+    }
+    ASSERT_EQ(league::OpenLeague(*data, dialogs, 0), league::OpenOutcome::Opened);
+    playOnCourses(*data, 3);  // the open league counts as it is in memory, not as its file was
+    data->courses[store::kMaxCourses][store::course_field::kName] = "Last Links";
+
+    courses::CourseUse use = courses::CountCourseUse(*data, store::kMaxCourses);
+    EXPECT_EQ(use.leagues, (std::vector<std::pair<std::string, int>>{{"Fall", 3}, {"Spring", 2}}));
+    auto message = courses::CourseInUseMessage(*data, store::kMaxCourses);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text.substr(0, message->text.find("\r")), "The course \"Last Links\" cannot be deleted:");
+    EXPECT_NE(message->text.find("5 rounds use it (3 in Fall, 2 in Spring)."), std::string::npos) << message->text;
+    EXPECT_FALSE(courses::CourseInUseMessage(*data, 3));
 }
 
 // Who holds the folder on this machine is known from the OS lock; the text alone can be stale.

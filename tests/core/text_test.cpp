@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <random>
+#include <vector>
 
 namespace quorval::text {
 namespace {
@@ -50,6 +53,31 @@ TEST(FileFormTest, SignPositionNumberAndOneTrailingBlank) {
     appendFileInt(line, 7);
     appendFileFloat(line, 9.866667f);
     EXPECT_EQ(line, "x 7  9.866667 ");
+}
+
+// Saving takes a quick route for the usual floats; it must give exactly the characters of the long
+// one: random bit patterns, tenths, every decade edge and exact halves at the seventh digit.
+TEST(FileFormTest, QuickFormEqualsTheGeneralOne) {
+    std::vector<float> values;
+    std::mt19937 rng(18);
+    for (int i = 0; i < 100000; ++i) values.push_back(std::bit_cast<float>(static_cast<uint32_t>(rng())));
+    for (int k = -20000; k <= 20000; ++k) values.push_back(static_cast<float>(k) / 10.0f);
+    for (float edge : {1e-4f, 1e-3f, 1e-2f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f, 1e4f, 1e5f, 1e6f, 1e7f, 8388608.0f,
+                       16777216.0f, 0.5f, 9.9999995f, 999999.94f}) {
+        float below = edge, above = edge;
+        for (int step = 0; step < 64; ++step)
+            values.insert(values.end(), {below = std::nextafter(below, 0.0f), above = std::nextafter(above, 1e30f)});
+    }
+    values.insert(values.end(), {1234567.5f, 1234568.5f, 8388607.5f, 2097152.5f, 123456.25f, 123456.75f});
+    for (float value : values) {
+        for (float signed_ : {value, -value}) {
+            std::string quick, general;
+            appendFileFloat(quick, signed_);
+            appendFileFloatGeneral(general, signed_);
+            ASSERT_EQ(quick, general) << std::hex << std::bit_cast<uint32_t>(signed_);
+            ASSERT_LE(quick.size(), kMaxFileNumber);
+        }
+    }
 }
 
 TEST(ParseFileNumberTest, OnlyANumberBetweenBlanks) {
