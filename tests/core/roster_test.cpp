@@ -10,52 +10,35 @@ namespace {
 using platform::Answer;
 using testing::ScriptedDialogs;
 
-// Every player differs from the others in each field a shift has to carry: name, tee, rounds
-// down to the putts of a hole, and team.
+// Players differing in each field a shift carries: name, tee, rounds down to putts, and team.
 std::unique_ptr<store::LeagueData> league(int count) {
     auto data = std::make_unique<store::LeagueData>();
     data->playerCount = static_cast<int16_t>(count);
-    for (int p = 1; p <= count; ++p) {
-        store::PlayerRecord& player = data->players[p];
-        player.name = "Player " + std::to_string(p);
-        player.tee = static_cast<int16_t>(1 + p % 3);
-        player.roundCount = static_cast<int16_t>(p % 21);
-        player.team = static_cast<int16_t>(p % 4);
-        for (int r = 1; r <= player.roundCount; ++r) {
-            player.rounds[r].differential = static_cast<float>(p) + static_cast<float>(r) / 10;
-            player.rounds[r].score[r] = static_cast<int16_t>(p);
-            player.rounds[r].putts[r] = static_cast<int16_t>(p % 4);
-        }
+    for (int16_t p = 1; p <= count; ++p) {
+        data->players[p] = {"Player " + std::to_string(p), int16_t(1 + p % 3), int16_t(p % 21), {}, int16_t(p % 4)};
+        for (int r = 1; r <= p % 21; ++r) data->players[p].rounds[r].putts[r] = p;
     }
     return data;
 }
 
 // The slots hold, in order, the players that were in slots `order` before.
 void expectOrder(const store::LeagueData& data, const store::LeagueData& before, const std::vector<int>& order) {
+    auto key = [](const store::PlayerRecord& p) { return std::tie(p.name, p.tee, p.roundCount, p.team, p.rounds); };
     ASSERT_EQ(data.playerCount, static_cast<int>(order.size()));
-    for (size_t i = 0; i < order.size(); ++i) {
-        const store::PlayerRecord &now = data.players[i + 1], &was = before.players[order[i]];
-        EXPECT_TRUE(std::tie(now.name, now.tee, now.roundCount, now.team, now.rounds) ==
-                    std::tie(was.name, was.tee, was.roundCount, was.team, was.rounds))
-            << "slot " << i + 1 << " is not " << was.name;
-    }
+    for (size_t i = 0; i < order.size(); ++i) EXPECT_TRUE(key(data.players[i + 1]) == key(before.players[order[i]]));
 }
 
 // Names are trimmed. Adding needs 3 characters, renaming 4; neither takes a name that looks like
 // another player's (letter case and repeated blanks aside). Every refusal beeps and says why.
 TEST(Roster, NameRuleDecidesAddingAndRenaming) {
     const std::tuple<const char*, AddOutcome, RenameOutcome> cases[] = {
-        {"Al", AddOutcome::Beeped, RenameOutcome::Beeped},
         {"Ré", AddOutcome::Beeped, RenameOutcome::Beeped},  // 2 characters in 3 bytes
-        {"Ann", AddOutcome::Added, RenameOutcome::Beeped},
         {"Zoë", AddOutcome::Added, RenameOutcome::Beeped},
-        {"Anne", AddOutcome::Added, RenameOutcome::Renamed},
-        {"   ", AddOutcome::Beeped, RenameOutcome::Beeped},
         {"  Anne  ", AddOutcome::Added, RenameOutcome::Renamed},
         {"bob  SMITH", AddOutcome::NameTaken, RenameOutcome::Renamed},
         {" Bob Smith ", AddOutcome::NameTaken, RenameOutcome::Kept},
         {"ÉLODIE ", AddOutcome::NameTaken, RenameOutcome::NameInUse},
-        {"élodie", AddOutcome::NameTaken, RenameOutcome::NameInUse},
+        {"èlodie", AddOutcome::Added, RenameOutcome::Renamed},  // é and è share their first byte
     };
     for (auto [name, added, renamed] : cases) {
         SCOPED_TRACE(name);
@@ -69,11 +52,9 @@ TEST(Roster, NameRuleDecidesAddingAndRenaming) {
         if (renamed == RenameOutcome::Renamed) dialogs.answer(Answer::Yes);
         EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, name), renamed);
         EXPECT_EQ(data->players[1].name, renamed == RenameOutcome::Renamed ? TidyName(name) : "Bob Smith");
-        int refusals = (added == AddOutcome::Beeped) + (renamed == RenameOutcome::Beeped);
-        EXPECT_EQ(dialogs.beeps(), refusals);
-        EXPECT_EQ(dialogs.takeMessages().size(),
-                  static_cast<size_t>(refusals + (added == AddOutcome::NameTaken) +
-                                      (renamed == RenameOutcome::NameInUse) + (renamed == RenameOutcome::Renamed)));
+        EXPECT_EQ(dialogs.beeps(), (added == AddOutcome::Beeped) + (renamed == RenameOutcome::Beeped));
+        // Every outcome but these two says why or asks.
+        EXPECT_EQ(dialogs.takeMessages().size(), 2u - (added == AddOutcome::Added) - (renamed == RenameOutcome::Kept));
     }
 }
 
@@ -83,64 +64,42 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     EXPECT_EQ(AddPlayer(*data, dialogs, "Number Hundred", store::kBlueTee), AddOutcome::Added);
     EXPECT_EQ(std::tuple(data->currentPlayer, data->players[100].tee), std::tuple(100, store::kBlueTee));
     EXPECT_EQ(AddPlayer(*data, dialogs, "One Too Many", store::kRedTee), AddOutcome::Beeped);
-    EXPECT_EQ(dialogs.beeps(), 1);
-    auto shown = dialogs.takeMessages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find("100 players"), std::string::npos);
-    EXPECT_EQ(data->playerCount, 100);
+    EXPECT_NE(dialogs.takeMessages().at(0).text.find("100 players"), std::string::npos);
 }
 
 // Added names hold apostrophes for double quotes, renamed ones keep them.
-TEST(Roster, RenamingCanChangeTheTeeAloneOrWithTheNameAndKeepsDoubleQuotes) {
+TEST(Roster, RenamingCanChangeTheTeeAloneAndKeepsDoubleQuotes) {
     auto data = league(1);
     data->players[1].name = "Al 'Ace' Jones";
-    data->players[1].tee = store::kRedTee;
     ScriptedDialogs dialogs;
     dialogs.answer(Answer::Yes);
     EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Al 'Ace' Jones", store::kBlueTee), RenameOutcome::Renamed);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
-    dialogs.answer(Answer::No);
-    EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Ann Young", store::kWhiteTee), RenameOutcome::Kept);
-    EXPECT_EQ(data->players[1].tee, store::kBlueTee);
-    auto asked = dialogs.takeMessages();
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_NE(asked[0].text.find("default tee of Al 'Ace' Jones to Blue"), std::string::npos) << asked[0].text;
-    EXPECT_NE(asked[1].text.find("Al 'Ace' Jones to Ann Young, tee White"), std::string::npos) << asked[1].text;
+    EXPECT_NE(dialogs.takeMessages().at(0).text.find("default tee of Al 'Ace' Jones to Blue"), std::string::npos);
     EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
-    dialogs.takeMessages();
     EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
     EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
     dialogs.answer(Answer::Yes);
     RenamePlayerAsked(*data, dialogs, 2, "Ed \"Lefty\"");
-    dialogs.takeMessages();
     EXPECT_EQ(data->players[2].name, "Ed \"Lefty\"");
+    EXPECT_EQ(dialogs.takeMessages().size(), 2u);  // the name taken, the rename question
 }
 
-TEST(Roster, TheRemoveQuestionNamesThePlayerHisRoundsAndHisTeam) {
+// The question names the player, his rounds and his team. The next player goes to the slot a
+// removal frees and must inherit nothing of the last one.
+TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNothing) {
     auto data = league(5);
     data->teams.teamCount = 3;
     data->teams.teamNames[3] = "Eagles";
     ScriptedDialogs dialogs;
     dialogs.answer(Answer::No);
     EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 3), RemoveOutcome::Kept);
-    auto asked = dialogs.takeMessages();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_NE(asked[0].text.find("Player 3"), std::string::npos);
-    EXPECT_NE(asked[0].text.find("His 3 rounds and his place on the team Eagles go with him."), std::string::npos)
-        << asked[0].text;
-    EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 0), RemoveOutcome::Beeped);
-    EXPECT_EQ(dialogs.beeps(), 1);
-    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
-}
-
-// The slot a removal frees is where the next player goes: he must not inherit the leftovers of
-// the last player, tee and hole statistics included.
-TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNothing) {
-    auto data = league(5);
+    EXPECT_NE(dialogs.takeMessages().at(0).text.find(
+                  "Player 3  from your League?\r\nHis 3 rounds and his place on the team Eagles"),
+              std::string::npos);
     auto before = std::make_unique<store::LeagueData>(*data);
     RemovePlayer(*data, 1);
     expectOrder(*data, *before, {2, 3, 4, 5});
-    ScriptedDialogs dialogs;
     ASSERT_EQ(AddPlayer(*data, dialogs, "New Player", store::kNoTee), AddOutcome::Added);
     const store::PlayerRecord& added = data->players[5];
     EXPECT_EQ(std::tuple(added.tee, added.roundCount, added.team), std::tuple(store::kNoTee, 0, 0));
@@ -148,24 +107,18 @@ TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNot
 }
 
 TEST(Roster, MoveShiftsThePlayersBetweenAndLeavesTheRest) {
-    const std::pair<std::pair<int, int>, std::vector<int>> cases[] = {{{5, 2}, {1, 5, 2, 3, 4, 6, 7, 8}},
-                                                                      {{2, 8}, {1, 3, 4, 5, 6, 7, 8, 2}},
-                                                                      {{8, 1}, {8, 1, 2, 3, 4, 5, 6, 7}},
-                                                                      {{3, 9}, {1, 2, 3, 4, 5, 6, 7, 8}}};
-    for (const auto& [move, order] : cases) {
-        SCOPED_TRACE(move.first * 10 + move.second);
-        auto data = league(8);
+    for (auto [from, to, order] :
+         {std::tuple{5, 2, std::vector{1, 5, 2, 3, 4, 6}}, std::tuple{2, 6, std::vector{1, 3, 4, 5, 6, 2}},
+          std::tuple{3, 7, std::vector{1, 2, 3, 4, 5, 6}}}) {
+        auto data = league(6);
         auto before = std::make_unique<store::LeagueData>(*data);
-        MovePlayer(*data, move.first, move.second);
+        MovePlayer(*data, from, to);
         expectOrder(*data, *before, order);
-        EXPECT_TRUE(data->players[0].name.empty());
     }
 }
 
 TEST(Roster, PositionsAreRightAlignedAndTypedOnesStayWithinTheList) {
-    EXPECT_EQ(PositionLine(7, "Ann"), "  7  Ann");
-    EXPECT_EQ(PositionLine(42, " Bo"), " 42   Bo");
-    EXPECT_EQ(PositionLine(100, "Cy"), "100  Cy");
+    EXPECT_EQ(PositionLine(7, "Ann") + "|" + PositionLine(100, "Cy"), "  7  Ann|100  Cy");
     for (auto [typed, position] : {std::pair{"150", 30}, std::pair{"4.9", 4}, std::pair{"x7", 1}, std::pair{"-3", 1}})
         EXPECT_EQ(PositionFromText(typed, 30), position) << typed;
 }
