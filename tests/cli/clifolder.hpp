@@ -8,10 +8,8 @@
 #include <map>
 
 #include "fullleague.hpp"
-#include "store/coursefile.hpp"
+#include "leaguebuilder.hpp"
 #include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
 namespace quorval::testing {
@@ -73,15 +71,8 @@ inline std::unique_ptr<store::LeagueData> loadLeague(const std::string& file = "
     return loaded;
 }
 
-// The league as the program leaves it under the name "Fall": registry, courses, league and teams.
 inline void writeFall(store::LeagueData& data) {
-    data.leagueFileName = "Fall.LGE";
-    data.registry.leagueCount = 1;
-    data.registry.leagueFiles[1] = "Fall";
-    writeBytes(store::kRegistryFileName, store::FormatRegistry(data));
-    writeBytes(store::kCourseFileName, store::FormatCourses(data));
-    writeBytes("Fall.LGE", store::FormatLeague(data));
-    if (data.teams.teamCount > 0) writeBytes("Fall.tea", store::FormatTeams(data));
+    WriteLeagueFolder(data, "Fall");
 }
 
 struct CliFolder : ::testing::Test {

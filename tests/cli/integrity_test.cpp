@@ -5,7 +5,9 @@
 
 #include "clifolder.hpp"
 #include "leaguebuilder.hpp"
+#include "store/coursefile.hpp"
 #include "store/folderlock.hpp"
+#include "store/settingsfile.hpp"
 
 namespace quorval {
 namespace {

@@ -232,23 +232,6 @@ TEST_F(MainWindowTest, ListingScrollsTogetherAndTheWindowRemembersItsPlaceAndVie
     EXPECT_EQ(main->geometry().bottomRight(), main->screen()->availableGeometry().bottomRight());
 }
 
-// F1 and the help tool button show the contents, the Help menu its topics and the search;
-// leaving closes the help.
-TEST_F(MainWindowTest, HelpMenuShowsItsTopicsAndClosesWithTheProgram) {
-    writeLeagues({});
-    load();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    QTest::keyClick(main.get(), Qt::Key_F1);
-    click(main->toolButton(12));
-    act("quickstartmenu")->trigger();
-    act("Purposemenu")->trigger();
-    act("helpsearchmenu")->trigger();
-    EXPECT_EQ(s.help.topics, (Topics{"Contents", "Contents", "Quick Start Basics", "Program Purpose & Intent"}));
-    EXPECT_EQ(s.help.searches, 1);
-    act("Exitmenu")->trigger();
-    EXPECT_EQ(s.help.closes, 1);
-}
-
 // The splash goes on at any key, into the league used last unless the settings say otherwise.
 TEST_F(MainWindowTest, SplashGivesWayToAnyKeyAndOpensTheLastLeague) {
     writeLeagues({"Spring", "Summer"}, 1);

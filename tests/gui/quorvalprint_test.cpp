@@ -11,13 +11,10 @@
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
 #include "fullleague.hpp"
+#include "leaguebuilder.hpp"
 #include "listing/listing.hpp"
 #include "platform/qtprinter.hpp"
 #include "reports/listingreport.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
 namespace quorval {
@@ -43,18 +40,13 @@ int print(const std::string& args) {
 struct QuorvalPrintTest : ::testing::Test {
     void SetUp() override {
         samples::FillRandomLeague(*data, 11, 6);
-        data->registry.leagueCount = 1;
-        data->registry.leagueFiles[1] = "Fall";
         data->players[2].name = kLongName;
         store::PlayerRecord& three = data->players[3];
         three.roundCount = std::max<int16_t>(three.roundCount, 1);
         store::RoundRecord& round = three.rounds[1];
         round.course = 1, round.month = 6, round.day = 2, round.year = 26, round.putts[store::kOutSlot] = 16;
         for (int h = 1; h <= 18; ++h) round.score[h] = 5;
-        writeBytes("Qvleague.DAT", store::FormatRegistry(*data));
-        writeBytes("course.dat", store::FormatCourses(*data));
-        writeBytes("Fall.LGE", store::FormatLeague(*data));
-        writeBytes("Fall.tea", store::FormatTeams(*data));
+        WriteLeagueFolder(*data, "Fall");
     }
 
     TempWorkDir dir;
@@ -93,7 +85,6 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
 TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedNameAndRemembersTheFolder) {
     TestServices s;
     *s.data = *data;
-    s.data->leagueFileName = "Fall.LGE";
     ScopedConfigHome config(dir.path() / "config");
     gui::QtPrinter printer;
     printer.attach(s.services);

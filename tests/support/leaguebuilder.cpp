@@ -114,15 +114,19 @@ LeagueBuilder& LeagueBuilder::points(const std::string& description, float value
     return *this;
 }
 
-const LeagueBuilder& LeagueBuilder::write() const {
-    store::LeagueData copy = data;
-    copy.registry.leagueFiles[1] = leagueName;
-    copy.registry.leagueCount = 1;
-    writeBytes(data.leagueFileName, store::FormatLeague(copy));
-    writeBytes(store::kCourseFileName, store::FormatCourses(copy));
-    writeBytes(store::kRegistryFileName, store::FormatRegistry(copy));
-    if (data.teams.teamCount > 0) writeBytes(store::TeamFileName(data.leagueFileName), store::FormatTeams(copy));
+LeagueBuilder& LeagueBuilder::write() {
+    WriteLeagueFolder(data, leagueName);
     return *this;
+}
+
+void WriteLeagueFolder(store::LeagueData& data, const std::string& name) {
+    data.leagueFileName = name + ".LGE";
+    data.registry.leagueFiles[1] = name;
+    data.registry.leagueCount = 1;
+    writeBytes(store::kRegistryFileName, store::FormatRegistry(data));
+    writeBytes(store::kCourseFileName, store::FormatCourses(data));
+    writeBytes(data.leagueFileName, store::FormatLeague(data));
+    if (data.teams.teamCount > 0) writeBytes(store::TeamFileName(data.leagueFileName), store::FormatTeams(data));
 }
 
 }  // namespace quorval::testing

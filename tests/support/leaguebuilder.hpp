@@ -39,11 +39,15 @@ public:
     LeagueBuilder& points(const std::string& description, float points);
 
     // Writes the league, team, course and registry files into the working folder.
-    const LeagueBuilder& write() const;
+    LeagueBuilder& write();
 
     store::LeagueData& data;
     std::string leagueName;
 };
+
+// Writes `data` as league `name`, the only one of the folder: the registry naming it, the course
+// table, the league file and, when it has teams, the team file.
+void WriteLeagueFolder(store::LeagueData& data, const std::string& name);
 
 // Eighteen holes of the same score.
 std::vector<int> Holes(int each, int count = 18);

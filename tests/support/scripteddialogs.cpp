@@ -29,36 +29,34 @@ platform::Answer ScriptedDialogs::message(const platform::Message& box) {
     return a;
 }
 
+namespace {
+
+// The next scripted answer of a dialog kind; none left fails the test and cancels.
+std::optional<std::string> next(std::deque<std::optional<std::string>>& answers, const char* dialog,
+                                const std::string& title) {
+    if (answers.empty()) {
+        ADD_FAILURE() << dialog << " without a scripted answer: " << title;
+        return std::nullopt;
+    }
+    auto answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 std::optional<std::string> ScriptedDialogs::input(const std::string& prompt, const std::string&,
                                                   const std::string& defaultText) {
     m_lastInputDefault = defaultText;
-    if (m_inputs.empty()) {
-        ADD_FAILURE() << "input box without a scripted answer: " << prompt;
-        return std::nullopt;
-    }
-    auto text = std::move(m_inputs.front());
-    m_inputs.pop_front();
-    return text;
+    return next(m_inputs, "input box", prompt);
 }
 
 std::optional<std::string> ScriptedDialogs::saveFile(const std::string& title, const std::string&) {
-    if (m_files.empty()) {
-        ADD_FAILURE() << "save-file dialog without a scripted answer: " << title;
-        return std::nullopt;
-    }
-    auto path = std::move(m_files.front());
-    m_files.pop_front();
-    return path;
+    return next(m_files, "save-file dialog", title);
 }
 
 std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& title) {
-    if (m_folders.empty()) {
-        ADD_FAILURE() << "folder chooser without a scripted answer: " << title;
-        return std::nullopt;
-    }
-    auto path = std::move(m_folders.front());
-    m_folders.pop_front();
-    return path;
+    return next(m_folders, "folder chooser", title);
 }
 
 void ScriptedDialogs::beginBusy(const std::string& note) {
