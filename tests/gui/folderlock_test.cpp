@@ -1,16 +1,5 @@
 // The main window and the data folder's lock, and a league that fails to load.
-#include <gtest/gtest.h>
-
-#include <QtWidgets>
-
-#include "configfolder.hpp"
-#include "fakeseams.hpp"
-#include "fullleague.hpp"
-#include "store/coursefile.hpp"
-#include "store/leaguefile.hpp"
-#include "store/settingsfile.hpp"
-#include "tempdir.hpp"
-#include "ui/main/mainwindow.hpp"
+#include "mainwindowfixture.hpp"
 
 namespace quorval::gui {
 namespace {
@@ -18,30 +7,13 @@ namespace {
 using namespace quorval::testing;
 
 // Two leagues, Fall and Spring.
-struct FolderLockWindow : ::testing::Test {
-    void SetUp() override {
-        auto d = std::make_unique<store::LeagueData>();
-        samples::FillRandomLeague(*d, 1, 5);
-        d->registry.leagueCount = 2;
-        d->registry.leagueFiles[1] = "Fall", d->registry.leagueFiles[2] = "Spring";
-        for (const char* file : {"Fall.LGE", "Spring.LGE"}) writeBytes(file, store::FormatLeague(*d));
-        writeBytes(store::kCourseFileName, store::FormatCourses(*d));
-        writeBytes(store::kRegistryFileName, store::FormatRegistry(*d));
-    }
-
+struct FolderLockWindow : MainWindowFixture {
+    void SetUp() override { writeLeagues({"Fall", "Spring"}); }
     void load(std::optional<platform::Answer> answer = {}) {
         if (answer) s.dialogs.answer(*answer);
-        main = std::make_unique<MainWindow>(s.services);
-        main->Load();
-        main->show();
+        MainWindowFixture::load();
     }
-
     bool enabled(const char* name) const { return main->action(name)->isEnabled(); }
-
-    TempWorkDir dir;
-    ScopedConfigHome config{dir.path() / "config"};
-    TestServices s;
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingCommandAtRestOrNotAtAll) {
