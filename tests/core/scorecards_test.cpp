@@ -84,6 +84,7 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageWithDotsForStrokesAndPlusesForThoseG
     EXPECT_GT(centre(find(pages[0], "13")), dots[11].cx);
     EXPECT_EQ(std::count_if(pages[1].texts.begin(), pages[1].texts.end(), [](auto& t) { return t.text == "+"; }), 2);
     EXPECT_DOUBLE_EQ(centre(find(pages[0], "Tot")), centre(find(pages[0], "66")));
+    EXPECT_TRUE(find(pages[0], "Score").font.bold && !find(pages[0], "Par").font.bold);
 
     options.course = 2;
     EXPECT_FALSE(reports::PrintScorecards(printer, data, options));
