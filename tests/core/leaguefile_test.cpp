@@ -127,6 +127,27 @@ TEST_F(LeagueFile, FullLeagueLoadsEqualAndSavesToTheSameBytesBothWaysAndAPlayerM
     expectSamePlayers(*data, *original, store::kMaxPlayers);
 }
 
+// A file of the older layout has no marker line and no fairways, greens or putts; it loads with
+// those empty and is saved back in the current layout.
+TEST_F(LeagueFile, OlderLayoutLoadsWithoutThePerformanceDataAndSavesInTheCurrentOne) {
+    samples::FillRandomLeague(*original, 4, 2);
+    auto lines = splitLines(store::FormatLeague(*original));
+    std::vector<std::string> old{lines[1]};
+    for (size_t i = 2; i < lines.size(); ++i) {
+        int inRound = static_cast<int>((i - 2) % kLinesPerPlayer) - 3;
+        if (inRound < 0 || inRound % 87 < 7 || (inRound % 87 - 7) % 4 == 0) old.push_back(lines[i]);
+    }
+    writeBytes("Fall.LGE", joinLines(old));
+    ASSERT_EQ(old.size(), 1u + 2 * 543);
+    ASSERT_TRUE(store::LoadLeagueFile(*data, dialogs).ok);
+    for (int p = 1; p <= 2; ++p)
+        for (auto& round : original->players[p].rounds) round.fairway = round.green = round.putts = {};
+    expectSamePlayers(*data, *original, 2);
+    ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
+    EXPECT_EQ(readBytes("Fall.LGE"), store::FormatLeague(*data));
+    EXPECT_EQ(readBytes("Fall.LGE").rfind(" 3000 \r\n 2 \r\n", 0), 0u);
+}
+
 TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
     samples::FillRandomLeague(*original, 5, 5);
     auto& want = original->players[3];
