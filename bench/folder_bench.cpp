@@ -1,7 +1,6 @@
 // Checking a data folder of 15 full leagues, each with its team file, beside the bare cost of
 // reading the same files and splitting them into lines.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "benchfolder.hpp"
 #include "cli/commands.hpp"
 #include "cli/systemclock.hpp"
 #include "fullleague.hpp"
@@ -28,10 +28,9 @@ using namespace quorval;
 constexpr int kLeagues = 15;
 
 struct Folder {
-    fs::path dir;
+    bench::BenchFolder place{"quorval-bench-folder"};
+    const fs::path& dir = place.dir;
     Folder() {
-        dir = fs::temp_directory_path() / ("quorval-bench-folder-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
         auto data = std::make_unique<store::LeagueData>();
         auto put = [&](const std::string& name, const std::string& bytes) {
             std::ofstream(dir / name, std::ios::binary) << bytes;
@@ -45,11 +44,6 @@ struct Folder {
         data->registry.leagueCount = kLeagues;
         for (int k = 1; k <= kLeagues; ++k) data->registry.leagueFiles[k] = "League " + std::to_string(k);
         put(store::kRegistryFileName, store::FormatRegistry(*data));
-    }
-    ~Folder() {
-        std::error_code ec;
-        fs::current_path(fs::temp_directory_path(), ec);
-        fs::remove_all(dir, ec);
     }
 };
 

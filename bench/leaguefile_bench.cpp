@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "benchfolder.hpp"
 #include "fullleague.hpp"
 #include "listing/listing.hpp"
 #include "platform/streamdialogs.hpp"
@@ -22,20 +23,14 @@ namespace fs = std::filesystem;
 using namespace quorval;
 
 struct Workspace {
-    fs::path dir;
+    bench::BenchFolder place{"quorval-bench"};
+    const fs::path& dir = place.dir;
     std::unique_ptr<store::LeagueData> data = std::make_unique<store::LeagueData>();
     Workspace() {
-        dir = fs::temp_directory_path() / ("quorval-bench-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
         fs::current_path(dir);
         samples::FillFullLeague(*data);
         data->leagueFileName = "Full.LGE";
         std::ofstream("Full.LGE", std::ios::binary) << store::FormatLeague(*data);
-    }
-    ~Workspace() {
-        std::error_code ec;
-        fs::current_path(fs::temp_directory_path(), ec);
-        fs::remove_all(dir, ec);
     }
 };
 
