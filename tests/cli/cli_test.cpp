@@ -38,6 +38,14 @@ TEST_F(CliFolder, CheckNamesEachBrokenOrMissingFileInTheFolderGiven) {
     EXPECT_EQ(runCli("check").out, "Qvleague.DAT: the file does not exist\ncourse.dat: the file does not exist\n");
 }
 
+TEST_F(CliFolder, HelpAndVersionAnswerOnStandardOutput) {
+    CliRun help = runCli("--help"), version = runCli("--version");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(Has(help.out, "  check           load every data file"));
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string("quorval-cli ") + QUORVAL_VERSION + "\n");
+}
+
 TEST_F(CliFolder, ResaveKeepsAnUnreadableLeagueAsItWas) {
     runSteps({{"resave Fall", 0, ""}});
     writeBytes("Fall.LGE", readBytes("Fall.LGE").substr(0, 5000));

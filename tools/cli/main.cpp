@@ -17,6 +17,7 @@ namespace {
 const char* const kUsageText =
     "usage: quorval-cli [-C DIR] COMMAND [ARGS]\n"
     "commands:\n"
+    "       quorval-cli --help | --version\n"
     "  check           load every data file in DIR and list what is wrong\n"
     "  resave LEAGUE   load LEAGUE.LGE and write it back in the current layout\n"
     "  listing LEAGUE [--view recent|date|player] [--player N] [--step K]\n"
@@ -49,6 +50,14 @@ const char* const kUsageText =
 int main(int argc, char** argv) {
     using namespace quorval;
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsageText;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "quorval-cli " << QUORVAL_VERSION << '\n';
+        return 0;
+    }
     if (args.size() >= 2 && args[0] == "-C") {
         if (::chdir(args[1].c_str()) != 0) {
             std::cerr << "quorval-cli: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';

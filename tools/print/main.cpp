@@ -28,12 +28,13 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-void usage() {
-    std::cerr << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
-                 "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
-                 "reports:\n";
+void usage(std::ostream& out = std::cerr) {
+    out << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
+           "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
+           "       quorval-print --help | --version\n"
+           "reports:\n";
     for (const auto& [name, report] : printtool::Reports())
-        std::cerr << "  " << name << (*report.arguments ? " " : "") << report.arguments << '\n';
+        out << "  " << name << (*report.arguments ? " " : "") << report.arguments << '\n';
 }
 
 bool number(const std::string& text, int& value) {
@@ -163,6 +164,14 @@ int run(const Command& command, const printtool::Report& report) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        usage(std::cout);
+        return kOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "quorval-print " << QUORVAL_VERSION << '\n';
+        return kOk;
+    }
     // The PDF's name is taken from where the command was typed, not from the league's folder.
     std::error_code ec;
     const std::filesystem::path typedIn = std::filesystem::current_path(ec);
