@@ -107,13 +107,6 @@ std::string WithoutDoubleQuotes(std::string name) {
     return name;
 }
 
-int FindPlayer(const store::LeagueData& data, std::string_view name) {
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name == name) return p;
-    }
-    return 0;
-}
-
 AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const std::string& typed, int tee) {
     std::string name = TidyName(WithoutDoubleQuotes(typed));
     std::string refusal = data.playerCount >= store::kMaxPlayers

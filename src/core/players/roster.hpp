@@ -30,9 +30,6 @@ int FindLookAlike(const store::LeagueData& data, std::string_view name, int exce
 // The add window keeps no double quotes in a name: each becomes an apostrophe.
 std::string WithoutDoubleQuotes(std::string name);
 
-// The slot of the first player (1..playerCount) with exactly this name, or 0.
-int FindPlayer(const store::LeagueData& data, std::string_view name);
-
 enum class AddOutcome {
     Beeped,     // the name is blank or too short, or the roster is full: the user was told why
     NameTaken,  // the user was told

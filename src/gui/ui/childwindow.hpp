@@ -16,8 +16,6 @@ public:
 
     // Opens the next window of the same task in this one's place: the opener stays disabled.
     void handOverTo(ChildWindow* next);
-    // The help topic F1 shows while this window is active; the contents when it names none.
-    QString helpTopic() const { return m_helpTopic; }
 
 signals:
     void closed();
@@ -28,6 +26,7 @@ protected:
     // What the window's own exit button does beyond closing (a save, for example).
     virtual void finish() {}
     void centreOnScreen();
+    // The help topic F1 shows while this window is active; the contents when it names none.
     void setHelpTopic(const QString& topic) { m_helpTopic = topic; }
 
     platform::Services& m_services;

@@ -18,7 +18,6 @@ public:
 
     void showTopic(const QString& key);
     void startSearch();
-    bool fileLoaded() const { return m_loaded; }
     QString currentKey() const { return m_currentKey; }
 
 protected:

@@ -32,9 +32,7 @@ public:
     QListWidget* names() const { return m_names; }
     QListWidget* lines() const { return m_lines; }
     QScrollBar* verticalBar() const { return m_vertical; }
-    QScrollBar* horizontalBar() const { return m_horizontal; }
     SpinButton* spin() const { return m_spin; }
-    QListWidget* namesHeading() const { return m_namesHead; }
     QListWidget* linesHeading() const { return m_linesHead; }
     // The width that shows a 30-character name and every column of a round line.
     int fullWidth() const;

@@ -52,6 +52,7 @@
 #include "ui/teams/teamsetupwindow.hpp"
 #include "ui/teams/teamsummarywindow.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/editactions.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -192,6 +193,8 @@ void MainWindow::buildMenus() {
     addAction(edit, "Editmenu21", "&Cut");
     addAction(edit, "Editmenu22", "C&opy");
     addAction(edit, "Editmenu23", "&Paste");
+    auto* clipboardItems = new EditActions(this, action("Editmenu21"), action("Editmenu22"), action("Editmenu23"));
+    connect(edit, &QMenu::aboutToShow, clipboardItems, &EditActions::refresh);
     edit->addSeparator();
     addAction(edit, "editroundmenu", "Correct / &Edit or Delete a Round");
 

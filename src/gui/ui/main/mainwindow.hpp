@@ -43,7 +43,6 @@ public:
     QTimer* timer(const QString& name) const;
     ListingView* listingView() const { return m_listingView; }
     listing::Listing& listing() { return m_listing; }
-    bool largeLayout() const { return m_large; }
     QSize minimumNormalSize() const;
     // Another program held the data folder and the user chose to look without writing.
     bool readOnly() const { return m_readOnly; }

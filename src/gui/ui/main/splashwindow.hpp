@@ -27,8 +27,6 @@ public:
     // Timer1: cycles the message under the picture.
     void cycleMessage();
     QLabel* picture() const { return m_image; }
-    QLabel* messageLabel() const { return m_message; }
-    QLabel* versionLabel() const { return m_version; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
