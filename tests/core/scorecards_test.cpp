@@ -96,13 +96,5 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageWithDotsForStrokesAndPlusesForThoseG
                     "This course has no stroke indexes: the strokes are not marked."));
 }
 
-TEST_F(ScorecardTest, CourseTeeAndPlayerAreFoundByNumberOrNameInAnyCase) {
-    league.player("Al Brennan");
-    for (const char* course : {"1", "pine HILLS", "ph"}) EXPECT_EQ(reports::FindCourse(data, course), 1) << course;
-    for (const char* none : {"0", "2", "Pine"}) EXPECT_EQ(reports::FindCourse(data, none), 0) << none;
-    EXPECT_EQ(reports::FindTee("3"), store::kBlueTee);
-    EXPECT_EQ(reports::FindPlayer(data, "al brennan"), 1);
-}
-
 }  // namespace
 }  // namespace quorval

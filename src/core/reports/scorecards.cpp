@@ -95,47 +95,7 @@ int playersOf(const store::LeagueData& data) {
     return std::clamp<int>(data.playerCount, 0, store::kMaxPlayers);
 }
 
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-// A whole number from 1 to `most`, or 0.
-int slotNumber(const std::string& text, int most) {
-    if (text.empty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), ::isdigit)) return 0;
-    const int n = std::stoi(text);
-    return n >= 1 && n <= most ? n : 0;
-}
-
 }  // namespace
-
-int FindCourse(const store::LeagueData& data, const std::string& text) {
-    const int count = std::clamp<int>(data.courseCount, 0, store::kMaxCourses);
-    if (int n = slotNumber(text, count)) return n;
-    for (int c = 1; c <= count; ++c) {
-        const store::CourseRecord& course = data.courses[c];
-        if (lower(course[store::course_field::kName]) == lower(text) ||
-            (!text.empty() && lower(course[store::course_field::kInitials]) == lower(text)))
-            return c;
-    }
-    return 0;
-}
-
-int FindTee(const std::string& text) {
-    if (int n = slotNumber(text, 3)) return n;
-    for (int t = 1; t <= 3; ++t) {
-        if (lower(teeName(t)) == lower(text)) return t;
-    }
-    return 0;
-}
-
-int FindPlayer(const store::LeagueData& data, const std::string& text) {
-    if (int n = slotNumber(text, playersOf(data))) return n;
-    for (int p = 1; p <= playersOf(data); ++p) {
-        if (!text.empty() && lower(data.players[p].name) == lower(text)) return p;
-    }
-    return 0;
-}
 
 Scorecard MakeScorecard(const store::LeagueData& data, int player, const ScorecardOptions& options) {
     const store::CourseRecord& course = data.courses[options.course];
@@ -245,8 +205,7 @@ bool PrintScorecards(platform::Printer& printer, const store::LeagueData& data, 
     }
     if (players.empty()) return false;
 
-    printer.setOrientation(platform::Orientation::Portrait);
-    printer.setScaleMode(platform::ScaleMode::Twips);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Scorecards");
     for (size_t i = 0; i < players.size(); ++i) {
         const int position = static_cast<int>(i % kScorecardsPerPage);
         if (position == 0) {

@@ -25,12 +25,6 @@ struct ScorecardOptions {
     std::vector<int> players;  // player slots in the order to print; empty for every player
 };
 
-// For the command line: a course by its number, name or initials, a tee by number or colour
-// ("white"), a player by number or name, in any letter case; 0 when nothing matches.
-int FindCourse(const store::LeagueData& data, const std::string& text);
-int FindTee(const std::string& text);
-int FindPlayer(const store::LeagueData& data, const std::string& text);
-
 // What one card shows.
 struct Scorecard {
     std::string title;  // league, course, tee and date
