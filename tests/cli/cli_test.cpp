@@ -71,7 +71,7 @@ TEST_F(CliFolder, ListingAndExportAreTheWindowsListing) {
     EXPECT_EQ(readBytes("out.txt"), reports::shortprintfile(*data, listing.rows(), print::PrintDate(2027, 3, 9)));
 }
 
-TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRoundAndPublishWritesThePages) {
+TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
     store::PlayerRecord& carl = data->players[1];
     carl.name = "Carl \"Chip\", Jr.", carl.tee = store::kBlueTee, carl.roundCount = 1;
     store::RoundRecord& r = carl.rounds[1] = store::RoundRecord{};
@@ -89,7 +89,10 @@ TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRoundAndPublishWritesThePages) 
     EXPECT_TRUE(
         Has(csv, ",green18\r\n\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,Blue,36,36,72,12.5,11.2,13" +
                      holes + std::string(54, ',') + "\r\n"));
+}
 
+// A second run over the same league finds every page as it is and writes nothing.
+TEST_F(CliFolder, PublishWritesThePagesOnceAndThenOnlyWhatChanged) {
     runSteps({{"publish Fall web/fall", 0, "wrote index.html\n"}});
     EXPECT_TRUE(Has(readBytes("web/fall/index.html"), "href=\"player-6.html\""));
     EXPECT_EQ(runCli("publish Fall web/fall").out, "");
@@ -180,9 +183,8 @@ TEST_F(PostFolder, EditAndDeleteChangeOnlyTheirSlotAndRecomputeTheLastRound) {
 }
 
 // Usage errors exit with 2; what is not there or not allowed exits with 1 and says why.
-TEST_F(PostFolder, RefusalsSayWhyAndWorldRulesNeedStrokeIndexes) {
+TEST_F(PostFolder, RefusalsSayWhy) {
     const std::string ann = "post Fall --player 1 --scores " + k85 + " --course ", s85 = " --scores " + k85;
-    const std::string descending = "18,17,16,15,14,13,12,11,10,9,8,7,6,5,4,3,2,1";
     for (const std::string& args : std::initializer_list<std::string>{
              "", "frobnicate", "-C no-such-folder check", "listing Fall --view sideways",
              "delete-round Fall --player 2", "post Fall --player 1 --course 1", kPost + "1 --holes 3" + s85})
@@ -197,8 +199,14 @@ TEST_F(PostFolder, RefusalsSayWhyAndWorldRulesNeedStrokeIndexes) {
               {ann + "1 --date 06/15/04 --tee 4", 1, "the tee must be"},
               {ann + "1 --date 13/15/04", 1, "MM/DD/YY"},
               {ann + "1 --date 06/15/04 --putts " + kZeros, 1, "performance data needs"},
-              {kPost + "2 --edit 4" + s85, 1, "no such round"},
-              {"rules Fall whs --allowance 85", 0, ""},
+              {kPost + "2 --edit 4" + s85, 1, "no such round"}});
+}
+
+// Under the world rules a round needs the course's stroke indexes; the side files that hold the
+// rules and the indexes are checked like the data files.
+TEST_F(PostFolder, WorldRulesNeedStrokeIndexes) {
+    const std::string s85 = " --scores " + k85, descending = "18,17,16,15,14,13,12,11,10,9,8,7,6,5,4,3,2,1";
+    runSteps({{"rules Fall whs --allowance 85", 0, ""},
               {kPost + "1" + s85, 1, "Pine Hills has no stroke indexes"},
               {"stroke-index \"pine hills\" 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,17", 1,
                "Missing: 18. More than once: 17."}});

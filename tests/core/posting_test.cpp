@@ -89,8 +89,8 @@ TEST_F(PostingTest, TeePlayedGivesRatingSlopeAndLimit) {
     }
 }
 
-// A full player: a refused round must not even drop the oldest one; the next one does.
-TEST_F(PostingTest, NoSlopeRefusesAndTheTwentyFirstRoundDropsTheOldest) {
+// A full player: a refused round must not even drop the oldest one.
+TEST_F(PostingTest, NoSlopeRefusesWithoutTouchingAFullPlayer) {
     for (int k = 1; k <= 20; ++k) post(card(78 + (k * 5) % 13, k % 3 + 1), 0, {1, 4 + k / 8, k, 4});
     auto before = ann().rounds;
     const std::tuple<int, int, const char*> slopeless[] = {
@@ -100,6 +100,11 @@ TEST_F(PostingTest, NoSlopeRefusesAndTheTwentyFirstRoundDropsTheOldest) {
         EXPECT_EQ(ann().rounds, before);
         EXPECT_NE(NoSlopeMessage(*data, course, tee).find(std::string("The ") + what), std::string::npos) << what;
     }
+}
+
+TEST_F(PostingTest, TheTwentyFirstRoundDropsTheOldest) {
+    for (int k = 1; k <= 20; ++k) post(card(78 + (k * 5) % 13, k % 3 + 1), 0, {1, 4 + k / 8, k, 4});
+    auto before = ann().rounds;
     PostResult result = post(card(79), 0, {1, 9, 30, 4});
     EXPECT_EQ(std::tuple(result.slot, ann().roundCount), std::tuple(20, 20));
     for (int k = 1; k < 20; ++k) EXPECT_EQ(ann().rounds[k], before[k + 1]) << k;

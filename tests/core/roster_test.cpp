@@ -67,8 +67,7 @@ TEST(Roster, TheHundredthPlayerIsTheLast) {
     EXPECT_NE(dialogs.takeMessages().at(0).text.find("100 players"), std::string::npos);
 }
 
-// Added names hold apostrophes for double quotes, renamed ones keep them.
-TEST(Roster, RenamingCanChangeTheTeeAloneAndKeepsDoubleQuotes) {
+TEST(Roster, RenamingToTheSameNameChangesTheTeeAlone) {
     auto data = league(1);
     data->players[1].name = "Al 'Ace' Jones";
     ScriptedDialogs dialogs;
@@ -76,6 +75,13 @@ TEST(Roster, RenamingCanChangeTheTeeAloneAndKeepsDoubleQuotes) {
     EXPECT_EQ(RenamePlayerAsked(*data, dialogs, 1, "Al 'Ace' Jones", store::kBlueTee), RenameOutcome::Renamed);
     EXPECT_EQ(data->players[1].tee, store::kBlueTee);
     EXPECT_NE(dialogs.takeMessages().at(0).text.find("default tee of Al 'Ace' Jones to Blue"), std::string::npos);
+}
+
+// Added names hold apostrophes for double quotes, renamed ones keep them.
+TEST(Roster, AddingTurnsDoubleQuotesIntoApostrophesRenamingKeepsThem) {
+    auto data = league(1);
+    data->players[1].name = "Al 'Ace' Jones";
+    ScriptedDialogs dialogs;
     EXPECT_EQ(AddPlayer(*data, dialogs, "al \"ace\" jones", store::kRedTee), AddOutcome::NameTaken);
     EXPECT_EQ(AddPlayer(*data, dialogs, "Ed \"Lefty\" Ray", store::kRedTee), AddOutcome::Added);
     EXPECT_EQ(data->players[2].name, "Ed 'Lefty' Ray");
