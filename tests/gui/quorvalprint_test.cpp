@@ -7,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QTimer>
 #include <algorithm>
+#include <map>
+#include <sstream>
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
@@ -15,6 +17,7 @@
 #include "listing/listing.hpp"
 #include "platform/qtprinter.hpp"
 #include "reports/listingreport.hpp"
+#include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
 namespace quorval {
@@ -80,6 +83,40 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
     EXPECT_EQ(print("Fall graph --pdf out.pdf"), 2);  // no player
     EXPECT_EQ(print("Fall graph --player 99 --pdf out.pdf"), 1);
     EXPECT_NE(readBytes("run.err").find("no player 99"), std::string::npos);
+}
+
+// Every report tells the print job its league and its own name, which title the PDF and make the
+// name Save as PDF proposes; the table covers every report quorval-print lists.
+TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
+    const std::map<std::string, std::pair<std::string, std::string>> cases = {
+        {"listing-long", {"", "Handicap listing"}},
+        {"listing-short", {"", "Handicap listing"}},
+        {"compare", {"", "League handicaps"}},
+        {"cards", {" --players 1", "Handicap cards"}},
+        {"course-chart", {" --course 1 --tee 2", "Course handicap chart"}},
+        {"stats", {" --player 3", "Statistics summary"}},
+        {"review", {" --player 3", "Statistics review"}},
+        {"graph", {" --player 3", "Handicap trend"}},
+        {"scoring", {" --player 3", "Scoring averages"}},
+        {"team-summary", {"", "Team summary"}},
+        {"results", {" --date 06/02/26", "Results of the day"}},
+        {"scorecards", {" --course 1 --tee 2 --date 12/06/26 --players 1", "Scorecards"}},
+    };
+    std::string help;
+    ASSERT_EQ(run(QUORVAL_PRINT " --help", &help), 0);
+    std::istringstream listed(help.substr(help.find("reports:\n") + 9));
+    for (std::string name, rest; listed >> name && std::getline(listed, rest);) EXPECT_TRUE(cases.count(name)) << name;
+    data->teams.teamCount = 1, data->teams.teamNames[1] = "Eagles", data->players[1].team = 1;
+    writeBytes("Fall.tea", store::FormatTeams(*data));
+    for (const auto& [report, job] : cases) {
+        SCOPED_TRACE(report);
+        ASSERT_EQ(print("Fall " + report + job.first + " --pdf out.pdf"), 0) << readBytes("run.err");
+        std::string info;
+        ASSERT_EQ(run("pdfinfo out.pdf", &info), 0);
+        std::istringstream title(info.substr(info.find("Title:") + 6));
+        std::getline(title >> std::ws, info);
+        EXPECT_EQ(info, "Fall - " + job.second);
+    }
 }
 
 TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedNameAndRemembersTheFolder) {

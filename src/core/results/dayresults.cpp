@@ -214,7 +214,7 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
     std::string courses;
     for (const std::string& course : results.courses) courses += (courses.empty() ? "" : ", ") + course;
 
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Results of the day");
     for (size_t page = 0; page < pages.size(); ++page) {
         if (page > 0) printer.newPage();
         print::SelectPrintFont(printer, data.settings);
