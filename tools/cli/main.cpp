@@ -41,9 +41,16 @@ const char* const kUsageText =
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
     "  publish LEAGUE DIR\n"
     "                  write the league's web pages into DIR (made if missing)\n"
-    "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
-    "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
-    "with exit status 3; failures exit with 1\n";
+    "  schedule LEAGUE [--csv]\n"
+    "  schedule LEAGUE --make --start MM/DD/YY --weeks W [--every DAYS] [--skip MM/DD/YY,...]\n"
+    "       [--individual] [--tee-times HH:MM,MIN | --shotgun] [--replace]\n"
+    "  schedule LEAGUE --rainout MM/DD/YY\n"
+    "  schedule LEAGUE --sub MM/DD/YY --for N --by M\n"
+    "                  show the season schedule (or its CSV), make it (--replace for a new one),\n"
+    "                  move a rained-out date to a new last week, or let player M play for N\n"
+    "commands that write (post, delete-round, resave, demo, import, schedule when it changes, and\n"
+    "rules or stroke-index when they set) wait up to 5 seconds while Quorval or another quorval-cli\n"
+    "holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -82,6 +89,7 @@ int main(int argc, char** argv) {
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
+        {"schedule", cli::RunSchedule},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
@@ -93,7 +101,8 @@ int main(int argc, char** argv) {
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
     static const std::set<std::string> kSetters = {"rules", "stroke-index"};
-    bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2);
+    bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2) ||
+                  (args[0] == "schedule" && cli::ScheduleWrites(args));
     if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
