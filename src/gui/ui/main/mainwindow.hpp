@@ -73,9 +73,6 @@ public:
 
     void setToolBorder(int index);
 
-signals:
-    void aboutRequested();
-
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +117,7 @@ private:
     QFrame* m_toolStrip = nullptr;
     QLabel* m_messagePanel = nullptr;
     QLabel* m_actionMessage = nullptr;
+    QLabel* m_readOnlyBar = nullptr;
     ListingView* m_listingView = nullptr;
     class CourseSelectPanel* m_coursePanel = nullptr;
     listing::Listing m_listing;
