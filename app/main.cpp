@@ -39,11 +39,6 @@ int main(int argc, char** argv) {
     gui::MainWindow main(services);
     desktop.attachPanel(main);
     gui::SplashWindow splash(services, main);
-    QObject::connect(&main, &gui::MainWindow::aboutRequested, &splash, [&] {
-        main.hide();
-        main.setEnabled(false);
-        splash.showAsAbout();
-    });
     splash.Load();
     // The data folder is open elsewhere and the user chose not to look at it read-only.
     if (main.quitting()) return 0;

@@ -174,7 +174,7 @@ TEST_F(PostFolder, EditAndDeleteChangeOnlyTheirSlotAndRecomputeTheLastRound) {
     EXPECT_TRUE(r.putts == old.putts && r.fairway == old.fairway && r.differential == 13.5f);
 
     writeFall(*data);
-    runSteps({{"delete-round Fall --player 2 --slot 2", 0, "Hcp index = 19\n"}});
+    runSteps({{"delete-round Fall --player 2 --slot 2", 0, "Hcp index = 19.0\n"}});
     auto deleted = loadLeague();
     const store::PlayerRecord& left = deleted->players[2];
     EXPECT_TRUE(left.roundCount == 2 && left.rounds[1] == before.rounds[1]);
@@ -197,7 +197,13 @@ TEST_F(PostFolder, RefusalsSayWhy) {
               {ann + "2 --date 06/15/04", 1, "white tee of Flat Acres has no slope"},
               {kPost + "3" + s85, 1, "no default tee"},
               {ann + "1 --date 06/15/04 --tee 4", 1, "the tee must be"},
-              {ann + "1 --date 13/15/04", 1, "MM/DD/YY"},
+              {ann + "1 --date 13/15/04", 1, "month/day/year"},
+              {ann + "1 --date 02/31/26", 1, "\"02/31/26\" is not a date"},
+              {kPost + "1 --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,0,0", 1,
+               "Holes 17 and 18 have no score. Type them, or clear the back nine to post nine holes."},
+              {ann + "1 --date 06/15/04 --putts 6,1,2,2,3,2,2,1,2,2,2,2,2,2,2,2,2,2 --fairways " +
+                   std::string(18, 'y') + " --greens " + std::string(18, 'n'),
+               1, "Hole 1 was played in 5 strokes: it cannot take 6 putts."},
               {ann + "1 --date 06/15/04 --putts " + kZeros, 1, "performance data needs"},
               {kPost + "2 --edit 4" + s85, 1, "no such round"}});
 }
@@ -211,6 +217,8 @@ TEST_F(PostFolder, WorldRulesNeedStrokeIndexes) {
               {"stroke-index \"pine hills\" 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,17", 1,
                "Missing: 18. More than once: 17."}});
     EXPECT_EQ(readBytes("Fall.cfg"), "[Handicap]\r\nRules=WHS\r\nAllowance=85\r\n");
+    runSteps({{"-C new/league demo", 0, ""}});  // demo makes the folder it is given
+    EXPECT_TRUE(fs::exists("new/league/Qvleague.DAT"));
     EXPECT_FALSE(fs::exists("course.si"));
     EXPECT_TRUE(
         Has(runSteps({{"stroke-index 1 " + descending, 0, ""}, {kPost + "1" + s85, 0, "World Handicap System\n"}}),

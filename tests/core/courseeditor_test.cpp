@@ -23,7 +23,8 @@ CourseForm typedCourse(const std::string& name, int from = 0, int to = -1) {
     form.out = courses::NinePar(form.pars, 1);
     form.in = courses::NinePar(form.pars, 10);
     form.total = courses::TotalPar(form.out, form.in);
-    form.ratings[store::kWhiteTee] = "71.3";
+    form.ratings = {"", "69.0", "71.3", "73.1"};
+    form.slopes = {"", "118", "125", "131"};
     form.initials = "PH";
     return form;
 }
@@ -55,13 +56,14 @@ TEST(CourseForm, StoredAsTypedWithTeeValuesWithinTheArrowLimits) {
     courses::StoreForm(typedCourse("  Pine Hills "), course);
     std::vector<std::string> expected = {"  Pine Hills ", "35", "32", " 67"};
     for (int h = 1; h <= 18; ++h) expected.push_back(h == 18 ? " " : h == 3 ? " 3" : " 4");
-    for (const char* f : {" 65", " 71.3", " 65", " 113", " 113", " 113", "PH", "kept"}) expected.push_back(f);
+    for (const char* f : {" 69", " 71.3", " 73.1", " 118", " 125", " 131", "PH", "kept"}) expected.push_back(f);
     EXPECT_EQ(std::vector<std::string>(course.begin() + 1, course.end()), expected);
     std::string rating = "20.1", slope = "154";
     for (int i = 0; i < 900; ++i) rating = courses::StepRating(rating, i < 2 ? -1 : 1);
     EXPECT_EQ(rating + "|" + courses::StepSlope(courses::StepSlope(slope, 1), 1) + "|" +
-                  courses::StepSlope(courses::StepSlope("1", -1), -1),
-              "99.9|155|0");
+                  courses::StepSlope(courses::StepSlope("1", -1), -1) + "|" + courses::StepRating("", -1) + "|" +
+                  courses::StepSlope(" ", 1),
+              "99.9|155|0|65.0|113");
     // A rating or slope box takes the numbers the arrows reach, or nothing.
     const std::tuple<const char*, const char*, bool> cases[] = {
         {" 20", "0", true},    {"", "", true},         {"99.9", "155", true},  {"19.9", "113", false},
@@ -90,7 +92,7 @@ TEST_F(CourseEditorTest, AddedCourseTakesTheFirstBlankSlotThenAppends) {
     CourseEditor reuse(*data, CourseEditor::Mode::Add);
     EXPECT_EQ(std::tuple(reuse.slot(), data->currentCourse), std::tuple(2, 2));
     EXPECT_TRUE(data->courseEditMode);  // the course file's load message speaks of editing
-    EXPECT_EQ(reuse.form().ratings[store::kBlueTee], "65.0");
+    EXPECT_EQ(reuse.form().ratings[store::kBlueTee], "");
     EXPECT_EQ(reuse.save(typedCourse("Reused"), dialogs), SaveOutcome::Saved);
     reuse.close();
     EXPECT_FALSE(data->courseEditMode);
@@ -101,6 +103,37 @@ TEST_F(CourseEditorTest, AddedCourseTakesTheFirstBlankSlotThenAppends) {
     courses::DeleteCourse(*data, 3);  // empties its slot for the next add
     EXPECT_EQ(std::tuple(data->courses[3], data->courseCount), std::tuple(store::CourseRecord{}, 4));
     EXPECT_EQ(CourseEditor(*data, CourseEditor::Mode::Add).slot(), 3);
+}
+
+// Tees without a rating or slope are named before saving; No saves nothing, Yes stores them blank.
+TEST_F(CourseEditorTest, BlankTeesAreAskedAboutAndStoredBlank) {
+    const std::tuple<std::array<const char*, 4>, std::array<const char*, 4>, const char*> kCases[] = {
+        {{"", "69.0", "71.3", "73.1"}, {"", "118", "125", "131"}, ""},
+        {{"", "", "71.3", ""}, {"", "", "125", ""}, "Red and Blue have no rating or slope; save White only?"},
+        {{"", "69.0", "71.3", "73.1"},
+         {"", "0", "125", "131"},
+         "Red has no rating or slope; save White and Blue only?"},
+        {{"", "", "", ""},
+         {"", "", "", ""},
+         "Red, White and Blue have no rating or slope; save the course without them?"}};
+    for (const auto& [ratings, slopes, question] : kCases) {
+        CourseForm form = typedCourse("Oak Hills");
+        for (int t = 1; t <= 3; ++t) form.ratings[t] = ratings[t], form.slopes[t] = slopes[t];
+        auto asked = courses::BlankTeesQuestion(form);
+        EXPECT_EQ(asked ? asked->text : "", question);
+    }
+    CourseForm form = typedCourse("Oak Hills");
+    form.ratings[store::kRedTee] = form.slopes[store::kRedTee] = "";
+    for (platform::Answer answer : {platform::Answer::No, platform::Answer::Yes}) {
+        dialogs.answer(answer);
+        CourseEditor editor(*data, CourseEditor::Mode::Add);
+        EXPECT_EQ(editor.save(form, dialogs),
+                  answer == platform::Answer::Yes ? SaveOutcome::Saved : SaveOutcome::Incomplete);
+    }
+    EXPECT_EQ(dialogs.takeMessages().size(), 2u);
+    const store::CourseRecord& saved = data->courses[2];
+    EXPECT_EQ(std::tuple(saved[field::kName], saved[field::kRating0 + 1], saved[field::kSlope0 + 1]),
+              std::tuple("Oak Hills", "", ""));
 }
 
 TEST_F(CourseEditorTest, TwoHundredAndFirstCourseIsRefused) {

@@ -98,10 +98,10 @@ TEST(HandicapIndexTest, ListsEveryStepAndTheFactorWhenNotTheUsualOne) {
 TEST(HandicapIndexTest, AveragesTheLowestDifferentials) {
     const std::tuple<std::vector<float>, int, int, const char*, float> cases[] = {
         {{20, 15, 9.1f, 18, 8.5f, 30, 12}, 7, 0, "used = 2|Avg. = 8.8", 8.4f},
-        {{10, 12, 14, 16, 18, 20, 22, 24}, 8, 1, "used = 8|Avg. = 17", 16.3f},
-        {{9.9f, 20, 9.8f, 21, 22, 9.9f, 23, 24, 25}, 9, 1, "used = 3|Avg. = 9.866667", 9.4f},
-        {{15, 11, 2, 1}, 2, 0, "used = 1|Avg. = 11", 10.5f},
-        {{-2.37f}, 1, 0, "used = 1|Avg. = -2.37", -2.2f}};  // -2.2752 cut toward zero
+        {{10, 12, 14, 16, 18, 20, 22, 24}, 8, 1, "used = 8|Avg. = 17.0", 16.3f},
+        {{9.9f, 20, 9.8f, 21, 22, 9.9f, 23, 24, 25}, 9, 1, "used = 3|Avg. = 9.9", 9.4f},
+        {{15, 11, 2, 1}, 2, 0, "used = 1|Avg. = 11.0", 10.5f},
+        {{-2.37f}, 1, 0, "used = 1|Avg. = -2.4", -2.2f}};  // -2.2752 cut toward zero
     for (const auto& [differentials, slot, averageAll, lines, index] : cases) {
         IndexResult result = indexOf(differentials, slot, 0, averageAll);
         EXPECT_EQ(result.lines.at(slot + 3).substr(12) + "|" + result.lines.at(slot + 4), lines);

@@ -101,8 +101,19 @@ TEST(Roster, RemovingTheFirstOfFiveMovesTheOthersUpAndTheNextPlayerStartsFromNot
     dialogs.answer(Answer::No);
     EXPECT_EQ(RemovePlayerAsked(*data, dialogs, 3), RemoveOutcome::Kept);
     EXPECT_NE(dialogs.takeMessages().at(0).text.find(
-                  "Player 3  from your League?\r\nHis 3 rounds and his place on the team Eagles"),
+                  "Player 3  from your League?\r\nHis 3 rounds and his place on the team Eagles go with him."),
               std::string::npos);
+    const std::tuple<int, int, const char*> kGoes[] = {{1, 0, "\nHis only round goes with him.\r"},
+                                                       {0, 3, "\nHis place on the team Eagles goes with him.\r"},
+                                                       {0, 0, "League?\r\n\r\n"}};
+    for (auto [rounds, team, says] : kGoes) {
+        store::PlayerRecord copy = data->players[3];
+        data->players[3].roundCount = static_cast<int16_t>(rounds), data->players[3].team = static_cast<int16_t>(team);
+        dialogs.answer(Answer::No);
+        RemovePlayerAsked(*data, dialogs, 3);
+        EXPECT_NE(dialogs.takeMessages().at(0).text.find(says), std::string::npos) << says;
+        data->players[3] = copy;
+    }
     auto before = std::make_unique<store::LeagueData>(*data);
     RemovePlayer(*data, 1);
     expectOrder(*data, *before, {2, 3, 4, 5});

@@ -94,6 +94,12 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageWithDotsForStrokesAndPlusesForThoseG
     ASSERT_TRUE(reports::PrintScorecards(printer, data, options));
     EXPECT_TRUE(has(printer.documents().back().pages[0].lines(),
                     "This course has no stroke indexes: the strokes are not marked."));
+    for (int h = 1; h <= 18; ++h) data.strokeIndexes[1][h] = static_cast<int16_t>(h);
+    data.players[1].roundCount = 0;  // the note says what is missing: here the index
+    data.options.rules = store::HandicapRules::WHS;
+    ASSERT_TRUE(reports::PrintScorecards(printer, data, options));
+    EXPECT_TRUE(has(printer.documents().back().pages[0].lines(),
+                    "The player has no handicap index yet: the strokes are not marked."));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "entry/posting.hpp"
 #include "handicap/rules.hpp"
 
@@ -87,6 +89,14 @@ TEST_F(WorldRulesTest, PublishedExamplesAndHalvesRoundUpwardAlsoBelowZero) {
     stored({-1.5f, -1.6f, 30.0f, 30.0f, 30.0f, 30.0f, 30.0f}, 30.0f);  // the lowest two average -1.55
     EXPECT_FLOAT_EQ(lastIndex(), -1.5f);
     EXPECT_EQ(handicap::RulesOf(*data).indexText(-1.5f, 7, "#0.0"), "+1.5");
+    // The calculation shows a plus index as the listing does; inside a sum it is a bracketed negative.
+    handicap::IndexResult math;
+    handicap::RulesOf(*data).computeSlot(*data, 1, 7, store::kWhiteTee, handicap::SlotChange::Kept, math);
+    for (const char* line : {"index before caps = +1.5", "Hcp index = +1.5", "course handicap = (-1.5) x 226"}) {
+        EXPECT_TRUE(std::any_of(math.lines.begin(), math.lines.end(), [line](const std::string& l) {
+            return l.starts_with(line);
+        })) << line;
+    }
     // Index 27.7 on 71.1 / 129, par 72: course handicap 30.722, 26 at 85 percent.
     setCourse("71.1", "129");
     EXPECT_EQ(handicap::PlayingHandicap(27.7f, data->courses[1], store::kWhiteTee, 85), 26);

@@ -10,6 +10,7 @@
 #include "fakeseams.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
+#include "ui/main/datacommands.hpp"
 #include "windowtesting.hpp"
 
 namespace quorval::gui {
@@ -87,6 +88,10 @@ TEST_F(BackupWindowTest, AFailedBackupKeepsTheWindowAndASuccessfulOneIsRemembere
     press("exitbutton");  // before Timer1 fires: the pointer still goes back
     EXPECT_EQ(state(), std::make_tuple(false, true, false, 0));
     EXPECT_EQ(s.dialogs.takeMessages().size(), 3u);  // failed, done, done
+
+    s.dialogs.answerFolder(std::nullopt);
+    EXPECT_FALSE(RestoreFromBackup(s.services));
+    EXPECT_EQ(s.dialogs.folderStarts().back(), usb.string());  // restore opens where backups go
 }
 
 }  // namespace

@@ -72,13 +72,20 @@ protected:
     int listingHides = 0;
 };
 
-// A par box takes one digit, shown after a blank; the sums follow the boxes.
+// A par box takes one digit, shown after a blank, and moves on; the sums follow the boxes.
 TEST_F(CourseCommandsTest, AddedCourseTakesOneDigitParsAndKeepsTheSums) {
     panel->addCourse();
     w = panel->courseWindow();
     ASSERT_TRUE(w && QTest::qWaitForWindowActive(w));
     for (auto [hole, keys] : {std::pair{1, "45\b\b3"}, {2, "a-3x."}, {10, "5"}}) QTest::keyClicks(par(hole), keys);
     EXPECT_EQ(par(1)->text() + par(2)->text() + "|" + sums(), " 3 3|6|5| 11");
+    // Typed in a row, each par replaces the box's and moves on to the next hole.
+    par(1)->setFocus();
+    for (int h = 1; h <= 18; ++h) {
+        QCoreApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), h % 3 ? "4" : "3");
+    }
+    EXPECT_EQ(sums(), "33|33| 66");
     EXPECT_TRUE(saveNamed("") != "" && w->isVisible());  // no name, pars missing: the window stays
 }
 

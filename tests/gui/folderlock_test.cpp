@@ -25,6 +25,9 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     EXPECT_EQ(shown[0].buttons, platform::Buttons::ReadOnlyQuit);
     EXPECT_EQ(shown[0].text.find("This data folder is open in Quorval on " + store::HostName()), 0u) << shown[0].text;
     EXPECT_TRUE(main->readOnly() && main->windowTitle().contains("read-only"));
+    auto* bar = main->findChild<QLabel*>("readonlybar");
+    EXPECT_TRUE(bar->isVisibleTo(main.get()));
+    EXPECT_EQ(bar->text().toStdString(), "Read-only: this folder is open in Quorval on " + store::HostName());
 
     main->action("leaguesmenu1")->trigger();  // not the league opened last: that would be noted
     EXPECT_EQ(main->panelMessage(), "Current League - Spring");

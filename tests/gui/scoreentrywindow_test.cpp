@@ -105,7 +105,7 @@ TEST_F(ScoreEntryTest, KeepsTheTotalsAsScoresAreTypedAndSkipsToTheEnd) {
     EXPECT_EQ(shown({"outscoretext", "inscoretext", "Totalscorelabel"}), "  33|  33|66");
     const std::tuple<const char*, const char*, bool> kTyping[] = {
         {"2", " 2", true},  {"8", " 8", true},   {"9", "9", true},   {"1", " 1", false},
-        {"12", "12", true}, {"123", "23", true}, {"x-.", "", false}, {"0", " 0", false}};
+        {"12", "12", true}, {"123", "23", true}, {"x-.", "", false}, {"0", "", false}};
     for (auto [keys, after, movesOn] : kTyping) {
         hole(9)->clear();
         hole(9)->setFocus();
@@ -113,6 +113,8 @@ TEST_F(ScoreEntryTest, KeepsTheTotalsAsScoresAreTypedAndSkipsToTheEnd) {
         EXPECT_EQ(shown({"scoretext9", "outscoretext"}), after + std::string("|  ") + std::to_string(30 + atoi(after)));
         EXPECT_EQ(hole(10)->hasFocus(), movesOn) << keys;
     }
+    // The 0 was refused: a hole played takes at least one stroke.
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "0 is not a score: every hole played takes at least one stroke.");
     QTest::keyClick(w, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(shown({"Pnamelabel", "Totalscorelabel"}), "Cy|0");
     click("skipbutton");
@@ -164,6 +166,41 @@ TEST_F(ScoreEntryTest, EditingRewritesOnlyThatSlot) {
     EXPECT_TRUE(w.isNull() && saved() && s.data->editRound == 0);
 }
 
+// A corrected date and course are posted with the scores: under the World Handicap System the
+// round moves to its place by date, the other rounds are worked out again, and View Math says so.
+TEST_F(ScoreEntryTest, EditingCorrectsTheDateAndCourseInDateOrder) {
+    build({5, 4, 6});
+    store::LeagueData& d = *s.data;
+    d.courses[2] = d.courses[1];
+    d.courses[2][store::course_field::kName] = "Cedar Creek";
+    d.courses[2][store::course_field::kSlope0 + store::kWhiteTee] = "140";
+    d.courseCount = 2;
+    for (int c : {1, 2})
+        for (int h = 1; h <= 18; ++h) d.strokeIndexes[c][h] = static_cast<int16_t>(h);
+    d.options.rules = store::HandicapRules::WHS;
+    open({-1});
+    QTest::keyClick(w, Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(shown({"editdate"}), "5/1/2026");
+    get("editdate")->setText("2/30/26");
+    get<QComboBox>("editcourse")->setCurrentText("Cedar Creek");
+    click("recordbutton");
+    w->postShownRound();
+    EXPECT_EQ(s.dialogs.takeMessages().at(0).text,
+              "\"2/30/26\" is not a date. Type it as month/day/year, for example 10/27/26.");
+    EXPECT_EQ(ann().rounds[1].course, 1);
+    get("editdate")->setText("5/10/26");
+    record();
+    const auto& r = ann().rounds;
+    EXPECT_EQ((std::array<int, 6>{r[1].day, r[2].day, r[3].day, r[3].course, r[1].course, ann().roundCount}),
+              (std::array{2, 3, 10, 2, 1, 3}));
+    QStringList math;
+    for (int i = 0; i < get<QListWidget>("List1")->count(); ++i) math << get<QListWidget>("List1")->item(i)->text();
+    EXPECT_EQ(math.mid(0, 3),
+              (QStringList{"date changed from 5/1/2026 to 5/10/2026", "course changed from Pine Hills to Cedar Creek",
+                           "2 other rounds worked out again"}));
+    s.dialogs.takeMessages();
+}
+
 // Without a slope on the default tee the new last round keeps its index, and the user is told.
 TEST_F(ScoreEntryTest, DeleteAsksThenDropsTheRoundAndSaves) {
     build({5, 4, 4});
@@ -198,6 +235,9 @@ TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     EXPECT_EQ(shown({"OutFairways", "InFairways", "TotFairways", "TotGreens"}), "2|1|3|1");
     QTest::keyClicks(get("Putts10"), "3");
     EXPECT_EQ(shown({"TotalPutts"}), "5");
+    for (int h = 1; h <= 9; ++h) {
+        if (h != 4) hole(h)->setText("5");
+    }
     QTest::keyClicks(get("inscoretext"), "36");
     record();
     EXPECT_TRUE(w->paused() && get<QWidget>("List1")->isVisible() && !hole(1)->isEnabled());
@@ -205,6 +245,43 @@ TEST_F(ScoreEntryTest, PerformanceFormCountsTicksAndPutts) {
     EXPECT_TRUE(!w->paused() && !get<QWidget>("List1")->isVisible() && shown({"Pnamelabel"}) == "Bob");
     closeWindowsExcept(&opener);  // before the next card is posted: the entry still saves what was
     EXPECT_TRUE(saved() && w.isNull() && finished == 1 && !s.data->courseEditMode);
+}
+
+// A hole left blank in a nine that has scores is refused, naming it, and nothing is posted; a
+// cleared nine posts nine holes.
+TEST_F(ScoreEntryTest, BlankHolesAreRefusedNamingThem) {
+    open({1});
+    typeRound();
+    hole(18)->clear();
+    click("recordbutton");
+    EXPECT_EQ(s.dialogs.takeMessages(),
+              Messages{warn("Hole 18 has no score. Type it, or clear the back nine to post nine holes.")});
+    EXPECT_TRUE(ann().roundCount == 0 && hole(18)->hasFocus() && !w->timer()->isActive());
+    for (int h = 10; h <= 17; ++h) hole(h)->clear();
+    record();
+    EXPECT_EQ(ann().roundCount, 1);
+    EXPECT_EQ(ann().rounds[1].score[store::kInSlot], 0);
+}
+
+// A putts box moves on once no further digit fits the hole's score; more putts than strokes are
+// refused with a message and the box is emptied.
+TEST_F(ScoreEntryTest, PuttsStayWithinTheHoleScore) {
+    open({1}, true);
+    const std::tuple<const char*, const char*, const char*, bool, bool> kCases[] = {{"4", "1", "1", true, false},
+                                                                                    {"4", "0", "0", true, false},
+                                                                                    {"4", "5", "", false, true},
+                                                                                    {"12", "1", "1", false, false},
+                                                                                    {"12", "13", "", false, true}};
+    for (auto [score, putts, kept, movesOn, refused] : kCases) {
+        SCOPED_TRACE(std::string(score) + " " + putts);
+        hole(2)->setText(score);
+        get("Putts2")->clear();
+        get("Putts2")->setFocus();
+        QTest::keyClicks(get("Putts2"), putts);
+        EXPECT_EQ(get("Putts2")->text().toStdString(), kept);
+        EXPECT_EQ(hole(3)->hasFocus(), movesOn);
+        EXPECT_EQ(s.dialogs.takeMessages().size(), refused ? 1u : 0u);
+    }
 }
 
 // A round dated on a day the player already has is posted only on Yes; No goes back to the card.

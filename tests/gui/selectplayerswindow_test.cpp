@@ -33,6 +33,13 @@ protected:
         for (const char* name : {"Monthlabel", "daylabel", "yearlabel"}) parts << child<QLabel>(w, name)->text();
         return parts.join(' ') + " " + child<SpinButton>(w, "Yearspin")->toolTip();
     }
+    void typeDate(const char* text) {
+        auto* field = child<QLineEdit>(w, "datefield");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
     // Highlights the players in these rows and types the course, then accepts; the boxes shown.
     Messages accept(std::initializer_list<int> rows, const QString& course) {
         list->clearSelection();
@@ -53,8 +60,8 @@ protected:
 TEST_F(SelectPlayersTest, DateSpinsStayInsideTheMonth) {
     EXPECT_EQ(date(), "Dec 6 26 Year 2026");
     EXPECT_EQ(child<QComboBox>(w, "coursecombo")->count(), 2);
-    auto* field = child<QDateEdit>(w, "datefield");
-    field->setDate(QDate(2028, 2, 29));
+    auto* field = child<QLineEdit>(w, "datefield");
+    typeDate("2/29/28");
     EXPECT_EQ(date(), "Feb 29 28 Year 2028");
     const std::tuple<const char*, int, const char*> kSteps[] = {
         {"Yearspin", 1, "Feb 28 29 Year 2029"},   {"monthspin", 1, "Mar 28 29 Year 2029"},
@@ -67,7 +74,45 @@ TEST_F(SelectPlayersTest, DateSpinsStayInsideTheMonth) {
         for (int i = 0; i < std::abs(steps); ++i) emit(steps > 0 ? spin->spinUp() : spin->spinDown());
         EXPECT_EQ(date(), shows) << name << steps;
     }
-    EXPECT_EQ(field->date(), QDate(2000, 1, 1));
+    EXPECT_EQ(field->text(), "1/1/2000");
+}
+
+// Typed text is read as a whole when Enter is pressed: taken as typed when it is a real day,
+// refused naming the order otherwise, leaving the date as it was.
+TEST_F(SelectPlayersTest, TypedDateIsTakenAsTypedOrRefused) {
+    const std::tuple<const char*, const char*, bool> kTyped[] = {
+        {"10/27/26", "Oct 27 26 Year 2026", false}, {"02/31/26", "Oct 27 26 Year 2026", true},
+        {"3/5/2027", "Mar 5 27 Year 2027", false},  {"10/27", "Mar 5 27 Year 2027", true},
+        {"2/29/27", "Mar 5 27 Year 2027", true},    {"1-9-1990", "Jan 9 90 Year 1990", false}};
+    for (auto [typed, shows, refused] : kTyped) {
+        SCOPED_TRACE(typed);
+        typeDate(typed);
+        EXPECT_EQ(date(), shows);
+        Messages said = s.dialogs.takeMessages();
+        ASSERT_EQ(said.size(), refused ? 1u : 0u);
+        if (refused) {
+            EXPECT_EQ(said[0].text,
+                      "\"" + std::string(typed) + "\" is not a date. Type it as month/day/year, for example 10/27/26.");
+        }
+    }
+    EXPECT_EQ(child<QLineEdit>(w, "datefield")->text(), "1/9/1990");
+}
+
+// Before any score is typed, a course the rounds could not go to is refused, naming what to enter
+// where; a league without courses says how to add one.
+TEST_F(SelectPlayersTest, AcceptRefusesACourseTheRoundsCannotGoTo) {
+    s.data->courses[3][store::course_field::kSlope0 + store::kWhiteTee] = "";
+    EXPECT_EQ(accept({0}, "Cedar Creek").at(0).text,
+              "Ann plays from the white tee. The white tee of Cedar Creek has no slope, so no handicap can be worked "
+              "out for this round.\r\nEnter the slope with Courses, Edit Course, or choose another tee.");
+    s.data->options.rules = store::HandicapRules::WHS;
+    EXPECT_TRUE(accept({0}, "Pine Hills").at(0).text.starts_with("The course Pine Hills has no stroke indexes"));
+    EXPECT_TRUE(w->isVisible() && visibleWindow("roundsform") == nullptr);
+    child<QPushButton>(w, "cancelbutton")->click();
+    s.data->courseCount = 0;
+    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
+    list = child<QListWidget>(w, "List1");
+    EXPECT_EQ(accept({0}, "").at(0).text, "Add a course first with Courses > Add New Course.");
 }
 
 // The course is checked first, then the players; the date question can send the user back.

@@ -96,5 +96,34 @@ TEST_F(SettingsWindowTest, FactorIsReadLenientlyAndTheAveragingNoticeComesWithEv
     EXPECT_EQ(s.data->settings.averageCheck, 0);
 }
 
+// Cancel leaves every setting as it was; Recompute asks one question; the listing is built again
+// whenever the window closes, so figures worked out again show at once.
+TEST_F(SettingsWindowTest, CancelKeepsTheSettingsAndRecomputeAsksOnceThenTheListingFollows) {
+    writeLeagues({"Spring"});
+    load(0);
+    QTimer* relist = main->timer("ViewTimer");
+    const int remind = s.data->settings.dateRemindCheck;
+    open();
+    control<QAbstractButton>("dateremindcheck")->click();
+    relist->stop();
+    click(control<QPushButton>("cancelbutton"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull() && s.data->settings.dateRemindCheck == remind && relist->isActive());
+    main->runViewTimer();
+
+    store::PlayerRecord& p = s.data->players[1];
+    for (int r = 1; r <= p.roundCount; ++r) p.rounds[r].handicapIndex = 99.9f;
+    open();
+    s.dialogs.answer(platform::Answer::Yes);
+    click(control<QPushButton>("recomputebutton"));
+    auto asked = s.dialogs.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_THAT(asked[0].text, StartsWith("Work out the differential, index and course handicap of every"));
+    for (int r = 1; r <= p.roundCount; ++r) EXPECT_NE(p.rounds[r].handicapIndex, 99.9f) << r;
+    click(control<QPushButton>("cancelbutton"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(relist->isActive());
+}
+
 }  // namespace
 }  // namespace quorval::gui

@@ -55,7 +55,8 @@ std::optional<std::string> ScriptedDialogs::saveFile(const std::string& title, c
     return next(m_files, "save-file dialog", title);
 }
 
-std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& title) {
+std::optional<std::string> ScriptedDialogs::chooseFolder(const std::string& title, const std::string& start) {
+    m_folderStarts.push_back(start);
     return next(m_folders, "folder chooser", title);
 }
 

@@ -40,7 +40,9 @@ public:
         return saveFile(title, filter);
     }
     std::vector<std::string> proposedFiles;  // what each save dialog offered
-    std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<std::string> chooseFolder(const std::string& title, const std::string& start = {}) override;
+    // The folders the choosers opened in, in order.
+    const std::vector<std::string>& folderStarts() const { return m_folderStarts; }
     // Answered from the same queue as the save-file dialog.
     std::optional<std::string> openFile(const std::string& title, const std::string& filter) override {
         return saveFile(title, filter);
@@ -54,6 +56,7 @@ private:
     std::string m_lastInputDefault;
     std::deque<std::optional<std::string>> m_files;
     std::deque<std::optional<std::string>> m_folders;
+    std::vector<std::string> m_folderStarts;
     std::vector<platform::Message> m_shown;
     std::vector<std::string> m_busyNotes;
     int m_beeps = 0;

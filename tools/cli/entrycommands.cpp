@@ -9,6 +9,7 @@
 #include "cli/commands.hpp"
 #include "entry/posting.hpp"
 #include "entry/roundcard.hpp"
+#include "entry/rounddate.hpp"
 #include "handicap/differential.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
@@ -86,18 +87,6 @@ void printLines(Context& ctx, const handicap::IndexResult& index) {
     for (const auto& line : index.lines) ctx.out << line << '\n';
 }
 
-// Reads "MM/DD/YY".
-std::optional<entry::RoundPlace> parseDate(const std::string& text) {
-    if (text.size() != 8 || text[2] != '/' || text[5] != '/') return std::nullopt;
-    auto month = toInt(text.substr(0, 2));
-    auto day = toInt(text.substr(3, 2));
-    auto year = toInt(text.substr(6, 2));
-    if (!month || !day || !year || *month < 1 || *month > 12 || *day < 1 || *day > 31 || *year < 0) {
-        return std::nullopt;
-    }
-    return entry::RoundPlace{0, *month, *day, *year};
-}
-
 // The hole scores, summed into the nines unless a nine total is given; the refusal when they are unusable.
 std::string readScores(Options& o, entry::RoundEntry& round) {
     auto scores = holeList(o.values["--scores"]);
@@ -170,8 +159,9 @@ int RunPost(Context& ctx, const Args& args) {
         const store::RoundRecord& stored = who.rounds[editSlot];
         place = {stored.course, stored.month, stored.day, stored.year};
     } else {
-        auto date = o.values.count("--date") ? parseDate(o.values["--date"]) : std::nullopt;
-        if (!date) return refuse(ctx, "the date must be given as MM/DD/YY");
+        if (!o.values.count("--date")) return refuse(ctx, "the date must be given as MM/DD/YY");
+        auto date = entry::ParseRoundDate(o.values["--date"]);
+        if (!date) return refuse(ctx, entry::DateRefusedMessage(o.values["--date"]));
         place = *date;
         place.course = *course;
     }
@@ -187,10 +177,12 @@ int RunPost(Context& ctx, const Args& args) {
     if (round.tee < store::kRedTee || round.tee > store::kBlueTee)
         return refuse(ctx, "the player has no default tee: give --tee");
     if (std::string why = readScores(o, round); !why.empty()) return refuse(ctx, why);
+    if (std::string why = entry::HolesWithoutScoreMessage(round.score); !why.empty()) return refuse(ctx, why);
     // Only new rounds are limited, as in the window.
     if (editSlot == 0 && entry::HoleScoresLimited(data)) entry::LimitHoleScores(data, *player, place.course, round);
 
     if (std::string why = readPerformance(o, who, editSlot, round); !why.empty()) return refuse(ctx, why);
+    if (std::string why = entry::PuttsAboveScoreMessage(round); !why.empty()) return refuse(ctx, why);
 
     entry::PostResult posted = entry::PostRound(data, *player, round, place, editSlot);
     if (posted.outcome == entry::PostOutcome::NoScore) return refuse(ctx, "both nine totals are 0");

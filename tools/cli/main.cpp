@@ -1,5 +1,6 @@
 // quorval-cli: the league files from the command line, through the same code the program uses.
 #include <unistd.h>
+#include <filesystem>
 
 #include <cstring>
 #include <iostream>
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.size() >= 2 && args[0] == "-C") {
+        // demo fills a new folder, so it may name one that does not exist yet.
+        std::error_code made;
+        if (args.size() >= 3 && args[2] == "demo") std::filesystem::create_directories(args[1], made);
         if (::chdir(args[1].c_str()) != 0) {
             std::cerr << "quorval-cli: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';
             return cli::kUsage;

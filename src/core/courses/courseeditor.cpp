@@ -1,6 +1,7 @@
 #include "courses/courseeditor.hpp"
 
 #include <algorithm>
+#include <vector>
 
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
@@ -78,8 +79,9 @@ void StoreForm(const CourseForm& form, store::CourseRecord& course) {
     course[f::kParTotal] = form.total;
     for (int h = 1; h <= store::kHoles; ++h) course[f::kHolePar0 + h] = form.pars[h];
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
-        course[f::kRating0 + t] = StoredNumber(form.ratings[t]);
-        course[f::kSlope0 + t] = StoredNumber(form.slopes[t]);
+        // A tee left blank stays blank in the file.
+        course[f::kRating0 + t] = trimmed(form.ratings[t]).empty() ? "" : StoredNumber(form.ratings[t]);
+        course[f::kSlope0 + t] = trimmed(form.slopes[t]).empty() ? "" : StoredNumber(form.slopes[t]);
     }
     course[f::kInitials] = form.initials;
 }
@@ -105,6 +107,7 @@ std::string StoredNumber(std::string_view caption) {
 }
 
 std::string StepRating(std::string_view caption, int step) {
+    if (trimmed(caption).empty()) return kNewRating;
     double value = text::leadingNumber(caption);
     if (step < 0 && value <= kLowestRating) return std::string(caption);
     if (step > 0 && value >= kHighestRating - 0.05) return std::string(caption);
@@ -112,9 +115,27 @@ std::string StepRating(std::string_view caption, int step) {
 }
 
 std::string StepSlope(std::string_view caption, int step) {
+    if (trimmed(caption).empty()) return kNewSlope;
     double value = text::leadingNumber(caption);
     if ((step < 0 && value <= kLowestSlope) || (step > 0 && value >= kHighestSlope)) return std::string(caption);
     return text::generalForm(value + (step < 0 ? -1 : 1));
+}
+
+std::optional<platform::Message> BlankTeesQuestion(const CourseForm& form) {
+    std::vector<std::string> blank, kept;
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        bool none = text::leadingNumber(form.ratings[t]) == 0 || text::leadingNumber(form.slopes[t]) == 0;
+        (none ? blank : kept).push_back(kTeeNames[t]);
+    }
+    if (blank.empty()) return std::nullopt;
+    auto list = [](const std::vector<std::string>& names) {
+        std::string text = names.front();
+        for (size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? " and " : ", ") + names[i];
+        return text;
+    };
+    std::string text = list(blank) + (blank.size() == 1 ? " has" : " have") + " no rating or slope; save " +
+                       (kept.empty() ? "the course without them?" : list(kept) + " only?");
+    return platform::Message{text, "Course Setup", platform::Buttons::YesNo, platform::Icon::Question, 2};
 }
 
 std::optional<platform::Message> TeeValueProblem(const CourseForm& form) {
@@ -206,8 +227,8 @@ CourseEditor::CourseEditor(store::LeagueData& data, Mode mode) : m_data(data), m
             m_slot = free;
             data.currentCourse = static_cast<int16_t>(free);
             for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
-                data.courses[free][f::kRating0 + t] = kNewRating;
-                data.courses[free][f::kSlope0 + t] = kNewSlope;
+                data.courses[free][f::kRating0 + t].clear();
+                data.courses[free][f::kSlope0 + t].clear();
             }
         }
     }
@@ -252,6 +273,9 @@ SaveOutcome CourseEditor::save(const CourseForm& typed, platform::Dialogs& dialo
     StrokeIndexEntry strokeIndexes = StrokeIndexesTyped(form);
     if (!strokeIndexes.problem.empty()) {
         dialogs.message({strokeIndexes.problem, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return SaveOutcome::Incomplete;
+    }
+    if (auto question = BlankTeesQuestion(form); question && dialogs.message(*question) != platform::Answer::Yes) {
         return SaveOutcome::Incomplete;
     }
     if (m_slot == 0) {

@@ -12,6 +12,7 @@
 // course goes into, the check before a save, and deleting a course.
 namespace quorval::courses {
 
+// Where the arrows start on a tee left blank.
 inline constexpr const char* kNewRating = "65.0";
 inline constexpr const char* kNewSlope = "113";
 
@@ -22,8 +23,8 @@ struct CourseForm {
     std::string in = "0";
     std::string total;
     std::array<std::string, 19> pars{};
-    std::array<std::string, 4> ratings{"", kNewRating, kNewRating, kNewRating};
-    std::array<std::string, 4> slopes{"", kNewSlope, kNewSlope, kNewSlope};
+    std::array<std::string, 4> ratings{};  // empty: the tee has none, nothing is made up
+    std::array<std::string, 4> slopes{};
     std::string initials;
     std::array<std::string, 19> strokeIndexes{};  // all empty: the course has none
 };
@@ -70,6 +71,10 @@ std::string StepSlope(std::string_view caption, int step);
 
 // The refusal for a typed rating or slope that is no number or lies outside its limits.
 std::optional<platform::Message> TeeValueProblem(const CourseForm& form);
+
+// The question before saving a course with tees that have no rating or slope ("Red and Blue
+// have no rating or slope; save White only?"); nothing when every tee has both.
+std::optional<platform::Message> BlankTeesQuestion(const CourseForm& form);
 
 // The warning for a course without a name or with a nine whose par is 0.
 std::optional<platform::Message> ProblemSaving(const CourseForm& form);

@@ -45,4 +45,49 @@ bool LimitHoleScores(const store::LeagueData& data, int player, int course, Roun
     return true;
 }
 
+std::vector<int> HolesWithoutScore(const store::HoleValues& score) {
+    std::vector<int> blank;
+    for (int first : {1, 10}) {
+        bool typed = false;
+        for (int h = first; h < first + 9; ++h) typed = typed || score[h] > 0;
+        if (!typed) continue;
+        for (int h = first; h < first + 9; ++h) {
+            if (score[h] <= 0) blank.push_back(h);
+        }
+    }
+    return blank;
+}
+
+std::string HolesWithoutScoreMessage(const store::HoleValues& score) {
+    std::vector<int> blank = HolesWithoutScore(score);
+    if (blank.empty()) return {};
+    std::string list = std::to_string(blank.front());
+    for (size_t i = 1; i < blank.size(); ++i) {
+        list += (i + 1 == blank.size() ? " and " : ", ") + std::to_string(blank[i]);
+    }
+    bool one = blank.size() == 1;
+    std::string text =
+        (one ? "Hole " : "Holes ") + list + (one ? " has" : " have") + " no score. Type " + (one ? "it" : "them");
+    bool front = blank.front() <= 9;
+    bool back = blank.back() >= 10;
+    // Clearing the nine only helps when the gaps are all in one nine.
+    if (front != back) return text + ", or clear the " + (front ? "front" : "back") + " nine to post nine holes.";
+    return text + ".";
+}
+
+std::string PuttsAboveScoreMessage(const RoundEntry& round) {
+    for (int h = 1; h <= store::kHoles; ++h) {
+        if (round.putts[h] <= round.score[h] || round.score[h] <= 0) continue;
+        return "Hole " + std::to_string(h) + " was played in " + std::to_string(round.score[h]) +
+               (round.score[h] == 1 ? " stroke" : " strokes") + ": it cannot take " + std::to_string(round.putts[h]) +
+               " putts.";
+    }
+    return {};
+}
+
+std::string CardProblem(const RoundEntry& round) {
+    std::string problem = HolesWithoutScoreMessage(round.score);
+    return problem.empty() ? PuttsAboveScoreMessage(round) : problem;
+}
+
 }  // namespace quorval::entry

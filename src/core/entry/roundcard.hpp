@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "entry/posting.hpp"
 
 // A round built from its score card, the same way whether the card was typed into the score
@@ -26,5 +29,19 @@ void TotalPerformance(RoundEntry& round);
 // whose holes were lowered is summed again, so a nine typed by hand stays as typed otherwise.
 // Returns whether any hole changed.
 bool LimitHoleScores(const store::LeagueData& data, int player, int course, RoundEntry& round);
+
+// The holes left blank (0) in a nine whose other holes have a score. Posted as they are, they
+// would count as holes played in 0 strokes; a nine with no hole typed at all is a nine given by
+// its total, or not played, and is fine.
+std::vector<int> HolesWithoutScore(const store::HoleValues& score);
+// "Hole 18 has no score. Type it, or clear the back nine to post nine holes." (empty when none)
+std::string HolesWithoutScoreMessage(const store::HoleValues& score);
+
+// Putts above the hole's score, first hole first: "Hole 4 was played in 4 strokes: it cannot
+// take 5 putts." (empty when every hole's putts fit).
+std::string PuttsAboveScoreMessage(const RoundEntry& round);
+
+// Everything that keeps a card from being posted as typed, in the order the user reads it.
+std::string CardProblem(const RoundEntry& round);
 
 }  // namespace quorval::entry

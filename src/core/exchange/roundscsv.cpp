@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "entry/posting.hpp"
+#include "entry/roundcard.hpp"
 #include "handicap/differential.hpp"
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
@@ -285,7 +286,9 @@ public:
         if (c.round.score[store::kOutSlot] == 0 && c.round.score[store::kInSlot] == 0) {
             return std::string("the round has no score");
         }
+        if (std::string blank = entry::HolesWithoutScoreMessage(c.round.score); !blank.empty()) return blank;
         if (std::string problem = readPerformance(c.round); !problem.empty()) return problem;
+        if (std::string problem = entry::PuttsAboveScoreMessage(c.round); !problem.empty()) return problem;
         return c;
     }
 

@@ -47,7 +47,8 @@ IndexResult ComputeHandicapIndex(const store::PlayerRecord& player, int slot, co
     result.lines.push_back("total rounds = " + std::to_string(slot));
     result.lines.push_back("# of rounds used = " + std::to_string(used));
     float avg = sum / static_cast<float>(used);
-    result.lines.push_back("Avg. = " + text::generalForm(avg));
+    // Shown as the listing shows figures: one decimal.
+    result.lines.push_back("Avg. = " + text::formatPattern(avg, "0.0"));
 
     float x = cutToTenth(avg * settings.hcpFactor);
     if (settings.hcpLimitCheck == 1) {
@@ -55,7 +56,7 @@ IndexResult ComputeHandicapIndex(const store::PlayerRecord& player, int slot, co
         if (tee == store::kRedTee && x > kLadiesLimit) x = kLadiesLimit;
     }
     result.index = x;
-    result.lines.push_back("Hcp index = " + text::generalForm(x));
+    result.lines.push_back("Hcp index = " + text::formatPattern(x, "0.0"));
     return result;
 }
 

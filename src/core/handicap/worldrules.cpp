@@ -45,6 +45,16 @@ std::string tenthsText(i64 t) {
     return sign + std::to_string(a / 10) + "." + std::to_string(a % 10);
 }
 
+// An index as the listing shows it: a plus index with its plus sign.
+std::string indexTenths(i64 t) {
+    return t < 0 ? "+" + tenthsText(-t) : tenthsText(t);
+}
+
+// An index inside a sum: a plus index is a negative number there, in brackets so it reads as one.
+std::string termTenths(i64 t) {
+    return t < 0 ? "(" + tenthsText(t) + ")" : tenthsText(t);
+}
+
 const store::CourseRecord& courseAt(const store::LeagueData& data, int course) {
     return data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0];
 }
@@ -215,7 +225,7 @@ public:
             if (before) {
                 // 0.52 x index + 1.2, in tenths: (52 x index + 1200) / 100
                 d = {100 * nine.num + (52 * *before + 1200) * nine.den, 100 * nine.den};
-                lines.push_back("expected 9-hole differential = 0.52 x " + tenthsText(*before) + " + 1.2 = " +
+                lines.push_back("expected 9-hole differential = 0.52 x " + termTenths(*before) + " + 1.2 = " +
                                 text::generalForm((52.0 * static_cast<double>(*before) + 1200.0) / 1000.0) +
                                 " (approximation)");
             } else {
@@ -236,7 +246,7 @@ public:
                     player.rounds[r].differential = fromTenths(tenths(player.rounds[r].differential) - cut);
                 }
                 lines.push_back("exceptional score: " + tenthsText(below / d.den) + " below index " +
-                                tenthsText(*before) + ", every differential lowered by " + tenthsText(cut));
+                                indexTenths(*before) + ", every differential lowered by " + tenthsText(cut));
             }
         }
     }
@@ -270,7 +280,7 @@ public:
             if (row.adjustment != 0) rule += " - " + tenthsText(-row.adjustment);
             lines.push_back(std::to_string(n) + " rounds: " + rule);
             index = roundHalfUp(sum, row.used) + row.adjustment;
-            lines.push_back("index before caps = " + tenthsText(index));
+            lines.push_back("index before caps = " + indexTenths(index));
             if (n == store::kMaxRounds) index = capped(player, slot, index, lines);
             if (index > kMaxIndex) {
                 index = kMaxIndex;
@@ -289,7 +299,7 @@ public:
             round.courseHandicap = static_cast<float>(roundHalfUp(ch.num, ch.den));
             char exact[32];
             std::snprintf(exact, sizeof exact, "%.3f", static_cast<double>(ch.num) / 1130.0);
-            lines.push_back("course handicap = " + tenthsText(index) + " x " + std::to_string(f.slope) + " / 113 + (" +
+            lines.push_back("course handicap = " + termTenths(index) + " x " + std::to_string(f.slope) + " / 113 + (" +
                             tenthsText(f.rating) + " - " + std::to_string(f.par) + ") = " + exact + " = " +
                             text::generalForm(round.courseHandicap));
         }
@@ -362,15 +372,15 @@ private:
             if (!low || x < *low) low = x;
         }
         if (!low) return index;
-        lines.push_back("Low (lowest index of the year before) = " + tenthsText(*low));
+        lines.push_back("Low (lowest index of the year before) = " + indexTenths(*low));
         i64 excess = index - *low;
         if (excess > kSoftCap) {
             index = *low + kSoftCap + roundHalfUp(excess - kSoftCap, 2);
-            lines.push_back("soft cap: half of the rise above 3.0 counts = " + tenthsText(index));
+            lines.push_back("soft cap: half of the rise above 3.0 counts = " + indexTenths(index));
         }
         if (index > *low + kHardCap) {
             index = *low + kHardCap;
-            lines.push_back("hard cap: Low + 5.0 = " + tenthsText(index));
+            lines.push_back("hard cap: Low + 5.0 = " + indexTenths(index));
         }
         return index;
     }

@@ -47,7 +47,8 @@ public:
         return saveFile(title, filter);
     }
     // The folder chooser: the chosen folder's path, or nothing when the user cancels.
-    virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
+    // `start`: the folder the chooser opens in (empty: wherever the system likes).
+    virtual std::optional<std::string> chooseFolder(const std::string& title, const std::string& start = {}) = 0;
     // The open-file dialog: the chosen file's path, or nothing when the user cancels.
     virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter) {
         (void)title;

@@ -17,7 +17,9 @@ public:
                                      const std::string& defaultText) override;
     void beep() override {}
     std::optional<std::string> saveFile(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseFolder(const std::string&, const std::string& = {}) override {
+        return std::nullopt;
+    }
     void beginBusy(const std::string&) override {}
     void endBusy() override {}
 

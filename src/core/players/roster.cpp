@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
@@ -143,13 +144,20 @@ RemoveOutcome RemovePlayerAsked(store::LeagueData& data, platform::Dialogs& dial
     }
     const store::PlayerRecord& player = data.players[slot];
     int rounds = player.roundCount;
-    std::string goes = std::to_string(rounds) + (rounds == 1 ? " round" : " rounds");
+    // "His only round goes with him.", "His 3 rounds and his place on the team Eagles go with him."
+    std::vector<std::string> parts;
+    if (rounds == 1) parts.push_back("only round");
+    if (rounds > 1) parts.push_back(std::to_string(rounds) + " rounds");
     if (player.team >= 1 && player.team <= data.teams.teamCount) {
-        goes += " and his place on the team " + data.teams.teamNames[player.team];
+        parts.push_back("place on the team " + data.teams.teamNames[player.team]);
+    }
+    std::string goes;
+    if (!parts.empty()) {
+        goes = "His " + parts[0] + (parts.size() > 1 ? " and his " + parts[1] + " go" : " goes") + " with him.";
     }
     std::string question =
-        platform::joinLines({"Are you sure you want to remove the player", player.name + "  from your League?",
-                             "His " + goes + " go with him.", "", "     CONTINUE?          Select 'NO' to cancel"});
+        platform::joinLines({"Are you sure you want to remove the player", player.name + "  from your League?", goes,
+                             "", "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Confirm Removal", platform::Buttons::YesNo, platform::Icon::Critical, 2}) !=
         platform::Answer::Yes) {
         return RemoveOutcome::Kept;

@@ -177,6 +177,8 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
     std::string note;
     if (!card.strokeIndex) {
         note = "This course has no stroke indexes: the strokes are not marked.";
+    } else if (!card.handicapKnown && card.index == "-") {
+        note = "The player has no handicap index yet: the strokes are not marked.";
     } else if (!card.handicapKnown) {
         note = "The tee has no slope: the strokes are not marked.";
     } else if (card.courseHandicap < 0) {

@@ -31,7 +31,7 @@ struct Scorecard {
     std::string player;
     std::string index;  // "12.3", or "-" without rounds
     int courseHandicap = 0;
-    bool handicapKnown = false;  // false when the tee has no slope
+    bool handicapKnown = false;  // false when the tee has no slope or the player no index
     HoleNumbers par{};
     std::optional<HoleNumbers> strokeIndex;
     HoleNumbers strokes{};  // received (negative: given back), all 0 without stroke indexes

@@ -16,7 +16,7 @@ LoadResult ParseCourses(LeagueData& data, std::string_view text);
 std::string FormatCourses(const LeagueData& data);
 
 // Reads the course table. A failure is shown with the text that suits the course window's state.
-inline constexpr const char* kNoCoursesYet = "No courses yet: add one with Courses > Add New Course";
+inline constexpr const char* kNoCoursesYet = "Add a course first with Courses > Add New Course.";
 
 LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs);
 

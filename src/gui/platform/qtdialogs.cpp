@@ -110,8 +110,9 @@ std::optional<std::string> QtDialogs::saveFileAs(const std::string& title, const
     return chosen.toStdString();
 }
 
-std::optional<std::string> QtDialogs::chooseFolder(const std::string& title) {
-    QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title));
+std::optional<std::string> QtDialogs::chooseFolder(const std::string& title, const std::string& start) {
+    QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title),
+                                                       QString::fromStdString(start));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
 }

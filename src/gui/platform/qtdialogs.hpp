@@ -21,7 +21,7 @@ public:
     std::optional<std::string> saveFile(const std::string& title, const std::string& filter) override;
     std::optional<std::string> saveFileAs(const std::string& title, const std::string& filter,
                                           const std::string& proposed) override;
-    std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<std::string> chooseFolder(const std::string& title, const std::string& start = {}) override;
     std::optional<std::string> openFile(const std::string& title, const std::string& filter) override;
     void beginBusy(const std::string& note) override;
     void endBusy() override;

@@ -1,5 +1,7 @@
 #include "platform/qtprinter.hpp"
 
+#include <QFileInfo>
+#include <QLayout>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -8,6 +10,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "print/pdfsave.hpp"
@@ -153,14 +156,17 @@ bool QtPrinter::renderToPdf(const print::Document& document, const QString& path
     return render(document, printer);
 }
 
-void QtPrinter::savePdf(const print::Document& document) {
+std::string QtPrinter::savePdf(const print::Document& document) {
     const std::optional<std::string> path =
         print::ChoosePdfPath(document, m_services->data, m_services->dialogs, m_services->clock.today());
-    if (!path) return;
+    if (!path) return {};
     if (!renderToPdf(document, QString::fromStdString(*path), printer().pageLayout().pageSize())) {
         m_services->dialogs.message({"Cannot write " + *path + ", please check the folder and the disk.", "Quorval",
                                      platform::Buttons::Ok, platform::Icon::Exclamation});
+        return {};
     }
+    QFileInfo saved(QString::fromStdString(*path));
+    return "Saved " + saved.fileName().toStdString() + " in " + saved.absolutePath().toStdString();
 }
 
 void QtPrinter::deliver(const print::Document& document) {
@@ -173,7 +179,14 @@ void QtPrinter::deliver(const print::Document& document) {
             toolbar->addSeparator();
             QAction* save = toolbar->addAction("Save as PDF\u2026");
             save->setObjectName("savepdfbutton");
-            QObject::connect(save, &QAction::triggered, &preview, [this, &document] { savePdf(document); });
+            // The preview stays open after a save: its status bar says where the file went.
+            auto* status = new QStatusBar(&preview);
+            status->setObjectName("pdfstatus");
+            if (preview.layout() != nullptr) preview.layout()->addWidget(status);
+            QObject::connect(save, &QAction::triggered, &preview, [this, &document, status] {
+                std::string said = savePdf(document);
+                if (!said.empty()) status->showMessage(QString::fromStdString(said));
+            });
         }
     }
     preview.exec();

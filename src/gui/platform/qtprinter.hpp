@@ -38,7 +38,8 @@ protected:
 private:
     QPrinter& printer();
     void takePageSize();
-    void savePdf(const print::Document& document);
+    // Saves the document where the user chooses; what the status bar says then (empty: nothing saved).
+    std::string savePdf(const print::Document& document);
 
     std::unique_ptr<QPrinter> m_printer;
     platform::Services* m_services = nullptr;

@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
 #include "widgets/spinbutton.hpp"
@@ -142,6 +144,12 @@ QLayout* CourseWindow::buildParCard() {
     card->addWidget(m_total, 1, kTotalColumn);
     for (int h = 1; h <= store::kHoles; ++h) {
         connect(m_pars[h], &QLineEdit::textChanged, this, [this, h] { parChanged(h); });
+        // As in the score boxes: a par typed moves on to the next hole (every par is one digit).
+        connect(m_pars[h], &QLineEdit::textEdited, this, [this, h] {
+            if (h < store::kHoles && text::leadingNumber(m_pars[h]->text().toStdString()) >= 2) {
+                m_pars[h + 1]->setFocus();
+            }
+        });
     }
     addStrokeIndexRow(card, 2);
     return card;
@@ -172,8 +180,8 @@ QLayout* CourseWindow::buildTees() {
         auto* heading = new QLabel(kTeeNames[t]);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, t);
-        m_ratings[t] = teePanel(kRatingPanels[t], courses::kNewRating);
-        m_slopes[t] = teePanel(kSlopePanels[t], courses::kNewSlope);
+        m_ratings[t] = teePanel(kRatingPanels[t], "");
+        m_slopes[t] = teePanel(kSlopePanels[t], "");
         auto* ratingSpin = teeSpin(kRatingSpins[t], m_ratings[t]->sizeHint().height());
         auto* slopeSpin = teeSpin(kSlopeSpins[t], m_slopes[t]->sizeHint().height());
         for (auto [row, panel, spin] : {std::tuple{1, m_ratings[t], ratingSpin}, {2, m_slopes[t], slopeSpin}}) {
@@ -267,6 +275,11 @@ void CourseWindow::parChanged(int hole) {
 }
 
 bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
+    // However the focus came, a digit typed now replaces the par instead of being refused by the
+    // box's two characters. The click that gave the focus places the cursor after this.
+    if (event->type() == QEvent::FocusIn && std::find(m_pars.begin() + 1, m_pars.end(), watched) != m_pars.end()) {
+        QTimer::singleShot(0, static_cast<QLineEdit*>(watched), &QLineEdit::selectAll);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto found = std::find(m_pars.begin() + 1, m_pars.end(), watched);
         if (found != m_pars.end()) {

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,8 @@
 #include <algorithm>
 
 #include "entry/roundcard.hpp"
+#include "entry/rounddate.hpp"
+#include "entry/roundedit.hpp"
 #include "store/leaguefile.hpp"
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
@@ -127,6 +130,7 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     auto* cardLayout = new QVBoxLayout(m_cardArea);
     cardLayout->setContentsMargins(0, 0, 0, 0);
     cardLayout->addLayout(top);
+    if (editMode()) cardLayout->addWidget(buildPlaceRow());
     cardLayout->addLayout(card);
     cardLayout->addWidget(buildBottom());
 
@@ -168,6 +172,52 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_cardSize = QSize(std::max(least.width(), sizeHint().width()), std::max(least.height(), kShortHeight));
     setListShown(false);
     centreOnScreen();
+}
+
+// A stored round's date and course can be corrected with its scores.
+QWidget* ScoreEntryWindow::buildPlaceRow() {
+    store::LeagueData& data = m_services.data;
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_editDate =
+        new QLineEdit(QString::fromStdString(entry::ShownRoundDate(data.entryMonth, data.entryDay, data.entryYear)));
+    m_editDate->setObjectName("editdate");
+    m_editDate->setToolTip("The date of the round, as month/day/year");
+    m_editDate->setMaximumWidth(120);
+    m_editCourse = new QComboBox;
+    m_editCourse->setObjectName("editcourse");
+    m_editCourse->setToolTip("The course the round was played on");
+    for (int c = 1; c <= data.courseCount; ++c) {
+        const std::string& name = data.courses[c][store::course_field::kName];
+        if (name.size() > 1) m_editCourse->addItem(QString::fromStdString(name), c);
+    }
+    m_editCourse->setCurrentIndex(m_editCourse->findData(static_cast<int>(data.currentCourse)));
+    layout->addWidget(new QLabel("Played on"));
+    layout->addWidget(m_editDate);
+    layout->addWidget(new QLabel("at"));
+    layout->addWidget(m_editCourse, 1);
+    connect(m_editCourse, &QComboBox::currentIndexChanged, this, [this] {
+        int course = m_editCourse->currentData().toInt();
+        if (course < 1) return;
+        m_services.data.currentCourse = static_cast<int16_t>(course);
+        fillPars();
+    });
+    return row;
+}
+
+std::optional<entry::RoundPlace> ScoreEntryWindow::editedPlace() {
+    std::string typed = m_editDate->text().trimmed().toStdString();
+    std::optional<entry::RoundPlace> place = entry::ParseRoundDate(typed);
+    if (!place) {
+        m_services.dialogs.message(
+            {entry::DateRefusedMessage(typed), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        m_editDate->setFocus();
+        m_editDate->selectAll();
+        return std::nullopt;
+    }
+    place->course = m_editCourse->currentData().toInt();
+    return place;
 }
 
 // While the calculation is read after a posting, the card rests and only this row answers.
@@ -400,7 +450,10 @@ void ScoreEntryWindow::fillFromSlot() {
     if (data.currentPlayer < 1) return;
     const store::RoundRecord& round = data.players[data.currentPlayer].rounds[m_editSlot];
     m_typed = false;
-    for (int k = 1; k <= store::kHoles; ++k) m_scores[k]->setText(QString::number(round.score[k]));
+    // A hole not played shows blank, as it was typed.
+    for (int k = 1; k <= store::kHoles; ++k) {
+        m_scores[k]->setText(round.score[k] > 0 ? QString::number(round.score[k]) : QString());
+    }
     m_outScore->setText("   " + QString::number(round.score[store::kOutSlot]));
     m_inScore->setText("   " + QString::number(round.score[store::kInSlot]));
     if (!m_statistics) return;
@@ -517,10 +570,21 @@ void ScoreEntryWindow::parChanged(int k) {
 void ScoreEntryWindow::puttsChanged(int k) {
     QLineEdit* box = m_putts[k];
     QString text = box->text();
-    if (!text.isEmpty()) {
-        if (!editMode() && number(text) > 1 && k < store::kHoles) m_scores[k + 1]->setFocus();
-        if (text.size() == 3) rewrite(box, text.right(2));
+    if (text.size() == 3) rewrite(box, text = text.right(2));
+    int strokes = number(m_scores[k]);
+    if (!text.isEmpty() && strokes > 0 && number(text) > strokes) {
+        entry::RoundEntry hole;
+        hole.score[k] = static_cast<int16_t>(strokes);
+        hole.putts[k] = number(text);
+        rewrite(box, "");
+        platform::Refuse(m_services.dialogs, entry::PuttsAboveScoreMessage(hole), "Quorval");
+        box->setFocus();
+        text.clear();
     }
+    // The box is full once no further digit could give a count the hole's score allows.
+    int putts = number(text);
+    bool full = !text.isEmpty() && (putts == 0 || putts * 10 > std::max(strokes, 9) || text.size() == 2);
+    if (full && !editMode() && k < store::kHoles) m_scores[k + 1]->setFocus();
     int first = k <= 9 ? 1 : 10;
     int sum = 0;
     for (int h = first; h < first + 9; ++h) sum += number(m_putts[h]);
@@ -573,9 +637,14 @@ bool ScoreEntryWindow::keyRefused(QLineEdit* box, QKeyEvent* key) {
     QString typed = key->text();
     if (typed.isEmpty()) return false;  // cursor keys
     if (typed.size() != 1 || typed[0] < '0' || typed[0] > '9') return true;
-    if (hole > 0) return false;  // hole boxes cut themselves to two characters
     QString kept = box->text();
     if (box->hasSelectedText()) kept.remove(box->selectionStart(), box->selectedText().size());
+    if (typed == "0" && indexOf(m_scores, box) > 0 && kept.trimmed().isEmpty()) {
+        platform::Refuse(m_services.dialogs, "0 is not a score: every hole played takes at least one stroke.",
+                         "Quorval");
+        return true;
+    }
+    if (hole > 0) return false;  // hole boxes cut themselves to two characters
     return std::count_if(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); }) >= kNineDigits;
 }
 
@@ -586,6 +655,13 @@ void ScoreEntryWindow::showEvent(QShowEvent* event) {
 
 void ScoreEntryWindow::record() {
     if (m_paused || !confirmHighScores()) return;
+    entry::RoundEntry shown = roundShown();
+    if (std::string problem = entry::CardProblem(shown); !problem.empty()) {
+        m_services.dialogs.message({problem, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        std::vector<int> blank = entry::HolesWithoutScore(shown.score);
+        m_scores[blank.empty() ? 1 : blank.front()]->setFocus();
+        return;
+    }
     if (entry::HoleScoresLimited(m_services.data)) EQadjust();
     m_timer1->start();
 }
@@ -662,11 +738,17 @@ void ScoreEntryWindow::postShownRound() {
         return;
     }
     entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
+    if (editMode()) {
+        std::optional<entry::RoundPlace> edited = editedPlace();
+        if (!edited) return;
+        place = *edited;
+    }
     if (!confirmDateOrder(round, place)) {
         m_scores[1]->setFocus();
         return;
     }
-    entry::PostResult posted = entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
+    entry::PostResult posted = editMode() ? entry::CorrectRound(data, data.currentPlayer, round, place, m_editSlot)
+                                          : entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
     switch (posted.outcome) {
         case entry::PostOutcome::NoScore:
             m_scores[1]->setFocus();

@@ -2,11 +2,13 @@
 
 #include <QSize>
 #include <array>
+#include <optional>
 
 #include "entry/posting.hpp"
 #include "ui/childwindow.hpp"
 
 class QButtonGroup;
+class QComboBox;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -55,6 +57,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* buildPlaceRow();
+    // The date and course a corrected round is posted with; nothing after telling the user why.
+    std::optional<entry::RoundPlace> editedPlace();
     template <typename T>
     using HoleArray = std::array<T*, 19>;
 
@@ -100,6 +105,9 @@ private:
 
     QLabel* m_playerName;
     QLabel* m_place;
+    // A corrected round's date and course, shown only when a stored round is edited.
+    QLineEdit* m_editDate = nullptr;
+    QComboBox* m_editCourse = nullptr;
     HoleArray<QLineEdit> m_scores{};
     HoleArray<QLineEdit> m_pars{};
     QLineEdit* m_outScore;

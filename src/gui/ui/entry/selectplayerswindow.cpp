@@ -1,20 +1,25 @@
 #include "ui/entry/selectplayerswindow.hpp"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 #include <algorithm>
 
 #include "entry/posting.hpp"
+#include "entry/rounddate.hpp"
+#include "entry/roundsetup.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
@@ -47,7 +52,7 @@ int FullYear(int twoDigitYear) {
 }
 
 int DaysInMonth(int month, int twoDigitYear) {
-    return QDate(FullYear(twoDigitYear), std::clamp(month, 1, 12), 1).daysInMonth();
+    return entry::DaysInMonth(std::clamp(month, 1, 12), FullYear(twoDigitYear));
 }
 
 SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* opener)
@@ -133,13 +138,36 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     m_yearSpin = yearSpin;
 
     // The date can also be typed or picked from a calendar; its years are those a two-digit
-    // year can stand for.
-    m_date = new QDateEdit;
+    // year can stand for. The typed text is read as a whole when Enter is pressed or the field is
+    // left, so select-all and typing replaces the date, and nothing is guessed while typing.
+    m_date = new QLineEdit;
     m_date->setObjectName("datefield");
-    m_date->setToolTip("Type the date or pick it from the calendar");
-    m_date->setDisplayFormat("M/d/yyyy");
-    m_date->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
-    m_date->setCalendarPopup(true);
+    m_date->setToolTip("Type the date as month/day/year, or pick it from the calendar");
+    m_date->setPlaceholderText("month/day/year");
+    auto* calendar = new QCalendarWidget;
+    calendar->setObjectName("calendar");
+    calendar->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
+    auto* pick = new QToolButton;
+    pick->setObjectName("calendarbutton");
+    pick->setText("...");
+    pick->setToolTip("Pick the date from a calendar");
+    pick->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(pick);
+    auto* holder = new QWidgetAction(menu);
+    holder->setDefaultWidget(calendar);
+    menu->addAction(holder);
+    pick->setMenu(menu);
+    connect(menu, &QMenu::aboutToShow, calendar, [this, calendar] {
+        const store::LeagueData& data = m_services.data;
+        calendar->setSelectedDate(QDate(FullYear(m_yearValue), data.entryMonth, m_dayValue));
+    });
+    connect(calendar, &QCalendarWidget::clicked, this, [this, menu](const QDate& date) {
+        menu->close();
+        setDate(date);
+    });
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(m_date, 1);
+    fieldRow->addWidget(pick);
 
     auto* dateBox = new QGroupBox("Date of Round");
     auto* dateColumn = new QVBoxLayout(dateBox);
@@ -149,7 +177,7 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
         dateRow->addWidget(spin);
     }
     dateColumn->addLayout(dateRow);
-    dateColumn->addWidget(m_date);
+    dateColumn->addLayout(fieldRow);
 
     connect(monthSpin, &SpinButton::spinUp, this, [this] { stepMonth(1); });
     connect(monthSpin, &SpinButton::spinDown, this, [this] { stepMonth(-1); });
@@ -157,7 +185,10 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     connect(daySpin, &SpinButton::spinDown, this, [this] { stepDay(-1); });
     connect(yearSpin, &SpinButton::spinUp, this, [this] { stepYear(1); });
     connect(yearSpin, &SpinButton::spinDown, this, [this] { stepYear(-1); });
-    connect(m_date, &QDateEdit::dateChanged, this, &SelectPlayersWindow::setDate);
+    connect(m_date, &QLineEdit::textEdited, this, [this] { m_dateTyped = true; });
+    connect(m_date, &QLineEdit::editingFinished, this, [this] {
+        if (!m_refusingDate) takeTypedDate();
+    });
     return dateBox;
 }
 
@@ -167,8 +198,8 @@ void SelectPlayersWindow::showDate() {
     m_day->setText(QString::number(m_dayValue));
     m_year->setText(QString::fromStdString(text::formatPattern(m_yearValue, "00")));
     m_yearSpin->setToolTip(QString("Year %1").arg(FullYear(m_yearValue)));
-    QSignalBlocker quiet(m_date);
-    m_date->setDate(QDate(FullYear(m_yearValue), data.entryMonth, m_dayValue));
+    m_date->setText(QString::fromStdString(entry::ShownRoundDate(data.entryMonth, m_dayValue, m_yearValue)));
+    m_dateTyped = false;
 }
 
 // A shorter month or a year without Feb 29 takes the day back to the month's last.
@@ -195,6 +226,23 @@ void SelectPlayersWindow::stepYear(int step) {
     showDate();
 }
 
+bool SelectPlayersWindow::takeTypedDate() {
+    if (!m_dateTyped) return true;
+    std::string typed = m_date->text().trimmed().toStdString();
+    std::optional<entry::RoundPlace> date = entry::ParseRoundDate(typed);
+    if (!date) {
+        m_refusingDate = true;
+        m_services.dialogs.message(
+            {entry::DateRefusedMessage(typed), "Date of Round", platform::Buttons::Ok, platform::Icon::Exclamation});
+        m_refusingDate = false;
+        m_date->setFocus();
+        m_date->selectAll();
+        return false;
+    }
+    setDate(QDate(FullYear(date->year), date->month, date->day));
+    return true;
+}
+
 void SelectPlayersWindow::setDate(const QDate& date) {
     if (!date.isValid()) return;
     m_services.data.entryMonth = static_cast<int16_t>(date.month());
@@ -215,15 +263,19 @@ void SelectPlayersWindow::chooseCourse(const QString& text) {
 void SelectPlayersWindow::accept() {
     store::LeagueData& data = m_services.data;
     platform::Dialogs& dialogs = m_services.dialogs;
+    if (!takeTypedDate()) return;
     dialogs.beginBusy("");
     int picked = MarkSelectedPlayers(data, m_players);
     int course = courseNamed(m_courses->currentText());
-    auto refuse = [&](const char* text) {
+    auto refuse = [&](const std::string& text) {
         dialogs.endBusy();
         dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     };
+    if (m_courses->count() == 0) return refuse(entry::kAddCourseFirst);
     if (course == 0) return refuse("Please select a course before continuing.");
     if (picked == 0) return refuse("No Players selected, cannot continue.");
+    // Before any score is typed: a course the rounds could not be posted to is refused now.
+    if (std::string why = entry::CourseSetUpProblem(data, course); !why.empty()) return refuse(why);
     data.entryDay = static_cast<int16_t>(m_dayValue);
     data.entryYear = static_cast<int16_t>(m_yearValue);
     // The question names the course the round will be posted to: the one the box's text names.

@@ -4,7 +4,7 @@
 
 class QComboBox;
 class QDate;
-class QDateEdit;
+class QLineEdit;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -26,6 +26,9 @@ public:
     void stepDay(int step);
     void stepYear(int step);
     void setDate(const QDate& date);
+    // Takes the date typed in the date field; a text that is not a real date is refused with a
+    // message and left in the field to be mended. Returns whether the field holds the date shown.
+    bool takeTypedDate();
 
 signals:
     void scoreWindowOpened(ScoreEntryWindow* window);
@@ -46,11 +49,13 @@ private:
     QLabel* m_month;
     QLabel* m_day;
     QLabel* m_year;
-    QDateEdit* m_date;
+    QLineEdit* m_date;
     QWidget* m_yearSpin;
     int m_dayValue = 1;
     int m_yearValue = 0;
     bool m_accepted = false;
+    bool m_dateTyped = false;     // the field's text has not been read yet
+    bool m_refusingDate = false;  // the refusal's box took the focus: no second refusal for that
 };
 
 // The four-digit year of a two-digit one: 85..99 are 19xx, 0..84 are 20xx.

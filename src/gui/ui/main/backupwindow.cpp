@@ -32,8 +32,8 @@ BackupWindow::BackupWindow(platform::Services& services, QWidget* opener)
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(makePanel("SSPanel1",
-                              "Click on the button below to copy all your League, Course\n"
-                              "and Settings files. A folder named QVL Backup will be\n"
+                              "Click on the button below to copy all your League, Team\n"
+                              "and Course files. A folder named QVL Backup will be\n"
                               "created in the folder you specify. Older copies of QVL\n"
                               "files will be overwritten when future backups are performed"),
                     0, 0, 1, 2);

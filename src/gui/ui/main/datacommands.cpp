@@ -87,7 +87,8 @@ bool ImportRoundsFromCsv(platform::Services& services) {
 }
 
 bool RestoreFromBackup(platform::Services& services) {
-    auto chosen = services.dialogs.chooseFolder("Choose the QVL Backup folder to restore from");
+    auto chosen = services.dialogs.chooseFolder("Choose the QVL Backup folder to restore from",
+                                                services.data.settings.backupFolder);
     if (!chosen) return false;
     std::filesystem::path folder = backup::FindBackupFolder(*chosen);
     std::vector<backup::BackupEntry> contents;

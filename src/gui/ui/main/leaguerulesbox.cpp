@@ -88,18 +88,31 @@ bool LeagueRulesBox::apply() {
     return true;
 }
 
+// One question: the rules shown, stored first when they differ from the league's, and the work.
 void LeagueRulesBox::recomputeAll() {
-    if (!apply()) return;
     store::LeagueData& data = m_services.data;
+    if (data.leagueFileName.empty()) return;
+    store::LeagueOptions wanted = shown();
+    bool changed = !(wanted == data.options);
+    std::string rules = handicap::RulesFor(wanted.rules).title() + " rules";
+    if (changed) rules += " with an allowance of " + std::to_string(wanted.allowance) + " %";
     std::string question = platform::joinLines(
-        {"Work out the differential, index and course handicap of every",
-         "stored round again, by the " + handicap::RulesOf(data).title() + " rules?", "",
+        {"Work out the differential, index and course handicap of every", "stored round again, by the " + rules + "?",
+         changed ? "The league keeps these rules from now on.\r\n" : "",
          "The league file is copied to " + entry::RecomputeBackupName(data.leagueFileName) + " first."});
     if (m_services.dialogs.message({question, "Quorval", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=
         platform::Answer::Yes) {
         return;
     }
-    entry::RecomputeAllIndexes(data, m_services.dialogs);
+    if (changed) {
+        store::LeagueOptions before = data.options;
+        data.options = wanted;
+        if (!store::SaveLeagueOptions(data, m_services.dialogs)) {
+            data.options = before;
+            return;
+        }
+    }
+    if (entry::RecomputeAllIndexes(data, m_services.dialogs)) emit recomputed();
 }
 
 }  // namespace quorval::gui

@@ -25,6 +25,8 @@ public:
 signals:
     // The rules shown changed: whether they use the factor, the index limits and averaging.
     void classicOptionsUsed(bool used);
+    // Every stored round was worked out again.
+    void recomputed();
 
 private:
     store::LeagueOptions shown() const;

@@ -31,6 +31,7 @@
 #include "ui/entry/chooseroundwindow.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 #include "ui/entry/selectplayerswindow.hpp"
+#include "ui/main/aboutwindow.hpp"
 #include "ui/main/backupwindow.hpp"
 #include "ui/main/chooseplayerwindow.hpp"
 #include "ui/main/datacommands.hpp"
@@ -287,6 +288,14 @@ void MainWindow::buildPanels() {
     // The course commands' selection panel shows here while the listing is hidden.
     m_coursePanel = new CourseSelectPanel(m_services);
     column->addWidget(m_coursePanel, 0, Qt::AlignHCenter);
+    // Read-only, the window says so where the eye goes, not only in the caption.
+    m_readOnlyBar = new QLabel;
+    m_readOnlyBar->setObjectName("readonlybar");
+    m_readOnlyBar->setAlignment(Qt::AlignCenter);
+    m_readOnlyBar->setStyleSheet(
+        "QLabel { background: #fff3c4; color: black; border: 1px solid #c9a227; padding: 3px; }");
+    m_readOnlyBar->hide();
+    column->addWidget(m_readOnlyBar);
     m_listingView = new ListingView;
     column->addWidget(m_listingView, 1);
     setCentralWidget(central);
@@ -301,7 +310,12 @@ void MainWindow::buildPanels() {
 void MainWindow::connectCommands() {
     auto on = [this](const char* name, auto handler) { connect(action(name), &QAction::triggered, this, handler); };
     on("programmenu", [this] { openWindow(new ProgrammersWindow(m_services, this)); });
-    on("settingsmenu", [this] { openWindow(new SettingsWindow(m_services, this)); });
+    // The rules or a recompute may have changed the figures: the listing is rebuilt on closing.
+    on("settingsmenu", [this] {
+        auto* window = new SettingsWindow(m_services, this);
+        connect(window, &ChildWindow::closed, this, [this] { m_viewTimer->start(); });
+        openWindow(window);
+    });
     on("Creatmenu", [this] {
         auto* window = new LeagueWindow(m_services, this);
         connect(window, &ChildWindow::closed, this, [this] {
@@ -387,7 +401,7 @@ void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
     on("helpsearchmenu", [this] { m_services.help.search(); });
     on("quickstartmenu", [this] { m_services.help.showTopic("Quick Start Basics"); });
     on("Purposemenu", [this] { m_services.help.showTopic("Program Purpose & Intent"); });
-    on("aboutmenu", [this] { emit aboutRequested(); });
+    on("aboutmenu", [this] { openWindow(new AboutWindow(m_services, this)); });
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -399,6 +413,10 @@ QTimer* MainWindow::timer(const QString& name) const {
     return findChild<QTimer*>(name);
 }
 
+namespace {
+const QSize kLeastSize(320, 240);
+}  // namespace
+
 QSize MainWindow::minimumNormalSize() const {
     return m_large ? QSize(10500 / kTwipsPerPixel, 7500 / kTwipsPerPixel)
                    : QSize(8655 / kTwipsPerPixel, 6030 / kTwipsPerPixel);
@@ -406,7 +424,9 @@ QSize MainWindow::minimumNormalSize() const {
 
 void MainWindow::Load() {
     m_large = m_services.screen.widthPixels() > 640;
-    setMinimumSize(minimumNormalSize());
+    // The first size shows the whole listing; the user may make the window smaller than that,
+    // down to a size in which the menus and some lines still show, and gets it back next time.
+    setMinimumSize(kLeastSize);
     resize(minimumNormalSize());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
@@ -768,6 +788,9 @@ void MainWindow::takeFolderLock() {
         m_readOnly = true;
         m_services.data.readOnly = true;
         updateCaption();
+        m_readOnlyBar->setText(
+            QString::fromStdString("Read-only: this folder is open in Quorval on " + m_folderLock->holder().host));
+        m_readOnlyBar->show();
         return;
     }
     m_quitting = true;

@@ -72,9 +72,6 @@ public:
 
     void setToolBorder(int index);
 
-signals:
-    void aboutRequested();
-
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +116,7 @@ private:
     QFrame* m_toolStrip = nullptr;
     QLabel* m_messagePanel = nullptr;
     QLabel* m_actionMessage = nullptr;
+    QLabel* m_readOnlyBar = nullptr;
     ListingView* m_listingView = nullptr;
     class CourseSelectPanel* m_coursePanel = nullptr;
     listing::Listing m_listing;

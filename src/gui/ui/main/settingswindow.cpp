@@ -53,8 +53,9 @@ QCheckBox* check(const QString& name, const QString& caption, bool ticked) {
 
 SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "Setfont", "Quorval Settings") {
-    QPushButton* ok = makeButton("okbutton", "&Ok", "Accept choices");
+    QPushButton* ok = makeButton("okbutton", "&OK", "Accept choices");
     ok->setDefault(true);
+    QPushButton* cancel = makeButton("cancelbutton", "&Cancel", "Close without changing the settings");
     QPushButton* info = makeHelpButton("infobutton", "Help with QVL settings");
 
     QVBoxLayout* right = buildOptions();
@@ -62,6 +63,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
     buttons->addStretch(1);
     buttons->addWidget(info);
     buttons->addWidget(ok);
+    buttons->addWidget(cancel);
     right->addLayout(buttons);
 
     auto* layout = new QHBoxLayout(this);
@@ -72,6 +74,7 @@ SettingsWindow::SettingsWindow(platform::Services& services, QWidget* opener)
 
     connect(m_fonts, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFont(item->text()); });
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::close);
     setHelpTopic("Fonts");
     connect(info, &QPushButton::clicked, this, [this] { m_services.help.showTopic("Fonts"); });
 }

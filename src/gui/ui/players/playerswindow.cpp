@@ -84,6 +84,8 @@ void PlayersWindow::add() {
     if (outcome == players::AddOutcome::Added) {
         m_added = true;
         showCount();
+        // Each new player starts on White: a tee kept from the last one would be a silent guess.
+        m_tees->button(store::kWhiteTee)->setChecked(true);
     }
     m_name->clear();
     m_name->setFocus();
