@@ -40,6 +40,11 @@ const char* const kUsageText =
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
     "  publish LEAGUE DIR\n"
     "                  write the league's web pages into DIR (made if missing)\n"
+    "  skins LEAGUE --date MM/DD/YY [--course C] [--gross] [--allowance P] [--ties none|carry]\n"
+    "       [--buy-in AMOUNT | --pot AMOUNT] [--players N,...] [--csv] [--totals [--from D] [--to D]]\n"
+    "                  the skins of a date (or, with --totals, each player's skins and money)\n"
+    "  stableford LEAGUE --date MM/DD/YY [--course C] [--allowance P] [--players N,...] [--csv]\n"
+    "                  the Stableford table of a date\n"
     "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
     "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
     "with exit status 3; failures exit with 1\n";
@@ -73,6 +78,8 @@ int main(int argc, char** argv) {
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
+        {"skins", cli::RunSkins},
+        {"stableford", cli::RunStableford},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
