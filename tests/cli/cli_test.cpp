@@ -10,6 +10,7 @@
 #include "listing/listing.hpp"
 #include "print/printfont.hpp"
 #include "reports/listingreport.hpp"
+#include "store/strokeindexfile.hpp"
 
 namespace quorval {
 namespace {
@@ -273,6 +274,51 @@ TEST_F(CliFolder, ScheduleIsMadeChangedAndShownAndBadInputChangesNothing) {
               {"schedule Fall --csv", 0, "1,10/06/26," + data->players[11].name + ",BYE,\n"}});
     writeBytes("Fall.sch", "Sides\tClubs\r\n");
     runSteps({{"check", 1, "Fall.sch: line 1: Sides is neither Teams nor Players"}});
+}
+
+// The side games read the league and write nothing: the tables as CSV, and a message with exit
+// status 1 (2 for a wrong command line) for a request they cannot answer.
+TEST(CliSideGames, SkinsAndStablefordOfADate) {
+    TempWorkDir dir;
+    auto data = std::make_unique<store::LeagueData>();
+    LeagueBuilder league(*data, "Fall");
+    league.course("Pine Hills");
+    const std::vector<std::tuple<std::string, float, int>> players = {
+        {"Al", 0.0f, 3}, {"Bo", 0.0f, 12}, {"Cy, Jr.", 10.0f, 0}, {"Di", 0.0f, 0}};
+    for (const auto& [name, index, birdie] : players) {
+        league.player(name).round("5/26/26", 40, 40, index).round("6/2/26", 1, 1, index);
+        store::RoundRecord& r = data->players[data->playerCount].rounds[2];
+        r.score[store::kOutSlot] = r.score[store::kInSlot] = 0;
+        for (int h = 1; h <= (name == "Di" ? 9 : 18); ++h) {
+            r.score[h] = static_cast<int16_t>((h % 3 == 0 ? 3 : 4) - (h == birdie ? 1 : 0));
+            r.score[h <= 9 ? store::kOutSlot : store::kInSlot] += r.score[h];
+        }
+    }
+    for (int h = 1; h <= 18; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(h);
+    writeFall(*data);
+    writeBytes(store::kStrokeIndexFileName, store::FormatStrokeIndexes(*data));
+    const auto before = folderFiles();
+
+    const std::string day = "Fall --date 06/02/26 ";
+    std::string skins = runSteps({{"skins " + day + "--gross --ties carry --csv", 0, ""}});
+    EXPECT_EQ(skins.substr(0, 71), "hole,par,winner,score,skins\n1,4,,,0\n2,4,,,0\n3,3,Al,2,3\n4,4,,,0\n5,4,,,0\n");
+    EXPECT_TRUE(Has(skins, "\n12,3,Bo,2,9\n13,4,,,0\n"));
+    EXPECT_EQ(runSteps({{"skins " + day + "--gross --totals --csv --buy-in 2.5", 0, ""}}),
+              "player,skins,amount\nAl,1,3.75\nBo,1,3.75\n\"Cy, Jr.\",0,0.00\n");
+    EXPECT_EQ(runSteps({{"stableford " + day + "--csv", 0, ""}}),
+              "place,player,handicap,points,last9,last6,last3,last1\n1,\"Cy, Jr.\",10,46,19,12,6,2\n"
+              "2,Bo,0,37,19,12,6,2\n3,Al,0,37,18,12,6,2\n");
+    runSteps({{"skins " + day + "--pot 10", 0, "Not in the field: Di (front nine)"},
+              {"skins " + day + "--gross", 0, "Skins won: 2, 0.00 each"},
+              {"skins Fall --date 06/03/26", 1, "No rounds were played on 06/03/26"},
+              {"skins " + day + "--course Nowhere", 1, "no course named Nowhere"},
+              {"skins " + day + "--buy-in -5", 1, "buy-in must be an amount"},
+              {"stableford " + day + "--allowance 0", 1, "from 1 to 100"},
+              {"skins " + day + "--players 1,9", 1, "no player 9"},
+              {"skins " + day + "--buy-in 1 --pot 5", 2, "usage"},
+              {"skins Fall --date 6-2-26", 2, "usage"},
+              {"stableford Fall --csv", 2, "usage"}});
+    EXPECT_EQ(folderFiles(), before);
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ int RunSchedule(Context& ctx, const Args& args);
 bool ScheduleWrites(const Args& args);
 // For check: writes what is wrong with the open league's schedule file; false when anything is.
 bool CheckSchedule(Context& ctx);
+int RunSkins(Context& ctx, const Args& args);
+int RunStableford(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -49,6 +49,11 @@ const char* const kUsageText =
     "  schedule LEAGUE --sub MM/DD/YY --for N --by M\n"
     "                  show the season schedule (or its CSV), make it (--replace for a new one),\n"
     "                  move a rained-out date to a new last week, or let player M play for N\n"
+    "  skins LEAGUE --date MM/DD/YY [--course C] [--gross] [--allowance P] [--ties none|carry]\n"
+    "       [--buy-in AMOUNT | --pot AMOUNT] [--players N,...] [--csv] [--totals [--from D] [--to D]]\n"
+    "                  the skins of a date (or, with --totals, each player's skins and money)\n"
+    "  stableford LEAGUE --date MM/DD/YY [--course C] [--allowance P] [--players N,...] [--csv]\n"
+    "                  the Stableford table of a date\n"
     "commands that write (post, delete-round, resave, demo, import, schedule when it changes, and\n"
     "rules or stroke-index when they set) wait up to 5 seconds while Quorval or another quorval-cli\n"
     "holds the folder, then stop with exit status 3; failures exit with 1\n";
@@ -94,6 +99,8 @@ int main(int argc, char** argv) {
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
         {"schedule", cli::RunSchedule},
+        {"skins", cli::RunSkins},
+        {"stableford", cli::RunStableford},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "handicap/differential.hpp"
 #include "handicap/equitable.hpp"
 #include "handicap/rules.hpp"
@@ -81,6 +83,20 @@ public:
             ch /= 2.0f;
         }
         return static_cast<int>(text::Int(ch + 0.5f));
+    }
+
+    // As the listing's net, on the tee played and times the allowance; halves upward.
+    std::optional<int> sideGameHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot,
+                                        int tee, int allowance) const override {
+        const store::RoundRecord& round = player.rounds[slot];
+        auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), tee));
+        if (!HasSlope(slope)) return std::nullopt;
+        float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
+        if (IsNineHoleRound(round.score[store::kOutSlot], round.score[store::kInSlot]) &&
+            data.settings.nineHoleOption == kDoubleNineHoleScores) {
+            ch /= 2.0f;
+        }
+        return static_cast<int>(std::floor(static_cast<double>(ch) * allowance / 100.0 + 0.5));
     }
 
     std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {

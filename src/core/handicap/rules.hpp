@@ -60,6 +60,12 @@ public:
     virtual std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
                                            int slot) const = 0;
 
+    // The handicap a side game of the round in `slot` is played off: the course handicap of the
+    // index before the round on `tee` (over the nine played, for a nine-hole round) times
+    // `allowance` percent, rounded. Nothing when the player has no index yet or the tee no slope.
+    virtual std::optional<int> sideGameHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
+                                                int slot, int tee, int allowance) const = 0;
+
     // The net score column of the listing for the round in `slot`.
     virtual std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const = 0;
 

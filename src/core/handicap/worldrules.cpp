@@ -339,6 +339,16 @@ public:
         return static_cast<int>(roundHalfUp(ch.num * data.options.allowance, ch.den * 100));
     }
 
+    std::optional<int> sideGameHandicap(const store::LeagueData& data, const store::PlayerRecord& player, int slot,
+                                        int tee, int allowance) const override {
+        const store::RoundRecord& round = player.rounds[slot];
+        std::optional<i64> before = indexBefore(player, slot);
+        TeeFigures f = teeFigures(courseAt(data, round.course), tee, firstHoleOf(round));
+        if (!before || f.slope <= 0) return std::nullopt;
+        Fraction ch = courseHandicapOf(*before, f, nineHoles(round), data.settings.nineHoleOption == kNineHoleRatings);
+        return static_cast<int>(roundHalfUp(ch.num * allowance, ch.den * 100));
+    }
+
     std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
         std::optional<int> playing = netHandicap(data, player, slot);
         if (!playing) return "--";

@@ -10,6 +10,7 @@
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
 #include "play/schedule.hpp"
+#include "publish/sidegamepages.hpp"
 #include "results/dayresults.hpp"
 #include "store/datafile.hpp"
 #include "teams/teampoints.hpp"
@@ -261,6 +262,7 @@ std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& 
         "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
     if (!day.eighteen.empty()) body += table(fixedHead, resultRows(day.eighteen));
     if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
+    body += SideGamesHtml(data, day.date);
     body += "<nav class=\"steps\"><span>";
     if (i > 0) body += link(datePage(dates[i - 1]), "\u2190 " + results::DateText(dates[i - 1]));
     body += "</span><span>";

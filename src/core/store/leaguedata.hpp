@@ -95,6 +95,11 @@ enum class HandicapRules : int16_t { Classic, WHS };
 struct LeagueOptions {
     HandicapRules rules = HandicapRules::Classic;
     int16_t allowance = 100;  // percent of the course handicap played off, 1..100
+    // Stableford points for a net albatross, eagle, birdie, par, bogey, double bogey or worse.
+    std::array<int16_t, 6> stablefordPoints{5, 4, 3, 2, 1, 0};
+    bool skinsCarry = false;  // a tied hole's skin goes on to the next hole
+    int32_t skinsBuyIn = 0;   // cents each player puts in the skins pot
+    std::string currency{};   // put before amounts of money; none by default
     bool operator==(const LeagueOptions&) const = default;
 };
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <filesystem>
 
+#include "play/money.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -22,20 +24,61 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// [Stableford] Points=5,4,3,2,1,0 and [Skins] Ties=none|carry, BuyIn=5.00, Currency=$.
+void parseSideGames(LeagueOptions& options, std::string_view section, std::string_view key, std::string_view value,
+                    int lineNumber) {
+    if (sameIgnoringCase(section, "[Stableford]") && sameIgnoringCase(key, "Points")) {
+        std::array<int16_t, 6> points{};
+        size_t n = 0;
+        const char* at = value.data();
+        const char* end = value.data() + value.size();
+        while (n < points.size()) {
+            while (at < end && *at == ' ') ++at;
+            int v = 0;
+            auto [next, ec] = std::from_chars(at, end, v);
+            if (ec != std::errc() || v < -99 || v > 99) break;
+            points[n++] = static_cast<int16_t>(v);
+            at = next;
+            while (at < end && *at == ' ') ++at;
+            if (at == end || *at != ',') break;
+            ++at;
+        }
+        if (n != points.size() || at != end)
+            throw FormatError(lineNumber, "Points=" + std::string(value) + " is not six whole numbers -99..99");
+        options.stablefordPoints = points;
+    } else if (sameIgnoringCase(section, "[Skins]") && sameIgnoringCase(key, "Ties")) {
+        if (!sameIgnoringCase(value, "none") && !sameIgnoringCase(value, "carry"))
+            throw FormatError(lineNumber, "Ties=" + std::string(value) + " is neither none nor carry");
+        options.skinsCarry = sameIgnoringCase(value, "carry");
+    } else if (sameIgnoringCase(section, "[Skins]") && sameIgnoringCase(key, "BuyIn")) {
+        std::optional<play::Cents> cents = play::ParseAmount(value);
+        if (!cents) throw FormatError(lineNumber, "BuyIn=" + std::string(value) + " is not an amount like 5.00");
+        options.skinsBuyIn = static_cast<int32_t>(*cents);
+    } else if (sameIgnoringCase(section, "[Skins]") && sameIgnoringCase(key, "Currency")) {
+        if (value.size() > 8) throw FormatError(lineNumber, "Currency=" + std::string(value) + " is too long");
+        options.currency = std::string(value);
+    }
+}
+
 void parse(LeagueOptions& options, LineReader& in) {
     bool inHandicap = false;
+    std::string_view section;
     while (!in.atEnd()) {
         std::string_view line = trimmed(in.line());
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             inHandicap = sameIgnoringCase(line, "[Handicap]");
+            section = line;
             continue;
         }
         size_t eq = line.find('=');
         if (eq == std::string_view::npos) throw FormatError(in.lineNumber(), "\"" + std::string(line) + "\" has no =");
-        if (!inHandicap) continue;  // a section this program does not know is left alone
         std::string_view key = trimmed(line.substr(0, eq));
         std::string_view value = trimmed(line.substr(eq + 1));
+        if (!inHandicap) {
+            parseSideGames(options, section, key, value, in.lineNumber());
+            continue;  // a section this program does not know is left alone
+        }
         if (sameIgnoringCase(key, "Rules")) {
             if (sameIgnoringCase(value, "Classic")) {
                 options.rules = HandicapRules::Classic;
@@ -74,6 +117,20 @@ std::string FormatLeagueOptions(const LeagueOptions& options) {
     appendLine(out, "[Handicap]");
     appendLine(out, std::string("Rules=") + RulesName(options.rules));
     appendLine(out, "Allowance=" + std::to_string(options.allowance));
+    // The side game sections are written only when they differ from the defaults.
+    const LeagueOptions defaults;
+    if (options.stablefordPoints != defaults.stablefordPoints) {
+        std::string points;
+        for (int16_t p : options.stablefordPoints) points += (points.empty() ? "" : ",") + std::to_string(p);
+        appendLine(out, "[Stableford]");
+        appendLine(out, "Points=" + points);
+    }
+    if (options.skinsCarry || options.skinsBuyIn != 0 || !options.currency.empty()) {
+        appendLine(out, "[Skins]");
+        appendLine(out, std::string("Ties=") + (options.skinsCarry ? "carry" : "none"));
+        if (options.skinsBuyIn != 0) appendLine(out, "BuyIn=" + play::AmountText(options.skinsBuyIn));
+        if (!options.currency.empty()) appendLine(out, "Currency=" + options.currency);
+    }
     return out;
 }
 

@@ -11,6 +11,12 @@
 //   [Handicap]
 //   Rules=Classic|WHS
 //   Allowance=1..100
+//   [Stableford]
+//   Points=5,4,3,2,1,0      (net albatross .. net double bogey or worse)
+//   [Skins]
+//   Ties=none|carry
+//   BuyIn=5.00
+//   Currency=$
 // A league without the file keeps the classic rules at 100 percent.
 namespace quorval::store {
 
