@@ -202,6 +202,7 @@ TEST_F(PostFolder, RefusalsSayWhy) {
               {ann + "1 --date 02/31/26", 1, "\"02/31/26\" is not a date"},
               {kPost + "1 --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,0,0", 1,
                "Holes 17 and 18 have no score. Type them, or clear the back nine to post nine holes."},
+              {kPost + "1 --scores 5,0,5,5,5,5,5,5,5,0,0,0,0,0,0,0,0,0", 1, "Hole 2 has no score. Type it.;"},
               {ann + "1 --date 06/15/04 --putts 6,1,2,2,3,2,2,1,2,2,2,2,2,2,2,2,2,2 --fairways " +
                    std::string(18, 'y') + " --greens " + std::string(18, 'n'),
                1, "Hole 1 was played in 5 strokes: it cannot take 6 putts."},

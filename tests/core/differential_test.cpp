@@ -90,7 +90,7 @@ TEST(HandicapIndexTest, DifferentialsUsedOfTheRoundsTakenIntoAccount) {
 TEST(HandicapIndexTest, ListsEveryStepAndTheFactorWhenNotTheUsualOne) {
     IndexResult sorted = indexOf({10, -1.5f, 8.2f}, 3, 0.9f);
     EXPECT_EQ(sorted.index, -1.3f);  // -1.35 cut toward zero
-    EXPECT_EQ(sorted.lines, (Lines{"Ann Smith", "HCP factor 0.90", "differentials", "-1.5", "8.2", "10",
+    EXPECT_EQ(sorted.lines, (Lines{"Ann Smith", "HCP factor 0.90", "differentials", "-1.5", "8.2", "10.0",
                                    "total rounds = 3", "# of rounds used = 1", "Avg. = -1.5", "Hcp index = -1.3"}));
     EXPECT_EQ(indexOf({14.2f}, 1).lines[1], "differentials");
 }

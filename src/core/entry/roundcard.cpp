@@ -70,8 +70,12 @@ std::string HolesWithoutScoreMessage(const store::HoleValues& score) {
         (one ? "Hole " : "Holes ") + list + (one ? " has" : " have") + " no score. Type " + (one ? "it" : "them");
     bool front = blank.front() <= 9;
     bool back = blank.back() >= 10;
-    // Clearing the nine only helps when the gaps are all in one nine.
-    if (front != back) return text + ", or clear the " + (front ? "front" : "back") + " nine to post nine holes.";
+    // Clearing the nine only helps when the gaps are all in one nine and the other nine was played.
+    int otherFirst = front ? 10 : 1;
+    bool otherPlayed = NineSum(score, otherFirst) > 0;
+    if (front != back && otherPlayed) {
+        return text + ", or clear the " + (front ? "front" : "back") + " nine to post nine holes.";
+    }
     return text + ".";
 }
 

@@ -39,7 +39,7 @@ IndexResult ComputeHandicapIndex(const store::PlayerRecord& player, int slot, co
         result.lines.push_back("HCP factor " + text::formatPattern(settings.hcpFactor, "0.00"));
     }
     result.lines.push_back("differentials");
-    for (float v : d) result.lines.push_back(text::generalForm(v));
+    for (float v : d) result.lines.push_back(text::formatPattern(v, "0.0"));
 
     int used = DifferentialsUsed(slot, settings.averageCheck == 1);
     float sum = 0;
