@@ -11,8 +11,9 @@ AboutWindow::AboutWindow(platform::Services& services, QWidget* opener)
     auto* text = new QLabel(QString("<h3>Quorval</h3>"
                                     "<p>Version %1</p>"
                                     "<p>Golf league handicaps, listings and statistics.</p>"
-                                    "<p>Licence: free for any golf league or club to use, copy and share. "
-                                    "Quorval comes without warranty of any kind.</p>")
+                                    "<p>Licence: GNU General Public License, version 3 or any later "
+                                    "version (GPL-3.0-or-later). Quorval comes without warranty of "
+                                    "any kind.</p>")
                                 .arg(QUORVAL_VERSION));
     text->setObjectName("abouttext");
     text->setWordWrap(true);
