@@ -89,6 +89,10 @@ bool parse(std::vector<std::string> args, Command& command) {
             words.push_back(arg);
             continue;
         }
+        if (arg == "--gross") {
+            command.options.gross = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return false;
         const std::string& value = args[++i];
         int n = 0;
@@ -107,6 +111,13 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--date") {
             understood = printedDate(value, command.options.date);
             if (understood) command.options.playDate = value;
+        } else if (arg == "--allowance") {
+            understood = number(value, command.options.allowance);
+        } else if (arg == "--ties") {
+            understood = value == "none" || value == "carry";
+            command.options.ties = value;
+        } else if (arg == "--buy-in" || arg == "--pot") {
+            (arg == "--pot" ? command.options.pot : command.options.buyIn) = value;
         } else if (arg == "--paper") {
             understood = value == "letter" || value == "a4";
             if (understood) command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);

@@ -6,6 +6,7 @@
 #include "courses/chcpchart.hpp"
 #include "listing/listing.hpp"
 #include "platform/streamdialogs.hpp"
+#include "play/sidegamereport.hpp"
 #include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
 #include "reports/listingreport.hpp"
@@ -224,6 +225,52 @@ Outcome scorecards(platform::Printer& printer, store::LeagueData& data, const Op
     return Outcome::Printed;
 }
 
+Outcome sideGame(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error,
+                 play::SideGame game) {
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    if (!date || (!options.buyIn.empty() && !options.pot.empty())) return Outcome::Usage;
+    play::SideGamePrint what;
+    what.game = game;
+    what.request = {*date, {}, options.players, !options.gross, 100};
+    if (options.course != 0) {
+        if (options.course < 1 || options.course > store::kMaxCourses ||
+            data.courses[options.course][store::course_field::kName].empty()) {
+            error = "there is no course " + std::to_string(options.course);
+            return Outcome::NothingToPrint;
+        }
+        what.request.course = data.courses[options.course][store::course_field::kName];
+    }
+    if (options.allowance != 0)
+        what.request.allowance = options.allowance;
+    else if (game == play::SideGame::Stableford)
+        what.request.allowance = play::DefaultStablefordAllowance(data);
+    what.skins.ties = options.ties.empty()      ? (data.options.skinsCarry ? play::Ties::Carry : play::Ties::None)
+                      : options.ties == "carry" ? play::Ties::Carry
+                                                : play::Ties::None;
+    what.skins.buyIn = data.options.skinsBuyIn;
+    for (const auto& [text, into] : {std::pair{&options.buyIn, "buy-in"}, std::pair{&options.pot, "pot"}}) {
+        if (text->empty()) continue;
+        std::optional<play::Cents> cents = play::ParseAmount(*text);
+        if (!cents) {
+            error = std::string("the ") + into + " must be an amount of 0 or more, like 5 or 2.50";
+            return Outcome::NothingToPrint;
+        }
+        if (text == &options.pot)
+            what.skins.pot = *cents;
+        else
+            what.skins.buyIn = *cents;
+    }
+    return play::PrintSideGame(printer, data, what, error) ? Outcome::Printed : Outcome::NothingToPrint;
+}
+
+Outcome skins(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    return sideGame(printer, data, options, error, play::SideGame::Skins);
+}
+
+Outcome stableford(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    return sideGame(printer, data, options, error, play::SideGame::Stableford);
+}
+
 }  // namespace
 
 const std::map<std::string, Report>& Reports() {
@@ -240,6 +287,11 @@ const std::map<std::string, Report>& Reports() {
         {"team-summary", {teamSummary, ""}},
         {"results", {dayResults, "--date MM/DD/YY"}},
         {"schedule", {schedule, ""}},
+        {"skins",
+         {skins,
+          "--date MM/DD/YY [--course C] [--gross] [--allowance P] [--ties none|carry] [--buy-in A | --pot A] "
+          "[--players N,M,...]"}},
+        {"stableford", {stableford, "--date MM/DD/YY [--course C] [--allowance P] [--players N,M,...]"}},
         {"scorecards", {scorecards, "--course C --tee T --date MM/DD/YY [--players N,M,...]"}},
     };
     return kReports;

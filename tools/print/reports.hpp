@@ -17,6 +17,10 @@ struct Options {
     int tee = 0;               // --tee
     std::string date;          // the printed date, as the reports print it
     std::string playDate;      // --date as given (MM/DD/YY): the day a results sheet or a scorecard is for
+    // The side games: --gross, --allowance P, --ties none|carry, --buy-in AMOUNT, --pot AMOUNT.
+    bool gross = false;
+    int allowance = 0;  // 0: the game's default
+    std::string ties, buyIn, pot;
 };
 
 enum class Outcome { Printed, NothingToPrint, Usage };

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "league/leagues.hpp"
 #include "ui/main/listingview.hpp"
+#include "ui/reports/sidegamepage.hpp"
 #include "widgets/controls.hpp"
 
 namespace quorval::gui {
@@ -45,10 +47,23 @@ ResultsWindow::ResultsWindow(platform::Services& services, QWidget* opener, cons
     buttons->addStretch(1);
     buttons->addWidget(print);
     buttons->addWidget(close);
+    // The day's side games beside its results, each on a page of its own.
+    auto* resultsPage = new QWidget;
+    auto* resultsLayout = new QVBoxLayout(resultsPage);
+    resultsLayout->addWidget(m_text, 1);
+    resultsLayout->addLayout(buttons);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName("resultstabs");
+    tabs->addTab(resultsPage, "&Results");
+    tabs->addTab(new SideGamePage(services, date, play::SideGame::Skins), "&Skins");
+    tabs->addTab(new SideGamePage(services, date, play::SideGame::Stableford), "S&tableford");
+    setHelpTopic("Results of a Day");
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int page) {
+        setHelpTopic(page == 1 ? "Skins" : page == 2 ? "Stableford" : "Results of a Day");
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(m_text, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(tabs, 1);
     connect(print, &QPushButton::clicked, this, &ResultsWindow::print);
     connect(close, &QPushButton::clicked, this, &ResultsWindow::close);
     adjustSize();
