@@ -17,6 +17,7 @@
 #include "listing/listing.hpp"
 #include "platform/qtprinter.hpp"
 #include "reports/listingreport.hpp"
+#include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
@@ -101,6 +102,9 @@ TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
         {"team-summary", {"", "Team summary"}},
         {"results", {" --date 06/02/26", "Results of the day"}},
         {"scorecards", {" --course 1 --tee 2 --date 12/06/26 --players 1", "Scorecards"}},
+        {"schedule", {"", "Season schedule"}},
+        {"skins", {" --date 06/02/26 --gross", "Skins of 06/02/26"}},
+        {"stableford", {" --date 06/02/26", "Stableford of 06/02/26"}},
     };
     std::string help;
     ASSERT_EQ(run(QUORVAL_PRINT " --help", &help), 0);
@@ -108,6 +112,9 @@ TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
     for (std::string name, rest; listed >> name && std::getline(listed, rest);) EXPECT_TRUE(cases.count(name)) << name;
     data->teams.teamCount = 1, data->teams.teamNames[1] = "Eagles", data->players[1].team = 1;
     writeBytes("Fall.tea", store::FormatTeams(*data));
+    writeBytes("Fall.sch", "Sides\tPlayers\r\nMatch\t1\t2026-10-06\t" + data->players[1].name + "\t\r\n");
+    for (int h = 1; h <= store::kHoles; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(h);
+    writeBytes(store::kStrokeIndexFileName, store::FormatStrokeIndexes(*data));
     for (const auto& [report, job] : cases) {
         SCOPED_TRACE(report);
         ASSERT_EQ(print("Fall " + report + job.first + " --pdf out.pdf"), 0) << readBytes("run.err");
