@@ -47,6 +47,9 @@ int RunStrokeIndex(Context& ctx, const Args& args);
 bool CheckSideFiles(Context& ctx);
 bool CheckLeagueOptions(Context& ctx);
 int RunPublish(Context& ctx, const Args& args);
+// restore BACKUPDIR [--dry-run]: every file of the backup is loaded first; nothing is written
+// unless all load.
+int RunRestore(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

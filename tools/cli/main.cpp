@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -31,7 +32,7 @@ const char* const kUsageText =
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
     "  csv LEAGUE      print every stored round of the league as CSV\n"
-    "  import LEAGUE FILE [--dry-run] [--keep-good-rows]\n"
+    "  import LEAGUE FILE [--dry-run] [--keep-good-rows] [--allow-older]\n"
     "                  post the rounds of a CSV file (the csv layout, columns in any order);\n"
     "                  with a bad row nothing is saved unless --keep-good-rows is given\n"
     "  rules LEAGUE [classic|whs] [--allowance P]\n"
@@ -40,7 +41,9 @@ const char* const kUsageText =
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
     "  publish LEAGUE DIR\n"
     "                  write the league's web pages into DIR (made if missing)\n"
-    "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
+    "  restore BACKUPDIR [--dry-run]\n"
+    "                  put a backup's data files back, after loading every one of them\n"
+    "commands that write (post, delete-round, resave, demo, import, restore, and rules or stroke-index when\n"
     "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
     "with exit status 3; failures exit with 1\n";
 
@@ -49,6 +52,9 @@ const char* const kUsageText =
 int main(int argc, char** argv) {
     using namespace quorval;
     std::vector<std::string> args(argv + 1, argv + argc);
+    // FILE and WEBDIR are named from where the command was typed, not from the data folder.
+    std::error_code cwdError;
+    const std::filesystem::path typedIn = std::filesystem::current_path(cwdError);
     if (args.size() >= 2 && args[0] == "-C") {
         if (::chdir(args[1].c_str()) != 0) {
             std::cerr << "quorval-cli: cannot change to " << args[1] << ": " << std::strerror(errno) << '\n';
@@ -73,14 +79,24 @@ int main(int argc, char** argv) {
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
+        {"restore", cli::RunRestore},
     };
+    if ((args[0] == "import" || args[0] == "export" || args[0] == "publish" || args[0] == "restore") &&
+        !typedIn.empty()) {
+        for (size_t i = args[0] == "restore" ? 1 : 2; i < args.size(); ++i) {
+            if (!args[i].starts_with("--") && std::filesystem::path(args[i]).is_relative()) {
+                args[i] = (typedIn / args[i]).lexically_normal().string();
+                break;
+            }
+        }
+    }
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
         std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
         return cli::kUsage;
     }
     // Commands that write hold the data folder for their run, as the program does while it runs.
-    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import"};
+    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import", "restore"};
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
     static const std::set<std::string> kSetters = {"rules", "stroke-index"};
