@@ -85,6 +85,23 @@ void BM_WriteSameBytesWithFsync(benchmark::State& state) {
     }
 }
 
+// What a durable replace must do at the least with the same bytes: a new file, written, flushed,
+// renamed over the old one, and the folder flushed. The save's bound.
+void BM_DurableReplaceSameBytes(benchmark::State& state) {
+    auto& w = workspace();
+    std::string bytes = store::FormatLeague(*w.data);
+    for (auto _ : state) {
+        int fd = ::open("Bare.LGE.new", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+        ::fsync(fd);
+        ::close(fd);
+        ::rename("Bare.LGE.new", "Bare.LGE");
+        int dir = ::open(".", O_RDONLY | O_DIRECTORY);
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 void BM_FormatFullLeague(benchmark::State& state) {
     auto& w = workspace();
     for (auto _ : state) benchmark::DoNotOptimize(store::FormatLeague(*w.data));
@@ -94,6 +111,7 @@ BENCHMARK(BM_LoadFullLeague)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSameBytesAsLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFullLeague)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSameBytesWithFsync)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DurableReplaceSameBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatFullLeague)->Unit(benchmark::kMillisecond);
 
 // The By Date view of the full league, stepped back to its earliest date.

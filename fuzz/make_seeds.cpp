@@ -5,11 +5,14 @@
 #include <memory>
 #include <string>
 
+#include "exchange/roundscsv.hpp"
 #include "fullleague.hpp"
 #include "play/schedule.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/leagueoptions.hpp"
 #include "store/settingsfile.hpp"
+#include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
 #include "text/numbers.hpp"
 
@@ -74,6 +77,14 @@ int main(int argc, char** argv) {
         data->settings.equitableCheck = players == 1 ? 5 : 0;
         data->settings.cardVerticalScaling = 1.0f + static_cast<float>(players) / 10.0f;
         put(root / "fuzz_settings", "settings" + tag, store::FormatSettings(data->settings));
+        put(root / "fuzz_roundscsv", "rounds" + tag, exchange::RoundsCsv(*data));
+        for (int c = 1; c <= data->courseCount; ++c) {
+            for (int h = 1; h <= 18; ++h) data->strokeIndexes[c][h] = static_cast<int16_t>((h * 7 + c) % 18 + 1);
+        }
+        put(root / "fuzz_strokeindex", "si" + tag, store::FormatStrokeIndexes(*data));
+        data->options.rules = players == 1 ? store::HandicapRules::WHS : store::HandicapRules::Classic;
+        data->options.allowance = static_cast<int16_t>(90 + players);
+        put(root / "fuzz_leagueoptions", "options" + tag, store::FormatLeagueOptions(data->options));
     }
     for (int weeks : {1, 7}) {
         samples::FillRandomLeague(*data, 3, 5);

@@ -8,6 +8,7 @@
 #include "store/coursefile.hpp"
 #include "store/folderlock.hpp"
 #include "store/settingsfile.hpp"
+#include "store/teamfile.hpp"
 
 namespace quorval {
 namespace {
@@ -16,6 +17,97 @@ using namespace testing;
 
 const std::string kScores = " --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,4,4";
 const std::string kPost = "post Fall --player 1 --course 1 --date 06/15/04 --tee 2" + kScores;
+
+// A CSV of one new player's round on the first course.
+std::string newPlayerCsv(const store::LeagueData& data, const std::string& name) {
+    std::string csv = "player,date,course", holes;
+    for (int h = 1; h <= 18; ++h) csv += ",hole" + std::to_string(h), holes += ",5";
+    return csv + "\n" + name + ",2025-06-01," + data.courses[1][store::course_field::kName] + holes + "\n";
+}
+
+// The league file and the team file change together: a league file that cannot be written leaves
+// the team file without the new player's line, and the next import still works.
+TEST_F(CliFolder, ImportChangesTheLeagueAndTeamFilesTogether) {
+    ASSERT_TRUE(fs::exists("Fall.tea"));
+    writeBytes("new.csv", newPlayerCsv(*data, "Zed Newman"));
+    writeBytes(store::kLockFileName, "");
+    auto before = folderFiles();
+    fs::permissions("Fall.LGE", fs::perms::owner_write, fs::perm_options::remove);
+    runSteps({{"import Fall new.csv", 1, "has no write permission"}});
+    fs::permissions("Fall.LGE", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(folderFiles(), before);
+    runSteps({{"import Fall new.csv", 0, "1 of 1 round posted"}, {"check", 0, ""}});
+    auto league = loadLeague();
+    league->leagueFileName = "Fall.LGE";
+    EXPECT_TRUE(store::LoadTeamFile(*league).ok);
+    EXPECT_EQ(league->playerCount, data->playerCount + 1);
+}
+
+// Names leading outside, links planted at side files and pages, devices and full disks: each
+// command exits 1 with the reason and writes nothing where it must not.
+TEST_F(CliFolder, EveryCommandStaysInsideAndTellsTheTruth) {
+    fs::create_directories("secret");
+    fs::create_directories("web");
+    writeBytes("web/mine.html", "<p>Written by Quorval? No, by me.</p>");
+    ::symlink("../secret/page.html", "web/player-1.html");
+    writeBytes("utf16.csv", std::string("\xFF\xFEp\0l\0a\0", 8));
+    runSteps({{"rules ../secret/Hidden whs", 1, "would lead outside the data folder"},
+              {"publish ../secret/Hidden web", 1, "would lead outside the data folder"},
+              {"publish Fall web", 1, "web/player-1.html is a link; nothing was published"},
+              {"export Fall /dev/full", 1, "cannot write /dev/full"},
+              {"import Fall utf16.csv", 1, "the file is UTF-16: save it as UTF-8 or Windows-1252"},
+              {"import Fall missing.csv", 1, "cannot read " + (fs::current_path() / "missing.csv").string()}});
+    EXPECT_FALSE(fs::exists("secret/page.html") || fs::exists("secret/Hidden.cfg") || fs::exists("web/index.html"));
+
+    fs::remove("web/player-1.html");
+    runSteps({{"publish Fall web", 0, "wrote index.html"}});
+    EXPECT_TRUE(Has(readBytes("web/.quorval-pages"), "player-1.html\n"));
+    // A page of a player who left goes, the user's own page stays whatever it says.
+    writeBytes("web/player-99.html", readBytes("web/player-1.html"));
+    writeBytes("web/.quorval-pages", readBytes("web/.quorval-pages") + "player-99.html\n");
+    runSteps({{"publish Fall web", 0, "removed player-99.html"}});
+    EXPECT_TRUE(fs::exists("web/mine.html"));
+
+    std::string registry = readBytes(store::kRegistryFileName);
+    writeBytes(store::kRegistryFileName, "garbage");
+    runSteps({{"publish Fall web2", 1, ""}});
+    EXPECT_FALSE(fs::exists("web2"));
+    writeBytes(store::kRegistryFileName, registry);
+}
+
+// Restore loads every file of the backup first: a link, a file that does not load or a league
+// the backup's list does not name refuses it, and nothing is written.
+TEST_F(CliFolder, RestoreChecksTheBackupBeforeItWrites) {
+    fs::create_directories("usb/QVL Backup");
+    for (const auto& [name, bytes] : folderFiles()) writeBytes("usb/QVL Backup/" + name, bytes);
+    writeBytes("outside.LGE", "precious");
+    writeBytes(store::kLockFileName, "");  // the restores take the lock, and leave it empty
+    auto before = folderFiles();
+    struct Case {
+        std::string name, planted, bytes, shows;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"garbage registry", store::kRegistryFileName, "garbage", "Qvleague.DAT: it does not load"},
+             {"unlisted league", "Spring.LGE", store::FormatLeague(*data), "does not name it"},
+             {"team file left over", "Fall.tea", readBytes("Fall.tea") + "9\r\n", "Fall.tea: it does not load"},
+             {"link", "Other.LGE", "", "Other.LGE: it is a link"}}) {
+        SCOPED_TRACE(c.name);
+        fs::path planted = "usb/QVL Backup/" + c.planted;
+        std::string kept = fs::exists(planted) ? readBytes(planted) : "";
+        if (c.bytes.empty()) {
+            fs::create_symlink(fs::absolute("outside.LGE"), planted);
+        } else {
+            writeBytes(planted, c.bytes);
+        }
+        runSteps({{"restore usb --dry-run", 1, c.shows}, {"restore usb", 1, c.shows}});
+        EXPECT_EQ(folderFiles(), before);
+        fs::remove(planted);
+        if (!kept.empty()) writeBytes(planted, kept);
+    }
+    writeBytes("Fall.LGE", "changed since");
+    runSteps({{"restore usb --dry-run", 0, "would restore Fall.LGE"}, {"restore usb", 0, "restored Fall.LGE"}});
+    EXPECT_EQ(readBytes("Fall.LGE"), before["Fall.LGE"]);
+}
 
 // A writer stops with exit 3 and changes nothing while the folder is held; readers need no lock.
 TEST_F(CliFolder, AHeldFolderStopsWritersOnly) {

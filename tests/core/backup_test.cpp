@@ -1,5 +1,10 @@
 #include "backup/backup.hpp"
 #include "backup/restore.hpp"
+#include "fullleague.hpp"
+#include "store/coursefile.hpp"
+#include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
+#include "store/teamfile.hpp"
 
 #include <gtest/gtest.h>
 
@@ -60,8 +65,16 @@ protected:
     }
 
     // A backup of a league, after which a league changed and its team file went.
+    // The files are real ones, since a restore loads every file before it writes.
     void backUpThenPlayOn() {
-        writeDataFiles({"Fall.LGE", "Qvleague.DAT", "course.dat", "Fall.tea"});
+        auto league = std::make_unique<store::LeagueData>();
+        samples::FillRandomLeague(*league, 4, 3);
+        league->registry = data->registry;
+        kept = {{"Fall.LGE", store::FormatLeague(*league)},
+                {"Qvleague.DAT", store::FormatRegistry(*league)},
+                {"course.dat", store::FormatCourses(*league)},
+                {"Fall.tea", store::FormatTeams(*league)}};
+        for (const auto& [name, bytes] : kept) writeBytes(name, bytes);
         ASSERT_EQ(backup(usb.string()), BackupOutcome::Done);
         dialogs.takeMessages();
         writeBytes("Fall.LGE", "later rounds");
@@ -72,6 +85,7 @@ protected:
     fs::path usb = dir.path() / "media" / "usb", folder = usb / "QVL Backup";
     std::unique_ptr<store::LeagueData> data = registryOf({"Fall", "Spring"});
     ScriptedDialogs dialogs;
+    std::map<std::string, std::string> kept;
 };
 
 }  // namespace
@@ -128,9 +142,9 @@ TEST_F(BackupTest, RestorePutsTheBackupBackUnderTheNamesInUseAndKeepsEachFileItR
     writeBytes(folder / "notes.txt", "not the program's");
     backup::RestoreResult restored = backup::RestoreBackup(backup::FindBackupFolder(folder));
     EXPECT_TRUE(restored.ok && restored.restored == 4) << restored.failedFile << restored.error;
-    for (const char* name : {"Fall.LGE", "Qvleague.DAT", "Fall.tea"}) EXPECT_EQ(readBytes(name), bytesOf(name));
+    for (const char* name : {"Fall.LGE", "Qvleague.DAT", "Fall.tea"}) EXPECT_EQ(readBytes(name), kept[name]);
     EXPECT_EQ(std::tuple(readBytes("COURSE.DAT"), readBytes("Fall.LGE.before-restore")),
-              std::tuple(bytesOf("course.dat"), "later rounds"));
+              std::tuple(kept["course.dat"], "later rounds"));
     EXPECT_FALSE(fs::exists("course.dat") || fs::exists("Fall.tea.before-restore") || fs::exists("notes.txt"));
 }
 
@@ -142,5 +156,5 @@ TEST_F(BackupTest, ARestoreThatFailsHalfWayLeavesEveryDataFileAsItWas) {
     EXPECT_EQ(fs::path(restored.failedFile).filename(), "Qvleague.DAT.before-restore");
     EXPECT_EQ(readBytes("Fall.LGE"), "later rounds");
     EXPECT_FALSE(fs::exists("Fall.tea"));
-    for (const char* name : {"Qvleague.DAT", "course.dat"}) EXPECT_EQ(readBytes(name), bytesOf(name));
+    for (const char* name : {"Qvleague.DAT", "course.dat"}) EXPECT_EQ(readBytes(name), kept[name]);
 }

@@ -51,9 +51,10 @@ TEST(RoundsCsvTest, AnExportedLeagueImportedIntoAnEmptyOneGivesTheSameRoundsAndI
             EXPECT_TRUE(p == 1 ? a.score == b.score && a.differential == b.differential : a == b) << " round " << r;
         }
     }
-    // Importing the same file again into the copy only adds rounds: nobody is added twice.
-    exchange::ImportRoundsCsv(*copy, exchange::RoundsCsv(*original));
-    EXPECT_EQ(copy->playerCount, original->playerCount);
+    // Importing the same file again changes nothing: every round is already there.
+    report = exchange::ImportRoundsCsv(*copy, exchange::RoundsCsv(*original));
+    EXPECT_EQ(std::tuple(report.posted, report.skipped, copy->playerCount), std::tuple(0, 40, original->playerCount));
+    EXPECT_EQ(exchange::DescribeImport(report)[1], "40 rounds already in the league were skipped.");
 }
 
 TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
@@ -81,7 +82,7 @@ TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
     EXPECT_EQ(std::tuple(report.rows, report.posted, league->playerCount), std::tuple(8, 2, int16_t{2}));
     auto &ann = league->players[1], &bob = league->players[2];
     EXPECT_EQ(std::tuple(ann.name, ann.tee, bob.name, bob.tee),
-              std::tuple("Ann Good", store::kWhiteTee, "Bob 'Good'", store::kBlueTee));
+              std::tuple("Ann Good", store::kWhiteTee, "Bob \"Good\"", store::kBlueTee));
     EXPECT_EQ(std::tuple(bob.rounds[1].course, bob.rounds[1].gross()), std::tuple(int16_t{3}, 36 + 45));
     // The last course slot is a course like any other in the export.
     bob.rounds[1].course = store::kMaxCourses;
@@ -91,6 +92,36 @@ TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
     report = exchange::ImportRoundsCsv(*league, "date,course" + holeHeadings(",") + "\r\n2024-05-01,Course 2" + h);
     EXPECT_EQ(report.problems, (std::vector<ImportProblem>{{1, "the heading has no column player"}}));
     EXPECT_EQ(std::tuple(league->playerCount, ann.roundCount), std::tuple(int16_t{2}, 1));
+}
+
+// A round already held is skipped; in a Classic league a row older than the player's latest round
+// is refused unless allowed; the rounds an import pushes out are named; a name stays one line.
+TEST(RoundsCsvTest, EachRoundIsPostedOnceAndAClassicLeagueRefusesOlderRows) {
+    std::string h = holes(",");
+    auto row = [&](const std::string& who, const std::string& date) {
+        return who + "," + date + ",Course 2" + h + "\r\n";
+    };
+    std::string file = "player,date,course" + holeHeadings(",") + "\r\n" + row("Fay Short", "2030-01-01") +
+                       row("Fay Short", "2030-01-01") + row("Fay Short", "1990-01-01") +
+                       row("\"Ed, Jr. Long\"", "2030-01-01") + row("\"Ed, Jr. Long\"", "2030-01-02") +
+                       row("\"Al\nBrennan\"", "2030-01-02") + row("Bel\x07 Ray", "2030-01-02");
+    for (bool allowOlder : {false, true}) {
+        SCOPED_TRACE(allowOlder);
+        auto league = postedLeague(7);
+        exchange::ImportReport report = exchange::ImportRoundsCsv(*league, file, {allowOlder});
+        std::vector<ImportProblem> expected = {{7, "the player name holds a line break"},
+                                               {9, "the player name holds a control character (code 7)"}};
+        if (!allowOlder) {
+            ASSERT_FALSE(report.problems.empty());
+            EXPECT_EQ(report.problems[0].line, 4);
+            EXPECT_TRUE(report.problems[0].reason.starts_with("the round is older than Fay Short's latest (20"));
+            expected.insert(expected.begin(), report.problems[0]);
+        }
+        EXPECT_EQ(report.problems, expected);
+        EXPECT_EQ(std::tuple(report.posted, report.skipped, report.olderRefused, league->players[3].roundCount),
+                  std::tuple(allowOlder ? 4 : 3, 1, allowOlder ? 0 : 1, allowOlder ? 5 : 4));
+        EXPECT_EQ(report.pushedOut, std::vector<std::string>{"Ed, Jr. Long: 2 oldest rounds no longer kept"});
+    }
 }
 
 // Columns in another order, semicolons, other date forms, Windows-1252, a quoted field.

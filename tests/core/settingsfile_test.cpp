@@ -113,5 +113,6 @@ TEST_F(SettingsTest, UnreadableRegistryIsKeptAndNamedInTheMessage) {
     fs::remove("Qvleague.DAT");
     fs::create_directory("Qvleague.DAT");
     EXPECT_FALSE(store::SaveLeagueRegistry(*data, dialogs));
-    EXPECT_EQ(dialogs.takeMessages(), box("Cannot Write Qvleague.DAT, Please check disk write protect."));
+    EXPECT_EQ(dialogs.takeMessages(), box("Cannot Write Qvleague.DAT, Please check disk write protect.\r\n"
+                                          "The reason: Qvleague.DAT is not a plain file."));
 }

@@ -64,12 +64,13 @@ TEST(TeamSetup, RemovingTheOnlyTeamKeepsItNamelessWithItsRecord) {
     EXPECT_EQ(dialogs.takeMessages().size(), 2u);
     EXPECT_EQ(std::tuple(teamsOf(*data), data->teams.teamCount, data->teams.currentTeam),
               std::tuple(":1:0 :0:0 :0:0 010", 1, 1));
-    // Before the first team is named the file stays consistent.
+    // Before the first team is named the file stays consistent; a line break is refused, not changed.
     data = league({0, 0, 0}, 0, 1);
     AssignPlayers(*data, {3});
     RenameTeam(*data, "Eagles\r\nHawks\n");
-    EXPECT_EQ(std::tuple(data->teams.teamCount, data->players[3].team, data->teams.teamNames[1]),
-              std::tuple(1, 1, "Eagles  Hawks "));
+    EXPECT_EQ(std::tuple(data->teams.teamCount, data->players[3].team), std::tuple(1, 1));
+    EXPECT_EQ(CreateTeam(*data, dialogs), CreateOutcome::Beeped);
+    EXPECT_EQ(dialogs.takeMessages().size(), 1u);
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ bool ScheduleWrites(const Args& args);
 bool CheckSchedule(Context& ctx);
 int RunSkins(Context& ctx, const Args& args);
 int RunStableford(Context& ctx, const Args& args);
+// restore BACKUPDIR [--dry-run]: every file of the backup is loaded first; nothing is written
+// unless all load.
+int RunRestore(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -5,6 +5,7 @@
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
+#include "text/names.hpp"
 
 namespace quorval::cli {
 
@@ -77,7 +78,10 @@ int RunListing(Context& ctx, const Args& args) {
             break;
     }
     listing.Spin(data, options.step);
-    for (const auto& row : listing.rows()) ctx.out << row.name << '\t' << row.line << '\n';
+    // A control character stored by an older version is shown, not sent to the terminal.
+    for (const auto& row : listing.rows()) {
+        ctx.out << text::EscapedName(row.name) << '\t' << text::EscapedName(row.line) << '\n';
+    }
     return kOk;
 }
 

@@ -1,8 +1,8 @@
 // quorval-cli: the league files from the command line, through the same code the program uses.
 #include <unistd.h>
-#include <filesystem>
 
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -33,7 +33,7 @@ const char* const kUsageText =
     "  export LEAGUE FILE\n"
     "                  write the listing's text export (the Most Recent view) to FILE\n"
     "  csv LEAGUE      print every stored round of the league as CSV\n"
-    "  import LEAGUE FILE [--dry-run] [--keep-good-rows]\n"
+    "  import LEAGUE FILE [--dry-run] [--keep-good-rows] [--allow-older]\n"
     "                  post the rounds of a CSV file (the csv layout, columns in any order);\n"
     "                  with a bad row nothing is saved unless --keep-good-rows is given\n"
     "  rules LEAGUE [classic|whs] [--allowance P]\n"
@@ -54,9 +54,11 @@ const char* const kUsageText =
     "                  the skins of a date (or, with --totals, each player's skins and money)\n"
     "  stableford LEAGUE --date MM/DD/YY [--course C] [--allowance P] [--players N,...] [--csv]\n"
     "                  the Stableford table of a date\n"
-    "commands that write (post, delete-round, resave, demo, import, schedule when it changes, and\n"
-    "rules or stroke-index when they set) wait up to 5 seconds while Quorval or another quorval-cli\n"
-    "holds the folder, then stop with exit status 3; failures exit with 1\n";
+    "  restore BACKUPDIR [--dry-run]\n"
+    "                  put a backup's data files back, after loading every one of them\n"
+    "commands that write (post, delete-round, resave, demo, import, restore, schedule when it changes,\n"
+    "and rules or stroke-index when they set) wait up to 5 seconds while Quorval or another\n"
+    "quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -71,6 +73,9 @@ int main(int argc, char** argv) {
         std::cout << "quorval-cli " << QUORVAL_VERSION << '\n';
         return 0;
     }
+    // FILE and WEBDIR are named from where the command was typed, not from the data folder.
+    std::error_code cwdError;
+    const std::filesystem::path typedIn = std::filesystem::current_path(cwdError);
     if (args.size() >= 2 && args[0] == "-C") {
         // demo fills a new folder, so it may name one that does not exist yet.
         std::error_code made;
@@ -101,14 +106,24 @@ int main(int argc, char** argv) {
         {"schedule", cli::RunSchedule},
         {"skins", cli::RunSkins},
         {"stableford", cli::RunStableford},
+        {"restore", cli::RunRestore},
     };
+    if ((args[0] == "import" || args[0] == "export" || args[0] == "publish" || args[0] == "restore") &&
+        !typedIn.empty()) {
+        for (size_t i = args[0] == "restore" ? 1 : 2; i < args.size(); ++i) {
+            if (!args[i].starts_with("--") && std::filesystem::path(args[i]).is_relative()) {
+                args[i] = (typedIn / args[i]).lexically_normal().string();
+                break;
+            }
+        }
+    }
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
         std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
         return cli::kUsage;
     }
     // Commands that write hold the data folder for their run, as the program does while it runs.
-    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import"};
+    static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import", "restore"};
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
     static const std::set<std::string> kSetters = {"rules", "stroke-index"};

@@ -11,11 +11,9 @@ namespace quorval::cli {
 int RunPublish(Context& ctx, const Args& args) {
     if (args.size() != 2) return kUsage;
     store::LeagueData& data = ctx.data;
-    store::LoadSettingsFile(data);
-    store::LoadLeagueRegistry(data, ctx.dialogs);
-    data.leagueFileName = LeagueFileOf(args[0]);
-    if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return kFailed;
-    store::LoadCourseFile(data, ctx.dialogs);
+    // The same loads and name check as every other command: pages of default settings or without
+    // courses would be wrong pages.
+    if (!LoadLeagueForCommand(ctx, args[0])) return kFailed;
     store::LoadTeamAssignments(data);
     publish::PublishResult result = publish::PublishSite(data, args[1]);
     if (!result.ok) {

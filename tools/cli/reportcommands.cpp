@@ -38,7 +38,10 @@ int RunExport(Context& ctx, const Args& args) {
     listing::Listing listing;
     listing::Listing::ShowLatestRounds(ctx.data);
     listing.ListMostRecent(ctx.data);
-    std::string file = reports::ExportFileName(args[1]);
+    // ".txt" is added as the export dialog does, but not to a path that is already there: a device
+    // or a folder is refused by the writer rather than turned into a new file beside it.
+    std::error_code ec;
+    std::string file = std::filesystem::exists(args[1], ec) ? args[1] : reports::ExportFileName(args[1]);
     std::string error =
         store::writeFileAtomically(file, reports::shortprintfile(ctx.data, listing.rows(), today(ctx.clock)));
     if (!error.empty()) {
@@ -57,12 +60,15 @@ int RunCsv(Context& ctx, const Args& args) {
 
 int RunImport(Context& ctx, const Args& args) {
     bool dryRun = false, keepGood = false;
+    exchange::ImportOptions options;
     std::vector<std::string> names;
     for (const std::string& arg : args) {
         if (arg == "--dry-run") {
             dryRun = true;
         } else if (arg == "--keep-good-rows") {
             keepGood = true;
+        } else if (arg == "--allow-older") {
+            options.allowOlder = true;
         } else if (arg.starts_with("--")) {
             return kUsage;
         } else {
@@ -82,7 +88,7 @@ int RunImport(Context& ctx, const Args& args) {
 
     // The rounds go into a copy first: with a problem the league stays as it was unless asked.
     auto trial = std::make_unique<store::LeagueData>(ctx.data);
-    exchange::ImportReport report = exchange::ImportRoundsCsv(*trial, bytes);
+    exchange::ImportReport report = exchange::ImportRoundsCsv(*trial, bytes, options);
     for (const std::string& line : exchange::DescribeImport(report)) ctx.out << line << '\n';
     bool problems = !report.problems.empty();
     if (dryRun) {
@@ -95,10 +101,8 @@ int RunImport(Context& ctx, const Args& args) {
     }
     if (report.posted == 0 && report.playersAdded.empty()) return problems ? kFailed : kOk;
     ctx.data = *trial;
-    // The team file first, as the roster windows do, so its player lines match the league's.
-    bool saved =
-        report.playersAdded.empty() || !players::HasTeamFile(ctx.data) || store::SaveTeamFile(ctx.data, ctx.dialogs);
-    saved = saved && store::SaveLeagueFile(ctx.data, ctx.dialogs);
+    bool saved = players::SaveRoster(ctx.data, ctx.dialogs, !report.playersAdded.empty());
+    if (!saved) ctx.err << "quorval-cli: nothing was saved\n";
     return problems || !saved ? kFailed : kOk;
 }
 

@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
@@ -38,6 +39,10 @@ void showOptions(Context& ctx, const store::LeagueOptions& options) {
 int RunRules(Context& ctx, const Args& args) {
     if (args.empty()) return kUsage;
     store::LeagueData& data = ctx.data;
+    if (!league::SafeLeagueName(args[0])) {
+        ctx.err << "quorval-cli: \"" << args[0] << "\" is no league name: it would lead outside the data folder\n";
+        return kFailed;
+    }
     data.leagueFileName = LeagueFileOf(args[0]);
     std::error_code ec;
     if (!std::filesystem::exists(store::findDataFile(data.leagueFileName), ec)) {

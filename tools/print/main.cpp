@@ -12,6 +12,7 @@
 #include <iostream>
 #include <memory>
 
+#include "league/leagues.hpp"
 #include "platform/qtprinter.hpp"
 #include "platform/streamdialogs.hpp"
 #include "print/printfont.hpp"
@@ -137,7 +138,16 @@ int run(const Command& command, const printtool::Report& report) {
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);
     store::LoadSettingsFile(*data);
-    store::LoadLeagueRegistry(*data, dialogs);
+    if (!league::SafeLeagueName(command.league)) {
+        std::cerr << "quorval-print: \"" << command.league
+                  << "\" is no league name: it would lead outside the data folder\n";
+        return kFailed;
+    }
+    // A report on default settings or without courses would print wrong values.
+    if (!store::LoadLeagueRegistry(*data, dialogs).ok) {
+        std::cerr << "quorval-print: cannot read " << store::kRegistryFileName << '\n';
+        return kFailed;
+    }
     std::string file = command.league;
     if (file.size() < 4 || strcasecmp(file.c_str() + file.size() - 4, ".LGE") != 0) file += ".LGE";
     data->leagueFileName = file;
@@ -145,7 +155,10 @@ int run(const Command& command, const printtool::Report& report) {
         std::cerr << "quorval-print: cannot read the league " << command.league << '\n';
         return kFailed;
     }
-    store::LoadCourseFile(*data, dialogs);
+    if (!store::LoadCourseFile(*data, dialogs).ok) {
+        std::cerr << "quorval-print: cannot read " << store::kCourseFileName << '\n';
+        return kFailed;
+    }
 
     print::RecordingPrinter printer;
     gui::QtPrinter::fitTo(printer, command.paper);
@@ -164,8 +177,10 @@ int run(const Command& command, const printtool::Report& report) {
         std::cerr << "quorval-print: the report has nothing to print\n";
         return kFailed;
     }
-    if (!gui::QtPrinter::renderToPdf(printer.documents().back(), QString::fromStdString(command.pdf), command.paper)) {
-        std::cerr << "quorval-print: cannot write " << command.pdf << '\n';
+    std::string pdfError =
+        gui::QtPrinter::writePdf(printer.documents().back(), QString::fromStdString(command.pdf), command.paper);
+    if (!pdfError.empty()) {
+        std::cerr << "quorval-print: cannot write " << command.pdf << ": " << pdfError << '\n';
         return kFailed;
     }
     return kOk;

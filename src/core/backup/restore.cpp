@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "backup/backup.hpp"
+#include "backup/restorecheck.hpp"
 #include "store/datafile.hpp"
 
 namespace fs = std::filesystem;
@@ -74,6 +75,8 @@ std::vector<BackupEntry> BackupContents(const fs::path& folder) {
 }
 
 RestoreResult RestoreBackup(const fs::path& folder) {
+    // Nothing is written unless every file of the backup loads.
+    if (RestoreResult checked = CheckBackup(folder); !checked.ok) return checked;
     RestoreResult result;
     struct Planned {
         fs::path target;

@@ -31,7 +31,8 @@ struct RestoreResult {
 // Copies every file of BackupContents into the working directory, over the file of that name
 // whatever its letter case. Every backup file is read before anything is written; each file
 // replaced is kept first as NAME.before-restore. A write that fails puts back the files already
-// replaced, so the folder is either restored whole or left as it was.
+// replaced, so the folder is either restored whole or left as it was. A backup that fails
+// CheckBackup writes nothing.
 RestoreResult RestoreBackup(const std::filesystem::path& folder);
 
 }  // namespace quorval::backup

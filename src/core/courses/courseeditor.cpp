@@ -6,6 +6,7 @@
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
 #include "store/strokeindexfile.hpp"
+#include "text/names.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -163,6 +164,7 @@ std::optional<platform::Message> CourseNameProblem(const store::LeagueData& data
     std::string wanted = trimmed(name);
     std::string problem;
     if (text::CharLength(wanted) < 2) problem = "A course name needs at least 2 characters.";
+    if (std::string why = text::NameProblem(wanted); !why.empty()) problem = "The course name " + why + ".";
     int count = std::min<int>(data.courseCount, store::kMaxCourses);
     for (int c = 1; c <= count && problem.empty(); ++c) {
         const std::string& other = data.courses[c][f::kName];

@@ -13,6 +13,7 @@
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
 #include "text/encoding.hpp"
+#include "text/names.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::exchange {
@@ -62,7 +63,9 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
     const store::RoundRecord& round = player.rounds[r];
     int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
     const store::CourseRecord& course = data.courses[c];
-    std::vector<std::string> fields = {player.name,
+    // A control character a name holds from an older version is written escaped: the file stays
+    // one row per round, and a terminal shows it rather than obeys it.
+    std::vector<std::string> fields = {text::EscapedName(player.name),
                                        std::to_string(r),
                                        isoDate(round),
                                        course[f::kName],
@@ -256,8 +259,10 @@ public:
         }
         Candidate c;
         c.line = row.line;
-        c.player = players::TidyName(players::WithoutDoubleQuotes(field("player")));
+        // A quote stays as written; a line break or other control character would break the league file.
+        c.player = players::TidyName(field("player"));
         if (c.player.empty()) return std::string("no player name");
+        if (std::string why = text::NameProblem(c.player); !why.empty()) return "the player name " + why;
         auto place = parseDate(field("date"));
         if (!place) return "the date \"" + field("date") + "\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD";
         c.place = *place;
@@ -348,6 +353,36 @@ private:
     mutable const Row* m_row = nullptr;
 };
 
+// The same round: date, course and every hole score.
+bool holdsRound(const store::PlayerRecord& player, const Candidate& c) {
+    for (int r = 1; r <= player.roundCount && r <= store::kMaxRounds; ++r) {
+        const store::RoundRecord& round = player.rounds[r];
+        if (store::CalendarYear(round.year) != store::CalendarYear(static_cast<int16_t>(c.place.year)) ||
+            round.month != c.place.month || round.day != c.place.day || round.course != c.place.course) {
+            continue;
+        }
+        bool same = true;
+        for (int h = 1; h <= store::kHoles && same; ++h) same = round.score[h] == c.round.score[h];
+        if (same) return true;
+    }
+    return false;
+}
+
+int latestDate(const store::PlayerRecord& player) {
+    int latest = 0;
+    for (int r = 1; r <= player.roundCount && r <= store::kMaxRounds; ++r) {
+        const store::RoundRecord& round = player.rounds[r];
+        latest = std::max(latest, store::CalendarYear(round.year) * 10000 + round.month * 100 + round.day);
+    }
+    return latest;
+}
+
+std::string shownDate(int date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date / 10000, date / 100 % 100, date % 100);
+    return text;
+}
+
 int findPlayer(const store::LeagueData& data, const std::string& name) {
     for (int p = 1; p <= data.playerCount; ++p)
         if (players::LooksTheSame(data.players[p].name, name)) return p;
@@ -370,8 +405,16 @@ std::string RoundsCsv(const store::LeagueData& data) {
     return out;
 }
 
-ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) {
+ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, const ImportOptions& options) {
     ImportReport report;
+    // A byte order mark, or a zero byte beside each letter of the first line: read as one of the
+    // 8-bit forms it would give names full of NULs.
+    bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+                 (bytes.size() >= 4 && (bytes[1] == '\0' || bytes[0] == '\0'));
+    if (utf16) {
+        report.problems.push_back({1, "the file is UTF-16: save it as UTF-8 or Windows-1252"});
+        return report;
+    }
     std::string text = text::decodeToUtf8(bytes);
     std::vector<Row> rows = splitRows(text, separatorOf(text));
     if (rows.empty()) {
@@ -399,8 +442,21 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) 
     // in its own order. A round is checked for a slope before its player is added, so that a
     // refused row never leaves a player without rounds behind.
     std::vector<Candidate> placed;
+    bool classic = data.options.rules == store::HandicapRules::Classic;
+    std::map<int, int> roundsBefore;
     for (Candidate& c : good) {
         int p = findPlayer(data, c.player);
+        if (p != 0 && holdsRound(data.players[p], c)) {
+            ++report.skipped;
+            continue;
+        }
+        if (p != 0 && classic && !options.allowOlder && c.sortDate < latestDate(data.players[p])) {
+            ++report.olderRefused;
+            report.problems.push_back({c.line, "the round is older than " + data.players[p].name + "'s latest (" +
+                                                   shownDate(latestDate(data.players[p])) +
+                                                   "), and would become the newest; allow older rounds to post it"});
+            continue;
+        }
         int playerTee = p == 0 ? c.tee.value_or(store::kWhiteTee) : data.players[p].tee;
         if (playerTee < store::kRedTee || playerTee > store::kBlueTee) playerTee = store::kWhiteTee;
         c.round.tee = c.tee.value_or(playerTee);
@@ -421,20 +477,35 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) 
             data.players[p].tee = static_cast<int16_t>(playerTee);
             report.playersAdded.push_back(c.player);
         }
+        roundsBefore.emplace(p, data.players[p].roundCount);
         placed.push_back(std::move(c));
     }
 
     // Oldest first, so that each round's index is built on the rounds before it.
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Candidate& a, const Candidate& b) { return a.sortDate < b.sortDate; });
+    std::map<int, int> postedFor;
     for (const Candidate& c : placed) {
-        entry::PostResult posted = entry::PostRound(data, findPlayer(data, c.player), c.round, c.place, 0);
+        int p = findPlayer(data, c.player);
+        // The same row twice in the file posts once.
+        if (holdsRound(data.players[p], c)) {
+            ++report.skipped;
+            continue;
+        }
+        entry::PostResult posted = entry::PostRound(data, p, c.round, c.place, 0);
         if (posted.outcome == entry::PostOutcome::Posted) {
             ++report.posted;
+            ++postedFor[p];
         } else {
             std::string why = entry::NoSlopeMessage(data, c.place.course, c.round.tee);
             report.problems.push_back({c.line, why.substr(0, why.find('\r'))});
         }
+    }
+    for (auto [p, count] : postedFor) {
+        int dropped = roundsBefore[p] + count - store::kMaxRounds;
+        if (dropped <= 0) continue;
+        report.pushedOut.push_back(data.players[p].name + ": " + std::to_string(dropped) +
+                                   (dropped == 1 ? " oldest round" : " oldest rounds") + " no longer kept");
     }
     std::sort(report.problems.begin(), report.problems.end(),
               [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
@@ -448,6 +519,12 @@ std::vector<std::string> DescribeImport(const ImportReport& report) {
     };
     lines.push_back(std::to_string(report.posted) + " of " + count(report.rows, "round", "rounds") + " posted, " +
                     count(report.playersAdded.size(), "player", "players") + " added.");
+    if (report.skipped > 0) {
+        lines.push_back(count(report.skipped, "round", "rounds") + (report.skipped == 1
+                                                                        ? " already in the league was skipped."
+                                                                        : " already in the league were skipped."));
+    }
+    for (const std::string& line : report.pushedOut) lines.push_back(line + ".");
     if (!report.problems.empty()) {
         lines.push_back(count(report.problems.size(), "row", "rows") + " could not be imported:");
         for (const ImportProblem& problem : report.problems)

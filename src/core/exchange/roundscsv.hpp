@@ -23,8 +23,17 @@ struct ImportProblem {
 struct ImportReport {
     int rows = 0;  // data rows read, blank lines not counted
     int posted = 0;
+    int skipped = 0;       // rows of rounds the league already holds
+    int olderRefused = 0;  // rows refused for being older than the player's latest round
     std::vector<std::string> playersAdded;
     std::vector<ImportProblem> problems;
+    std::vector<std::string> pushedOut;  // "Al Brennan: 5 oldest rounds no longer kept"
+};
+
+struct ImportOptions {
+    // In a Classic league a posted round always becomes the player's newest, so a row older than
+    // his latest round is refused unless the user allows it.
+    bool allowOlder = false;
 };
 
 // Reads the bytes of a rounds file (UTF-8 or Windows-1252, comma or semicolon separated) and posts
@@ -32,7 +41,8 @@ struct ImportReport {
 // row's tee, else White); each round goes on the row's tee, else the player's. Rows that cannot be
 // posted are left out and reported. The caller decides whether `data` is kept when there are
 // problems, so import into a copy when the original must survive.
-ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes);
+// A row whose player already holds a round of that date, course and hole scores is skipped and counted.
+ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, const ImportOptions& options = {});
 
 // The report as lines for a message box or a terminal: the counts, then one line per problem.
 std::vector<std::string> DescribeImport(const ImportReport& report);

@@ -7,6 +7,7 @@
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/teamfile.hpp"
+#include "text/names.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -115,7 +116,8 @@ AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const 
                           : name.empty() ? "Type the player's name first."
                           : text::CharLength(name) < kMinAddedNameLength
                               ? "A player's name needs at least " + std::to_string(kMinAddedNameLength) + " characters."
-                              : "";
+                          : !text::NameProblem(name).empty() ? "The player's name " + text::NameProblem(name) + "."
+                                                             : "";
     if (!refusal.empty()) {
         platform::Refuse(dialogs, refusal, "Player entry error");
         return AddOutcome::Beeped;
@@ -182,7 +184,8 @@ RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dial
                           : newName.empty()      ? "Type the player's new name first."
                           : text::CharLength(newName) < kMinNewNameLength
                               ? "A new name needs at least " + std::to_string(kMinNewNameLength) + " characters."
-                              : "";
+                          : !text::NameProblem(newName).empty() ? "The new name " + text::NameProblem(newName) + "."
+                                                                : "";
     if (!refusal.empty()) {
         platform::Refuse(dialogs, refusal, "Change Player Name");
         return RenameOutcome::Beeped;
@@ -237,9 +240,10 @@ bool HasTeamFile(const store::LeagueData& data) {
     return std::filesystem::is_regular_file(store::findDataFile(store::TeamFileName(data.leagueFileName)), ec);
 }
 
-void SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged) {
-    if (slotsChanged && HasTeamFile(data)) store::SaveTeamFile(data, dialogs);
-    store::SaveLeagueFile(data, dialogs);
+bool SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged) {
+    // The team file keeps a line per player slot, so the two change together or not at all.
+    if (slotsChanged && HasTeamFile(data)) return store::SaveLeagueAndTeamFiles(data, dialogs);
+    return store::SaveLeagueFile(data, dialogs);
 }
 
 }  // namespace quorval::players

@@ -71,9 +71,9 @@ int PositionFromText(std::string_view text, int count);
 // True when the league keeps a team file, whatever the letter case of its name on disk.
 bool HasTeamFile(const store::LeagueData& data);
 
-// What a roster window saves when it closes: the team file first when the slots changed and the
-// league has one (so its player section stays one line per player, in player order), then the
-// league file. A league without a team file gets none.
-void SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged);
+// What a roster window saves when it closes: when the slots changed and the league has a team file,
+// the league file and the team file together (its player section stays one line per player, in
+// player order), else the league file alone. A league without a team file gets none. True when saved.
+bool SaveRoster(store::LeagueData& data, platform::Dialogs& dialogs, bool slotsChanged);
 
 }  // namespace quorval::players

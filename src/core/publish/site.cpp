@@ -11,6 +11,7 @@
 #include "listing/listing.hpp"
 #include "play/schedule.hpp"
 #include "publish/sidegamepages.hpp"
+#include "publish/sitewrite.hpp"
 #include "results/dayresults.hpp"
 #include "store/datafile.hpp"
 #include "teams/teampoints.hpp"
@@ -391,53 +392,11 @@ std::vector<SiteFile> BuildSite(const store::LeagueData& data, const store::Sche
 }
 
 PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::path& folder) {
-    namespace fs = std::filesystem;
-    PublishResult result;
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder)) {
-        result.problem = "cannot make the folder " + folder.string() + (ec ? ": " + ec.message() : "");
-        return result;
-    }
     store::Schedule schedule;
     if (auto text = store::readTextFile(store::findDataFile(store::ScheduleFileName(data.leagueFileName)))) {
         store::ParseSchedule(schedule, *text);
     }
-    const std::vector<SiteFile> files = BuildSite(data, schedule);
-    std::set<std::string> names;
-    // Another program's file of the same name stops the publish before anything is written.
-    for (const SiteFile& file : files) {
-        names.insert(file.name);
-        const fs::path path = folder / file.name;
-        if (!fs::exists(path)) continue;
-        auto old = store::readTextFile(path);
-        if (!old || !WrittenByQuorval(*old)) {
-            result.problem =
-                path.string() + " was not written by Quorval; it is left as it is and nothing was published";
-            return result;
-        }
-    }
-    for (const SiteFile& file : files) {
-        const fs::path path = folder / file.name;
-        auto old = store::readTextFile(path);
-        if (old && *old == file.content) continue;
-        std::string error = store::writeFileAtomically(path, file.content);
-        if (!error.empty()) {
-            result.problem = "cannot write " + path.string() + ": " + error;
-            return result;
-        }
-        result.written.push_back(file.name);
-    }
-    // Pages of players or dates that are gone, from an earlier publish.
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (!entry.is_regular_file() || names.count(name) || !name.ends_with(".html")) continue;
-        auto old = store::readTextFile(entry.path());
-        if (old && WrittenByQuorval(*old) && fs::remove(entry.path(), ec)) result.removed.push_back(name);
-    }
-    std::sort(result.removed.begin(), result.removed.end());
-    result.ok = true;
-    return result;
+    return WriteSite(BuildSite(data, schedule), folder);
 }
 
 }  // namespace quorval::publish

@@ -37,7 +37,8 @@ struct PublishResult {
 
 // Writes the site into the folder, making it when missing. The league's schedule file is read for
 // the schedule pages; one that does not read leaves them out. Only files that Quorval wrote there
-// are replaced or removed: when a file of the same name is someone else's, nothing is written.
+// are replaced, and only pages an earlier publish listed are removed: when a file of the same name
+// is someone else's or a link, nothing is written.
 PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::path& folder);
 
 }  // namespace quorval::publish

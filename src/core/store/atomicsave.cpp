@@ -9,9 +9,12 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <mutex>
 #include <random>
+#include <set>
 
 #include "store/datafile.hpp"
+#include "store/folderlock.hpp"
 
 namespace fs = std::filesystem;
 
@@ -110,7 +113,9 @@ bool writeAll(int fd, std::string_view content) {
 
 }  // namespace
 
-std::string replaceFile(const fs::path& file, std::string_view content, const SaveOptions& options) {
+std::string prepareReplacement(const fs::path& file, std::string_view content, const SaveOptions& options,
+                               PreparedFile& prepared) {
+    if (std::string lost = CheckHeldFolderLock(); !lost.empty()) return lost;
     std::optional<fs::path> target = linkTarget(file);
     if (!target) return file.filename().string() + " is a symbolic link that leads nowhere";
     fs::path folder = target->parent_path();
@@ -136,24 +141,47 @@ std::string replaceFile(const fs::path& file, std::string_view content, const Sa
     if (!writeAll(fd, content)) return fail(errno);
     // The new bytes are on disk before the rename: after a crash the file is either the old one
     // or the new one, never a mix.
-    if (::fsync(fd) != 0) return fail(errno);
+    if (options.sync && ::fsync(fd) != 0) return fail(errno);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(temp.c_str());
         return std::strerror(err);
     }
-    if (::rename(temp.c_str(), target->c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return std::strerror(err);
-    }
-    // The rename itself is on disk once the folder is.
+    prepared = {temp, *target};
+    return {};
+}
+
+void syncFolder(const fs::path& folder) {
     int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+}
+
+void removeStaleTemporaries(const fs::path& folder, const std::string& name) {
+    // Once per file and run: a killed save leaves its temporary once, and scanning the folder on
+    // every save would cost more than the save itself.
+    static std::mutex mutex;
+    static std::set<std::string> done;
+    {
+        std::lock_guard lock(mutex);
+        if (!done.insert(fs::absolute(folder / name).string()).second) return;
+    }
     removeStaleTemps(folder, name);
+}
+
+std::string replaceFile(const fs::path& file, std::string_view content, const SaveOptions& options) {
+    PreparedFile prepared;
+    if (std::string error = prepareReplacement(file, content, options, prepared); !error.empty()) return error;
+    if (::rename(prepared.temp.c_str(), prepared.target.c_str()) != 0) {
+        int err = errno;
+        ::unlink(prepared.temp.c_str());
+        return std::strerror(err);
+    }
+    // The rename itself is on disk once the folder is.
+    syncFolder(prepared.target.parent_path());
+    removeStaleTemporaries(prepared.target.parent_path(), prepared.target.filename().string());
     return {};
 }
 
@@ -161,6 +189,11 @@ std::string permissionLine(const std::string& error) {
     if (!error.ends_with(kNoPermission)) return {};
     return "The file " + error.substr(0, error.size() - kNoPermission.size() - 1) +
            " is read-only: it has no write permission.";
+}
+
+std::string saveFailureLine(const std::string& error) {
+    if (std::string line = permissionLine(error); !line.empty()) return line;
+    return "The reason: " + error + ".";
 }
 
 }  // namespace quorval::store

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/atomicsave.hpp"
+#include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "store/strokeindexfile.hpp"
 #include "text/numbers.hpp"
@@ -24,6 +25,7 @@ void parse(LeagueData& data, LineReader& in) {
         throw FormatError(countLine,
                           "course count " + std::to_string(count) + " is more than " + std::to_string(kMaxCourses));
     }
+    expectEnd(in, "the last course");
 }
 
 }  // namespace
@@ -70,11 +72,12 @@ LoadResult LoadCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
 bool SaveCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
     std::filesystem::path file = findDataFile(kCourseFileName);
+    if (RefuseUnstorableText(CourseTexts(data), file.filename().string(), dialogs)) return false;
     if (!MayReplace(file, data.courseFileStamp, dialogs, [&] { LoadCourseFile(data, dialogs); })) return false;
     std::string error = writeFileAtomically(file, FormatCourses(data));
     if (!error.empty()) {
         std::string text = "Unable to save settings to disk";
-        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        text = platform::joinLines({text, saveFailureLine(error)});
         dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }

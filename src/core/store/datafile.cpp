@@ -173,6 +173,15 @@ LoadResult loadDataFile(std::string_view name, const std::function<void(LineRead
     return result;
 }
 
+void expectEnd(LineReader& in, const std::string& after) {
+    while (!in.atEnd()) {
+        std::string_view line = in.line();
+        if (line.find_first_not_of(" \t\r\x1a") != std::string_view::npos) {
+            throw FormatError(in.lineNumber(), "line left over after " + after);
+        }
+    }
+}
+
 std::string withCopyNote(std::string text, const LoadResult& result) {
     if (!result.keptCopy.empty()) text += "\r\nThe unreadable file was kept as \"" + result.keptCopy + "\".";
     return text;

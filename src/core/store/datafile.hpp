@@ -160,6 +160,10 @@ private:
     size_t m_plainEnd = 0;  // the quick routes start a line only before this offset
 };
 
+// Reads the rest of the text: a line that is not blank is left over after what the file's counts
+// announced, and makes the file unreadable.
+void expectEnd(LineReader& in, const std::string& after);
+
 // The outcome of a load, for the command-line check and the tests; the user sees the message box.
 struct LoadResult {
     bool ok = true;

@@ -3,12 +3,15 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <thread>
+
+#include "store/filecommit.hpp"
 
 namespace quorval::store {
 
@@ -66,7 +69,15 @@ std::string formatHolder(const LockHolder& h) {
            "\nsince=" + h.since + "\n";
 }
 
+// The lock this process holds, for the check every save makes.
+FolderLock* g_heldLock = nullptr;
+
 }  // namespace
+
+std::string CheckHeldFolderLock() {
+    if (g_heldLock == nullptr || g_heldLock->stillHeld()) return {};
+    return "another program took over the data folder's lock";
+}
 
 std::string HostName() {
     char name[256] = {};
@@ -88,12 +99,18 @@ FolderLock::FolderLock(std::string program) : m_program(std::move(program)) {}
 FolderLock::~FolderLock() {
     release();
     if (m_fd >= 0) ::close(m_fd);
+    if (g_heldLock == this) g_heldLock = nullptr;
 }
 
 FolderLock::Result FolderLock::tryTake(bool takeOverOtherHost) {
     if (m_held) return Result::Taken;
     if (m_fd < 0) {
-        m_fd = ::open(kLockFileName, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+        // Where the lock was first taken: a writer may change its folder for a while (the demo does).
+        if (m_path.empty()) {
+            char here[4096];
+            m_path = ::getcwd(here, sizeof here) ? std::string(here) + "/" + kLockFileName : kLockFileName;
+        }
+        m_fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (m_fd < 0) {
             m_failure = std::strerror(errno);
             return Result::Failed;
@@ -124,6 +141,9 @@ FolderLock::Result FolderLock::tryTake(bool takeOverOtherHost) {
     }
     ::fsync(m_fd);
     m_held = true;
+    g_heldLock = this;
+    // A group of files a killed writer left half renamed is finished before anyone reads them.
+    CompleteLeftoverCommit(std::filesystem::path(m_path).parent_path());
     return Result::Taken;
 }
 
@@ -136,7 +156,23 @@ FolderLock::Result FolderLock::take(std::chrono::milliseconds wait) {
     }
 }
 
+bool FolderLock::stillHeld() {
+    if (!m_held) return false;
+    struct stat mine {
+    }, there{};
+    if (::fstat(m_fd, &mine) == 0 && ::lstat(m_path.c_str(), &there) == 0 && mine.st_dev == there.st_dev &&
+        mine.st_ino == there.st_ino) {
+        return true;
+    }
+    // Someone removed or replaced the lock file: the OS lock on the old one guards nothing now.
+    ::close(m_fd);
+    m_fd = -1;
+    m_held = false;
+    return tryTake() == Result::Taken;
+}
+
 void FolderLock::release() {
+    if (g_heldLock == this) g_heldLock = nullptr;
     if (!m_held) return;
     // An empty lock file is a free folder; the file stays, so every program locks the same file.
     if (::ftruncate(m_fd, 0) == 0) ::fsync(m_fd);

@@ -44,6 +44,10 @@ public:
     // Tries again until `wait` has passed while a running program holds the lock.
     Result take(std::chrono::milliseconds wait);
     void release();
+    // While held: true when the lock file this writer holds is still the file at its path. When it
+    // was deleted or replaced, the lock is taken again on the file now there; false when another
+    // writer got that one first.
+    bool stillHeld();
 
     bool held() const { return m_held; }
     // Who holds the lock after Busy or OtherHost.
@@ -53,10 +57,15 @@ public:
 
 private:
     std::string m_program;
+    std::string m_path;  // the lock file, as found when it was first opened
     int m_fd = -1;
     bool m_held = false;
     LockHolder m_holder;
     std::string m_failure;
 };
+
+// Before a save: empty text when this process holds no folder lock or still holds it; else why
+// the save must not go on.
+std::string CheckHeldFolderLock();
 
 }  // namespace quorval::store

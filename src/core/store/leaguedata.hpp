@@ -165,6 +165,8 @@ struct LeagueData {
     FileStamp teamFileStamp;
     FileStamp courseFileStamp;
     FileStamp registryStamp;
+    // The team file failed to load: saving over it would lose what could not be read.
+    bool teamFileUnreadable = false;
     LeagueOptions options;
 
     // Courses shared by all leagues.

@@ -7,6 +7,7 @@
 
 #include "store/atomicsave.hpp"
 #include "store/leagueoptions.hpp"
+#include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "text/numbers.hpp"
 
@@ -190,6 +191,7 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
 bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly || data.leagueFileName.empty()) return false;
     std::filesystem::path file = findDataFile(data.leagueFileName);
+    if (RefuseUnstorableText(PlayerNames(data), file.filename().string(), dialogs)) return false;
     bool mayReplace = MayReplace(file, data.leagueFileStamp, dialogs, [&] {
         // What the other program left may not load either; then no league stays open to save.
         if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
@@ -200,7 +202,7 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     dialogs.endBusy();
     if (!error.empty()) {
         std::string text = "Error Creating League Record File";
-        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        text = platform::joinLines({text, saveFailureLine(error)});
         dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return false;
     }

@@ -226,7 +226,7 @@ bool SaveLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     std::string error = writeFileAtomically(file, FormatRegistry(data));
     if (!error.empty()) {
         std::string text = "Cannot Write Qvleague.DAT, Please check disk write protect.";
-        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
+        text = platform::joinLines({text, saveFailureLine(error)});
         dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
         return false;
     }

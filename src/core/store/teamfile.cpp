@@ -1,6 +1,9 @@
 #include "store/teamfile.hpp"
 
 #include "store/atomicsave.hpp"
+#include "store/filecommit.hpp"
+#include "store/leaguefile.hpp"
+#include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 
 namespace quorval::store {
@@ -25,13 +28,17 @@ void parse(LeagueData& data, LineReader& in) {
             entry.points = in.number("points");
         }
     }
+    // Too many player lines (a league that lost players) shifts every count after them.
+    expectEnd(in, "the teams' point entries");
 }
 
 }  // namespace
 
 LoadResult LoadTeamFile(LeagueData& data) {
     data.teamFileStamp = StampOf(findDataFile(TeamFileName(data.leagueFileName)));
-    return loadDataFile(TeamFileName(data.leagueFileName), [&](LineReader& in) { parse(data, in); });
+    LoadResult result = loadDataFile(TeamFileName(data.leagueFileName), [&](LineReader& in) { parse(data, in); });
+    data.teamFileUnreadable = !result.ok && data.teamFileStamp.exists;
+    return result;
 }
 
 LoadResult LoadTeamAssignments(LeagueData& data) {
@@ -67,19 +74,64 @@ std::string FormatTeams(const LeagueData& data) {
     return out;
 }
 
+namespace {
+
+bool refuseUnreadable(const LeagueData& data, const std::filesystem::path& file, platform::Dialogs& dialogs) {
+    if (!data.teamFileUnreadable) return false;
+    dialogs.message({platform::joinLines({"The team file " + file.filename().string() + " could not be read.",
+                                          "It was not saved over: mend it or remove it first."}),
+                     "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+    return true;
+}
+
+void teamSaveFailed(const std::filesystem::path& file, const std::string& error, platform::Dialogs& dialogs) {
+    std::string text = "Cannot Write " + file.filename().string() + ", Please check disk write protect, freespace etc.";
+    dialogs.message(
+        {platform::joinLines({text, saveFailureLine(error)}), "Quorval", platform::Buttons::Ok, platform::Icon::None});
+}
+
+}  // namespace
+
 bool SaveTeamFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
     std::filesystem::path file = findDataFile(TeamFileName(data.leagueFileName));
+    if (refuseUnreadable(data, file, dialogs)) return false;
+    if (RefuseUnstorableText(TeamNames(data), file.filename().string(), dialogs)) return false;
     if (!MayReplace(file, data.teamFileStamp, dialogs, [&] { LoadTeamAssignments(data); })) return false;
     std::string error = writeFileAtomically(file, FormatTeams(data));
     if (!error.empty()) {
-        // The wording, placeholder included, is the message users of this program have always seen.
-        std::string text = "Cannot Write filename$, Please check disk write protect, freespace etc.";
-        if (std::string line = permissionLine(error); !line.empty()) text = platform::joinLines({text, line});
-        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
+        teamSaveFailed(file, error, dialogs);
         return false;
     }
     data.teamFileStamp = StampOf(file);
+    return true;
+}
+
+bool SaveLeagueAndTeamFiles(LeagueData& data, platform::Dialogs& dialogs) {
+    if (data.readOnly || data.leagueFileName.empty()) return false;
+    std::filesystem::path league = findDataFile(data.leagueFileName);
+    std::filesystem::path teams = findDataFile(TeamFileName(data.leagueFileName));
+    if (refuseUnreadable(data, teams, dialogs)) return false;
+    if (RefuseUnstorableText(PlayerNames(data), league.filename().string(), dialogs) ||
+        RefuseUnstorableText(TeamNames(data), teams.filename().string(), dialogs)) {
+        return false;
+    }
+    // Either file changed outside: the user's answer decides for both, so the pair stays matched.
+    if (!MayReplace(league, data.leagueFileStamp, dialogs, [] {}) ||
+        !MayReplace(teams, data.teamFileStamp, dialogs, [] {})) {
+        return false;
+    }
+    dialogs.beginBusy("Saving League data, Please wait...");
+    std::string error = replaceFilesTogether({{league, FormatLeague(data)}, {teams, FormatTeams(data)}});
+    dialogs.endBusy();
+    if (!error.empty()) {
+        dialogs.message({platform::joinLines({"Error Creating League Record File", saveFailureLine(error),
+                                              "Neither the league file nor the team file was changed."}),
+                         "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        return false;
+    }
+    data.leagueFileStamp = StampOf(league);
+    data.teamFileStamp = StampOf(teams);
     return true;
 }
 

@@ -17,7 +17,12 @@ LoadResult LoadTeamFile(LeagueData& data);
 // Clears every player's team, reads the team file and notes whether any player has a team.
 LoadResult LoadTeamAssignments(LeagueData& data);
 
+// Writes the team file; refused while the folder is read-only or the file on disk failed to load.
 bool SaveTeamFile(LeagueData& data, platform::Dialogs& dialogs);
+
+// Writes the league file and the team file together, all or nothing: for every change that adds,
+// removes or moves players, since the team file keeps one line per player slot.
+bool SaveLeagueAndTeamFiles(LeagueData& data, platform::Dialogs& dialogs);
 
 LoadResult ParseTeams(LeagueData& data, std::string_view text, Conversions conversions = Conversions::Fast);
 std::string FormatTeams(const LeagueData& data);

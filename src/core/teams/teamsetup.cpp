@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/teamfile.hpp"
+#include "text/names.hpp"
 
 namespace quorval::teams {
 
@@ -28,18 +29,18 @@ std::string TeamRecordLabel(const store::TeamPart& teams) {
 
 void RenameTeam(store::LeagueData& data, const std::string& name) {
     store::TeamPart& teams = data.teams;
-    // The team file holds one name a line: a pasted line break would shift everything after it.
-    std::string oneLine = name;
-    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
-    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-    teams.teamNames[teams.currentTeam] = oneLine;
-    if (!oneLine.empty() && teams.teamCount == 0) teams.teamCount = 1;
+    teams.teamNames[teams.currentTeam] = name;
+    if (!name.empty() && teams.teamCount == 0) teams.teamCount = 1;
 }
 
 CreateOutcome CreateTeam(store::LeagueData& data, platform::Dialogs& dialogs) {
     store::TeamPart& teams = data.teams;
     if (teams.teamNames[teams.currentTeam].empty()) {
         platform::Refuse(dialogs, "Type a name for this team before creating another one.", "Quorval");
+        return CreateOutcome::Beeped;
+    }
+    if (std::string why = text::NameProblem(teams.teamNames[teams.currentTeam]); !why.empty()) {
+        platform::Refuse(dialogs, "The team's name " + why + ".", "Quorval");
         return CreateOutcome::Beeped;
     }
     if (teams.teamCount >= store::kMaxTeams) {

@@ -1,5 +1,6 @@
 #include "platform/qtprinter.hpp"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLayout>
 #include <QFontDatabase>
@@ -11,9 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "print/pdfsave.hpp"
+#include "store/atomicsave.hpp"
 
 namespace quorval::gui {
 
@@ -148,21 +151,38 @@ bool QtPrinter::render(const print::Document& document, QPrinter& printer) {
     return painter.end();
 }
 
-bool QtPrinter::renderToPdf(const print::Document& document, const QString& path, const QPageSize& paper) {
+std::string QtPrinter::writePdf(const print::Document& document, const QString& path, const QPageSize& paper) {
+    // Qt reports no write error of its own, so the PDF is made in a private folder first and then
+    // saved as any data file is: a device, a folder, a full disk or a missing folder is an error.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return "no temporary folder could be made";
+    QString made = scratch.filePath("report.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(made);
     printer.setPageSize(paper);
-    return render(document, printer);
+    if (!render(document, printer)) return "the report could not be drawn";
+    QFile file(made);
+    if (!file.open(QIODevice::ReadOnly)) return "the report could not be drawn";
+    QByteArray bytes = file.readAll();
+    if (bytes.isEmpty()) return "the report could not be drawn";
+    return store::replaceFile(path.toStdString(),
+                              std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+bool QtPrinter::renderToPdf(const print::Document& document, const QString& path, const QPageSize& paper) {
+    return writePdf(document, path, paper).empty();
 }
 
 std::string QtPrinter::savePdf(const print::Document& document) {
     const std::optional<std::string> path =
         print::ChoosePdfPath(document, m_services->data, m_services->dialogs, m_services->clock.today());
     if (!path) return {};
-    if (!renderToPdf(document, QString::fromStdString(*path), printer().pageLayout().pageSize())) {
-        m_services->dialogs.message({"Cannot write " + *path + ", please check the folder and the disk.", "Quorval",
-                                     platform::Buttons::Ok, platform::Icon::Exclamation});
+    std::string error = writePdf(document, QString::fromStdString(*path), printer().pageLayout().pageSize());
+    if (!error.empty()) {
+        m_services->dialogs.message(
+            {"Cannot write " + *path + ", please check the folder and the disk.\r\nThe reason: " + error + ".",
+             "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return {};
     }
     QFileInfo saved(QString::fromStdString(*path));

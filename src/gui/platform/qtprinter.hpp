@@ -25,7 +25,10 @@ public:
 
     // Paints a document onto a printer (a real one, or a PDF file); false when it cannot start.
     static bool render(const print::Document& document, QPrinter& printer);
-    // Writes a document to a PDF file on the paper given, without asking.
+    // Writes a document to a PDF file on the paper given, without asking, all or nothing; returns
+    // empty text, else why the file could not be written.
+    static std::string writePdf(const print::Document& document, const QString& path,
+                                const QPageSize& paper = QPageSize(QPageSize::Letter));
     static bool renderToPdf(const print::Document& document, const QString& path,
                             const QPageSize& paper = QPageSize(QPageSize::Letter));
     // The printable area of the paper in portrait, as the reports lay out their pages.

@@ -52,6 +52,10 @@ void ExportRoundsAsCsv(platform::Services& services) {
 
 bool ImportRoundsFromCsv(platform::Services& services) {
     if (!leagueOpen(services)) return false;
+    if (services.data.readOnly) {
+        tell(services, "The data folder is open read-only: nothing can be imported.", platform::Icon::Exclamation);
+        return false;
+    }
     auto chosen = services.dialogs.openFile("Import Rounds from CSV", kCsvFilter);
     if (!chosen) return false;
     std::ifstream in(*chosen, std::ios::binary);
@@ -67,6 +71,17 @@ bool ImportRoundsFromCsv(platform::Services& services) {
     // The rounds go into a copy: the league changes only when the user keeps what was read.
     auto trial = std::make_unique<store::LeagueData>(data);
     exchange::ImportReport report = exchange::ImportRoundsCsv(*trial, bytes);
+    if (report.olderRefused > 0) {
+        // As the score window does: a round older than the latest becomes the newest only if asked.
+        std::string question = std::to_string(report.olderRefused) +
+                               (report.olderRefused == 1 ? " round is" : " rounds are") +
+                               " older than the player's latest round.\r\nPost them as the newest anyway?";
+        if (services.dialogs.message({question, "Import Rounds", platform::Buttons::YesNo, platform::Icon::Question,
+                                      2}) == platform::Answer::Yes) {
+            trial = std::make_unique<store::LeagueData>(data);
+            report = exchange::ImportRoundsCsv(*trial, bytes, {true});
+        }
+    }
     std::string text = joined(exchange::DescribeImport(report), 20);
     bool anything = report.posted > 0 || !report.playersAdded.empty();
     if (report.problems.empty()) {
@@ -80,9 +95,9 @@ bool ImportRoundsFromCsv(platform::Services& services) {
         return false;
     }
     if (!anything) return false;
+    // Shown only once it is on disk: a league that could not be saved keeps what it had.
+    if (!players::SaveRoster(*trial, services.dialogs, !report.playersAdded.empty())) return false;
     data = *trial;
-    if (!report.playersAdded.empty() && players::HasTeamFile(data)) store::SaveTeamFile(data, services.dialogs);
-    store::SaveLeagueFile(data, services.dialogs);
     return true;
 }
 

@@ -802,7 +802,8 @@ void MainWindow::applyReadOnly() {
     static const char* const kWriters[] = {
         "settingsmenu", "Creatmenu",   "entermenu",      "RoundsandPerformanceMenu", "editroundmenu",
         "Playermenu1",  "Playermenu2", "Playermenu3",    "Playernamesmenu",          "GCmenu1",
-        "GCmenu2",      "GCmenu3",     "defineteammenu", "enterteamresultsmenu"};
+        "GCmenu2",      "GCmenu3",     "defineteammenu", "enterteamresultsmenu",     "importcsvmenu",
+        "Restoremenu"};
     for (const char* name : kWriters) action(name)->setEnabled(false);
     for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
         const char* command = kToolButtons[i].command;

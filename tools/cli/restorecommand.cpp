@@ -1,0 +1,37 @@
+// restore: a backup folder's data files back into the data folder, checked first.
+#include "backup/restore.hpp"
+#include "backup/restorecheck.hpp"
+#include "cli/commands.hpp"
+
+namespace quorval::cli {
+
+int RunRestore(Context& ctx, const Args& args) {
+    bool dryRun = false;
+    std::vector<std::string> folders;
+    for (const std::string& arg : args) {
+        if (arg == "--dry-run") {
+            dryRun = true;
+        } else if (arg.starts_with("--")) {
+            return kUsage;
+        } else {
+            folders.push_back(arg);
+        }
+    }
+    if (folders.size() != 1) return kUsage;
+    std::filesystem::path folder = backup::FindBackupFolder(folders[0]);
+    if (folder.empty()) {
+        ctx.err << "quorval-cli: " << folders[0] << " holds no QVL Backup folder\n";
+        return kFailed;
+    }
+    backup::RestoreResult result = dryRun ? backup::CheckBackup(folder) : backup::RestoreBackup(folder);
+    if (!result.ok) {
+        ctx.err << "quorval-cli: nothing was restored: " << result.failedFile << ": " << result.error << '\n';
+        return kFailed;
+    }
+    for (const backup::BackupEntry& entry : backup::BackupContents(folder)) {
+        ctx.out << (dryRun ? "would restore " : "restored ") << entry.name << '\n';
+    }
+    return kOk;
+}
+
+}  // namespace quorval::cli
