@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "entry/posting.hpp"
+#include "entry/roundcard.hpp"
 #include "handicap/differential.hpp"
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
@@ -51,7 +52,7 @@ std::string isoDate(const store::RoundRecord& round) {
 std::vector<std::string> heading() {
     std::vector<std::string> names = {"player", "slot", "date",  "course",       "initials",       "tee",
                                       "out",    "in",   "total", "differential", "handicap_index", "course_handicap"};
-    for (const char* kind : {"hole", "putts", "fairway", "green"})
+    for (const char* kind : {"hole", "adjusted", "putts", "fairway", "green"})
         for (int h = 1; h <= store::kHoles; ++h) names.push_back(kind + std::to_string(h));
     return names;
 }
@@ -61,18 +62,21 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
     const store::RoundRecord& round = player.rounds[r];
     int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
     const store::CourseRecord& course = data.courses[c];
+    const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
     std::vector<std::string> fields = {player.name,
                                        std::to_string(r),
                                        isoDate(round),
                                        course[f::kName],
                                        course[f::kInitials],
-                                       TeeName(player.tee),
-                                       std::to_string(round.score[store::kOutSlot]),
-                                       std::to_string(round.score[store::kInSlot]),
-                                       std::to_string(round.gross()),
+                                       TeeName(round.teePlayed != 0 ? round.teePlayed : player.tee),
+                                       std::to_string(played[store::kOutSlot]),
+                                       std::to_string(played[store::kInSlot]),
+                                       std::to_string(round.playedGross()),
                                        text::generalForm(round.differential),
                                        text::generalForm(round.handicapIndex),
                                        text::generalForm(round.courseHandicap)};
+    // The holes as played, then as limited for handicaps.
+    for (int h = 1; h <= store::kHoles; ++h) fields.push_back(std::to_string(played[h]));
     for (int h = 1; h <= store::kHoles; ++h) fields.push_back(std::to_string(round.score[h]));
     // Performance values only where the round was entered with them.
     bool statistics = round.hasPerformanceData();
@@ -424,8 +428,12 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes) 
     // Oldest first, so that each round's index is built on the rounds before it.
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Candidate& a, const Candidate& b) { return a.sortDate < b.sortDate; });
-    for (const Candidate& c : placed) {
-        entry::PostResult posted = entry::PostRound(data, findPlayer(data, c.player), c.round, c.place, 0);
+    for (Candidate& c : placed) {
+        int p = findPlayer(data, c.player);
+        // The file's holes are the scores as played; the league's hole limits apply as in the window.
+        c.round.played = c.round.score;
+        if (entry::HoleScoresLimited(data)) entry::LimitHoleScores(data, p, c.place.course, c.round);
+        entry::PostResult posted = entry::PostRound(data, p, c.round, c.place, 0);
         if (posted.outcome == entry::PostOutcome::Posted) {
             ++report.posted;
         } else {

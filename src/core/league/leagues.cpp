@@ -185,6 +185,7 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
     // the next league of this name.
     if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
     if (removed) removed = removeFile(dialogs, store::OptionsFileName(leagueFile));
+    if (removed) removed = removeFile(dialogs, store::RecordFileName(leagueFile));
     return removed ? DeleteOutcome::Deleted : DeleteOutcome::FileRemains;
 }
 
