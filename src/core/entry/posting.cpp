@@ -63,7 +63,7 @@ void postToRecord(store::LeagueData& data, int p, const store::RoundRecord& fres
         player = std::move(kept);
         player.earlier.insert(player.earlier.begin() + static_cast<std::ptrdiff_t>(pos), placed);
         for (const std::string& line : worked.lines) {
-            if (line.find("index") != std::string::npos || line.find("total rounds") != std::string::npos) break;
+            if (line.starts_with("differentials, oldest first")) break;  // the index part does not apply
             lines.push_back(line);
         }
         lines.push_back(PlacedByDateLine(later, true));
