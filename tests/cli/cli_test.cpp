@@ -89,7 +89,7 @@ TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
               0u);
     EXPECT_TRUE(
         Has(csv, ",green18\r\n\"Carl \"\"Chip\"\", Jr.\",1,1999-12-31,\"Pine, Hills\",PH,Blue,36,36,72,12.5,11.2,13" +
-                     holes + std::string(54, ',') + "\r\n"));
+                     holes + holes + std::string(54, ',') + "\r\n"));
 }
 
 // A second run over the same league finds every page as it is and writes nothing.
@@ -224,7 +224,7 @@ TEST_F(PostFolder, WorldRulesNeedStrokeIndexes) {
     EXPECT_FALSE(fs::exists("course.si"));
     EXPECT_TRUE(
         Has(runSteps({{"stroke-index 1 " + descending, 0, ""}, {kPost + "1" + s85, 0, "World Handicap System\n"}}),
-            "fewer than 3 rounds: no index yet"));
+            "a first index needs 54, no index yet"));
     EXPECT_EQ(readBytes("course.si"), "1,Pine Hills," + descending + "\r\n");
     runSteps({{"check", 0, ""}});
     writeBytes("Fall.cfg", "[Handicap]\r\nRules=Modern\r\n");
@@ -320,6 +320,34 @@ TEST(CliSideGames, SkinsAndStablefordOfADate) {
               {"skins Fall --date 6-2-26", 2, "usage"},
               {"stableford Fall --csv", 2, "usage"}});
     EXPECT_EQ(folderFiles(), before);
+}
+
+// rules --recompute after rounds typed out of order under the classic rules: the figures of posting
+// the same rounds afresh in date order under the World Handicap System rules, the league file
+// copied first; switching without it says the stored figures were kept.
+TEST_F(CliFolder, RecomputeUnderTheWorldRulesEqualsAFreshPostingInDateOrder) {
+    for (int p = 1; p <= data->playerCount; ++p) data->players[p].roundCount = 0;
+    data->players[1].tee = store::kWhiteTee;
+    writeFall(*data);
+    const std::string si = "stroke-index 1 18,17,16,15,14,13,12,11,10,9,8,7,6,5,4,3,2,1";
+    const std::string big = " --scores 9,9,9,9,9,9,9,9,9,5,5,5,5,5,5,5,5,5";  // 126 as played
+    const std::vector<std::string> inOrder = {"05/01/26" + big, "05/08/26 --scores " + k85, "05/15/26 --scores " + k85,
+                                              "05/22/26" + big};
+    auto postAt = [](const std::string& where, const std::string& round) {
+        return where + "post Fall --course 1 --player 1 --date " + round;
+    };
+    fs::create_directory("sub");
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.is_regular_file()) fs::copy(entry.path(), fs::path("sub") / entry.path().filename());
+    runSteps({{si, 0, ""}, {"-C sub " + si, 0, ""}, {"-C sub rules Fall whs", 0, "keep the figures they have"}});
+    for (const std::string& round : inOrder) runSteps({{postAt("-C sub ", round), 0, "World Handicap System"}});
+    for (int k : {3, 1, 0, 2}) runSteps({{postAt("", inOrder[static_cast<size_t>(k)]), 0, ""}});
+    std::string before = readBytes("Fall.LGE");
+    runSteps({{"rules Fall whs --recompute", 0, "Fall.LGE.before-recompute"}});
+    EXPECT_EQ(readBytes("Fall.LGE.before-recompute"), before);
+    EXPECT_EQ(runCli("listing Fall").out, runCli("-C sub listing Fall").out);
+    EXPECT_TRUE(Has(runCli("listing Fall").out, " 126 "));  // the gross as played
+    runSteps({{"check", 0, ""}});
 }
 
 }  // namespace

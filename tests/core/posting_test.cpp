@@ -121,18 +121,20 @@ TEST_F(PostingTest, EditingASlotChangesOnlyThatSlot) {
     EXPECT_NE(post(card(90), 4).outcome, PostOutcome::Posted);
 }
 
-TEST_F(PostingTest, DeletingSlotThreeOfFiveRecomputesTheNewLastOnTheDefaultTee) {
+TEST_F(PostingTest, DeletingSlotThreeOfFiveRecomputesTheNewLastOnTheTeePlayed) {
     for (int gross : {90, 88, 80, 92}) post(card(gross));
     post(card(85, kBlueTee));  // 10.8 from the blue tee
     auto before = ann().rounds;
     DeleteResult result = DeleteRound(*data, 1, 3);
     EXPECT_EQ(std::tuple(result.recomputed, ann().roundCount), std::tuple(true, 4));
     EXPECT_EQ(std::tie(ann().rounds[1], ann().rounds[2], ann().rounds[3]), std::tie(before[1], before[2], before[4]));
-    EXPECT_EQ(figures(ann().rounds[4]), std::tuple(13.5f, 12.9f, 14.0f));  // white 70.1 / 125, without the 8.9
+    EXPECT_EQ(figures(ann().rounds[4]), std::tuple(10.8f, 10.3f, 12.0f));  // still blue, without the 8.9
     EXPECT_EQ(result.index.lines, indexOf(4).lines);
-    // Ladies Out has no red slope: the round left last keeps its figures.
+    // Ladies Out has no red slope: a round whose tee the record does not know, left last, keeps
+    // its figures.
     ann().tee = kRedTee;
     post(card(88), 0, {3, 6, 22, 4});
+    ann().rounds[5].teePlayed = 0;
     store::RoundRecord last = ann().rounds[5];
     EXPECT_FALSE(DeleteRound(*data, 1, 1).recomputed);
     EXPECT_EQ(ann().rounds[4], last);

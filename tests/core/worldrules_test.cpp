@@ -102,18 +102,20 @@ TEST_F(WorldRulesTest, PublishedExamplesAndHalvesRoundUpwardAlsoBelowZero) {
     EXPECT_EQ(handicap::PlayingHandicap(27.7f, data->courses[1], store::kWhiteTee, 85), 26);
 }
 
-// The lowest 8 averaging 14.0 (11.6) against a low of 6.5 on the day given; round 20 on 1 Dec 2024.
+// The lowest 8 averaging 14.0 (11.6) against a low of 6.5 on the day given; round 20 on 1 Dec 2024,
+// the score before it on 30 Nov 2024: the Low is looked for in the 365 days up to that score.
 TEST_F(WorldRulesTest, CapsHoldTheIndexNearTheLowOfTheYearBefore) {
     const float cases[][5] = {
-        {11.6f, 11, 1, 24, 10.6f},  // soft cap: 3.0 + half of 2.1
-        {14.0f, 12, 2, 23, 11.5f},  // hard cap: never above Low + 5.0; 365 days back still count
-        {14.0f, 12, 1, 23, 14.0f},  // a low older than the year does not
-        {14.0f, 12, 1, 24, 14.0f},  // nor one from the round's own day
+        {11.6f, 11, 1, 24, 10.6f},   // soft cap: 3.0 + half of 2.1
+        {14.0f, 12, 1, 23, 11.5f},   // hard cap: never above Low + 5.0; 365 days back still count
+        {14.0f, 11, 30, 23, 14.0f},  // a low older than the year does not
+        {14.0f, 12, 1, 24, 14.0f},   // nor one from after the score before
     };
     for (auto [lowest8, month, day, year, index] : cases) {
         std::vector<float> d(20, 40.0f);
         std::fill_n(d.begin(), 8, lowest8);
         stored(d, 30.0f);
+        std::tie(ann().rounds[19].month, ann().rounds[19].day) = std::pair(11, 30);
         std::tie(ann().rounds[20].month, ann().rounds[20].day) = std::pair(12, 1);
         store::RoundRecord& low = ann().rounds[10];
         std::tie(low.month, low.day, low.year, low.handicapIndex) = std::tuple(month, day, year, 6.5f);

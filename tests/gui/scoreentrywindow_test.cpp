@@ -204,7 +204,8 @@ TEST_F(ScoreEntryTest, EditingCorrectsTheDateAndCourseInDateOrder) {
 // Without a slope on the default tee the new last round keeps its index, and the user is told.
 TEST_F(ScoreEntryTest, DeleteAsksThenDropsTheRoundAndSaves) {
     build({5, 4, 4});
-    s.data->players[1].tee = store::kBlueTee;
+    s.data->players[1].tee = store::kBlueTee;  // no slope, and the rounds kept no tee of their own
+    for (store::RoundRecord& round : s.data->players[1].rounds) round.teePlayed = 0;
     open({-2});
     QTest::keyClicks(hole(1), "5");  // typed, but the round goes anyway: nothing to discard
     for (Answer answer : {Answer::No, Answer::Yes}) {

@@ -178,7 +178,8 @@ int RunPost(Context& ctx, const Args& args) {
         return refuse(ctx, "the player has no default tee: give --tee");
     if (std::string why = readScores(o, round); !why.empty()) return refuse(ctx, why);
     if (std::string why = entry::HolesWithoutScoreMessage(round.score); !why.empty()) return refuse(ctx, why);
-    // Only new rounds are limited, as in the window.
+    // Only new rounds are limited, as in the window; the record keeps the scores as typed.
+    if (editSlot == 0) round.played = round.score;
     if (editSlot == 0 && entry::HoleScoresLimited(data)) entry::LimitHoleScores(data, *player, place.course, round);
 
     if (std::string why = readPerformance(o, who, editSlot, round); !why.empty()) return refuse(ctx, why);

@@ -4,6 +4,7 @@
 #include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/roundrecordfile.hpp"
 #include "store/settingsfile.hpp"
 #include "store/teamfile.hpp"
 
@@ -47,6 +48,26 @@ bool reportImpossibleRounds(Context& ctx, const store::LeagueData& data) {
         }
     }
     return clean;
+}
+
+// The round record: it must read, and each line must belong to the league file as it is.
+bool checkRoundRecord(Context& ctx, store::LeagueData& data, bool leagueRead) {
+    std::filesystem::path file = store::findDataFile(store::RecordFileName(data.leagueFileName));
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return true;
+    auto text = store::readTextFile(file);
+    std::vector<store::RecordLine> lines;
+    store::LoadResult result =
+        text ? store::ParseRoundRecord(lines, *text) : store::LoadResult{false, "cannot be read", ""};
+    if (!result.ok) {
+        ctx.out << file.string() << ": " << result.problem << '\n';
+        return false;
+    }
+    if (!leagueRead) return true;
+    for (int p = 1; p <= data.playerCount; ++p) data.players[p].earlier.clear();
+    std::vector<std::string> problems = store::ApplyRoundRecord(data, lines);
+    for (const std::string& problem : problems) ctx.out << file.string() << ": " << problem << '\n';
+    return problems.empty();
 }
 
 }  // namespace
@@ -102,6 +123,7 @@ int RunCheck(Context& ctx, const Args& args) {
         if (loaded.ok) clean &= reportImpossibleRounds(ctx, data);
         clean &= CheckLeagueOptions(ctx);
         clean &= CheckSchedule(ctx);
+        clean &= checkRoundRecord(ctx, data, loaded.ok);
         std::string teamFile = store::TeamFileName(data.leagueFileName);
         std::error_code ec;
         if (std::filesystem::exists(store::findDataFile(teamFile), ec)) {

@@ -3,6 +3,8 @@
 
 #include "cli/commands.hpp"
 #include "league/leagues.hpp"
+#include "entry/recompute.hpp"
+#include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
@@ -51,6 +53,7 @@ int RunRules(Context& ctx, const Args& args) {
     }
     if (!store::LoadLeagueOptions(data, ctx.dialogs).ok) return kFailed;
     store::LeagueOptions wanted = data.options;
+    bool recompute = false;
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--allowance" && i + 1 < args.size()) {
             auto percent = wholeNumber(args[++i]);
@@ -63,6 +66,8 @@ int RunRules(Context& ctx, const Args& args) {
             wanted.rules = store::HandicapRules::Classic;
         } else if (sameIgnoringCase(args[i], "whs")) {
             wanted.rules = store::HandicapRules::WHS;
+        } else if (args[i] == "--recompute") {
+            recompute = true;
         } else {
             return kUsage;
         }
@@ -70,7 +75,18 @@ int RunRules(Context& ctx, const Args& args) {
     if (args.size() > 1) {
         data.options = wanted;
         if (!store::SaveLeagueOptions(data, ctx.dialogs)) return kFailed;
-        ctx.out << "Stored rounds keep the figures they have; nothing was recomputed.\n";
+        if (!recompute) {
+            ctx.out << "Stored rounds keep the figures they have; nothing was recomputed (--recompute does).\n";
+        } else {
+            if (!LoadLeagueForCommand(ctx, args[0])) return kFailed;
+            if (!entry::RecomputeAllIndexes(data, ctx.dialogs)) return kFailed;
+            int rounds = 0;
+            for (int p = 1; p <= data.playerCount; ++p)
+                rounds += data.players[p].roundCount + static_cast<int>(data.players[p].earlier.size());
+            ctx.out << "Every round was worked out again in date order under the " << handicap::RulesOf(data).title()
+                    << " rules (" << rounds << " rounds); the league file was first copied to "
+                    << entry::RecomputeBackupName(data.leagueFileName) << ".\n";
+        }
     }
     showOptions(ctx, data.options);
     return kOk;

@@ -28,8 +28,8 @@ std::string lower(std::string s) {
 bool isDataFile(const fs::path& file) {
     std::string name = lower(file.filename().string());
     std::string ext = lower(file.extension().string());
-    return ext == ".lge" || ext == ".tea" || ext == ".cfg" || ext == ".sch" || name == "qvleague.dat" || name == "course.dat" ||
-           name == "course.si";
+    return ext == ".lge" || ext == ".tea" || ext == ".cfg" || ext == ".sch" || ext == ".hix" ||
+           name == "qvleague.dat" || name == "course.dat" || name == "course.si";
 }
 
 std::string modifiedText(const fs::path& file) {

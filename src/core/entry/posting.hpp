@@ -18,6 +18,8 @@ struct RoundEntry {
     store::HoleValues green{};
     store::HoleValues putts{};
     int tee = store::kWhiteTee;
+    // The hole scores as typed, before the hole limits lowered `score`; all 0: as `score`.
+    store::HoleValues played{};
 };
 
 // Where and when the round was played.
@@ -37,7 +39,7 @@ enum class PostOutcome {
 
 struct PostResult {
     PostOutcome outcome = PostOutcome::NoScore;
-    int slot = 0;
+    int slot = 0;  // 0: kept in the round record only, older than the 20 stored rounds
     handicap::IndexResult index;  // the calculation list of the index
 };
 
@@ -48,7 +50,9 @@ void ShiftRoundsDown(store::PlayerRecord& player);
 // Posts the round for `player`: a new round (editSlot 0) goes into the next slot, or into slot 20
 // after the oldest is dropped; an edited round (editSlot 1..20) replaces that slot only. Stores
 // date, course and hole values, then the differential, the index for that slot and the course
-// handicap. A refused round changes nothing.
+// handicap, and the tee and scores as played for the round record. Under the World Handicap
+// System rules a new round takes its place by date, and an edited one keeps it: every later score
+// is worked out again. A refused round changes nothing.
 PostResult PostRound(store::LeagueData& data, int player, const RoundEntry& entry, const RoundPlace& place,
                      int editSlot);
 
@@ -60,8 +64,9 @@ struct DeleteResult {
     handicap::IndexResult index;  // its calculation list
 };
 
-// Deletes round `slot` of `player`, closes the gap and recomputes the new last round on the
-// player's default tee.
+// Deletes round `slot` of `player` and closes the gap. Under the World Handicap System rules the
+// rounds after it are worked out again; otherwise the new last round is, on the tee it was played
+// from.
 DeleteResult DeleteRound(store::LeagueData& data, int player, int slot);
 
 // The hole limits of a new round for `player` on `course` from `tee` (0: his default tee), as

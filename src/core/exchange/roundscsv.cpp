@@ -53,7 +53,7 @@ std::string isoDate(const store::RoundRecord& round) {
 std::vector<std::string> heading() {
     std::vector<std::string> names = {"player", "slot", "date",  "course",       "initials",       "tee",
                                       "out",    "in",   "total", "differential", "handicap_index", "course_handicap"};
-    for (const char* kind : {"hole", "putts", "fairway", "green"})
+    for (const char* kind : {"hole", "adjusted", "putts", "fairway", "green"})
         for (int h = 1; h <= store::kHoles; ++h) names.push_back(kind + std::to_string(h));
     return names;
 }
@@ -63,6 +63,7 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
     const store::RoundRecord& round = player.rounds[r];
     int c = round.course >= 0 && round.course <= store::kMaxCourses ? round.course : 0;
     const store::CourseRecord& course = data.courses[c];
+    const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
     // A control character a name holds from an older version is written escaped: the file stays
     // one row per round, and a terminal shows it rather than obeys it.
     std::vector<std::string> fields = {text::EscapedName(player.name),
@@ -70,13 +71,15 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
                                        isoDate(round),
                                        course[f::kName],
                                        course[f::kInitials],
-                                       TeeName(player.tee),
-                                       std::to_string(round.score[store::kOutSlot]),
-                                       std::to_string(round.score[store::kInSlot]),
-                                       std::to_string(round.gross()),
+                                       TeeName(round.teePlayed != 0 ? round.teePlayed : player.tee),
+                                       std::to_string(played[store::kOutSlot]),
+                                       std::to_string(played[store::kInSlot]),
+                                       std::to_string(round.playedGross()),
                                        text::generalForm(round.differential),
                                        text::generalForm(round.handicapIndex),
                                        text::generalForm(round.courseHandicap)};
+    // The holes as played, then as limited for handicaps.
+    for (int h = 1; h <= store::kHoles; ++h) fields.push_back(std::to_string(played[h]));
     for (int h = 1; h <= store::kHoles; ++h) fields.push_back(std::to_string(round.score[h]));
     // Performance values only where the round was entered with them.
     bool statistics = round.hasPerformanceData();
@@ -361,8 +364,10 @@ bool holdsRound(const store::PlayerRecord& player, const Candidate& c) {
             round.month != c.place.month || round.day != c.place.day || round.course != c.place.course) {
             continue;
         }
+        // The file holds the scores as played; a stored round keeps them beside its limited ones.
+        const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
         bool same = true;
-        for (int h = 1; h <= store::kHoles && same; ++h) same = round.score[h] == c.round.score[h];
+        for (int h = 1; h <= store::kHoles && same; ++h) same = played[h] == c.round.score[h];
         if (same) return true;
     }
     return false;
@@ -485,13 +490,16 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, 
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Candidate& a, const Candidate& b) { return a.sortDate < b.sortDate; });
     std::map<int, int> postedFor;
-    for (const Candidate& c : placed) {
+    for (Candidate& c : placed) {
         int p = findPlayer(data, c.player);
         // The same row twice in the file posts once.
         if (holdsRound(data.players[p], c)) {
             ++report.skipped;
             continue;
         }
+        // The file's holes are the scores as played; the league's hole limits apply as in the window.
+        c.round.played = c.round.score;
+        if (entry::HoleScoresLimited(data)) entry::LimitHoleScores(data, p, c.place.course, c.round);
         entry::PostResult posted = entry::PostRound(data, p, c.round, c.place, 0);
         if (posted.outcome == entry::PostOutcome::Posted) {
             ++report.posted;

@@ -11,7 +11,9 @@
 namespace quorval::exchange {
 
 // Every stored round of the open league: a heading row, then the rounds player by player, oldest
-// first. Lines end in CR LF; a field holding a comma, a quote or a line break is quoted.
+// first. The tee is the one the round was played from, out/in/total and hole1..hole18 the scores
+// as played, adjusted1..adjusted18 the scores handicaps use. Lines end in CR LF; a field holding
+// a comma, a quote or a line break is quoted.
 std::string RoundsCsv(const store::LeagueData& data);
 
 struct ImportProblem {
@@ -38,7 +40,8 @@ struct ImportOptions {
 
 // Reads the bytes of a rounds file (UTF-8 or Windows-1252, comma or semicolon separated) and posts
 // every good row into `data`: a player not in the league is added at the end of the list (with the
-// row's tee, else White); each round goes on the row's tee, else the player's. Rows that cannot be
+// row's tee, else White); each round goes on the row's tee, else the player's, with the row's holes
+// as played and the league's hole limits applied to them. Rows that cannot be
 // posted are left out and reported. The caller decides whether `data` is kept when there are
 // problems, so import into a copy when the original must survive.
 // A row whose player already holds a round of that date, course and hole scores is skipped and counted.

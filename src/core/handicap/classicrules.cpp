@@ -76,7 +76,8 @@ public:
     std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
                                    int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
-        auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), player.tee));
+        int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
+        auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), tee));
         float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
         if (IsNineHoleRound(round.score[store::kOutSlot], round.score[store::kInSlot]) &&
             data.settings.nineHoleOption == kDoubleNineHoleScores) {
@@ -103,7 +104,7 @@ public:
         const store::RoundRecord& round = player.rounds[slot];
         auto ch = static_cast<float>(netHandicap(data, player, slot).value_or(0));
         if (ch == 0) return "--";
-        auto total = static_cast<int16_t>(round.score[store::kOutSlot] + round.score[store::kInSlot]);
+        auto total = static_cast<int16_t>(round.playedGross());
         return text::generalForm(total - ch);
     }
 

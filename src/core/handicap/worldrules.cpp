@@ -63,14 +63,28 @@ bool nineHoles(const store::RoundRecord& round) {
     return IsNineHoleRound(round.score[store::kOutSlot], round.score[store::kInSlot]);
 }
 
-// The index before the round in `slot`: the one stored on the slot before it. A 0 on slot 1 or 2
-// is "no index yet", as the first two rounds give none.
+// Whether the round in `slot` issued an index. Rounds stored before the record knew it: a 0 on
+// slot 1 or 2 is "no index yet", as the first two rounds give none.
+bool issuedIndex(const store::PlayerRecord& player, int slot) {
+    const store::RoundRecord& round = player.rounds[slot];
+    return !round.noIndex && !(slot <= 2 && round.handicapIndex == 0);
+}
+
+// A nine-hole round has one nine total; a round kept without nine totals counts as eighteen.
+int holesOf(const store::RoundRecord& round) {
+    return (round.score[store::kOutSlot] == 0) != (round.score[store::kInSlot] == 0) ? 9 : 18;
+}
+
+// The index before the round in `slot`: the one issued by the score before it, which may be a
+// score of the record older than the stored rounds.
 std::optional<i64> indexBefore(const store::PlayerRecord& player, int slot) {
     int before = slot - 1;
-    if (before < 1) return std::nullopt;
-    float x = player.rounds[before].handicapIndex;
-    if (before <= 2 && x == 0) return std::nullopt;
-    return tenths(x);
+    if (before < 1) {
+        if (slot != 1 || player.earlier.empty() || player.earlier.back().noIndex) return std::nullopt;
+        return tenths(player.earlier.back().handicapIndex);
+    }
+    if (!issuedIndex(player, before)) return std::nullopt;
+    return tenths(player.rounds[before].handicapIndex);
 }
 
 // The date of a stored round as a day count; two-digit years 85..99 are 1985..1999.
@@ -234,14 +248,28 @@ public:
             }
         }
         round.differential = fromTenths(roundHalfUp(d.num, d.den));
-        lines.push_back("differential = (113 / " + std::to_string(f.slope) + ") x (" + std::to_string(gross) + " - " +
-                        tenthsText(f.rating) + (nineHoles(round) && !nineHoleRatings ? " / 2)" : ")") + " = " +
-                        tenthsText(roundHalfUp(d.num, d.den)));
+        round.rawDifferential = round.differential;
+        round.exceptionalCut = 0;
+        if (!nineHoles(round)) {
+            lines.push_back("differential = (113 / " + std::to_string(f.slope) + ") x (" + std::to_string(gross) +
+                            " - " + tenthsText(f.rating) + ") = " + tenthsText(roundHalfUp(d.num, d.den)));
+        } else {
+            // The nine's own figure, then what is added to it, so the line sums to what it shows.
+            i64 ratingTerm = nineHoleRatings ? 2 * f.rating : f.rating;
+            i64 nineTenths = roundHalfUp(113 * (20 * gross - ratingTerm), 2 * f.slope);
+            i64 total = roundHalfUp(d.num, d.den);
+            std::string working = "differential = (113 / " + std::to_string(f.slope) + ") x (" + std::to_string(gross) +
+                                  " - " + text::generalForm(static_cast<double>(ratingTerm) / 20.0) +
+                                  ") = " + tenthsText(nineTenths);
+            working += before ? ", + expected " + tenthsText(total - nineTenths) : ", doubled";
+            lines.push_back(working + " = " + tenthsText(total));
+        }
 
         if (change == SlotChange::Entered && before) {
             i64 below = *before * d.den - d.num;  // in tenths, times den
             i64 cut = below >= 100 * d.den ? 20 : below >= 70 * d.den ? 10 : 0;
             if (cut > 0) {
+                round.exceptionalCut = static_cast<int16_t>(cut);
                 for (int r = 1; r <= slot; ++r) {
                     player.rounds[r].differential = fromTenths(tenths(player.rounds[r].differential) - cut);
                 }
@@ -272,9 +300,14 @@ public:
         for (auto [t, r] : ds) lines.push_back((used[static_cast<size_t>(r)] ? "* " : "  ") + tenthsText(t));
         lines.push_back("total rounds = " + std::to_string(n));
 
+        // A first index needs 54 holes: 18-hole rounds count 18, nine-hole rounds 9.
+        int holes = 0;
+        for (const store::RoundRecord& older : player.earlier) holes += holesOf(older);
+        for (int r = 1; r <= n && holes < 54; ++r) holes += holesOf(player.rounds[r]);
+        if (holes < 54) row = TableRow{};
         i64 index = 0;
         if (row.used == 0) {
-            lines.push_back("fewer than 3 rounds: no index yet");
+            lines.push_back(std::to_string(holes) + " holes: a first index needs 54, no index yet");
         } else {
             std::string rule = row.used == 1 ? "lowest 1" : "average of lowest " + std::to_string(row.used);
             if (row.adjustment != 0) rule += " - " + tenthsText(-row.adjustment);
@@ -288,8 +321,10 @@ public:
             }
         }
         round.handicapIndex = fromTenths(index);
+        round.noIndex = row.used == 0;
         result.index = round.handicapIndex;
-        lines.push_back("Hcp index = " + indexText(round.handicapIndex, slot, ""));
+        lines.push_back("Hcp index = " +
+                        (round.noIndex ? std::string("--") : indexText(round.handicapIndex, store::kMaxRounds, "0.0")));
 
         if (row.used == 0) {
             round.courseHandicap = 0;
@@ -333,7 +368,8 @@ public:
                                    int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
         std::optional<i64> before = indexBefore(player, slot);
-        TeeFigures f = teeFigures(courseAt(data, round.course), player.tee, firstHoleOf(round));
+        int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
+        TeeFigures f = teeFigures(courseAt(data, round.course), tee, firstHoleOf(round));
         if (!before || f.slope <= 0) return std::nullopt;
         Fraction ch = courseHandicapOf(*before, f, nineHoles(round), data.settings.nineHoleOption == kNineHoleRatings);
         return static_cast<int>(roundHalfUp(ch.num * data.options.allowance, ch.den * 100));
@@ -352,7 +388,7 @@ public:
     std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
         std::optional<int> playing = netHandicap(data, player, slot);
         if (!playing) return "--";
-        return text::generalForm(static_cast<double>(player.rounds[slot].gross() - *playing));
+        return text::generalForm(static_cast<double>(player.rounds[slot].playedGross() - *playing));
     }
 
     std::optional<int> playingHandicap(const store::LeagueData& data, float index, int slot,
@@ -363,26 +399,31 @@ public:
 
     std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
-        if (round.courseHandicap == 0 && round.handicapIndex == 0 && slot <= 2) return "--";
+        if (round.noIndex || (round.courseHandicap == 0 && round.handicapIndex == 0 && slot <= 2)) return "--";
         return text::generalForm(round.courseHandicap);
     }
 
 private:
-    // Low is the lowest index of the year before this round; the index may rise 3.0 above it
-    // freely, half of anything beyond, and never more than 5.0.
+    // Low is the lowest index issued in the 365 days before the date of the most recent score
+    // already in the record when this one is added, whatever rounds have left the stored 20; the
+    // index may rise 3.0 above it freely, half of anything beyond, and never more than 5.0.
     static i64 capped(const store::PlayerRecord& player, int slot, i64 index, std::vector<std::string>& lines) {
-        i64 today = dayNumber(player.rounds[slot]);
+        const store::RoundRecord* previous = slot > 1                 ? &player.rounds[slot - 1]
+                                             : player.earlier.empty() ? nullptr
+                                                                      : &player.earlier.back();
+        if (!previous) return index;
+        i64 last = dayNumber(*previous);
         std::optional<i64> low;
-        for (int r = 1; r < slot; ++r) {
-            const store::RoundRecord& earlier = player.rounds[r];
-            if (r <= 2 && earlier.handicapIndex == 0) continue;
+        auto consider = [&](const store::RoundRecord& earlier, bool issued) {
             i64 day = dayNumber(earlier);
-            if (day >= today || day < today - 365) continue;
+            if (!issued || day > last || day < last - 365) return;
             i64 x = tenths(earlier.handicapIndex);
             if (!low || x < *low) low = x;
-        }
+        };
+        for (const store::RoundRecord& earlier : player.earlier) consider(earlier, !earlier.noIndex);
+        for (int r = 1; r < slot; ++r) consider(player.rounds[r], issuedIndex(player, r));
         if (!low) return index;
-        lines.push_back("Low (lowest index of the year before) = " + indexTenths(*low));
+        lines.push_back("Low (lowest index of the 365 days before the previous score) = " + indexTenths(*low));
         i64 excess = index - *low;
         if (excess > kSoftCap) {
             index = *low + kSoftCap + roundHalfUp(excess - kSoftCap, 2);

@@ -187,6 +187,7 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
     if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
     if (removed) removed = removeFile(dialogs, store::OptionsFileName(leagueFile));
     if (removed) removed = removeFile(dialogs, store::ScheduleFileName(leagueFile));
+    if (removed) removed = removeFile(dialogs, store::RecordFileName(leagueFile));
     return removed ? DeleteOutcome::Deleted : DeleteOutcome::FileRemains;
 }
 

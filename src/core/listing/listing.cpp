@@ -69,9 +69,11 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     line += padded(format(round.year), 2, '0') + "   ";
     line += courseOf(data, round)[store::course_field::kInitials];
     padTo(line, 14, 3);
-    line += "   " + padded(format(round.score[kOutSlot]), 2);
-    line += "   " + padded(format(round.score[kInSlot]), 2);
-    auto total = static_cast<int16_t>(round.score[kOutSlot] + round.score[kInSlot]);
+    // The scores as played where the round record has them; the limited ones serve handicaps only.
+    const store::HoleValues& score = round.hasAsPlayed() ? round.asPlayed : round.score;
+    line += "   " + padded(format(score[kOutSlot]), 2);
+    line += "   " + padded(format(score[kInSlot]), 2);
+    auto total = static_cast<int16_t>(score[kOutSlot] + score[kInSlot]);
     line += "  " + padded(format(total), 3);
     line += "    ";
     const handicap::Rules& rules = handicap::RulesOf(data);
@@ -80,7 +82,7 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     padTo(line, 37, 3);
     line += "    ";
     for (int h = 1; h <= store::kHoles; ++h) {
-        line += round.score[h] == 0 ? " -" : padded(format(round.score[h]), 2);
+        line += score[h] == 0 ? " -" : padded(format(score[h]), 2);
         line += ' ';
     }
     line += "  ";

@@ -218,8 +218,8 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         std::string last;
         if (n > 0) {
             const store::RoundRecord& round = player.rounds[n];
-            last =
-                link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " + std::to_string(round.gross());
+            last = link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " +
+                   std::to_string(round.playedGross());
         }
         rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
                 cell(n > 0 ? indexText(data, player.rounds[n].handicapIndex, n) + " " + trend(player) : "-") +
@@ -328,11 +328,12 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
         for (int r = n; r >= 1; --r) {
             const store::RoundRecord& round = player.rounds[r];
             const float ch = listing::NetCourseHandicap(data, player, r);
+            const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
             rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round))), "name") +
                     cell(HtmlEscape(courseName(data, round)), "name") +
-                    cell(std::to_string(round.score[store::kOutSlot]), "wide") +
-                    cell(std::to_string(round.score[store::kInSlot]), "wide") + cell(std::to_string(round.gross())) +
-                    cell(text::generalForm(ch)) + cell(text::generalForm(round.gross() - ch)) +
+                    cell(std::to_string(played[store::kOutSlot]), "wide") +
+                    cell(std::to_string(played[store::kInSlot]), "wide") + cell(std::to_string(round.playedGross())) +
+                    cell(text::generalForm(ch)) + cell(text::generalForm(round.playedGross() - ch)) +
                     cell(indexText(data, round.handicapIndex, r)) + "</tr>\n";
         }
         body += table(

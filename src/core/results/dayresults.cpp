@@ -135,9 +135,10 @@ DayResults ResultsOfDay(const store::LeagueData& data, const PlayDate& date) {
             result.player = p;
             result.slot = r;
             result.name = player.name;
-            result.out = round.score[store::kOutSlot];
-            result.in = round.score[store::kInSlot];
-            result.gross = round.gross();
+            const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
+            result.out = played[store::kOutSlot];
+            result.in = played[store::kInSlot];
+            result.gross = result.out + result.in;
             result.courseHandicap = static_cast<int>(listing::NetCourseHandicap(data, player, r));
             result.net = result.gross - result.courseHandicap;
             bool nine = handicap::IsNineHoleRound(result.out, result.in);

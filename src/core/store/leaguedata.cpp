@@ -56,6 +56,11 @@ std::string OptionsFileName(const std::string& leagueFileName) {
     return base + ".cfg";
 }
 
+std::string RecordFileName(const std::string& leagueFileName) {
+    std::string base = leagueFileName.size() >= 4 ? leagueFileName.substr(0, leagueFileName.size() - 4) : "";
+    return base + ".hix";
+}
+
 int FirstMarkedPlayer(const LeagueData& data) {
     const int count = std::clamp<int>(data.playerCount, 0, kMaxPlayers);
     for (int p = 1; p <= count; ++p) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "store/filestamp.hpp"
 
@@ -45,8 +46,20 @@ struct RoundRecord {
     HoleValues fairway{};
     HoleValues green{};
     HoleValues putts{};
+    // Kept in the round record beside the league file, never in the league file itself. A round
+    // stored before the record existed knows neither: tee 0, scores as played all 0.
+    int16_t teePlayed = 0;
+    HoleValues asPlayed{};  // the hole scores before the hole limits, nine totals in 19 and 20
+    // Under the World Handicap System rules: the differential before any exceptional-score
+    // reduction, and the reduction this score itself made (tenths: 0, 10 or 20).
+    float rawDifferential = 0;
+    int16_t exceptionalCut = 0;
+    bool noIndex = false;  // too few holes yet: the index after this round is none
 
     int gross() const { return score[kOutSlot] + score[kInSlot]; }
+    bool hasAsPlayed() const { return asPlayed[kOutSlot] != 0 || asPlayed[kInSlot] != 0; }
+    // The gross as played where the record knows it, else the one stored.
+    int playedGross() const { return hasAsPlayed() ? asPlayed[kOutSlot] + asPlayed[kInSlot] : gross(); }
     // Entered with fairways, greens and putts: the nine totals of those are kept in slots 19, 20.
     bool hasPerformanceData() const {
         return putts[kOutSlot] > 0 || putts[kInSlot] > 0 || fairway[kOutSlot] > 0 || fairway[kInSlot] > 0;
@@ -61,6 +74,9 @@ struct PlayerRecord {
     std::array<RoundRecord, kMaxRounds + 1> rounds{};
     int16_t team = 0;
     int16_t selected = 0;  // working mark of the windows, never stored
+    // World Handicap System leagues: the scores of the round record older than the 20 stored
+    // rounds, oldest first. Kept in the round record file only.
+    std::vector<RoundRecord> earlier{};
 
     // The index after the most recent round (0 before the first one).
     float currentIndex() const { return rounds[roundCount].handicapIndex; }
@@ -168,6 +184,9 @@ struct LeagueData {
     // The team file failed to load: saving over it would lose what could not be read.
     bool teamFileUnreadable = false;
     LeagueOptions options;
+    // The league had no round record: it was built from the stored rounds on loading, and the
+    // next posting says where the index history starts.
+    std::string recordStartNote;
 
     // Courses shared by all leagues.
     int16_t courseCount = 0;
@@ -208,6 +227,9 @@ std::string TeamFileName(const std::string& leagueFileName);
 
 // The league's options sit beside its file: "Fall.LGE" keeps them in "Fall.cfg".
 std::string OptionsFileName(const std::string& leagueFileName);
+
+// The round record belongs to the league file: "Fall.LGE" keeps it in "Fall.hix".
+std::string RecordFileName(const std::string& leagueFileName);
 
 // The lowest-numbered player marked for the job at hand (score entry, card printing); 0 when none
 // is marked. The jobs clear each mark as they take the player, so this walks the marked players.

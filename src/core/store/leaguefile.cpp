@@ -9,6 +9,7 @@
 #include "store/leagueoptions.hpp"
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
+#include "store/roundrecordfile.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -185,6 +186,7 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     LoadLeagueOptions(data, dialogs);
+    if (result.ok) LoadRoundRecord(data, dialogs);
     return result;
 }
 
@@ -198,7 +200,9 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     });
     if (!mayReplace) return false;
     dialogs.beginBusy("Saving League data, Please wait...");
+    // The league file and its round record are saved together, here and nowhere else.
     std::string error = writeFileAtomically(file, FormatLeague(data));
+    std::string recordError = error.empty() ? SaveRoundRecord(data) : "";
     dialogs.endBusy();
     if (!error.empty()) {
         std::string text = "Error Creating League Record File";
@@ -207,6 +211,11 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
         return false;
     }
     data.leagueFileStamp = StampOf(file);
+    if (!recordError.empty()) {
+        dialogs.message({"Unable to save the round record to " + RecordFileName(data.leagueFileName), "Quorval",
+                         platform::Buttons::Ok, platform::Icon::Exclamation});
+        return false;
+    }
     return true;
 }
 

@@ -699,6 +699,17 @@ void ScoreEntryWindow::EQadjust() {
     const entry::RoundEntry typed = roundShown();
     entry::RoundEntry limited = typed;
     if (!entry::LimitHoleScores(data, data.currentPlayer, data.currentCourse, limited)) return;
+    // A box lowered before keeps the score first typed in it.
+    for (int k = 1; k <= store::kHoles; ++k) {
+        bool lowered = m_playedKnown && typed.score[k] == m_limited[k] && m_played[k] > m_limited[k];
+        if (!lowered) m_played[k] = typed.score[k];
+    }
+    for (auto [slot, first] : {std::pair{store::kOutSlot, 1}, {store::kInSlot, 10}}) {
+        bool summed = typed.score[slot] == entry::NineSum(typed.score, first);
+        m_played[slot] = summed ? entry::NineSum(m_played, first) : typed.score[slot];
+    }
+    m_limited = limited.score;
+    m_playedKnown = true;
     // Through the boxes, so that the nine totals follow.
     for (int k = 1; k <= store::kHoles; ++k) {
         if (limited.score[k] != typed.score[k]) m_scores[k]->setText(QString::number(limited.score[k]));
@@ -737,6 +748,7 @@ void ScoreEntryWindow::postShownRound() {
             {entry::kChooseTeeMessage, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
         return;
     }
+    if (m_playedKnown && round.score == m_limited) round.played = m_played;
     entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
     if (editMode()) {
         std::optional<entry::RoundPlace> edited = editedPlace();
@@ -800,6 +812,7 @@ void ScoreEntryWindow::continueAfterPause() {
 
 void ScoreEntryWindow::nextCard() {
     m_list->clear();
+    m_playedKnown = false;
     NextPlayer();
     afterPlayer();
 }

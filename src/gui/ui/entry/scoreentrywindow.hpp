@@ -101,6 +101,10 @@ private:
     bool m_typed = false;   // the card holds keys typed since it was filled or posted
     bool m_ending = false;  // the window closes itself: nothing typed is left to lose
     bool m_paused = false;
+    // The scores as typed before the hole limits lowered the boxes, and the boxes after.
+    bool m_playedKnown = false;
+    store::HoleValues m_played{};
+    store::HoleValues m_limited{};
     QSize m_cardSize;  // the window in its short layout
 
     QLabel* m_playerName;
