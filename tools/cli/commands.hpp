@@ -47,6 +47,7 @@ int RunStrokeIndex(Context& ctx, const Args& args);
 bool CheckSideFiles(Context& ctx);
 bool CheckLeagueOptions(Context& ctx);
 int RunPublish(Context& ctx, const Args& args);
+int RunPlay(Context& ctx, const Args& args);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -41,6 +41,11 @@ const char* const kUsageText =
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
     "  publish LEAGUE DIR\n"
     "                  write the league's web pages into DIR (made if missing)\n"
+    "  play LEAGUE [--hole P] [--halve P] [--match P] [--team-total P] [--allowance P]\n"
+    "       [--forfeit all|none]\n"
+    "                  show or set how league matches are scored (points per hole won, per\n"
+    "                  halved hole, for the lower net, for the lower team net; allowance 1..100);\n"
+    "                  setting waits for the folder as the commands that write do\n"
     "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
     "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
     "with exit status 3; failures exit with 1\n";
@@ -82,6 +87,7 @@ int main(int argc, char** argv) {
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
+        {"play", cli::RunPlay},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
@@ -92,7 +98,7 @@ int main(int argc, char** argv) {
     static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import"};
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
-    static const std::set<std::string> kSetters = {"rules", "stroke-index"};
+    static const std::set<std::string> kSetters = {"rules", "stroke-index", "play"};
     bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2);
     if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
