@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fullleague.hpp"
+#include "play/schedule.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
@@ -73,6 +74,16 @@ int main(int argc, char** argv) {
         data->settings.equitableCheck = players == 1 ? 5 : 0;
         data->settings.cardVerticalScaling = 1.0f + static_cast<float>(players) / 10.0f;
         put(root / "fuzz_settings", "settings" + tag, store::FormatSettings(data->settings));
+    }
+    for (int weeks : {1, 7}) {
+        samples::FillRandomLeague(*data, 3, 5);
+        store::Schedule schedule;
+        play::MakeRequest request{.start = store::Date{std::chrono::year(2026) / 10 / 6}, .weeks = weeks};
+        request.kind = weeks == 1 ? store::SideKind::Players : store::SideKind::Teams;
+        request.tees = {weeks == 1 ? store::TeeStart::Shotgun : store::TeeStart::Times, 17 * 60, 10};
+        play::MakeSchedule(*data, request, schedule);
+        play::RainOutDate(schedule, request.start);
+        put(root / "fuzz_schedule", "schedule" + std::to_string(weeks), store::FormatSchedule(schedule));
     }
     int n = 0;
     for (const char* number : {" 3000 ", "-1.3 ", " .5 ", "12abc", "1E+07", "  -.25e-3", "32768", ""}) {

@@ -214,5 +214,50 @@ TEST_F(PostFolder, RefusalsSayWhyAndWorldRulesNeedStrokeIndexes) {
     runSteps({{"check", 1, "Fall.cfg: line 2"}, {"check", 1, "course 1 is no longer \"Old Pines\""}});
 }
 
+// Four teams (players 1..9 in turn), players 10 and 11 on none.
+TEST_F(CliFolder, ScheduleIsMadeChangedAndShownAndBadInputChangesNothing) {
+    store::ResetTeamPart(*data);
+    for (int p = data->playerCount + 1; p <= 11; ++p) data->players[p] = {.name = "Extra " + std::to_string(p)};
+    data->playerCount = 11;
+    data->teams.teamCount = 4;
+    const char* names[] = {"", "Owls", "Hawks", "Crows", "Wrens"};
+    for (int t = 1; t <= 4; ++t) data->teams.teamNames[t] = names[t];
+    for (int p = 1; p <= 9; ++p) data->players[p].team = static_cast<int16_t>((p - 1) % 4 + 1);
+    writeFall(*data);
+    const std::string make = "schedule Fall --make --start 10/06/26 ";
+    runSteps({
+        {"schedule Fall", 0, "Fall has no season schedule"},
+        {make + "--weeks 4 --skip 10/13/26 --tee-times 17:00,10", 0,
+         "4 weeks scheduled for 4 teams, 10/06/26 to 11/03/26."},
+    });
+    const std::string made = readBytes("Fall.sch");
+    runSteps({
+        {make + "--weeks 4", 1, "Fall has a season schedule; give --replace to make a new one"},
+        {make + "--weeks 0 --replace", 1, "The number of weeks must be from 1 to 520. Nothing was changed."},
+        {"schedule Fall --make --start 02/30/26 --weeks 2 --replace", 1, "02/30/26 is not a date of the form MM/DD/YY"},
+        {make + "--weeks 2 --shotgun --tee-times 17:00,10", 2, "usage:"},
+        {"schedule Fall --make --weeks 3", 2, "usage:"},
+        {"schedule Fall --rainout 10/13/26", 1, "10/13/26 is not a scheduled date."},
+        {"schedule Fall --sub 10/06/26 --for 1 --by 4", 1, "plays on one of the two sides of that matchup."},
+        {"schedule Fall --sub 10/06/26 --for 1", 2, "usage:"},
+    });
+    EXPECT_EQ(readBytes("Fall.sch"), made);
+    runSteps({
+        {"schedule Fall --rainout 10/20/26", 0, "Rained out: the matchups of 10/20/26 move to week 5, 11/10/26."},
+        {"schedule Fall --sub 10/06/26 --for 1 --by 10", 0, "plays for"},
+        {"schedule Fall", 0, "substitute: " + data->players[10].name + " plays for " + data->players[1].name},
+    });
+    EXPECT_EQ(runCli("schedule Fall --csv").out,
+              "week,date,side_a,side_b,tee\n"
+              "1,10/06/26,Owls,Wrens,17:00\n1,10/06/26,Hawks,Crows,17:10\n"
+              "3,10/27/26,Owls,Hawks,17:00\n3,10/27/26,Crows,Wrens,17:10\n"
+              "4,11/03/26,Wrens,Owls,17:00\n4,11/03/26,Crows,Hawks,17:10\n"
+              "5,11/10/26,Crows,Owls,17:00\n5,11/10/26,Wrens,Hawks,17:10\n");
+    runSteps({{make + "--weeks 1 --individual --shotgun --replace", 0, "1 week scheduled for 11 players"},
+              {"schedule Fall --csv", 0, "1,10/06/26," + data->players[11].name + ",BYE,\n"}});
+    writeBytes("Fall.sch", "Sides\tClubs\r\n");
+    runSteps({{"check", 1, "Fall.sch: line 1: Sides is neither Teams nor Players"}});
+}
+
 }  // namespace
 }  // namespace quorval

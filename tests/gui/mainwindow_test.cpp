@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, MenuItemsOpenTheirWindows) {
         {"defineteammenu", "createteamsform"}, {"enterteamresultsmenu", "teamdataform"}, {"printcardsmenu", "HcpCards"},
         {"printscorecardsmenu", "scorecards"}, {"leaguehcmenu", "compareform"}, {"teamsummarymenu", "PrintTeamform"},
         {"graphmenu0", "Statsform"}, {"graphmenu1", "FullStatForm"}, {"graphmenu2", "GRform"},
-        {"graphmenu3", "Piechart"}, {"Creatmenu", "Createleagueform"}};
+        {"graphmenu3", "Piechart"}, {"Creatmenu", "Createleagueform"}, {"schedulemenu", "scheduleform"}};
     // clang-format on
     std::map<std::string, std::string> topics;
     for (auto [item, name] : windows) {
@@ -134,6 +134,7 @@ TEST_F(MainWindowTest, MenuItemsOpenTheirWindows) {
     EXPECT_EQ(topics["Setfont"], "Fonts");
     EXPECT_EQ(topics["selectplayers"], "Entering Scores");
     EXPECT_EQ(topics["programmers"], "Contents");
+    EXPECT_EQ(topics["scheduleform"], "Season Schedule");
 }
 
 // With no league to open a click beeps and says why, as does the recent-league button when the

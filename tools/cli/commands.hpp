@@ -48,6 +48,13 @@ bool CheckSideFiles(Context& ctx);
 bool CheckLeagueOptions(Context& ctx);
 int RunPublish(Context& ctx, const Args& args);
 int RunPlay(Context& ctx, const Args& args);
+int RunMatches(Context& ctx, const Args& args);
+int RunStandings(Context& ctx, const Args& args);
+int RunSchedule(Context& ctx, const Args& args);
+// Whether the schedule command's arguments change the schedule.
+bool ScheduleWrites(const Args& args);
+// For check: writes what is wrong with the open league's schedule file; false when anything is.
+bool CheckSchedule(Context& ctx);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -101,6 +101,7 @@ int RunCheck(Context& ctx, const Args& args) {
         clean &= report(ctx, data.leagueFileName, loaded);
         if (loaded.ok) clean &= reportImpossibleRounds(ctx, data);
         clean &= CheckLeagueOptions(ctx);
+        clean &= CheckSchedule(ctx);
         std::string teamFile = store::TeamFileName(data.leagueFileName);
         std::error_code ec;
         if (std::filesystem::exists(store::findDataFile(teamFile), ec)) {

@@ -1,6 +1,7 @@
 // quorval-cli: the league files from the command line, through the same code the program uses.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -46,9 +47,21 @@ const char* const kUsageText =
     "                  show or set how league matches are scored (points per hole won, per\n"
     "                  halved hole, for the lower net, for the lower team net; allowance 1..100);\n"
     "                  setting waits for the folder as the commands that write do\n"
-    "commands that write (post, delete-round, resave, demo, import, and rules or stroke-index when\n"
-    "they set) wait up to 5 seconds while Quorval or another quorval-cli holds the folder, then stop\n"
-    "with exit status 3; failures exit with 1\n";
+    "  matches LEAGUE --date MM/DD/YY [--csv] [--record]\n"
+    "                  score the matchups of a scheduled date from the rounds posted; --record\n"
+    "                  writes each team's points as its point entry (waits for the folder)\n"
+    "  standings LEAGUE [--from MM/DD/YY] [--to MM/DD/YY] [--csv]\n"
+    "                  the standings over the schedule's dates, or those from..to\n"
+    "  schedule LEAGUE [--csv]\n"
+    "  schedule LEAGUE --make --start MM/DD/YY --weeks W [--every DAYS] [--skip MM/DD/YY,...]\n"
+    "       [--individual] [--tee-times HH:MM,MIN | --shotgun] [--replace]\n"
+    "  schedule LEAGUE --rainout MM/DD/YY\n"
+    "  schedule LEAGUE --sub MM/DD/YY --for N --by M\n"
+    "                  show the season schedule (or its CSV), make it (--replace for a new one),\n"
+    "                  move a rained-out date to a new last week, or let player M play for N\n"
+    "commands that write (post, delete-round, resave, demo, import, schedule when it changes, and\n"
+    "rules or stroke-index when they set) wait up to 5 seconds while Quorval or another quorval-cli\n"
+    "holds the folder, then stop with exit status 3; failures exit with 1\n";
 
 }  // namespace
 
@@ -88,6 +101,9 @@ int main(int argc, char** argv) {
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
         {"play", cli::RunPlay},
+        {"matches", cli::RunMatches},
+        {"standings", cli::RunStandings},
+        {"schedule", cli::RunSchedule},
     };
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
@@ -99,7 +115,9 @@ int main(int argc, char** argv) {
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
     static const std::set<std::string> kSetters = {"rules", "stroke-index", "play"};
-    bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2);
+    bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2) ||
+                  (args[0] == "schedule" && cli::ScheduleWrites(args));
+    writes = writes || (args[0] == "matches" && std::find(args.begin(), args.end(), "--record") != args.end());
     if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);

@@ -9,8 +9,10 @@
 #include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
 #include "reports/listingreport.hpp"
+#include "reports/schedulereport.hpp"
 #include "reports/scorecards.hpp"
 #include "results/dayresults.hpp"
+#include "store/schedulefile.hpp"
 #include "store/teamfile.hpp"
 #include "teams/teampoints.hpp"
 #include "ui/reports/hcpcardswindow.hpp"
@@ -183,6 +185,18 @@ Outcome teamSummary(platform::Printer& printer, store::LeagueData& data, const O
     return Outcome::Printed;
 }
 
+Outcome schedule(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    store::LoadTeamAssignments(data);
+    store::Schedule season;
+    platform::StreamDialogs dialogs(std::cerr);
+    if (!store::LoadScheduleFile(data, season, dialogs).ok || season.matches.empty()) {
+        error = "the league has no season schedule";
+        return Outcome::NothingToPrint;
+    }
+    reports::PrintSchedule(printer, data, season, options.date);
+    return Outcome::Printed;
+}
+
 Outcome dayResults(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
     std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
     if (!date) return Outcome::Usage;
@@ -225,6 +239,7 @@ const std::map<std::string, Report>& Reports() {
         {"scoring", {scoring, "--player N"}},
         {"team-summary", {teamSummary, ""}},
         {"results", {dayResults, "--date MM/DD/YY"}},
+        {"schedule", {schedule, ""}},
         {"scorecards", {scorecards, "--course C --tee T --date MM/DD/YY [--players N,M,...]"}},
     };
     return kReports;

@@ -12,6 +12,7 @@
 #include "store/atomicsave.hpp"
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
+#include "store/schedulefile.hpp"
 #include "store/settingsfile.hpp"
 #include "store/strokeindexfile.hpp"
 
@@ -112,6 +113,8 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
     files.push_back(store::kStrokeIndexFileName);
     for (int k = 1; k <= registry.leagueCount; ++k)
         if (ours(k)) files.push_back(store::OptionsFileName(registry.leagueFiles[k] + kLeagueExtension));
+    for (int k = 1; k <= registry.leagueCount; ++k)
+        if (ours(k)) files.push_back(store::ScheduleFileName(registry.leagueFiles[k] + kLeagueExtension));
     int copied = 0;
     for (const std::string& file : files) {
         Copied result = copyDataFile(file, folder);

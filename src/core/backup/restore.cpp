@@ -27,7 +27,7 @@ std::string lower(std::string s) {
 bool isDataFile(const fs::path& file) {
     std::string name = lower(file.filename().string());
     std::string ext = lower(file.extension().string());
-    return ext == ".lge" || ext == ".tea" || ext == ".cfg" || name == "qvleague.dat" || name == "course.dat" ||
+    return ext == ".lge" || ext == ".tea" || ext == ".cfg" || ext == ".sch" || name == "qvleague.dat" || name == "course.dat" ||
            name == "course.si";
 }
 

@@ -6,6 +6,7 @@
 #include "store/coursefile.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/schedulefile.hpp"
 #include "store/settingsfile.hpp"
 
 namespace quorval::league {
@@ -185,6 +186,7 @@ DeleteOutcome DeleteLeague(store::LeagueData& data, platform::Dialogs& dialogs, 
     // the next league of this name.
     if (removed) removed = removeFile(dialogs, store::TeamFileName(leagueFile));
     if (removed) removed = removeFile(dialogs, store::OptionsFileName(leagueFile));
+    if (removed) removed = removeFile(dialogs, store::ScheduleFileName(leagueFile));
     return removed ? DeleteOutcome::Deleted : DeleteOutcome::FileRemains;
 }
 

@@ -9,8 +9,12 @@
 #include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
+#include "play/leaguematches.hpp"
+#include "play/matchreport.hpp"
+#include "play/schedule.hpp"
 #include "results/dayresults.hpp"
 #include "store/datafile.hpp"
+#include "store/leagueoptions.hpp"
 #include "teams/teampoints.hpp"
 #include "text/html.hpp"
 #include "text/numbers.hpp"
@@ -145,7 +149,115 @@ std::string trend(const store::PlayerRecord& player) {
     return "<span class=\"muted\" title=\"index unchanged\">&#8594;</span>";
 }
 
-std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>& dates) {
+// The season schedule: a page for the season and one per scheduled date, its matchups in tee order.
+std::string weekPage(store::Date date) {
+    return "week-" + store::FileDate(date) + ".html";
+}
+
+std::string matchupTable(const std::vector<play::Matchup>& day) {
+    std::string rows;
+    for (const play::Matchup& m : day) {
+        rows += "<tr>" + cell(HtmlEscape(m.tee)) + cell(HtmlEscape(m.home), "name") +
+                cell(m.away.empty() ? "<span class=\"muted\">bye</span>" : HtmlEscape(m.away), "name") + "</tr>\n";
+    }
+    return table("<tr><th>Tee</th><th class=\"name\">Home</th><th class=\"name\">Away</th></tr>\n", rows);
+}
+
+std::string weekHeading(const std::vector<play::Matchup>& day) {
+    return "Week " + std::to_string(day.front().week) + ", " + play::ShortDate(day.front().date);
+}
+
+std::string schedulePage(const store::LeagueData& data, const store::Schedule& schedule,
+                         const std::vector<PlayDate>& dates) {
+    std::string body =
+        "<h1>Season schedule</h1>\n<p class=\"muted\">" + HtmlEscape(play::ScheduleSummary(schedule)) + "</p>\n";
+    for (const store::RainOut& rain : schedule.rainOuts) {
+        body += "<p>" + play::ShortDate(rain.from) + " was rained out; its matchups moved to " +
+                link(weekPage(rain.to), play::ShortDate(rain.to)) + ".</p>\n";
+    }
+    for (store::Date date : play::ScheduledDates(schedule)) {
+        std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, date);
+        body += "<h2>" + link(weekPage(date), weekHeading(day)) + "</h2>\n" + matchupTable(day);
+    }
+    return page(data, "Season schedule", body, dataDate(dates));
+}
+
+// The matches of a scheduled date with their points, once any pairing has been played.
+std::string matchesSection(const store::LeagueData& data, const store::Schedule& schedule, store::Date date) {
+    std::vector<play::SideMatch> matches;
+    play::MatchesOn(schedule, data, date, matches);
+    std::string body;
+    for (const play::SideMatch& m : matches) {
+        bool played = false;
+        std::string rows;
+        for (const play::Pairing& p : m.pairings) {
+            played = played || p.scored || p.forfeit;
+            auto who = [&](const play::MatchPlayer& x, int handicap) {
+                return HtmlEscape(play::PlayerText(data, x)) + (p.scored ? " (" + std::to_string(handicap) + ")" : "");
+            };
+            std::string result = p.forfeit            ? "forfeit"
+                                 : !p.refusal.empty() ? "not scored"
+                                 : p.scored ? std::to_string(p.match.wonA) + "-" + std::to_string(p.match.wonB) + ", " +
+                                                  std::to_string(p.match.halved) + " halved"
+                                            : "";
+            rows += "<tr>" + cell(who(p.a, p.handicapA), "name") + cell(who(p.b, p.handicapB), "name") +
+                    cell(HtmlEscape(result)) + cell(store::PointsText(p.pointsA) + "-" + store::PointsText(p.pointsB)) +
+                    "</tr>\n";
+        }
+        if (!played) continue;
+        body += "<h3>" + HtmlEscape(play::MatchHeading(m)) + "</h3>\n" +
+                table("<tr><th class=\"name\">" + HtmlEscape(m.sideA) + "</th><th class=\"name\">" +
+                          HtmlEscape(m.sideB) + "</th><th>Holes</th><th>Points</th></tr>\n",
+                      rows);
+    }
+    return body.empty() ? body : "<h2>Matches</h2>\n" + body;
+}
+
+std::string standingsPage(const store::LeagueData& data, const store::Schedule& schedule,
+                          const std::vector<PlayDate>& dates) {
+    std::string rows;
+    for (const play::Standing& st : play::SeasonStandings(schedule, data, std::nullopt, std::nullopt)) {
+        rows += "<tr>" + cell(std::to_string(st.place)) + cell(HtmlEscape(st.side), "name") +
+                cell(std::to_string(st.played)) + cell(std::to_string(st.won)) + cell(std::to_string(st.halved)) +
+                cell(std::to_string(st.lost)) + cell(store::PointsText(st.points)) + "</tr>\n";
+    }
+    std::string body = "<h1>Standings</h1>\n" +
+                       table(
+                           "<tr><th>Pl</th><th class=\"name\">Side</th><th>P</th><th>W</th><th>H</th><th>L</th>"
+                           "<th>Pts</th></tr>\n",
+                           rows);
+    return page(data, "Standings", body, dataDate(dates));
+}
+
+std::string scheduleDatePage(const store::LeagueData& data, const store::Schedule& schedule,
+                             const std::vector<store::Date>& scheduled, size_t i, const std::vector<PlayDate>& dates) {
+    std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, scheduled[i]);
+    std::string body = "<h1>" + HtmlEscape(weekHeading(day)) + "</h1>\n<p class=\"muted\">" +
+                       HtmlEscape(play::TeePlanText(schedule.tees)) + "</p>\n" + matchupTable(day);
+    body += matchesSection(data, schedule, scheduled[i]);
+    std::vector<store::Substitute> subs = play::SubstitutesOn(schedule, scheduled[i]);
+    if (!subs.empty()) {
+        body += "<h2>Substitutes</h2>\n<ul>\n";
+        for (const store::Substitute& sub : subs)
+            body += "<li>" + HtmlEscape(sub.byPlayer) + " plays for " + HtmlEscape(sub.forPlayer) + "</li>\n";
+        body += "</ul>\n";
+    }
+    std::chrono::year_month_day ymd(scheduled[i]);
+    PlayDate played{static_cast<int>(static_cast<unsigned>(ymd.month())),
+                    static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(ymd.year()) % 100};
+    if (std::find(dates.begin(), dates.end(), played) != dates.end()) {
+        body += "<p>" + link(datePage(played), "Results of " + results::DateText(played)) + "</p>\n";
+    }
+    body += "<nav class=\"steps\"><span>";
+    if (i > 0) body += link(weekPage(scheduled[i - 1]), "\u2190 " + play::ShortDate(scheduled[i - 1]));
+    body += "</span><span>" + link("schedule.html", "Season") + "</span><span>";
+    if (i + 1 < scheduled.size())
+        body += link(weekPage(scheduled[i + 1]), play::ShortDate(scheduled[i + 1]) + " \u2192");
+    body += "</span></nav>\n";
+    return page(data, weekHeading(day), body, dataDate(dates));
+}
+
+std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, bool scheduled) {
     std::string body = "<h1>" + HtmlEscape(league::LeagueName(data)) + "</h1>\n<p class=\"muted\">" +
                        HtmlEscape(dataDate(dates)) + "</p>\n<h2>Handicap indexes</h2>\n";
     std::string rows;
@@ -170,6 +282,10 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         body += "</ul>\n";
     }
     if (data.teams.teamCount > 0) body += "<h2>Teams</h2>\n<p>" + link("teams.html", "Team points") + "</p>\n";
+    if (scheduled) {
+        body += "<h2>Schedule</h2>\n<p>" + link("schedule.html", "Season schedule") + " \u00b7 " +
+                link("standings.html", "Standings") + "</p>\n";
+    }
     return page(data, "Handicaps", body, dataDate(dates));
 }
 
@@ -311,14 +427,19 @@ bool WrittenByQuorval(const std::string& content) {
     return content.substr(0, 200).find(kMark) != std::string::npos;
 }
 
-std::vector<SiteFile> BuildSite(const store::LeagueData& data) {
+std::vector<SiteFile> BuildSite(const store::LeagueData& data, const store::Schedule& schedule) {
     const std::vector<PlayDate> dates = results::DatesPlayed(data);
+    const std::vector<store::Date> scheduled = play::ScheduledDates(schedule);
     std::vector<SiteFile> files;
-    files.push_back({"index.html", indexPage(data, dates)});
+    files.push_back({"index.html", indexPage(data, dates, !scheduled.empty())});
     files.push_back({"style.css", styleSheet()});
     for (size_t i = 0; i < dates.size(); ++i) files.push_back({datePage(dates[i]), dayPage(data, dates, i)});
     for (int p = 1; p <= playersOf(data); ++p) files.push_back({playerPage(p), playerPageContent(data, p, dates)});
     if (data.teams.teamCount > 0) files.push_back({"teams.html", teamsPage(data, dates)});
+    if (!scheduled.empty()) files.push_back({"schedule.html", schedulePage(data, schedule, dates)});
+    if (!scheduled.empty()) files.push_back({"standings.html", standingsPage(data, schedule, dates)});
+    for (size_t i = 0; i < scheduled.size(); ++i)
+        files.push_back({weekPage(scheduled[i]), scheduleDatePage(data, schedule, scheduled, i, dates)});
     return files;
 }
 
@@ -331,7 +452,11 @@ PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::
         result.problem = "cannot make the folder " + folder.string() + (ec ? ": " + ec.message() : "");
         return result;
     }
-    const std::vector<SiteFile> files = BuildSite(data);
+    store::Schedule schedule;
+    if (auto text = store::readTextFile(store::findDataFile(store::ScheduleFileName(data.leagueFileName)))) {
+        store::ParseSchedule(schedule, *text);
+    }
+    const std::vector<SiteFile> files = BuildSite(data, schedule);
     std::set<std::string> names;
     // Another program's file of the same name stops the publish before anything is written.
     for (const SiteFile& file : files) {

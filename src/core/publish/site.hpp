@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/leaguedata.hpp"
+#include "store/schedulefile.hpp"
 
 // The league's pages for the players: a small static site of plain HTML and one style sheet that
 // any browser opens from a folder or a web space, on a phone or a desktop. No script, nothing
@@ -17,8 +18,9 @@ struct SiteFile {
 };
 
 // Every page of the site: index.html, style.css, a page per date played and per player, and
-// teams.html when the league has teams. Load the team file first for the teams page.
-std::vector<SiteFile> BuildSite(const store::LeagueData& data);
+// teams.html when the league has teams, schedule.html and a page per scheduled date when it has a
+// season schedule. Load the team file first for the teams page and the schedule's sides.
+std::vector<SiteFile> BuildSite(const store::LeagueData& data, const store::Schedule& schedule = {});
 
 // Text as HTML shows it literally.
 std::string HtmlEscape(const std::string& text);
@@ -33,7 +35,8 @@ struct PublishResult {
     std::vector<std::string> removed;  // pages of an earlier publish the data no longer has
 };
 
-// Writes the site into the folder, making it when missing. Only files that Quorval wrote there
+// Writes the site into the folder, making it when missing. The league's schedule file is read for
+// the schedule pages; one that does not read leaves them out. Only files that Quorval wrote there
 // are replaced or removed: when a file of the same name is someone else's, nothing is written.
 PublishResult PublishSite(const store::LeagueData& data, const std::filesystem::path& folder);
 

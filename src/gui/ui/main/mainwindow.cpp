@@ -48,6 +48,7 @@
 #include "ui/reports/resultswindow.hpp"
 #include "ui/reports/scorecardswindow.hpp"
 #include "ui/reports/weeklycommands.hpp"
+#include "ui/teams/schedulewindow.hpp"
 #include "ui/teams/teampointswindow.hpp"
 #include "ui/teams/teamsetupwindow.hpp"
 #include "ui/teams/teamsummarywindow.hpp"
@@ -220,6 +221,7 @@ void MainWindow::buildMenus() {
     addAction(teams, "defineteammenu", "&Define Teams");
     addAction(teams, "enterteamresultsmenu", "&Enter Team Results");
     addAction(teams, "teamsummarymenu", "&Team Summary Reports");
+    addAction(teams, "schedulemenu", "&Season Schedule...");
 
     QMenu* analysis = addMenu("Analmenu", "Performance && Analysis");
     addAction(analysis, "graphmenu0", "Personal Performance Summary");
@@ -353,6 +355,7 @@ void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
         on(QString("graphmenu%1").arg(i).toUtf8().constData(), [this, view] { openAnalysisChooser(view); });
     }
     on("defineteammenu", [this] { openWindow(new TeamSetupWindow(m_services, this)); });
+    on("schedulemenu", [this] { openWindow(new ScheduleWindow(m_services, this)); });
     // The points and the summary need a player on a team, as the team file says.
     on("enterteamresultsmenu", [this] {
         store::LoadTeamAssignments(m_services.data);
