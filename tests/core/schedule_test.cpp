@@ -284,7 +284,9 @@ TEST(SchedulePages, TheSeasonAndEachDateHaveAPageLinkedFromTheIndex) {
         EXPECT_NE(week.find(part), std::string::npos) << part;
     EXPECT_NE(site["week-2026-10-13.html"].find("href=\"day-2026-10-13.html\""), std::string::npos);
     EXPECT_NE(site["schedule.html"].find("href=\"week-2026-10-13.html\""), std::string::npos);
-    EXPECT_EQ(publish::BuildSite(*data).size() + 3, site.size());
+    // The season, its two dates and the standings.
+    EXPECT_NE(site["index.html"].find("<a href=\"standings.html\">"), std::string::npos);
+    EXPECT_EQ(publish::BuildSite(*data).size() + 4, site.size());
 }
 
 }  // namespace

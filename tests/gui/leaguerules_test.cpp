@@ -85,5 +85,20 @@ TEST_F(LeagueRulesTest, ChosenInSettingsThenARoundShowsItsStepsAndTheListingItsN
         EXPECT_TRUE(math.contains(line)) << line << "\n" << math.join("|").toStdString();
 }
 
+TEST_F(LeagueRulesTest, LeaguePlayOptionsAreStoredBesideTheRulesWithoutAsking) {
+    s.data->options.play.matchPoints = 2;
+    auto* settings = new SettingsWindow(s.services, &opener);
+    openChild(&opener, settings);
+    EXPECT_EQ(child<QDoubleSpinBox>(settings, "matchpointsspin")->value(), 2);
+    child<QDoubleSpinBox>(settings, "holepointsspin")->setValue(2);
+    child<QDoubleSpinBox>(settings, "halvepointsspin")->setValue(1);
+    child<QComboBox>(settings, "forfeitcombo")->setCurrentIndex(1);
+    child<QPushButton>(settings, "okbutton")->click();
+    EXPECT_TRUE(s.dialogs.takeMessages().empty());
+    EXPECT_EQ(readBytes("Test.cfg"),
+              "[Handicap]\r\nRules=Classic\r\nAllowance=100\r\n[Play]\r\nHolePoints=2\r\nMatchPoints=2\r\n"
+              "TeamTotalPoints=0\r\nAllowance=100\r\nForfeit=none\r\n");
+}
+
 }  // namespace
 }  // namespace quorval::gui

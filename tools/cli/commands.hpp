@@ -47,6 +47,9 @@ int RunStrokeIndex(Context& ctx, const Args& args);
 bool CheckSideFiles(Context& ctx);
 bool CheckLeagueOptions(Context& ctx);
 int RunPublish(Context& ctx, const Args& args);
+int RunPlay(Context& ctx, const Args& args);
+int RunMatches(Context& ctx, const Args& args);
+int RunStandings(Context& ctx, const Args& args);
 int RunSchedule(Context& ctx, const Args& args);
 // Whether the schedule command's arguments change the schedule.
 bool ScheduleWrites(const Args& args);

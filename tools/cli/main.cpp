@@ -1,6 +1,7 @@
 // quorval-cli: the league files from the command line, through the same code the program uses.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -44,6 +45,16 @@ const char* const kUsageText =
     "                  show or set a course's stroke indexes (COURSE: slot number or name)\n"
     "  publish LEAGUE DIR\n"
     "                  write the league's web pages into DIR (made if missing)\n"
+    "  play LEAGUE [--hole P] [--halve P] [--match P] [--team-total P] [--allowance P]\n"
+    "       [--forfeit all|none]\n"
+    "                  show or set how league matches are scored (points per hole won, per\n"
+    "                  halved hole, for the lower net, for the lower team net; allowance 1..100);\n"
+    "                  setting waits for the folder as the commands that write do\n"
+    "  matches LEAGUE --date MM/DD/YY [--csv] [--record]\n"
+    "                  score the matchups of a scheduled date from the rounds posted; --record\n"
+    "                  writes each team's points as its point entry (waits for the folder)\n"
+    "  standings LEAGUE [--from MM/DD/YY] [--to MM/DD/YY] [--csv]\n"
+    "                  the standings over the schedule's dates, or those from..to\n"
     "  schedule LEAGUE [--csv]\n"
     "  schedule LEAGUE --make --start MM/DD/YY --weeks W [--every DAYS] [--skip MM/DD/YY,...]\n"
     "       [--individual] [--tee-times HH:MM,MIN | --shotgun] [--replace]\n"
@@ -105,6 +116,9 @@ int main(int argc, char** argv) {
         {"rules", cli::RunRules},
         {"stroke-index", cli::RunStrokeIndex},
         {"publish", cli::RunPublish},
+        {"play", cli::RunPlay},
+        {"matches", cli::RunMatches},
+        {"standings", cli::RunStandings},
         {"schedule", cli::RunSchedule},
         {"skins", cli::RunSkins},
         {"stableford", cli::RunStableford},
@@ -128,9 +142,10 @@ int main(int argc, char** argv) {
     static const std::set<std::string> kWriters = {"post", "delete-round", "resave", "demo", "import", "restore"};
     store::FolderLock lock("quorval-cli");
     // rules and stroke-index write only when given something to set.
-    static const std::set<std::string> kSetters = {"rules", "stroke-index"};
+    static const std::set<std::string> kSetters = {"rules", "stroke-index", "play"};
     bool writes = kWriters.count(args[0]) || (kSetters.count(args[0]) && args.size() > 2) ||
                   (args[0] == "schedule" && cli::ScheduleWrites(args));
+    writes = writes || (args[0] == "matches" && std::find(args.begin(), args.end(), "--record") != args.end());
     if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
     auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);

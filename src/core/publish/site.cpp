@@ -9,11 +9,14 @@
 #include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
+#include "play/leaguematches.hpp"
+#include "play/matchreport.hpp"
 #include "play/schedule.hpp"
 #include "publish/sidegamepages.hpp"
 #include "publish/sitewrite.hpp"
 #include "results/dayresults.hpp"
 #include "store/datafile.hpp"
+#include "store/leagueoptions.hpp"
 #include "teams/teampoints.hpp"
 #include "text/html.hpp"
 #include "text/numbers.hpp"
@@ -181,11 +184,59 @@ std::string schedulePage(const store::LeagueData& data, const store::Schedule& s
     return page(data, "Season schedule", body, dataDate(dates));
 }
 
+// The matches of a scheduled date with their points, once any pairing has been played.
+std::string matchesSection(const store::LeagueData& data, const store::Schedule& schedule, store::Date date) {
+    std::vector<play::SideMatch> matches;
+    play::MatchesOn(schedule, data, date, matches);
+    std::string body;
+    for (const play::SideMatch& m : matches) {
+        bool played = false;
+        std::string rows;
+        for (const play::Pairing& p : m.pairings) {
+            played = played || p.scored || p.forfeit;
+            auto who = [&](const play::MatchPlayer& x, int handicap) {
+                return HtmlEscape(play::PlayerText(data, x)) + (p.scored ? " (" + std::to_string(handicap) + ")" : "");
+            };
+            std::string result = p.forfeit            ? "forfeit"
+                                 : !p.refusal.empty() ? "not scored"
+                                 : p.scored ? std::to_string(p.match.wonA) + "-" + std::to_string(p.match.wonB) + ", " +
+                                                  std::to_string(p.match.halved) + " halved"
+                                            : "";
+            rows += "<tr>" + cell(who(p.a, p.handicapA), "name") + cell(who(p.b, p.handicapB), "name") +
+                    cell(HtmlEscape(result)) + cell(store::PointsText(p.pointsA) + "-" + store::PointsText(p.pointsB)) +
+                    "</tr>\n";
+        }
+        if (!played) continue;
+        body += "<h3>" + HtmlEscape(play::MatchHeading(m)) + "</h3>\n" +
+                table("<tr><th class=\"name\">" + HtmlEscape(m.sideA) + "</th><th class=\"name\">" +
+                          HtmlEscape(m.sideB) + "</th><th>Holes</th><th>Points</th></tr>\n",
+                      rows);
+    }
+    return body.empty() ? body : "<h2>Matches</h2>\n" + body;
+}
+
+std::string standingsPage(const store::LeagueData& data, const store::Schedule& schedule,
+                          const std::vector<PlayDate>& dates) {
+    std::string rows;
+    for (const play::Standing& st : play::SeasonStandings(schedule, data, std::nullopt, std::nullopt)) {
+        rows += "<tr>" + cell(std::to_string(st.place)) + cell(HtmlEscape(st.side), "name") +
+                cell(std::to_string(st.played)) + cell(std::to_string(st.won)) + cell(std::to_string(st.halved)) +
+                cell(std::to_string(st.lost)) + cell(store::PointsText(st.points)) + "</tr>\n";
+    }
+    std::string body = "<h1>Standings</h1>\n" +
+                       table(
+                           "<tr><th>Pl</th><th class=\"name\">Side</th><th>P</th><th>W</th><th>H</th><th>L</th>"
+                           "<th>Pts</th></tr>\n",
+                           rows);
+    return page(data, "Standings", body, dataDate(dates));
+}
+
 std::string scheduleDatePage(const store::LeagueData& data, const store::Schedule& schedule,
                              const std::vector<store::Date>& scheduled, size_t i, const std::vector<PlayDate>& dates) {
     std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, scheduled[i]);
     std::string body = "<h1>" + HtmlEscape(weekHeading(day)) + "</h1>\n<p class=\"muted\">" +
                        HtmlEscape(play::TeePlanText(schedule.tees)) + "</p>\n" + matchupTable(day);
+    body += matchesSection(data, schedule, scheduled[i]);
     std::vector<store::Substitute> subs = play::SubstitutesOn(schedule, scheduled[i]);
     if (!subs.empty()) {
         body += "<h2>Substitutes</h2>\n<ul>\n";
@@ -233,7 +284,10 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         body += "</ul>\n";
     }
     if (data.teams.teamCount > 0) body += "<h2>Teams</h2>\n<p>" + link("teams.html", "Team points") + "</p>\n";
-    if (scheduled) body += "<h2>Schedule</h2>\n<p>" + link("schedule.html", "Season schedule") + "</p>\n";
+    if (scheduled) {
+        body += "<h2>Schedule</h2>\n<p>" + link("schedule.html", "Season schedule") + " \u00b7 " +
+                link("standings.html", "Standings") + "</p>\n";
+    }
     return page(data, "Handicaps", body, dataDate(dates));
 }
 
@@ -387,6 +441,7 @@ std::vector<SiteFile> BuildSite(const store::LeagueData& data, const store::Sche
     for (int p = 1; p <= playersOf(data); ++p) files.push_back({playerPage(p), playerPageContent(data, p, dates)});
     if (data.teams.teamCount > 0) files.push_back({"teams.html", teamsPage(data, dates)});
     if (!scheduled.empty()) files.push_back({"schedule.html", schedulePage(data, schedule, dates)});
+    if (!scheduled.empty()) files.push_back({"standings.html", standingsPage(data, schedule, dates)});
     for (size_t i = 0; i < scheduled.size(); ++i)
         files.push_back({weekPage(scheduled[i]), scheduleDatePage(data, schedule, scheduled, i, dates)});
     return files;

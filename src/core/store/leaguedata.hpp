@@ -108,6 +108,19 @@ inline bool HasStrokeIndexes(const StrokeIndexes& si) {
 // The rules a league computes handicaps by, from the league's options file.
 enum class HandicapRules : int16_t { Classic, WHS };
 
+// How league matches are scored: points per hole won, per halved hole to each player, to the
+// lower net total of a pairing, to the team whose pairings' nets add up lower.
+struct PlayOptions {
+    double holePoints = 1;
+    double halvePoints = -1;  // negative: half of holePoints
+    double matchPoints = 1;
+    double teamTotalPoints = 0;
+    int16_t allowance = 100;  // percent of the course handicap a match is played off, 1..100
+    bool forfeitAll = true;   // a forfeit wins every hole and the match points; else nothing
+    double halve() const { return halvePoints < 0 ? holePoints / 2 : halvePoints; }
+    bool operator==(const PlayOptions&) const = default;
+};
+
 struct LeagueOptions {
     HandicapRules rules = HandicapRules::Classic;
     int16_t allowance = 100;  // percent of the course handicap played off, 1..100
@@ -116,6 +129,7 @@ struct LeagueOptions {
     bool skinsCarry = false;  // a tied hole's skin goes on to the next hole
     int32_t skinsBuyIn = 0;   // cents each player puts in the skins pot
     std::string currency{};   // put before amounts of money; none by default
+    PlayOptions play{};
     bool operator==(const LeagueOptions&) const = default;
 };
 

@@ -1,7 +1,9 @@
 #include "store/leagueoptions.hpp"
 
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "play/money.hpp"
 
@@ -63,18 +65,25 @@ void parseSideGames(LeagueOptions& options, std::string_view section, std::strin
 void parse(LeagueOptions& options, LineReader& in) {
     bool inHandicap = false;
     std::string_view section;
+    bool inPlay = false;
     while (!in.atEnd()) {
         std::string_view line = trimmed(in.line());
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             inHandicap = sameIgnoringCase(line, "[Handicap]");
             section = line;
+            inPlay = sameIgnoringCase(line, "[Play]");
             continue;
         }
         size_t eq = line.find('=');
         if (eq == std::string_view::npos) throw FormatError(in.lineNumber(), "\"" + std::string(line) + "\" has no =");
         std::string_view key = trimmed(line.substr(0, eq));
         std::string_view value = trimmed(line.substr(eq + 1));
+        if (inPlay) {
+            std::string error = SetPlayOption(options.play, key, value);
+            if (!error.empty()) throw FormatError(in.lineNumber(), error);
+            continue;
+        }
         if (!inHandicap) {
             parseSideGames(options, section, key, value, in.lineNumber());
             continue;  // a section this program does not know is left alone
@@ -99,7 +108,64 @@ void parse(LeagueOptions& options, LineReader& in) {
     }
 }
 
+std::optional<double> pointsValue(std::string_view value) {
+    double v = 0;
+    auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
+    if (ec != std::errc() || end != value.data() + value.size() || !(v >= 0) || v > 1000) return std::nullopt;
+    return v;
+}
+
+void appendPlayOptions(std::string& out, const PlayOptions& play) {
+    appendLine(out, "[Play]");
+    appendLine(out, "HolePoints=" + PointsText(play.holePoints));
+    if (play.halvePoints >= 0) appendLine(out, "HalvePoints=" + PointsText(play.halvePoints));
+    appendLine(out, "MatchPoints=" + PointsText(play.matchPoints));
+    appendLine(out, "TeamTotalPoints=" + PointsText(play.teamTotalPoints));
+    appendLine(out, "Allowance=" + std::to_string(play.allowance));
+    appendLine(out, std::string("Forfeit=") + (play.forfeitAll ? "all" : "none"));
+}
+
 }  // namespace
+
+std::string PointsText(double points) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", points);
+    std::string s = buffer;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+std::string SetPlayOption(PlayOptions& play, std::string_view key, std::string_view value) {
+    auto bad = [&](const char* what) { return std::string(key) + "=" + std::string(value) + " is not " + what; };
+    if (sameIgnoringCase(key, "Allowance")) {
+        int percent = 0;
+        auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), percent);
+        if (ec != std::errc() || end != value.data() + value.size() || percent < 1 || percent > 100) {
+            return bad("a whole percent 1..100");
+        }
+        play.allowance = static_cast<int16_t>(percent);
+    } else if (sameIgnoringCase(key, "Forfeit")) {
+        if (sameIgnoringCase(value, "all")) {
+            play.forfeitAll = true;
+        } else if (sameIgnoringCase(value, "none")) {
+            play.forfeitAll = false;
+        } else {
+            return bad("all or none");
+        }
+    } else {
+        double* target = sameIgnoringCase(key, "HolePoints")        ? &play.holePoints
+                         : sameIgnoringCase(key, "HalvePoints")     ? &play.halvePoints
+                         : sameIgnoringCase(key, "MatchPoints")     ? &play.matchPoints
+                         : sameIgnoringCase(key, "TeamTotalPoints") ? &play.teamTotalPoints
+                                                                    : nullptr;
+        if (target == nullptr) return {};  // a key this program does not know is left alone
+        std::optional<double> points = pointsValue(value);
+        if (!points) return bad("a number of points 0..1000");
+        *target = *points;
+    }
+    return {};
+}
 
 const char* RulesName(HandicapRules rules) {
     return rules == HandicapRules::WHS ? "WHS" : "Classic";
@@ -131,6 +197,7 @@ std::string FormatLeagueOptions(const LeagueOptions& options) {
         if (options.skinsBuyIn != 0) appendLine(out, "BuyIn=" + play::AmountText(options.skinsBuyIn));
         if (!options.currency.empty()) appendLine(out, "Currency=" + options.currency);
     }
+    if (options.play != PlayOptions{}) appendPlayOptions(out, options.play);
     return out;
 }
 

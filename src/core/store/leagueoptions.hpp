@@ -17,6 +17,8 @@
 //   Ties=none|carry
 //   BuyIn=5.00
 //   Currency=$
+//   [Play]
+//   HolePoints=1, HalvePoints=0.5, MatchPoints=1, TeamTotalPoints=0, Allowance=100, Forfeit=all|none
 // A league without the file keeps the classic rules at 100 percent.
 namespace quorval::store {
 
@@ -30,6 +32,12 @@ LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs);
 
 // Writes data.options atomically beside the league file.
 bool SaveLeagueOptions(const LeagueData& data, platform::Dialogs& dialogs);
+
+// Sets one [Play] option from its text; the reason when the value is refused, else empty text.
+std::string SetPlayOption(PlayOptions& play, std::string_view key, std::string_view value);
+
+// Points as the files and the command line write them: a plain decimal, "4.5", "1".
+std::string PointsText(double points);
 
 // "Classic" or "WHS", as the file and the command line name the rules.
 const char* RulesName(HandicapRules rules);

@@ -63,7 +63,10 @@ LeagueRulesBox::LeagueRulesBox(platform::Services& services, QWidget* parent)
 
 store::LeagueOptions LeagueRulesBox::shown() const {
     int i = m_rules->currentIndex();
-    return {kChoices[i < 0 ? 0 : i], static_cast<int16_t>(m_allowance->value())};
+    store::LeagueOptions options = m_services.data.options;  // the other sections stay as they are
+    options.rules = kChoices[i < 0 ? 0 : i];
+    options.allowance = static_cast<int16_t>(m_allowance->value());
+    return options;
 }
 
 bool LeagueRulesBox::apply() {

@@ -15,6 +15,7 @@
 #include "handicap/rules.hpp"
 #include "store/settingsfile.hpp"
 #include "text/numbers.hpp"
+#include "ui/main/leagueplaybox.hpp"
 #include "ui/main/leaguerulesbox.hpp"
 #include "widgets/controls.hpp"
 
@@ -157,6 +158,8 @@ QVBoxLayout* SettingsWindow::buildOptions() {
     right->addWidget(m_openLast);
     right->addLayout(factorRow);
     right->addWidget(leagueRules());
+    m_playBox = new LeaguePlayBox(m_services);
+    right->addWidget(m_playBox);
     right->addStretch(1);
     return right;
 }
@@ -202,6 +205,7 @@ void SettingsWindow::accept() {
     s.openLastLeague = m_openLast->isChecked() ? 1 : 0;
     s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));
     m_rulesBox->apply();
+    m_playBox->apply();
     close();
     if (s.printFont.empty()) s.printFont = "Courier New";
     store::SaveLeagueRegistry(data, m_services.dialogs);

@@ -14,6 +14,7 @@ class QVBoxLayout;
 
 namespace quorval::gui {
 
+class LeaguePlayBox;
 class LeagueRulesBox;
 
 // "Quorval Settings": print font and handicap options. Accepting stores them in both settings
@@ -42,6 +43,7 @@ private:
     QCheckBox* m_openLast;
     QLineEdit* m_factor;
     LeagueRulesBox* m_rulesBox = nullptr;
+    LeaguePlayBox* m_playBox = nullptr;
     QLabel* m_unusedNote = nullptr;
 };
 

@@ -1,0 +1,165 @@
+#include "play/matchprint.hpp"
+
+#include <algorithm>
+#include <numbers>
+
+#include "league/leagues.hpp"
+#include "play/matchreport.hpp"
+#include "print/printfont.hpp"
+#include "print/recordingprinter.hpp"
+#include "text/utf8.hpp"
+
+namespace quorval::play {
+
+namespace {
+
+constexpr int kLinesPerPage = 52;
+constexpr int kCardsPerPage = 3;
+constexpr double kLabelWidth = 1900;  // twips: the column naming the rows
+constexpr double kGridTop = 700;
+constexpr double kRowHeight = 290;
+constexpr double kScoreRowHeight = 540;
+constexpr int kColumns = 21;  // holes 1-9, Out, holes 10-18, In, Total
+constexpr float kGridPoints = 9;
+
+int columnOf(int hole) {
+    return hole <= 9 ? hole - 1 : hole;
+}
+
+std::string handicapText(int h) {
+    return h < 0 ? "+" + std::to_string(-h) : std::to_string(h);
+}
+
+}  // namespace
+
+void PrintSheet(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
+                const std::vector<std::string>& lines) {
+    size_t pages = std::max<size_t>(1, (lines.size() + kLinesPerPage - 1) / kLinesPerPage);
+    printer.setOrientation(platform::Orientation::Portrait);
+    for (size_t page = 0; page < pages; ++page) {
+        if (page > 0) printer.newPage();
+        print::SelectPrintFont(printer, data.settings);
+        printer.setFontName(data.settings.printFont);
+        printer.setFontSize(14);
+        printer.setBold(true);
+        printer.print(league::LeagueName(data) + "  -  " + title);
+        printer.setFontSize(10);
+        printer.setBold(false);
+        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " + std::to_string(pages));
+        printer.print(" ");
+        for (size_t i = page * kLinesPerPage; i < std::min(lines.size(), (page + 1) * kLinesPerPage); ++i) {
+            printer.print(lines[i].empty() ? " " : lines[i]);
+        }
+    }
+    printer.endDoc();
+}
+
+std::vector<MatchCard> MatchCards(const store::LeagueData& data, Day date, const std::vector<SideMatch>& matches,
+                                  int course) {
+    std::vector<MatchCard> cards;
+    const store::StrokeIndexes& si = data.strokeIndexes[course >= 1 && course <= store::kMaxCourses ? course : 0];
+    for (const SideMatch& m : matches) {
+        for (const Pairing& p : m.pairings) {
+            if (p.a.player == 0 || p.b.player == 0) continue;
+            MatchCard card;
+            card.heading = MatchDateText(date) + "  " + m.sideA + " v " + m.sideB;
+            card.nameA = PlayerText(data, p.a);
+            card.nameB = PlayerText(data, p.b);
+            int allowance = data.options.play.allowance;
+            card.handicapA = MatchHandicap(data, p.a.index, course, data.players[p.a.player].tee, false, allowance);
+            card.handicapB = MatchHandicap(data, p.b.index, course, data.players[p.b.player].tee, false, allowance);
+            if (store::HasStrokeIndexes(si)) card.gift = GiveStrokes(card.handicapA, card.handicapB, si, 1, 18);
+            cards.push_back(std::move(card));
+        }
+    }
+    return cards;
+}
+
+bool PrintMatchCards(platform::Printer& printer, const store::LeagueData& data, const std::vector<MatchCard>& cards,
+                     int course) {
+    if (cards.empty()) return false;
+    const store::StrokeIndexes& si = data.strokeIndexes[course >= 1 && course <= store::kMaxCourses ? course : 0];
+    printer.setOrientation(platform::Orientation::Portrait);
+    printer.setScaleMode(platform::ScaleMode::Twips);
+    const double width = printer.scaleWidth();
+    const double cell = (width - kLabelWidth) / kColumns;
+    auto columnX = [&](int c) { return kLabelWidth + c * cell; };
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const int position = static_cast<int>(i % kCardsPerPage);
+        if (position == 0) {
+            if (i > 0) printer.newPage();
+            print::SelectPrintFont(printer, data.settings);
+            printer.setForeColor(7);
+            for (int k = 1; k < kCardsPerPage; ++k) {
+                const double y = k * printer.scaleHeight() / kCardsPerPage - 150;
+                printer.line(0, y, width, y);
+            }
+            printer.setForeColor(0);
+        }
+        const double top = position * printer.scaleHeight() / kCardsPerPage;
+        auto text = [&](double x, double y, const std::string& s, float points, bool bold = false) {
+            printer.setFontName(data.settings.printFont);
+            printer.setFontSize(points);
+            printer.setBold(bold);
+            printer.setCurrentX(x);
+            printer.setCurrentY(top + y);
+            printer.printNoEnd(s);
+        };
+        auto centred = [&](int column, double rowTop, double rowHeight, const std::string& s, bool bold = false) {
+            const double w = print::CharWidth(kGridPoints) * static_cast<double>(text::CharLength(s));
+            const double h = print::LineHeight(kGridPoints);
+            text(columnX(column) + (cell - w) / 2, rowTop + (rowHeight - h) / 2, s, kGridPoints, bold);
+        };
+        auto line = [&](double x1, double y1, double x2, double y2) { printer.line(x1, top + y1, x2, top + y2); };
+        const MatchCard& card = cards[i];
+        text(0, 100, league::LeagueName(data) + "  -  " + card.heading, 10, true);
+        text(0, 380,
+             card.nameA + " (" + handicapText(card.handicapA) + ")  v  " + card.nameB + " (" +
+                 handicapText(card.handicapB) + ")",
+             10);
+
+        const double holeRow = kGridTop;
+        const double indexRow = holeRow + kRowHeight;
+        const double rowA = indexRow + kRowHeight;
+        const double rowB = rowA + kScoreRowHeight;
+        const double bottom = rowB + kScoreRowHeight;
+        const double right = columnX(kColumns);
+        for (double y : {holeRow, indexRow, rowA, rowB, bottom}) line(0, y, right, y);
+        for (int c = 0; c <= kColumns; ++c) line(columnX(c), holeRow, columnX(c), bottom);
+        line(0, holeRow, 0, bottom);
+        const double labelY = (kRowHeight - print::LineHeight(kGridPoints)) / 2;
+        const double scoreY = (kScoreRowHeight - print::LineHeight(kGridPoints)) / 2;
+        auto label = [&](const std::string& s) {
+            std::string cut = s;
+            while (text::CharLength(cut) > 18) cut.pop_back();
+            return cut;
+        };
+        text(80, holeRow + labelY, "Hole", kGridPoints, true);
+        text(80, indexRow + labelY, "Stroke", kGridPoints);
+        text(80, rowA + scoreY, label(card.nameA), kGridPoints, true);
+        text(80, rowB + scoreY, label(card.nameB), kGridPoints, true);
+        for (int h = 1; h <= store::kHoles; ++h) {
+            const int c = columnOf(h);
+            centred(c, holeRow, kRowHeight, std::to_string(h), true);
+            if (store::HasStrokeIndexes(si)) centred(c, indexRow, kRowHeight, std::to_string(si[h]));
+            const double corner = columnX(c) + cell - 90;
+            double rowTop = card.gift.to == 1 ? rowA : rowB;
+            for (int s = 0; s < card.gift.strokes[h]; ++s) {
+                printer.pieSector(corner - s * 130, top + rowTop + 90, 50, 0, 2 * std::numbers::pi, 0);
+            }
+        }
+        centred(9, holeRow, kRowHeight, "Out", true);
+        centred(19, holeRow, kRowHeight, "In", true);
+        centred(20, holeRow, kRowHeight, "Tot", true);
+        std::string note =
+            !store::HasStrokeIndexes(si) ? "The course has no stroke indexes: the strokes are not marked."
+            : card.gift.to == 0
+                ? "Level: no strokes."
+                : "Each dot: a stroke received on the hole (" + std::to_string(card.gift.difference) + " in all)";
+        text(0, bottom + 120, note, 8);
+    }
+    printer.endDoc();
+    return true;
+}
+
+}  // namespace quorval::play
