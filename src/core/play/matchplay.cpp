@@ -8,6 +8,7 @@
 
 #include "handicap/differential.hpp"
 #include "handicap/rules.hpp"
+#include "play/playedscores.hpp"
 #include "store/coursefile.hpp"
 
 namespace quorval::play {
@@ -34,17 +35,6 @@ int holesOf(const store::RoundRecord& round) {
 }
 
 }  // namespace
-
-HoleScores PlayedHoleScores(const store::LeagueData& data, int player, int slot) {
-    HoleScores scores{};
-    const store::RoundRecord& round = data.players[player].rounds[slot];
-    for (int h = 1; h <= store::kHoles; ++h) scores[h] = round.score[h];
-    return scores;
-}
-
-int TeePlayed(const store::LeagueData& data, int player, int) {
-    return data.players[player].tee;
-}
 
 int RoundOn(const store::PlayerRecord& player, Day date) {
     int found = 0;
@@ -169,7 +159,7 @@ Pairing ScorePairing(const store::LeagueData& data, const MatchPlayer& a, const 
     bool nine = holes == 9;
     p.handicapA = MatchHandicap(data, a.index, ra.course, TeePlayed(data, a.player, a.round), nine, options.allowance);
     p.handicapB = MatchHandicap(data, b.index, rb.course, TeePlayed(data, b.player, b.round), nine, options.allowance);
-    p.match = ScoreHoles(PlayedHoleScores(data, a.player, a.round), PlayedHoleScores(data, b.player, b.round),
+    p.match = ScoreHoles(HoleScoresAsPlayed(data, a.player, a.round), HoleScoresAsPlayed(data, b.player, b.round),
                          p.handicapA, p.handicapB, si, firstHole, holes, options);
     p.scored = true;
     p.pointsA = p.match.pointsA;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "handicap/strokes.hpp"
+#include "play/playedscores.hpp"
 #include "store/leaguedata.hpp"
 
 // Net match play between two players, hole by hole, with strokes by stroke index; a night of a
@@ -13,13 +14,6 @@
 namespace quorval::play {
 
 using Day = std::chrono::sys_days;
-using HoleScores = std::array<int, 19>;  // holes 1..18, 0 = not played; slot 0 unused
-
-// The hole scores of a round as played. Every match figure reads a round's holes here, so the
-// record of the scores as played plugs in at this one place.
-HoleScores PlayedHoleScores(const store::LeagueData& data, int player, int slot);
-// The tee a round was played from.
-int TeePlayed(const store::LeagueData& data, int player, int slot);
 
 // The player's round on the date (the last one entered when there are several), 0 when none.
 int RoundOn(const store::PlayerRecord& player, Day date);
