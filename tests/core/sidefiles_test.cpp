@@ -37,7 +37,7 @@ protected:
 }  // namespace
 
 TEST_F(SideFiles, LeagueOptionsRoundTripAndAMissingFileMeansClassicAtFullAllowance) {
-    const store::LeagueOptions whs{store::HandicapRules::WHS, 85, {}};
+    const store::LeagueOptions whs{.rules = store::HandicapRules::WHS, .allowance = 85};
     data->options = whs;
     ASSERT_TRUE(store::LoadLeagueOptions(*data, dialogs).ok);
     EXPECT_EQ(data->options, store::LeagueOptions{});
@@ -48,7 +48,7 @@ TEST_F(SideFiles, LeagueOptionsRoundTripAndAMissingFileMeansClassicAtFullAllowan
     // What a person might write.
     store::LeagueOptions options;
     ASSERT_TRUE(store::ParseLeagueOptions(options, "; set by hand\n[Other]\nRules=x\n[handicap]\n rules = whs \n").ok);
-    EXPECT_EQ(options, (store::LeagueOptions{store::HandicapRules::WHS, 100, {}}));
+    EXPECT_EQ(options, (store::LeagueOptions{.rules = store::HandicapRules::WHS, .allowance = 100}));
 }
 
 TEST_F(SideFiles, BadLeagueOptionsAreRefusedKeptAsideAndGiveTheDefaults) {
@@ -57,7 +57,7 @@ TEST_F(SideFiles, BadLeagueOptionsAreRefusedKeptAsideAndGiveTheDefaults) {
         fs::remove("Fall.cfg.unreadable");
         const std::string file = "[Handicap]\r\n" + std::string(text);
         writeBytes("Fall.cfg", file);
-        data->options = {store::HandicapRules::WHS, 85, {}};
+        data->options = {.rules = store::HandicapRules::WHS, .allowance = 85};
         EXPECT_FALSE(store::LoadLeagueOptions(*data, dialogs).ok);
         EXPECT_EQ(dialogs.takeMessages().size(), 1u);
         EXPECT_EQ(std::tuple(data->options, readBytes("Fall.cfg.unreadable")),

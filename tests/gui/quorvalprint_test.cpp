@@ -112,7 +112,8 @@ TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
     for (std::string name, rest; listed >> name && std::getline(listed, rest);) EXPECT_TRUE(cases.count(name)) << name;
     data->teams.teamCount = 1, data->teams.teamNames[1] = "Eagles", data->players[1].team = 1;
     writeBytes("Fall.tea", store::FormatTeams(*data));
-    writeBytes("Fall.sch", "Sides\tPlayers\r\nMatch\t1\t2026-10-06\t" + data->players[1].name + "\t\r\n");
+    const std::string one = data->players[1].name;
+    writeBytes("Fall.sch", "Sides\tPlayers\r\nSide\t1\t" + one + "\r\nMatch\t1\t2026-10-06\t" + one + "\t\r\n");
     for (int h = 1; h <= store::kHoles; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(h);
     writeBytes(store::kStrokeIndexFileName, store::FormatStrokeIndexes(*data));
     for (const auto& [report, job] : cases) {

@@ -113,9 +113,11 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
     files.push_back(store::kStrokeIndexFileName);
     for (int k = 1; k <= registry.leagueCount; ++k)
         if (ours(k)) files.push_back(store::OptionsFileName(registry.leagueFiles[k] + kLeagueExtension));
-    for (int k = 1; k <= registry.leagueCount; ++k)
-        if (ours(k)) files.push_back(store::ScheduleFileName(registry.leagueFiles[k] + kLeagueExtension));
-        if (ours(k)) files.push_back(store::RecordFileName(registry.leagueFiles[k] + kLeagueExtension));
+    for (int k = 1; k <= registry.leagueCount; ++k) {
+        if (!ours(k)) continue;
+        files.push_back(store::ScheduleFileName(registry.leagueFiles[k] + kLeagueExtension));
+        files.push_back(store::RecordFileName(registry.leagueFiles[k] + kLeagueExtension));
+    }
     int copied = 0;
     for (const std::string& file : files) {
         Copied result = copyDataFile(file, folder);
