@@ -11,6 +11,7 @@
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
+#include "store/roundrecordfile.hpp"
 #include "store/settingsfile.hpp"
 #include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
@@ -85,6 +86,17 @@ int main(int argc, char** argv) {
         data->options.rules = players == 1 ? store::HandicapRules::WHS : store::HandicapRules::Classic;
         data->options.allowance = static_cast<int16_t>(90 + players);
         put(root / "fuzz_leagueoptions", "options" + tag, store::FormatLeagueOptions(data->options));
+        // Every round kept with its tee and its scores as played, one over the hole limits.
+        for (int p = 1; p <= data->playerCount; ++p) {
+            for (int r = 1; r <= data->players[p].roundCount; ++r) {
+                store::RoundRecord& round = data->players[p].rounds[r];
+                round.teePlayed = static_cast<int16_t>(r % 3 + 1);
+                round.asPlayed = round.score;
+                round.asPlayed[1] = static_cast<int16_t>(round.asPlayed[1] + r % 2 * 4);
+                round.asPlayed[store::kOutSlot] = static_cast<int16_t>(round.asPlayed[store::kOutSlot] + r % 2 * 4);
+            }
+        }
+        put(root / "fuzz_record", "record" + tag, store::FormatRoundRecord(*data));
     }
     for (int weeks : {1, 7}) {
         samples::FillRandomLeague(*data, 3, 5);

@@ -200,9 +200,10 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     });
     if (!mayReplace) return false;
     dialogs.beginBusy("Saving League data, Please wait...");
-    // The league file and its round record are saved together, here and nowhere else.
-    std::string error = writeFileAtomically(file, FormatLeague(data));
-    std::string recordError = error.empty() ? SaveRoundRecord(data) : "";
+    // The league file and its round record are replaced together: a kill leaves both old or both new.
+    std::optional<FileWrite> record = RoundRecordWrite(data);
+    std::string error = record ? replaceFilesTogether({{file, FormatLeague(data)}, *record})
+                               : writeFileAtomically(file, FormatLeague(data));
     dialogs.endBusy();
     if (!error.empty()) {
         std::string text = "Error Creating League Record File";
@@ -211,11 +212,6 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
         return false;
     }
     data.leagueFileStamp = StampOf(file);
-    if (!recordError.empty()) {
-        dialogs.message({"Unable to save the round record to " + RecordFileName(data.leagueFileName), "Quorval",
-                         platform::Buttons::Ok, platform::Icon::Exclamation});
-        return false;
-    }
     return true;
 }
 

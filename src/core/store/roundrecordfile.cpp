@@ -253,7 +253,7 @@ LoadResult LoadRoundRecord(LeagueData& data, platform::Dialogs& dialogs) {
     return result;
 }
 
-std::string SaveRoundRecord(const LeagueData& data) {
+std::optional<FileWrite> RoundRecordWrite(const LeagueData& data) {
     std::filesystem::path file = findDataFile(RecordFileName(data.leagueFileName));
     bool anything = false;
     for (int p = 1; p <= data.playerCount && !anything; ++p) {
@@ -264,8 +264,8 @@ std::string SaveRoundRecord(const LeagueData& data) {
     }
     // A league that never kept a tee or a score as played gets no record until it does.
     std::error_code ec;
-    if (!anything && !std::filesystem::exists(file, ec)) return {};
-    return writeFileAtomically(file, FormatRoundRecord(data));
+    if (!anything && !std::filesystem::exists(file, ec)) return std::nullopt;
+    return FileWrite{file, FormatRoundRecord(data)};
 }
 
 int TeePlayed(const LeagueData& data, int player, int slot) {

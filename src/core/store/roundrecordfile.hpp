@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/dialogs.hpp"
 #include "store/datafile.hpp"
+#include "store/filecommit.hpp"
 #include "store/leaguedata.hpp"
 
 // The round record beside the league file ("Fall.hix"): one line per score, tab separated,
@@ -41,8 +43,9 @@ std::vector<std::string> ApplyRoundRecord(LeagueData& data, const std::vector<Re
 // unreadable one is kept aside and shown.
 LoadResult LoadRoundRecord(LeagueData& data, platform::Dialogs& dialogs);
 
-// Writes the record beside the league file; "" on success, else why it failed.
-std::string SaveRoundRecord(const LeagueData& data);
+// The record's new text beside the league file, for the save that writes the league file with it;
+// nothing while the league has never kept a tee or a score as played and has no record yet.
+std::optional<FileWrite> RoundRecordWrite(const LeagueData& data);
 
 // What other parts of the program ask of a stored round (slot 1..roundCount): the tee it was
 // played from, -1 when the record does not know; the 18 hole scores as played, empty when not known.

@@ -5,6 +5,7 @@
 #include "store/leaguefile.hpp"
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
+#include "store/roundrecordfile.hpp"
 
 namespace quorval::store {
 
@@ -122,7 +123,9 @@ bool SaveLeagueAndTeamFiles(LeagueData& data, platform::Dialogs& dialogs) {
         return false;
     }
     dialogs.beginBusy("Saving League data, Please wait...");
-    std::string error = replaceFilesTogether({{league, FormatLeague(data)}, {teams, FormatTeams(data)}});
+    std::vector<FileWrite> files = {{league, FormatLeague(data)}, {teams, FormatTeams(data)}};
+    if (std::optional<FileWrite> record = RoundRecordWrite(data)) files.push_back(*record);
+    std::string error = replaceFilesTogether(files);
     dialogs.endBusy();
     if (!error.empty()) {
         dialogs.message({platform::joinLines({"Error Creating League Record File", saveFailureLine(error),
