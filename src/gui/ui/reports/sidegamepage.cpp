@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -57,7 +58,8 @@ SideGamePage::SideGamePage(platform::Services& services, const results::PlayDate
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(fixedPitchFont(10));
-    m_text->setMinimumSize(560, 300);
+    // Wide enough for the Stableford table's last count-back column without scrolling.
+    m_text->setMinimumSize(QFontMetrics(m_text->font()).horizontalAdvance(QString(84, 'x')), 300);
     m_print = makeButton("sideprint", "&Print", skins ? "Print the skins of this day" : "Print the Stableford table");
     auto* info = makeHelpButton("sidehelp", skins ? "Help on skins" : "Help on Stableford");
     connect(info, &QPushButton::clicked, this,
