@@ -2,9 +2,9 @@
 #include <sstream>
 
 #include "cli/commands.hpp"
-#include "league/leagues.hpp"
 #include "entry/recompute.hpp"
 #include "handicap/rules.hpp"
+#include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"

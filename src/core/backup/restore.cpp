@@ -10,6 +10,7 @@
 #include "backup/backup.hpp"
 #include "backup/restorecheck.hpp"
 #include "store/datafile.hpp"
+#include "text/asciicase.hpp"
 
 namespace fs = std::filesystem;
 
@@ -17,17 +18,11 @@ namespace quorval::backup {
 
 namespace {
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 // What a backup writes: league files, team files, the league list and the course file. Anything
 // else in the folder (a note the user left, a half-written temporary) is not the program's.
 bool isDataFile(const fs::path& file) {
-    std::string name = lower(file.filename().string());
-    std::string ext = lower(file.extension().string());
+    std::string name = text::AsciiLower(file.filename().string());
+    std::string ext = text::AsciiLower(file.extension().string());
     return ext == ".lge" || ext == ".tea" || ext == ".cfg" || ext == ".sch" || ext == ".hix" ||
            name == "qvleague.dat" || name == "course.dat" || name == "course.si";
 }
@@ -69,8 +64,9 @@ std::vector<BackupEntry> BackupContents(const fs::path& folder) {
         if (!item.is_regular_file(ec) || !isDataFile(item.path())) continue;
         entries.push_back({item.path().filename().string(), modifiedText(item.path())});
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const BackupEntry& a, const BackupEntry& b) { return lower(a.name) < lower(b.name); });
+    std::sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
+        return text::AsciiLower(a.name) < text::AsciiLower(b.name);
+    });
     return entries;
 }
 

@@ -12,18 +12,13 @@
 #include "store/settingsfile.hpp"
 #include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
+#include "text/asciicase.hpp"
 
 namespace fs = std::filesystem;
 
 namespace quorval::backup {
 
 namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 RestoreResult refused(const fs::path& file, const std::string& why) {
     RestoreResult result;
@@ -48,7 +43,7 @@ RestoreResult CheckBackup(const fs::path& folder) {
     std::vector<BackupEntry> entries = BackupContents(folder);
     auto find = [&](const std::string& wanted) -> std::string {
         for (const BackupEntry& entry : entries)
-            if (lower(entry.name) == lower(wanted)) return entry.name;
+            if (text::AsciiLower(entry.name) == text::AsciiLower(wanted)) return entry.name;
         return {};
     };
     auto load = [&](const std::string& name, const auto& parse) -> std::string {
@@ -63,7 +58,8 @@ RestoreResult CheckBackup(const fs::path& folder) {
             !why.empty()) {
             return refused(folder / registry, why);
         }
-        for (int k = 1; k <= data->registry.leagueCount; ++k) named.insert(lower(data->registry.leagueFiles[k]));
+        for (int k = 1; k <= data->registry.leagueCount; ++k)
+            named.insert(text::AsciiLower(data->registry.leagueFiles[k]));
     }
     if (std::string courses = find(store::kCourseFileName); !courses.empty()) {
         if (auto why = load(courses, [&](const std::string& t) { return store::ParseCourses(*data, t); });
@@ -73,11 +69,11 @@ RestoreResult CheckBackup(const fs::path& folder) {
     }
     for (const BackupEntry& entry : entries) {
         fs::path file = folder / entry.name;
-        std::string ext = lower(file.extension().string());
+        std::string ext = text::AsciiLower(file.extension().string());
         std::string stem = file.stem().string();
         std::string why;
         if (ext == ".lge") {
-            if (!named.count(lower(stem))) return refused(file, "the backup's league list does not name it");
+            if (!named.count(text::AsciiLower(stem))) return refused(file, "the backup's league list does not name it");
             why = load(entry.name, [&](const std::string& t) { return store::ParseLeague(*data, t); });
             // The team file keeps a line per player of this league.
             std::string teams = find(stem + ".tea");
@@ -90,7 +86,7 @@ RestoreResult CheckBackup(const fs::path& folder) {
         } else if (ext == ".cfg") {
             store::LeagueOptions options;
             why = load(entry.name, [&](const std::string& t) { return store::ParseLeagueOptions(options, t); });
-        } else if (lower(entry.name) == lower(store::kStrokeIndexFileName)) {
+        } else if (text::AsciiLower(entry.name) == text::AsciiLower(store::kStrokeIndexFileName)) {
             auto bytes = text(entry.name);
             if (!bytes) {
                 why = "it cannot be read";

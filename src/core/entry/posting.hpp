@@ -39,7 +39,7 @@ enum class PostOutcome {
 
 struct PostResult {
     PostOutcome outcome = PostOutcome::NoScore;
-    int slot = 0;  // 0: kept in the round record only, older than the 20 stored rounds
+    int slot = 0;                 // 0: kept in the round record only, older than the 20 stored rounds
     handicap::IndexResult index;  // the calculation list of the index
 };
 

@@ -12,6 +12,7 @@
 #include "handicap/differential.hpp"
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
+#include "text/asciicase.hpp"
 #include "text/encoding.hpp"
 #include "text/names.hpp"
 #include "text/numbers.hpp"
@@ -156,12 +157,6 @@ std::string trimmed(std::string_view s) {
     return std::string(s.substr(b, e - b + 1));
 }
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 std::optional<int> wholeNumber(const std::string& text) {
     int value = 0;
     auto r = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -202,7 +197,7 @@ std::optional<entry::RoundPlace> parseDate(const std::string& text) {
 }
 
 std::optional<int> parseTee(const std::string& text) {
-    std::string t = lower(text);
+    std::string t = text::AsciiLower(text);
     if (t == "red" || t == "1") return store::kRedTee;
     if (t == "white" || t == "2") return store::kWhiteTee;
     if (t == "blue" || t == "3") return store::kBlueTee;
@@ -237,7 +232,7 @@ struct Candidate {
 class RowReader {
 public:
     RowReader(const store::LeagueData& data, const std::vector<std::string>& names) : m_data(data) {
-        for (size_t i = 0; i < names.size(); ++i) m_columns.emplace(lower(trimmed(names[i])), i);
+        for (size_t i = 0; i < names.size(); ++i) m_columns.emplace(text::AsciiLower(trimmed(names[i])), i);
     }
 
     // The headings every row needs; empty when the file has them all.
@@ -330,7 +325,7 @@ private:
             round.putts[h] = static_cast<int16_t>(*putts);
             for (auto [kind, values] : {std::pair{"fairway", &round.fairway}, {"green", &round.green}}) {
                 name = kind + std::to_string(h);
-                std::string text = lower(field(name));
+                std::string text = text::AsciiLower(field(name));
                 int tick = text == "y" ? 2 : text == "n" ? 1 : wholeNumber(text).value_or(-1);
                 if (text.empty()) tick = 0;
                 if (tick < 0 || tick > 2) return name + ": \"" + field(name) + "\" is not y, n, 2 or 1";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "text/asciicase.hpp"
 #include "text/html.hpp"
 
 namespace quorval::help {
@@ -14,12 +15,6 @@ std::string trim(std::string_view s) {
     if (b == std::string_view::npos) return {};
     size_t e = s.find_last_not_of(" \t\r");
     return std::string(s.substr(b, e - b + 1));
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return s;
 }
 
 bool startsWith(std::string_view s, std::string_view prefix) {
@@ -71,11 +66,11 @@ const Topic* HelpFile::find(std::string_view key) const {
 }
 
 std::vector<const Topic*> HelpFile::search(std::string_view prefix) const {
-    std::string wanted = lower(std::string(prefix));
+    std::string wanted = text::AsciiLower(std::string(prefix));
     std::vector<const Topic*> found;
     for (const auto& topic : topics) {
         for (const auto& word : topic.keywords) {
-            if (startsWith(lower(word), wanted)) {
+            if (startsWith(text::AsciiLower(word), wanted)) {
                 found.push_back(&topic);
                 break;
             }
@@ -90,11 +85,12 @@ std::vector<std::string> HelpFile::allKeywords() const {
     std::vector<std::string> words;
     for (const auto& topic : topics) {
         for (const auto& word : topic.keywords) {
-            if (seen.insert(lower(word)).second) words.push_back(word);
+            if (seen.insert(text::AsciiLower(word)).second) words.push_back(word);
         }
     }
-    std::stable_sort(words.begin(), words.end(),
-                     [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+        return text::AsciiLower(a) < text::AsciiLower(b);
+    });
     return words;
 }
 

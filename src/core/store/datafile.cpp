@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "store/atomicsave.hpp"
+#include "text/asciicase.hpp"
 #include "text/encoding.hpp"
 #include "text/numbers.hpp"
 
@@ -72,12 +73,6 @@ std::string LineReader::item() {
 
 namespace {
 
-std::string lowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 bool sameBytes(const fs::path& a, const fs::path& b) {
     std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
     std::stringstream sa, sb;
@@ -93,9 +88,9 @@ fs::path findDataFile(std::string_view name) {
     std::error_code ec;
     if (fs::exists(wanted, ec)) return wanted;
     fs::path dir = wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
-    std::string key = lowerAscii(wanted.filename().string());
+    std::string key = text::AsciiLower(wanted.filename().string());
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        if (lowerAscii(entry.path().filename().string()) == key) {
+        if (text::AsciiLower(entry.path().filename().string()) == key) {
             return wanted.has_parent_path() ? dir / entry.path().filename() : entry.path().filename();
         }
     }

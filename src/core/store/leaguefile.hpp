@@ -20,9 +20,9 @@ std::string FormatLeague(const LeagueData& data, Conversions conversions = Conve
 // Reads the file named by data.leagueFileName. A failure is shown to the user and returned.
 LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs);
 
-// Writes data.leagueFileName atomically, and its round record beside it; a failure is shown and the old file stays as it was.
-// A file changed on disk since it was read is not overwritten unless the user says so; otherwise it
-// is read again and nothing is written. Nothing is written while the folder is read-only.
+// Writes data.leagueFileName atomically, and its round record beside it; a failure is shown and the old file stays as
+// it was. A file changed on disk since it was read is not overwritten unless the user says so; otherwise it is read
+// again and nothing is written. Nothing is written while the folder is read-only.
 bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs);
 
 }  // namespace quorval::store

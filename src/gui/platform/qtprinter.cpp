@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLayout>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLayout>
 #include <QLocale>
 #include <QPageSetupDialog>
 #include <QPainter>
