@@ -105,6 +105,9 @@ TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
         {"schedule", {"", "Season schedule"}},
         {"skins", {" --date 06/02/26 --gross", "Skins of 06/02/26"}},
         {"stableford", {" --date 06/02/26", "Stableford of 06/02/26"}},
+        {"matches", {" --date 10/06/26", "Matches of 10/06/26"}},
+        {"matchcards", {" --date 10/06/26 --course 1", "Match cards"}},
+        {"standings", {"", "Standings"}},
     };
     std::string help;
     ASSERT_EQ(run(QUORVAL_PRINT " --help", &help), 0);
@@ -112,8 +115,9 @@ TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {
     for (std::string name, rest; listed >> name && std::getline(listed, rest);) EXPECT_TRUE(cases.count(name)) << name;
     data->teams.teamCount = 1, data->teams.teamNames[1] = "Eagles", data->players[1].team = 1;
     writeBytes("Fall.tea", store::FormatTeams(*data));
-    const std::string one = data->players[1].name;
-    writeBytes("Fall.sch", "Sides\tPlayers\r\nSide\t1\t" + one + "\r\nMatch\t1\t2026-10-06\t" + one + "\t\r\n");
+    const std::string one = data->players[1].name, two = data->players[2].name;
+    writeBytes("Fall.sch", "Sides\tPlayers\r\nSide\t1\t" + one + "\r\nSide\t2\t" + two + "\r\nMatch\t1\t2026-10-06\t" +
+                               one + "\t" + two + "\r\n");
     for (int h = 1; h <= store::kHoles; ++h) data->strokeIndexes[1][h] = static_cast<int16_t>(h);
     writeBytes(store::kStrokeIndexFileName, store::FormatStrokeIndexes(*data));
     for (const auto& [report, job] : cases) {

@@ -32,6 +32,7 @@ constexpr int kUsage = 2;
 void usage(std::ostream& out = std::cerr) {
     out << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
            "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
+           "                     [--from MM/DD/YY] [--to MM/DD/YY]\n"
            "       quorval-print --help | --version\n"
            "reports:\n";
     for (const auto& [name, report] : printtool::Reports())
@@ -112,6 +113,10 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--date") {
             understood = printedDate(value, command.options.date);
             if (understood) command.options.playDate = value;
+        } else if (arg == "--from" || arg == "--to") {
+            std::string ignored;
+            understood = printedDate(value, ignored);
+            if (understood) (arg == "--from" ? command.options.fromDate : command.options.toDate) = value;
         } else if (arg == "--allowance") {
             understood = number(value, command.options.allowance);
         } else if (arg == "--ties") {

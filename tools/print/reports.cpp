@@ -6,6 +6,10 @@
 #include "courses/chcpchart.hpp"
 #include "listing/listing.hpp"
 #include "platform/streamdialogs.hpp"
+#include "play/leaguematches.hpp"
+#include "play/matchprint.hpp"
+#include "play/matchreport.hpp"
+#include "play/schedule.hpp"
 #include "play/sidegamereport.hpp"
 #include "reports/comparechart.hpp"
 #include "reports/hcpcards.hpp"
@@ -271,6 +275,76 @@ Outcome stableford(platform::Printer& printer, store::LeagueData& data, const Op
     return sideGame(printer, data, options, error, play::SideGame::Stableford);
 }
 
+// The league's schedule with its teams; false, with the reason on `error`, when it has none.
+bool scheduleOf(store::LeagueData& data, store::Schedule& schedule, std::string& error) {
+    store::LoadTeamAssignments(data);
+    platform::StreamDialogs dialogs(std::cerr);
+    if (!store::HasScheduleFile(data) || !store::LoadScheduleFile(data, schedule, dialogs).ok ||
+        schedule.matches.empty()) {
+        error = "the league has no schedule";
+        return false;
+    }
+    return true;
+}
+
+// The scored matchups of --date; Usage without a date.
+Outcome matchesOfDate(store::LeagueData& data, const Options& options, std::string& error,
+                      std::vector<play::SideMatch>& matches, play::Day& date) {
+    std::optional<play::Day> day = play::ParseShortDate(options.playDate);
+    if (!day) return Outcome::Usage;
+    date = *day;
+    store::Schedule schedule;
+    if (!scheduleOf(data, schedule, error)) return Outcome::NothingToPrint;
+    error = play::MatchesOn(schedule, data, date, matches);
+    if (!error.empty()) return Outcome::NothingToPrint;
+    if (matches.empty()) {
+        error = "every side has a bye on " + options.playDate;
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
+Outcome matches(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::vector<play::SideMatch> matches;
+    play::Day date{};
+    Outcome found = matchesOfDate(data, options, error, matches, date);
+    if (found != Outcome::Printed) return found;
+    play::PrintSheet(printer, data, "Matches of " + play::ShortDate(date), play::MatchLines(data, matches));
+    return Outcome::Printed;
+}
+
+Outcome matchCards(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::vector<play::SideMatch> matches;
+    play::Day date{};
+    Outcome found = matchesOfDate(data, options, error, matches, date);
+    if (found != Outcome::Printed) return found;
+    int course = options.course;
+    for (const play::SideMatch& m : matches)
+        for (const play::Pairing& p : m.pairings)
+            if (course == 0 && p.course > 0) course = p.course;
+    if (course < 1 || course > store::kMaxCourses || data.courses[course][store::course_field::kName].empty()) {
+        error = "there is no course " + std::to_string(course) + "; name one with --course";
+        return Outcome::NothingToPrint;
+    }
+    if (!play::PrintMatchCards(printer, data, play::MatchCards(data, date, matches, course), course)) {
+        error = "no pairing of " + options.playDate + " has two players";
+        return Outcome::NothingToPrint;
+    }
+    return Outcome::Printed;
+}
+
+Outcome standings(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
+    std::optional<play::Day> from, to;
+    if (!options.fromDate.empty() && !(from = play::ParseShortDate(options.fromDate))) return Outcome::Usage;
+    if (!options.toDate.empty() && !(to = play::ParseShortDate(options.toDate))) return Outcome::Usage;
+    store::Schedule schedule;
+    if (!scheduleOf(data, schedule, error)) return Outcome::NothingToPrint;
+    std::string title = "Standings";
+    if (from || to) title += " " + (from ? options.fromDate : "") + " to " + (to ? options.toDate : "");
+    play::PrintSheet(printer, data, title, play::StandingLines(play::SeasonStandings(schedule, data, from, to)));
+    return Outcome::Printed;
+}
+
 }  // namespace
 
 const std::map<std::string, Report>& Reports() {
@@ -293,6 +367,9 @@ const std::map<std::string, Report>& Reports() {
           "[--players N,M,...]"}},
         {"stableford", {stableford, "--date MM/DD/YY [--course C] [--allowance P] [--players N,M,...]"}},
         {"scorecards", {scorecards, "--course C --tee T --date MM/DD/YY [--players N,M,...]"}},
+        {"matches", {matches, "--date MM/DD/YY"}},
+        {"matchcards", {matchCards, "--date MM/DD/YY [--course C]"}},
+        {"standings", {standings, "[--from MM/DD/YY] [--to MM/DD/YY]"}},
     };
     return kReports;
 }

@@ -14,6 +14,21 @@ namespace quorval::play {
 namespace {
 
 constexpr int kLinesPerPage = 52;
+// Characters of the 10-point fixed-pitch font that fit between a Letter or A4 page's margins.
+constexpr size_t kLineWidth = 84;
+
+// A line too long for the page goes on in the next, indented, broken after a "; " or a space.
+void wrapInto(std::string line, std::vector<std::string>& out) {
+    while (line.size() > kLineWidth) {
+        size_t cut = line.rfind("; ", kLineWidth - 2);
+        cut = cut == std::string::npos || cut < 8 ? line.rfind(' ', kLineWidth - 1) : cut + 1;
+        if (cut == std::string::npos || cut < 8) cut = kLineWidth;
+        out.push_back(line.substr(0, cut));
+        size_t rest = line.find_first_not_of(' ', cut);
+        line = "      " + (rest == std::string::npos ? std::string() : line.substr(rest));
+    }
+    out.push_back(line);
+}
 constexpr int kCardsPerPage = 3;
 constexpr double kLabelWidth = 1900;  // twips: the column naming the rows
 constexpr double kGridTop = 700;
@@ -33,9 +48,11 @@ std::string handicapText(int h) {
 }  // namespace
 
 void PrintSheet(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
-                const std::vector<std::string>& lines) {
+                const std::vector<std::string>& sheet) {
+    std::vector<std::string> lines;
+    for (const std::string& line : sheet) wrapInto(line, lines);
     size_t pages = std::max<size_t>(1, (lines.size() + kLinesPerPage - 1) / kLinesPerPage);
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, title);
     for (size_t page = 0; page < pages; ++page) {
         if (page > 0) printer.newPage();
         print::SelectPrintFont(printer, data.settings);
@@ -79,7 +96,7 @@ bool PrintMatchCards(platform::Printer& printer, const store::LeagueData& data, 
                      int course) {
     if (cards.empty()) return false;
     const store::StrokeIndexes& si = data.strokeIndexes[course >= 1 && course <= store::kMaxCourses ? course : 0];
-    printer.setOrientation(platform::Orientation::Portrait);
+    print::BeginJob(printer, platform::Orientation::Portrait, data, "Match cards");
     printer.setScaleMode(platform::ScaleMode::Twips);
     const double width = printer.scaleWidth();
     const double cell = (width - kLabelWidth) / kColumns;
