@@ -35,12 +35,12 @@ TEST_F(FolderLockWindow, AFolderHeldElsewhereOpensReadOnlyWithEveryWritingComman
     EXPECT_EQ(main->panelMessage(), "Current League - Spring");
     // Every menu item: those still at hand only read the data folder (or write elsewhere).
     const std::set<std::string> readers = {
-        "programmenu",    "Printmenu",     "printcardsmenu",  "printresultsmenu", "printscorecardsmenu",
-        "printfilemenu",  "exportcsvmenu", "publishmenu",     "Printsetupmenu",   "Backupmenu",
-        "Exitmenu",       "schedulemenu",  "CHCPChartmenu",   "coursehcpmenu",    "Viewmenu1",
-        "Viewmenu2",      "Viewmenu3",     "teamsummarymenu", "graphmenu0",       "graphmenu1",
-        "graphmenu2",     "graphmenu3",    "leaguehcmenu",    "Infomenu",         "helpsearchmenu",
-        "quickstartmenu", "Purposemenu",   "aboutmenu"};
+        "programmenu",   "Printmenu",      "printcardsmenu", "printresultsmenu", "printscorecardsmenu",
+        "printfilemenu", "exportcsvmenu",  "publishmenu",    "Printsetupmenu",   "Backupmenu",
+        "Exitmenu",      "schedulemenu",   "matchesmenu",    "standingsmenu",    "CHCPChartmenu",
+        "coursehcpmenu", "Viewmenu1",      "Viewmenu2",      "Viewmenu3",        "teamsummarymenu",
+        "graphmenu0",    "graphmenu1",     "graphmenu2",     "graphmenu3",       "leaguehcmenu",
+        "Infomenu",      "helpsearchmenu", "quickstartmenu", "Purposemenu",      "aboutmenu"};
     int walked = 0;
     for (QMenu* menu : main->findChildren<QMenu*>()) {
         for (QAction* item : menu->actions()) {

@@ -111,6 +111,7 @@ TEST_F(MainWindowTest, MenuItemsOpenTheirWindows) {
         {"printscorecardsmenu", "scorecards"}, {"leaguehcmenu", "compareform"}, {"teamsummarymenu", "PrintTeamform"},
         {"graphmenu0", "Statsform"}, {"graphmenu1", "FullStatForm"}, {"graphmenu2", "GRform"},
         {"graphmenu3", "Piechart"}, {"Creatmenu", "Createleagueform"}, {"schedulemenu", "scheduleform"},
+        {"matchesmenu", "matchesform"}, {"standingsmenu", "standingsform"},
         {"aboutmenu", "aboutwindow"}};
     // clang-format on
     std::map<std::string, std::string> topics;

@@ -49,6 +49,7 @@
 #include "ui/reports/resultswindow.hpp"
 #include "ui/reports/scorecardswindow.hpp"
 #include "ui/reports/weeklycommands.hpp"
+#include "ui/teams/matcheswindow.hpp"
 #include "ui/teams/schedulewindow.hpp"
 #include "ui/teams/teampointswindow.hpp"
 #include "ui/teams/teamsetupwindow.hpp"
@@ -226,6 +227,8 @@ void MainWindow::buildMenus() {
     addAction(teams, "enterteamresultsmenu", "&Enter Team Results");
     addAction(teams, "teamsummarymenu", "&Team Summary Reports");
     addAction(teams, "schedulemenu", "&Season Schedule...");
+    addAction(teams, "matchesmenu", "&Matches of a Date...");
+    addAction(teams, "standingsmenu", "St&andings...");
 
     QMenu* analysis = addMenu("Analmenu", "Performance && Analysis");
     addAction(analysis, "graphmenu0", "Personal Performance Summary");
@@ -373,6 +376,8 @@ void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
     }
     on("defineteammenu", [this] { openWindow(new TeamSetupWindow(m_services, this)); });
     on("schedulemenu", [this] { openWindow(new ScheduleWindow(m_services, this)); });
+    on("matchesmenu", [this] { openWindow(new MatchesWindow(m_services, this)); });
+    on("standingsmenu", [this] { openWindow(new StandingsWindow(m_services, this)); });
     // The points and the summary need a player on a team, as the team file says.
     on("enterteamresultsmenu", [this] {
         store::LoadTeamAssignments(m_services.data);

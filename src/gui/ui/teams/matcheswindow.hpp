@@ -1,0 +1,59 @@
+#pragma once
+
+#include <vector>
+
+#include "play/matchplay.hpp"
+#include "store/schedulefile.hpp"
+#include "ui/childwindow.hpp"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quorval::gui {
+
+// The matches of a scheduled date: pairings, handicaps, strokes, holes and points, with buttons to
+// record the points as team point entries and to print the sheet or the match cards.
+class MatchesWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    MatchesWindow(platform::Services& services, QWidget* opener);
+
+    QString text() const;
+    void chooseDate(int row);
+    void record();
+
+private:
+    void print();
+
+    store::Schedule m_schedule;
+    std::vector<play::Day> m_dates;
+    std::vector<play::SideMatch> m_matches;
+    QComboBox* m_date;
+    QPlainTextEdit* m_text;
+    QPushButton* m_record;
+};
+
+// The standings over the season or a part of it.
+class StandingsWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    StandingsWindow(platform::Services& services, QWidget* opener);
+
+    QString text() const;
+    // Dates as MM/DD/YY; empty text leaves that end open.
+    void setRange(const QString& from, const QString& to);
+
+private:
+    void refresh();
+    void print();
+
+    store::Schedule m_schedule;
+    QLineEdit* m_from;
+    QLineEdit* m_to;
+    QPlainTextEdit* m_text;
+    std::vector<std::string> m_lines;
+};
+
+}  // namespace quorval::gui
