@@ -117,7 +117,7 @@ std::string styleSheet() {
            "th, td { padding: .4rem .5rem; border-bottom: 1px solid #dde3da;\n"
            "         text-align: right; white-space: nowrap; }\n"
            "th { background: #e6eee3; font-weight: 600; }\n"
-           ".name { text-align: left; white-space: normal; }\n"
+           ".name { text-align: left; white-space: normal; overflow-wrap: anywhere; }\n"
            ".wrap { white-space: normal; }\n"
            ".low { background: #fff; border-left: 4px solid #1f5130; padding: .5rem .75rem; margin: .6rem 0; }\n"
            ".down { color: #1d7a36; }\n"
@@ -203,8 +203,8 @@ std::string matchesSection(const store::LeagueData& data, const store::Schedule&
                                                   std::to_string(p.match.halved) + " halved"
                                             : "";
             rows += "<tr>" + cell(who(p.a, p.handicapA), "name") + cell(who(p.b, p.handicapB), "name") +
-                    cell(HtmlEscape(result)) + cell(store::PointsText(p.pointsA) + "-" + store::PointsText(p.pointsB)) +
-                    "</tr>\n";
+                    cell(HtmlEscape(result), "wrap") +
+                    cell(store::PointsText(p.pointsA) + "-" + store::PointsText(p.pointsB)) + "</tr>\n";
         }
         if (!played) continue;
         body += "<h3>" + HtmlEscape(play::MatchHeading(m)) + "</h3>\n" +
