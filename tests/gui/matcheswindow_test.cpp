@@ -39,6 +39,11 @@ TEST_F(MatchesWindowTest, ShowsRecordsOncePrintsAndHelps) {
               "Eagles 24.5 - Hawks 13.5\n"
               "  Cy Young v Ed Ray: Ed Ray absent, forfeit, 19 - 0\n"
               "  Ann Lee (5) v Di Fox (12): 7 strokes to Di Fox; holes 0-7, 11 halved; net 72-65; 5.5 - 13.5");
+    // The one scored pairing, hole by hole: Di Fox receives a stroke on stroke indexes 1..7 and wins those holes.
+    QString holes = QString::fromStdString(text(w, "holeslist"));
+    EXPECT_TRUE(holes.contains("Strokes       1  1  1  1  1  1  1  .  .")) << holes.toStdString();
+    EXPECT_TRUE(holes.contains("Hole won by   B  B  B  B  B  B  B  =  =")) << holes.toStdString();
+    EXPECT_TRUE(holes.contains("     7  to B")) << holes.toStdString();
     for (int twice = 0; twice < 2; ++twice) {
         click(w, "recordbutton");
         EXPECT_EQ(s.dialogs.takeMessages().size(), 1u);

@@ -1,5 +1,6 @@
 #include "play/matchreport.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "store/leagueoptions.hpp"
@@ -57,6 +58,49 @@ std::string PairingLine(const store::LeagueData& data, const Pairing& p) {
     return a + " (" + std::to_string(p.handicapA) + ") v " + b + " (" + std::to_string(p.handicapB) + "): " + strokes +
            "; holes " + std::to_string(m.wonA) + "-" + std::to_string(m.wonB) + ", " + std::to_string(m.halved) +
            " halved; net " + std::to_string(m.netTotalA) + "-" + std::to_string(m.netTotalB) + "; " + points;
+}
+
+std::vector<std::string> HoleByHoleLines(const store::LeagueData& data, const Pairing& p) {
+    if (!p.scored) return {};
+    const HoleMatch& m = p.match;
+    const int first = m.firstHole, last = m.firstHole + m.holes - 1;
+    std::string a = PlayerText(data, p.a), b = PlayerText(data, p.b);
+    const size_t width = std::min<size_t>(std::max({a.size() + 2, b.size() + 2, size_t{12}}), 30);
+    auto row = [&](const std::string& label, auto cell, const std::string& total) {
+        std::string line = pad(label.substr(0, width), width);
+        for (int h = first; h <= last; ++h) line += padLeft(cell(h), 3);
+        line += padLeft(total, 6);
+        return line.erase(line.find_last_not_of(' ') + 1);
+    };
+    auto number = [](int n) { return std::to_string(n); };
+    auto strokesTo = [&](int who) { return [&, who](int h) { return m.gift.to == who ? m.gift.strokes[h] : 0; }; };
+    auto gross = [&](const HoleScores& net, int who) {
+        int total = 0;
+        for (int h = first; h <= last; ++h) total += net[h] + strokesTo(who)(h);
+        return row(
+            (who == 1 ? "A " + a : "B " + b), [&](int h) { return number(net[h] + strokesTo(who)(h)); }, number(total));
+    };
+    const store::StrokeIndexes& si = data.strokeIndexes[p.course >= 1 && p.course <= store::kMaxCourses ? p.course : 0];
+    std::vector<std::string> lines;
+    lines.push_back(row("Hole", number, "Total"));
+    lines.push_back(row("Stroke index", [&](int h) { return number(si[h]); }, ""));
+    lines.push_back(gross(m.netA, 1));
+    lines.push_back(gross(m.netB, 2));
+    if (m.gift.to != 0) {
+        lines.push_back(row(
+            "Strokes", [&](int h) { return m.gift.strokes[h] ? number(m.gift.strokes[h]) : std::string("."); },
+            number(m.gift.difference)));
+        lines.back() += "  to " + std::string(m.gift.to == 1 ? "A" : "B");
+    }
+    lines.push_back(row("A net", [&](int h) { return number(m.netA[h]); }, number(m.netTotalA)));
+    lines.push_back(row("B net", [&](int h) { return number(m.netB[h]); }, number(m.netTotalB)));
+    lines.push_back(row(
+        "Hole won by",
+        [&](int h) { return std::string(m.netA[h] < m.netB[h] ? "A" : m.netB[h] < m.netA[h] ? "B" : "="); }, ""));
+    lines.push_back("= halved. Holes won " + number(m.wonA) + "-" + number(m.wonB) + ", " +
+                    number(m.halved) + " halved; points " + store::PointsText(p.pointsA) + " - " +
+                    store::PointsText(p.pointsB) + ".");
+    return lines;
 }
 
 std::string MatchHeading(const SideMatch& m) {

@@ -19,6 +19,10 @@ std::string PlayerText(const store::LeagueData& data, const MatchPlayer& m);
 // A pairing in one line: the players with their match handicaps, the strokes and who gets them,
 // holes won and halved, points; forfeits and refusals say so.
 std::string PairingLine(const store::LeagueData& data, const Pairing& p);
+// A scored pairing hole by hole: stroke indexes, both players' scores as played, the strokes and
+// who gets them, the nets and who won each hole. Empty for a pairing that was not scored.
+std::vector<std::string> HoleByHoleLines(const store::LeagueData& data, const Pairing& p);
+
 // "Eagles 24.5 - Hawks 13.5"
 std::string MatchHeading(const SideMatch& m);
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "play/leaguematches.hpp"
@@ -49,6 +50,11 @@ MatchesWindow::MatchesWindow(platform::Services& services, QWidget* opener)
     m_text = sheet("matcheslist");
     // A pairing's line is long; it wraps rather than hide its points past the edge.
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_pairing = new QComboBox;
+    m_pairing->setObjectName("pairingcombo");
+    m_holes = sheet("holeslist");
+    m_holes->setMinimumSize(700, 200);
+    m_text->setMinimumSize(700, 240);
     m_record = makeButton("recordbutton", "&Record", "Record the points of this date as team point entries");
     auto* print = makeButton("printbutton", "&Print", "Print the matches of this date");
     auto* cards = makeButton("cardsbutton", "Match &Cards", "Print a card for every pairing of this date");
@@ -69,7 +75,13 @@ MatchesWindow::MatchesWindow(platform::Services& services, QWidget* opener)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_text, 1);
+    auto* detail = new QHBoxLayout;
+    detail->addWidget(new QLabel("Hole by hole:"));
+    detail->addWidget(m_pairing, 1);
+    layout->addLayout(detail);
+    layout->addWidget(m_holes);
     layout->addLayout(buttons);
+    connect(m_pairing, &QComboBox::currentIndexChanged, this, [this](int row) { choosePairing(row); });
     connect(m_date, &QComboBox::currentIndexChanged, this, [this](int row) { chooseDate(row); });
     connect(m_record, &QPushButton::clicked, this, &MatchesWindow::record);
     connect(print, &QPushButton::clicked, this, &MatchesWindow::print);
@@ -97,15 +109,50 @@ QString MatchesWindow::text() const {
     return m_text->toPlainText();
 }
 
+QString MatchesWindow::holesText() const {
+    return m_holes->toPlainText();
+}
+
+void MatchesWindow::choosePairing(int row) {
+    if (row < 0 || row >= static_cast<int>(m_scored.size())) {
+        m_holes->setPlainText(m_scored.empty() ? "No pairing of this date was scored hole by hole." : "");
+        return;
+    }
+    if (row != m_pairing->currentIndex()) {
+        m_pairing->setCurrentIndex(row);  // comes back here through the signal
+        return;
+    }
+    m_holes->setPlainText(joinedLines(play::HoleByHoleLines(m_services.data, *m_scored[row])));
+}
+
+void MatchesWindow::fillPairings() {
+    m_scored.clear();
+    const QSignalBlocker quiet(m_pairing);
+    m_pairing->clear();
+    for (const play::SideMatch& m : m_matches) {
+        for (const play::Pairing& p : m.pairings) {
+            if (!p.scored) continue;
+            m_scored.push_back(&p);
+            m_pairing->addItem(QString::fromStdString(play::PlayerText(m_services.data, p.a) + " v " +
+                                                      play::PlayerText(m_services.data, p.b)));
+        }
+    }
+    m_pairing->setEnabled(!m_scored.empty());
+    m_pairing->setCurrentIndex(m_scored.empty() ? -1 : 0);
+    choosePairing(m_scored.empty() ? -1 : 0);
+}
+
 void MatchesWindow::chooseDate(int row) {
     if (row >= 0 && row != m_date->currentIndex()) {
         m_date->setCurrentIndex(row);  // comes back here through the signal
         return;
     }
     m_matches.clear();
+    m_scored.clear();
     if (row < 0 || row >= static_cast<int>(m_dates.size())) {
         m_text->setPlainText("The league has no season schedule: make one with Teams, Season Schedule.");
         m_record->setEnabled(false);
+        fillPairings();
         return;
     }
     std::string problem = play::MatchesOn(m_schedule, m_services.data, m_dates[row], m_matches);
@@ -113,6 +160,7 @@ void MatchesWindow::chooseDate(int row) {
     if (!problem.empty()) lines = {problem};
     if (lines.empty()) lines = {"Every side has a bye on this date."};
     m_text->setPlainText(joinedLines(lines));
+    fillPairings();
     m_record->setEnabled(!m_matches.empty() && play::KindOf(m_schedule) == play::LeagueKind::Teams &&
                          !m_services.data.readOnly);
 }

@@ -22,16 +22,23 @@ public:
 
     QString text() const;
     void chooseDate(int row);
+    // Shows the hole-by-hole table of the night's scored pairing in that row of the pairing list.
+    void choosePairing(int row);
+    QString holesText() const;
     void record();
 
 private:
     void print();
+    void fillPairings();
 
     store::Schedule m_schedule;
     std::vector<play::Day> m_dates;
     std::vector<play::SideMatch> m_matches;
+    std::vector<const play::Pairing*> m_scored;
     QComboBox* m_date;
     QPlainTextEdit* m_text;
+    QComboBox* m_pairing;
+    QPlainTextEdit* m_holes;
     QPushButton* m_record;
 };
 
