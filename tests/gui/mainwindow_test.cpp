@@ -281,6 +281,11 @@ TEST_F(MainWindowTest, RoundsGoOutAndComeInAsSpreadsheetFiles) {
         EXPECT_THAT(s.dialogs.takeMessages().at(0).text, HasSubstr("line 3: there is no course \"Mars\""));
         EXPECT_EQ(loadLeague("Summer")->playerCount, keep == platform::Answer::Yes ? before + 1 : before);
     }
+    // The listing shows the imported player without a Refresh.
+    EXPECT_TRUE(main->timer("ViewTimer")->isActive());
+    main->runViewTimer();
+    Rows rows = shownRows();
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const listing::Row& row) { return row.name == "New Man"; }));
 }
 
 }  // namespace

@@ -77,13 +77,14 @@ std::vector<std::string> HoleByHoleLines(const store::LeagueData& data, const Pa
     auto gross = [&](const HoleScores& net, int who) {
         int total = 0;
         for (int h = first; h <= last; ++h) total += net[h] + strokesTo(who)(h);
-        return row(
-            (who == 1 ? "A " + a : "B " + b), [&](int h) { return number(net[h] + strokesTo(who)(h)); }, number(total));
+        return row((who == 1 ? "A " + a : "B " + b), [&](int h) { return number(net[h] + strokesTo(who)(h)); },
+                   number(total));
     };
     const store::StrokeIndexes& si = data.strokeIndexes[p.course >= 1 && p.course <= store::kMaxCourses ? p.course : 0];
     std::vector<std::string> lines;
     lines.push_back(row("Hole", number, "Total"));
-    lines.push_back(row("Stroke index", [&](int h) { return number(si[h]); }, ""));
+    lines.push_back(row(
+        "Stroke index", [&](int h) { return number(si[h]); }, ""));
     lines.push_back(gross(m.netA, 1));
     lines.push_back(gross(m.netB, 2));
     if (m.gift.to != 0) {
@@ -92,14 +93,17 @@ std::vector<std::string> HoleByHoleLines(const store::LeagueData& data, const Pa
             number(m.gift.difference)));
         lines.back() += "  to " + std::string(m.gift.to == 1 ? "A" : "B");
     }
-    lines.push_back(row("A net", [&](int h) { return number(m.netA[h]); }, number(m.netTotalA)));
-    lines.push_back(row("B net", [&](int h) { return number(m.netB[h]); }, number(m.netTotalB)));
+    lines.push_back(row(
+        "A net", [&](int h) { return number(m.netA[h]); }, number(m.netTotalA)));
+    lines.push_back(row(
+        "B net", [&](int h) { return number(m.netB[h]); }, number(m.netTotalB)));
     lines.push_back(row(
         "Hole won by",
-        [&](int h) { return std::string(m.netA[h] < m.netB[h] ? "A" : m.netB[h] < m.netA[h] ? "B" : "="); }, ""));
-    lines.push_back("= halved. Holes won " + number(m.wonA) + "-" + number(m.wonB) + ", " +
-                    number(m.halved) + " halved; points " + store::PointsText(p.pointsA) + " - " +
-                    store::PointsText(p.pointsB) + ".");
+        [&](int h) { return std::string(m.netA[h] < m.netB[h]   ? "A"
+                                        : m.netB[h] < m.netA[h] ? "B"
+                                                                : "="); }, ""));
+    lines.push_back("= halved. Holes won " + number(m.wonA) + "-" + number(m.wonB) + ", " + number(m.halved) +
+                    " halved; points " + store::PointsText(p.pointsA) + " - " + store::PointsText(p.pointsB) + ".");
     return lines;
 }
 
