@@ -5,6 +5,7 @@
 
 #include "cli/commands.hpp"
 #include "clifolder.hpp"
+#include "dates/dateorder.hpp"
 #include "fakeseams.hpp"
 #include "leaguebuilder.hpp"
 #include "listing/listing.hpp"
@@ -69,7 +70,9 @@ TEST_F(CliFolder, ListingAndExportAreTheWindowsListing) {
     auto loaded = std::make_unique<store::LeagueData>();
     cli::Context ctx{*loaded, dialogs, out, err, clock};
     ASSERT_EQ(cli::RunExport(ctx, {"Fall", "out"}), cli::kOk) << err.str();
-    EXPECT_EQ(readBytes("out.txt"), reports::shortprintfile(*data, listing.rows(), print::PrintDate(2027, 3, 9)));
+    EXPECT_EQ(
+        readBytes("out.txt"),
+        reports::shortprintfile(*data, listing.rows(), print::PrintDate(2027, 3, 9, store::DateOrder::kMonthDayYear)));
 }
 
 TEST_F(CliFolder, CsvHasAHeaderAndOneQuotedRowPerRound) {
@@ -183,6 +186,32 @@ TEST_F(PostFolder, EditAndDeleteChangeOnlyTheirSlotAndRecomputeTheLastRound) {
     EXPECT_EQ(left.rounds[2].courseHandicap, 21.0f);  // without the 89: (92 - 70.1) * 113 / 125 = 19.8
 }
 
+// The user's date order is kept in the settings file: --date reads in it (and as YYYY-MM-DD), the
+// listing shows it, --iso shows YYYY-MM-DD, the help names it.
+TEST_F(PostFolder, DatesAreTypedAndShownInTheUsersOrder) {
+    const std::string s85 = " --scores " + k85 + " --date ";
+    struct Case {
+        std::string order, typed, shown;
+    };
+    const Case kCases[] = {{"mdy", "06/15/04", "06/15/04"},
+                           {"dmy", "16/06/04", "16/06/04"},
+                           {"ymd", "2004-06-17", "2004-06-17"},
+                           {"dmy", "2004-06-18", "18/06/04"}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.order + " " + c.typed);
+        runSteps({{"date-order " + c.order, 0, c.order + "  "}, {kPost + "1" + s85 + c.typed, 0, ""}});
+        std::string listing = runCli("listing Fall --view player --player 1").out;
+        EXPECT_TRUE(Has(listing, "Ann Smith\t" + c.shown + " ")) << listing;
+        EXPECT_TRUE(Has(runCli("--help").out, "--date " + dates::OrderPattern(*dates::OrderOfKey(c.order))));
+    }
+    EXPECT_TRUE(Has(readBytes("config/quorval/qvl32.ini"), "\r\ndateorder=dmy\r\n"));
+    EXPECT_TRUE(Has(runCli("listing Fall --view player --player 1 --iso").out, "Ann Smith\t2004-06-18 "));
+    runSteps({{kPost + "1" + s85 + "06/19/04", 1, "Type it as day/month/year"},
+              {"date-order mdy", 0, ""},
+              {kPost + "1" + s85 + "31/06/04", 1, "Type it as month/day/year"},
+              {"date-order dm", 2, "give mdy, dmy or ymd"}});
+}
+
 // Usage errors exit with 2; what is not there or not allowed exits with 1 and says why.
 TEST_F(PostFolder, RefusalsSayWhy) {
     const std::string ann = "post Fall --player 1 --scores " + k85 + " --course ", s85 = " --scores " + k85;
@@ -252,7 +281,8 @@ TEST_F(CliFolder, ScheduleIsMadeChangedAndShownAndBadInputChangesNothing) {
     runSteps({
         {make + "--weeks 4", 1, "Fall has a season schedule; give --replace to make a new one"},
         {make + "--weeks 0 --replace", 1, "The number of weeks must be from 1 to 520. Nothing was changed."},
-        {"schedule Fall --make --start 02/30/26 --weeks 2 --replace", 1, "02/30/26 is not a date of the form MM/DD/YY"},
+        {"schedule Fall --make --start 02/30/26 --weeks 2 --replace", 1,
+         "\"02/30/26\" is not a date. Type it as month/day/year"},
         {make + "--weeks 2 --shotgun --tee-times 17:00,10", 2, "usage:"},
         {"schedule Fall --make --weeks 3", 2, "usage:"},
         {"schedule Fall --rainout 10/13/26", 1, "10/13/26 is not a scheduled date."},
@@ -317,7 +347,7 @@ TEST(CliSideGames, SkinsAndStablefordOfADate) {
               {"stableford " + day + "--allowance 0", 1, "from 1 to 100"},
               {"skins " + day + "--players 1,9", 1, "no player 9"},
               {"skins " + day + "--buy-in 1 --pot 5", 2, "usage"},
-              {"skins Fall --date 6-2-26", 2, "usage"},
+              {"skins Fall --date 6/31/26", 2, "\"6/31/26\" is not a date"},
               {"stableford Fall --csv", 2, "usage"}});
     EXPECT_EQ(folderFiles(), before);
 }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "leaguebuilder.hpp"
+#include "listing/listing.hpp"
 #include "print/recordingprinter.hpp"
+#include "publish/site.hpp"
 
 namespace quorval {
 namespace {
@@ -67,11 +70,26 @@ TEST_F(DayResultsTest, PrintedSheetRepeatsItsHeadingAndCountsPagesOnEveryPage) {
     EXPECT_EQ(printer.documents().size(), 1u);
 }
 
-TEST(PlayDateTest, ReadsTheDateAsTheListingShowsIt) {
-    EXPECT_EQ(results::ParseDate("6/2/0"), (results::PlayDate{6, 2, 0}));
-    for (const char* bad : {"13/01/26", "06/32/26", "06/02", "06/02/26x"})
-        EXPECT_EQ(results::ParseDate(bad), std::nullopt) << bad;
-    EXPECT_EQ(results::DateText({6, 2, 0}), "06/02/00");
+// In day/month order the sheet, the listing and the pages write 2 June as 02/06/26.
+TEST_F(DayResultsTest, SheetListingAndPagesWriteDatesInTheUsersOrder) {
+    league.player("Al").round("6/2/26", 39, 39, 7.8f);
+    data.settings.dateOrder = store::DateOrder::kDayMonthYear;
+    print::RecordingPrinter printer;
+    ASSERT_TRUE(results::PrintResults(printer, data, {kJune2}));
+    const auto sheet = printer.documents().at(0).pages.at(0).lines();
+    EXPECT_EQ(std::count_if(sheet.begin(), sheet.end(),
+                            [](const std::string& line) { return line.ends_with("  -  Results of 02/06/26"); }),
+              1);
+    EXPECT_TRUE(listing::RoundLine(data, 1, 1, listing::View::MostRecent).starts_with("02/06/26   PH"));
+    data.settings.dateOrder = store::DateOrder::kYearMonthDay;
+    EXPECT_TRUE(listing::RoundLine(data, 1, 1, listing::View::MostRecent).starts_with("2026-06-02 PH"));
+    data.settings.dateOrder = store::DateOrder::kDayMonthYear;
+    for (const publish::SiteFile& file : publish::BuildSite(data)) {
+        if (!file.name.ends_with(".html")) continue;
+        SCOPED_TRACE(file.name);
+        EXPECT_NE(file.content.find("Dates are day/month/year."), std::string::npos);
+        EXPECT_EQ(file.content.find("06/02/26"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "exchange/roundscsv.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "handicap/differential.hpp"
@@ -114,7 +115,10 @@ TEST(RoundsCsvTest, EachRoundIsPostedOnceAndAClassicLeagueRefusesOlderRows) {
         if (!allowOlder) {
             ASSERT_FALSE(report.problems.empty());
             EXPECT_EQ(report.problems[0].line, 4);
-            EXPECT_TRUE(report.problems[0].reason.starts_with("the round is older than Fay Short's latest (20"));
+            // The latest date as the user writes dates, month first here.
+            EXPECT_THAT(report.problems[0].reason,
+                        ::testing::ContainsRegex(
+                            "^the round is older than Fay Short's latest [(][0-9]{2}/[0-9]{2}/[0-9]{2}[)]"));
             expected.insert(expected.begin(), report.problems[0]);
         }
         EXPECT_EQ(report.problems, expected);
@@ -125,6 +129,39 @@ TEST(RoundsCsvTest, EachRoundIsPostedOnceAndAClassicLeagueRefusesOlderRows) {
 }
 
 // Columns in another order, semicolons, other date forms, Windows-1252, a quoted field.
+// 03/04/26 could be either day first; the user's date order decides, and the report says which.
+TEST(RoundsCsvTest, ATwoNumberDateIsReadInTheUsersOrderAndTheReportSaysSo) {
+    using store::DateOrder;
+    struct Case {
+        DateOrder order;
+        std::string date;
+        int month, day;  // 0: refused
+        std::string note;
+    };
+    const std::string kNote = "Dates such as 03/04/26 (1 row) were read as ";
+    const Case kCases[] = {
+        {DateOrder::kMonthDayYear, "03/04/26", 3, 4, kNote + "month/day/year, the date order in Settings."},
+        {DateOrder::kDayMonthYear, "03/04/26", 4, 3, kNote + "day/month/year, the date order in Settings."},
+        {DateOrder::kYearMonthDay, "03/04/26", 3, 4, kNote + "month/day/year, the date order in Settings."},
+        {DateOrder::kDayMonthYear, "13/04/2026", 4, 13, ""},
+        {DateOrder::kDayMonthYear, "04/13/2026", 0, 0, ""},
+        {DateOrder::kDayMonthYear, "2026-03-04", 3, 4, ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.date + " " + std::to_string(static_cast<int>(c.order)));
+        auto league = postedLeague(7);
+        league->settings.dateOrder = c.order;
+        exchange::ImportReport report = exchange::ImportRoundsCsv(
+            *league, "player,date,course" + holeHeadings(",") + "\r\nNew Player," + c.date + ",Course 2" + holes(","));
+        ASSERT_EQ(report.posted, c.month ? 1 : 0);
+        std::vector<std::string> lines = exchange::DescribeImport(report);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), c.note), c.note.empty() ? 0 : 1);
+        if (!c.month) continue;
+        const store::RoundRecord& round = league->players[league->playerCount].rounds[1];
+        EXPECT_EQ(std::tuple(round.month, round.day, round.year), std::tuple(c.month, c.day, 26));
+    }
+}
+
 TEST(RoundsCsvTest, ReadsTheRoundWhateverTheLayout) {
     auto original = postedLeague(5);
     for (const std::string& bytes : {"Course;Date" + holeHeadings(";") + ";Player;total\r\n\"course 4\";07/09/25" +

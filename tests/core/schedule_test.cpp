@@ -127,7 +127,8 @@ TEST(Schedule, WeeksPassOverSkippedDatesAndBadRequestsSayWhy) {
         Schedule s;
         Outcome outcome = MakeSchedule(*data, c.request, s);
         std::string result;
-        for (Date d : ScheduledDates(s)) result += (result.empty() ? "" : " ") + ShortDate(d);
+        for (Date d : ScheduledDates(s))
+            result += (result.empty() ? "" : " ") + ShortDate(d, store::DateOrder::kMonthDayYear);
         EXPECT_EQ(outcome.ok ? result : outcome.message, c.result);
     }
     auto empty = league(3);
@@ -142,7 +143,7 @@ TEST(Schedule, WeeksPassOverSkippedDatesAndBadRequestsSayWhy) {
 std::string shown(const Schedule& s, const store::LeagueData& data) {
     std::string out;
     for (Date d : ScheduledDates(s)) {
-        out += ShortDate(d) + ":";
+        out += ShortDate(d, store::DateOrder::kMonthDayYear) + ":";
         for (const Matchup& m : MatchupsOn(s, data, d))
             out += " " + m.home + "-" + m.away + (m.tee.empty() ? "" : " " + m.tee);
         out += "\n";
@@ -155,13 +156,14 @@ TEST(Schedule, ChangesAndRosterChangesKeepItReadable) {
     Schedule s = made(*data, {.start = kStart, .weeks = 3, .tees = {store::TeeStart::Times, 17 * 60, 10}});
     ASSERT_EQ(shown(s, *data), "10/06/26: T1-T2 17:00 T3-\n10/13/26: T3-T1 17:00 T2-\n10/20/26: T2-T3 17:00 T1-\n");
 
-    Outcome rain = RainOutDate(s, Date{2026y / 10 / 13});
+    Outcome rain = RainOutDate(s, Date{2026y / 10 / 13}, store::DateOrder::kMonthDayYear);
     EXPECT_EQ(rain.message, "Rained out: the matchups of 10/13/26 move to week 4, 10/27/26.");
     EXPECT_EQ(shown(s, *data), "10/06/26: T1-T2 17:00 T3-\n10/20/26: T2-T3 17:00 T1-\n10/27/26: T3-T1 17:00 T2-\n");
     EXPECT_EQ(RainedOutTo(s, Date{2026y / 10 / 13}), Date{2026y / 10 / 27});
-    EXPECT_EQ(RainOutDate(s, Date{2026y / 10 / 13}).message, "10/13/26 is not a scheduled date.");
+    EXPECT_EQ(RainOutDate(s, Date{2026y / 10 / 13}, store::DateOrder::kMonthDayYear).message,
+              "10/13/26 is not a scheduled date.");
 
-    EXPECT_TRUE(SwapMatchups(s, kStart, 0, 1).ok);
+    EXPECT_TRUE(SwapMatchups(s, kStart, 0, 1, store::DateOrder::kMonthDayYear).ok);
     s.tees = {store::TeeStart::Shotgun, 0, 0};
     EXPECT_EQ(shown(s, *data).substr(0, 26), "10/06/26: T3- T1-T2 Hole 1");
     Outcome edit = EditMatchup(s, *data, kStart, 0, "T3", "T1");
@@ -202,7 +204,7 @@ TEST(ScheduleFile, RoundTripsAndRefusesWhatTheProgramCannotUse) {
                               .weeks = 6,
                               .skips = {Date{2026y / 11 / 3}},
                               .tees = {store::TeeStart::Times, 8 * 60 + 5, 9}});
-    RainOutDate(s, kStart);
+    RainOutDate(s, kStart, store::DateOrder::kMonthDayYear);
     ASSERT_TRUE(AddSubstitute(s, *data, Date{2026y / 10 / 20}, "P1", "L1").ok);
     testing::TempWorkDir dir;
     testing::ScriptedDialogs dialogs;

@@ -57,7 +57,8 @@ TEST_F(SettingsTest, SaveWritesTheValuesInTheConfigurationFolderAndAFailedSaveLe
     s.listingView = 2, s.openLastLeague = 0;
     ASSERT_TRUE(store::SaveSettingsFile(*data));
     EXPECT_EQ(readBytes(settingsFile()),
-              " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\nwindow=-8,30,1100,640\r\nview=2\r\nopenlast=0\r\n");
+              " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\nwindow=-8,30,1100,640\r\nview=2\r\nopenlast=0\r\n"
+              "dateorder=mdy\r\n");
 
     // The window's place and the start-up choice come back; bad ones give the defaults.
     auto again = std::make_unique<store::LeagueData>();

@@ -98,6 +98,26 @@ TEST_F(SelectPlayersTest, TypedDateIsTakenAsTypedOrRefused) {
     EXPECT_EQ(child<QLineEdit>(w, "datefield")->text(), "1/9/1990");
 }
 
+// In day/month order the day field stands first and typed dates are read day first.
+TEST_F(SelectPlayersTest, DayMonthOrderShowsAndReadsTheDayFirst) {
+    s.data->settings.dateOrder = store::DateOrder::kDayMonthYear;
+    w->close();
+    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
+    auto* field = child<QLineEdit>(w, "datefield");
+    EXPECT_EQ(field->text(), "6/12/2026");
+    EXPECT_EQ(field->placeholderText(), "day/month/year");
+    EXPECT_LT(child<QLabel>(w, "daylabel")->x(), child<QLabel>(w, "Monthlabel")->x());
+    typeDate("27/10/26");
+    EXPECT_EQ(date(), "Oct 27 26 Year 2026");
+    typeDate("10/27/26");
+    EXPECT_EQ(date(), "Oct 27 26 Year 2026");
+    Messages said = s.dialogs.takeMessages();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].text, "\"10/27/26\" is not a date. Type it as day/month/year, for example 27/10/26.");
+    typeDate("2027-03-05");
+    EXPECT_EQ(field->text(), "5/3/2027");
+}
+
 // Before any score is typed, a course the rounds could not go to is refused, naming what to enter
 // where; a league without courses says how to add one.
 TEST_F(SelectPlayersTest, AcceptRefusesACourseTheRoundsCannotGoTo) {

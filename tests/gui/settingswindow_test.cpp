@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 
+#include <QComboBox>
 #include <tuple>
 
 #include "mainwindowfixture.hpp"
@@ -68,8 +69,13 @@ TEST_F(SettingsWindowTest, AcceptingStoresEveryChoiceInBothFiles) {
     for (const char* name : {"Nineholeoption3", "hcplimitcheck", "dateremindcheck", "Equitablecheck"})
         control<QAbstractButton>(name)->click();
     control<QLineEdit>("hcptext")->setText("1.1");
+    auto* order = control<QComboBox>("dateordercombo");
+    EXPECT_EQ(order->currentText(), "month/day/year  (10/27/26)");
+    order->setCurrentIndex(1);
     accept();
     const store::Settings& st = s.data->settings;
+    EXPECT_EQ(st.dateOrder, store::DateOrder::kDayMonthYear);
+    EXPECT_NE(readBytes(settingsFile()).find("\r\ndateorder=dmy\r\n"), std::string::npos);
     EXPECT_EQ(st.printFont, "Arial");
     EXPECT_EQ(std::tuple(st.nineHoleOption, st.hcpLimitCheck, st.dateRemindCheck, st.equitableCheck, st.averageCheck),
               std::tuple(3, 1, 1, 5, 0));

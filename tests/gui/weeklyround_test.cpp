@@ -35,7 +35,8 @@ TEST_F(WeeklyRoundTest, ResultsButtonOfTheByDateViewShowsAndPrintsTheDateOnScree
     main->ViewMenu(2);
     ASSERT_FALSE(resultsButton()->isHidden());
     main->SpinDown();
-    const std::string title = "Results of " + results::DateText(dates[dates.size() - 2]);
+    const std::string title =
+        "Results of " + results::DateText(dates[dates.size() - 2], store::DateOrder::kMonthDayYear);
     resultsButton()->click();
     QWidget* window = visibleWindow("results");
     ASSERT_NE(window, nullptr);
@@ -55,11 +56,11 @@ TEST_F(WeeklyRoundTest, ResultsButtonOfTheByDateViewShowsAndPrintsTheDateOnScree
 TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
     main->ViewMenu(2);
     printResults(std::nullopt);
-    EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back()));
+    EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back(), store::DateOrder::kMonthDayYear));
     printResults("12/25/79");
     EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "No rounds were played on 12/25/79.");
     EXPECT_TRUE(s.printer.documents().empty());
-    printResults(results::DateText(dates.front()));
+    printResults(results::DateText(dates.front(), store::DateOrder::kMonthDayYear));
     EXPECT_EQ(s.printer.documents().size(), 1u);
 }
 

@@ -22,6 +22,10 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     platform::Clock& clock;  // dates the export
+    // The order dates are typed in (the user's; YYYY-MM-DD always reads too). With --iso the
+    // loaded settings show every date as YYYY-MM-DD instead, for scripts.
+    store::DateOrder typedOrder = store::DateOrder::kMonthDayYear;
+    bool iso = false;
 };
 
 using Args = std::vector<std::string>;
@@ -60,6 +64,10 @@ int RunStableford(Context& ctx, const Args& args);
 // restore BACKUPDIR [--dry-run]: every file of the backup is loaded first; nothing is written
 // unless all load.
 int RunRestore(Context& ctx, const Args& args);
+// date-order [mdy|dmy|ymd]: shows or sets the user's date order in the settings file.
+int RunDateOrder(Context& ctx, const Args& args);
+// "MM/DD/YY" in a usage text written in the user's order, and a line saying which order is in force.
+std::string UsageInOrder(const std::string& usage, store::DateOrder order);
 
 // The league file of a league name: "Fall" is kept in "Fall.LGE".
 std::string LeagueFileOf(const std::string& league);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "dates/dateorder.hpp"
 #include "entry/posting.hpp"
 #include "entry/roundcard.hpp"
 #include "entry/rounddate.hpp"
@@ -159,9 +160,11 @@ int RunPost(Context& ctx, const Args& args) {
         const store::RoundRecord& stored = who.rounds[editSlot];
         place = {stored.course, stored.month, stored.day, stored.year};
     } else {
-        if (!o.values.count("--date")) return refuse(ctx, "the date must be given as MM/DD/YY");
-        auto date = entry::ParseRoundDate(o.values["--date"]);
-        if (!date) return refuse(ctx, entry::DateRefusedMessage(o.values["--date"]));
+        if (!o.values.count("--date")) {
+            return refuse(ctx, "the date must be given as " + dates::OrderPattern(ctx.typedOrder) + " or YYYY-MM-DD");
+        }
+        auto date = entry::ParseRoundDate(o.values["--date"], ctx.typedOrder);
+        if (!date) return refuse(ctx, entry::DateRefusedMessage(o.values["--date"], ctx.typedOrder));
         place = *date;
         place.course = *course;
     }

@@ -96,6 +96,8 @@ bool LoadLeagueForCommand(Context& ctx, const std::string& league) {
         return false;
     }
     store::LoadSettingsFile(data);
+    ctx.typedOrder = data.settings.dateOrder;
+    if (ctx.iso) data.settings.dateOrder = store::DateOrder::kYearMonthDay;
     // Going on with default settings or without courses would post and list with wrong values.
     if (!report(ctx.err, store::kRegistryFileName, store::LoadLeagueRegistry(data, ctx.dialogs))) return false;
     data.leagueFileName = LeagueFileOf(league);

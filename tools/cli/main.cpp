@@ -13,6 +13,7 @@
 #include "cli/systemclock.hpp"
 #include "platform/streamdialogs.hpp"
 #include "store/folderlock.hpp"
+#include "store/settingsfile.hpp"
 
 namespace {
 
@@ -69,6 +70,9 @@ const char* const kUsageText =
     "                  the Stableford table of a date\n"
     "  restore BACKUPDIR [--dry-run]\n"
     "                  put a backup's data files back, after loading every one of them\n"
+    "  date-order [mdy|dmy|ymd]\n"
+    "                  show or set the order dates are typed and shown in (month/day/year,\n"
+    "                  day/month/year, year-month-day); --iso after any command shows YYYY-MM-DD\n"
     "commands that write (post, delete-round, resave, demo, import, restore, schedule when it changes,\n"
     "and rules or stroke-index when they set) wait up to 5 seconds while Quorval or another\n"
     "quorval-cli holds the folder, then stop with exit status 3; failures exit with 1\n";
@@ -78,8 +82,13 @@ const char* const kUsageText =
 int main(int argc, char** argv) {
     using namespace quorval;
     std::vector<std::string> args(argv + 1, argv + argc);
+    // The usage names dates in the user's order, so the settings are read before anything else.
+    auto data = std::make_unique<store::LeagueData>();
+    store::LoadSettingsFile(*data);
+    const store::DateOrder typedOrder = data->settings.dateOrder;
+    const std::string usage = cli::UsageInOrder(kUsageText, typedOrder);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsageText;
+        std::cout << usage;
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -100,9 +109,12 @@ int main(int argc, char** argv) {
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.empty()) {
-        std::cerr << kUsageText;
+        std::cerr << usage;
         return cli::kUsage;
     }
+    auto iso = std::find(args.begin(), args.end(), "--iso");
+    const bool isoOutput = iso != args.end() && iso != args.begin();
+    if (isoOutput) args.erase(iso);
     const std::map<std::string, int (*)(cli::Context&, const cli::Args&)> commands = {
         {"check", cli::RunCheck},
         {"resave", cli::RunResave},
@@ -123,6 +135,7 @@ int main(int argc, char** argv) {
         {"skins", cli::RunSkins},
         {"stableford", cli::RunStableford},
         {"restore", cli::RunRestore},
+        {"date-order", cli::RunDateOrder},
     };
     if ((args[0] == "import" || args[0] == "export" || args[0] == "publish" || args[0] == "restore") &&
         !typedIn.empty()) {
@@ -135,7 +148,7 @@ int main(int argc, char** argv) {
     }
     auto command = commands.find(args[0]);
     if (command == commands.end()) {
-        std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << kUsageText;
+        std::cerr << "quorval-cli: unknown command " << args[0] << "\n" << usage;
         return cli::kUsage;
     }
     // Commands that write hold the data folder for their run, as the program does while it runs.
@@ -147,12 +160,12 @@ int main(int argc, char** argv) {
                   (args[0] == "schedule" && cli::ScheduleWrites(args));
     writes = writes || (args[0] == "matches" && std::find(args.begin(), args.end(), "--record") != args.end());
     if (writes && !cli::TakeFolderLock(lock, std::cerr)) return cli::kLocked;
-    auto data = std::make_unique<store::LeagueData>();
     store::FillMonthNames(*data);
+    if (isoOutput) data->settings.dateOrder = store::DateOrder::kYearMonthDay;
     platform::StreamDialogs dialogs(std::cerr);
     cli::SystemClock clock;
-    cli::Context ctx{*data, dialogs, std::cout, std::cerr, clock};
+    cli::Context ctx{*data, dialogs, std::cout, std::cerr, clock, typedOrder, isoOutput};
     int result = command->second(ctx, cli::Args(args.begin() + 1, args.end()));
-    if (result == cli::kUsage) std::cerr << kUsageText;
+    if (result == cli::kUsage) std::cerr << usage;
     return result;
 }

@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "cli/commands.hpp"
+#include "dates/dateorder.hpp"
 #include "play/leaguematches.hpp"
 #include "play/matchreport.hpp"
 #include "play/schedule.hpp"
@@ -21,10 +22,10 @@ bool loadForMatches(Context& ctx, const std::string& league, store::Schedule& sc
     return store::LoadScheduleFile(ctx.data, schedule, ctx.dialogs).ok;
 }
 
-// Reads "--name MM/DD/YY"; false for a date that does not read.
+// Reads "--name DATE" in the user's order; false for a date that does not read.
 bool dateOption(Context& ctx, const Args& args, size_t& i, std::optional<play::Day>& date) {
-    date = play::ParseShortDate(args[++i]);
-    if (!date) ctx.err << "quorval-cli: " << args[i] << " is no date MM/DD/YY\n";
+    date = play::ParseShortDate(args[++i], ctx.typedOrder);
+    if (!date) ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, args[i]) << '\n';
     return date.has_value();
 }
 
@@ -70,7 +71,7 @@ int RunMatches(Context& ctx, const Args& args) {
     if (csv) {
         ctx.out << play::MatchesCsv(ctx.data, *date, matches);
     } else {
-        ctx.out << "Matches of " << play::ShortDate(*date) << '\n';
+        ctx.out << "Matches of " << play::ShortDate(*date, ctx.data.settings.dateOrder) << '\n';
         for (const std::string& line : play::MatchLines(ctx.data, matches)) ctx.out << line << '\n';
         if (record) ctx.out << "The points were recorded as team point entries.\n";
     }

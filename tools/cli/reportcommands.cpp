@@ -25,9 +25,8 @@ bool loadForReport(Context& ctx, const std::string& league) {
     return LoadLeagueForCommand(ctx, league);
 }
 
-std::string today(platform::Clock& clock) {
-    platform::Date d = clock.today();
-    return print::PrintDate(d.year, d.month, d.day);
+std::string today(const Context& ctx) {
+    return print::PrintDate(ctx.clock.today(), ctx.data.settings.dateOrder);
 }
 
 }  // namespace
@@ -42,8 +41,7 @@ int RunExport(Context& ctx, const Args& args) {
     // or a folder is refused by the writer rather than turned into a new file beside it.
     std::error_code ec;
     std::string file = std::filesystem::exists(args[1], ec) ? args[1] : reports::ExportFileName(args[1]);
-    std::string error =
-        store::writeFileAtomically(file, reports::shortprintfile(ctx.data, listing.rows(), today(ctx.clock)));
+    std::string error = store::writeFileAtomically(file, reports::shortprintfile(ctx.data, listing.rows(), today(ctx)));
     if (!error.empty()) {
         ctx.err << "quorval-cli: cannot write " << file << ": " << error << '\n';
         return kFailed;

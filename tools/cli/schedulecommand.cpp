@@ -3,6 +3,7 @@
 #include <map>
 
 #include "cli/commands.hpp"
+#include "dates/dateorder.hpp"
 #include "play/schedule.hpp"
 #include "store/teamfile.hpp"
 
@@ -37,9 +38,9 @@ std::optional<int> wholeNumber(std::string_view s) {
 }
 
 bool date(Context& ctx, const std::string& text, play::Date& out) {
-    auto parsed = play::ParseShortDate(text);
+    auto parsed = play::ParseShortDate(text, ctx.typedOrder);
     if (!parsed) {
-        ctx.err << "quorval-cli: " << text << " is not a date of the form MM/DD/YY; nothing was changed\n";
+        ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, text) << " Nothing was changed.\n";
         return false;
     }
     out = *parsed;
@@ -145,7 +146,7 @@ int RunSchedule(Context& ctx, const Args& args) {
         if (!date(ctx, o.count("--rainout") ? o["--rainout"] : o["--sub"], when)) return kFailed;
         outcome = subbing ? play::AddSubstitute(schedule, data, when, playerName(data, o["--for"]),
                                                 playerName(data, o["--by"]))
-                          : play::RainOutDate(schedule, when);
+                          : play::RainOutDate(schedule, when, data.settings.dateOrder);
         if (!outcome.ok) {
             ctx.err << "quorval-cli: " << outcome.message << " Nothing was changed.\n";
             return kFailed;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cli/commands.hpp"
+#include "dates/dateorder.hpp"
 #include "play/sidegamereport.hpp"
 
 namespace quorval::cli {
@@ -35,12 +36,13 @@ struct SideGameArgs {
 };
 
 // Reads the arguments; kOk, kUsage, or kFailed with the reason told.
-int parse(const Args& args, bool skins, SideGameArgs& out) {
+int parse(Context& ctx, const Args& args, bool skins, SideGameArgs& out) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool hasValue = i + 1 < args.size();
         auto date = [&](std::optional<results::PlayDate>& into) {
-            into = results::ParseDate(args[++i]);
+            into = results::ParseDate(args[++i], ctx.typedOrder);
+            if (!into) ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, args[i]) << '\n';
             return into.has_value();
         };
         if (arg == "--csv") {
@@ -97,7 +99,7 @@ bool amount(Context& ctx, const std::optional<std::string>& text, const char* wh
 
 int runSideGame(Context& ctx, const Args& args, bool skins) {
     SideGameArgs a;
-    int parsed = parse(args, skins, a);
+    int parsed = parse(ctx, args, skins, a);
     if (parsed != kOk) return parsed;
     if (!LoadLeagueForCommand(ctx, a.league)) return kFailed;
     store::LeagueData& data = ctx.data;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPageSize>
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <iostream>
 #include <memory>
 
+#include "dates/dateorder.hpp"
 #include "league/leagues.hpp"
 #include "platform/qtprinter.hpp"
 #include "platform/streamdialogs.hpp"
@@ -29,14 +31,25 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
+// The user's date order, read once: dates are typed in it and the usage text names it.
+store::DateOrder g_order = store::DateOrder::kMonthDayYear;
+
+// "MM/DD/YY" as the user writes dates.
+std::string inOrder(const std::string& text) {
+    return dates::InOrder(text, g_order);
+}
+
 void usage(std::ostream& out = std::cerr) {
-    out << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
-           "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
-           "                     [--from MM/DD/YY] [--to MM/DD/YY]\n"
-           "       quorval-print --help | --version\n"
-           "reports:\n";
+    out << inOrder(
+        "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
+        "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
+        "                     [--from MM/DD/YY] [--to MM/DD/YY] [--iso]\n"
+        "       quorval-print --help | --version\n");
+    out << "dates are typed " << dates::OrderWords(g_order) << " (" << dates::OrderPattern(g_order)
+        << ") or YYYY-MM-DD and printed so (with --iso, YYYY-MM-DD); quorval-cli date-order sets the order\n"
+        << "reports:\n";
     for (const auto& [name, report] : printtool::Reports())
-        out << "  " << name << (*report.arguments ? " " : "") << report.arguments << '\n';
+        out << "  " << name << (*report.arguments ? " " : "") << inOrder(report.arguments) << '\n';
 }
 
 bool number(const std::string& text, int& value) {
@@ -57,21 +70,24 @@ bool numbers(const std::string& text, std::vector<int>& values) {
     return !values.empty();
 }
 
-// MM/DD/YY as the score window takes dates; the reports print it as MM-DD-YYYY.
-bool printedDate(const std::string& text, std::string& date) {
-    int m = 0, d = 0, y = 0;
-    if (text.size() != 8 || text[2] != '/' || text[5] != '/' || !number(text.substr(0, 2), m) ||
-        !number(text.substr(3, 2), d) || !number(text.substr(6, 2), y) || m < 1 || m > 12 || d < 1 || d > 31)
+// A date in the user's order, as the score window takes dates; the reports print it with the
+// four-digit year, and the report gets it as YYYY-MM-DD, which reads in every order.
+bool printedDate(const std::string& text, std::string& date, std::string& iso, store::DateOrder shown) {
+    auto typed = dates::ParseDate(g_order, text);
+    if (!typed) {
+        std::cerr << "quorval-print: " << dates::RefusedMessage(g_order, text) << '\n';
         return false;
-    date = print::PrintDate(store::CalendarYear(y), m, d);
+    }
+    date = print::PrintDate(store::CalendarYear(typed->year), typed->month, typed->day, shown);
+    iso = dates::IsoDate(typed->month, typed->day, typed->year);
     return true;
 }
 
-std::string today() {
+std::string today(store::DateOrder shown) {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    return print::PrintDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, shown);
 }
 
 struct Command {
@@ -80,11 +96,17 @@ struct Command {
     std::string pdf;
     QPageSize paper{QPageSize::Letter};
     printtool::Options options;
+    bool iso = false;  // every date printed as YYYY-MM-DD
 };
 
 bool parse(std::vector<std::string> args, Command& command) {
     std::vector<std::string> words;
-    command.options.date = today();
+    if (auto iso = std::find(args.begin(), args.end(), "--iso"); iso != args.end()) {
+        command.iso = true;
+        args.erase(iso);
+    }
+    const store::DateOrder shown = command.iso ? store::DateOrder::kYearMonthDay : g_order;
+    command.options.date = today(shown);
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!arg.starts_with("--")) {
@@ -111,12 +133,11 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--tee") {
             understood = number(value, command.options.tee);
         } else if (arg == "--date") {
-            understood = printedDate(value, command.options.date);
-            if (understood) command.options.playDate = value;
+            understood = printedDate(value, command.options.date, command.options.playDate, shown);
         } else if (arg == "--from" || arg == "--to") {
             std::string ignored;
-            understood = printedDate(value, ignored);
-            if (understood) (arg == "--from" ? command.options.fromDate : command.options.toDate) = value;
+            understood =
+                printedDate(value, ignored, arg == "--from" ? command.options.fromDate : command.options.toDate, shown);
         } else if (arg == "--allowance") {
             understood = number(value, command.options.allowance);
         } else if (arg == "--ties") {
@@ -143,6 +164,7 @@ int run(const Command& command, const printtool::Report& report) {
     store::FillMonthNames(*data);
     platform::StreamDialogs dialogs(std::cerr);
     store::LoadSettingsFile(*data);
+    if (command.iso) data->settings.dateOrder = store::DateOrder::kYearMonthDay;
     if (!league::SafeLeagueName(command.league)) {
         std::cerr << "quorval-print: \"" << command.league
                   << "\" is no league name: it would lead outside the data folder\n";
@@ -195,6 +217,11 @@ int run(const Command& command, const printtool::Report& report) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    {
+        auto settings = std::make_unique<store::LeagueData>();
+        store::LoadSettingsFile(*settings);
+        g_order = settings->settings.dateOrder;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         usage(std::cout);
         return kOk;

@@ -203,17 +203,17 @@ Outcome schedule(platform::Printer& printer, store::LeagueData& data, const Opti
 }
 
 Outcome dayResults(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
-    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate, data.settings.dateOrder);
     if (!date) return Outcome::Usage;
     if (!results::PrintResults(printer, data, {*date})) {
-        error = "no round of the league was played on " + options.playDate;
+        error = "no round of the league was played on " + results::DateText(*date, data.settings.dateOrder);
         return Outcome::NothingToPrint;
     }
     return Outcome::Printed;
 }
 
 Outcome scorecards(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
-    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate, data.settings.dateOrder);
     if (options.course == 0 || options.tee < 1 || options.tee > 3 || !date) return Outcome::Usage;
     if (options.course < 1 || options.course > store::kMaxCourses ||
         data.courses[options.course][store::course_field::kName].empty()) {
@@ -231,7 +231,7 @@ Outcome scorecards(platform::Printer& printer, store::LeagueData& data, const Op
 
 Outcome sideGame(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error,
                  play::SideGame game) {
-    std::optional<results::PlayDate> date = results::ParseDate(options.playDate);
+    std::optional<results::PlayDate> date = results::ParseDate(options.playDate, data.settings.dateOrder);
     if (!date || (!options.buyIn.empty() && !options.pot.empty())) return Outcome::Usage;
     play::SideGamePrint what;
     what.game = game;
@@ -290,7 +290,7 @@ bool scheduleOf(store::LeagueData& data, store::Schedule& schedule, std::string&
 // The scored matchups of --date; Usage without a date.
 Outcome matchesOfDate(store::LeagueData& data, const Options& options, std::string& error,
                       std::vector<play::SideMatch>& matches, play::Day& date) {
-    std::optional<play::Day> day = play::ParseShortDate(options.playDate);
+    std::optional<play::Day> day = play::ParseShortDate(options.playDate, data.settings.dateOrder);
     if (!day) return Outcome::Usage;
     date = *day;
     store::Schedule schedule;
@@ -298,7 +298,7 @@ Outcome matchesOfDate(store::LeagueData& data, const Options& options, std::stri
     error = play::MatchesOn(schedule, data, date, matches);
     if (!error.empty()) return Outcome::NothingToPrint;
     if (matches.empty()) {
-        error = "every side has a bye on " + options.playDate;
+        error = "every side has a bye on " + play::ShortDate(date, data.settings.dateOrder);
         return Outcome::NothingToPrint;
     }
     return Outcome::Printed;
@@ -309,7 +309,8 @@ Outcome matches(platform::Printer& printer, store::LeagueData& data, const Optio
     play::Day date{};
     Outcome found = matchesOfDate(data, options, error, matches, date);
     if (found != Outcome::Printed) return found;
-    play::PrintSheet(printer, data, "Matches of " + play::ShortDate(date), play::MatchLines(data, matches));
+    play::PrintSheet(printer, data, "Matches of " + play::ShortDate(date, data.settings.dateOrder),
+                     play::MatchLines(data, matches));
     return Outcome::Printed;
 }
 
@@ -327,7 +328,7 @@ Outcome matchCards(platform::Printer& printer, store::LeagueData& data, const Op
         return Outcome::NothingToPrint;
     }
     if (!play::PrintMatchCards(printer, data, play::MatchCards(data, date, matches, course), course)) {
-        error = "no pairing of " + options.playDate + " has two players";
+        error = "no pairing of " + play::ShortDate(date, data.settings.dateOrder) + " has two players";
         return Outcome::NothingToPrint;
     }
     return Outcome::Printed;
@@ -335,12 +336,16 @@ Outcome matchCards(platform::Printer& printer, store::LeagueData& data, const Op
 
 Outcome standings(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
     std::optional<play::Day> from, to;
-    if (!options.fromDate.empty() && !(from = play::ParseShortDate(options.fromDate))) return Outcome::Usage;
-    if (!options.toDate.empty() && !(to = play::ParseShortDate(options.toDate))) return Outcome::Usage;
+    if (!options.fromDate.empty() && !(from = play::ParseShortDate(options.fromDate, data.settings.dateOrder)))
+        return Outcome::Usage;
+    if (!options.toDate.empty() && !(to = play::ParseShortDate(options.toDate, data.settings.dateOrder)))
+        return Outcome::Usage;
     store::Schedule schedule;
     if (!scheduleOf(data, schedule, error)) return Outcome::NothingToPrint;
     std::string title = "Standings";
-    if (from || to) title += " " + (from ? options.fromDate : "") + " to " + (to ? options.toDate : "");
+    if (from || to)
+        title += " " + (from ? play::ShortDate(*from, data.settings.dateOrder) : "") + " to " +
+                 (to ? play::ShortDate(*to, data.settings.dateOrder) : "");
     play::PrintSheet(printer, data, title, play::StandingLines(play::SeasonStandings(schedule, data, from, to)));
     return Outcome::Printed;
 }

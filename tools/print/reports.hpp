@@ -16,8 +16,8 @@ struct Options {
     int course = 0;            // --course
     int tee = 0;               // --tee
     std::string date;          // the printed date, as the reports print it
-    std::string playDate;      // --date as given (MM/DD/YY): the day a results sheet or a scorecard is for
-    std::string fromDate;      // --from and --to as given (MM/DD/YY): the dates the standings cover
+    std::string playDate;      // --date as YYYY-MM-DD: the day a results sheet or a scorecard is for
+    std::string fromDate;      // --from and --to as YYYY-MM-DD: the dates the standings cover
     std::string toDate;
     // The side games: --gross, --allowance P, --ties none|carry, --buy-in AMOUNT, --pot AMOUNT.
     bool gross = false;

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     settle();
     print::RecordingPrinter recorder(8 * print::kTwipsPerInch, 10.5 * print::kTwipsPerInch);
     reports::printshortreport(recorder, *data, main.listing().rows(),
-                              print::PrintDate(kPrintYear, kPrintMonth, kPrintDay));
+                              print::PrintDate(kPrintYear, kPrintMonth, kPrintDay, data->settings.dateOrder));
     if (recorder.documents().empty()) return fail("the listing printed nothing");
     QString pdf = QDir(work.path()).filePath("listing.pdf");
     if (!gui::QtPrinter::renderToPdf(recorder.documents().front(), pdf)) return fail("cannot write " + pdf);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "dates/dateorder.hpp"
 #include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
@@ -110,9 +111,9 @@ std::string hitColumns(const store::HoleValues& values) {
 // Each line's label ends in column 40, so the hole columns of all four lines stand together.
 std::string listscores(const store::LeagueData& data, const store::RoundRecord& round, PerformanceStats& stats) {
     const store::CourseRecord& course = courseOf(data, round.course);
-    std::string line = padded(text::generalForm(round.month), 2, '0') + "/" +
-                       padded(text::generalForm(round.day), 2, '0') + "/" +
-                       padded(text::generalForm(round.year), 2, '0') + "  ";
+    const store::DateOrder order = data.settings.dateOrder;
+    std::string line = dates::ShortDate(order, round.month, round.day, round.year) +
+                       (order == store::DateOrder::kYearMonthDay ? " " : "  ");
     line += course[store::course_field::kInitials];
     padTo(line, 13, 3);
     line += "   " + padded(text::generalForm(round.score[kOutSlot]), 2);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dates/dateorder.hpp"
 #include "entry/roundcard.hpp"
 #include "entry/scoringrecord.hpp"
 
@@ -218,8 +219,8 @@ int dayKey(int month, int day, int year) {
     return (CalendarYear(year) * 13 + month) * 32 + day;
 }
 
-std::string shownDate(int month, int day, int year) {
-    return std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(CalendarYear(year));
+std::string shownDate(const store::LeagueData& data, int month, int day, int year) {
+    return dates::FieldDate(data.settings.dateOrder, month, day, year);
 }
 
 }  // namespace
@@ -239,7 +240,7 @@ DateOrder CheckRoundDate(const store::LeagueData& data, int p, const RoundPlace&
 
 std::string DateOrderQuestion(const store::LeagueData& data, int p, const RoundPlace& place, DateOrder order) {
     const store::PlayerRecord& player = data.players[p];
-    std::string date = shownDate(place.month, place.day, place.year);
+    std::string date = shownDate(data, place.month, place.day, place.year);
     if (order == DateOrder::SameDay) {
         return player.name + " already has a round on " + date + ".\r\n\r\nPost this round as well?";
     }
@@ -249,7 +250,7 @@ std::string DateOrderQuestion(const store::LeagueData& data, int p, const RoundP
         if (!latest || dayKey(round.month, round.day, round.year) > dayKey(latest->month, latest->day, latest->year))
             latest = &round;
     }
-    std::string last = latest ? shownDate(latest->month, latest->day, latest->year) : "";
+    std::string last = latest ? shownDate(data, latest->month, latest->day, latest->year) : "";
     return "This round is dated " + date + ", before " + player.name + "'s latest round (" + last +
            ").\r\nOlder rounds are best entered first.\r\n\r\nPost this round anyway?";
 }

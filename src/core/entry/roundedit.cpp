@@ -28,8 +28,9 @@ PostResult CorrectRound(store::LeagueData& data, int p, const RoundEntry& entry,
     std::vector<std::string> changes;
     bool dateChanged = before.month != place.month || before.day != place.day || before.year != place.year;
     if (dateChanged) {
-        changes.push_back("date changed from " + ShownRoundDate(before.month, before.day, before.year) + " to " +
-                          ShownRoundDate(place.month, place.day, place.year));
+        changes.push_back("date changed from " +
+                          ShownRoundDate(data.settings.dateOrder, before.month, before.day, before.year) + " to " +
+                          ShownRoundDate(data.settings.dateOrder, place.month, place.day, place.year));
     }
     if (before.course != place.course) {
         changes.push_back("course changed from " + courseName(data, before.course) + " to " +

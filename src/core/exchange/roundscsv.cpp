@@ -7,6 +7,7 @@
 #include <tuple>
 #include <variant>
 
+#include "dates/dateorder.hpp"
 #include "entry/posting.hpp"
 #include "entry/roundcard.hpp"
 #include "handicap/differential.hpp"
@@ -164,36 +165,17 @@ std::optional<int> wholeNumber(const std::string& text) {
     return value;
 }
 
-bool leapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-// MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD, within the years the league file can hold (1985..2084).
-std::optional<entry::RoundPlace> parseDate(const std::string& text) {
-    std::optional<int> year, month, day;
-    bool shortYear = false;
-    size_t a = text.find('/'), b = a == std::string::npos ? a : text.find('/', a + 1);
-    if (b != std::string::npos) {
-        month = wholeNumber(text.substr(0, a));
-        day = wholeNumber(text.substr(a + 1, b - a - 1));
-        std::string y = text.substr(b + 1);
-        year = wholeNumber(y);
-        if (y.size() == 2) {
-            shortYear = true;
-        } else if (y.size() != 4) {
-            year.reset();
-        }
-    } else if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        year = wholeNumber(text.substr(0, 4));
-        month = wholeNumber(text.substr(5, 2));
-        day = wholeNumber(text.substr(8, 2));
-    }
-    if (!year || !month || !day) return std::nullopt;
-    int full = shortYear ? store::CalendarYear(*year) : *year;
-    if (full < 1985 || full > 2084 || *month < 1 || *month > 12) return std::nullopt;
-    static const int kDays[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (*day < 1 || *day > kDays[*month] || (*month == 2 && *day == 29 && !leapYear(full))) return std::nullopt;
-    return entry::RoundPlace{0, *month, *day, full % 100};
+// MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD, within the years the league file can hold (1985..2084). The
+// two numbers before the year are day and month where the user writes the day first.
+std::optional<entry::RoundPlace> parseDate(const std::string& text, store::DateOrder order) {
+    bool slashes = std::count(text.begin(), text.end(), '/') == 2;
+    bool iso = text.size() == 10 && text[4] == '-' && text[7] == '-';
+    if (!slashes && !iso) return std::nullopt;
+    // Year first has no two-number form of its own, so those rows keep the file's month first.
+    auto date =
+        dates::ParseDate(order == store::DateOrder::kDayMonthYear ? order : store::DateOrder::kMonthDayYear, text);
+    if (!date) return std::nullopt;
+    return entry::RoundPlace{0, date->month, date->day, date->year};
 }
 
 std::optional<int> parseTee(const std::string& text) {
@@ -227,6 +209,7 @@ struct Candidate {
     entry::RoundPlace place;
     entry::RoundEntry round;
     int sortDate = 0;
+    bool ambiguousDate = false;  // 03/04/26: read in the user's order
 };
 
 class RowReader {
@@ -248,6 +231,11 @@ public:
         return missing;
     }
 
+    std::string dateOf(const Row& row) const {
+        m_row = &row;
+        return field("date");
+    }
+
     // The candidate, or the reason the row cannot be posted.
     std::variant<Candidate, std::string> read(const Row& row) const {
         m_row = &row;
@@ -261,9 +249,10 @@ public:
         c.player = players::TidyName(field("player"));
         if (c.player.empty()) return std::string("no player name");
         if (std::string why = text::NameProblem(c.player); !why.empty()) return "the player name " + why;
-        auto place = parseDate(field("date"));
+        auto place = parseDate(field("date"), m_data.settings.dateOrder);
         if (!place) return "the date \"" + field("date") + "\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD";
         c.place = *place;
+        c.ambiguousDate = dates::AmbiguousDate(field("date"));
         c.sortDate = store::CalendarYear(place->year) * 10000 + place->month * 100 + place->day;
         std::string course = field("course"), initials = field("initials");
         c.place.course = findCourse(m_data, course, initials);
@@ -377,10 +366,8 @@ int latestDate(const store::PlayerRecord& player) {
     return latest;
 }
 
-std::string shownDate(int date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date / 10000, date / 100 % 100, date % 100);
-    return text;
+std::string shownDate(const store::LeagueData& data, int date) {
+    return dates::ShortDate(data.settings.dateOrder, date / 100 % 100, date % 100, date / 10000 % 100);
 }
 
 int findPlayer(const store::LeagueData& data, const std::string& name) {
@@ -407,6 +394,7 @@ std::string RoundsCsv(const store::LeagueData& data) {
 
 ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, const ImportOptions& options) {
     ImportReport report;
+    report.dayFirst = data.settings.dateOrder == store::DateOrder::kDayMonthYear;
     // A byte order mark, or a zero byte beside each letter of the first line: read as one of the
     // 8-bit forms it would give names full of NULs.
     bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
@@ -434,7 +422,8 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, 
         if (auto* why = std::get_if<std::string>(&read)) {
             report.problems.push_back({rows[i].line, *why});
         } else {
-            good.push_back(std::get<Candidate>(std::move(read)));
+            Candidate& c = good.emplace_back(std::get<Candidate>(std::move(read)));
+            if (c.ambiguousDate && report.ambiguousDates++ == 0) report.ambiguousExample = reader.dateOf(rows[i]);
         }
     }
 
@@ -453,7 +442,7 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, 
         if (p != 0 && classic && !options.allowOlder && c.sortDate < latestDate(data.players[p])) {
             ++report.olderRefused;
             report.problems.push_back({c.line, "the round is older than " + data.players[p].name + "'s latest (" +
-                                                   shownDate(latestDate(data.players[p])) +
+                                                   shownDate(data, latestDate(data.players[p])) +
                                                    "), and would become the newest; allow older rounds to post it"});
             continue;
         }
@@ -528,6 +517,11 @@ std::vector<std::string> DescribeImport(const ImportReport& report) {
                                                                         : " already in the league were skipped."));
     }
     for (const std::string& line : report.pushedOut) lines.push_back(line + ".");
+    if (report.ambiguousDates > 0) {
+        lines.push_back("Dates such as " + report.ambiguousExample + " (" +
+                        count(static_cast<size_t>(report.ambiguousDates), "row", "rows") + ") were read as " +
+                        (report.dayFirst ? "day/month/year" : "month/day/year") + ", the date order in Settings.");
+    }
     if (!report.problems.empty()) {
         lines.push_back(count(report.problems.size(), "row", "rows") + " could not be imported:");
         for (const ImportProblem& problem : report.problems)

@@ -30,6 +30,10 @@ struct ImportReport {
     std::vector<std::string> playersAdded;
     std::vector<ImportProblem> problems;
     std::vector<std::string> pushedOut;  // "Al Brennan: 5 oldest rounds no longer kept"
+    // Rows with a date such as 03/04/26, which the user's date order decided, and the first such date.
+    int ambiguousDates = 0;
+    std::string ambiguousExample;
+    bool dayFirst = false;  // they were read day first
 };
 
 struct ImportOptions {

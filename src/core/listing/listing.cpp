@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dates/dateorder.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
@@ -64,9 +65,10 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     const store::RoundRecord& round = player.rounds[r];
     std::string line;
     line.reserve(120);
-    line += padded(format(round.month), 2, '0') + "/";
-    line += padded(format(round.day), 2, '0') + "/";
-    line += padded(format(round.year), 2, '0') + "   ";
+    // A four-digit year takes two of the three spaces after the date, so the columns stay put.
+    const store::DateOrder order = data.settings.dateOrder;
+    line += dates::ShortDate(order, round.month, round.day, round.year);
+    line += order == store::DateOrder::kYearMonthDay ? " " : "   ";
     line += courseOf(data, round)[store::course_field::kInitials];
     padTo(line, 14, 3);
     // The scores as played where the round record has them; the limited ones serve handicaps only.

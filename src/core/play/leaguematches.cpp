@@ -27,7 +27,7 @@ std::string MatchesOn(const store::Schedule& schedule, const store::LeagueData& 
                       std::vector<SideMatch>& matches) {
     matches.clear();
     std::vector<Matchup> day = MatchupsOn(schedule, data, date);
-    if (day.empty()) return "There are no matchups on " + ShortDate(date) + ".";
+    if (day.empty()) return "There are no matchups on " + ShortDate(date, data.settings.dateOrder) + ".";
     std::vector<StandIn> standIns = StandInsOn(schedule, data, date);
     for (const Matchup& m : day) {
         if (m.bye) continue;

@@ -5,6 +5,7 @@
 
 #include "league/leagues.hpp"
 #include "play/matchreport.hpp"
+#include "play/schedule.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
 #include "text/utf8.hpp"
@@ -79,7 +80,7 @@ std::vector<MatchCard> MatchCards(const store::LeagueData& data, Day date, const
         for (const Pairing& p : m.pairings) {
             if (p.a.player == 0 || p.b.player == 0) continue;
             MatchCard card;
-            card.heading = MatchDateText(date) + "  " + m.sideA + " v " + m.sideB;
+            card.heading = ShortDate(date, data.settings.dateOrder) + "  " + m.sideA + " v " + m.sideB;
             card.nameA = PlayerText(data, p.a);
             card.nameB = PlayerText(data, p.b);
             int allowance = data.options.play.allowance;

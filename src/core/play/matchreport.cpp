@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "play/schedule.hpp"
 #include "store/leagueoptions.hpp"
 
 namespace quorval::play {
@@ -127,7 +128,7 @@ std::string MatchesCsv(const store::LeagueData& data, Day date, const std::vecto
     std::string out =
         "date,side_a,player_a,side_b,player_b,handicap_a,handicap_b,strokes_to,strokes,holes_a,holes_b,halved,"
         "points_a,points_b,note\n";
-    std::string day = MatchDateText(date);
+    std::string day = ShortDate(date, data.settings.dateOrder);
     for (const SideMatch& m : matches) {
         for (const Pairing& p : m.pairings) {
             bool s = p.scored;

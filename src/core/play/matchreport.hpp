@@ -10,7 +10,8 @@
 // the printouts, the pages and the windows show the same lines.
 namespace quorval::play {
 
-// MM/DD/YY, as the team point entries and the command line write dates.
+// MM/DD/YY in every date order: the team point entries keep their dates so, as the team file
+// always has.
 std::string MatchDateText(Day date);
 
 // "Cy Young", "Flo Kim for Ed Ray", or "(nobody)".

@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include "dates/dateorder.hpp"
+
 namespace quorval::play {
 
 namespace {
@@ -79,8 +81,8 @@ Outcome failed(std::string message) {
     return {false, std::move(message)};
 }
 
-Outcome notScheduled(Date date) {
-    return failed(ShortDate(date) + " is not a scheduled date.");
+Outcome notScheduled(Date date, store::DateOrder order) {
+    return failed(ShortDate(date, order) + " is not a scheduled date.");
 }
 
 int playerSlot(const store::LeagueData& data, std::string_view name) {
@@ -192,13 +194,14 @@ Outcome MakeSchedule(const store::LeagueData& data, const MakeRequest& request, 
     }
     schedule = std::move(made);
     return {true, std::to_string(request.weeks) + (request.weeks == 1 ? " week" : " weeks") + " scheduled for " +
-                      std::to_string(sides.size()) + " " + sideWord(request.kind) + "s, " + ShortDate(dates.front()) +
-                      " to " + ShortDate(dates.back()) + "."};
+                      std::to_string(sides.size()) + " " + sideWord(request.kind) + "s, " +
+                      ShortDate(dates.front(), data.settings.dateOrder) + " to " +
+                      ShortDate(dates.back(), data.settings.dateOrder) + "."};
 }
 
-Outcome RainOutDate(Schedule& schedule, Date date) {
+Outcome RainOutDate(Schedule& schedule, Date date, store::DateOrder order) {
     auto [first, last] = dateRange(schedule, date);
-    if (first == last) return notScheduled(date);
+    if (first == last) return notScheduled(date, order);
     std::vector<Date> after =
         WeekDates(schedule.matches.back().date + std::chrono::days(schedule.every), 1, schedule.every, schedule.skips);
     Date to = after.front();
@@ -216,16 +219,16 @@ Outcome RainOutDate(Schedule& schedule, Date date) {
     for (store::Substitute& sub : schedule.substitutes)
         if (sub.date == date) sub.date = to;
     schedule.rainOuts.push_back({date, to});
-    return {true, "Rained out: the matchups of " + ShortDate(date) + " move to week " + std::to_string(week) + ", " +
-                      ShortDate(to) + "."};
+    return {true, "Rained out: the matchups of " + ShortDate(date, order) + " move to week " + std::to_string(week) +
+                      ", " + ShortDate(to, order) + "."};
 }
 
-Outcome SwapMatchups(Schedule& schedule, Date date, int first, int second) {
+Outcome SwapMatchups(Schedule& schedule, Date date, int first, int second, store::DateOrder order) {
     auto [begin, end] = dateRange(schedule, date);
-    if (begin == end) return notScheduled(date);
+    if (begin == end) return notScheduled(date, order);
     int count = static_cast<int>(end - begin);
     if (first < 0 || second < 0 || first >= count || second >= count) {
-        return failed(ShortDate(date) + " has " + std::to_string(count) + " matchups.");
+        return failed(ShortDate(date, order) + " has " + std::to_string(count) + " matchups.");
     }
     std::swap(schedule.matches[begin + static_cast<size_t>(first)],
               schedule.matches[begin + static_cast<size_t>(second)]);
@@ -235,7 +238,7 @@ Outcome SwapMatchups(Schedule& schedule, Date date, int first, int second) {
 Outcome EditMatchup(Schedule& schedule, const store::LeagueData& data, Date date, int place, std::string_view home,
                     std::string_view away) {
     auto [begin, end] = dateRange(schedule, date);
-    if (begin == end) return notScheduled(date);
+    if (begin == end) return notScheduled(date, data.settings.dateOrder);
     if (place < 0 || place >= static_cast<int>(end - begin)) return failed("There is no such matchup.");
     Roster roster(schedule, data);
     auto storedHome = roster.stored(home);
@@ -251,8 +254,8 @@ Outcome EditMatchup(Schedule& schedule, const store::LeagueData& data, Date date
     m.away = *storedAway;
     Outcome outcome;
     for (const std::string& twice : SidesPlayingTwice(schedule, data, date)) {
-        outcome.message +=
-            (outcome.message.empty() ? "" : "\n") + twice + " now plays twice on " + ShortDate(date) + ".";
+        outcome.message += (outcome.message.empty() ? "" : "\n") + twice + " now plays twice on " +
+                           ShortDate(date, data.settings.dateOrder) + ".";
     }
     return outcome;
 }
@@ -260,7 +263,7 @@ Outcome EditMatchup(Schedule& schedule, const store::LeagueData& data, Date date
 Outcome AddSubstitute(Schedule& schedule, const store::LeagueData& data, Date date, std::string_view forName,
                       std::string_view byName) {
     std::vector<Matchup> matchups = MatchupsOn(schedule, data, date);
-    if (matchups.empty()) return notScheduled(date);
+    if (matchups.empty()) return notScheduled(date, data.settings.dateOrder);
     int forSlot = playerSlot(data, forName), bySlot = playerSlot(data, byName);
     if (!forSlot) return failed(std::string(forName) + " is not a player of this league.");
     if (!bySlot) return failed(std::string(byName) + " is not a player of this league.");
@@ -273,35 +276,39 @@ Outcome AddSubstitute(Schedule& schedule, const store::LeagueData& data, Date da
         if (m.bye || sideOf(forSlot) == 0) continue;
         if (m.homeSlot == sideOf(forSlot) || m.awaySlot == sideOf(forSlot)) game = &m;
     }
-    if (!game) return failed(std::string(forName) + " has no match on " + ShortDate(date) + ".");
+    if (!game)
+        return failed(std::string(forName) + " has no match on " + ShortDate(date, data.settings.dateOrder) + ".");
     if (sideOf(bySlot) != 0) {
         if (sideOf(bySlot) == game->homeSlot || sideOf(bySlot) == game->awaySlot) {
             return failed(std::string(byName) + " plays on one of the two sides of that matchup.");
         }
         for (const Matchup& m : matchups) {
             if (!m.bye && (m.homeSlot == sideOf(bySlot) || m.awaySlot == sideOf(bySlot))) {
-                return failed(std::string(byName) + (teams ? "'s team" : "") + " plays on " + ShortDate(date) + ".");
+                return failed(std::string(byName) + (teams ? "'s team" : "") + " plays on " +
+                              ShortDate(date, data.settings.dateOrder) + ".");
             }
         }
     }
     for (const store::Substitute& sub : schedule.substitutes) {
         if (sub.date == date && sub.byPlayer == byName && sub.forPlayer != forName) {
-            return failed(std::string(byName) + " already plays for " + sub.forPlayer + " on " + ShortDate(date) + ".");
+            return failed(std::string(byName) + " already plays for " + sub.forPlayer + " on " +
+                          ShortDate(date, data.settings.dateOrder) + ".");
         }
     }
-    RemoveSubstitute(schedule, date, forName);
+    RemoveSubstitute(schedule, date, forName, data.settings.dateOrder);
     schedule.substitutes.push_back({date, std::string(forName), std::string(byName)});
     std::stable_sort(schedule.substitutes.begin(), schedule.substitutes.end(),
                      [](const store::Substitute& a, const store::Substitute& b) { return a.date < b.date; });
-    return {true, std::string(byName) + " plays for " + std::string(forName) + " on " + ShortDate(date) + "."};
+    return {true, std::string(byName) + " plays for " + std::string(forName) + " on " +
+                      ShortDate(date, data.settings.dateOrder) + "."};
 }
 
-Outcome RemoveSubstitute(Schedule& schedule, Date date, std::string_view forName) {
+Outcome RemoveSubstitute(Schedule& schedule, Date date, std::string_view forName, store::DateOrder order) {
     auto gone = std::remove_if(schedule.substitutes.begin(), schedule.substitutes.end(),
                                [&](const store::Substitute& s) { return s.date == date && s.forPlayer == forName; });
     bool any = gone != schedule.substitutes.end();
     schedule.substitutes.erase(gone, schedule.substitutes.end());
-    return any ? Outcome{} : failed(std::string(forName) + " has no substitute on " + ShortDate(date) + ".");
+    return any ? Outcome{} : failed(std::string(forName) + " has no substitute on " + ShortDate(date, order) + ".");
 }
 
 std::vector<Date> ScheduledDates(const Schedule& schedule) {
@@ -371,10 +378,13 @@ std::vector<ScheduleLine> ScheduleLines(const Schedule& schedule, const store::L
     for (Date date : dates) {
         std::vector<Matchup> day = MatchupsOn(schedule, data, date);
         if (auto to = RainedOutTo(schedule, date)) {
-            lines.push_back({ShortDate(date) + "  rained out: its matchups moved to " + ShortDate(*to), date});
+            lines.push_back({ShortDate(date, data.settings.dateOrder) + "  rained out: its matchups moved to " +
+                                 ShortDate(*to, data.settings.dateOrder),
+                             date});
         }
         if (day.empty()) continue;
-        lines.push_back({"Week " + std::to_string(day.front().week) + "  " + ShortDate(date), date});
+        lines.push_back(
+            {"Week " + std::to_string(day.front().week) + "  " + ShortDate(date, data.settings.dateOrder), date});
         int place = 0;
         for (const Matchup& m : day) {
             std::string tee = m.tee;
@@ -405,7 +415,7 @@ std::string ScheduleCsv(const Schedule& schedule, const store::LeagueData& data)
         std::vector<Matchup> day = MatchupsOn(schedule, data, date);
         std::string byes;
         for (const Matchup& m : day) {
-            std::string row = std::to_string(m.week) + "," + ShortDate(date) + ",";
+            std::string row = std::to_string(m.week) + "," + ShortDate(date, data.settings.dateOrder) + ",";
             if (!m.bye) {
                 out += row + csvField(m.home) + "," + csvField(m.away) + "," + m.tee + "\n";
             } else {
@@ -444,29 +454,16 @@ std::string TeePlanText(const TeePlan& tees) {
     return "no tee times";
 }
 
-std::string ShortDate(Date date) {
+std::string ShortDate(Date date, store::DateOrder order) {
     std::chrono::year_month_day ymd(date);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02u/%02u/%02d", static_cast<unsigned>(ymd.month()),
-                  static_cast<unsigned>(ymd.day()), static_cast<int>(ymd.year()) % 100);
-    return text;
+    return dates::ShortDate(order, static_cast<int>(static_cast<unsigned>(ymd.month())),
+                            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(ymd.year()) % 100);
 }
 
-std::optional<Date> ParseShortDate(std::string_view text) {
-    int parts[3] = {0, 0, 0};
-    size_t at = 0;
-    for (int k = 0; k < 3; ++k) {
-        size_t stop = k < 2 ? text.find('/', at) : text.size();
-        if (stop == std::string_view::npos || stop == at || stop - at > 2) return std::nullopt;
-        auto [end, ec] = std::from_chars(text.data() + at, text.data() + stop, parts[k]);
-        if (ec != std::errc() || end != text.data() + stop) return std::nullopt;
-        at = stop + 1;
-    }
-    std::chrono::year_month_day ymd{std::chrono::year(store::CalendarYear(parts[2])),
-                                    std::chrono::month(static_cast<unsigned>(parts[0])),
-                                    std::chrono::day(static_cast<unsigned>(parts[1]))};
-    if (!ymd.ok()) return std::nullopt;
-    return Date(ymd);
+std::optional<Date> ParseShortDate(std::string_view text, store::DateOrder order) {
+    auto date = dates::ParseDate(order, text);
+    if (!date) return std::nullopt;
+    return Date(std::chrono::year(store::CalendarYear(date->year)) / date->month / date->day);
 }
 
 std::optional<int> ParseClock(std::string_view text) {

@@ -45,10 +45,10 @@ std::vector<Date> WeekDates(Date start, int weeks, int every, const std::vector<
 Outcome MakeSchedule(const store::LeagueData& data, const MakeRequest& request, Schedule& schedule);
 
 // Moves the matchups (and substitutes) of the date to one new week after the last.
-Outcome RainOutDate(Schedule& schedule, Date date);
+Outcome RainOutDate(Schedule& schedule, Date date, store::DateOrder order);
 
 // Swaps the matchups at two places (0-based, in tee order, byes included) of a date.
-Outcome SwapMatchups(Schedule& schedule, Date date, int first, int second);
+Outcome SwapMatchups(Schedule& schedule, Date date, int first, int second, store::DateOrder order);
 
 // Sets the matchup at a place of the date; an empty away makes it a bye. Sides are named as they
 // are named today or in the schedule. Warns when a side now plays twice on the date.
@@ -58,7 +58,7 @@ Outcome EditMatchup(Schedule& schedule, const store::LeagueData& data, Date date
 // Player `byName` plays for player `forName` on the date; replaces an earlier substitute for them.
 Outcome AddSubstitute(Schedule& schedule, const store::LeagueData& data, Date date, std::string_view forName,
                       std::string_view byName);
-Outcome RemoveSubstitute(Schedule& schedule, Date date, std::string_view forName);
+Outcome RemoveSubstitute(Schedule& schedule, Date date, std::string_view forName, store::DateOrder order);
 
 // One matchup as the roster stands today.
 struct Matchup {
@@ -102,9 +102,9 @@ std::string ScheduleSummary(const Schedule& schedule);
 std::string TeeText(const TeePlan& tees, int place);
 std::string TeePlanText(const TeePlan& tees);
 
-// Dates as the command line and the pages write them: MM/DD/YY.
-std::string ShortDate(Date date);
-std::optional<Date> ParseShortDate(std::string_view text);
+// Dates as the user writes them (MM/DD/YY, DD/MM/YY or YYYY-MM-DD); YYYY-MM-DD is always read.
+std::string ShortDate(Date date, store::DateOrder order);
+std::optional<Date> ParseShortDate(std::string_view text, store::DateOrder order);
 // "HH:MM" to minutes after midnight.
 std::optional<int> ParseClock(std::string_view text);
 

@@ -63,7 +63,7 @@ std::vector<int> CoursesPlayedOn(const store::LeagueData& data, const results::P
 }
 
 FieldResult FieldOfDate(const store::LeagueData& data, const FieldRequest& request) {
-    const std::string day = results::DateText(request.date);
+    const std::string day = results::DateText(request.date, data.settings.dateOrder);
     if (request.allowance < 1 || request.allowance > 100)
         return {std::nullopt, "The allowance must be a whole percent from 1 to 100."};
     for (int p : request.players) {

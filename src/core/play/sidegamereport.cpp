@@ -135,11 +135,12 @@ std::vector<std::string> StablefordLines(const store::LeagueData& data, const Fi
 
 std::vector<std::string> SkinsTotalsLines(const store::LeagueData& data, const SeasonSkins& season) {
     std::vector<std::string> lines;
-    std::string range =
-        season.nights.empty()
-            ? "no nights"
-            : results::DateText(season.nights.front()) + " to " + results::DateText(season.nights.back()) + ", " +
-                  std::to_string(season.nights.size()) + (season.nights.size() == 1 ? " night" : " nights");
+    std::string range = season.nights.empty()
+                            ? "no nights"
+                            : results::DateText(season.nights.front(), data.settings.dateOrder) + " to " +
+                                  results::DateText(season.nights.back(), data.settings.dateOrder) + ", " +
+                                  std::to_string(season.nights.size()) +
+                                  (season.nights.size() == 1 ? " night" : " nights");
     lines.push_back("Skins of the season: " + range);
     lines.push_back("");
     amountLines(season.players, data.options.currency, lines);
@@ -173,7 +174,8 @@ bool PrintSideGame(platform::Printer& printer, const store::LeagueData& data, co
         bool skins = what.game == SideGame::Skins;
         lines = skins ? SkinsLines(data, field, ComputeSkins(data, field, what.skins), what.skins)
                       : StablefordLines(data, field, RankStableford(data, field, data.options.stablefordPoints));
-        title = std::string(skins ? "Skins" : "Stableford") + " of " + results::DateText(what.request.date);
+        title = std::string(skins ? "Skins" : "Stableford") + " of " +
+                results::DateText(what.request.date, data.settings.dateOrder);
     }
     // Cut into pages; a table that runs on repeats its heading.
     std::vector<std::vector<std::string>> pages(1);

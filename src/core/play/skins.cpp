@@ -61,7 +61,8 @@ SeasonSkins SkinsTotals(const store::LeagueData& data, FieldRequest request, con
             request.course = data.courses[course][store::course_field::kName];
             FieldResult result = FieldOfDate(data, request);
             if (!result.field) {
-                season.skipped.push_back(results::DateText(date) + " " + request.course + ": " + result.error);
+                season.skipped.push_back(results::DateText(date, data.settings.dateOrder) + " " + request.course +
+                                         ": " + result.error);
                 continue;
             }
             counted = true;

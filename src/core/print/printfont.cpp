@@ -49,9 +49,15 @@ void PrintTitleLine(platform::Printer& printer, const std::string& date) {
     printer.print(std::string(10, ' ') + date);
 }
 
-std::string PrintDate(int year, int month, int day) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", month % 100, day % 100, year % 10000);
+std::string PrintDate(int year, int month, int day, store::DateOrder order) {
+    char text[24];
+    if (order == store::DateOrder::kYearMonthDay) {
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year % 10000, month % 100, day % 100);
+    } else {
+        bool dayFirst = order == store::DateOrder::kDayMonthYear;
+        std::snprintf(text, sizeof text, "%02d-%02d-%04d", (dayFirst ? day : month) % 100,
+                      (dayFirst ? month : day) % 100, year % 10000);
+    }
     return text;
 }
 

@@ -22,10 +22,10 @@ void RestorePrintFont(platform::Printer& printer, const store::Settings& setting
 // with the date beside it in 10 points.
 void PrintTitleLine(platform::Printer& printer, const std::string& date);
 
-// Today as the reports print it: month-day-year, "12-06-2026".
-std::string PrintDate(int year, int month, int day);
-inline std::string PrintDate(const platform::Date& date) {
-    return PrintDate(date.year, date.month, date.day);
+// Today as the reports print it, in the user's order: "12-06-2026", "06-12-2026" or "2026-12-06".
+std::string PrintDate(int year, int month, int day, store::DateOrder order);
+inline std::string PrintDate(const platform::Date& date, store::DateOrder order) {
+    return PrintDate(date.year, date.month, date.day, order);
 }
 
 }  // namespace quorval::print

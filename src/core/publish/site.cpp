@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "dates/dateorder.hpp"
 #include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
@@ -81,8 +82,8 @@ std::string table(const std::string& head, const std::string& rows) {
 }
 
 // The newest date with a round, as the pages say how recent they are.
-std::string dataDate(const std::vector<PlayDate>& dates) {
-    return dates.empty() ? "no rounds yet" : "scores up to " + results::DateText(dates.back());
+std::string dataDate(const store::LeagueData& data, const std::vector<PlayDate>& dates) {
+    return dates.empty() ? "no rounds yet" : "scores up to " + results::DateText(dates.back(), data.settings.dateOrder);
 }
 
 std::string page(const store::LeagueData& data, const std::string& title, const std::string& body,
@@ -97,7 +98,9 @@ std::string page(const store::LeagueData& data, const std::string& title, const 
            "</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n"
            "<header><a href=\"index.html\">" +
            league + "</a></header>\n<main>\n" + body + "</main>\n<footer>" + HtmlEscape(footer) +
-           "</footer>\n</body>\n</html>\n";
+           // A reader elsewhere would take 03/04/26 the way their own country writes it.
+           "<br><small>Dates are " + dates::OrderWords(data.settings.dateOrder) +
+           ".</small></footer>\n</body>\n</html>\n";
 }
 
 std::string styleSheet() {
@@ -165,8 +168,9 @@ std::string matchupTable(const std::vector<play::Matchup>& day) {
     return table("<tr><th>Tee</th><th class=\"name\">Home</th><th class=\"name\">Away</th></tr>\n", rows);
 }
 
-std::string weekHeading(const std::vector<play::Matchup>& day) {
-    return "Week " + std::to_string(day.front().week) + ", " + play::ShortDate(day.front().date);
+std::string weekHeading(const store::LeagueData& data, const std::vector<play::Matchup>& day) {
+    return "Week " + std::to_string(day.front().week) + ", " +
+           play::ShortDate(day.front().date, data.settings.dateOrder);
 }
 
 std::string schedulePage(const store::LeagueData& data, const store::Schedule& schedule,
@@ -174,14 +178,15 @@ std::string schedulePage(const store::LeagueData& data, const store::Schedule& s
     std::string body =
         "<h1>Season schedule</h1>\n<p class=\"muted\">" + HtmlEscape(play::ScheduleSummary(schedule)) + "</p>\n";
     for (const store::RainOut& rain : schedule.rainOuts) {
-        body += "<p>" + play::ShortDate(rain.from) + " was rained out; its matchups moved to " +
-                link(weekPage(rain.to), play::ShortDate(rain.to)) + ".</p>\n";
+        body += "<p>" + play::ShortDate(rain.from, data.settings.dateOrder) +
+                " was rained out; its matchups moved to " +
+                link(weekPage(rain.to), play::ShortDate(rain.to, data.settings.dateOrder)) + ".</p>\n";
     }
     for (store::Date date : play::ScheduledDates(schedule)) {
         std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, date);
-        body += "<h2>" + link(weekPage(date), weekHeading(day)) + "</h2>\n" + matchupTable(day);
+        body += "<h2>" + link(weekPage(date), weekHeading(data, day)) + "</h2>\n" + matchupTable(day);
     }
-    return page(data, "Season schedule", body, dataDate(dates));
+    return page(data, "Season schedule", body, dataDate(data, dates));
 }
 
 // The matches of a scheduled date with their points, once any pairing has been played.
@@ -228,13 +233,13 @@ std::string standingsPage(const store::LeagueData& data, const store::Schedule& 
                            "<tr><th>Pl</th><th class=\"name\">Side</th><th>P</th><th>W</th><th>H</th><th>L</th>"
                            "<th>Pts</th></tr>\n",
                            rows);
-    return page(data, "Standings", body, dataDate(dates));
+    return page(data, "Standings", body, dataDate(data, dates));
 }
 
 std::string scheduleDatePage(const store::LeagueData& data, const store::Schedule& schedule,
                              const std::vector<store::Date>& scheduled, size_t i, const std::vector<PlayDate>& dates) {
     std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, scheduled[i]);
-    std::string body = "<h1>" + HtmlEscape(weekHeading(day)) + "</h1>\n<p class=\"muted\">" +
+    std::string body = "<h1>" + HtmlEscape(weekHeading(data, day)) + "</h1>\n<p class=\"muted\">" +
                        HtmlEscape(play::TeePlanText(schedule.tees)) + "</p>\n" + matchupTable(day);
     body += matchesSection(data, schedule, scheduled[i]);
     std::vector<store::Substitute> subs = play::SubstitutesOn(schedule, scheduled[i]);
@@ -248,20 +253,24 @@ std::string scheduleDatePage(const store::LeagueData& data, const store::Schedul
     PlayDate played{static_cast<int>(static_cast<unsigned>(ymd.month())),
                     static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(ymd.year()) % 100};
     if (std::find(dates.begin(), dates.end(), played) != dates.end()) {
-        body += "<p>" + link(datePage(played), "Results of " + results::DateText(played)) + "</p>\n";
+        body += "<p>" + link(datePage(played), "Results of " + results::DateText(played, data.settings.dateOrder)) +
+                "</p>\n";
     }
     body += "<nav class=\"steps\"><span>";
-    if (i > 0) body += link(weekPage(scheduled[i - 1]), "\u2190 " + play::ShortDate(scheduled[i - 1]));
+    if (i > 0)
+        body +=
+            link(weekPage(scheduled[i - 1]), "\u2190 " + play::ShortDate(scheduled[i - 1], data.settings.dateOrder));
     body += "</span><span>" + link("schedule.html", "Season") + "</span><span>";
     if (i + 1 < scheduled.size())
-        body += link(weekPage(scheduled[i + 1]), play::ShortDate(scheduled[i + 1]) + " \u2192");
+        body +=
+            link(weekPage(scheduled[i + 1]), play::ShortDate(scheduled[i + 1], data.settings.dateOrder) + " \u2192");
     body += "</span></nav>\n";
-    return page(data, weekHeading(day), body, dataDate(dates));
+    return page(data, weekHeading(data, day), body, dataDate(data, dates));
 }
 
 std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, bool scheduled) {
     std::string body = "<h1>" + HtmlEscape(league::LeagueName(data)) + "</h1>\n<p class=\"muted\">" +
-                       HtmlEscape(dataDate(dates)) + "</p>\n<h2>Handicap indexes</h2>\n";
+                       HtmlEscape(dataDate(data, dates)) + "</p>\n<h2>Handicap indexes</h2>\n";
     std::string rows;
     for (int p = 1; p <= playersOf(data); ++p) {
         const store::PlayerRecord& player = data.players[p];
@@ -269,7 +278,7 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         std::string last;
         if (n > 0) {
             const store::RoundRecord& round = player.rounds[n];
-            last = link(datePage(dateOf(round)), results::DateText(dateOf(round))) + " " +
+            last = link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)) + " " +
                    std::to_string(round.playedGross());
         }
         rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
@@ -280,7 +289,7 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
     if (!dates.empty()) {
         body += "<h2>Results by date</h2>\n<ul class=\"dates\">\n";
         for (auto d = dates.rbegin(); d != dates.rend(); ++d)
-            body += "<li>" + link(datePage(*d), results::DateText(*d)) + "</li>\n";
+            body += "<li>" + link(datePage(*d), results::DateText(*d, data.settings.dateOrder)) + "</li>\n";
         body += "</ul>\n";
     }
     if (data.teams.teamCount > 0) body += "<h2>Teams</h2>\n<p>" + link("teams.html", "Team points") + "</p>\n";
@@ -288,7 +297,7 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
         body += "<h2>Schedule</h2>\n<p>" + link("schedule.html", "Season schedule") + " \u00b7 " +
                 link("standings.html", "Standings") + "</p>\n";
     }
-    return page(data, "Handicaps", body, dataDate(dates));
+    return page(data, "Handicaps", body, dataDate(data, dates));
 }
 
 std::string resultRows(const std::vector<results::Result>& section) {
@@ -305,7 +314,7 @@ std::string resultRows(const std::vector<results::Result>& section) {
 std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, size_t i) {
     const results::DayResults day = results::ResultsOfDay(data, dates[i]);
     const std::string courses = joined(day.courses);
-    std::string body = "<h1>Results of " + results::DateText(day.date) + "</h1>\n";
+    std::string body = "<h1>Results of " + results::DateText(day.date, data.settings.dateOrder) + "</h1>\n";
     if (!courses.empty()) body += "<p>" + HtmlEscape(courses) + "</p>\n";
     body += "<p class=\"low\">Low gross: <b>" + HtmlEscape(joined(day.lowGrossNames)) + " " +
             std::to_string(day.lowGross) + "</b><br>Low net: <b>" + HtmlEscape(joined(day.lowNetNames)) + " " +
@@ -319,11 +328,14 @@ std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& 
     if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
     body += SideGamesHtml(data, day.date);
     body += "<nav class=\"steps\"><span>";
-    if (i > 0) body += link(datePage(dates[i - 1]), "\u2190 " + results::DateText(dates[i - 1]));
+    if (i > 0)
+        body += link(datePage(dates[i - 1]), "\u2190 " + results::DateText(dates[i - 1], data.settings.dateOrder));
     body += "</span><span>";
-    if (i + 1 < dates.size()) body += link(datePage(dates[i + 1]), results::DateText(dates[i + 1]) + " \u2192");
+    if (i + 1 < dates.size())
+        body += link(datePage(dates[i + 1]), results::DateText(dates[i + 1], data.settings.dateOrder) + " \u2192");
     body += "</span></nav>\n";
-    return page(data, "Results of " + results::DateText(day.date), body, dataDate(dates));
+    return page(data, "Results of " + results::DateText(day.date, data.settings.dateOrder), body,
+                dataDate(data, dates));
 }
 
 // The player's index after each stored round, oldest on the left.
@@ -359,13 +371,14 @@ std::string historyChart(const store::LeagueData& data, const store::PlayerRecor
     for (int r = 1; r <= n; ++r) {
         const store::RoundRecord& round = player.rounds[r];
         svg += "<circle cx=\"" + num(x(r)) + "\" cy=\"" + num(y(round.handicapIndex)) +
-               "\" r=\"4\" fill=\"#1f5130\"><title>" + results::DateText(dateOf(round)) + ": " +
-               indexText(data, round.handicapIndex, r) + "</title></circle>\n";
+               "\" r=\"4\" fill=\"#1f5130\"><title>" + results::DateText(dateOf(round), data.settings.dateOrder) +
+               ": " + indexText(data, round.handicapIndex, r) + "</title></circle>\n";
     }
-    svg += "<text x=\"" + num(kLeft) + "\" y=\"196\">" + results::DateText(dateOf(player.rounds[1])) + "</text>\n";
+    svg += "<text x=\"" + num(kLeft) + "\" y=\"196\">" +
+           results::DateText(dateOf(player.rounds[1]), data.settings.dateOrder) + "</text>\n";
     if (n > 1) {
         svg += "<text x=\"" + num(kRight) + "\" y=\"196\" text-anchor=\"end\">" +
-               results::DateText(dateOf(player.rounds[n])) + "</text>\n";
+               results::DateText(dateOf(player.rounds[n]), data.settings.dateOrder) + "</text>\n";
     }
     return svg + "</svg>\n";
 }
@@ -383,12 +396,14 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
             const store::RoundRecord& round = player.rounds[r];
             const float ch = listing::NetCourseHandicap(data, player, r);
             const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
-            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round))), "name") +
-                    cell(HtmlEscape(courseName(data, round)), "name") +
-                    cell(std::to_string(played[store::kOutSlot]), "wide") +
-                    cell(std::to_string(played[store::kInSlot]), "wide") + cell(std::to_string(round.playedGross())) +
-                    cell(text::generalForm(ch)) + cell(text::generalForm(round.playedGross() - ch)) +
-                    cell(indexText(data, round.handicapIndex, r)) + "</tr>\n";
+            rows +=
+                "<tr>" +
+                cell(link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)), "name") +
+                cell(HtmlEscape(courseName(data, round)), "name") +
+                cell(std::to_string(played[store::kOutSlot]), "wide") +
+                cell(std::to_string(played[store::kInSlot]), "wide") + cell(std::to_string(round.playedGross())) +
+                cell(text::generalForm(ch)) + cell(text::generalForm(round.playedGross() - ch)) +
+                cell(indexText(data, round.handicapIndex, r)) + "</tr>\n";
         }
         body += table(
             "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"
@@ -396,7 +411,7 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
             "<th>Hcp</th><th>Net</th><th>Index</th></tr>\n",
             rows);
     }
-    return page(data, player.name, body, dataDate(dates));
+    return page(data, player.name, body, dataDate(data, dates));
 }
 
 std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>& dates) {
@@ -418,7 +433,7 @@ std::string teamsPage(const store::LeagueData& data, const std::vector<PlayDate>
     std::string body =
         "<h1>Team points</h1>\n" +
         table("<tr><th class=\"name\">Team</th><th class=\"name\">Players</th><th>Points</th></tr>\n", rows);
-    return page(data, "Team points", body, dataDate(dates));
+    return page(data, "Team points", body, dataDate(data, dates));
 }
 
 }  // namespace

@@ -24,11 +24,14 @@ std::vector<std::vector<std::string>> blocks(const store::LeagueData& data, cons
     dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
     for (play::Date date : dates) {
         if (auto to = play::RainedOutTo(schedule, date)) {
-            out.push_back({play::ShortDate(date) + " rained out, moved to " + play::ShortDate(*to), ""});
+            out.push_back({play::ShortDate(date, data.settings.dateOrder) + " rained out, moved to " +
+                               play::ShortDate(*to, data.settings.dateOrder),
+                           ""});
         }
         std::vector<play::Matchup> day = play::MatchupsOn(schedule, data, date);
         if (day.empty()) continue;
-        std::vector<std::string> block{"Week " + std::to_string(day.front().week) + "   " + play::ShortDate(date)};
+        std::vector<std::string> block{"Week " + std::to_string(day.front().week) + "   " +
+                                       play::ShortDate(date, data.settings.dateOrder)};
         for (const play::Matchup& m : day) {
             std::string line = "  " + text::PadRight(m.tee, 8) + text::FitColumn(m.home, kNameWidth);
             line += m.away.empty() ? std::string("  bye") : " v " + text::FitColumn(m.away, kNameWidth);

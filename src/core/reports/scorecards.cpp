@@ -102,7 +102,7 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     const store::PlayerRecord& who = data.players[player];
     Scorecard card;
     card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " + teeName(options.tee) +
-                 " tee  -  " + results::DateText(options.date);
+                 " tee  -  " + results::DateText(options.date, data.settings.dateOrder);
     card.player = who.name;
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
     const float index = rounds > 0 ? who.rounds[rounds].handicapIndex : 0.0f;

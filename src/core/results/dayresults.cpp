@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dates/dateorder.hpp"
 #include "handicap/differential.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
@@ -80,21 +81,14 @@ std::string tableLine(const Result& r) {
 
 }  // namespace
 
-std::string DateText(const PlayDate& date) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%02d/%02d/%02d", date.month, date.day, date.year);
-    return text;
+std::string DateText(const PlayDate& date, store::DateOrder order) {
+    return dates::ShortDate(order, date.month, date.day, date.year);
 }
 
-std::optional<PlayDate> ParseDate(const std::string& text) {
-    PlayDate date;
-    int used = 0;
-    if (std::sscanf(text.c_str(), "%2d/%2d/%2d%n", &date.month, &date.day, &date.year, &used) != 3 ||
-        used != static_cast<int>(text.size()) || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31 ||
-        date.year < 0) {
-        return std::nullopt;
-    }
-    return date;
+std::optional<PlayDate> ParseDate(const std::string& text, store::DateOrder order) {
+    auto date = dates::ParseDate(order, text);
+    if (!date) return std::nullopt;
+    return PlayDate{date->month, date->day, date->year};
 }
 
 std::vector<PlayDate> DatesPlayed(const store::LeagueData& data) {
@@ -222,7 +216,7 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
         printer.setFontName(data.settings.printFont);
         printer.setFontSize(14);
         printer.setBold(true);
-        printer.print(league::LeagueName(data) + "  -  Results of " + DateText(results.date));
+        printer.print(league::LeagueName(data) + "  -  Results of " + DateText(results.date, data.settings.dateOrder));
         printer.setFontSize(10);
         printer.setBold(false);
         printer.print(courses.empty() ? " " : "Course: " + courses);

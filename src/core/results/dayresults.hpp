@@ -19,10 +19,11 @@ struct PlayDate {
     bool operator==(const PlayDate&) const = default;
 };
 
-// "06/02/26", as the listing shows dates.
-std::string DateText(const PlayDate& date);
-// Reads "MM/DD/YY" (one-digit parts allowed); nothing for anything else.
-std::optional<PlayDate> ParseDate(const std::string& text);
+// "06/02/26" (or "02/06/26", "2026-06-02" in the other orders), as the listing shows dates.
+std::string DateText(const PlayDate& date, store::DateOrder order);
+// Reads a date in the order or as YYYY-MM-DD (one-digit parts allowed); nothing for anything else
+// or for a day that does not exist.
+std::optional<PlayDate> ParseDate(const std::string& text, store::DateOrder order);
 // Every date with a round in the league, oldest first.
 std::vector<PlayDate> DatesPlayed(const store::LeagueData& data);
 // The date of the listing's date key, taken from a round that has it.

@@ -143,6 +143,10 @@ struct TeamEntry {
 // The settings file stores the hole-score limits as 5 when on, not 1.
 inline constexpr int16_t kEscOn = 5;
 
+// How the user writes a date: month/day/year, day/month/year or year-month-day. Only what is shown
+// and typed follows it; the data files keep their own fixed forms.
+enum class DateOrder : int16_t { kMonthDayYear, kDayMonthYear, kYearMonthDay };
+
 struct Settings {
     int16_t equitableCheck = 0;  // kEscOn or 0
     int16_t averageCheck = 0;
@@ -164,6 +168,7 @@ struct Settings {
     int16_t listingView = 1;     // the VIEW item checked: 1 most recent, 2 by date, 3 one player
     int16_t openLastLeague = 1;  // 1: the league opened last opens again after the splash
     std::string backupFolder;    // where the last backup went, offered again next time
+    DateOrder dateOrder = DateOrder::kMonthDayYear;
 };
 
 struct LeagueRegistry {

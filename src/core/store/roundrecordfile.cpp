@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "dates/dateorder.hpp"
+
 namespace quorval::store {
 
 namespace {
@@ -238,7 +240,10 @@ LoadResult LoadRoundRecord(LeagueData& data, platform::Dialogs& dialogs) {
             for (int r = 1; r <= player.roundCount; ++r)
                 if (!first || dayKey(player.rounds[r]) < dayKey(*first)) first = &player.rounds[r];
         }
-        if (first) data.recordStartNote = "the index history starts on " + dateText(*first);
+        if (first) {
+            data.recordStartNote = "the index history starts on " +
+                                   dates::ShortDate(data.settings.dateOrder, first->month, first->day, first->year);
+        }
         return {};
     }
     std::vector<RecordLine> lines;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "dates/dateorder.hpp"
 #include "store/atomicsave.hpp"
 #include "store/outsidechange.hpp"
 #include "text/numbers.hpp"
@@ -25,6 +26,8 @@ void resetFileSettings(Settings& s) {
     s.windowLeft = s.windowTop = s.windowWidth = s.windowHeight = 0;
     s.listingView = 1;
     s.openLastLeague = 1;
+    // No settings yet: a new user, who starts with the date order of the locale.
+    s.dateOrder = dates::LocaleDateOrder();
 }
 
 // The main window's place and the start-up choice follow the numbered values as "name=value"
@@ -34,6 +37,7 @@ constexpr std::string_view kViewKey = "view=";
 constexpr std::string_view kOpenLastKey = "openlast=";
 constexpr std::string_view kPdfFolderKey = "pdffolder=";
 constexpr std::string_view kBackupFolderKey = "backup folder=";
+constexpr std::string_view kDateOrderKey = "dateorder=";
 
 int leadingInt(std::string_view text) {
     int value = 0;
@@ -52,6 +56,8 @@ void parseNamedSettings(Settings& s, LineReader& in) {
     s.openLastLeague = 1;
     s.pdfFolder.clear();
     s.backupFolder.clear();
+    // A file from before the date order existed: dates stay month first, as that user knows them.
+    s.dateOrder = DateOrder::kMonthDayYear;
     while (!in.atEnd()) {
         std::string_view line = in.line();
         if (line.starts_with(kWindowKey)) {
@@ -75,6 +81,8 @@ void parseNamedSettings(Settings& s, LineReader& in) {
             s.pdfFolder = std::string(line.substr(kPdfFolderKey.size()));
         } else if (line.starts_with(kBackupFolderKey)) {
             s.backupFolder = std::string(line.substr(kBackupFolderKey.size()));
+        } else if (line.starts_with(kDateOrderKey)) {
+            s.dateOrder = dates::OrderOfKey(line.substr(kDateOrderKey.size())).value_or(DateOrder::kMonthDayYear);
         }
     }
 }
@@ -172,6 +180,7 @@ std::string FormatSettings(const Settings& s) {
     appendLine(out, std::string(kOpenLastKey) + std::to_string(s.openLastLeague));
     if (!s.pdfFolder.empty()) appendLine(out, std::string(kPdfFolderKey) + s.pdfFolder);
     if (!s.backupFolder.empty()) appendLine(out, std::string(kBackupFolderKey) + s.backupFolder);
+    appendLine(out, std::string(kDateOrderKey) + dates::OrderKey(s.dateOrder));
     return out;
 }
 

@@ -7,6 +7,7 @@ namespace quorval::gui {
 
 DesktopServices::DesktopServices() : helpViewer(shareFilePath(help::kHelpFileName)) {
     printer.attach(services);
+    helpViewer.followSettings(&data->settings);
 }
 
 void DesktopServices::attachPanel(MainWindow& main) {

@@ -15,6 +15,7 @@ QtHelpViewer::~QtHelpViewer() {
 
 HelpWindow* QtHelpViewer::ensureWindow() {
     if (!m_window) m_window = new HelpWindow(m_path);
+    if (m_settings) m_window->setDateOrder(m_settings->dateOrder);
     return m_window;
 }
 

@@ -19,12 +19,15 @@ public:
     void close() override;
 
     HelpWindow* window() const { return m_window; }
+    // The settings whose date order the topics follow.
+    void followSettings(const store::Settings* settings) { m_settings = settings; }
 
 private:
     HelpWindow* ensureWindow();
 
     QString m_path;
     QPointer<HelpWindow> m_window;
+    const store::Settings* m_settings = nullptr;
 };
 
 // Where the installed help file and artwork are: share/quorval beside the program's folder.

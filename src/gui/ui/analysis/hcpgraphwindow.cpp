@@ -104,7 +104,7 @@ void HcpGraphWindow::printGraph() {
     m_services.dialogs.beginBusy("");
     const platform::Date today = m_services.clock.today();
     analysis::PrintHcpGraph(m_services.printer, m_services.data, m_services.data.currentPlayer,
-                            print::PrintDate(today));
+                            print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 

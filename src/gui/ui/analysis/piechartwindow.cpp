@@ -72,7 +72,7 @@ void PiechartWindow::printChart() {
     m_services.dialogs.beginBusy("");
     const platform::Date today = m_services.clock.today();
     analysis::PrintScoringChart(m_services.printer, m_services.data, m_services.data.currentPlayer,
-                                print::PrintDate(today));
+                                print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 

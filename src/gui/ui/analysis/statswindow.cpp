@@ -130,7 +130,7 @@ void StatsWindow::printSummary() {
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
     analysis::PrintStatSummary(m_services.printer, data, data.players[data.currentPlayer].name, summary,
-                               print::PrintDate(today));
+                               print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 

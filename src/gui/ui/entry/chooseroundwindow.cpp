@@ -6,20 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "widgets/controls.hpp"
 
 #include "text/numbers.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
 
 namespace quorval::gui {
-
-namespace {
-
-std::string twoDigits(int value) {
-    return text::formatPattern(value, "00");
-}
-
-}  // namespace
 
 ChooseRoundWindow::ChooseRoundWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "GPlayer", "Select Player") {
@@ -80,8 +73,8 @@ void ChooseRoundWindow::listDates() {
     m_list->clear();
     for (int r = player.roundCount; r >= 1; --r) {
         const store::RoundRecord& round = player.rounds[r];
-        m_list->addItem(
-            QString::fromStdString(twoDigits(round.month) + "/" + twoDigits(round.day) + "/" + twoDigits(round.year)));
+        m_list->addItem(QString::fromStdString(
+            dates::ShortDate(m_services.data.settings.dateOrder, round.month, round.day, round.year)));
     }
 }
 

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dates/dateorder.hpp"
 #include "entry/roundcard.hpp"
 #include "entry/rounddate.hpp"
 #include "entry/roundedit.hpp"
@@ -152,9 +153,11 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_delete->setVisible(editMode());
     m_delete->setEnabled(editMode());
     const store::CourseRecord& course = courseAt(data, data.currentCourse);
+    const QString month = QString::fromStdString(store::MonthName(data, data.entryMonth));
+    const QString day = QString::number(data.entryDay);
+    const bool dayFirst = data.settings.dateOrder == store::DateOrder::kDayMonthYear;
     m_place->setText(QString::fromStdString(course[store::course_field::kName]) + "  golf course  on " +
-                     QString::fromStdString(store::MonthName(data, data.entryMonth)) + "  " +
-                     QString::number(data.entryDay));
+                     (dayFirst ? day + "  " + month : month + "  " + day));
     fillPars();
     FirstSelectedPlayer();
     if (editMode()) {
@@ -180,10 +183,11 @@ QWidget* ScoreEntryWindow::buildPlaceRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_editDate =
-        new QLineEdit(QString::fromStdString(entry::ShownRoundDate(data.entryMonth, data.entryDay, data.entryYear)));
+    m_editDate = new QLineEdit(QString::fromStdString(
+        entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, data.entryDay, data.entryYear)));
     m_editDate->setObjectName("editdate");
-    m_editDate->setToolTip("The date of the round, as month/day/year");
+    m_editDate->setToolTip(
+        QString::fromStdString("The date of the round, as " + dates::OrderWords(data.settings.dateOrder)));
     m_editDate->setMaximumWidth(120);
     m_editCourse = new QComboBox;
     m_editCourse->setObjectName("editcourse");
@@ -208,10 +212,10 @@ QWidget* ScoreEntryWindow::buildPlaceRow() {
 
 std::optional<entry::RoundPlace> ScoreEntryWindow::editedPlace() {
     std::string typed = m_editDate->text().trimmed().toStdString();
-    std::optional<entry::RoundPlace> place = entry::ParseRoundDate(typed);
+    std::optional<entry::RoundPlace> place = entry::ParseRoundDate(typed, m_services.data.settings.dateOrder);
     if (!place) {
-        m_services.dialogs.message(
-            {entry::DateRefusedMessage(typed), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
+        m_services.dialogs.message({entry::DateRefusedMessage(typed, m_services.data.settings.dateOrder), "Quorval",
+                                    platform::Buttons::Ok, platform::Icon::Exclamation});
         m_editDate->setFocus();
         m_editDate->selectAll();
         return std::nullopt;

@@ -16,7 +16,9 @@
 #include <QVBoxLayout>
 #include <QWidgetAction>
 #include <algorithm>
+#include <array>
 
+#include "dates/dateorder.hpp"
 #include "entry/posting.hpp"
 #include "entry/rounddate.hpp"
 #include "entry/roundsetup.hpp"
@@ -142,10 +144,14 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     // left, so select-all and typing replaces the date, and nothing is guessed while typing.
     m_date = new QLineEdit;
     m_date->setObjectName("datefield");
-    m_date->setToolTip("Type the date as month/day/year, or pick it from the calendar");
-    m_date->setPlaceholderText("month/day/year");
+    const store::DateOrder order = m_services.data.settings.dateOrder;
+    const QString words = QString::fromStdString(dates::OrderWords(order));
+    m_date->setToolTip("Type the date as " + words + ", or pick it from the calendar");
+    m_date->setPlaceholderText(words);
     auto* calendar = new QCalendarWidget;
     calendar->setObjectName("calendar");
+    // Where the day is written first, the week is mostly counted from Monday too.
+    if (order == store::DateOrder::kDayMonthYear) calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setDateRange(QDate(FullYear(85), 1, 1), QDate(FullYear(84), 12, 31));
     auto* pick = new QToolButton;
     pick->setObjectName("calendarbutton");
@@ -172,7 +178,12 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     auto* dateBox = new QGroupBox("Date of Round");
     auto* dateColumn = new QVBoxLayout(dateBox);
     auto* dateRow = new QHBoxLayout;
-    for (auto [label, spin] : {std::pair{m_month, monthSpin}, {m_day, daySpin}, {m_year, yearSpin}}) {
+    // The three fields stand in the order the user writes a date.
+    std::pair<QLabel*, SpinButton*> month{m_month, monthSpin}, day{m_day, daySpin}, year{m_year, yearSpin};
+    auto fields = order == store::DateOrder::kDayMonthYear   ? std::array{day, month, year}
+                  : order == store::DateOrder::kYearMonthDay ? std::array{year, month, day}
+                                                             : std::array{month, day, year};
+    for (auto [label, spin] : fields) {
         dateRow->addWidget(label);
         dateRow->addWidget(spin);
     }
@@ -198,7 +209,8 @@ void SelectPlayersWindow::showDate() {
     m_day->setText(QString::number(m_dayValue));
     m_year->setText(QString::fromStdString(text::formatPattern(m_yearValue, "00")));
     m_yearSpin->setToolTip(QString("Year %1").arg(FullYear(m_yearValue)));
-    m_date->setText(QString::fromStdString(entry::ShownRoundDate(data.entryMonth, m_dayValue, m_yearValue)));
+    m_date->setText(QString::fromStdString(
+        entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, m_dayValue, m_yearValue)));
     m_dateTyped = false;
 }
 
@@ -229,11 +241,11 @@ void SelectPlayersWindow::stepYear(int step) {
 bool SelectPlayersWindow::takeTypedDate() {
     if (!m_dateTyped) return true;
     std::string typed = m_date->text().trimmed().toStdString();
-    std::optional<entry::RoundPlace> date = entry::ParseRoundDate(typed);
+    std::optional<entry::RoundPlace> date = entry::ParseRoundDate(typed, m_services.data.settings.dateOrder);
     if (!date) {
         m_refusingDate = true;
-        m_services.dialogs.message(
-            {entry::DateRefusedMessage(typed), "Date of Round", platform::Buttons::Ok, platform::Icon::Exclamation});
+        m_services.dialogs.message({entry::DateRefusedMessage(typed, m_services.data.settings.dateOrder),
+                                    "Date of Round", platform::Buttons::Ok, platform::Icon::Exclamation});
         m_refusingDate = false;
         m_date->setFocus();
         m_date->selectAll();
@@ -280,11 +292,11 @@ void SelectPlayersWindow::accept() {
     data.entryYear = static_cast<int16_t>(m_yearValue);
     // The question names the course the round will be posted to: the one the box's text names.
     if (data.settings.dateRemindCheck == 1) {
-        std::string question = "Is " + std::to_string(data.entryMonth) + "/" + std::to_string(data.entryDay) + "/" +
-                               std::to_string(store::CalendarYear(data.entryYear)) + " at " +
-                               data.courses[course][store::course_field::kName] +
-                               "\r\nthe correct date and location of the Round?\r\n\r\n"
-                               "Date / location checking can be disabled, see program settings.";
+        std::string question =
+            "Is " + entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, data.entryDay, data.entryYear) +
+            " at " + data.courses[course][store::course_field::kName] +
+            "\r\nthe correct date and location of the Round?\r\n\r\n"
+            "Date / location checking can be disabled, see program settings.";
         dialogs.endBusy();
         if (dialogs.message({question, "Double Checking Date & Location", platform::Buttons::YesNo,
                              platform::Icon::Question}) == platform::Answer::No) {

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "text/encoding.hpp"
 
 namespace quorval::gui {
@@ -82,7 +83,7 @@ void HelpWindow::showTopic(const QString& key) {
                         "</h2><p>The help file has no topic of this name. Try the search on the left.</p>");
         return;
     }
-    m_page->setHtml(QString::fromStdString(help::BodyToHtml(*topic)));
+    m_page->setHtml(QString::fromStdString(dates::InOrder(help::BodyToHtml(*topic), m_dateOrder)));
 }
 
 void HelpWindow::startSearch() {

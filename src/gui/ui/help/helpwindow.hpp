@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "help/helpfile.hpp"
+#include "store/leaguedata.hpp"
 
 class QLineEdit;
 class QListWidget;
@@ -19,6 +20,8 @@ public:
     void showTopic(const QString& key);
     void startSearch();
     QString currentKey() const { return m_currentKey; }
+    // The dates the topics name as MM/DD/YY are written in this order.
+    void setDateOrder(store::DateOrder order) { m_dateOrder = order; }
 
 protected:
     // Escape closes the help as its Close button does.
@@ -34,6 +37,7 @@ private:
     bool m_loaded = false;
     QString m_path;
     QString m_currentKey;
+    store::DateOrder m_dateOrder = store::DateOrder::kMonthDayYear;
     QLineEdit* m_searchText;
     QListWidget* m_keywords;
     QTextBrowser* m_page;

@@ -603,7 +603,7 @@ void MainWindow::setCoursesMenuEnabled(bool enabled) {
 
 std::string MainWindow::today() const {
     platform::Date d = m_services.clock.today();
-    return print::PrintDate(d.year, d.month, d.day);
+    return print::PrintDate(d.year, d.month, d.day, m_services.data.settings.dateOrder);
 }
 
 void MainWindow::printListing() {

@@ -1,6 +1,7 @@
 #include "ui/main/settingswindow.hpp"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "handicap/rules.hpp"
 #include "store/settingsfile.hpp"
 #include "text/numbers.hpp"
@@ -148,6 +150,21 @@ QVBoxLayout* SettingsWindow::buildOptions() {
     factorRow->addWidget(new QLabel("Default factor is .96"));
     factorRow->addStretch(1);
 
+    // Every date shown or typed follows it from the moment the settings are accepted.
+    m_dateOrder = new QComboBox;
+    m_dateOrder->setObjectName("dateordercombo");
+    m_dateOrder->setToolTip("How dates are shown and typed in every window, printout and page");
+    for (store::DateOrder order :
+         {store::DateOrder::kMonthDayYear, store::DateOrder::kDayMonthYear, store::DateOrder::kYearMonthDay}) {
+        std::string caption = dates::OrderWords(order) + "  (" + dates::ShortDate(order, 10, 27, 26) + ")";
+        m_dateOrder->addItem(QString::fromStdString(caption), static_cast<int>(order));
+    }
+    m_dateOrder->setCurrentIndex(m_dateOrder->findData(static_cast<int>(s.dateOrder)));
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(new QLabel("Date order"));
+    dateRow->addWidget(m_dateOrder);
+    dateRow->addStretch(1);
+
     auto* right = new QVBoxLayout;
     right->addWidget(buildNineHoleFrame());
     right->addWidget(m_limit);
@@ -157,6 +174,7 @@ QVBoxLayout* SettingsWindow::buildOptions() {
     right->addWidget(averageNote);
     right->addWidget(m_openLast);
     right->addLayout(factorRow);
+    right->addLayout(dateRow);
     right->addWidget(leagueRules());
     m_playBox = new LeaguePlayBox(m_services);
     right->addWidget(m_playBox);
@@ -203,6 +221,7 @@ void SettingsWindow::accept() {
     s.equitableCheck = m_equitable->isChecked() ? store::kEscOn : 0;
     s.averageCheck = m_average->isChecked() ? 1 : 0;
     s.openLastLeague = m_openLast->isChecked() ? 1 : 0;
+    s.dateOrder = static_cast<store::DateOrder>(m_dateOrder->currentData().toInt());
     s.hcpFactor = store::ValidHcpFactor(static_cast<float>(text::leadingNumber(m_factor->text().toStdString())));
     m_rulesBox->apply();
     m_playBox->apply();

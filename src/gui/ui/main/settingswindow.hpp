@@ -5,6 +5,7 @@
 #include "ui/childwindow.hpp"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,7 +18,7 @@ namespace quorval::gui {
 class LeaguePlayBox;
 class LeagueRulesBox;
 
-// "Quorval Settings": print font and handicap options. Accepting stores them in both settings
+// "Quorval Settings": print font, date order and handicap options. Accepting stores them in both settings
 // files; closing by the title bar leaves every setting as it was.
 class SettingsWindow : public ChildWindow {
     Q_OBJECT
@@ -42,6 +43,7 @@ private:
     QCheckBox* m_average;
     QCheckBox* m_openLast;
     QLineEdit* m_factor;
+    QComboBox* m_dateOrder;
     LeagueRulesBox* m_rulesBox = nullptr;
     LeaguePlayBox* m_playBox = nullptr;
     QLabel* m_unusedNote = nullptr;

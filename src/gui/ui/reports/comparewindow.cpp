@@ -95,7 +95,8 @@ void CompareWindow::printListing() {
     std::vector<std::string> lines = listLines(*m_list);
     platform::Date today = m_services.clock.today();
     m_services.dialogs.beginBusy("");
-    reports::PrintCompareChart(m_services.printer, m_services.data, lines, print::PrintDate(today));
+    reports::PrintCompareChart(m_services.printer, m_services.data, lines,
+                               print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 

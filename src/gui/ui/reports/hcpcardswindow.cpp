@@ -151,7 +151,7 @@ QVBoxLayout* HcpCardsWindow::buildCardColumn() {
     picture->setAlignment(Qt::AlignCenter);
 
     platform::Date today = m_services.clock.today();
-    m_comment = box("Text1", QString::fromStdString(print::PrintDate(today)));
+    m_comment = box("Text1", QString::fromStdString(print::PrintDate(today, m_services.data.settings.dateOrder)));
     m_comment->setToolTip("Date which will appear on printed cards");
     auto* commentLabel = new QLabel("Date or optional comment that will appear on printed cards");
     commentLabel->setWordWrap(true);

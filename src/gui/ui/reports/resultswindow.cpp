@@ -15,16 +15,17 @@
 namespace quorval::gui {
 
 ResultsWindow::ResultsWindow(platform::Services& services, QWidget* opener, const results::PlayDate& date)
-    : ChildWindow(services, opener, "results", QString::fromStdString("Results of " + results::DateText(date))),
+    : ChildWindow(services, opener, "results",
+                  QString::fromStdString("Results of " + results::DateText(date, services.data.settings.dateOrder))),
       m_date(date) {
     const results::DayResults day = results::ResultsOfDay(services.data, date);
     std::string courses;
     for (const std::string& course : day.courses) courses += (courses.empty() ? "" : ", ") + course;
-    auto* heading =
-        makePanel("resultsheading",
-                  QString::fromStdString(league::LeagueName(services.data) + "  -  " + results::DateText(date) +
-                                         (courses.empty() ? "" : "  -  ") + courses),
-                  QFrame::Raised);
+    auto* heading = makePanel("resultsheading",
+                              QString::fromStdString(league::LeagueName(services.data) + "  -  " +
+                                                     results::DateText(date, services.data.settings.dateOrder) +
+                                                     (courses.empty() ? "" : "  -  ") + courses),
+                              QFrame::Raised);
     m_text = new QPlainTextEdit;
     m_text->setObjectName("resultslist");
     m_text->setReadOnly(true);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "reports/scorecards.hpp"
 #include "widgets/controls.hpp"
 #include "widgets/playerlist.hpp"
@@ -39,7 +40,8 @@ ScorecardsWindow::ScorecardsWindow(platform::Services& services, QWidget* opener
     tees->addStretch(1);
 
     const platform::Date today = services.clock.today();
-    m_date = new QLineEdit(QString::fromStdString(results::DateText({today.month, today.day, today.year % 100})));
+    m_date = new QLineEdit(QString::fromStdString(
+        results::DateText({today.month, today.day, today.year % 100}, services.data.settings.dateOrder)));
     m_date->setObjectName("datetext");
     m_date->setMaximumWidth(100);
 
@@ -95,8 +97,10 @@ bool ScorecardsWindow::printCards() {
     for (int t = 1; t <= 3; ++t) {
         if (m_tees[t]->isChecked()) options.tee = t;
     }
-    auto date = results::ParseDate(m_date->text().trimmed().toStdString());
-    if (!date) return tell("Type the date as MM/DD/YY, for example 06/02/26.");
+    const store::DateOrder order = m_services.data.settings.dateOrder;
+    const std::string typed = m_date->text().trimmed().toStdString();
+    auto date = results::ParseDate(typed, order);
+    if (!date) return tell(dates::RefusedMessage(order, typed));
     options.date = *date;
     if (!m_all->isChecked()) {
         for (int row = 0; row < m_players->count(); ++row) {

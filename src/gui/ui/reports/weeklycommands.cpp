@@ -1,5 +1,6 @@
 #include "ui/reports/weeklycommands.hpp"
 
+#include "dates/dateorder.hpp"
 #include "publish/site.hpp"
 #include "store/teamfile.hpp"
 
@@ -19,19 +20,21 @@ void PrintResultsOfDay(platform::Services& services, const std::optional<results
         auto dates = results::DatesPlayed(services.data);
         if (!dates.empty()) offered = dates.back();
     }
-    auto typed = services.dialogs.input("Print the results of the day played on (MM/DD/YY):", "Results of a Day",
-                                        offered ? results::DateText(*offered) : "");
+    const store::DateOrder order = services.data.settings.dateOrder;
+    auto typed = services.dialogs.input("Print the results of the day played on (" + dates::OrderPattern(order) + "):",
+                                        "Results of a Day", offered ? results::DateText(*offered, order) : "");
     if (!typed) return;
-    auto date = results::ParseDate(*typed);
+    auto date = results::ParseDate(*typed, order);
     if (!date) {
-        tell(services, "Type the date as MM/DD/YY, for example 06/02/26.", platform::Icon::Exclamation);
+        tell(services, dates::RefusedMessage(order, *typed), platform::Icon::Exclamation);
         return;
     }
     services.dialogs.beginBusy("");
     bool printed = results::PrintResults(services.printer, services.data, {*date});
     services.dialogs.endBusy();
     if (!printed)
-        tell(services, "No rounds were played on " + results::DateText(*date) + ".", platform::Icon::Information);
+        tell(services, "No rounds were played on " + results::DateText(*date, order) + ".",
+             platform::Icon::Information);
 }
 
 void PublishLeaguePages(platform::Services& services) {

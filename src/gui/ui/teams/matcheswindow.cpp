@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "play/leaguematches.hpp"
 #include "play/matchprint.hpp"
 #include "play/matchreport.hpp"
@@ -46,7 +47,8 @@ MatchesWindow::MatchesWindow(platform::Services& services, QWidget* opener)
     m_dates = play::ScheduledDates(m_schedule);
     m_date = new QComboBox;
     m_date->setObjectName("datecombo");
-    for (play::Day d : m_dates) m_date->addItem(QString::fromStdString(play::ShortDate(d)));
+    for (play::Day d : m_dates)
+        m_date->addItem(QString::fromStdString(play::ShortDate(d, services.data.settings.dateOrder)));
     m_text = sheet("matcheslist");
     // A pairing's line is long; it wraps rather than hide its points past the edge.
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -175,16 +177,17 @@ void MatchesWindow::record() {
         if (!problem.empty()) m_services.dialogs.message({problem, "Matches of a Date"});
         return;
     }
-    m_services.dialogs.message(
-        {"The points of " + play::ShortDate(m_dates[row]) + " are recorded as team point entries.",
-         "Matches of a Date"});
+    m_services.dialogs.message({"The points of " + play::ShortDate(m_dates[row], m_services.data.settings.dateOrder) +
+                                    " are recorded as team point entries.",
+                                "Matches of a Date"});
 }
 
 void MatchesWindow::print() {
     int row = m_date->currentIndex();
     if (row < 0) return;
     m_services.dialogs.beginBusy("");
-    play::PrintSheet(m_services.printer, m_services.data, "Matches of " + play::ShortDate(m_dates[row]),
+    play::PrintSheet(m_services.printer, m_services.data,
+                     "Matches of " + play::ShortDate(m_dates[row], m_services.data.settings.dateOrder),
                      play::MatchLines(m_services.data, m_matches));
     m_services.dialogs.endBusy();
 }
@@ -195,10 +198,11 @@ StandingsWindow::StandingsWindow(platform::Services& services, QWidget* opener)
     store::LoadScheduleFile(services.data, m_schedule, services.dialogs);
     m_from = new QLineEdit;
     m_from->setObjectName("fromtext");
-    m_from->setPlaceholderText("MM/DD/YY");
+    const QString pattern = QString::fromStdString(dates::OrderPattern(services.data.settings.dateOrder));
+    m_from->setPlaceholderText(pattern);
     m_to = new QLineEdit;
     m_to->setObjectName("totext");
-    m_to->setPlaceholderText("MM/DD/YY");
+    m_to->setPlaceholderText(pattern);
     m_text = sheet("standingslist");
     auto* showButton = makeButton("showbutton", "&Show", "Show the standings over these dates");
     auto* print = makeButton("printbutton", "&Print", "Print the standings");
@@ -244,9 +248,10 @@ void StandingsWindow::refresh() {
     for (auto [edit, date] : {std::pair{m_from, &from}, std::pair{m_to, &to}}) {
         QString typed = edit->text().trimmed();
         if (typed.isEmpty()) continue;
-        *date = play::ParseShortDate(typed.toStdString());
+        *date = play::ParseShortDate(typed.toStdString(), m_services.data.settings.dateOrder);
         if (!*date) {
-            m_services.dialogs.message({typed.toStdString() + " is no date MM/DD/YY.", "Standings"});
+            m_services.dialogs.message(
+                {dates::RefusedMessage(m_services.data.settings.dateOrder, typed.toStdString()), "Standings"});
             return;
         }
     }

@@ -49,7 +49,7 @@ public:
     StandingsWindow(platform::Services& services, QWidget* opener);
 
     QString text() const;
-    // Dates as MM/DD/YY; empty text leaves that end open.
+    // Dates in the user's order; empty text leaves that end open.
     void setRange(const QString& from, const QString& to);
 
 private:

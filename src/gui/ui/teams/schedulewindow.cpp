@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "dates/dateorder.hpp"
 #include "print/printfont.hpp"
 #include "reports/schedulereport.hpp"
 #include "store/teamfile.hpp"
@@ -51,11 +52,13 @@ ScheduleWindow::ScheduleWindow(platform::Services& services, QWidget* opener)
     platform::Date today = m_services.clock.today();
     std::chrono::year_month_day now{std::chrono::year(today.year), std::chrono::month(unsigned(today.month)),
                                     std::chrono::day(unsigned(today.day))};
-    m_start = edit("Starttext", QString::fromStdString(play::ShortDate(play::Date(now))));
+    m_start =
+        edit("Starttext", QString::fromStdString(play::ShortDate(play::Date(now), m_services.data.settings.dateOrder)));
     m_weeks = spin("Weekspin", 1, 520, 10);
     m_every = spin("Everyspin", 1, 365, 7);
     m_skips = edit("Skiptext", "");
-    m_skips->setPlaceholderText("MM/DD/YY, ...");
+    const std::string pattern = dates::OrderPattern(m_services.data.settings.dateOrder);
+    m_skips->setPlaceholderText(QString::fromStdString(pattern + ", ..."));
     m_teams = option("Teamsoption", "Teams");
     m_players = option("Playersoption", "Individuals");
     m_teams->setChecked(true);
@@ -69,7 +72,7 @@ ScheduleWindow::ScheduleWindow(platform::Services& services, QWidget* opener)
     auto* make = new QGroupBox("Make a Schedule");
     make->setObjectName("Frame1");
     auto* form = new QFormLayout(make);
-    form->addRow("Start (MM/DD/YY)", m_start);
+    form->addRow(QString::fromStdString("Start (" + pattern + ")"), m_start);
     form->addRow("Weeks", m_weeks);
     form->addRow("Every (days)", m_every);
     form->addRow("Skip dates", m_skips);
@@ -169,18 +172,19 @@ void ScheduleWindow::keep(const play::Outcome& outcome, const play::Schedule& be
 
 void ScheduleWindow::makeSchedule() {
     play::MakeRequest request;
-    auto start = play::ParseShortDate(m_start->text().trimmed().toStdString());
+    const store::DateOrder order = m_services.data.settings.dateOrder;
+    auto start = play::ParseShortDate(m_start->text().trimmed().toStdString(), order);
     if (!start) {
-        tell({false, m_start->text().toStdString() + " is not a date of the form MM/DD/YY."});
+        tell({false, dates::RefusedMessage(order, m_start->text().trimmed().toStdString())});
         return;
     }
     request.start = *start;
     request.weeks = m_weeks->value();
     request.every = m_every->value();
     for (const QString& part : m_skips->text().split(',', Qt::SkipEmptyParts)) {
-        auto skip = play::ParseShortDate(part.trimmed().toStdString());
+        auto skip = play::ParseShortDate(part.trimmed().toStdString(), order);
         if (!skip) {
-            tell({false, part.trimmed().toStdString() + " is not a date of the form MM/DD/YY."});
+            tell({false, dates::RefusedMessage(order, part.trimmed().toStdString())});
             return;
         }
         request.skips.push_back(*skip);
@@ -220,7 +224,7 @@ void ScheduleWindow::rainOut() {
     int place;
     if (!selected(date, place)) return;
     play::Schedule before = m_schedule;
-    keep(play::RainOutDate(m_schedule, date), before);
+    keep(play::RainOutDate(m_schedule, date, m_services.data.settings.dateOrder), before);
 }
 
 void ScheduleWindow::moveUp() {
@@ -232,7 +236,7 @@ void ScheduleWindow::moveUp() {
         return;
     }
     play::Schedule before = m_schedule;
-    keep(play::SwapMatchups(m_schedule, date, place - 1, place), before);
+    keep(play::SwapMatchups(m_schedule, date, place - 1, place, m_services.data.settings.dateOrder), before);
     m_list->setCurrentRow(m_list->currentRow() - 1);
 }
 
@@ -268,7 +272,8 @@ void ScheduleWindow::addSubstitute() {
     play::Date date;
     int place;
     if (!selected(date, place)) return;
-    auto forName = m_services.dialogs.input("The player who cannot play on " + play::ShortDate(date) + ":", kTitle, "");
+    auto forName = m_services.dialogs.input(
+        "The player who cannot play on " + play::ShortDate(date, m_services.data.settings.dateOrder) + ":", kTitle, "");
     if (!forName) return;
     auto byName = m_services.dialogs.input("The substitute who plays for " + *forName + ":", kTitle, "");
     if (!byName) return;
@@ -283,7 +288,8 @@ void ScheduleWindow::printSchedule() {
     }
     if (!confirmPrint(m_services.dialogs, kListReady)) return;
     m_services.dialogs.beginBusy("");
-    reports::PrintSchedule(m_services.printer, m_services.data, m_schedule, print::PrintDate(m_services.clock.today()));
+    reports::PrintSchedule(m_services.printer, m_services.data, m_schedule,
+                           print::PrintDate(m_services.clock.today(), m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 

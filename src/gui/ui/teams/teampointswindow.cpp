@@ -182,7 +182,7 @@ TeamPointsWindow::TeamPointsWindow(platform::Services& services, QWidget* opener
     services.data.teams.currentTeam = 1;
     showmembers();
     platform::Date today = services.clock.today();
-    m_date->setText(QString::fromStdString(print::PrintDate(today)));
+    m_date->setText(QString::fromStdString(print::PrintDate(today, m_services.data.settings.dateOrder)));
     listinfo();
 
     connect(m_dateCheck, &QCheckBox::clicked, this, &TeamPointsWindow::dateChecked);

@@ -60,7 +60,7 @@ void TeamSummaryWindow::printSummary() {
     m_services.dialogs.beginBusy("");
     platform::Date today = m_services.clock.today();
     teams::PrintTeamSummary(m_services.printer, m_services.data, m_names->isChecked(), m_lastEvent->isChecked(),
-                            print::PrintDate(today));
+                            print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 
