@@ -19,6 +19,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // A new user's date order follows the locale: the tests, and the tools they start, read dates
+    // month first whatever the machine's language.
+    ::setenv("LC_ALL", "C.UTF-8", 1);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     std::setlocale(LC_ALL, "C");
