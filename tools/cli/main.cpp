@@ -67,7 +67,7 @@ const char* const kUsageText =
     "                  the skins of a date (or, with --totals, each player's skins and money)\n"
     "  stableford LEAGUE --date MM/DD/YY [--course C] [--allowance P] [--players N,...] [--csv]\n"
     "                  the Stableford table of a date\n"
-    "  restore BACKUPDIR [--dry-run]\n"
+    "  restore BACKUPDIR [--dry-run] [--settings]\n"
     "                  put a backup's data files back, after loading every one of them\n"
     "commands that write (post, delete-round, resave, demo, import, restore, schedule when it changes,\n"
     "and rules or stroke-index when they set) wait up to 5 seconds while Quorval or another\n"
