@@ -107,6 +107,11 @@ TEST_F(CliFolder, RestoreChecksTheBackupBeforeItWrites) {
     writeBytes("Fall.LGE", "changed since");
     runSteps({{"restore usb --dry-run", 0, "would restore Fall.LGE"}, {"restore usb", 0, "restored Fall.LGE"}});
     EXPECT_EQ(readBytes("Fall.LGE"), before["Fall.LGE"]);
+    // The settings file the backup holds comes back only with --settings, and says so either way.
+    writeBytes("usb/QVL Backup/qvl32.ini", " 1 \r\n 0 \r\n 0 \r\n 1 \r\n");
+    runSteps({{"restore usb", 0, "left your settings file as it is; --settings brings back qvl32.ini"},
+              {"restore usb --settings", 0, "restored qvl32.ini (your settings file)"}});
+    EXPECT_EQ(readBytes("config/quorval/qvl32.ini"), readBytes("usb/QVL Backup/qvl32.ini"));
 }
 
 // A writer stops with exit 3 and changes nothing while the folder is held; readers need no lock.

@@ -10,6 +10,7 @@
 
 #include <set>
 
+#include "configfolder.hpp"
 #include "scripteddialogs.hpp"
 #include "tempdir.hpp"
 
@@ -82,6 +83,7 @@ protected:
     }
 
     TempWorkDir dir;
+    ScopedConfigHome config{dir.path() / "config"};
     fs::path usb = dir.path() / "media" / "usb", folder = usb / "QVL Backup";
     std::unique_ptr<store::LeagueData> data = registryOf({"Fall", "Spring"});
     ScriptedDialogs dialogs;
@@ -157,4 +159,38 @@ TEST_F(BackupTest, ARestoreThatFailsHalfWayLeavesEveryDataFileAsItWas) {
     EXPECT_EQ(readBytes("Fall.LGE"), "later rounds");
     EXPECT_FALSE(fs::exists("Fall.tea"));
     for (const char* name : {"Qvleague.DAT", "course.dat"}) EXPECT_EQ(readBytes(name), kept[name]);
+}
+
+// The per-user settings file goes into every backup and comes back only when asked, with the rest
+// (kept as before-restore) or not at all when its copy does not load.
+TEST_F(BackupTest, TheSettingsFileIsBackedUpAndComesBackOnlyWhenAsked) {
+    const fs::path settings = store::SettingsFilePath();
+    fs::create_directories(settings.parent_path());
+    auto read = std::make_unique<store::LeagueData>();
+    read->settings.equitableCheck = 1, read->settings.backupFolder = usb.string();
+    const std::string backedUp = store::FormatSettings(read->settings);
+    writeBytes(settings, backedUp);
+    backUpThenPlayOn();
+    EXPECT_EQ(readBytes(folder / "qvl32.ini"), backedUp);
+    struct Case {
+        const char* name;
+        bool asked;
+        std::string copy;
+        bool ok;
+        std::string after;
+    };
+    for (const Case& c : std::vector<Case>{{"not asked", false, backedUp, true, "later settings"},
+                                           {"asked", true, backedUp, true, backedUp},
+                                           {"asked, copy unreadable", true, "garbage", false, "later settings"}}) {
+        SCOPED_TRACE(c.name);
+        writeBytes(settings, "later settings");
+        writeBytes(folder / "qvl32.ini", c.copy);
+        writeBytes("Fall.LGE", "later rounds");
+        backup::RestoreResult restored = backup::RestoreBackup(folder, c.asked);
+        EXPECT_EQ(std::tuple(restored.ok, restored.settingsRestored), std::tuple(c.ok, c.ok && c.asked));
+        EXPECT_EQ(readBytes(settings), c.after);
+        EXPECT_EQ(readBytes("Fall.LGE"), c.ok ? kept["Fall.LGE"] : "later rounds");
+        EXPECT_EQ(fs::exists(settings.string() + ".before-restore"), c.ok && c.asked);
+        fs::remove(settings.string() + ".before-restore");
+    }
 }

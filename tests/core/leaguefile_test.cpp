@@ -20,13 +20,18 @@ constexpr int kLinesPerPlayer = 1743;
 constexpr int kName1 = 2, kTee1 = 3, kRoundCount1 = 4, kDiff1 = 5, kMonth1 = 6, kIndex1 = 9, kChcp1 = 10, kCourse1 = 11,
               kScore1 = 12, kFairway1 = 13;
 
-platform::Message loadFailed(const std::string& about) {
-    return {"Unable to load league file, please check the\r\nworking directory specified by your launcher.\r\n" + about,
+// The first line names the file and the reason, then where to look, then the copy kept.
+platform::Message loadFailed(const std::string& first, const std::string& copy = "") {
+    return {first +
+                "\r\nUnable to load league file, please check the\r\nworking directory specified by your launcher." +
+                copy,
             "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation};
 }
 
-const platform::Message kUnreadable =
-    loadFailed("The league file is Fall.LGE.\r\nThe unreadable file was kept as \"Fall.LGE.unreadable\".");
+platform::Message unreadable(const std::string& reason) {
+    return loadFailed("The league file Fall.LGE could not be loaded: " + reason + ".",
+                      "\r\nThe unreadable file was kept as \"Fall.LGE.unreadable\".");
+}
 
 std::unique_ptr<store::LeagueData> newLeague() {
     auto data = std::make_unique<store::LeagueData>();
@@ -122,7 +127,7 @@ TEST_F(LeagueFile, FullLeagueLoadsEqualAndSavesToTheSameBytesBothWaysAndAPlayerM
     for (int i = 0; i < kLinesPerPlayer; ++i) lines.push_back(lines[kName1 + i]);  // a complete 101st player
     writeBytes("Fall.LGE", joinLines(lines));
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
+    EXPECT_EQ(dialogs.takeMessages(), std::vector{unreadable("line 2: player count 101 is more than 100")});
     EXPECT_EQ(data->playerCount, store::kMaxPlayers);
     expectSamePlayers(*data, *original, store::kMaxPlayers);
 }
@@ -158,7 +163,8 @@ TEST_F(LeagueFile, FileEndingInsideAPlayerKeepsWhatWasRead) {
     writeBytes("Fall.LGE", cut);
 
     EXPECT_FALSE(store::LoadLeagueFile(*data, dialogs).ok);
-    EXPECT_EQ(dialogs.takeMessages(), std::vector{kUnreadable});
+    EXPECT_EQ(dialogs.takeMessages(),
+              std::vector{unreadable("line " + std::to_string(lines.size() + 1) + ": the file ends early")});
     EXPECT_EQ(std::tuple(readBytes("Fall.LGE.unreadable"), data->playerCount), std::tuple(cut, int16_t{5}));
     expectSamePlayers(*data, *original, 2);
     const auto& got = data->players[3];

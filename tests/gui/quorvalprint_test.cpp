@@ -86,6 +86,21 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
     EXPECT_NE(readBytes("run.err").find("no player 99"), std::string::npos);
 }
 
+// A PDF that cannot be written whole is an error with its reason, never a broken file and exit 0.
+TEST_F(QuorvalPrintTest, APdfThatCannotBeWrittenExitsOneWithTheReason) {
+    std::filesystem::create_directory("folder");
+    const std::pair<std::string, std::string> cases[] = {
+        {"/dev/full", "cannot write /dev/full: full is not a plain file"},
+        {"folder", "folder is not a plain file"},
+        {"missing/out.pdf", "No such file or directory"},
+    };
+    for (const auto& [pdf, reason] : cases) {
+        SCOPED_TRACE(pdf);
+        EXPECT_EQ(print("Fall listing-long --pdf " + pdf), 1);
+        EXPECT_NE(readBytes("run.err").find(reason), std::string::npos) << readBytes("run.err");
+    }
+}
+
 // Every report tells the print job its league and its own name, which title the PDF and make the
 // name Save as PDF proposes; the table covers every report quorval-print lists.
 TEST_F(QuorvalPrintTest, EveryReportNamesItsLeagueAndItselfToThePrintJob) {

@@ -68,7 +68,7 @@ const char* const kUsageText =
     "                  the skins of a date (or, with --totals, each player's skins and money)\n"
     "  stableford LEAGUE --date MM/DD/YY [--course C] [--allowance P] [--players N,...] [--csv]\n"
     "                  the Stableford table of a date\n"
-    "  restore BACKUPDIR [--dry-run]\n"
+    "  restore BACKUPDIR [--dry-run] [--settings]\n"
     "                  put a backup's data files back, after loading every one of them\n"
     "  date-order [mdy|dmy|ymd]\n"
     "                  show or set the order dates are typed and shown in (month/day/year,\n"

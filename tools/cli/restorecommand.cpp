@@ -6,11 +6,13 @@
 namespace quorval::cli {
 
 int RunRestore(Context& ctx, const Args& args) {
-    bool dryRun = false;
+    bool dryRun = false, withSettings = false;
     std::vector<std::string> folders;
     for (const std::string& arg : args) {
         if (arg == "--dry-run") {
             dryRun = true;
+        } else if (arg == "--settings") {
+            withSettings = true;
         } else if (arg.starts_with("--")) {
             return kUsage;
         } else {
@@ -23,13 +25,21 @@ int RunRestore(Context& ctx, const Args& args) {
         ctx.err << "quorval-cli: " << folders[0] << " holds no QVL Backup folder\n";
         return kFailed;
     }
-    backup::RestoreResult result = dryRun ? backup::CheckBackup(folder) : backup::RestoreBackup(folder);
+    backup::RestoreResult result = dryRun ? backup::CheckBackup(folder) : backup::RestoreBackup(folder, withSettings);
     if (!result.ok) {
         ctx.err << "quorval-cli: nothing was restored: " << result.failedFile << ": " << result.error << '\n';
         return kFailed;
     }
     for (const backup::BackupEntry& entry : backup::BackupContents(folder)) {
         ctx.out << (dryRun ? "would restore " : "restored ") << entry.name << '\n';
+    }
+    // The settings file is the user's own, not the folder's: it comes back only when asked.
+    if (auto settings = backup::BackupSettings(folder)) {
+        if (!withSettings) {
+            ctx.out << "left your settings file as it is; --settings brings back " << settings->name << '\n';
+        } else {
+            ctx.out << (dryRun ? "would restore " : "restored ") << settings->name << " (your settings file)\n";
+        }
     }
     return kOk;
 }

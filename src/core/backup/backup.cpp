@@ -39,19 +39,22 @@ enum class Copied { Yes, Missing, Failed };
 // Copies the data file of that name into the folder. An earlier copy is replaced whatever the case
 // of its name, so a renamed original never leaves two copies side by side. A file that does not
 // exist yet (no course added so far, say) has nothing to back up.
-Copied copyDataFile(const std::string& name, const fs::path& folder) {
-    fs::path source = store::findDataFile(name);
+Copied copyFile(const fs::path& source, const fs::path& target) {
     std::error_code ec;
     if (!fs::exists(source, ec)) return Copied::Missing;
     std::optional<std::string> bytes = readBytes(source);
     if (!bytes) return Copied::Failed;
-    fs::path target = store::findDataFile((folder / source.filename()).string());
     // The copy keeps the original's permissions, a read-only earlier copy included.
     store::SaveOptions options;
     options.replaceReadOnly = true;
     struct stat st {};
     if (::stat(source.c_str(), &st) == 0) options.mode = st.st_mode & 07777;
     return store::replaceFile(target, *bytes, options).empty() ? Copied::Yes : Copied::Failed;
+}
+
+Copied copyDataFile(const std::string& name, const fs::path& folder) {
+    fs::path source = store::findDataFile(name);
+    return copyFile(source, store::findDataFile((folder / source.filename()).string()));
 }
 
 bool sameFolder(const fs::path& a, const fs::path& b) {
@@ -126,6 +129,12 @@ BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& 
         }
         copied += result == Copied::Yes ? 1 : 0;
     }
+    // The per-user settings live elsewhere; the backup keeps them under their own name, and
+    // restore asks before it brings them back.
+    fs::path settings = store::SettingsFilePath();
+    Copied result = copyFile(settings, folder / store::kSettingsFileName);
+    if (result == Copied::Failed) return fail(settings.filename().string() + " could not be copied to");
+    copied += result == Copied::Yes ? 1 : 0;
     dialogs.endBusy();
     dialogs.message({platform::joinLines({"Backup complete: " + std::to_string(copied) +
                                               (copied == 1 ? " file was" : " files were") + " copied to",

@@ -23,7 +23,8 @@ enum class BackupOutcome {
 std::filesystem::path BackupFolder(const std::string& location);
 
 // Copies, byte for byte and over any earlier copies, every league file of the registry, the
-// registry and the course file, then the team files, each where it exists. A data file is found whatever the
+// registry and the course file, then the team files and side files, each where it exists, and
+// last the per-user settings file (as "qvl32.ini"). A data file is found whatever the
 // letter case of its name and keeps the name it has.
 BackupOutcome BackupDataFiles(const store::LeagueData& data, platform::Dialogs& dialogs, const std::string& location);
 

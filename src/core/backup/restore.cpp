@@ -10,6 +10,7 @@
 #include "backup/backup.hpp"
 #include "backup/restorecheck.hpp"
 #include "store/datafile.hpp"
+#include "store/settingsfile.hpp"
 #include "text/asciicase.hpp"
 
 namespace fs = std::filesystem;
@@ -70,7 +71,14 @@ std::vector<BackupEntry> BackupContents(const fs::path& folder) {
     return entries;
 }
 
-RestoreResult RestoreBackup(const fs::path& folder) {
+std::optional<BackupEntry> BackupSettings(const fs::path& folder) {
+    std::error_code ec;
+    fs::path copy = folder / store::kSettingsFileName;
+    if (!fs::is_regular_file(fs::symlink_status(copy, ec))) return std::nullopt;
+    return BackupEntry{store::kSettingsFileName, modifiedText(copy)};
+}
+
+RestoreResult RestoreBackup(const fs::path& folder, bool withSettings) {
     // Nothing is written unless every file of the backup loads.
     if (RestoreResult checked = CheckBackup(folder); !checked.ok) return checked;
     RestoreResult result;
@@ -98,6 +106,23 @@ RestoreResult RestoreBackup(const fs::path& folder) {
                 return result;
             }
         }
+        plan.push_back({target, std::move(*bytes), std::move(before)});
+    }
+    size_t dataFiles = plan.size();
+    if (withSettings && BackupSettings(folder)) {
+        fs::path copy = folder / store::kSettingsFileName;
+        auto bytes = readBytes(copy);
+        store::Settings read;
+        if (!bytes || !store::ParseSettings(read, *bytes)) {
+            result.failedFile = copy.string();
+            result.error = "it does not load as a settings file";
+            return result;
+        }
+        fs::path target = store::SettingsFilePath();
+        std::error_code ec;
+        if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+        std::optional<std::string> before;
+        if (fs::exists(target, ec)) before = readBytes(target);
         plan.push_back({target, std::move(*bytes), std::move(before)});
     }
 
@@ -132,7 +157,8 @@ RestoreResult RestoreBackup(const fs::path& folder) {
         }
     }
     result.ok = true;
-    result.restored = static_cast<int>(plan.size());
+    result.restored = static_cast<int>(dataFiles);
+    result.settingsRestored = plan.size() > dataFiles;
     return result;
 }
 

@@ -17,12 +17,13 @@ struct FileWrite {
     std::string content;
 };
 
-// Writes every file under a temporary name first (with every check of replaceFile); then writes
-// and syncs a commit record in `folder` listing the renames, renames each temporary over its file
-// and removes the record. A failure before the record is on disk leaves every file as it was; a
-// kill after it is completed by CompleteLeftoverCommit. `stopAfterRename` is a test's seam: when
-// it answers true after a rename, the write stops there as a kill would. Returns an empty text on
-// success, else the file and why it failed.
+// Writes every file under a temporary name first (with every check of replaceFile) and flushes
+// them together; then writes and flushes a commit record in `folder` listing the renames, renames
+// each temporary over its file, flushes each folder once and removes the record. A failure before
+// the record is on disk leaves every file as it was; a kill after it is completed by
+// CompleteLeftoverCommit. `stopAfterRename` is a test's seam: when it answers true after a rename,
+// the write stops there as a kill would. Returns an empty text on success, else the file and why
+// it failed.
 std::string replaceFilesTogether(const std::vector<FileWrite>& files, const std::filesystem::path& folder = {},
                                  const std::function<bool(size_t renamed)>& stopAfterRename = {});
 

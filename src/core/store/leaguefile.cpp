@@ -71,21 +71,33 @@ void parse(LeagueData& data, LineReader& in) {
 }
 
 // Nearly every value of a round is below 100: its line, " 4 " or " 12 " and CR LF, is stored as
-// one word. The buffer keeps a word's room past the longest round for it.
-char* intLine(char* p, int16_t value) {
-    if (value >= 0 && value < 100) {
-        uint64_t word;
-        size_t length;
+// one word, looked up in a table so the common value costs no branch beyond the range check. The
+// buffer keeps a word's room past the longest round for it.
+struct SmallLines {
+    uint64_t word[100];
+    uint8_t length[100];
+};
+
+constexpr SmallLines makeSmallLines() {
+    SmallLines lines{};
+    for (uint64_t value = 0; value < 100; ++value) {
         if (value < 10) {
-            word = 0x0A0D200020ULL | static_cast<uint64_t>('0' + value) << 8;
-            length = 5;
+            lines.word[value] = 0x0A0D200020ULL | ('0' + value) << 8;
+            lines.length[value] = 5;
         } else {
-            word = 0x0A0D20000020ULL | static_cast<uint64_t>('0' + value / 10) << 8 |
-                   static_cast<uint64_t>('0' + value % 10) << 16;
-            length = 6;
+            lines.word[value] = 0x0A0D20000020ULL | ('0' + value / 10) << 8 | ('0' + value % 10) << 16;
+            lines.length[value] = 6;
         }
-        std::memcpy(p, &word, sizeof word);
-        return p + length;
+    }
+    return lines;
+}
+
+constexpr SmallLines kSmallLines = makeSmallLines();
+
+char* intLine(char* p, int16_t value) {
+    if (static_cast<uint16_t>(value) < 100) {
+        std::memcpy(p, &kSmallLines.word[value], sizeof(uint64_t));
+        return p + kSmallLines.length[value];
     }
     p = text::writeFileInt(p, value);
     *p++ = '\r';
@@ -179,10 +191,11 @@ LoadResult LoadLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     LoadResult result = loadDataFile(data.leagueFileName, [&](LineReader& in) { parse(data, in); });
     if (!result.ok) {
         std::string name = findDataFile(data.leagueFileName).filename().string();
+        // The first line says which file and why; the lines after it say where to look.
         std::string text = platform::joinLines(
-            {"Unable to load league file, please check the", "working directory specified by your launcher.",
-             data.leagueFileStamp.exists ? "The league file is " + name + "."
-                                         : "The league file " + name + " is missing."});
+            {data.leagueFileStamp.exists ? "The league file " + name + " could not be loaded: " + result.problem + "."
+                                         : "The league file " + name + " is missing.",
+             "Unable to load league file, please check the", "working directory specified by your launcher."});
         dialogs.message({withCopyNote(text, result), "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
     }
     LoadLeagueOptions(data, dialogs);

@@ -113,33 +113,85 @@ std::string dateText(const RoundRecord& round) {
     return text;
 }
 
-std::string holesText(const HoleValues& values) {
-    std::string out;
-    for (int h = 1; h <= kHoleSlots; ++h) {
-        if (h > 1) out += ' ';
-        out += std::to_string(values[h]);
+// A round's line is put together in a buffer of its own: a full league's record is formatted at
+// every save, beside the league file.
+class LineBuffer {
+public:
+    void number(long value) { m_p = std::to_chars(m_p, m_end, value).ptr; }
+    // The shortest text that reads back as the same float.
+    void decimal(float value) { m_p = std::to_chars(m_p, m_end, value).ptr; }
+    void twoDigits(int value) {
+        *m_p++ = static_cast<char>('0' + value / 10);
+        *m_p++ = static_cast<char>('0' + value % 10);
     }
-    return out;
-}
+    void text(std::string_view s) { m_p = std::copy(s.begin(), s.end(), m_p); }
+    void put(char c) { *m_p++ = c; }
+    void holes(const HoleValues& values) {
+        for (int h = 1; h <= kHoleSlots; ++h) {
+            if (h > 1) put(' ');
+            number(values[h]);
+        }
+    }
+    std::string_view view() const { return {m_buffer, static_cast<size_t>(m_p - m_buffer)}; }
 
-// The shortest text that reads back as the same float.
-std::string numberText(float x) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, x).ptr);
-}
+private:
+    // Everything of a line but the name, which is appended by itself: 15 fields of at most 20 numbers.
+    char m_buffer[512];
+    char* m_p = m_buffer;
+    char* m_end = m_buffer + sizeof m_buffer;
+};
 
 void appendRound(std::string& out, int p, const std::string& name, int slot, const RoundRecord& round) {
-    std::string cleanName = name;
-    std::replace(cleanName.begin(), cleanName.end(), '\t', ' ');
     bool nine = round.score[kOutSlot] == 0 || round.score[kInSlot] == 0;
-    std::string line =
-        std::to_string(p) + '\t' + cleanName + '\t' + std::to_string(slot) + '\t' + dateText(round) + '\t' +
-        std::to_string(round.course) + '\t' + std::to_string(round.teePlayed) + '\t' + (nine ? "9" : "18") + '\t' +
-        std::to_string(round.gross()) + '\t' + numberText(round.differential) + '\t' +
-        (round.noIndex ? std::string("-") : numberText(round.handicapIndex)) + '\t' + numberText(round.courseHandicap) +
-        '\t' + numberText(round.rawDifferential) + '\t' + std::to_string(round.exceptionalCut) + '\t' +
-        holesText(round.score) + '\t' + (round.hasAsPlayed() ? holesText(round.asPlayed) : std::string("-"));
-    appendLine(out, line);
+    LineBuffer head;
+    head.number(p);
+    head.put('\t');
+    out.append(head.view());
+    size_t nameAt = out.size();
+    out.append(name);
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(nameAt), out.end(), '\t', ' ');
+    LineBuffer line;
+    line.put('\t');
+    line.number(slot);
+    line.put('\t');
+    // The record takes only recordable rounds: year, month and day are in range.
+    line.number(CalendarYear(round.year));
+    line.put('-');
+    line.twoDigits(round.month);
+    line.put('-');
+    line.twoDigits(round.day);
+    line.put('\t');
+    line.number(round.course);
+    line.put('\t');
+    line.number(round.teePlayed);
+    line.put('\t');
+    line.text(nine ? "9" : "18");
+    line.put('\t');
+    line.number(round.gross());
+    line.put('\t');
+    line.decimal(round.differential);
+    line.put('\t');
+    if (round.noIndex) {
+        line.put('-');
+    } else {
+        line.decimal(round.handicapIndex);
+    }
+    line.put('\t');
+    line.decimal(round.courseHandicap);
+    line.put('\t');
+    line.decimal(round.rawDifferential);
+    line.put('\t');
+    line.number(round.exceptionalCut);
+    line.put('\t');
+    line.holes(round.score);
+    line.put('\t');
+    if (round.hasAsPlayed()) {
+        line.holes(round.asPlayed);
+    } else {
+        line.put('-');
+    }
+    out.append(line.view());
+    endLine(out);
 }
 
 // A round the file can hold: a real date, and values within the file's ranges. A league file
@@ -182,6 +234,10 @@ LoadResult ParseRoundRecord(std::vector<RecordLine>& lines, std::string_view tex
 
 std::string FormatRoundRecord(const LeagueData& data) {
     std::string out;
+    size_t rounds = 0;
+    for (int p = 1; p <= std::clamp<int>(data.playerCount, 0, kMaxPlayers); ++p)
+        rounds += data.players[p].earlier.size() + static_cast<size_t>(std::max<int>(data.players[p].roundCount, 0));
+    out.reserve(64 + rounds * 192);
     appendLine(out, kHeading);
     for (int p = 1; p <= std::clamp<int>(data.playerCount, 0, kMaxPlayers); ++p) {
         const PlayerRecord& player = data.players[p];

@@ -280,7 +280,9 @@ char* writeFileFloat(char* out, float value) {
     // distance to the nearest whole number are exact in double.
     if (magnitude >= 1.0f && magnitude < 1e6f) {
         double tenths = static_cast<double>(magnitude) * 10;
-        double k = std::nearbyint(tenths);
+        // Rounded half up by truncation (tenths is positive): a value half way between two tenths
+        // fails the test below either way, and this needs no call into the maths library.
+        auto k = static_cast<double>(static_cast<unsigned long>(tenths + 0.5));
         if (std::fabs(tenths - k) < 5e-6) {
             auto whole = static_cast<unsigned long>(k) / 10;
             auto tenth = static_cast<unsigned>(static_cast<unsigned long>(k) % 10);

@@ -33,9 +33,10 @@ BackupWindow::BackupWindow(platform::Services& services, QWidget* opener)
     auto* grid = new QGridLayout(this);
     grid->addWidget(makePanel("SSPanel1",
                               "Click on the button below to copy all your League, Team\n"
-                              "and Course files. A folder named QVL Backup will be\n"
-                              "created in the folder you specify. Older copies of QVL\n"
-                              "files will be overwritten when future backups are performed"),
+                              "and Course files and your settings file. A folder named\n"
+                              "QVL Backup will be created in the folder you specify. Older\n"
+                              "copies of QVL files will be overwritten when future backups\n"
+                              "are performed"),
                     0, 0, 1, 2);
     grid->addWidget(frame, 1, 0, 1, 2);
     grid->addWidget(copy, 2, 0);

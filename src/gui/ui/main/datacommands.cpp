@@ -9,6 +9,7 @@
 #include "players/roster.hpp"
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/settingsfile.hpp"
 #include "store/teamfile.hpp"
 
 namespace quorval::gui {
@@ -120,7 +121,17 @@ bool RestoreFromBackup(platform::Services& services) {
                                   platform::Icon::Question, 2}) != platform::Answer::Yes) {
         return false;
     }
-    backup::RestoreResult result = backup::RestoreBackup(folder);
+    // The settings file is the user's own rather than the folder's, so it comes back only if asked.
+    bool withSettings = false;
+    if (auto settings = backup::BackupSettings(folder)) {
+        withSettings = services.dialogs.message(
+                           {"The backup also holds your settings file (" + settings->name + ", " + settings->modified +
+                                "): stroke control, averaging, card alignment and the folders used "
+                                "last.\r\nBring your settings back too?",
+                            "Restore from a backup", platform::Buttons::YesNo, platform::Icon::Question, 2}) ==
+                       platform::Answer::Yes;
+    }
+    backup::RestoreResult result = backup::RestoreBackup(folder, withSettings);
     if (!result.ok) {
         tell(services,
              "Nothing was restored: " + result.failedFile + " failed (" + result.error +
@@ -128,7 +139,10 @@ bool RestoreFromBackup(platform::Services& services) {
              platform::Icon::Exclamation);
         return false;
     }
-    tell(services, std::to_string(result.restored) + " files were restored from\r\n" + folder.string(),
+    if (result.settingsRestored) store::LoadSettingsFile(services.data);
+    tell(services,
+         std::to_string(result.restored) + " files were restored from\r\n" + folder.string() +
+             (result.settingsRestored ? "\r\nYour settings file was brought back too." : ""),
          platform::Icon::Information);
     return true;
 }
