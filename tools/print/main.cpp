@@ -33,6 +33,7 @@ void usage(std::ostream& out = std::cerr) {
     out << "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
            "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
            "                     [--from MM/DD/YY] [--to MM/DD/YY]\n"
+           "                     (T: Red, White, Blue or 1, 2, 3)\n"
            "       quorval-print --help | --version\n"
            "reports:\n";
     for (const auto& [name, report] : printtool::Reports())
@@ -109,7 +110,8 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--course") {
             understood = number(value, command.options.course);
         } else if (arg == "--tee") {
-            understood = number(value, command.options.tee);
+            command.options.tee = store::TeeFromText(value);
+            understood = command.options.tee != store::kNoTee;
         } else if (arg == "--date") {
             understood = printedDate(value, command.options.date);
             if (understood) command.options.playDate = value;
