@@ -318,12 +318,12 @@ std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>
     return page(data, "Handicaps", body, dataDate(dates));
 }
 
-std::string resultRows(const store::LeagueData& data, const std::vector<results::Result>& section) {
+std::string resultRows(const std::vector<results::Result>& section) {
     std::string rows;
     for (const results::Result& r : section) {
         rows += "<tr>" + cell(results::PlaceText(r)) + cell(link(playerPage(r.player), r.name), "name") +
                 cell(nineText(r.out), "wide") + cell(nineText(r.in), "wide") + cell(std::to_string(r.gross)) +
-                cell(handicapText(data, r.courseHandicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
+                cell(HtmlEscape(r.handicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
     }
     return rows;
 }
@@ -341,8 +341,8 @@ std::string dayPage(const store::LeagueData& data, const std::vector<PlayDate>& 
         "<tr><th>Place</th><th class=\"name\">Player</th><th class=\"wide\">Out</th>"
         "<th class=\"wide\">In</th>"
         "<th>Gross</th><th>Hcp</th><th>Net</th></tr>\n";
-    if (!day.eighteen.empty()) body += table(fixedHead, resultRows(data, day.eighteen));
-    if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(data, day.nine));
+    if (!day.eighteen.empty()) body += table(fixedHead, resultRows(day.eighteen));
+    if (!day.nine.empty()) body += "<h2>Nine-hole rounds</h2>\n" + table(fixedHead, resultRows(day.nine));
     body += SideGamesHtml(data, day.date);
     body += "<nav class=\"steps\"><span>";
     if (i > 0) body += link(datePage(dates[i - 1]), "\u2190 " + results::DateText(dates[i - 1]));

@@ -147,7 +147,10 @@ DayResults ResultsOfDay(const store::LeagueData& data, const PlayDate& date) {
             result.gross = result.out + result.in;
             result.courseHandicap = static_cast<int>(listing::NetCourseHandicap(data, player, r));
             result.net = result.gross - result.courseHandicap;
-            result.handicap = handicap::RulesOf(data).handicapText(result.courseHandicap);
+            // Without an index before the round the net is the gross, and the handicap is none, not 0.
+            const handicap::Rules& rules = handicap::RulesOf(data);
+            result.handicap =
+                rules.netHandicap(data, player, r) ? rules.handicapText(result.courseHandicap) : handicap::kNoFigure;
             bool nine = handicap::IsNineHoleRound(result.out, result.in);
             (nine ? day.nine : day.eighteen).push_back(result);
             if (round.course >= 1 && round.course <= store::kMaxCourses) {
