@@ -79,12 +79,13 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
     printer.print(" ");
     printer.print(" ");
 
-    printer.setFontSize(12);
+    // A league of very low and very high indexes makes a long chart: smaller print keeps it on one page.
+    const ChartRange range = ChartRangeOf(data);
+    printer.setFontSize(range.rows() <= 28 ? 12 : range.rows() <= 34 ? 10 : range.rows() <= 44 ? 8 : 6);
     printer.setBold(true);
     const handicap::Rules& rules = handicap::RulesOf(data);
     double term = rules.courseHandicapTerm(course, tee);
     printer.print("     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp");
-    const ChartRange range = ChartRangeOf(data);
     for (int r = 0; r < range.rows(); ++r) printer.print(chartRow(rules, range, r, slope, term));
 
     for (int i = 0; i < 4; ++i) printer.print(" ");
