@@ -141,7 +141,7 @@ std::string styleSheet() {
            ".muted { color: #5d6b5f; }\n"
            "nav.steps { display: flex; justify-content: space-between; margin: .8rem 0; }\n"
            "ul.dates { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4rem; }\n"
-           "ul.dates a { display: inline-block; padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
+           "ul.dates a { padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
            "             border-radius: 4px; text-decoration: none; }\n"
            "svg { display: block; width: 100%; max-width: 34rem; height: auto; background: #fff;\n"
            "      border: 1px solid #dde3da; }\n"
