@@ -227,6 +227,7 @@ TEST_F(PostFolder, RefusalsSayWhy) {
               {ann + "2 --date 06/15/04", 1, "white tee of Flat Acres has no slope"},
               {kPost + "3" + s85, 1, "no default tee"},
               {ann + "1 --date 06/15/04 --tee 4", 1, "the tee must be"},
+              {ann + "1 --date 06/15/04 --tee Mens", 1, "the tee must be Red, White or Blue"},
               {ann + "1 --date 13/15/04", 1, "month/day/year"},
               {ann + "1 --date 02/31/26", 1, "\"02/31/26\" is not a date"},
               {kPost + "1 --scores 5,5,5,5,5,5,5,5,5,5,5,5,5,4,4,4,0,0", 1,

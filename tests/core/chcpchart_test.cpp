@@ -59,10 +59,10 @@ TEST_F(ChcpChartTest, AtSlope113EveryIndexShowsItselfRoundedHalfToEven) {
     EXPECT_EQ(print({"2"}), ChartOutcome::Printed);
     std::vector<std::string> lines = lastPage().lines();
     ASSERT_EQ(lines.size(), 40u);
-    EXPECT_EQ(
-        std::vector<std::string>(lines.begin(), lines.begin() + 10),
-        (std::vector<std::string>{" ", " ", " ", " ", "   Pine Hills", " ", "     Mens Tee - slope 113", " ", " ",
-                                  "     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp"}));
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10),
+              (std::vector<std::string>{
+                  " ", " ", " ", " ", "   Pine Hills", " ", "     White (Mens) tee - slope 113", " ", " ",
+                  "     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp"}));
     EXPECT_EQ(lines[10], row({{"-5.0", "-5"}, {" 7.5", " 8"}, {"20.0", "20"}, {"32.5", "32"}}));
     EXPECT_EQ(lines[19], row({{"-0.5", " 0"}, {"12.0", "12"}, {"24.5", "24"}, {"37.0", "37"}}));
     EXPECT_EQ(lines[34], row({{" 7.0", " 7"}, {"19.5", "20"}, {"32.0", "32"}, {"44.5", "44"}}));
@@ -70,20 +70,20 @@ TEST_F(ChcpChartTest, AtSlope113EveryIndexShowsItselfRoundedHalfToEven) {
 
     // At slope 130: -5.75, 8.63, 23.01, 37.39.
     print({"1"});
-    EXPECT_EQ(lastPage().lines()[6], "     Ladies Tee - slope 130");
+    EXPECT_EQ(lastPage().lines()[6], "     Red (Ladies) tee - slope 130");
     EXPECT_EQ(lastPage().lines()[10], row({{"-5.0", "-6"}, {" 7.5", " 9"}, {"20.0", "23"}, {"32.5", "37"}}));
 
     print({"3"});
     const std::vector<print::PrintedText>& texts = lastPage().texts;
-    EXPECT_EQ(texts[6].text, "     Pro tee - slope 125.5");
+    EXPECT_EQ(texts[6].text, "     Blue (Pro) tee - slope 125.5");
     EXPECT_EQ(texts.at(4).font, (print::FontState{"Times New Roman", 24, true}));
     EXPECT_EQ(texts.at(39).font, (print::FontState{"Times New Roman", 12, true}));
 }
 
 TEST_F(ChcpChartTest, AnAnswerThatIsNoTeeIsAskedAgainAndNoneStops) {
-    for (const char* refused : {"4", "-1", "2.5", "2x"}) {
-        EXPECT_EQ(print({refused, "2"}), ChartOutcome::Printed) << refused;
-        EXPECT_EQ(lastPage().lines()[6], "     Mens Tee - slope 113") << refused;
+    for (const char* refused : {"4", "-1", "2.5", "2x", "Mens"}) {
+        EXPECT_EQ(print({refused, " white "}), ChartOutcome::Printed) << refused;
+        EXPECT_EQ(lastPage().lines()[6], "     White (Mens) tee - slope 113") << refused;
     }
     const size_t printed = printer.documents().size();
     for (const char* stop : {"", "  ", "0"}) EXPECT_EQ(print({stop}), ChartOutcome::Stopped) << stop;
@@ -97,11 +97,53 @@ TEST_F(ChcpChartTest, TeeWithoutASlopeIsRefusedByNameAndNothingPrints) {
         EXPECT_EQ(print({"2"}), ChartOutcome::NoSlope) << slope;
         EXPECT_EQ(dialogs.takeMessages(),
                   (std::vector<platform::Message>{
-                      {"The Mens tee of Pine Hills has no slope, so no chart can be printed for it.\r\n"
+                      {"The White (Mens) tee of Pine Hills has no slope, so no chart can be printed for it.\r\n"
                        "Enter the slope with Courses, Edit Course, or choose another tee.",
                        "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation}}));
     }
     EXPECT_TRUE(printer.documents().empty());
+}
+
+// The chart reaches the league's lowest and highest current index, rounded out to the half
+// stroke, and writes plus figures as the league's rules write them.
+TEST_F(ChcpChartTest, RangeHoldsTheLeagueInItsOwnSigns) {
+    const struct {
+        store::HandicapRules rules;
+        std::vector<float> indexes;  // current indexes of the league's players
+        courses::ChartRange range;
+        const char* firstRow;  // index and handicap of the chart's first cell
+        const char* last;      // the last index with its handicap
+        const char* beyond;    // the index after it
+    } cases[] = {
+        {store::HandicapRules::Classic, {}, {-10, 89}, "-5.0      -5", "44.5      44", "45.0"},
+        {store::HandicapRules::Classic, {3.1f, 12.0f}, {-10, 89}, "-5.0      -5", "44.5      44", "45.0"},
+        {store::HandicapRules::Classic, {-7.3f, 45.3f}, {-15, 91}, "-7.5      -8", "45.5      46", "46.0"},
+        {store::HandicapRules::WHS, {-7.3f, 45.3f}, {-15, 91}, "+7.5      +8", "45.5      46", "46.0"},
+        {store::HandicapRules::WHS, {-2.0f, 54.0f}, {-10, 108}, "+5.0      +5", "54.0      54", "54.5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.indexes) + (c.rules == store::HandicapRules::WHS ? " WHS" : ""));
+        data.options.rules = c.rules;
+        data.courses[2][cf::kRating0 + 2] = "72";
+        data.courses[2][cf::kParTotal] = "72";
+        data.playerCount = 0;
+        for (float index : c.indexes) {
+            store::PlayerRecord& player = data.players[++data.playerCount];
+            player.name = "P" + std::to_string(data.playerCount);
+            player.roundCount = 5;
+            player.rounds[5].handicapIndex = index;
+        }
+        EXPECT_EQ(courses::ChartRangeOf(data), c.range);
+        ASSERT_EQ(print({"2"}), ChartOutcome::Printed);
+        const std::vector<std::string> lines = lastPage().lines();
+        EXPECT_EQ(lines.size(), 15u + static_cast<size_t>(c.range.rows()));
+        EXPECT_EQ(lines[10].substr(7, 12), c.firstRow);
+        // The range's end is on the chart and the half stroke after it is not.
+        std::string page;
+        for (const std::string& line : lines) page += line + "|";
+        EXPECT_NE(page.find(c.last), std::string::npos);
+        EXPECT_EQ(page.find(c.beyond), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -42,9 +42,12 @@ TEST_F(CompareChartTest, OrdersByLatestIndexThenPlayerNumber) {
               (std::vector<reports::CompareEntry>{{-1.3f, 2}, {-1.3f, 6}, {0.0f, 4}, {12.4f, 1}, {12.4f, 7}}));
     // A single-precision key of index and player number lost the player once the index passed 64.
     const std::vector<std::string> lines = reports::CompareLines(data);
+    const reports::CompareScale scale = reports::CompareScaleOf(order);
+    const handicap::Rules& rules = handicap::ClassicRules();
     EXPECT_EQ(
         std::vector<std::string>(lines.end() - 3, lines.end()),
-        (std::vector<std::string>{CompareLine("Ed", 64.2f), CompareLine("Tom", 64.2f), CompareLine("Sue", 64.3f)}));
+        (std::vector<std::string>{CompareLine("Ed", 64.2f, rules, 1, scale), CompareLine("Tom", 64.2f, rules, 1, scale),
+                                  CompareLine("Sue", 64.3f, rules, 1, scale)}));
 }
 
 // Index 0 stands in column 29, each point one column right, rounded half up and held to -6..41;
@@ -57,6 +60,48 @@ TEST(CompareLineTest, NameStarAndIndexStandInTheirColumns) {
                                                 {40.4f, 69}, {40.6f, 70}, {1e30f, 70}, {-1e30f, 23}};
     for (auto [index, column] : columns) EXPECT_EQ(CompareLine("Ann", index).find('*') + 1, column) << index;
     EXPECT_EQ(CompareLine("Ann", 100.0f).substr(72), " 100.0");
+}
+
+// The scale widens to hold every index, taking two strokes a column once its 45 columns no longer
+// hold one stroke each; its marks carry the sign the league's rules give a plus index.
+TEST(CompareScaleTest, HoldsEveryIndexOfTheLeague) {
+    const struct {
+        std::vector<float> indexes;
+        reports::CompareScale scale;
+        const char* classicMarks;  // the heading from the first mark on
+        const char* worldMarks;
+    } cases[] = {
+        {{},
+         {-5, 40, 1},
+         "-5    0    5   10   15   20   25   30   35   40",
+         "+5    0    5   10   15   20   25   30   35   40"},
+        {{-7.3f, 12.0f}, {-10, 40, 2}, "-10    0   10   20   30   40", "+10    0   10   20   30   40"},
+        {{3.0f, 45.3f}, {-10, 50, 2}, "-10    0   10   20   30   40   50", "+10    0   10   20   30   40   50"},
+        {{-7.3f, 54.0f}, {-10, 60, 2}, "-10    0   10   20", "+10    0   10   20"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.indexes));
+        std::vector<reports::CompareEntry> order;
+        for (float index : c.indexes) order.push_back({index, 1});
+        const reports::CompareScale scale = reports::CompareScaleOf(order);
+        EXPECT_EQ(scale, c.scale);
+        const std::string classic = reports::CompareMarks(scale, handicap::ClassicRules());
+        const std::string world = reports::CompareMarks(scale, handicap::WorldRules());
+        EXPECT_EQ(classic.substr(classic.find_first_not_of(' ', 12), std::string(c.classicMarks).size()),
+                  c.classicMarks);
+        EXPECT_EQ(world.substr(world.find_first_not_of(' ', 12), std::string(c.worldMarks).size()), c.worldMarks);
+        // Every index gets its star inside the scale, the lowest on the first mark's column.
+        for (float index : c.indexes) {
+            const size_t star = CompareLine("Ann", index, handicap::ClassicRules(), 1, scale).find('*') + 1;
+            EXPECT_GE(star, 24u);
+            EXPECT_LE(star, 24u + 45u);
+        }
+        // The first mark's last character stands over the star of an index on that mark.
+        const size_t markEnd = classic.find(std::to_string(scale.low)) + std::to_string(scale.low).size();
+        EXPECT_EQ(
+            markEnd,
+            CompareLine("Ann", static_cast<float>(scale.low), handicap::ClassicRules(), 1, scale).find('*') + 1 + 5);
+    }
 }
 
 TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
@@ -72,7 +117,7 @@ TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
                                           "",
                                           blanks(38) + "Hcp Index",
                                           " ",
-                                          "      Player                -5    0    5   10   15   20   25   30   35   40",
+                                          "      Player               -5    0    5   10   15   20   25   30   35   40",
                                           "",
                                           "",
                                           blanks(5) + std::string(79, '_'),

@@ -96,3 +96,18 @@ TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
     for (auto [typed, course] : {std::pair{" pine HILL  ", 1}, {"\xC3\xA9TANG BLEU", 3}, {"   ", 0}, {"Pine", 0}})
         EXPECT_EQ(store::CourseNamed(*data, typed), course) << '"' << typed << '"';
 }
+
+// Every --tee, the CSV importer and the chart's question read a tee the same way.
+TEST(TeeFromText, TakesTheNameInAnyCaseOrTheNumber) {
+    const std::pair<const char*, int> cases[] = {
+        {"Red", store::kRedTee}, {" white ", store::kWhiteTee}, {"BLUE", store::kBlueTee}, {"3", store::kBlueTee},
+        {"1", store::kRedTee},   {"0", store::kNoTee},          {"4", store::kNoTee},      {"Mens", store::kNoTee},
+        {"2.0", store::kNoTee},  {"", store::kNoTee},           {"re", store::kNoTee}};
+    for (auto [typed, tee] : cases) {
+        EXPECT_EQ(store::TeeFromText(typed), tee) << '"' << typed << '"';
+        if (tee != store::kNoTee) {
+            EXPECT_EQ(store::TeeFromText(store::TeeName(tee)), tee);
+        }
+    }
+    EXPECT_EQ(store::TeeName(store::kNoTee), "");
+}

@@ -44,6 +44,7 @@ TEST_F(DayResultsTest, RanksByNetWithSharedPlacesAndKeepsNineHoleRoundsApart) {
     const auto lines = results::ResultLines(day);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[lines.size() - 4] + "|" + lines.back().substr(0, 9), "Nine-hole rounds|1      Di");
+    EXPECT_TRUE(lines.back().ends_with("  40   -     40    5   35")) << lines.back();  // the back nine not played
 }
 
 TEST_F(DayResultsTest, LowScoresComeFromTheNineHoleRoundsOnlyWhenNobodyPlayedEighteen) {

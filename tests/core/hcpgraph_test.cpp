@@ -57,7 +57,7 @@ TEST(HcpPrintTest, GraphLegendAndCaptions) {
         if (t.font.name != "Arial") captions += t.text + "|";
     const std::string pad(15, ' ');
     EXPECT_EQ(captions.substr(captions.find('|') + 1), " Hcp Index| Hcp Differential| |Ann" + pad +
-                                                           "| |Current Hcp. Index = 10" + pad + "| |1 rounds played" +
+                                                           "| |Current Hcp. Index = 10.0" + pad + "| |1 rounds played" +
                                                            pad + "|12-06-2026|");
     ASSERT_EQ(legend.size(), 2u);
     EXPECT_EQ((std::vector<int>{legend[0].colour, legend[1].colour}), (std::vector<int>{0, 12}));

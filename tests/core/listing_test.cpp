@@ -73,10 +73,12 @@ TEST_F(ListingTest, RoundLineKeepsItsColumns) {
 }
 
 TEST_F(ListingTest, NetUsesTheIndexBeforeTheRound) {
-    // Slot 1 has no earlier round; nine-hole option 1 doubles a nine, option 2 halves the strokes.
+    // Slot 1 has no earlier round; nine-hole option 1 doubles a nine, option 2 halves the strokes;
+    // a scratch player's net is his gross; tee 3 has no slope.
     const std::tuple<int, float, int, int, int, int16_t, const char*> cases[] = {
         {1, 10.0f, 2, 40, 41, 1, "--"}, {2, 4.5f, 1, 40, 41, 1, "76"}, {2, -2.0f, 2, 40, 41, 1, "83"},
-        {2, 10.0f, 2, 0, 42, 1, "36"},  {2, 10.0f, 2, 42, 0, 2, "30"}, {2, 10.0f, 3, 40, 41, 1, "--"}};
+        {2, 10.0f, 2, 0, 42, 1, "36"},  {2, 10.0f, 2, 42, 0, 2, "30"}, {2, 10.0f, 3, 40, 41, 1, "--"},
+        {2, 0.0f, 2, 40, 41, 1, "81"},  {2, 0.3f, 2, 40, 41, 1, "81"}};
     for (auto [slot, indexBefore, tee, out, in, option, net] : cases) {
         data.settings.nineHoleOption = option;
         league().player("Ann", tee).round("1/1/4", 40, 41, indexBefore).round("1/8/4", out, in, 0);

@@ -73,7 +73,7 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageWithDotsForStrokesAndPlusesForThoseG
     const auto first = pages[0].lines();
     EXPECT_TRUE(has(first, "Index 10.0   Course handicap 12"));
     EXPECT_TRUE(has(first, "Tuesday Men  -  Pine Hills, Blue tee  -  06/09/26"));
-    EXPECT_TRUE(has(pages[1].lines(), "Index +1.5   Course handicap +2"));
+    EXPECT_TRUE(has(pages[1].lines(), "Index -1.5   Course handicap -2"));
     std::vector<print::PieOp> dots;
     for (const auto& op : pages[0].drawings)
         if (const auto* dot = std::get_if<print::PieOp>(&op)) dots.push_back(*dot);
@@ -100,6 +100,39 @@ TEST_F(ScorecardTest, PrintsFourCardsToAPageWithDotsForStrokesAndPlusesForThoseG
     ASSERT_TRUE(reports::PrintScorecards(printer, data, options));
     EXPECT_TRUE(has(printer.documents().back().pages[0].lines(),
                     "The player has no handicap index yet: the strokes are not marked."));
+}
+
+// The line over the grid: figures with the sign the league's rules give a plus handicap, "--"
+// where the player has no index (never a handicap of 0), and the name of the handicap printed.
+TEST_F(ScorecardTest, HandicapLineFollowsTheLeaguesRules) {
+    league.tee(store::kWhiteTee, "70.1", "113").player("Al").round("6/2/26", 40, 40, -7.3f);
+    const struct {
+        store::HandicapRules rules;
+        int allowance;
+        int rounds;
+        float index;
+        const char* line;
+    } cases[] = {
+        {store::HandicapRules::Classic, 100, 1, -7.3f, "Index -7.3   Course handicap -7"},
+        {store::HandicapRules::Classic, 100, 1, 0.6f, "Index 0.6   Course handicap 1"},
+        {store::HandicapRules::Classic, 100, 1, 10.0f, "Index 10.0   Course handicap 10"},
+        {store::HandicapRules::Classic, 100, 0, 0.0f, "Index --   Course handicap --"},
+        {store::HandicapRules::WHS, 100, 1, -7.3f, "Index +7.3   Course handicap +3"},
+        {store::HandicapRules::WHS, 95, 1, -7.3f, "Index +7.3   Playing handicap (95 %) +3"},
+        {store::HandicapRules::WHS, 95, 1, 20.0f, "Index 20.0   Playing handicap (95 %) 23"},
+        {store::HandicapRules::WHS, 100, 1, -0.2f, "Index +0.2   Course handicap 4"},
+        {store::HandicapRules::WHS, 100, 0, 0.0f, "Index --   Course handicap --"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        data.options.rules = c.rules;
+        data.options.allowance = static_cast<int16_t>(c.allowance);
+        data.players[1].roundCount = static_cast<int16_t>(c.rounds);
+        data.players[1].rounds[1].handicapIndex = c.index;
+        RecordingPrinter printer;
+        ASSERT_TRUE(reports::PrintScorecards(printer, data, {1, store::kWhiteTee, {6, 9, 26}, {}}));
+        EXPECT_TRUE(has(printer.documents().at(0).pages.at(0).lines(), c.line));
+    }
 }
 
 }  // namespace

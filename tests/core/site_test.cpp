@@ -54,8 +54,13 @@ TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
     int links = 0;
     for (const auto& [name, html] : files) {
         EXPECT_FALSE(has(html, "<script")) << name;
-        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links)
-            EXPECT_TRUE(files.count((*it)[2].str())) << name << " links to " << (*it)[2];
+        for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it, ++links) {
+            const std::string target = (*it)[2].str();
+            if (target.starts_with("#"))
+                EXPECT_TRUE(has(html, "id=\"" + target.substr(1) + "\"")) << name << " jumps to " << target;
+            else
+                EXPECT_TRUE(files.count(target)) << name << " links to " << target;
+        }
     }
     EXPECT_GT(links, 20);
     EXPECT_TRUE(has(files.at("day-2026-05-26.html"), "href=\"day-2026-06-02.html\""));  // the next day
@@ -64,6 +69,40 @@ TEST_F(SiteTest, NamesShowLiterallyAndEveryLinkStaysInsideTheSite) {
     EXPECT_TRUE(has(files.at("player-1.html"), " 388.0,"));
     EXPECT_FALSE(has(files.at("player-3.html"), "<svg"));
     EXPECT_TRUE(has(files.at("index.html"), "scores up to 06/02/26"));
+}
+
+// Figures read as on paper: a plus figure with the sign the league's rules give it, "--" for an
+// index nobody has, "-" for a nine not played; the index page lists the dates first and the
+// players alphabetically under a letter list.
+TEST_F(SiteTest, FiguresAndOrderOfThePages) {
+    league.player("Bea Plus").round("5/26/26", 36, 36, -5.2f).round("6/2/26", 35, 36, -5.4f);
+    const struct {
+        store::HandicapRules rules;
+        std::vector<std::pair<const char*, const char*>> parts;  // page, text on it
+    } cases[] = {
+        {store::HandicapRules::Classic,
+         {{"index.html", "<td>-5.4 "}, {"player-4.html", "Index <b>-5.4</b>"}, {"day-2026-06-02.html", "<td>-5</td>"}}},
+        {store::HandicapRules::WHS,
+         {{"index.html", "<td>+5.4 "},
+          {"player-4.html", "Index <b>+5.4</b>"},
+          {"day-2026-06-02.html", "<td>+1</td>"},
+          {"player-4.html", ">+7.0</text>"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rules == store::HandicapRules::WHS ? "WHS" : "Classic");
+        data.options.rules = c.rules;
+        const auto files = site();
+        for (const auto& [page, part] : c.parts) EXPECT_TRUE(has(files.at(page), part)) << page << ": " << part;
+        const std::string& index = files.at("index.html");
+        EXPECT_TRUE(has(index, "player-3.html\">Newcomer</a></td><td>--</td>"));
+        EXPECT_TRUE(has(files.at("player-3.html"), "Index <b>--</b>"));
+        EXPECT_TRUE(has(files.at("day-2026-06-02.html"), "<td class=\"wide\">40</td><td class=\"wide\">-</td>"));
+        EXPECT_LT(index.find("Results by date"), index.find("Handicap indexes"));
+        EXPECT_TRUE(has(index, "<a href=\"#letter-2\">B</a><a href=\"#letter-3\">C</a>"));
+        EXPECT_LT(index.find("<tr id=\"letter-2\"><td class=\"name\"><a href=\"player-4.html\">"),
+                  index.find("<tr id=\"letter-3\"><td class=\"name\"><a href=\"player-2.html\">"));
+        EXPECT_LT(index.find("player-2.html\">Cy"), index.find("player-3.html\">Newcomer"));
+    }
 }
 
 TEST_F(SiteTest, PublishingAgainWritesTheSameBytesAndTouchesOnlyItsOwnFiles) {

@@ -79,7 +79,7 @@ TEST_F(StatisticsTest, SummaryAveragesEveryRoundOnItsOwnCoursesPars) {
     data.players[1].roundCount = 0;
     add(1, 1, 8.0f, all(4), {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1});
     add(1, 2, 8.0f, all(4), all(1, 2));
-    EXPECT_EQ(summary(1)[0] + " " + summary(1)[5], "Current Hcp. Index = 8 Average # of Putts per Hole = 1.7");
+    EXPECT_EQ(summary(1)[0] + " " + summary(1)[5], "Current Hcp. Index = 8.0 Average # of Putts per Hole = 1.7");
 
     EXPECT_EQ(analysis::CycleReports(data, 2), Lines{analysis::kNoStatistics});
 }

@@ -97,7 +97,7 @@ TEST_F(AnalysisWindowsTest, GraphJoinsTheRoundsOnItsFrame) {
     addRound(3, 10, 15);
     auto* w = open<HcpGraphWindow>(3);
     EXPECT_EQ(text(w, "Lab3") + "|" + text(w, "Lab23") + "|" + text(w, "Lab24"),
-              "Cy|2 rounds played|Current Hcp. Index = 15");
+              "Cy|2 rounds played|Current Hcp. Index = 15.0");
     EXPECT_EQ(child<QWidget>(w, "Line11")->palette().color(QPalette::Window), consoleColour(0));
     EXPECT_EQ(child<QWidget>(w, "Line12")->palette().color(QPalette::Window), consoleColour(12));
     const QtCanvas& g = child<CanvasView>(w, "Picture1")->canvas();

@@ -65,13 +65,13 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
         {"listing-short" + dated, kLongName.substr(0, 21) + " "},
         {"compare" + dated, "Hcp Index"},
         {"cards --players 1,2" + dated, data->players[1].name},
-        {"course-chart --course 1 --tee 2" + dated, "Use your Hcp index to find the course handicap."},
+        {"course-chart --course 1 --tee White" + dated, "White (Mens) tee"},
         {"stats" + three, "12-06-2026"},
         {"review" + three, data->players[3].name},
         {"graph" + three, "Hcp Differential"},
         {"scoring" + three, "# of scores recorded"},
         {"results --date 06/02/26", "Results of 06/02/26"},
-        {"scorecards --course 1 --tee 2 --date 12/06/26 --players 1,3", "Course handicap"},
+        {"scorecards --course 1 --tee blue --date 12/06/26 --players 1,3", "Blue tee"},
     };
     for (const auto& [args, holds] : cases) {
         SCOPED_TRACE(args);

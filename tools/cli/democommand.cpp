@@ -74,7 +74,7 @@ void fillCourses(store::LeagueData& data) {
         course[store::course_field::kParOut] = std::to_string(out);
         course[store::course_field::kParIn] = std::to_string(in);
         course[store::course_field::kParTotal] = std::to_string(out + in);
-        for (int t = 1; t <= 3; ++t) {
+        for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
             course[store::course_field::kRating0 + t] = demo.ratings[t - 1];
             course[store::course_field::kSlope0 + t] = demo.slopes[t - 1];
         }

@@ -172,13 +172,10 @@ int RunPost(Context& ctx, const Args& args) {
     entry::RoundEntry round;
     round.tee = who.tee;
     if (o.values.count("--tee")) {
-        auto tee = toInt(o.values["--tee"]);
-        if (!tee || *tee < store::kRedTee || *tee > store::kBlueTee)
-            return refuse(ctx, "the tee must be 1 (red), 2 (white) or 3 (blue)");
-        round.tee = *tee;
+        round.tee = store::TeeFromText(o.values["--tee"]);
+        if (round.tee == store::kNoTee) return refuse(ctx, "the tee must be Red, White or Blue (or 1, 2 or 3)");
     }
-    if (round.tee < store::kRedTee || round.tee > store::kBlueTee)
-        return refuse(ctx, "the player has no default tee: give --tee");
+    if (!store::IsTee(round.tee)) return refuse(ctx, "the player has no default tee: give --tee");
     if (std::string why = readScores(o, round); !why.empty()) return refuse(ctx, why);
     if (std::string why = entry::HolesWithoutScoreMessage(round.score); !why.empty()) return refuse(ctx, why);
     // Only new rounds are limited, as in the window; the record keeps the scores as typed.

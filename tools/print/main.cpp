@@ -44,6 +44,7 @@ void usage(std::ostream& out = std::cerr) {
         "usage: quorval-print [-C DIR] LEAGUE REPORT --pdf FILE [--player N] [--players N,M,...]\n"
         "                     [--course C --tee T] [--date MM/DD/YY] [--paper letter|a4]\n"
         "                     [--from MM/DD/YY] [--to MM/DD/YY] [--iso]\n"
+        "                     (T: Red, White, Blue or 1, 2, 3)\n"
         "       quorval-print --help | --version\n");
     out << "dates are typed " << dates::OrderWords(g_order) << " (" << dates::OrderPattern(g_order)
         << ") or YYYY-MM-DD and printed so (with --iso, YYYY-MM-DD); quorval-cli date-order sets the order\n"
@@ -131,7 +132,8 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--course") {
             understood = number(value, command.options.course);
         } else if (arg == "--tee") {
-            understood = number(value, command.options.tee);
+            command.options.tee = store::TeeFromText(value);
+            understood = command.options.tee != store::kNoTee;
         } else if (arg == "--date") {
             understood = printedDate(value, command.options.date, command.options.playDate, shown);
         } else if (arg == "--from" || arg == "--to") {

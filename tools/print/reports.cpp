@@ -109,7 +109,7 @@ private:
 };
 
 Outcome courseChart(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
-    if (options.course == 0 || options.tee < 1 || options.tee > 3) return Outcome::Usage;
+    if (options.course == 0 || !store::IsTee(options.tee)) return Outcome::Usage;
     if (options.course < 1 || options.course > data.courseCount) {
         error = "there is no course " + std::to_string(options.course);
         return Outcome::NothingToPrint;
@@ -214,7 +214,7 @@ Outcome dayResults(platform::Printer& printer, store::LeagueData& data, const Op
 
 Outcome scorecards(platform::Printer& printer, store::LeagueData& data, const Options& options, std::string& error) {
     std::optional<results::PlayDate> date = results::ParseDate(options.playDate, data.settings.dateOrder);
-    if (options.course == 0 || options.tee < 1 || options.tee > 3 || !date) return Outcome::Usage;
+    if (options.course == 0 || !store::IsTee(options.tee) || !date) return Outcome::Usage;
     if (options.course < 1 || options.course > store::kMaxCourses ||
         data.courses[options.course][store::course_field::kName].empty()) {
         error = "there is no course " + std::to_string(options.course);

@@ -64,13 +64,16 @@ GraphPoint HcpGraphPoint(int slot, float value, const GraphScale& scale) {
     return {700 + kSlotWidth * slot, valueY(value, scale)};
 }
 
-std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale) {
+std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale, const handicap::Rules& rules) {
     std::vector<AxisLabel> labels;
-    // Each label ends at the axis: a digit is 90 twips wide, a minus sign 50.
+    // Each label ends at the axis: a digit is 90 twips wide, a sign 50 (a plus sign, under rules
+    // that write plus indexes so, as wide as a digit).
     for (int v = scale.low; v <= scale.high; v += kScaleStep) {
-        const std::string text = std::to_string(v);
-        const auto digits = static_cast<double>(text.size() - (v < 0 ? 1 : 0));
-        labels.push_back({430 - 90 * (digits - 1) - (v < 0 ? 50 : 0), valueY(static_cast<float>(v), scale) - 90, text});
+        const std::string text = rules.handicapText(v);
+        const bool sign = text[0] == '-' || text[0] == '+';
+        const auto digits = static_cast<double>(text.size() - (sign ? 1 : 0));
+        const double signWidth = !sign ? 0 : text[0] == '+' ? 90 : 50;
+        labels.push_back({430 - 90 * (digits - 1) - signWidth, valueY(static_cast<float>(v), scale) - 90, text});
     }
     for (int k = store::kMaxRounds; k >= 1; --k)
         labels.push_back({600 + kSlotWidth * k + (k < 10 ? 45 : 0), 3800, std::to_string(k)});
@@ -92,19 +95,17 @@ std::string RoundsPlayedCaption(const store::PlayerRecord& player) {
 }
 
 std::string CurrentIndexCaption(const store::PlayerRecord& player, const handicap::Rules& rules) {
-    int n = roundsOf(player);
-    if (n == 0) return "Current Hcp. Index = --";
-    return "Current Hcp. Index = " + rules.indexText(player.rounds[n].handicapIndex, n, "");
+    return "Current Hcp. Index = " + handicap::CurrentIndexText(rules, player);
 }
 
-void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player) {
+void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player, const handicap::Rules& rules) {
     canvas.clear();
     const platform::Pen axis{kBlack, 2};
     canvas.line(kAxisX, kAxisTop, kAxisX, kAxisY, axis);
     canvas.line(kAxisX, kAxisY, kRight, kAxisY, axis);
 
     const GraphScale scale = HcpGraphScale(player);
-    const std::vector<AxisLabel> labels = HcpAxisLabels(scale);
+    const std::vector<AxisLabel> labels = HcpAxisLabels(scale, rules);
     for (const AxisLabel& label : labels) canvas.text(label.x, label.y, label.text, kLabelPoints, kBlack);
     // The grid stands at every labelled value.
     const platform::Pen grid{kBlack, 1, platform::LineStyle::Dotted};
@@ -134,7 +135,7 @@ void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, in
         const double tw = printer.scaleWidth();
         const double th = printer.scaleHeight();
         print::PrinterCanvas canvas(printer, kHcpGraphWidth, kHcpGraphHeight, tw / 20, th / 10, tw / 1.1, th / 2.5);
-        DrawHcpGraph(canvas, who);
+        DrawHcpGraph(canvas, who, handicap::RulesOf(data));
     }
     print::RestorePrintFont(printer, settings);
     printer.setScaleMode(platform::ScaleMode::Pixels);
@@ -165,7 +166,7 @@ void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, in
     printer.print(" ");
     printer.print(text::CharSlice(who.name, 0, kChartNameWidth) + pad);
     printer.print(" ");
-    printer.print(CurrentIndexCaption(who) + pad);
+    printer.print(CurrentIndexCaption(who, handicap::RulesOf(data)) + pad);
     printer.print(" ");
     printer.print(RoundsPlayedCaption(who) + pad);
 

@@ -46,7 +46,8 @@ GraphPoint HcpGraphPoint(int slot, float value, const GraphScale& scale = {});
 
 // The values of the scale in steps of 5 beside the vertical axis, then the slots 20 .. 1 under
 // the other.
-std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale = {});
+std::vector<AxisLabel> HcpAxisLabels(const GraphScale& scale = {},
+                                     const handicap::Rules& rules = handicap::ClassicRules());
 
 enum class HcpSeries { Differential, Index };
 // The points of the player's rounds in slot order.
@@ -60,7 +61,8 @@ std::string CurrentIndexCaption(const store::PlayerRecord& player,
 
 // The axes, the dotted grid, the labels and both graphs (differential light red, index black),
 // with the axis titles.
-void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player);
+void DrawHcpGraph(platform::Canvas& canvas, const store::PlayerRecord& player,
+                  const handicap::Rules& rules = handicap::ClassicRules());
 
 // "Print", portrait: the graph drawn across the top of the page, a legend of the two lines under
 // it, the captions (name, current index, rounds played) and the date at the foot.

@@ -180,9 +180,7 @@ PerformanceSummary CalcAverages(const store::LeagueData& data, int player) {
         addPutts(stats, round);
     }
     PerformanceSummary summary;
-    summary.hcp =
-        "Current Hcp. Index = " +
-        (n == 0 ? std::string("--") : handicap::RulesOf(data).indexText(record.rounds[n].handicapIndex, n, ""));
+    summary.hcp = "Current Hcp. Index = " + handicap::CurrentIndexText(handicap::RulesOf(data), record);
     summary.averagePar = averageParText(stats);
     summary.averageScore = averageScoreText(stats);
     summary.fairways = fairwaysText(stats, "Fairways - no data");

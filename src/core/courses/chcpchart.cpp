@@ -1,5 +1,6 @@
 #include "courses/chcpchart.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -13,44 +14,52 @@ namespace quorval::courses {
 
 namespace {
 
-constexpr int kRows = 25;
-constexpr float kFirstIndex = -5.0f;
+constexpr int kColumns = 4;
+constexpr int kFirstStep = -10;  // -5.0 and 44.5 in half strokes: the chart's least range
+constexpr int kLastStep = 89;
 constexpr float kIndexStep = 0.5f;
-constexpr float kColumnStep = 12.5f;  // each of the four columns starts 25 rows further on
+constexpr int kStepLimit = 400;  // 200 strokes either way: more than any index, less than a damaged file
 
-const char* const kTeeNames[] = {"", "Ladies", "Mens", "Pro"};
+// "Red (Ladies)": the tee as the program names it, with the chart's old name beside it.
+std::string teeTitle(int tee) {
+    return std::string(store::TeeName(tee)) + " (" + std::string(store::TeeOldName(tee)) + ")";
+}
+
+std::string padLeft(std::string text, size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
 
 std::string general(double value) {
     return text::generalForm(value);
 }
 
 // The tee an answer names, 0 to stop, or nothing when it has to be asked again: a number above 3,
-// below 0, with a fraction, or no number at all.
+// below 0, with a fraction, or neither a number nor a tee's name.
 std::optional<int> teeOf(const std::optional<std::string>& answer) {
     if (!answer || answer->find_first_not_of(" \t") == std::string::npos) return 0;
+    if (int named = store::TeeFromText(*answer); named != store::kNoTee) return named;
     std::optional<double> number = text::parseFileNumber(*answer);
     if (!number || *number < 0 || *number > 3 || *number != std::floor(*number)) return std::nullopt;
     return static_cast<int>(*number);
 }
 
-std::string indexText(float index) {
-    return (index >= 0 && index < 10 ? " " : "") + text::formatPattern(index, "0.0");
-}
-
-std::string handicapText(float index, float slope, double term) {
+std::string handicapText(const handicap::Rules& rules, float index, float slope, double term) {
     double exact = index * slope / 113.0f + term;
     // Adding 0 turns the -0 that a small negative index rounds to into 0.
     double whole = text::roundHalfEven(exact) + 0.0;
-    return (whole >= 0 && whole < 10 ? " " : "") + general(whole);
+    return padLeft(rules.handicapText(whole), 2);
 }
 
-std::string chartRow(float first, float slope, double term) {
-    std::string row;
-    for (int column = 0; column < 4; ++column) {
-        float index = first + kColumnStep * static_cast<float>(column);
-        row += "       " + indexText(index) + "      " + handicapText(index, slope, term);
+std::string chartRow(const handicap::Rules& rules, const ChartRange& range, int row, float slope, double term) {
+    std::string line;
+    for (int column = 0; column < kColumns; ++column) {
+        const int step = range.firstStep + row + range.rows() * column;
+        if (step > range.lastStep) break;
+        const float index = kIndexStep * static_cast<float>(step);
+        line += "       " + padLeft(rules.indexText(index, store::kMaxRounds, "0.0"), 4) + "      " +
+                handicapText(rules, index, slope, term);
     }
-    return row;
+    return line;
 }
 
 void printChart(const store::LeagueData& data, platform::Printer& printer, const store::CourseRecord& course, int tee,
@@ -66,17 +75,18 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
 
     printer.setFontSize(14);
     printer.setBold(true);
-    printer.print("     " + std::string(kTeeNames[tee]) + (tee == 3 ? " tee - slope " : " Tee - slope ") +
-                  general(slope));
+    printer.print("     " + teeTitle(tee) + " tee - slope " + general(slope));
     printer.print(" ");
     printer.print(" ");
 
-    printer.setFontSize(12);
+    // A league of very low and very high indexes makes a long chart: smaller print keeps it on one page.
+    const ChartRange range = ChartRangeOf(data);
+    printer.setFontSize(range.rows() <= 28 ? 12 : range.rows() <= 34 ? 10 : range.rows() <= 44 ? 8 : 6);
     printer.setBold(true);
-    double term = handicap::RulesOf(data).courseHandicapTerm(course, tee);
+    const handicap::Rules& rules = handicap::RulesOf(data);
+    double term = rules.courseHandicapTerm(course, tee);
     printer.print("     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp");
-    for (int r = 0; r < kRows; ++r)
-        printer.print(chartRow(kFirstIndex + kIndexStep * static_cast<float>(r), slope, term));
+    for (int r = 0; r < range.rows(); ++r) printer.print(chartRow(rules, range, r, slope, term));
 
     for (int i = 0; i < 4; ++i) printer.print(" ");
     printer.print("    Use your Hcp index to find the course handicap.");
@@ -84,6 +94,22 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
 }
 
 }  // namespace
+
+ChartRange ChartRangeOf(const store::LeagueData& data) {
+    ChartRange range{kFirstStep, kLastStep};
+    const handicap::Rules& rules = handicap::RulesOf(data);
+    for (int p = 1; p <= std::min<int>(data.playerCount, store::kMaxPlayers); ++p) {
+        const store::PlayerRecord& player = data.players[p];
+        const int n = std::clamp<int>(player.roundCount, 0, store::kMaxRounds);
+        const float index = player.rounds[n].handicapIndex;
+        if (n == 0 || !std::isfinite(index) || rules.indexText(index, n, "") == handicap::kNoFigure) continue;
+        // Rounded out to the chart's half-stroke step.
+        const double steps = static_cast<double>(index) / kIndexStep;
+        range.firstStep = std::max(-kStepLimit, std::min(range.firstStep, static_cast<int>(std::floor(steps))));
+        range.lastStep = std::min(kStepLimit, std::max(range.lastStep, static_cast<int>(std::ceil(steps))));
+    }
+    return range;
+}
 
 CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view slopeText) {
     if (indexText.empty()) return {CalcOutcome::NoIndex, "Enter your Hcp Index"};
@@ -115,14 +141,15 @@ CalcAnswer CalculateCourseHandicap(std::string_view indexText, std::string_view 
 }
 
 std::string ChartTeePrompt() {
-    return platform::joinLines(
-        {"Print Chart relating to which Tee?", "", "Type 1 for Ladies, 2 for Mens or 3 for the Pro tee"});
+    return platform::joinLines({"Print Chart relating to which Tee?", "",
+                                "Type 1 or " + teeTitle(store::kRedTee) + ", 2 or " + teeTitle(store::kWhiteTee) +
+                                    ", 3 or " + teeTitle(store::kBlueTee)});
 }
 
 std::string ChartNoSlopeMessage(const store::LeagueData& data, int course, int tee) {
     const std::string& name =
         data.courses[course >= 1 && course <= store::kMaxCourses ? course : 0][store::course_field::kName];
-    std::string teeName = tee >= 1 && tee <= 3 ? std::string(kTeeNames[tee]) + " tee" : "tee chosen";
+    std::string teeName = store::IsTee(tee) ? teeTitle(tee) + " tee" : "tee chosen";
     return "The " + teeName + " of " + name + " has no slope, so no chart can be printed for it.\r\n" +
            "Enter the slope with Courses, Edit Course, or choose another tee.";
 }

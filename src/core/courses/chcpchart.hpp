@@ -48,8 +48,20 @@ enum class ChartOutcome {
     NoSlope,  // refused with ChartNoSlopeMessage
 };
 
-// Asks for the tee and prints the chart of course handicaps for every index from -5.0 to 44.5 on
-// that tee of `course`. The busy pointer is shown while the page is made, not while asking.
+// The indexes a chart covers, in half strokes: -5.0 to 44.5, widened to the league's lowest and
+// highest current index rounded out to the half stroke. Four columns share the rows.
+struct ChartRange {
+    int firstStep = -10;
+    int lastStep = 89;
+
+    int rows() const { return (lastStep - firstStep + 4) / 4; }
+    bool operator==(const ChartRange&) const = default;
+};
+
+ChartRange ChartRangeOf(const store::LeagueData& data);
+
+// Asks for the tee (its number or name) and prints the chart of course handicaps for every index
+// of ChartRangeOf on that tee of `course`. The busy pointer is shown while the page is made, not while asking.
 ChartOutcome PrintChcpChart(const store::LeagueData& data, platform::Dialogs& dialogs, platform::Printer& printer,
                             int course);
 

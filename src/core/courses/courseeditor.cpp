@@ -16,8 +16,6 @@ namespace f = store::course_field;
 
 namespace {
 
-const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
-
 std::string trimmed(std::string_view s) {
     size_t first = s.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -126,7 +124,7 @@ std::optional<platform::Message> BlankTeesQuestion(const CourseForm& form) {
     std::vector<std::string> blank, kept;
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
         bool none = text::leadingNumber(form.ratings[t]) == 0 || text::leadingNumber(form.slopes[t]) == 0;
-        (none ? blank : kept).push_back(kTeeNames[t]);
+        (none ? blank : kept).push_back(std::string(store::TeeName(t)));
     }
     if (blank.empty()) return std::nullopt;
     auto list = [](const std::vector<std::string>& names) {
@@ -144,12 +142,12 @@ std::optional<platform::Message> TeeValueProblem(const CourseForm& form) {
         auto rating = typedNumber(form.ratings[t], false);
         std::string problem;
         if (!rating || (*rating != 0 && (*rating < kLowestRating || *rating > kHighestRating + 1e-9))) {
-            problem = std::string("The ") + kTeeNames[t] + " rating \"" + form.ratings[t] +
+            problem = "The " + std::string(store::TeeName(t)) + " rating \"" + form.ratings[t] +
                       "\" cannot be used.\r\nA rating is a number from 20.0 to 99.9 (0 for a tee without one).";
         }
         auto slope = typedNumber(form.slopes[t], true);
         if (problem.empty() && (!slope || *slope < kLowestSlope || *slope > kHighestSlope)) {
-            problem = std::string("The ") + kTeeNames[t] + " slope \"" + form.slopes[t] +
+            problem = "The " + std::string(store::TeeName(t)) + " slope \"" + form.slopes[t] +
                       "\" cannot be used.\r\nA slope is a whole number from 0 to 155 (0 for a tee without one).";
         }
         if (!problem.empty()) {

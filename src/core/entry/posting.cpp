@@ -9,6 +9,7 @@
 #include "handicap/differential.hpp"
 #include "handicap/rules.hpp"
 #include "store/coursefile.hpp"
+#include "text/asciicase.hpp"
 
 namespace quorval::entry {
 
@@ -86,9 +87,9 @@ void ShiftRoundsDown(store::PlayerRecord& player) {
 }
 
 std::string NoSlopeMessage(const store::LeagueData& data, int course, int tee) {
-    static const char* const kTees[] = {"", "red", "white", "blue"};
     std::string name = courseAt(data, course)[store::course_field::kName];
-    std::string teeName = tee >= 1 && tee <= 3 ? std::string(kTees[tee]) + " tee" : "tee chosen";
+    std::string teeName =
+        store::IsTee(tee) ? text::AsciiLower(std::string(store::TeeName(tee))) + " tee" : "tee chosen";
     return "The " + teeName + " of " + name + " has no slope, so no handicap can be worked out for this round.\r\n" +
            "Enter the slope with Courses, Edit Course, or choose another tee.";
 }

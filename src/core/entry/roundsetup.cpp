@@ -3,6 +3,7 @@
 #include "entry/posting.hpp"
 #include "handicap/differential.hpp"
 #include "store/coursefile.hpp"
+#include "text/asciicase.hpp"
 
 namespace quorval::entry {
 
@@ -12,13 +13,10 @@ std::string CourseSetUpProblem(const store::LeagueData& data, int course) {
     for (int p = 1; p <= data.playerCount; ++p) {
         const store::PlayerRecord& player = data.players[p];
         // A player without a default tee is asked for the tee on his card.
-        if (player.selected != 1 || player.tee < store::kRedTee || player.tee > store::kBlueTee) continue;
+        if (player.selected != 1 || !store::IsTee(player.tee)) continue;
         if (handicap::HasSlope(static_cast<float>(store::CourseSlope(data.courses[course], player.tee)))) continue;
-        return player.name + " plays from the " +
-               (player.tee == store::kRedTee     ? "red"
-                : player.tee == store::kWhiteTee ? "white"
-                                                 : "blue") +
-               " tee. " + NoSlopeMessage(data, course, player.tee);
+        return player.name + " plays from the " + text::AsciiLower(std::string(store::TeeName(player.tee))) + " tee. " +
+               NoSlopeMessage(data, course, player.tee);
     }
     return {};
 }

@@ -73,7 +73,7 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
                                        isoDate(round),
                                        course[f::kName],
                                        course[f::kInitials],
-                                       TeeName(round.teePlayed != 0 ? round.teePlayed : player.tee),
+                                       std::string(store::TeeName(round.teePlayed != 0 ? round.teePlayed : player.tee)),
                                        std::to_string(played[store::kOutSlot]),
                                        std::to_string(played[store::kInSlot]),
                                        std::to_string(round.playedGross()),
@@ -178,14 +178,6 @@ std::optional<entry::RoundPlace> parseDate(const std::string& text, store::DateO
     return entry::RoundPlace{0, date->month, date->day, date->year};
 }
 
-std::optional<int> parseTee(const std::string& text) {
-    std::string t = text::AsciiLower(text);
-    if (t == "red" || t == "1") return store::kRedTee;
-    if (t == "white" || t == "2") return store::kWhiteTee;
-    if (t == "blue" || t == "3") return store::kBlueTee;
-    return std::nullopt;
-}
-
 int findCourse(const store::LeagueData& data, const std::string& name, const std::string& initials) {
     int count = std::min<int>(data.courseCount, store::kMaxCourses);
     auto match = [&](const std::string& wanted, int field) {
@@ -258,8 +250,8 @@ public:
         c.place.course = findCourse(m_data, course, initials);
         if (c.place.course == 0) return "there is no course \"" + (course.empty() ? initials : course) + "\"";
         if (!field("tee").empty()) {
-            c.tee = parseTee(field("tee"));
-            if (!c.tee) return "the tee \"" + field("tee") + "\" is not Red, White or Blue";
+            c.tee = store::TeeFromText(field("tee"));
+            if (*c.tee == store::kNoTee) return "the tee \"" + field("tee") + "\" is not Red, White or Blue";
         }
         for (int h = 1; h <= store::kHoles; ++h) {
             auto value = number("hole" + std::to_string(h), 99);
@@ -378,11 +370,6 @@ int findPlayer(const store::LeagueData& data, const std::string& name) {
 
 }  // namespace
 
-std::string TeeName(int tee) {
-    static const char* const kNames[] = {"", "Red", "White", "Blue"};
-    return tee >= 1 && tee <= 3 ? kNames[tee] : "";
-}
-
 std::string RoundsCsv(const store::LeagueData& data) {
     std::string out;
     appendRow(out, heading());
@@ -447,7 +434,7 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, 
             continue;
         }
         int playerTee = p == 0 ? c.tee.value_or(store::kWhiteTee) : data.players[p].tee;
-        if (playerTee < store::kRedTee || playerTee > store::kBlueTee) playerTee = store::kWhiteTee;
+        if (!store::IsTee(playerTee)) playerTee = store::kWhiteTee;
         c.round.tee = c.tee.value_or(playerTee);
         const store::CourseRecord& course = data.courses[c.place.course];
         if (!handicap::HasSlope(static_cast<float>(store::CourseSlope(course, c.round.tee)))) {

@@ -54,7 +54,4 @@ ImportReport ImportRoundsCsv(store::LeagueData& data, const std::string& bytes, 
 // The report as lines for a message box or a terminal: the counts, then one line per problem.
 std::vector<std::string> DescribeImport(const ImportReport& report);
 
-// "Red", "White", "Blue", or empty text for no tee.
-std::string TeeName(int tee);
-
 }  // namespace quorval::exchange

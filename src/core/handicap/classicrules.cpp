@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "handicap/differential.hpp"
@@ -67,17 +68,23 @@ public:
     bool courseHandicapUsesRating() const override { return false; }
     double courseHandicapTerm(const store::CourseRecord&, int) const override { return 0.0; }
 
-    std::string indexText(float index, int, std::string_view pattern) const override {
-        return pattern.empty() ? text::generalForm(index) : text::formatPattern(index, pattern);
+    std::string indexText(float index, int slot, std::string_view pattern) const override {
+        if (slot == 0) return kNoFigure;
+        return text::formatPattern(index, pattern.empty() ? "0.0" : pattern);
     }
 
+    std::string handicapText(double strokes) const override { return text::generalForm(strokes + 0.0); }
+
+    std::string playingHandicapCaption(const store::LeagueData&) const override { return "Course handicap"; }
+
     // The total less the course handicap that the index before this round gives on the player's
-    // default tee; "--" when that handicap is 0.
+    // default tee.
     std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
                                    int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
         int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
         auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), tee));
+        if (!HasSlope(slope)) return std::nullopt;
         float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;
         if (IsNineHoleRound(round.score[store::kOutSlot], round.score[store::kInSlot]) &&
             data.settings.nineHoleOption == kDoubleNineHoleScores) {
@@ -102,8 +109,11 @@ public:
 
     std::string netText(const store::LeagueData& data, const store::PlayerRecord& player, int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
-        auto ch = static_cast<float>(netHandicap(data, player, slot).value_or(0));
-        if (ch == 0) return "--";
+        // Before the first round there is no index to take a net with; after it a course handicap
+        // of 0 is a scratch player's, whose net is his gross.
+        std::optional<int> handicap = netHandicap(data, player, slot);
+        if (slot <= 1 || !handicap) return kNoFigure;
+        auto ch = static_cast<float>(*handicap);
         auto total = static_cast<int16_t>(round.playedGross());
         return text::generalForm(total - ch);
     }
@@ -116,11 +126,21 @@ public:
     }
 
     std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {
-        return text::generalForm(player.rounds[slot].courseHandicap);
+        if (slot == 0) return kNoFigure;
+        return handicapText(player.rounds[slot].courseHandicap);
     }
 };
 
 }  // namespace
+
+std::string IndexTextAfter(const Rules& rules, const store::PlayerRecord& player, int slot, std::string_view pattern) {
+    if (slot < 1 || slot > store::kMaxRounds || player.rounds[slot].noIndex) return kNoFigure;
+    return rules.indexText(player.rounds[slot].handicapIndex, slot, pattern);
+}
+
+std::string CurrentIndexText(const Rules& rules, const store::PlayerRecord& player, std::string_view pattern) {
+    return IndexTextAfter(rules, player, std::clamp<int>(player.roundCount, 0, store::kMaxRounds), pattern);
+}
 
 const Rules& ClassicRules() {
     static const Classic rules;

@@ -51,9 +51,18 @@ public:
     // What a course handicap adds to index x slope / 113 on this tee: rating - par, or nothing.
     virtual double courseHandicapTerm(const store::CourseRecord& course, int tee) const = 0;
 
-    // An index as shown: `pattern` is a display pattern, or empty for the general number form.
-    // `slot` is the round slot it belongs to (0 when not known).
+    // An index as shown: `pattern` is a display pattern, or empty for one decimal ("0.6", "10.0").
+    // `slot` is the round slot it belongs to (0 when not known). A plus index carries the sign the
+    // rules write it with; kNoFigure when the slot holds no index.
     virtual std::string indexText(float index, int slot, std::string_view pattern) const = 0;
+
+    // A course or playing handicap as shown, with the sign the rules give a plus index: "+1" under
+    // the World Handicap System, "-1" under the classic rules.
+    virtual std::string handicapText(double strokes) const = 0;
+
+    // What a scorecard calls the handicap playingHandicap() gives: "Course handicap", or
+    // "Playing handicap (95 %)" where the league plays off less than the whole course handicap.
+    virtual std::string playingHandicapCaption(const store::LeagueData& data) const = 0;
 
     // The handicap the listing's net of the round in `slot` is taken with; nothing when the player
     // has none to take it with.
@@ -77,6 +86,15 @@ public:
     // The course handicap of the round in `slot` for the listing.
     virtual std::string courseHandicapText(const store::PlayerRecord& player, int slot) const = 0;
 };
+
+// What every report shows for an index or a course handicap the player does not have.
+inline constexpr const char* kNoFigure = "--";
+
+// The index after the player's round in `slot` as shown; kNoFigure where that round left no index.
+std::string IndexTextAfter(const Rules& rules, const store::PlayerRecord& player, int slot,
+                           std::string_view pattern = "");
+// The same after the player's latest round; kNoFigure without rounds.
+std::string CurrentIndexText(const Rules& rules, const store::PlayerRecord& player, std::string_view pattern = "");
 
 const Rules& RulesOf(const store::LeagueData& data);
 const Rules& RulesFor(store::HandicapRules rules);

@@ -357,10 +357,19 @@ public:
     }
 
     std::string indexText(float index, int slot, std::string_view pattern) const override {
-        if (index == 0 && slot <= 2) return "--";
+        if (slot == 0 || (index == 0 && slot <= 2)) return kNoFigure;
         std::string_view shown = pattern.empty() ? "0.0" : pattern;
-        if (index < 0) return "+" + text::formatPattern(-index, shown);
-        return pattern.empty() ? text::generalForm(index) : text::formatPattern(index, pattern);
+        std::string digits = text::formatPattern(std::fabs(index), shown);
+        return index < 0 && digits != text::formatPattern(0, shown) ? "+" + digits : digits;
+    }
+
+    std::string handicapText(double strokes) const override {
+        return strokes < 0 ? "+" + text::generalForm(-strokes) : text::generalForm(strokes + 0.0);
+    }
+
+    std::string playingHandicapCaption(const store::LeagueData& data) const override {
+        if (data.options.allowance == 100) return "Course handicap";
+        return "Playing handicap (" + std::to_string(data.options.allowance) + " %)";
     }
 
     // The total less the playing handicap of the index before the round, on the default tee.
@@ -399,8 +408,9 @@ public:
 
     std::string courseHandicapText(const store::PlayerRecord& player, int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
-        if (round.noIndex || (round.courseHandicap == 0 && round.handicapIndex == 0 && slot <= 2)) return "--";
-        return text::generalForm(round.courseHandicap);
+        if (slot == 0 || round.noIndex || (round.courseHandicap == 0 && round.handicapIndex == 0 && slot <= 2))
+            return kNoFigure;
+        return handicapText(round.courseHandicap);
     }
 
 private:

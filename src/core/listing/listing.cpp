@@ -80,7 +80,7 @@ std::string RoundLine(const store::LeagueData& data, int p, int r, View view) {
     line += "    ";
     const handicap::Rules& rules = handicap::RulesOf(data);
     if (belowTen(round.handicapIndex)) line += ' ';
-    line += rules.indexText(round.handicapIndex, r, "#0.0");
+    line += handicap::IndexTextAfter(rules, player, r, "#0.0");
     padTo(line, 37, 3);
     line += "    ";
     for (int h = 1; h <= store::kHoles; ++h) {

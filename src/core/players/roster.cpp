@@ -70,8 +70,6 @@ std::string collapsed(std::string_view name) {
     return out;
 }
 
-const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
-
 bool validSlot(const store::LeagueData& data, int slot) {
     return slot >= 1 && slot <= data.playerCount;
 }
@@ -130,7 +128,7 @@ AddOutcome AddPlayer(store::LeagueData& data, platform::Dialogs& dialogs, const 
     int slot = data.playerCount + 1;
     store::PlayerRecord& player = data.players[slot];
     player.name = name;
-    if (tee >= store::kRedTee && tee <= store::kBlueTee) player.tee = static_cast<int16_t>(tee);
+    if (store::IsTee(tee)) player.tee = static_cast<int16_t>(tee);
     player.roundCount = 0;
     player.rounds = {};
     player.team = 0;
@@ -191,16 +189,17 @@ RenameOutcome RenamePlayerAsked(store::LeagueData& data, platform::Dialogs& dial
         return RenameOutcome::Beeped;
     }
     store::PlayerRecord& player = data.players[slot];
-    bool newTee = tee >= store::kRedTee && tee <= store::kBlueTee && tee != player.tee;
+    bool newTee = store::IsTee(tee) && tee != player.tee;
     if (newName == player.name && !newTee) return RenameOutcome::Kept;
     if (FindLookAlike(data, newName, slot) != 0) {
         dialogs.message({platform::joinLines({"This name is already in use", "and cannot be used again."}), "Q.V.L.",
                          platform::Buttons::Ok, platform::Icon::None});
         return RenameOutcome::NameInUse;
     }
-    std::string what = newName == player.name ? "the default tee of " + player.name + " to " + kTeeNames[tee]
-                       : newTee               ? player.name + " to " + newName + ", tee " + kTeeNames[tee]
-                                              : player.name + " to " + newName;
+    std::string what = newName == player.name
+                           ? "the default tee of " + player.name + " to " + std::string(store::TeeName(tee))
+                       : newTee ? player.name + " to " + newName + ", tee " + std::string(store::TeeName(tee))
+                                : player.name + " to " + newName;
     std::string question = platform::joinLines(
         {"Are you sure you want to change", what + "?", "", "     CONTINUE?          Select 'NO' to cancel"});
     if (dialogs.message({question, "Q.V.L.", platform::Buttons::YesNo, platform::Icon::Question, 2}) !=

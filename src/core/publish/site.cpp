@@ -13,6 +13,7 @@
 #include "play/leaguematches.hpp"
 #include "play/matchreport.hpp"
 #include "play/schedule.hpp"
+#include "publish/playerindex.hpp"
 #include "publish/sidegamepages.hpp"
 #include "publish/sitewrite.hpp"
 #include "results/dayresults.hpp"
@@ -56,6 +57,16 @@ PlayDate dateOf(const store::RoundRecord& round) {
 // An index as the league's rules show it (a plus index as "+1.2" where the rules say so).
 std::string indexText(const store::LeagueData& data, float index, int slot) {
     return handicap::RulesOf(data).indexText(index, slot, "#0.0");
+}
+
+// A course handicap with the sign the league's rules give a plus handicap.
+std::string handicapText(const store::LeagueData& data, double strokes) {
+    return handicap::RulesOf(data).handicapText(strokes);
+}
+
+// A nine total; a nine not played is "-", as on paper.
+std::string nineText(int total) {
+    return total == 0 ? "-" : std::to_string(total);
 }
 
 std::string courseName(const store::LeagueData& data, const store::RoundRecord& round) {
@@ -121,6 +132,11 @@ std::string styleSheet() {
            "         text-align: right; white-space: nowrap; }\n"
            "th { background: #e6eee3; font-weight: 600; }\n"
            ".name { text-align: left; white-space: normal; overflow-wrap: anywhere; }\n"
+           "td.name a, nav.letters a, ul.dates a { display: inline-flex; align-items: center;\n"
+           "           min-height: 44px; min-width: 44px; box-sizing: border-box; }\n"
+           "nav.letters { display: flex; flex-wrap: wrap; gap: .2rem; margin: .4rem 0 .6rem; }\n"
+           "nav.letters a { justify-content: center; background: #fff; border: 1px solid #c9d3c5;\n"
+           "                border-radius: 4px; text-decoration: none; font-weight: 600; }\n"
            ".wrap { white-space: normal; }\n"
            ".low { background: #fff; border-left: 4px solid #1f5130; padding: .5rem .75rem; margin: .6rem 0; }\n"
            ".down { color: #1d7a36; }\n"
@@ -128,7 +144,7 @@ std::string styleSheet() {
            ".muted { color: #5d6b5f; }\n"
            "nav.steps { display: flex; justify-content: space-between; margin: .8rem 0; }\n"
            "ul.dates { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4rem; }\n"
-           "ul.dates a { display: inline-block; padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
+           "ul.dates a { padding: .3rem .55rem; background: #fff; border: 1px solid #c9d3c5;\n"
            "             border-radius: 4px; text-decoration: none; }\n"
            "svg { display: block; width: 100%; max-width: 34rem; height: auto; background: #fff;\n"
            "      border: 1px solid #dde3da; }\n"
@@ -270,28 +286,39 @@ std::string scheduleDatePage(const store::LeagueData& data, const store::Schedul
 
 std::string indexPage(const store::LeagueData& data, const std::vector<PlayDate>& dates, bool scheduled) {
     std::string body = "<h1>" + HtmlEscape(league::LeagueName(data)) + "</h1>\n<p class=\"muted\">" +
-                       HtmlEscape(dataDate(data, dates)) + "</p>\n<h2>Handicap indexes</h2>\n";
-    std::string rows;
-    for (int p = 1; p <= playersOf(data); ++p) {
-        const store::PlayerRecord& player = data.players[p];
-        const int n = roundsOf(player);
-        std::string last;
-        if (n > 0) {
-            const store::RoundRecord& round = player.rounds[n];
-            last = link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)) + " " +
-                   std::to_string(round.playedGross());
-        }
-        rows += "<tr>" + cell(link(playerPage(p), player.name), "name") +
-                cell(n > 0 ? indexText(data, player.rounds[n].handicapIndex, n) + " " + trend(player) : "-") +
-                cell(std::to_string(n)) + cell(last, "wrap") + "</tr>\n";
-    }
-    body += table("<tr><th class=\"name\">Player</th><th>Index</th><th>Rounds</th><th>Last round</th></tr>\n", rows);
+                       HtmlEscape(dataDate(data, dates)) + "</p>\n";
+    // The dates first: on a phone the table of a large league is many screens long.
     if (!dates.empty()) {
         body += "<h2>Results by date</h2>\n<ul class=\"dates\">\n";
         for (auto d = dates.rbegin(); d != dates.rend(); ++d)
             body += "<li>" + link(datePage(*d), results::DateText(*d, data.settings.dateOrder)) + "</li>\n";
         body += "</ul>\n";
     }
+    body += "<h2>Handicap indexes</h2>\n";
+    const std::vector<LetterGroup> groups = PlayersByLetter(data);
+    std::string letters, rows;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const std::string anchor = "letter-" + std::to_string(g + 1);
+        letters += "<a href=\"#" + anchor + "\">" + HtmlEscape(groups[g].letter) + "</a>";
+        for (int p : groups[g].players) {
+            const store::PlayerRecord& player = data.players[p];
+            const int n = roundsOf(player);
+            std::string last;
+            if (n > 0) {
+                const store::RoundRecord& round = player.rounds[n];
+                last = link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)) + " " +
+                       std::to_string(round.playedGross());
+            }
+            const bool first = p == groups[g].players.front();
+            const std::string index = handicap::CurrentIndexText(handicap::RulesOf(data), player, "#0.0");
+            rows += (first ? "<tr id=\"" + anchor + "\">" : std::string("<tr>")) +
+                    cell(link(playerPage(p), player.name), "name") +
+                    cell(index == handicap::kNoFigure ? index : index + " " + trend(player)) + cell(std::to_string(n)) +
+                    cell(last, "wrap") + "</tr>\n";
+        }
+    }
+    if (groups.size() > 1) body += "<nav class=\"letters\" aria-label=\"Players by letter\">" + letters + "</nav>\n";
+    body += table("<tr><th class=\"name\">Player</th><th>Index</th><th>Rounds</th><th>Last round</th></tr>\n", rows);
     if (data.teams.teamCount > 0) body += "<h2>Teams</h2>\n<p>" + link("teams.html", "Team points") + "</p>\n";
     if (scheduled) {
         body += "<h2>Schedule</h2>\n<p>" + link("schedule.html", "Season schedule") + " \u00b7 " +
@@ -304,9 +331,8 @@ std::string resultRows(const std::vector<results::Result>& section) {
     std::string rows;
     for (const results::Result& r : section) {
         rows += "<tr>" + cell(results::PlaceText(r)) + cell(link(playerPage(r.player), r.name), "name") +
-                cell(std::to_string(r.out), "wide") + cell(std::to_string(r.in), "wide") +
-                cell(std::to_string(r.gross)) + cell(std::to_string(r.courseHandicap)) +
-                cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
+                cell(nineText(r.out), "wide") + cell(nineText(r.in), "wide") + cell(std::to_string(r.gross)) +
+                cell(HtmlEscape(r.handicap)) + cell("<b>" + std::to_string(r.net) + "</b>") + "</tr>\n";
     }
     return rows;
 }
@@ -362,7 +388,7 @@ std::string historyChart(const store::LeagueData& data, const store::PlayerRecor
     for (double v : {bottom, (bottom + top) / 2, top}) {
         svg += "<line x1=\"" + num(kLeft) + "\" y1=\"" + num(y(v)) + "\" x2=\"" + num(kRight) + "\" y2=\"" + num(y(v)) +
                "\" stroke=\"#dde3da\"/>\n<text x=\"4\" y=\"" + num(y(v) + 4) + "\">" +
-               text::formatPattern(static_cast<float>(v), "#0.0") + "</text>\n";
+               indexText(data, static_cast<float>(v), store::kMaxRounds) + "</text>\n";
     }
     std::string points;
     for (int r = 1; r <= n; ++r)
@@ -387,7 +413,7 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
     const store::PlayerRecord& player = data.players[p];
     const int n = roundsOf(player);
     std::string body = "<h1>" + HtmlEscape(player.name) + "</h1>\n<p>Index <b>" +
-                       (n > 0 ? indexText(data, player.rounds[n].handicapIndex, n) : "-") + "</b> " + trend(player) +
+                       handicap::CurrentIndexText(handicap::RulesOf(data), player, "#0.0") + "</b> " + trend(player) +
                        " &middot; " + std::to_string(n) + (n == 1 ? " round" : " rounds") + " stored</p>\n";
     if (n > 0) {
         body += "<h2>Index history</h2>\n" + historyChart(data, player) + "<h2>Rounds</h2>\n";
@@ -396,14 +422,12 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
             const store::RoundRecord& round = player.rounds[r];
             const float ch = listing::NetCourseHandicap(data, player, r);
             const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
-            rows +=
-                "<tr>" +
-                cell(link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)), "name") +
-                cell(HtmlEscape(courseName(data, round)), "name") +
-                cell(std::to_string(played[store::kOutSlot]), "wide") +
-                cell(std::to_string(played[store::kInSlot]), "wide") + cell(std::to_string(round.playedGross())) +
-                cell(text::generalForm(ch)) + cell(text::generalForm(round.playedGross() - ch)) +
-                cell(indexText(data, round.handicapIndex, r)) + "</tr>\n";
+            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)), "name") +
+                    cell(HtmlEscape(courseName(data, round)), "name") +
+                    cell(nineText(played[store::kOutSlot]), "wide") + cell(nineText(played[store::kInSlot]), "wide") +
+                    cell(std::to_string(round.playedGross())) + cell(handicapText(data, ch)) +
+                    cell(text::generalForm(round.playedGross() - ch)) +
+                    cell(handicap::IndexTextAfter(handicap::RulesOf(data), player, r, "#0.0")) + "</tr>\n";
         }
         body += table(
             "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"

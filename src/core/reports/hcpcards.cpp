@@ -34,11 +34,6 @@ double rowShift(int k) {
     return row >= 1 && row <= 5 ? kShift[row] : 0;
 }
 
-// A value of the player's latest round, or "--" for a player without rounds: no index is not 0.
-std::string latestValue(const store::PlayerRecord& player, float value) {
-    return roundsOf(player) == 0 ? "--" : text::generalForm(value);
-}
-
 }  // namespace
 
 CardName FitCardName(const std::string& name, double widthTwips) {
@@ -108,11 +103,10 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
         FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
     const Line lines[] = {
         {name.points, 0.055, name.text},
-        {10, 0.085,
-         "  Hcp Index: " + (roundsOf(who) == 0
-                                ? std::string("--")
-                                : handicap::RulesOf(data).indexText(latest.handicapIndex, roundsOf(who), ""))},
-        {10, 0.11, courseInitials(data, latest.course) + " CHCP: " + latestValue(who, latest.courseHandicap)},
+        {10, 0.085, "  Hcp Index: " + handicap::CurrentIndexText(handicap::RulesOf(data), who)},
+        {10, 0.11,
+         courseInitials(data, latest.course) +
+             " CHCP: " + handicap::RulesOf(data).courseHandicapText(who, roundsOf(who))},
         {9, 0.142, run.scoreLines[0]},
         {9, 0.152, run.scoreLines[1]},
         {9, 0.162, run.scoreLines[2]},

@@ -25,25 +25,6 @@ constexpr double kScoreRowHeight = 540;
 constexpr int kColumns = 21;  // holes 1-9, Out, holes 10-18, In, Total
 constexpr float kGridPoints = 9;
 
-const char* teeName(int tee) {
-    switch (tee) {
-        case store::kRedTee:
-            return "Red";
-        case store::kWhiteTee:
-            return "White";
-        case store::kBlueTee:
-            return "Blue";
-        default:
-            return "";
-    }
-}
-
-// A handicap below zero is a plus handicap, written as golfers write it.
-std::string handicapText(double value, const char* pattern) {
-    std::string text = text::formatPattern(std::fabs(value), pattern);
-    return value < 0 && text != text::formatPattern(0, pattern) ? "+" + text : text;
-}
-
 // The column of hole h: the Out column sits between holes 9 and 10.
 int columnOf(int hole) {
     return hole <= 9 ? hole - 1 : hole;
@@ -101,16 +82,21 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     const store::CourseRecord& course = data.courses[options.course];
     const store::PlayerRecord& who = data.players[player];
     Scorecard card;
-    card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " + teeName(options.tee) +
-                 " tee  -  " + results::DateText(options.date, data.settings.dateOrder);
+    card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " +
+                 std::string(store::TeeName(options.tee)) + " tee  -  " + results::DateText(options.date, data.settings.dateOrder);
     card.player = who.name;
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
-    const float index = rounds > 0 ? who.rounds[rounds].handicapIndex : 0.0f;
+    const float index = who.rounds[rounds].handicapIndex;
     const handicap::Rules& rules = handicap::RulesOf(data);
-    card.index = rounds > 0 && rules.indexText(index, rounds, "") != "--" ? handicapText(index, "#0.0") : "-";
-    std::optional<int> ch = rules.playingHandicap(data, index, rounds, course, options.tee);
+    card.index = handicap::CurrentIndexText(rules, who, "0.0");
+    card.handicapCaption = rules.playingHandicapCaption(data);
+    // No index is no handicap, not a handicap of 0.
+    std::optional<int> ch = card.index == handicap::kNoFigure
+                                ? std::nullopt
+                                : rules.playingHandicap(data, index, rounds, course, options.tee);
     card.handicapKnown = ch.has_value();
     card.courseHandicap = ch.value_or(0);
+    card.handicap = ch ? rules.handicapText(*ch) : handicap::kNoFigure;
     for (int h = 1; h <= store::kHoles; ++h) card.par[h] = static_cast<int>(store::HolePar(course, h));
     const store::StrokeIndexes& si = data.strokeIndexes[options.course];
     if (store::HasStrokeIndexes(si)) {
@@ -125,11 +111,7 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
     CardPainter paint(printer, settings, position);
     paint.text(0, 120, card.title, 10, true);
     paint.text(0, 440, card.player, 12, true);
-    paint.text(paint.width() * 0.45, 470,
-               "Index " + card.index + "   Course handicap " +
-                   (!card.handicapKnown       ? "-"
-                    : card.courseHandicap < 0 ? "+" + std::to_string(-card.courseHandicap)
-                                              : std::to_string(card.courseHandicap)),
+    paint.text(paint.width() * 0.45, 470, "Index " + card.index + "   " + card.handicapCaption + " " + card.handicap,
                10);
 
     // The rows of the grid and their tops.
@@ -177,7 +159,7 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
     std::string note;
     if (!card.strokeIndex) {
         note = "This course has no stroke indexes: the strokes are not marked.";
-    } else if (!card.handicapKnown && card.index == "-") {
+    } else if (!card.handicapKnown && card.index == handicap::kNoFigure) {
         note = "The player has no handicap index yet: the strokes are not marked.";
     } else if (!card.handicapKnown) {
         note = "The tee has no slope: the strokes are not marked.";

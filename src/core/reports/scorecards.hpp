@@ -29,9 +29,11 @@ struct ScorecardOptions {
 struct Scorecard {
     std::string title;  // league, course, tee and date
     std::string player;
-    std::string index;  // "12.3", or "-" without rounds
+    std::string index;  // "12.3" with the sign the league's rules give a plus index; "--" without one
     int courseHandicap = 0;
-    bool handicapKnown = false;  // false when the tee has no slope or the player no index
+    bool handicapKnown = false;                       // false when the tee has no slope or the player no index
+    std::string handicapCaption = "Course handicap";  // or "Playing handicap (95 %)"
+    std::string handicap = "--";                      // courseHandicap as printed: "+1" or "-1" by the rules
     HoleNumbers par{};
     std::optional<HoleNumbers> strokeIndex;
     HoleNumbers strokes{};  // received (negative: given back), all 0 without stroke indexes

@@ -5,6 +5,7 @@
 
 #include "dates/dateorder.hpp"
 #include "handicap/differential.hpp"
+#include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "listing/listing.hpp"
 #include "print/printfont.hpp"
@@ -74,9 +75,14 @@ std::string tableRule() {
     return std::string(text::CharLength(tableHeading()), '-');
 }
 
+// A nine not played is "-", as on every other report.
+std::string nine(int total, int width) {
+    return total == 0 ? text::PadLeft("-", static_cast<size_t>(width)) : number(total, width);
+}
+
 std::string tableLine(const Result& r) {
-    return text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) + number(r.out, 4) +
-           number(r.in, 4) + number(r.gross, 7) + number(r.courseHandicap, 5) + number(r.net, 5);
+    return text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) + nine(r.out, 4) +
+           nine(r.in, 4) + number(r.gross, 7) + text::PadLeft(r.handicap, 5) + number(r.net, 5);
 }
 
 }  // namespace
@@ -135,6 +141,10 @@ DayResults ResultsOfDay(const store::LeagueData& data, const PlayDate& date) {
             result.gross = result.out + result.in;
             result.courseHandicap = static_cast<int>(listing::NetCourseHandicap(data, player, r));
             result.net = result.gross - result.courseHandicap;
+            // Without an index before the round the net is the gross, and the handicap is none, not 0.
+            const handicap::Rules& rules = handicap::RulesOf(data);
+            result.handicap =
+                rules.netHandicap(data, player, r) ? rules.handicapText(result.courseHandicap) : handicap::kNoFigure;
             bool nine = handicap::IsNineHoleRound(result.out, result.in);
             (nine ? day.nine : day.eighteen).push_back(result);
             if (round.course >= 1 && round.course <= store::kMaxCourses) {

@@ -37,6 +37,7 @@ struct Result {
     int in = 0;
     int gross = 0;
     int courseHandicap = 0;  // the one the net is taken with
+    std::string handicap;    // courseHandicap with the sign the league's rules give a plus handicap
     int net = 0;
     int place = 0;  // shared by equal nets
     bool tied = false;

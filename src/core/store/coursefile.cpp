@@ -128,11 +128,11 @@ double CourseNumber(const CourseRecord& course, int field) {
 
 // A player added without a tee has tee 0: such a tee has no rating and no slope.
 double CourseRating(const CourseRecord& course, int tee) {
-    return tee >= kRedTee && tee <= kBlueTee ? CourseNumber(course, course_field::kRating0 + tee) : 0.0;
+    return IsTee(tee) ? CourseNumber(course, course_field::kRating0 + tee) : 0.0;
 }
 
 double CourseSlope(const CourseRecord& course, int tee) {
-    return tee >= kRedTee && tee <= kBlueTee ? CourseNumber(course, course_field::kSlope0 + tee) : 0.0;
+    return IsTee(tee) ? CourseNumber(course, course_field::kSlope0 + tee) : 0.0;
 }
 
 double HolePar(const CourseRecord& course, int hole) {

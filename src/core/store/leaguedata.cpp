@@ -2,7 +2,20 @@
 
 #include <algorithm>
 
+#include "text/asciicase.hpp"
+
 namespace quorval::store {
+
+int TeeFromText(std::string_view text) {
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return kNoTee;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::string typed = text::AsciiLower(std::string(text));
+    for (int t = kRedTee; t <= kBlueTee; ++t)
+        if (typed == text::AsciiLower(std::string(TeeName(t))) || typed == std::string(1, static_cast<char>('0' + t)))
+            return t;
+    return kNoTee;
+}
 
 void ClearLeagueData(LeagueData& data) {
     data.playerCount = 0;

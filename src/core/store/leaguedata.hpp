@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/filestamp.hpp"
@@ -31,6 +32,26 @@ inline constexpr int CalendarYear(int twoDigitYear) {
 
 // Tee sets: the rating of tee t is course field 22 + t, its slope field 25 + t.
 enum TeeColor : int16_t { kNoTee = 0, kRedTee = 1, kWhiteTee = 2, kBlueTee = 3 };
+
+inline constexpr bool IsTee(int tee) {
+    return tee >= kRedTee && tee <= kBlueTee;
+}
+
+// "Red", "White" or "Blue"; empty text for a number that is no tee.
+inline constexpr std::string_view TeeName(int tee) {
+    constexpr std::string_view names[] = {"", "Red", "White", "Blue"};
+    return IsTee(tee) ? names[tee] : std::string_view();
+}
+
+// What the charts once called the tees ("Ladies", "Mens", "Pro"), kept in brackets beside the name.
+inline constexpr std::string_view TeeOldName(int tee) {
+    constexpr std::string_view names[] = {"", "Ladies", "Mens", "Pro"};
+    return IsTee(tee) ? names[tee] : std::string_view();
+}
+
+// The tee a user typed: its name in any case or its number, blanks around either; kNoTee for
+// anything else.
+int TeeFromText(std::string_view text);
 
 using HoleValues = std::array<int16_t, kHoleSlots + 1>;
 

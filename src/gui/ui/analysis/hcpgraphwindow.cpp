@@ -53,7 +53,8 @@ HcpGraphWindow::HcpGraphWindow(platform::Services& services, QWidget* opener)
         "Lab24", QString::fromStdString(analysis::CurrentIndexCaption(player, handicap::RulesOf(m_services.data))));
 
     m_picture = new CanvasView("Picture1", kPictureWidth, kPictureHeight);
-    m_picture->draw([player](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player); });
+    const handicap::Rules& rules = handicap::RulesOf(m_services.data);
+    m_picture->draw([player, &rules](platform::Canvas& canvas) { analysis::DrawHcpGraph(canvas, player, rules); });
 
     auto* legend = new QHBoxLayout;
     legend->addStretch(1);

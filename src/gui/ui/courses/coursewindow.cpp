@@ -60,7 +60,6 @@ SpinButton* teeSpin(const char* name, int height) {
     return spin;
 }
 
-const char* const kTeeNames[] = {"", "Red", "White", "Blue"};
 const char* const kRatingPanels[] = {"", "redratepanel", "whiteratepanel", "blueratepanel"};
 const char* const kSlopePanels[] = {"", "redslopepanel", "whiteslopepanel", "Blueslopepanel"};
 const char* const kRatingSpins[] = {"", "redrateingspin", "Whiteratingspin", "blueratingspin"};
@@ -177,7 +176,7 @@ QLayout* CourseWindow::buildTees() {
     grid->addWidget(new QLabel("Rating"), 1, 0);
     grid->addWidget(new QLabel("Slope"), 2, 0);
     for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
-        auto* heading = new QLabel(kTeeNames[t]);
+        auto* heading = new QLabel(QString::fromStdString(std::string(store::TeeName(t))));
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, t);
         m_ratings[t] = teePanel(kRatingPanels[t], "");

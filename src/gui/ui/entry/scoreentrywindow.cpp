@@ -313,12 +313,10 @@ QWidget* ScoreEntryWindow::buildBottom() {
     auto* tees = new QGroupBox("Tee");
     auto* teeLayout = new QVBoxLayout(tees);
     m_tees = new QButtonGroup(this);
-    const char* const captions[] = {"Red", "White", "Blue"};
-    const char* const tips[] = {"Ladies Tee", "Mens Tee", "Pro Tee"};
-    for (int t = 1; t <= 3; ++t) {
-        auto* option = new QRadioButton(captions[t - 1]);
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        auto* option = new QRadioButton(QString::fromStdString(std::string(store::TeeName(t))));
         option->setObjectName(QString("teebutton%1").arg(t));
-        option->setToolTip(tips[t - 1]);
+        option->setToolTip(QString::fromStdString(std::string(store::TeeOldName(t)) + " Tee"));
         m_tees->addButton(option, t);
         teeLayout->addWidget(option);
     }
@@ -746,7 +744,7 @@ void ScoreEntryWindow::postShownRound() {
     store::LeagueData& data = m_services.data;
     if (data.currentPlayer < 1) return;
     entry::RoundEntry round = roundShown();
-    if (round.tee < store::kRedTee) {
+    if (!store::IsTee(round.tee)) {
         // A player added without a default tee: the round needs the tee it was played from.
         m_services.dialogs.message(
             {entry::kChooseTeeMessage, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});

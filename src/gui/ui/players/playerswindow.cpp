@@ -31,12 +31,11 @@ PlayersWindow::PlayersWindow(platform::Services& services, QWidget* opener)
     teeBox->setObjectName("Panel3D1");
     auto* teeRow = new QHBoxLayout(teeBox);
     m_tees = new QButtonGroup(this);
-    const char* captions[] = {"&Red", "&White", "&Blue"};
-    for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(captions[i]);
-        option->setObjectName(QString("Option3D1%1").arg(i));
-        m_tees->addButton(option, store::kRedTee + i);
-        option->setChecked(store::kRedTee + i == store::kWhiteTee);
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        auto* option = new QRadioButton("&" + QString::fromStdString(std::string(store::TeeName(t))));
+        option->setObjectName(QString("Option3D1%1").arg(t - store::kRedTee));
+        m_tees->addButton(option, t);
+        option->setChecked(t == store::kWhiteTee);
         teeRow->addWidget(option);
     }
 

@@ -35,11 +35,12 @@ RenamePlayersWindow::RenamePlayersWindow(platform::Services& services, QWidget* 
     teeBox->setObjectName("teeframe");
     auto* teeRow = new QHBoxLayout(teeBox);
     m_tees = new QButtonGroup(this);
-    const char* captions[] = {"R&ed", "&White", "&Blue"};
-    for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(captions[i]);
-        option->setObjectName(QString("teeoption%1").arg(store::kRedTee + i));
-        m_tees->addButton(option, store::kRedTee + i);
+    const int accelerator[] = {0, 1, 0, 0};  // Alt+R renames, so Red takes Alt+E
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        QString caption = QString::fromStdString(std::string(store::TeeName(t)));
+        auto* option = new QRadioButton(caption.insert(accelerator[t], '&'));
+        option->setObjectName(QString("teeoption%1").arg(t));
+        m_tees->addButton(option, t);
         teeRow->addWidget(option);
     }
     auto* renameButton = makeButton("renamebutton", "&Rename", "Rename highlighted name");

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "print/printfont.hpp"
 #include "reports/comparechart.hpp"
@@ -42,6 +43,11 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* opener)
     m_list->setUniformItemSizes(true);
     m_list->setTextElideMode(Qt::ElideNone);
     for (const std::string& line : reports::CompareLines(services.data)) m_list->addItem(QString::fromStdString(line));
+    // The printed heading's marks, less the printout's indent and the one column added below.
+    const std::string marks = reports::CompareMarks(reports::CompareScaleOf(reports::CompareOrder(services.data)),
+                                                    handicap::RulesOf(services.data))
+                                  .substr(6);
+    const size_t split = std::min<size_t>(marks.size(), 36);
 
     // The scale sits over the list so that each mark's last digit stands above the star of that
     // index: the text starts one column further right than the list's.
@@ -52,8 +58,8 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* opener)
     auto* scale = new QHBoxLayout;
     scale->setSpacing(0);
     scale->setContentsMargins(textStart + column, 0, 0, 0);
-    scale->addWidget(makeScaleLabel("Label10", " Player              -5    0    5   "));
-    scale->addWidget(makeScaleLabel("Label11", "10   15   20   25   30   35   40"));
+    scale->addWidget(makeScaleLabel("Label10", QString::fromStdString(marks.substr(0, split))));
+    scale->addWidget(makeScaleLabel("Label11", QString::fromStdString(marks.substr(split))));
     scale->addStretch(1);
 
     int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);

@@ -30,9 +30,8 @@ ScorecardsWindow::ScorecardsWindow(platform::Services& services, QWidget* opener
     if (current >= 0) m_course->setCurrentIndex(current);
 
     auto* tees = new QHBoxLayout;
-    const char* teeNames[] = {"", "Red", "White", "Blue"};
-    for (int t = 1; t <= 3; ++t) {
-        m_tees[t] = new QRadioButton(teeNames[t]);
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
+        m_tees[t] = new QRadioButton(QString::fromStdString(std::string(store::TeeName(t))));
         m_tees[t]->setObjectName(QString("teebutton%1").arg(t));
         tees->addWidget(m_tees[t]);
     }
@@ -94,7 +93,7 @@ bool ScorecardsWindow::printCards() {
     reports::ScorecardOptions options;
     if (m_course->currentIndex() < 0) return tell("Choose the course to be played.");
     options.course = m_course->currentData().toInt();
-    for (int t = 1; t <= 3; ++t) {
+    for (int t = store::kRedTee; t <= store::kBlueTee; ++t) {
         if (m_tees[t]->isChecked()) options.tee = t;
     }
     const store::DateOrder order = m_services.data.settings.dateOrder;

@@ -22,7 +22,7 @@ public:
 
 private:
     QComboBox* m_course;
-    QRadioButton* m_tees[4] = {};
+    QRadioButton* m_tees[store::kBlueTee + 1] = {};
     QLineEdit* m_date;
     QCheckBox* m_all;
     QListWidget* m_players;
