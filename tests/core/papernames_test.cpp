@@ -37,6 +37,7 @@ TEST(ShortenNameTest, EndsAfterAWordWithAnEllipsisWhereThatKeepsHalfTheRoom) {
         {"Ann Lee", 0, ""},                                          //
         {"Bartholomew Fitzgerald", 16, "Bartholomew…"},              // after the last whole word
         {"Ivy Jensen Smith", 11, "Ivy Jensen…"},                     // the cut falls on the blank
+        {"Ed Brennan-Whyte", 11, "Ed Brennan…"},                     // or on a hyphen
         {"Al Montgomery-Featherstonehaugh", 21, "Al Montgomery-…"},  // a hyphen ends a word
         {"Al Montgomery-Featherstonehaugh", 12, "Al Montgome…"},     // the word would leave too little
         {"Montgomery-Featherstonehaugh", 8, "Montgom…"},             // no boundary at all
