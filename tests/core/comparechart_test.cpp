@@ -55,7 +55,7 @@ TEST_F(CompareChartTest, OrdersByLatestIndexThenPlayerNumber) {
 TEST(CompareLineTest, NameStarAndIndexStandInTheirColumns) {
     EXPECT_EQ(CompareLine("Zoë Ångström", 0.0f), " Zoë Ångström" + blanks(15) + "*" + blanks(43) + " 0.0");
     EXPECT_EQ(CompareLine("Bartholomew Fitzgerald-Huntington", 12.3f),
-              " Bartholomew Fitzgera" + blanks(19) + "*" + blanks(31) + " 12.3");
+              " Bartholomew\u2026" + blanks(27) + "*" + blanks(31) + " 12.3");
     const std::pair<float, size_t> columns[] = {{0.5f, 30},  {-0.5f, 29}, {-0.6f, 28}, {-8.0f, 23},
                                                 {40.4f, 69}, {40.6f, 70}, {1e30f, 70}, {-1e30f, 23}};
     for (auto [index, column] : columns) EXPECT_EQ(CompareLine("Ann", index).find('*') + 1, column) << index;

@@ -64,9 +64,9 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
         std::string text;
         float size;
         double y;  // printer pixels
-    } expected[] = {{"Ann Smith", 12, 330}, {"  Hcp Index: 12.7", 10, 510}, {"PH CHCP: 14", 10, 660},
-                    {"ABCDE102 ", 9, 852},  {"  PH89  ", 9, 912},           {"", 9, 972},
-                    {"", 9, 1032},          {"12-06-2026", 9, 1140}};
+    } expected[] = {{"Ann Smith", 12, 330},  {"  Hcp Index: 12.7", 10, 510}, {"PH CHCP: 14", 10, 660},
+                    {"ABCDE102 ", 7.5, 834}, {"  PH89  ", 7.5, 909},         {"", 7.5, 984},
+                    {"", 7.5, 1059},         {"12-06-2026", 9, 1140}};
     ASSERT_EQ(printed.size(), std::size(expected));
     for (size_t i = 0; i < printed.size(); ++i) {
         SCOPED_TRACE(i);
@@ -90,11 +90,11 @@ TEST_F(HcpCardsTest, ACardHoldsItsLinesInTheirFontsAndPlaces) {
     EXPECT_EQ(findnextplayer(data), 0);
 }
 
-TEST(CardNameTest, ShrinksThenCuts) {
+TEST(CardNameTest, ShrinksThenShortens) {
     const double width = 0.27 * 4500 * kTwipsPerPixel;
     EXPECT_EQ(FitCardName("Alexandria Montgomery1", width).points, 11);
     const CardName cut = FitCardName("Bartholomew Fitzgerald-Huntington Smithers1", width);
-    EXPECT_EQ(cut.text, "Bartholomew Fitzgerald-Hunting");
+    EXPECT_EQ(cut.text, "Bartholomew Fitzgerald-\u2026");
     EXPECT_EQ(cut.points, kCardNameFloor);
 }
 

@@ -82,7 +82,7 @@ TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
     printer.setFontNames({"Arial", "Courier New"});
     analysis::PrintScoringChart(printer, data, 1, "12-06-2026");
     const print::Page empty = printer.documents().at(0).pages.at(0);
-    const double w = printer.documents()[0].pageWidth, h = printer.documents()[0].pageHeight;
+    const double w = printer.documents()[0].pageWidth, h = printer.documents()[0].pageHeight - print::kFooterBand;
     std::vector<std::string> captions;
     for (const print::PrintedText& t : empty.texts)
         if (t.font.name != "Arial") captions.push_back(t.text);

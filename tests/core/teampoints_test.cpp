@@ -5,6 +5,7 @@
 #include "leaguebuilder.hpp"
 #include "print/recordingprinter.hpp"
 #include "scripteddialogs.hpp"
+#include "text/utf8.hpp"
 
 namespace quorval {
 namespace {
@@ -28,7 +29,8 @@ std::string joined(const Lines& lines) {
 // An entry: description and kept total to `width` characters, points to nine more.
 std::string entryLine(const std::string& description, const std::string& kept, const std::string& points,
                       size_t width = 67) {
-    return description + blanks(width - description.size() - kept.size()) + kept + blanks(9 - points.size()) + points;
+    return description + blanks(width - text::CharLength(description) - kept.size()) + kept +
+           blanks(9 - points.size()) + points;
 }
 
 // An entry as printed: indented by four, the kept total ending in column 66.
@@ -76,8 +78,9 @@ TEST_F(TeamPointsTest, AddReadsTypedNumbersAndListsThemInColumns) {
     EXPECT_EQ(teams::AddTeamEntry(*data, dialogs, 2, "", "", "5"), AddOutcome::Beeped);  // nothing to add
     EXPECT_EQ(std::tuple(dialogs.beeps(), dialogs.takeMessages().size()), std::tuple(1, 1u));
     EXPECT_EQ(teams::EntryListLine({"Final", 1234.56f, 100}), entryLine("Final", "1234.6", "100.0"));
-    // A long description is cut so that the numbers keep their columns; a minus takes a blank's place.
-    EXPECT_EQ(teams::EntryListLine({std::string(70, 'x'), 99.5f, -2}), entryLine(std::string(60, 'x'), "99.5", "-2.0"));
+    // A long description is shortened so that the numbers keep their columns; a minus takes a blank's place.
+    EXPECT_EQ(teams::EntryListLine({std::string(70, 'x'), 99.5f, -2}),
+              entryLine(std::string(59, 'x') + "\u2026", "99.5", "-2.0"));
     // Values typed but not added are offered when leaving.
     dialogs.answer(platform::Answer::Yes);
     EXPECT_EQ(std::tuple(teams::checkfornewinfo(dialogs, "", ""), teams::checkfornewinfo(dialogs, "", "7")),
@@ -103,37 +106,40 @@ TEST_F(TeamPointsTest, SummaryPrintsHeadingMembersEntriesAndTotalsInColumns) {
     const auto& pages = printed(true, false);
     ASSERT_EQ(pages.size(), 1u);
     const std::string rule = "|    " + std::string(80, '-'), underline = "|" + blanks(60) + std::string(14, '-');
+    const std::string headings = "    Event or comment" + blanks(41) + "Count   Points|";
     // Team 2 has no entries: the kept total of the empty slot 0 and no points.
-    EXPECT_EQ(joined(pages[0].lines()), " | | | | |" + blanks(49) + "Quorval   " + kDate + "|| " + rule +
-                                            "|    Team: Eagles| |    Ann Lee , Di Fox | |" +
-                                            printedEntry("Week 1", "12.0", "4.5") + "|" +
-                                            printedEntry("Week 2", "130.0", "25.0") + underline + "|" + blanks(53) +
-                                            "Total:  130.0     29.5| | " + rule + "|    Team: Hawks| |    Cy Young | " +
-                                            underline + "|" + blanks(53) + "Total:    0.0      0.0| ");
+    EXPECT_EQ(joined(pages[0].lines()),
+              " | | | | |" + blanks(49) + "Quorval   " + kDate + "|| " + rule +
+                  "|    Team: Eagles| |    Ann Lee, Di Fox| |" + headings + printedEntry("Week 1", "12.0", "4.5") +
+                  "|" + printedEntry("Week 2", "130.0", "25.0") + underline + "|" + blanks(53) +
+                  "Total:  130.0     29.5| | " + rule + "|    Team: Hawks| |    Cy Young| |" + headings +
+                  underline.substr(1) + "|" + blanks(53) + "Total:    0.0      0.0| ");
     // The first blank line comes from the font step, before the size and boldness are set.
     for (size_t i = 1; i < pages[0].texts.size(); ++i) EXPECT_EQ(pages[0].texts[i].font, kFont) << i;
 }
 
 // Team 1's block leaves the page count at 45 (no break before the next heading) or at 46 (a break).
 TEST_F(TeamPointsTest, AHeadingBelowLineFortyFiveStartsANewPage) {
-    for (int entries : {32, 33}) {
+    for (int entries : {31, 32}) {
         data->teams.teamEntryCount[1] = data->teams.teamEntryCount[2] = 0;
         addEntries(1, entries);
         addEntries(2, 1);
         const auto& pages = printed(false, false);
-        ASSERT_EQ(pages.size(), entries == 33 ? 2u : 1u);
-        EXPECT_EQ(pages.back().lines()[entries == 33 ? 5 : 7 + 4 + 32 + 3 + 2], "    Team: Hawks");
+        ASSERT_EQ(pages.size(), entries == 32 ? 2u : 1u);
+        EXPECT_EQ(pages.back().lines()[entries == 32 ? 5 : 7 + 4 + 1 + 31 + 3 + 2], "    Team: Hawks");
     }
 }
 
-// The page count starts at 6 and the heading adds 4: the 43rd entry is line 53.
+// The page count starts at 6, the heading adds 4 and the column headings 1: the 42nd entry is
+// line 53. The entries after it go on under the column headings again.
 TEST_F(TeamPointsTest, EntriesBreakToANewPageAfterLineFiftyTwo) {
     data->teams.teamCount = 1;
     addEntries(1, 50);
     const auto& pages = printed(false, false);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].lines().back().substr(0, 11), "    Week 43");
-    EXPECT_EQ(pages[1].lines()[3].substr(0, 11), "    Week 44");
+    EXPECT_EQ(pages[0].lines().back().substr(0, 11), "    Week 42");
+    EXPECT_EQ(pages[1].lines()[3].substr(0, 20), "    Event or comment");
+    EXPECT_EQ(pages[1].lines()[4].substr(0, 11), "    Week 43");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
 #include "tempdir.hpp"
+#include "text/fit.hpp"
 
 namespace quorval {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
     const std::pair<std::string, std::string> cases[] = {
         // the PDF must hold the text
         {"listing-long" + dated, "Quorval   12-06-2026"},
-        {"listing-short" + dated, kLongName.substr(0, 21) + " "},
+        {"listing-short" + dated, text::ShortenName(kLongName, 21) + " "},
         {"compare" + dated, "Hcp Index"},
         {"cards --players 1,2" + dated, data->players[1].name},
         {"course-chart --course 1 --tee White" + dated, "White (Mens) tee"},
@@ -79,7 +80,7 @@ TEST_F(QuorvalPrintTest, EveryReportBecomesAPdfAndTheExitCodeTellsUsageFromNothi
         std::string text;
         ASSERT_EQ(run("pdftotext -layout out.pdf -", &text), 0);
         EXPECT_NE(text.find(holds), std::string::npos) << text;
-        EXPECT_EQ(text.find(kLongName), std::string::npos);  // cut to its column on paper
+        EXPECT_EQ(text.find(kLongName), std::string::npos);  // shortened to its column on paper
     }
     EXPECT_EQ(print("Fall graph --pdf out.pdf"), 2);  // no player
     EXPECT_EQ(print("Fall graph --player 99 --pdf out.pdf"), 1);
@@ -167,7 +168,7 @@ TEST_F(QuorvalPrintTest, PreviewSavesThePdfUnderTheProposedNameAndRemembersTheFo
     EXPECT_EQ(s.dialogs.proposedFiles, std::vector<std::string>{proposed});
     std::string text;
     ASSERT_EQ(run("pdftotext -layout '" + proposed + "' -", &text), 0);
-    EXPECT_NE(text.find(kLongName.substr(0, 21) + " "), std::string::npos) << text;
+    EXPECT_NE(text.find(text::ShortenName(kLongName, 21) + " "), std::string::npos) << text;
     EXPECT_EQ(s.data->settings.pdfFolder, dir.path().string());
 }
 

@@ -5,6 +5,7 @@
 
 #include "print/printercanvas.hpp"
 #include "print/printfont.hpp"
+#include "text/fit.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -164,7 +165,7 @@ void PrintHcpGraph(platform::Printer& printer, const store::LeagueData& data, in
     printer.setFontName(settings.printFont);
     printer.setFontSize(18);
     printer.print(" ");
-    printer.print(text::CharSlice(who.name, 0, kChartNameWidth) + pad);
+    printer.print(text::ShortenName(who.name, kChartNameWidth) + pad);
     printer.print(" ");
     printer.print(CurrentIndexCaption(who, handicap::RulesOf(data)) + pad);
     printer.print(" ");

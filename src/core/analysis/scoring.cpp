@@ -7,6 +7,7 @@
 #include "print/printercanvas.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
+#include "text/fit.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -124,7 +125,7 @@ void DrawScoringChart(platform::Canvas& canvas, const std::vector<PieSlice>& sli
 void PrintScoringChart(platform::Printer& printer, const store::LeagueData& data, int player, const std::string& date) {
     const store::Settings& settings = data.settings;
     const ScoreCounts counts = CountScores(data, player);
-    const std::array<std::string, 4> captions = {text::CharSlice(data.players[player].name, 0, kChartNameWidth),
+    const std::array<std::string, 4> captions = {text::ShortenName(data.players[player].name, kChartNameWidth),
                                                  AverageParCaption(counts), AverageScoreCaption(counts),
                                                  TotalHolesCaption(counts)};
     const std::string pad(15, ' ');

@@ -7,6 +7,7 @@
 #include "handicap/rules.hpp"
 #include "print/printfont.hpp"
 #include "store/coursefile.hpp"
+#include "text/fit.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -256,7 +257,7 @@ void PrintStatSummary(platform::Printer& printer, const store::LeagueData& data,
     printstatheading(printer, date);
     printer.setFontSize(12);
     // A 12-point line of a portrait page holds about 60 characters after the margin.
-    printer.print("    " + text::CharSlice(name, 0, kPrintedNameWidth));
+    printer.print("    " + text::ShortenName(name, kPrintedNameWidth));
     printer.print(" ");
     // The index is left off the paper.
     for (const std::string* label :
@@ -277,7 +278,7 @@ void PrintStatReview(platform::Printer& printer, const store::LeagueData& data, 
     // Other reports leave the printer bold; the review always prints plain.
     printer.setBold(false);
     for (const char* heading : {" ", " ", "  Quorval", " "}) printer.print(heading);
-    printer.print("  " + text::CharSlice(name, 0, kPrintedNameWidth));
+    printer.print("  " + text::ShortenName(name, kPrintedNameWidth));
     printer.print(" ");
     for (size_t i = 0; i < lines.size(); ++i) {
         printer.print("     " + lines[i]);

@@ -6,8 +6,11 @@
 #include "league/leagues.hpp"
 #include "play/matchreport.hpp"
 #include "play/schedule.hpp"
+#include "print/fitname.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
+#include "print/strokedots.hpp"
+#include "text/fit.hpp"
 #include "text/utf8.hpp"
 
 namespace quorval::play {
@@ -46,6 +49,19 @@ std::string handicapText(int h) {
     return h < 0 ? "+" + std::to_string(-h) : std::to_string(h);
 }
 
+// "Al (4)  v  Bo (9)" in `room` characters: long names are shortened, each to half what is left.
+std::string pairingLine(const MatchCard& card, size_t room) {
+    auto line = [&card](const std::string& a, const std::string& b) {
+        return a + " (" + handicapText(card.handicapA) + ")  v  " + b + " (" + handicapText(card.handicapB) + ")";
+    };
+    const std::string whole = line(card.nameA, card.nameB);
+    const size_t length = text::CharLength(whole);
+    if (length <= room) return whole;
+    const size_t names = text::CharLength(card.nameA) + text::CharLength(card.nameB);
+    const size_t each = (room - std::min(room, length - names)) / 2;
+    return line(text::ShortenName(card.nameA, each), text::ShortenName(card.nameB, each));
+}
+
 }  // namespace
 
 void PrintSheet(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
@@ -63,7 +79,7 @@ void PrintSheet(platform::Printer& printer, const store::LeagueData& data, const
         printer.print(league::LeagueName(data) + "  -  " + title);
         printer.setFontSize(10);
         printer.setBold(false);
-        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " + std::to_string(pages));
+        // A longer sheet has its page numbers in the footer of each page.
         printer.print(" ");
         for (size_t i = page * kLinesPerPage; i < std::min(lines.size(), (page + 1) * kLinesPerPage); ++i) {
             printer.print(lines[i].empty() ? " " : lines[i]);
@@ -131,10 +147,7 @@ bool PrintMatchCards(platform::Printer& printer, const store::LeagueData& data, 
         auto line = [&](double x1, double y1, double x2, double y2) { printer.line(x1, top + y1, x2, top + y2); };
         const MatchCard& card = cards[i];
         text(0, 100, league::LeagueName(data) + "  -  " + card.heading, 10, true);
-        text(0, 380,
-             card.nameA + " (" + handicapText(card.handicapA) + ")  v  " + card.nameB + " (" +
-                 handicapText(card.handicapB) + ")",
-             10);
+        text(0, 380, pairingLine(card, static_cast<size_t>(width / print::CharWidth(10))), 10);
 
         const double holeRow = kGridTop;
         const double indexRow = holeRow + kRowHeight;
@@ -146,25 +159,24 @@ bool PrintMatchCards(platform::Printer& printer, const store::LeagueData& data, 
         for (int c = 0; c <= kColumns; ++c) line(columnX(c), holeRow, columnX(c), bottom);
         line(0, holeRow, 0, bottom);
         const double labelY = (kRowHeight - print::LineHeight(kGridPoints)) / 2;
-        const double scoreY = (kScoreRowHeight - print::LineHeight(kGridPoints)) / 2;
-        auto label = [&](const std::string& s) {
-            std::string cut = s;
-            while (text::CharLength(cut) > 18) cut.pop_back();
-            return cut;
+        // A name in its row's label cell: smaller, then shortened, when it needs more room.
+        auto name = [&](double rowTop, const std::string& s) {
+            const print::FittedName fitted = print::FitName(s, kLabelWidth - 160, kGridPoints, 7);
+            text(80, rowTop + (kScoreRowHeight - print::LineHeight(fitted.points)) / 2, fitted.text, fitted.points,
+                 true);
         };
         text(80, holeRow + labelY, "Hole", kGridPoints, true);
         text(80, indexRow + labelY, "Stroke", kGridPoints);
-        text(80, rowA + scoreY, label(card.nameA), kGridPoints, true);
-        text(80, rowB + scoreY, label(card.nameB), kGridPoints, true);
+        name(rowA, card.nameA);
+        name(rowB, card.nameB);
         for (int h = 1; h <= store::kHoles; ++h) {
             const int c = columnOf(h);
             centred(c, holeRow, kRowHeight, std::to_string(h), true);
             if (store::HasStrokeIndexes(si)) centred(c, indexRow, kRowHeight, std::to_string(si[h]));
-            const double corner = columnX(c) + cell - 90;
             double rowTop = card.gift.to == 1 ? rowA : rowB;
-            for (int s = 0; s < card.gift.strokes[h]; ++s) {
-                printer.pieSector(corner - s * 130, top + rowTop + 90, 50, 0, 2 * std::numbers::pi, 0);
-            }
+            for (const print::Dot& d :
+                 print::StrokeDots(columnX(c), columnX(c + 1), top + rowTop, card.gift.strokes[h]))
+                printer.pieSector(d.cx, d.cy, d.radius, 0, 2 * std::numbers::pi, 0);
         }
         centred(9, holeRow, kRowHeight, "Out", true);
         centred(19, holeRow, kRowHeight, "In", true);

@@ -57,7 +57,7 @@ void amountLines(const std::vector<SkinsWon>& players, const std::string& curren
     lines.push_back(amountsHeading());
     lines.push_back(rule(amountsHeading()));
     for (const SkinsWon& won : players) {
-        lines.push_back(text::PadRight(won.name, kNameWidth) + number(won.skins, 7) +
+        lines.push_back(text::FitColumn(won.name, kNameWidth) + number(won.skins, 7) +
                         right(AmountText(won.amount, currency), 11));
     }
 }
@@ -82,7 +82,7 @@ std::vector<std::string> SkinsLines(const store::LeagueData& data, const Field& 
     for (const SkinHole& hole : skins.holes) {
         std::string line = number(hole.hole, 4) + number(hole.par, 5) + "  ";
         if (hole.winner >= 0) {
-            line += text::PadRight(field.players[static_cast<size_t>(hole.winner)].name, kNameWidth) +
+            line += text::FitColumn(field.players[static_cast<size_t>(hole.winner)].name, kNameWidth) +
                     number(hole.score, 7) + number(hole.skins, 7);
         } else {
             line += text::PadRight(options.ties == Ties::Carry ? "(tied, carried)" : "(tied)", kNameWidth) +
@@ -123,7 +123,7 @@ std::vector<std::string> StablefordLines(const store::LeagueData& data, const Fi
     lines.push_back(standingsHeading(field.nine()));
     lines.push_back(rule(standingsHeading(field.nine())));
     for (const StablefordRow& r : rows) {
-        std::string line = text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) +
+        std::string line = text::PadRight(PlaceText(r), 5) + "  " + text::FitColumn(r.name, kNameWidth) +
                            number(r.handicap, 5) + number(r.points, 8);
         if (r.last9) line += number(*r.last9, 8);
         line += number(r.last6, 8) + number(r.last3, 8) + number(r.last1, 8);
@@ -199,8 +199,7 @@ bool PrintSideGame(platform::Printer& printer, const store::LeagueData& data, co
         printer.print(league::LeagueName(data) + "  -  " + title);
         printer.setFontSize(10);
         printer.setBold(false);
-        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " +
-                      std::to_string(pages.size()));
+        // A longer sheet has its page numbers in the footer of each page.
         printer.print(" ");
         for (const std::string& line : pages[page]) printer.print(line);
     }

@@ -79,7 +79,7 @@ void RecordingPrinter::needPaper() const {
 
 double RecordingPrinter::pageHeightNow() const {
     needPaper();
-    return m_orientation == platform::Orientation::Landscape ? m_pageWidth : m_pageHeight;
+    return (m_orientation == platform::Orientation::Landscape ? m_pageWidth : m_pageHeight) - kFooterBand;
 }
 
 double RecordingPrinter::scaleWidth() const {
@@ -171,7 +171,7 @@ void RecordingPrinter::endDoc() {
     deliver(m_documents.back());
 }
 
-// Below the printable area, where no report line can fall, so the pages break where they did.
+// In the footer band at the foot of the printable area, where no report line can fall.
 void RecordingPrinter::addFooters() {
     const int pages = static_cast<int>(m_document.pages.size());
     if (pages < 2) return;
@@ -181,11 +181,11 @@ void RecordingPrinter::addFooters() {
         Page& p = m_document.pages[static_cast<size_t>(i)];
         const bool landscape = p.orientation == platform::Orientation::Landscape;
         const double width = landscape ? m_document.pageHeight : m_document.pageWidth;
-        const double y = (landscape ? m_document.pageWidth : m_document.pageHeight) + kFooterGap;
+        const double y = (landscape ? m_document.pageWidth : m_document.pageHeight) - LineHeight(kFooterPoints);
         const std::string number = FooterPage(i + 1, pages);
         p.footer.push_back({0, y, title, font, 0});
-        p.footer.push_back(
-            {width - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y, number, font, 0});
+        p.footer.push_back({width - kEdgeInset - CharWidth(kFooterPoints) * static_cast<double>(characters(number)), y,
+                            number, font, 0});
     }
 }
 

@@ -66,9 +66,13 @@ struct Document {
     std::string report;
 };
 
-// The footer that names a page of a document of more than one page, in the bottom margin.
+// The footer that names a page of a document of more than one page. Many printers cannot print
+// the quarter inch at the paper's edge, so it sits at the foot of the printable area, in a band
+// the reports do not reach: their page (scaleHeight) ends kFooterBand twips higher.
 inline constexpr float kFooterPoints = 8;
-inline constexpr double kFooterGap = 40;  // twips below the printable area
+inline constexpr double kFooterBand = 240;  // twips: a gap of 2 points and the footer's line
+// Text that ends at the right edge ends this much inside it: fonts round their widths up.
+inline constexpr double kEdgeInset = 20;
 std::string FooterTitle(const Document& document);
 std::string FooterPage(int page, int pages);
 
@@ -82,8 +86,10 @@ double CharWidth(float points);
 
 class RecordingPrinter : public platform::Printer {
 public:
-    // The printable area of a portrait page in twips: Letter with half-inch margins by default.
-    explicit RecordingPrinter(double pageWidth = 7.5 * kTwipsPerInch, double pageHeight = 10 * kTwipsPerInch);
+    // The printable area of a portrait page in twips. Reports see it less the footer band; by
+    // default they see 7.5 by 10 inches, Letter with half-inch margins.
+    explicit RecordingPrinter(double pageWidth = 7.5 * kTwipsPerInch,
+                              double pageHeight = 10 * kTwipsPerInch + kFooterBand);
 
     std::vector<std::string> fontNames() override { return m_fonts; }
     void setup() override {}

@@ -1,8 +1,10 @@
 #include "reports/hcpcards.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "handicap/rules.hpp"
+#include "print/fitname.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
 #include "text/numbers.hpp"
@@ -34,15 +36,15 @@ double rowShift(int k) {
     return row >= 1 && row <= 5 ? kShift[row] : 0;
 }
 
+// The score lines, in shares of H: the first below the picture (which ends at 0.137), the last
+// above the card's last line at 0.19.
+constexpr double kFirstScoreLine = 0.139;
+constexpr double kScoreLinePitch = 0.0125;
+
 }  // namespace
 
 CardName FitCardName(const std::string& name, double widthTwips) {
-    CardName fitted{name, kCardNamePoints};
-    const auto length = static_cast<double>(text::CharLength(name));
-    while (fitted.points > kCardNameFloor && print::CharWidth(fitted.points) * length > widthTwips) fitted.points -= 1;
-    const auto room = static_cast<size_t>(std::max(0.0, widthTwips / print::CharWidth(fitted.points)));
-    if (text::CharLength(name) > room) fitted.text = text::CharSlice(name, 0, room);
-    return fitted;
+    return print::FitName(name, widthTwips, kCardNamePoints, kCardNameFloor);
 }
 
 std::array<std::string, 4> CardScoreLines(const store::LeagueData& data, int player) {
@@ -98,6 +100,10 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
         double factor;  // of H times the scaling
         std::string text;
     };
+    // The four score lines share the room between the picture's foot and the last line; their
+    // font is no taller than that room allows, so one line never prints over the next.
+    const double scorePitch = kScoreLinePitch * height * s * print::kTwipsPerInch / print::kPixelsPerInch;
+    const auto scorePoints = static_cast<float>(std::min(9.0, std::floor(2 * scorePitch / print::LineHeight(1)) / 2));
     // The name ends before the picture, which starts at 0.39 W; W is in printer pixels.
     const CardName name =
         FitCardName(who.name, (0.39 - 0.11 - 0.01) * width * print::kTwipsPerInch / print::kPixelsPerInch);
@@ -107,10 +113,10 @@ void PrintCards(platform::Printer& printer, const store::LeagueData& data, int p
         {10, 0.11,
          courseInitials(data, latest.course) +
              " CHCP: " + handicap::RulesOf(data).courseHandicapText(who, roundsOf(who))},
-        {9, 0.142, run.scoreLines[0]},
-        {9, 0.152, run.scoreLines[1]},
-        {9, 0.162, run.scoreLines[2]},
-        {9, 0.172, run.scoreLines[3]},
+        {scorePoints, kFirstScoreLine, run.scoreLines[0]},
+        {scorePoints, kFirstScoreLine + kScoreLinePitch, run.scoreLines[1]},
+        {scorePoints, kFirstScoreLine + 2 * kScoreLinePitch, run.scoreLines[2]},
+        {scorePoints, kFirstScoreLine + 3 * kScoreLinePitch, run.scoreLines[3]},
         {9, 0.19, face.comment},
     };
     for (const Line& line : lines) {

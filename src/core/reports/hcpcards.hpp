@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/printer.hpp"
+#include "print/fitname.hpp"
 #include "store/leaguedata.hpp"
 
 // Wallet-size handicap cards on business-card stock: ten to a page in two columns of five. Every
@@ -22,13 +23,10 @@ std::array<std::string, 4> CardScoreLines(const store::LeagueData& data, int pla
 void AdjustPosition(double& x, float& y, int k, double width, double height, const store::Settings& settings);
 
 // A player's name as his card prints it: 12 points, smaller down to 8 points while it is too wide
-// for `widthTwips`, then cut to what fits.
+// for `widthTwips`, then shortened to what fits (`print::FitName`).
 inline constexpr float kCardNamePoints = 12;
 inline constexpr float kCardNameFloor = 8;
-struct CardName {
-    std::string text;
-    float points = kCardNamePoints;
-};
+using CardName = print::FittedName;
 CardName FitCardName(const std::string& name, double widthTwips);
 
 // Makes the lowest-numbered marked player the current one and clears his mark; 0 when none is left.

@@ -8,8 +8,10 @@
 #include "handicap/rules.hpp"
 #include "handicap/strokes.hpp"
 #include "league/leagues.hpp"
+#include "print/fitname.hpp"
 #include "print/printfont.hpp"
 #include "print/recordingprinter.hpp"
+#include "print/strokedots.hpp"
 #include "store/coursefile.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
@@ -24,6 +26,8 @@ constexpr double kRowHeight = 290;
 constexpr double kScoreRowHeight = 540;
 constexpr int kColumns = 21;  // holes 1-9, Out, holes 10-18, In, Total
 constexpr float kGridPoints = 9;
+constexpr double kNameGap = 240;             // twips between the name and the handicap figures
+constexpr double kAscentTwipsPerPoint = 16;  // of the fixed-pitch font, from a line's top to its baseline
 
 // The column of hole h: the Out column sits between holes 9 and 10.
 int columnOf(int hole) {
@@ -62,7 +66,7 @@ public:
 
     void line(double x1, double y1, double x2, double y2) { m_printer.line(x1, m_top + y1, x2, m_top + y2); }
 
-    void dot(double cx, double cy) { m_printer.pieSector(cx, m_top + cy, 50, 0, 2 * std::numbers::pi, 0); }
+    void dot(const print::Dot& d) { m_printer.pieSector(d.cx, m_top + d.cy, d.radius, 0, 2 * std::numbers::pi, 0); }
 
 private:
     platform::Printer& m_printer;
@@ -109,11 +113,6 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
 
 void PrintScorecard(platform::Printer& printer, const store::Settings& settings, const Scorecard& card, int position) {
     CardPainter paint(printer, settings, position);
-    paint.text(0, 120, card.title, 10, true);
-    paint.text(0, 440, card.player, 12, true);
-    paint.text(paint.width() * 0.45, 470, "Index " + card.index + "   " + card.handicapCaption + " " + card.handicap,
-               10);
-
     // The rows of the grid and their tops.
     const double holeRow = kGridTop;
     const double parRow = holeRow + kRowHeight;
@@ -121,6 +120,17 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
     const double scoreRow = indexRow + kRowHeight;
     const double bottom = scoreRow + kScoreRowHeight;
     const double right = paint.columnX(kColumns);
+
+    paint.text(0, 120, card.title, 10, true);
+    // The handicap figures end at the grid's right edge; the name has the room to their left,
+    // in a smaller font or shortened when it needs more.
+    const std::string figures = "Index " + card.index + "   " + card.handicapCaption + " " + card.handicap;
+    const double figuresX =
+        right - print::kEdgeInset - print::CharWidth(10) * static_cast<double>(text::CharLength(figures));
+    const print::FittedName name = print::FitName(card.player, figuresX - kNameGap, 12, 9);
+    // The same baseline as the figures, whatever the name's size.
+    paint.text(0, 440 + (12 - name.points) * kAscentTwipsPerPoint, name.text, name.points, true);
+    paint.text(figuresX, 470, figures, 10);
 
     for (double y : {holeRow, parRow, indexRow, scoreRow, bottom}) paint.line(0, y, right, y);
     paint.line(0, holeRow, 0, bottom);
@@ -144,7 +154,8 @@ void PrintScorecard(platform::Printer& printer, const store::Settings& settings,
         // Strokes received are dots in the box's top right corner; one given back is a plus.
         const double corner = paint.columnX(c) + paint.cell() - 90;
         const int strokes = card.strokes[h];
-        for (int s = 0; s < strokes; ++s) paint.dot(corner - s * 130, scoreRow + 90);
+        for (const print::Dot& d : print::StrokeDots(paint.columnX(c), paint.columnX(c + 1), scoreRow, strokes))
+            paint.dot(d);
         if (strokes < 0) paint.text(corner - 60, scoreRow + 10, "+", kGridPoints, true);
     }
     paint.centred(9, holeRow, kRowHeight, "Out", true);

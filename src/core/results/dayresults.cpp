@@ -65,14 +65,21 @@ std::string number(int value, int width) {
     return s.size() < static_cast<size_t>(width) ? std::string(width - s.size(), ' ') + s : s;
 }
 
+// The name column is as wide as the longest name, from 24 up to 50 characters: with the other
+// columns that is 82, what a 10-point line holds on Letter and A4. A longer name is shortened.
 constexpr size_t kNameWidth = 24;
+constexpr size_t kWidestName = 50;
+constexpr size_t kLineWidth = 82;
 
-std::string tableHeading() {
-    return "Place  " + text::PadRight("Name", kNameWidth) + " Out  In  Gross  Hcp  Net";
+size_t nameWidth(const DayResults& results) {
+    size_t width = kNameWidth;
+    for (const auto* section : {&results.eighteen, &results.nine})
+        for (const Result& r : *section) width = std::max(width, text::CharLength(r.name) + 1);
+    return std::min(width, kWidestName);
 }
 
-std::string tableRule() {
-    return std::string(text::CharLength(tableHeading()), '-');
+std::string tableHeading(size_t width) {
+    return "Place  " + text::PadRight("Name", width) + " Out  In  Gross  Hcp  Net";
 }
 
 // A nine not played is "-", as on every other report.
@@ -80,9 +87,27 @@ std::string nine(int total, int width) {
     return total == 0 ? text::PadLeft("-", static_cast<size_t>(width)) : number(total, width);
 }
 
-std::string tableLine(const Result& r) {
-    return text::PadRight(PlaceText(r), 5) + "  " + text::PadRight(r.name, kNameWidth) + nine(r.out, 4) +
+std::string tableRule(size_t width) {
+    return std::string(text::CharLength(tableHeading(width)), '-');
+}
+
+std::string tableLine(const Result& r, size_t width) {
+    return text::PadRight(PlaceText(r), 5) + "  " + text::FitColumn(r.name, width) + nine(r.out, 4) +
            nine(r.in, 4) + number(r.gross, 7) + text::PadLeft(r.handicap, 5) + number(r.net, 5);
+}
+
+// A line too long for the page goes on in the next, indented, broken after a ", " or a blank.
+void wrapInto(std::string line, std::vector<std::string>& out) {
+    while (text::CharLength(line) > kLineWidth) {
+        const std::string head = text::CharSlice(line, 0, kLineWidth);
+        size_t cut = head.rfind(", ");
+        cut = cut == std::string::npos || cut < 12 ? head.rfind(' ') : cut + 1;
+        if (cut == std::string::npos || cut < 12) cut = head.size();
+        out.push_back(line.substr(0, cut));
+        const size_t rest = line.find_first_not_of(' ', cut);
+        line = "    " + (rest == std::string::npos ? std::string() : line.substr(rest));
+    }
+    out.push_back(line);
 }
 
 }  // namespace
@@ -177,12 +202,21 @@ std::string LowLine(const DayResults& results) {
 std::vector<std::string> ResultLines(const DayResults& results) {
     std::vector<std::string> lines;
     if (results.empty()) return lines;
-    lines.push_back(LowLine(results));
+    const std::string low = LowLine(results);
+    if (text::CharLength(low) <= kLineWidth) {
+        lines.push_back(low);
+    } else {
+        // Long names: low gross and low net each on a line of its own.
+        const size_t net = low.find("   Low net: ");
+        wrapInto(low.substr(0, net), lines);
+        wrapInto(low.substr(net + 3), lines);
+    }
     lines.push_back("");
-    auto table = [&lines](const std::vector<Result>& section) {
-        lines.push_back(tableHeading());
-        lines.push_back(tableRule());
-        for (const Result& r : section) lines.push_back(tableLine(r));
+    const size_t width = nameWidth(results);
+    auto table = [&lines, width](const std::vector<Result>& section) {
+        lines.push_back(tableHeading(width));
+        lines.push_back(tableRule(width));
+        for (const Result& r : section) lines.push_back(tableLine(r, width));
     };
     if (!results.eighteen.empty()) table(results.eighteen);
     if (!results.nine.empty()) {
@@ -197,15 +231,19 @@ std::vector<std::string> ResultLines(const DayResults& results) {
 static std::vector<std::vector<std::string>> resultPages(const std::vector<std::string>& lines) {
     std::vector<std::vector<std::string>> pages(1);
     bool inTable = false;
+    std::string heading;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (pages.back().size() >= static_cast<size_t>(kResultLinesPerPage)) {
             pages.emplace_back();
             if (inTable && lines[i] != "") {
-                pages.back().push_back(tableHeading());
-                pages.back().push_back(tableRule());
+                pages.back().push_back(heading);
+                pages.back().push_back(std::string(text::CharLength(heading), '-'));
             }
         }
-        if (lines[i] == tableHeading()) inTable = true;
+        if (lines[i].starts_with("Place  Name ")) {
+            inTable = true;
+            heading = lines[i];
+        }
         if (lines[i].empty()) inTable = false;
         pages.back().push_back(lines[i]);
     }
@@ -229,9 +267,8 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
         printer.print(league::LeagueName(data) + "  -  Results of " + DateText(results.date, data.settings.dateOrder));
         printer.setFontSize(10);
         printer.setBold(false);
+        // A longer sheet has its page numbers in the footer of each page.
         printer.print(courses.empty() ? " " : "Course: " + courses);
-        printer.print(std::string(56, ' ') + "Page " + std::to_string(page + 1) + " of " +
-                      std::to_string(pages.size()));
         printer.print(" ");
         for (const std::string& line : pages[page]) printer.print(line);
     }

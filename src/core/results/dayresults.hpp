@@ -65,8 +65,9 @@ std::string PlaceText(const Result& result);
 // "Low gross: Al 78   Low net: Bo, Cy 68", or nothing on a day without rounds.
 std::string LowLine(const DayResults& results);
 
-// The sheet as fixed-pitch text lines below the page heading: the low line, the table of the
-// 18-hole rounds and, when there are any, the nine-hole section.
+// The sheet as fixed-pitch text lines below the page heading: the low line (two when long names
+// make it too long for the page), the table of the 18-hole rounds and, when there are any, the
+// nine-hole section. The name column is as wide as the longest name up to 50 characters.
 std::vector<std::string> ResultLines(const DayResults& results);
 
 struct ResultsOptions {
@@ -75,8 +76,9 @@ struct ResultsOptions {
 
 inline constexpr int kResultLinesPerPage = 52;
 
-// The printed results of a day, portrait: on every page the league name, the date, the courses
-// and "Page N of M". False, and nothing printed, when nobody played on that date.
+// The printed results of a day, portrait: on every page the league name, the date and the
+// courses; a sheet of several pages has "Page N of M" in each page's footer. False, and nothing printed, when nobody
+// played on that date.
 bool PrintResults(platform::Printer& printer, const store::LeagueData& data, const ResultsOptions& options);
 
 }  // namespace quorval::results

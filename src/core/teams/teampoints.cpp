@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "print/printfont.hpp"
+#include "text/fit.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
 
@@ -43,16 +44,23 @@ std::vector<std::string> memberLines(const store::LeagueData& data, int team) {
     std::vector<std::string> lines{kMargin};
     for (int p = 1; p <= data.playerCount; ++p) {
         if (data.players[p].team != team) continue;
-        const std::string& name = data.players[p].name;
+        const std::string name = text::ShortenName(data.players[p].name, kMemberLineWidth - kMargin.size() - 2);
         if (text::CharLength(lines.back()) + text::CharLength(name) < kMemberLineWidth) {
-            lines.back() += name + " , ";
+            lines.back() += name + ", ";
         } else {
-            lines.push_back(kMargin + name + " , ");
+            lines.back().pop_back();  // no blank at the end of a line
+            lines.push_back(kMargin + name + ", ");
         }
     }
     std::string& last = lines.back();
     last.erase(last.size() - 2);  // the comma and blank after the last name
     return lines;
+}
+
+// The line naming the entries' columns, over them.
+std::string entryHeading() {
+    return kMargin + text::PadRight("Event or comment", kPrintedDescriptionWidth - kMargin.size()) +
+           text::PadLeft("Count", kPointsWidth) + "   " + text::PadLeft("Points", kPointsWidth);
 }
 
 }  // namespace
@@ -64,9 +72,8 @@ std::string TeamNumberText(const store::LeagueData& data, int team) {
 std::string MemberText(const store::LeagueData& data, int team) {
     std::string members;
     for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].team == team) members += data.players[p].name + " , ";
+        if (data.players[p].team == team) members += (members.empty() ? "" : ", ") + data.players[p].name;
     }
-    if (!members.empty()) members.erase(members.size() - 2);
     return members;
 }
 
@@ -160,12 +167,21 @@ void PrintTeamName(platform::Printer& printer, const store::LeagueData& data, in
 
 void TeamEntries(platform::Printer& printer, const store::LeagueData& data, int TM, SummaryRun& run) {
     int count = data.teams.teamEntryCount[TM];
+    printer.print(entryHeading());
+    ++run.lineCount;
     for (int e = run.lastEventOnly ? count : 1; e >= 1 && e <= count; ++e) {
         const store::TeamEntry& entry = data.teams.teamEntries[TM][e];
         printer.print(kMargin + text::FitColumn(entry.description, kPrintedDescriptionWidth - kMargin.size()) +
                       PointsColumn(entry.keptTotal) + "   " + PointsColumn(entry.points));
         ++run.lineCount;
-        if (run.lineCount > kEntryBreakLine) breakPage(printer, data, run);
+        if (run.lineCount > kEntryBreakLine) {
+            breakPage(printer, data, run);
+            // Entries running on to the new page sit under their headings again.
+            if (e < count) {
+                printer.print(entryHeading());
+                ++run.lineCount;
+            }
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "text/utf8.hpp"
 
+#include "text/fit.hpp"
+
 namespace quorval::text {
 
 namespace {
@@ -42,7 +44,7 @@ std::string PadRight(std::string_view text, size_t width) {
 
 std::string FitColumn(std::string_view text, size_t width) {
     if (width == 0) return {};
-    return PadRight(CharSlice(text, 0, width - 1), width);
+    return PadRight(ShortenName(text, width - 1), width);
 }
 
 std::string PadLeft(std::string_view text, size_t width) {

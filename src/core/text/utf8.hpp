@@ -15,8 +15,9 @@ std::string CharSlice(std::string_view text, size_t start, size_t count = std::s
 // The text with blanks added until it is `width` characters long; a longer text is kept whole.
 std::string PadRight(std::string_view text, size_t width);
 
-// A column of `width` characters on paper: the text cut to width - 1 characters and padded, so
-// the blank before the next column is always there and nothing after it moves.
+// A column of `width` characters on paper: the text shortened to width - 1 characters
+// (`ShortenName`) and padded, so the blank before the next column is always there and nothing
+// after it moves.
 std::string FitColumn(std::string_view text, size_t width);
 
 // The text with blanks in front until it is `width` characters long; a longer one is kept whole.

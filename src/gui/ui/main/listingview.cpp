@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "text/fit.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
@@ -44,7 +45,7 @@ QFrame* frameAround(QWidget* heading, QWidget* inner, const QString& name) {
     return frame;
 }
 
-constexpr int kNameCharacters = 30;  // longer names are cut short with an ellipsis
+constexpr int kNameCharacters = 30;  // longer names are shortened as on paper (`text::ShortenName`)
 
 int headingRows(const std::vector<listing::Row>& rows) {
     return static_cast<int>(std::min<size_t>(rows.size(), listing::kHeadingRows));
@@ -78,8 +79,8 @@ ListingView::ListingView(QWidget* parent) : QWidget(parent) {
     m_vertical = new QScrollBar(Qt::Vertical);
     m_vertical->setObjectName("VScroll1");
     m_names = makeList("List1");
-    // A name longer than the list is wide ends in an ellipsis rather than being cut mid-letter.
-    m_names->setTextElideMode(Qt::ElideRight);
+    // Names come shortened by the rule every report uses; Qt's own elision would cut them again.
+    m_names->setTextElideMode(Qt::ElideNone);
     m_lines = makeList("List2");
     m_namesHead = makeList("List1head");
     m_linesHead = makeList("List2head");
@@ -152,9 +153,13 @@ void ListingView::setRows(const std::vector<listing::Row>& rows) {
     clear();
     int longest = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
-        QString name = QString::fromStdString(rows[i].name);
+        const std::string shown = text::ShortenName(rows[i].name, kNameCharacters);
+        QString name = QString::fromStdString(shown);
         QString line = QString::fromStdString(rows[i].line);
         m_names->addItem(name);
+        // The whole of a shortened name shows when the pointer rests on it.
+        if (shown != rows[i].name)
+            m_names->item(m_names->count() - 1)->setToolTip(QString::fromStdString(rows[i].name));
         m_lines->addItem(line);
         if (static_cast<int>(i) < headingRows(rows)) {
             m_names->setRowHidden(static_cast<int>(i), true);
