@@ -8,6 +8,8 @@
 
 #include "configfolder.hpp"
 #include "fakeseams.hpp"
+#include "fullleague.hpp"
+#include "store/leaguefile.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
 #include "ui/main/datacommands.hpp"
@@ -92,6 +94,36 @@ TEST_F(BackupWindowTest, AFailedBackupKeepsTheWindowAndASuccessfulOneIsRemembere
     s.dialogs.answerFolder(std::nullopt);
     EXPECT_FALSE(RestoreFromBackup(s.services));
     EXPECT_EQ(s.dialogs.folderStarts().back(), usb.string());  // restore opens where backups go
+}
+
+// Restore asks a second question when the backup holds a settings file, and brings it back only
+// on Yes, saying so.
+TEST_F(BackupWindowTest, RestoreAsksBeforeItBringsTheSettingsFileBack) {
+    auto league = std::make_unique<store::LeagueData>();
+    samples::FillRandomLeague(*league, 4, 3);
+    league->registry = s.data->registry;
+    const std::filesystem::path backup = usb / "QVL Backup", settings = store::SettingsFilePath();
+    std::filesystem::create_directories(backup);
+    std::filesystem::create_directories(settings.parent_path());
+    writeBytes(backup / "Fall.LGE", store::FormatLeague(*league));
+    writeBytes(backup / "Qvleague.DAT", store::FormatRegistry(*league));
+    league->settings.equitableCheck = 1;
+    writeBytes(backup / "qvl32.ini", store::FormatSettings(league->settings));
+    for (platform::Answer bringBack : {platform::Answer::No, platform::Answer::Yes}) {
+        SCOPED_TRACE(bringBack == platform::Answer::Yes ? "yes" : "no");
+        writeBytes(settings, "mine");
+        s.dialogs.answerFolder(usb.string());
+        s.dialogs.answer(platform::Answer::Yes);
+        s.dialogs.answer(bringBack);
+        ASSERT_TRUE(RestoreFromBackup(s.services));
+        auto shown = s.dialogs.takeMessages();
+        ASSERT_EQ(shown.size(), 3u);
+        EXPECT_TRUE(shown[1].text.ends_with("Bring your settings back too?")) << shown[1].text;
+        bool yes = bringBack == platform::Answer::Yes;
+        EXPECT_EQ(shown[2].text.ends_with("Your settings file was brought back too."), yes) << shown[2].text;
+        EXPECT_EQ(readBytes(settings), yes ? readBytes(backup / "qvl32.ini") : "mine");
+        EXPECT_EQ(s.data->settings.equitableCheck, yes ? 1 : 0);
+    }
 }
 
 }  // namespace
