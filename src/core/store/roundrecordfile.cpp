@@ -106,13 +106,6 @@ void parse(std::vector<RecordLine>& lines, LineReader& in) {
     }
 }
 
-std::string dateText(const RoundRecord& round) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", CalendarYear(round.year) % 10000,
-                  (round.month % 100 + 100) % 100, (round.day % 100 + 100) % 100);
-    return text;
-}
-
 // A round's line is put together in a buffer of its own: a full league's record is formatted at
 // every save, beside the league file.
 class LineBuffer {
