@@ -204,21 +204,6 @@ std::optional<int> parseTee(const std::string& text) {
     return std::nullopt;
 }
 
-int findCourse(const store::LeagueData& data, const std::string& name, const std::string& initials) {
-    int count = std::min<int>(data.courseCount, store::kMaxCourses);
-    auto match = [&](const std::string& wanted, int field) {
-        if (wanted.empty()) return 0;
-        for (int c = 1; c <= count; ++c) {
-            const std::string& have = data.courses[c][field];
-            if (!data.courses[c][f::kName].empty() && players::SameNameIgnoringCase(trimmed(have), wanted)) return c;
-        }
-        return 0;
-    };
-    if (int c = match(name, f::kName)) return c;
-    if (int c = match(initials, f::kInitials)) return c;
-    return match(name, f::kInitials);
-}
-
 // A row that passed every check, waiting to be posted.
 struct Candidate {
     int line = 0;
@@ -266,7 +251,8 @@ public:
         c.place = *place;
         c.sortDate = store::CalendarYear(place->year) * 10000 + place->month * 100 + place->day;
         std::string course = field("course"), initials = field("initials");
-        c.place.course = findCourse(m_data, course, initials);
+        c.place.course = store::FindCourse(m_data, course);
+        if (c.place.course == 0) c.place.course = store::FindCourse(m_data, initials);
         if (c.place.course == 0) return "there is no course \"" + (course.empty() ? initials : course) + "\"";
         if (!field("tee").empty()) {
             c.tee = parseTee(field("tee"));
