@@ -266,9 +266,8 @@ public:
             c.round.score[h] = static_cast<int16_t>(*value);
         }
         for (auto [name, slot, first] : {std::tuple{"out", store::kOutSlot, 1}, {"in", store::kInSlot, 10}}) {
-            int sum = 0;
-            for (int h = first; h < first + 9; ++h) sum += c.round.score[h];
-            auto value = field(name).empty() ? std::optional<int>(sum) : number(name, 999);
+            auto value =
+                field(name).empty() ? std::optional<int>(entry::NineSum(c.round.score, first)) : number(name, 999);
             if (!value) return std::string(name) + ": \"" + field(name) + "\" is not a total from 0 to 999";
             c.round.score[slot] = static_cast<int16_t>(*value);
         }
@@ -312,23 +311,15 @@ private:
             for (auto [kind, values] : {std::pair{"fairway", &round.fairway}, {"green", &round.green}}) {
                 name = kind + std::to_string(h);
                 std::string text = text::AsciiLower(field(name));
-                int tick = text == "y" ? 2 : text == "n" ? 1 : wholeNumber(text).value_or(-1);
+                int tick = text == "y"   ? entry::kTickHit
+                           : text == "n" ? entry::kTickMissed
+                                         : wholeNumber(text).value_or(-1);
                 if (text.empty()) tick = 0;
                 if (tick < 0 || tick > 2) return name + ": \"" + field(name) + "\" is not y, n, 2 or 1";
                 (*values)[h] = static_cast<int16_t>(tick);
             }
         }
-        for (auto [slot, first] : {std::pair{store::kOutSlot, 1}, {store::kInSlot, 10}}) {
-            int putts = 0, fairways = 0, greens = 0;
-            for (int h = first; h < first + 9; ++h) {
-                putts += round.putts[h];
-                fairways += round.fairway[h] == 2;
-                greens += round.green[h] == 2;
-            }
-            round.putts[slot] = static_cast<int16_t>(putts);
-            round.fairway[slot] = static_cast<int16_t>(fairways);
-            round.green[slot] = static_cast<int16_t>(greens);
-        }
+        entry::TotalPerformance(round);
         return {};
     }
 

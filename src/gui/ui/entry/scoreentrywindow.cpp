@@ -57,6 +57,18 @@ int16_t number(const QLineEdit* box) {
     return number(box->text());
 }
 
+// The hole boxes as a card holds them, for the nine totals of entry/roundcard.
+store::HoleValues holeValues(const std::array<QLineEdit*, 19>& boxes) {
+    store::HoleValues values{};
+    for (int k = 1; k <= store::kHoles; ++k) values[k] = number(boxes[k]);
+    return values;
+}
+store::HoleValues holeValues(const std::array<QCheckBox*, 19>& ticks) {
+    store::HoleValues values{};
+    for (int k = 1; k <= store::kHoles; ++k) values[k] = entry::TickValue(ticks[k]->isChecked());
+    return values;
+}
+
 // Puts a box's text right without running its change handler a second time.
 void rewrite(QLineEdit* box, const QString& text) {
     if (box->text() == text) return;
@@ -541,9 +553,7 @@ void ScoreEntryWindow::scoreChanged(int k) {
         rewrite(box, text);
         box->setCursorPosition(static_cast<int>(text.size()));
     }
-    int first = k <= 9 ? 1 : 10;
-    int sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += number(m_scores[h]);
+    const int16_t sum = entry::NineSum(holeValues(m_scores), k <= 9 ? 1 : 10);
     (k <= 9 ? m_outScore : m_inScore)->setText("  " + QString::number(sum));
     showScoreTotal();
 }
@@ -585,22 +595,16 @@ void ScoreEntryWindow::puttsChanged(int k) {
     int putts = number(text);
     bool full = !text.isEmpty() && (putts == 0 || putts * 10 > std::max(strokes, 9) || text.size() == 2);
     if (full && !editMode() && k < store::kHoles) m_scores[k + 1]->setFocus();
-    int first = k <= 9 ? 1 : 10;
-    int sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += number(m_putts[h]);
+    const int16_t sum = entry::NineSum(holeValues(m_putts), k <= 9 ? 1 : 10);
     (k <= 9 ? m_outPutts : m_inPutts)->setText(QString::number(sum));
     // Only the hole boxes set the total: a nine typed by hand leaves it as it was.
     m_totalPutts->setText(QString::number(number(m_outPutts) + number(m_inPutts)));
 }
 
 void ScoreEntryWindow::countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* out, QLineEdit* in) {
-    int front = 0;
-    int back = 0;
-    for (int k = 1; k <= store::kHoles; ++k) {
-        if (ticks[k]->isChecked()) ++(k <= 9 ? front : back);
-    }
-    out->setText(QString::number(front));
-    in->setText(QString::number(back));
+    const store::HoleValues values = holeValues(ticks);
+    out->setText(QString::number(entry::NineHits(values, 1)));
+    in->setText(QString::number(entry::NineHits(values, 10)));
 }
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -573,6 +573,9 @@ void MainWindow::checkView(int item) {
 int MainWindow::individualPlayer() const {
     const store::LeagueData& data = m_services.data;
     if (m_individualName.empty()) return 0;
+    // The slot listed before, unless a sort or removal moved him: then his name finds him again.
+    if (m_individualSlot <= data.playerCount && data.players[m_individualSlot].name == m_individualName)
+        return m_individualSlot;
     for (int p = 1; p <= data.playerCount; ++p) {
         if (data.players[p].name == m_individualName) return p;
     }
@@ -581,6 +584,7 @@ int MainWindow::individualPlayer() const {
 
 void MainWindow::showPlayerRounds(int player) {
     m_individualName = m_services.data.players[player].name;
+    m_individualSlot = player;
     m_listing.setView(listing::View::Individual);
     m_listingView->setListsVisible(true);
     m_listingView->setSpinVisible(false);
