@@ -33,7 +33,7 @@ std::optional<std::string> ChoosePdfPath(const Document& document, store::League
     const fs::path parent = fs::absolute(fs::path(path), ec).parent_path();
     if (!parent.empty() && parent.string() != data.settings.pdfFolder) {
         data.settings.pdfFolder = parent.string();
-        store::SaveSettingsFile(data);
+        store::SaveSettingsFile(data, dialogs);
     }
     return path;
 }

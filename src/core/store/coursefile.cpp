@@ -7,6 +7,7 @@
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "store/strokeindexfile.hpp"
+#include "store/trackedsave.hpp"
 #include "text/casefold.hpp"
 #include "text/numbers.hpp"
 
@@ -74,16 +75,10 @@ bool SaveCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
     std::filesystem::path file = findDataFile(kCourseFileName);
     if (RefuseUnstorableText(CourseTexts(data), file.filename().string(), dialogs)) return false;
-    if (!MayReplace(file, data.courseFileStamp, dialogs, [&] { LoadCourseFile(data, dialogs); })) return false;
-    std::string error = writeFileAtomically(file, FormatCourses(data));
-    if (!error.empty()) {
-        std::string text = "Unable to save settings to disk";
-        text = platform::joinLines({text, saveFailureLine(error)});
-        dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
-        return false;
-    }
-    data.courseFileStamp = StampOf(file);
-    return SaveStrokeIndexFile(data, dialogs);
+    TrackedSave save{file, &data.courseFileStamp, [&] { LoadCourseFile(data, dialogs); }};
+    save.content = FormatCourses(data);
+    save.failure = {"Unable to save settings to disk", "Course Setup"};
+    return SaveTracked(save, dialogs) && SaveStrokeIndexFile(data, dialogs);
 }
 
 int FindCourse(const LeagueData& data, std::string_view typed) {

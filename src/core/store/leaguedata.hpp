@@ -195,6 +195,10 @@ struct LeagueData {
     FileStamp teamFileStamp;
     FileStamp courseFileStamp;
     FileStamp registryStamp;
+    // And the side files: the league's options, the stroke indexes, the user's settings.
+    FileStamp optionsFileStamp;
+    FileStamp strokeIndexFileStamp;
+    FileStamp settingsFileStamp;
     // The team file failed to load: saving over it would lose what could not be read.
     bool teamFileUnreadable = false;
     LeagueOptions options;

@@ -869,7 +869,7 @@ void MainWindow::savePlace() {
     s.windowWidth = normal.width();
     s.windowHeight = normal.height();
     s.listingView = static_cast<int16_t>(checkedView());
-    store::SaveSettingsFile(m_services.data);
+    store::SaveSettingsFile(m_services.data, m_services.dialogs);
 }
 
 }  // namespace quorval::gui

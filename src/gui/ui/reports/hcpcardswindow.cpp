@@ -246,7 +246,7 @@ void HcpCardsWindow::done() {
 void HcpCardsWindow::finish() {
     m_timer1->stop();
     takeSettingsFromBoxes();
-    store::SaveSettingsFile(m_services.data);
+    store::SaveSettingsFile(m_services.data, m_services.dialogs);
 }
 
 }  // namespace quorval::gui
