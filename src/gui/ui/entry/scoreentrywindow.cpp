@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "entry/entryquestions.hpp"
 #include "entry/roundcard.hpp"
 #include "entry/rounddate.hpp"
 #include "entry/roundedit.hpp"
@@ -670,31 +671,18 @@ void ScoreEntryWindow::record() {
     m_timer1->start();
 }
 
-// An edited hole takes its digits as typed, so a slip such as 65 for 5 is asked about once.
 bool ScoreEntryWindow::confirmHighScores() {
     if (!editMode()) return true;
-    for (int k = 1; k <= store::kHoles; ++k) {
-        int strokes = number(m_scores[k]);
-        if (strokes <= number(m_pars[k]) + 10) continue;
-        platform::Message question{QString("Keep %1 on hole %2?").arg(strokes).arg(k).toStdString(), "Quorval",
-                                   platform::Buttons::YesNo, platform::Icon::Question, 2};
-        if (m_services.dialogs.message(question) != platform::Answer::Yes) {
-            m_scores[k]->setFocus();
-            return false;
-        }
-    }
-    return true;
+    const int refused = entry::AskAboutHighScores(m_services.dialogs, holeValues(m_scores), holeValues(m_pars));
+    if (refused > 0) m_scores[refused]->setFocus();
+    return refused == 0;
 }
 
 bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const entry::RoundPlace& place) {
     const store::LeagueData& data = m_services.data;
     // An edited round keeps its date; a card without a score is refused anyway.
     if (editMode() || round.score[store::kOutSlot] + round.score[store::kInSlot] == 0) return true;
-    entry::DateOrder order = entry::CheckRoundDate(data, data.currentPlayer, place);
-    if (order == entry::DateOrder::InOrder) return true;
-    platform::Message question{entry::DateOrderQuestion(data, data.currentPlayer, place, order), "Date of the Round",
-                               platform::Buttons::YesNo, platform::Icon::Question, 2};
-    return m_services.dialogs.message(question) == platform::Answer::Yes;
+    return entry::AskAboutDateOrder(m_services.dialogs, data, data.currentPlayer, place);
 }
 
 void ScoreEntryWindow::EQadjust() {

@@ -359,10 +359,7 @@ void MainWindow::connectCommands() {
         store::LoadLeagueRegistry(m_services.data, m_services.dialogs);
         rebuildLeagueMenu();
         enterNoLeagueState();
-        const store::LeagueRegistry& registry = m_services.data.registry;
-        for (int k = 1; k <= registry.leagueCount; ++k) {
-            if (!open.empty() && registry.leagueFiles[k] + ".LGE" == open) OpenLeague(k - 1);
-        }
+        if (int item = league::LeagueItemOf(m_services.data, open); item >= 0) OpenLeague(item);
     });
     connectAnalysisTeamsCoursesAndHelp();
 }
