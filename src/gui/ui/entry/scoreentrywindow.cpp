@@ -29,6 +29,7 @@
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/holecard.hpp"
 
 namespace quorval::gui {
 
@@ -38,14 +39,6 @@ constexpr int kShortHeight = 5700 / kTwipsPerPixel;
 constexpr int kListRows = 18;   // lines of the calculation list in sight at once
 constexpr int kNineDigits = 3;  // keeps a typed nine total inside 16 bits
 constexpr int kPostingDelayMs = 600;
-constexpr int kOutColumn = 10;
-constexpr int kInColumn = 20;
-constexpr int kTotalColumn = 21;
-
-int column(int hole) {
-    return hole <= 9 ? hole : hole + 1;
-}
-
 double value(const QString& text) {
     return text::leadingNumber(text.toStdString());
 }
@@ -249,16 +242,7 @@ void ScoreEntryWindow::buildPauseRow() {
 }
 
 void ScoreEntryWindow::buildCard(QGridLayout* card) {
-    auto heading = [card](int col, const QString& text) {
-        auto* label = new QLabel(text);
-        label->setAlignment(Qt::AlignCenter);
-        card->addWidget(label, 0, col);
-    };
-    heading(0, "Hole");
-    for (int k = 1; k <= store::kHoles; ++k) heading(column(k), QString::number(k));
-    heading(kOutColumn, "Out");
-    heading(kInColumn, "In");
-    heading(kTotalColumn, "Total");
+    addHoleHeadings(card);
 
     card->addWidget(new QLabel("Par"), 1, 0);
     card->addWidget(new QLabel("Score"), 2, 0);
@@ -266,9 +250,9 @@ void ScoreEntryWindow::buildCard(QGridLayout* card) {
         m_pars[k] = numberBox(QString("Partext%1").arg(k), 2);
         m_pars[k]->setReadOnly(true);
         m_pars[k]->setFocusPolicy(Qt::NoFocus);  // display only
-        card->addWidget(m_pars[k], 1, column(k));
+        card->addWidget(m_pars[k], 1, holeColumn(k));
         m_scores[k] = numberBox(QString("scoretext%1").arg(k), 2);
-        card->addWidget(m_scores[k], 2, column(k));
+        card->addWidget(m_scores[k], 2, holeColumn(k));
     }
     m_outPar = sumLabel("Outlabel");
     m_inPar = sumLabel("Inlabel");
@@ -291,12 +275,12 @@ void ScoreEntryWindow::buildStatisticsRows(QGridLayout* card) {
     for (int k = 1; k <= store::kHoles; ++k) {
         m_fairways[k] = new QCheckBox;
         m_fairways[k]->setObjectName(QString("Fairway%1").arg(k));
-        card->addWidget(m_fairways[k], 3, column(k), Qt::AlignCenter);
+        card->addWidget(m_fairways[k], 3, holeColumn(k), Qt::AlignCenter);
         m_greens[k] = new QCheckBox;
         m_greens[k]->setObjectName(QString("Green%1").arg(k));
-        card->addWidget(m_greens[k], 4, column(k), Qt::AlignCenter);
+        card->addWidget(m_greens[k], 4, holeColumn(k), Qt::AlignCenter);
         m_putts[k] = numberBox(QString("Putts%1").arg(k), 2);
-        card->addWidget(m_putts[k], 5, column(k));
+        card->addWidget(m_putts[k], 5, holeColumn(k));
     }
     m_outFairways = numberBox("OutFairways", 5);
     m_inFairways = numberBox("InFairways", 5);
