@@ -73,7 +73,9 @@ struct PlayerRecord {
     int16_t roundCount = 0;
     std::array<RoundRecord, kMaxRounds + 1> rounds{};
     int16_t team = 0;
-    int16_t selected = 0;  // working mark of the windows, never stored
+    int16_t selected = 0;  // marked for the job at hand (score entry, cards), never stored
+    // The round of his the Most Recent view of the listing shows (its cursor), never stored.
+    int16_t shownRound = 0;
     // World Handicap System leagues: the scores of the round record older than the 20 stored
     // rounds, oldest first. Kept in the round record file only.
     std::vector<RoundRecord> earlier{};
