@@ -87,14 +87,28 @@ TEST_F(CourseFile, UnreadableFileShowsTheMessageAndKeepsWhatWasRead) {
     }
 }
 
-// The score entry and the course commands find a typed course the same way.
-TEST(CourseNamed, IgnoresCaseAndBlanksTakesTheFirstAndNeverAnEmptySlot) {
+// Windows, the CLI and the CSV import find a typed course the same way.
+TEST(FindCourse, TakesSlotNameOrInitialsIgnoringCaseAndBlanksTheFirstAndNeverAnEmptySlot) {
     auto data = std::make_unique<store::LeagueData>();
     data->courseCount = 4;  // slot 2 is a deleted course
     data->courses[1][field::kName] = "Pine Hill", data->courses[4][field::kName] = "PINE HILL";
+    data->courses[1][field::kInitials] = "PH", data->courses[4][field::kInitials] = "OB";
+    data->courses[2][field::kInitials] = "DC";
     data->courses[3][field::kName] = "  \xC3\x89tang Bleu ";  // É
-    for (auto [typed, course] : {std::pair{" pine HILL  ", 1}, {"\xC3\xA9TANG BLEU", 3}, {"   ", 0}, {"Pine", 0}})
-        EXPECT_EQ(store::CourseNamed(*data, typed), course) << '"' << typed << '"';
+    data->courses[3][field::kInitials] = "pine hill";         // a name before initials
+    for (auto [typed, course] : {std::pair{" pine HILL  ", 1},
+                                 {"\xC3\xA9TANG BLEU", 3},
+                                 {"   ", 0},
+                                 {"Pine", 0},
+                                 {"ob", 4},
+                                 {"DC", 0},
+                                 {" 3", 3},
+                                 {"2", 0},
+                                 {"5", 0},
+                                 {"0", 0}}) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(store::FindCourse(*data, typed), course);
+    }
 }
 
 // Every --tee, the CSV importer and the chart's question read a tee the same way.

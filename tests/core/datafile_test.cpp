@@ -4,12 +4,15 @@
 
 #include <set>
 
+#include "configfolder.hpp"
 #include "fullleague.hpp"
 #include "scripteddialogs.hpp"
 #include "store/atomicsave.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/leagueoptions.hpp"
 #include "store/settingsfile.hpp"
+#include "store/strokeindexfile.hpp"
 #include "store/teamfile.hpp"
 #include "tempdir.hpp"
 
@@ -151,11 +154,21 @@ TEST_F(SafeSave, AFileChangedOnDiskIsNeverOverwrittenSilently) {
          [](store::LeagueData& d, platform::Dialogs& g) { store::LoadCourseFile(d, g); }, store::SaveCourseFile},
         {"Qvleague.DAT", store::FormatRegistry,
          [](store::LeagueData& d, platform::Dialogs& g) { store::LoadLeagueRegistry(d, g); },
-         store::SaveLeagueRegistry}};
+         store::SaveLeagueRegistry},
+        {"Fall.cfg", [](const store::LeagueData& d) { return store::FormatLeagueOptions(d.options); },
+         [](store::LeagueData& d, platform::Dialogs& g) { store::LoadLeagueOptions(d, g); }, store::SaveLeagueOptions},
+        {"course.si", store::FormatStrokeIndexes,
+         [](store::LeagueData& d, platform::Dialogs&) { store::LoadStrokeIndexFile(d); }, store::SaveStrokeIndexFile},
+        {"quorval/qvl32.ini", [](const store::LeagueData& d) { return store::FormatSettings(d.settings); },
+         [](store::LeagueData& d, platform::Dialogs&) { store::LoadSettingsFile(d); }, store::SaveSettingsFile}};
+    ScopedConfigHome config(".");
+    fs::create_directories("quorval");
     auto outside = std::make_unique<store::LeagueData>();
     samples::FillRandomLeague(*outside, 9, data->playerCount);
     outside->leagueFileName = "Fall.LGE";
     outside->registry.leagueCount = 1, outside->registry.leagueFiles[1] = "Spring";
+    outside->options.allowance = 80, outside->settings.listingView = 2;
+    for (int h = 1; h <= store::kHoles; ++h) outside->strokeIndexes[1][h] = static_cast<int16_t>(19 - h);
     for (const auto& [name, format, load, save] : kFiles) {
         SCOPED_TRACE(name);
         writeBytes(name, format(*data));
@@ -166,8 +179,8 @@ TEST_F(SafeSave, AFileChangedOnDiskIsNeverOverwrittenSilently) {
         EXPECT_FALSE(save(*data, dialogs));
         EXPECT_EQ(dialogs.takeMessages(),
                   (std::vector<platform::Message>{
-                      {std::string(name) + " was changed outside Quorval since it was opened.\r\n"
-                                           "Reload it (your unsaved change is lost) or overwrite it?",
+                      {fs::path(name).filename().string() + " was changed outside Quorval since it was opened.\r\n"
+                                                            "Reload it (your unsaved change is lost) or overwrite it?",
                        "Quorval", platform::Buttons::ReloadOverwrite, platform::Icon::Question, 1}}));
         EXPECT_EQ(std::tuple(readBytes(name), format(*data)), std::tuple(theirs, theirs));  // shown as on disk
         EXPECT_TRUE(save(*data, dialogs));

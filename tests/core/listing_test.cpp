@@ -64,7 +64,7 @@ TEST_F(ListingTest, RoundLineKeepsItsColumns) {
     round.score[2] = 10;
     round.score[3] = 20;
     round.score[17] = 5;
-    data.players[1].selected = 2;
+    data.players[1].shownRound = 2;
     std::string holes = "  - 10 20";
     for (int h = 4; h <= 16; ++h) holes += "  4";
     // Net: the index before this round (10.0) on slope 130 gives 12 strokes.

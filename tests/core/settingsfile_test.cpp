@@ -55,7 +55,7 @@ TEST_F(SettingsTest, SaveWritesTheValuesInTheConfigurationFolderAndAFailedSaveLe
     s.equitableCheck = 5, s.averageCheck = 1, s.cardHorizontalOffset = -1.3f, s.cardVerticalOffset = 0.5f,
     s.cardVerticalScaling = 1.0f, s.windowLeft = -8, s.windowTop = 30, s.windowWidth = 1100, s.windowHeight = 640,
     s.listingView = 2, s.openLastLeague = 0;
-    ASSERT_TRUE(store::SaveSettingsFile(*data));
+    ASSERT_TRUE(store::SaveSettingsFile(*data, dialogs));
     EXPECT_EQ(readBytes(settingsFile()),
               " 5 \r\n-1.3 \r\n .5 \r\n 1 \r\n 1 \r\nwindow=-8,30,1100,640\r\nview=2\r\nopenlast=0\r\n"
               "dateorder=mdy\r\n");
@@ -71,7 +71,7 @@ TEST_F(SettingsTest, SaveWritesTheValuesInTheConfigurationFolderAndAFailedSaveLe
     fs::permissions(settingsFile(), fs::perms::owner_read);
     store::LoadSettingsFile(*again);
     EXPECT_EQ(std::tuple(t.windowWidth, t.listingView, t.openLastLeague), std::tuple(0, int16_t{1}, int16_t{1}));
-    EXPECT_FALSE(store::SaveSettingsFile(*data));
+    EXPECT_FALSE(store::SaveSettingsFile(*again, dialogs));
     EXPECT_EQ(readBytes(settingsFile()), odd);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/entry/chooseroundwindow.hpp"
+#include "ui/main/chooseplayerwindow.hpp"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,26 @@ TEST_F(ChooseRoundTest, PickingADateEditsThatSlotInTheWindowThatSuitsIt) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         s.data->editRound = 0;
         open();
+    }
+}
+
+// Both choosers take the player of the row picked, not the last one bearing its name.
+TEST_F(ChooseRoundTest, TwoPlayersOfOneNameStayTwoChoicesInBothChoosers) {
+    s.data->players[1].name = "Bob";
+    for (int row : {0, 1}) {
+        SCOPED_TRACE(row);
+        closeWindowsExcept(&opener);
+        open();
+        pick(row);
+        EXPECT_EQ(s.data->currentPlayer, row + 1);
+        EXPECT_EQ(list->count(), row == 0 ? 0 : 3);  // Ann's rounds, then Bob's
+        closeWindowsExcept(&opener);
+        auto* chooser = new ChoosePlayerWindow(s.services, &opener);
+        openChild(&opener, chooser);
+        s.data->currentPlayer = 0;
+        child<QListWidget>(chooser, "List1")->setCurrentRow(row);
+        chooser->accept();
+        EXPECT_EQ(s.data->currentPlayer, row + 1);
     }
 }
 

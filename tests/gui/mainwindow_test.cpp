@@ -232,7 +232,7 @@ TEST_F(MainWindowTest, ListingScrollsTogetherAndTheWindowRemembersItsPlaceAndVie
     }
     EXPECT_EQ(checkedViews(), QStringList{"Viewmenu2"});
     s.data->settings.windowLeft = s.data->settings.windowTop = 5000;
-    store::SaveSettingsFile(*s.data);
+    store::SaveSettingsFile(*s.data, s.dialogs);
     load();
     EXPECT_EQ(main->geometry().bottomRight(), main->screen()->availableGeometry().bottomRight());
 }
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, SplashGivesWayToAnyKeyAndOpensTheLastLeague) {
         EXPECT_FALSE(splash.isVisible());
         EXPECT_EQ(main->panelMessage(), openLast ? "Current League - Summer" : "Open a League file to begin");
         s.data->settings.openLastLeague = 0;
-        store::SaveSettingsFile(*s.data);
+        store::SaveSettingsFile(*s.data, s.dialogs);
         main->close();
         store::ClearLeagueData(*s.data);
         s.data->leagueFileName.clear();

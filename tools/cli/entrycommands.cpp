@@ -145,8 +145,8 @@ int RunPost(Context& ctx, const Args& args) {
     auto player = toInt(o.values["--player"]);
     if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");
     store::PlayerRecord& who = data.players[*player];
-    auto course = toInt(o.values["--course"]);
-    if (!course || *course < 1 || *course > data.courseCount || data.courses[*course][1].empty()) {
+    const int course = store::FindCourse(data, o.values["--course"]);
+    if (course == 0) {
         return refuse(ctx, "there is no such course");
     }
     int editSlot = 0;
@@ -166,7 +166,7 @@ int RunPost(Context& ctx, const Args& args) {
         auto date = entry::ParseRoundDate(o.values["--date"], ctx.typedOrder);
         if (!date) return refuse(ctx, entry::DateRefusedMessage(o.values["--date"], ctx.typedOrder));
         place = *date;
-        place.course = *course;
+        place.course = course;
     }
 
     entry::RoundEntry round;

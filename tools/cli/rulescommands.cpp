@@ -9,6 +9,7 @@
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
 #include "store/settingsfile.hpp"
+#include "text/asciicase.hpp"
 #include "store/strokeindexfile.hpp"
 
 namespace quorval::cli {
@@ -20,16 +21,6 @@ std::optional<int> wholeNumber(std::string_view s) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
     return value;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void showOptions(Context& ctx, const store::LeagueOptions& options) {
@@ -62,9 +53,9 @@ int RunRules(Context& ctx, const Args& args) {
                 return kFailed;
             }
             wanted.allowance = static_cast<int16_t>(*percent);
-        } else if (sameIgnoringCase(args[i], "classic")) {
+        } else if (text::AsciiLower(args[i]) == "classic") {
             wanted.rules = store::HandicapRules::Classic;
-        } else if (sameIgnoringCase(args[i], "whs")) {
+        } else if (text::AsciiLower(args[i]) == "whs") {
             wanted.rules = store::HandicapRules::WHS;
         } else if (args[i] == "--recompute") {
             recompute = true;
@@ -96,14 +87,8 @@ int RunStrokeIndex(Context& ctx, const Args& args) {
     if (args.empty() || args.size() > 2) return kUsage;
     store::LeagueData& data = ctx.data;
     if (!store::LoadCourseFile(data, ctx.dialogs).ok) return kFailed;
-    int course = 0;
-    if (auto slot = wholeNumber(args[0])) {
-        course = *slot;
-    } else {
-        for (int c = 1; c <= data.courseCount; ++c)
-            if (sameIgnoringCase(data.courses[c][store::course_field::kName], args[0])) course = c;
-    }
-    if (course < 1 || course > data.courseCount || data.courses[course][store::course_field::kName].empty()) {
+    const int course = store::FindCourse(data, args[0]);
+    if (course == 0) {
         ctx.err << "quorval-cli: there is no course " << args[0] << '\n';
         return kFailed;
     }

@@ -96,6 +96,7 @@ struct Command {
     std::string report;
     std::string pdf;
     QPageSize paper{QPageSize::Letter};
+    std::string course;
     printtool::Options options;
     bool iso = false;  // every date printed as YYYY-MM-DD
 };
@@ -130,7 +131,7 @@ bool parse(std::vector<std::string> args, Command& command) {
         } else if (arg == "--players") {
             understood = numbers(value, command.options.players);
         } else if (arg == "--course") {
-            understood = number(value, command.options.course);
+            command.course = value;  // a slot, name or initials: known once the courses are read
         } else if (arg == "--tee") {
             command.options.tee = store::TeeFromText(value);
             understood = command.options.tee != store::kNoTee;
@@ -188,11 +189,20 @@ int run(const Command& command, const printtool::Report& report) {
         std::cerr << "quorval-print: cannot read " << store::kCourseFileName << '\n';
         return kFailed;
     }
+    printtool::Options options = command.options;
+    if (!command.course.empty()) {
+        options.course = store::FindCourse(*data, command.course);
+        // A slot with no course is the report's to refuse, as it always was.
+        if (options.course == 0 && !number(command.course, options.course)) {
+            usage();
+            return kUsage;
+        }
+    }
 
     print::RecordingPrinter printer;
     gui::QtPrinter::fitTo(printer, command.paper);
     std::string error;
-    switch (report.print(printer, *data, command.options, error)) {
+    switch (report.print(printer, *data, options, error)) {
         case printtool::Outcome::Usage:
             usage();
             return kUsage;

@@ -6,6 +6,7 @@
 #include "players/roster.hpp"
 #include "store/coursefile.hpp"
 #include "store/strokeindexfile.hpp"
+#include "text/casefold.hpp"
 #include "text/names.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
@@ -42,7 +43,7 @@ std::optional<double> typedNumber(std::string_view text, bool whole) {
 }
 
 bool sameName(std::string_view a, std::string_view b) {
-    return players::SameNameIgnoringCase(trimmed(a), trimmed(b));
+    return text::SameNameIgnoringCase(a, b);
 }
 
 std::string withSignPlace(double value) {

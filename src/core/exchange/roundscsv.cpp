@@ -178,21 +178,6 @@ std::optional<entry::RoundPlace> parseDate(const std::string& text, store::DateO
     return entry::RoundPlace{0, date->month, date->day, date->year};
 }
 
-int findCourse(const store::LeagueData& data, const std::string& name, const std::string& initials) {
-    int count = std::min<int>(data.courseCount, store::kMaxCourses);
-    auto match = [&](const std::string& wanted, int field) {
-        if (wanted.empty()) return 0;
-        for (int c = 1; c <= count; ++c) {
-            const std::string& have = data.courses[c][field];
-            if (!data.courses[c][f::kName].empty() && players::SameNameIgnoringCase(trimmed(have), wanted)) return c;
-        }
-        return 0;
-    };
-    if (int c = match(name, f::kName)) return c;
-    if (int c = match(initials, f::kInitials)) return c;
-    return match(name, f::kInitials);
-}
-
 // A row that passed every check, waiting to be posted.
 struct Candidate {
     int line = 0;
@@ -247,7 +232,8 @@ public:
         c.ambiguousDate = dates::AmbiguousDate(field("date"));
         c.sortDate = store::CalendarYear(place->year) * 10000 + place->month * 100 + place->day;
         std::string course = field("course"), initials = field("initials");
-        c.place.course = findCourse(m_data, course, initials);
+        c.place.course = store::FindCourse(m_data, course);
+        if (c.place.course == 0) c.place.course = store::FindCourse(m_data, initials);
         if (c.place.course == 0) return "there is no course \"" + (course.empty() ? initials : course) + "\"";
         if (!field("tee").empty()) {
             c.tee = store::TeeFromText(field("tee"));
@@ -261,9 +247,8 @@ public:
             c.round.score[h] = static_cast<int16_t>(*value);
         }
         for (auto [name, slot, first] : {std::tuple{"out", store::kOutSlot, 1}, {"in", store::kInSlot, 10}}) {
-            int sum = 0;
-            for (int h = first; h < first + 9; ++h) sum += c.round.score[h];
-            auto value = field(name).empty() ? std::optional<int>(sum) : number(name, 999);
+            auto value =
+                field(name).empty() ? std::optional<int>(entry::NineSum(c.round.score, first)) : number(name, 999);
             if (!value) return std::string(name) + ": \"" + field(name) + "\" is not a total from 0 to 999";
             c.round.score[slot] = static_cast<int16_t>(*value);
         }
@@ -307,23 +292,15 @@ private:
             for (auto [kind, values] : {std::pair{"fairway", &round.fairway}, {"green", &round.green}}) {
                 name = kind + std::to_string(h);
                 std::string text = text::AsciiLower(field(name));
-                int tick = text == "y" ? 2 : text == "n" ? 1 : wholeNumber(text).value_or(-1);
+                int tick = text == "y"   ? entry::kTickHit
+                           : text == "n" ? entry::kTickMissed
+                                         : wholeNumber(text).value_or(-1);
                 if (text.empty()) tick = 0;
                 if (tick < 0 || tick > 2) return name + ": \"" + field(name) + "\" is not y, n, 2 or 1";
                 (*values)[h] = static_cast<int16_t>(tick);
             }
         }
-        for (auto [slot, first] : {std::pair{store::kOutSlot, 1}, {store::kInSlot, 10}}) {
-            int putts = 0, fairways = 0, greens = 0;
-            for (int h = first; h < first + 9; ++h) {
-                putts += round.putts[h];
-                fairways += round.fairway[h] == 2;
-                greens += round.green[h] == 2;
-            }
-            round.putts[slot] = static_cast<int16_t>(putts);
-            round.fairway[slot] = static_cast<int16_t>(fairways);
-            round.green[slot] = static_cast<int16_t>(greens);
-        }
+        entry::TotalPerformance(round);
         return {};
     }
 

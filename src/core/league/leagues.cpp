@@ -64,6 +64,14 @@ std::string LeagueName(const store::LeagueData& data) {
     return file.size() >= 4 ? file.substr(0, file.size() - 4) : "";
 }
 
+int LeagueItemOf(const store::LeagueData& data, const std::string& leagueFileName) {
+    const store::LeagueRegistry& registry = data.registry;
+    for (int k = registry.leagueCount; k >= 1 && !leagueFileName.empty(); --k) {
+        if (registry.leagueFiles[k] + ".LGE" == leagueFileName) return k - 1;
+    }
+    return -1;
+}
+
 OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int k) {
     if (k < 0 || k >= data.registry.leagueCount || data.registry.leagueFiles[k + 1].empty()) {
         platform::Refuse(dialogs, "There is no league to open there yet: create one first.", "Quorval");

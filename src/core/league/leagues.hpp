@@ -29,6 +29,10 @@ enum class OpenOutcome {
 // league beeps and changes nothing. A league that does not load leaves no league open.
 OpenOutcome OpenLeague(store::LeagueData& data, platform::Dialogs& dialogs, int k);
 
+// The league item (0-based) whose file is `leagueFileName` ("Fall.LGE"), or -1: after a restore
+// the league that was open is opened again from its restored file, if the list still has it.
+int LeagueItemOf(const store::LeagueData& data, const std::string& leagueFileName);
+
 // A name that can only name a file in the data folder: no "/", "\\", ":" or ";", not dots and
 // blanks alone. Names read from the registry are held to the same rule as names typed.
 bool SafeLeagueName(const std::string& name);

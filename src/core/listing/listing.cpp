@@ -40,7 +40,7 @@ const store::CourseRecord& courseOf(const store::LeagueData& data, const store::
 std::string countText(const store::PlayerRecord& player, int slot, View view) {
     switch (view) {
         case View::MostRecent:
-            return padded(format(player.selected), 2);
+            return padded(format(player.shownRound), 2);
         case View::ByDate:
             return padded(format(player.roundCount), 2);
         case View::Individual:
@@ -110,15 +110,15 @@ void Listing::AddRoundLine(const store::LeagueData& data, int player, int slot) 
 }
 
 void Listing::ShowLatestRounds(store::LeagueData& data) {
-    for (int p = 1; p <= data.playerCount; ++p) data.players[p].selected = data.players[p].roundCount;
+    for (int p = 1; p <= data.playerCount; ++p) data.players[p].shownRound = data.players[p].roundCount;
 }
 
 void Listing::ListMostRecent(const store::LeagueData& data) {
     ClearListing();
     for (int p = 1; p <= data.playerCount; ++p) {
         const store::PlayerRecord& player = data.players[p];
-        if (player.selected > 0 && player.selected <= store::kMaxRounds && !player.name.empty()) {
-            AddRoundLine(data, p, player.selected);
+        if (player.shownRound > 0 && player.shownRound <= store::kMaxRounds && !player.name.empty()) {
+            AddRoundLine(data, p, player.shownRound);
         }
     }
 }
@@ -168,12 +168,12 @@ std::string Listing::Spin(store::LeagueData& data, int steps) {
         for (int p = 1; p <= store::kMaxPlayers; ++p) {
             store::PlayerRecord& player = data.players[p];
             if (steps < 0) {
-                if (player.selected > 0)
-                    player.selected = static_cast<int16_t>(std::max<int64_t>(0, player.selected - n));
-            } else if (player.selected < player.roundCount) {
+                if (player.shownRound > 0)
+                    player.shownRound = static_cast<int16_t>(std::max<int64_t>(0, player.shownRound - n));
+            } else if (player.shownRound < player.roundCount) {
                 // The last press moved this mark when it still had a step to go before it.
-                movedLast |= player.roundCount - player.selected >= n;
-                player.selected = static_cast<int16_t>(std::min<int64_t>(player.roundCount, player.selected + n));
+                movedLast |= player.roundCount - player.shownRound >= n;
+                player.shownRound = static_cast<int16_t>(std::min<int64_t>(player.roundCount, player.shownRound + n));
             }
         }
         ListMostRecent(data);

@@ -73,7 +73,7 @@ FieldResult FieldOfDate(const store::LeagueData& data, const FieldRequest& reque
     if (courses.empty()) return {std::nullopt, "No rounds were played on " + day + "."};
     int course = 0;
     if (!request.course.empty()) {
-        course = store::CourseNamed(data, request.course);
+        course = store::FindCourse(data, request.course);
         if (course == 0) return {std::nullopt, "There is no course named " + request.course + "."};
         if (std::find(courses.begin(), courses.end(), course) == courses.end())
             return {std::nullopt, "No rounds were played at " + request.course + " on " + day + "."};

@@ -7,6 +7,7 @@
 #include "store/datafile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/teamfile.hpp"
+#include "text/casefold.hpp"
 #include "text/names.hpp"
 #include "text/numbers.hpp"
 #include "text/utf8.hpp"
@@ -14,51 +15,6 @@
 namespace quorval::players {
 
 namespace {
-
-// Reads one UTF-8 character at `pos` and advances past it. A byte that starts no valid
-// character stands for itself, above the Unicode range, so it only ever equals itself.
-char32_t nextChar(std::string_view s, size_t& pos) {
-    auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char lead = byte(pos);
-    int extra = lead < 0x80             ? 0
-                : (lead & 0xE0) == 0xC0 ? 1
-                : (lead & 0xF0) == 0xE0 ? 2
-                : (lead & 0xF8) == 0xF0 ? 3
-                                        : -1;
-    if (extra < 0 || pos + static_cast<size_t>(extra) >= s.size()) {
-        ++pos;
-        return 0x110000 + lead;
-    }
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int i = 1; i <= extra; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) {
-            ++pos;
-            return 0x110000 + lead;
-        }
-        c = (c << 6) | (byte(pos + i) & 0x3F);
-    }
-    pos += static_cast<size_t>(extra) + 1;
-    return c;
-}
-
-// Upper case for the letters a player name can hold: ASCII and the Western European letters
-// that the program's older files were written in.
-char32_t upper(char32_t c) {
-    if (c >= 'a' && c <= 'z') return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-    switch (c) {
-        case 0xFF:
-            return 0x178;  // ÿ
-        case 0x153:
-            return 0x152;  // œ
-        case 0x161:
-            return 0x160;  // š
-        case 0x17E:
-            return 0x17D;  // ž
-        default:
-            return c;
-    }
-}
 
 // Runs of blanks count as one.
 std::string collapsed(std::string_view name) {
@@ -76,14 +32,6 @@ bool validSlot(const store::LeagueData& data, int slot) {
 
 }  // namespace
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (upper(nextChar(a, i)) != upper(nextChar(b, j))) return false;
-    }
-    return i == a.size() && j == b.size();
-}
-
 std::string TidyName(std::string_view name) {
     size_t first = name.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -92,7 +40,7 @@ std::string TidyName(std::string_view name) {
 }
 
 bool LooksTheSame(std::string_view a, std::string_view b) {
-    return SameNameIgnoringCase(collapsed(a), collapsed(b));
+    return text::SameNameIgnoringCase(collapsed(a), collapsed(b));
 }
 
 int FindLookAlike(const store::LeagueData& data, std::string_view name, int except) {

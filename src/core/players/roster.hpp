@@ -14,9 +14,6 @@ namespace quorval::players {
 inline constexpr int kMinAddedNameLength = 3;
 inline constexpr int kMinNewNameLength = 4;
 
-// Names are compared as the user sees them: "zoë" and "ZOË" are the same name when adding.
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-
 // A name as it is kept: without blanks before or after it.
 std::string TidyName(std::string_view name);
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "store/settingsfile.hpp"
+#include "text/asciicase.hpp"
 
 namespace quorval::print {
 
@@ -28,13 +29,11 @@ std::optional<std::string> ChoosePdfPath(const Document& document, store::League
     std::optional<std::string> chosen = dialogs.saveFileAs("Save as PDF", "PDF Files (*.pdf)", proposed);
     if (!chosen || chosen->empty()) return std::nullopt;
     std::string path = *chosen;
-    std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : path;
-    std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (ending != ".pdf") path += ".pdf";
+    if (text::AsciiLower(path.size() >= 4 ? path.substr(path.size() - 4) : path) != ".pdf") path += ".pdf";
     const fs::path parent = fs::absolute(fs::path(path), ec).parent_path();
     if (!parent.empty() && parent.string() != data.settings.pdfFolder) {
         data.settings.pdfFolder = parent.string();
-        store::SaveSettingsFile(data);
+        store::SaveSettingsFile(data, dialogs);
     }
     return path;
 }

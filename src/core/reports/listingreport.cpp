@@ -4,6 +4,7 @@
 
 #include "league/leagues.hpp"
 #include "print/printfont.hpp"
+#include "text/asciicase.hpp"
 #include "text/utf8.hpp"
 
 namespace quorval::reports {
@@ -149,9 +150,7 @@ std::string shortprintfile(const store::LeagueData& data, const std::vector<list
 std::string ExportFileName(const std::string& chosen) {
     if (chosen.empty()) return {};  // the dialog was cancelled
     std::string name = chosen;
-    std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::toupper(c); });
-    if (ending != ".TXT") name += ".txt";
+    if (text::AsciiLower(name.size() >= 4 ? name.substr(name.size() - 4) : name) != ".txt") name += ".txt";
     return name;
 }
 

@@ -7,6 +7,8 @@
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "store/strokeindexfile.hpp"
+#include "store/trackedsave.hpp"
+#include "text/casefold.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -73,51 +75,25 @@ bool SaveCourseFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
     std::filesystem::path file = findDataFile(kCourseFileName);
     if (RefuseUnstorableText(CourseTexts(data), file.filename().string(), dialogs)) return false;
-    if (!MayReplace(file, data.courseFileStamp, dialogs, [&] { LoadCourseFile(data, dialogs); })) return false;
-    std::string error = writeFileAtomically(file, FormatCourses(data));
-    if (!error.empty()) {
-        std::string text = "Unable to save settings to disk";
-        text = platform::joinLines({text, saveFailureLine(error)});
-        dialogs.message({text, "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
-        return false;
-    }
-    data.courseFileStamp = StampOf(file);
-    return SaveStrokeIndexFile(data, dialogs);
+    TrackedSave save{file, &data.courseFileStamp, [&] { LoadCourseFile(data, dialogs); }};
+    save.content = FormatCourses(data);
+    save.failure = {"Unable to save settings to disk", "Course Setup"};
+    return SaveTracked(save, dialogs) && SaveStrokeIndexFile(data, dialogs);
 }
 
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The text in small letters: ASCII and the accented capitals of Latin-1 (UTF-8 C3 80..9E, but
-// the multiplication sign), the letters course names are written with.
-std::string folded(std::string_view text) {
-    std::string out(text);
-    for (size_t i = 0; i < out.size(); ++i) {
-        auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
-int CourseNamed(const LeagueData& data, std::string_view name) {
-    const std::string wanted = folded(trimmed(name));
+int FindCourse(const LeagueData& data, std::string_view typed) {
+    const std::string wanted = text::FoldedCase(text::TrimmedName(typed));
     if (wanted.empty()) return 0;  // an empty slot is no course
     const int count = std::min<int>(data.courseCount, kMaxCourses);
-    for (int c = 1; c <= count; ++c) {
-        if (folded(trimmed(data.courses[c][course_field::kName])) == wanted) return c;
+    auto named = [&](int c) { return !text::TrimmedName(data.courses[c][course_field::kName]).empty(); };
+    if (std::all_of(wanted.begin(), wanted.end(), [](char c) { return c >= '0' && c <= '9'; }) && wanted.size() <= 3) {
+        const int slot = std::stoi(wanted);
+        if (slot >= 1 && slot <= count && named(slot)) return slot;
+    }
+    for (int field : {course_field::kName, course_field::kInitials}) {
+        for (int c = 1; c <= count; ++c) {
+            if (named(c) && text::FoldedCase(text::TrimmedName(data.courses[c][field])) == wanted) return c;
+        }
     }
     return 0;
 }

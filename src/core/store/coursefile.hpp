@@ -30,8 +30,9 @@ double CourseRating(const CourseRecord& course, int tee);
 double CourseSlope(const CourseRecord& course, int tee);
 double HolePar(const CourseRecord& course, int hole);
 
-// The course a typed name means: letter case and surrounding blanks do not count, and of two
-// courses with the name the first is meant. 0 when none has it.
-int CourseNamed(const LeagueData& data, std::string_view name);
+// The course typed text means, wherever a course is typed (windows, the CLI, the CSV import):
+// its slot number, else its name, else its initials. Letter case and surrounding blanks do not
+// count, and of two courses with the name the first is meant. 0 when none fits.
+int FindCourse(const LeagueData& data, std::string_view typed);
 
 }  // namespace quorval::store

@@ -22,9 +22,11 @@ void ClearLeagueData(LeagueData& data) {
     for (int p = 1; p <= kMaxPlayers; ++p) {
         PlayerRecord& player = data.players[p];
         int16_t selected = player.selected;
+        int16_t shownRound = player.shownRound;
         int16_t team = player.team;
         player = PlayerRecord{};
         player.selected = selected;
+        player.shownRound = shownRound;
         player.team = team;
     }
 }

@@ -94,7 +94,9 @@ struct PlayerRecord {
     int16_t roundCount = 0;
     std::array<RoundRecord, kMaxRounds + 1> rounds{};
     int16_t team = 0;
-    int16_t selected = 0;  // working mark of the windows, never stored
+    int16_t selected = 0;  // marked for the job at hand (score entry, cards), never stored
+    // The round of his the Most Recent view of the listing shows (its cursor), never stored.
+    int16_t shownRound = 0;
     // World Handicap System leagues: the scores of the round record older than the 20 stored
     // rounds, oldest first. Kept in the round record file only.
     std::vector<RoundRecord> earlier{};
@@ -221,6 +223,10 @@ struct LeagueData {
     FileStamp teamFileStamp;
     FileStamp courseFileStamp;
     FileStamp registryStamp;
+    // And the side files: the league's options, the stroke indexes, the user's settings.
+    FileStamp optionsFileStamp;
+    FileStamp strokeIndexFileStamp;
+    FileStamp settingsFileStamp;
     // The team file failed to load: saving over it would lose what could not be read.
     bool teamFileUnreadable = false;
     LeagueOptions options;

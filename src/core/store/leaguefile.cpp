@@ -10,6 +10,7 @@
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "store/roundrecordfile.hpp"
+#include "store/trackedsave.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -207,25 +208,21 @@ bool SaveLeagueFile(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly || data.leagueFileName.empty()) return false;
     std::filesystem::path file = findDataFile(data.leagueFileName);
     if (RefuseUnstorableText(PlayerNames(data), file.filename().string(), dialogs)) return false;
-    bool mayReplace = MayReplace(file, data.leagueFileStamp, dialogs, [&] {
-        // What the other program left may not load either; then no league stays open to save.
-        if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
-    });
-    if (!mayReplace) return false;
-    dialogs.beginBusy("Saving League data, Please wait...");
-    // The league file and its round record are replaced together: a kill leaves both old or both new.
-    std::optional<FileWrite> record = RoundRecordWrite(data);
-    std::string error = record ? replaceFilesTogether({{file, FormatLeague(data)}, *record})
-                               : writeFileAtomically(file, FormatLeague(data));
-    dialogs.endBusy();
-    if (!error.empty()) {
-        std::string text = "Error Creating League Record File";
-        text = platform::joinLines({text, saveFailureLine(error)});
-        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::Exclamation});
-        return false;
-    }
-    data.leagueFileStamp = StampOf(file);
-    return true;
+    TrackedSave save{file, &data.leagueFileStamp, [&] {
+                         // What the other program left may not load either; then no league stays open to save.
+                         if (!LoadLeagueFile(data, dialogs).ok) data.leagueFileName.clear();
+                     }};
+    save.write = [&] {
+        dialogs.beginBusy("Saving League data, Please wait...");
+        // The league file and its round record are replaced together: a kill leaves both old or both new.
+        std::optional<FileWrite> record = RoundRecordWrite(data);
+        std::string error = record ? replaceFilesTogether({{file, FormatLeague(data)}, *record})
+                                   : writeFileAtomically(file, FormatLeague(data));
+        dialogs.endBusy();
+        return error;
+    };
+    save.failure = {"Error Creating League Record File"};
+    return SaveTracked(save, dialogs);
 }
 
 }  // namespace quorval::store

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "play/money.hpp"
+#include "store/trackedsave.hpp"
 
 namespace quorval::store {
 
@@ -204,6 +205,7 @@ std::string FormatLeagueOptions(const LeagueOptions& options) {
 LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs) {
     data.options = LeagueOptions{};
     std::string name = OptionsFileName(data.leagueFileName);
+    data.optionsFileStamp = StampOf(findDataFile(name));
     std::error_code ec;
     if (!std::filesystem::exists(findDataFile(name), ec)) return {};
     LeagueOptions read;
@@ -218,15 +220,12 @@ LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs) {
     return result;
 }
 
-bool SaveLeagueOptions(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveLeagueOptions(LeagueData& data, platform::Dialogs& dialogs) {
     std::string name = OptionsFileName(data.leagueFileName);
-    std::string error = writeFileAtomically(findDataFile(name), FormatLeagueOptions(data.options));
-    if (!error.empty()) {
-        dialogs.message({"Unable to save the league options to " + name, "Quorval", platform::Buttons::Ok,
-                         platform::Icon::Exclamation});
-        return false;
-    }
-    return true;
+    TrackedSave save{findDataFile(name), &data.optionsFileStamp, [&] { LoadLeagueOptions(data, dialogs); }};
+    save.content = FormatLeagueOptions(data.options);
+    save.failure = {"Unable to save the league options to " + name, "Quorval", platform::Icon::Exclamation, false};
+    return SaveTracked(save, dialogs);
 }
 
 }  // namespace quorval::store

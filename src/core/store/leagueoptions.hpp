@@ -31,7 +31,7 @@ std::string FormatLeagueOptions(const LeagueOptions& options);
 LoadResult LoadLeagueOptions(LeagueData& data, platform::Dialogs& dialogs);
 
 // Writes data.options atomically beside the league file.
-bool SaveLeagueOptions(const LeagueData& data, platform::Dialogs& dialogs);
+bool SaveLeagueOptions(LeagueData& data, platform::Dialogs& dialogs);
 
 // Sets one [Play] option from its text; the reason when the value is refused, else empty text.
 std::string SetPlayOption(PlayOptions& play, std::string_view key, std::string_view value);

@@ -1,4 +1,5 @@
 #include "store/schedulefile.hpp"
+#include "store/trackedsave.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -216,13 +217,11 @@ LoadResult LoadScheduleFile(const LeagueData& data, Schedule& schedule, platform
 
 bool SaveScheduleFile(const LeagueData& data, const Schedule& schedule, platform::Dialogs& dialogs) {
     std::string name = ScheduleFileName(data.leagueFileName);
-    std::string error = writeFileAtomically(findDataFile(name), FormatSchedule(schedule));
-    if (!error.empty()) {
-        dialogs.message({"Unable to save the season schedule to " + name, "Quorval", platform::Buttons::Ok,
-                         platform::Icon::Exclamation});
-        return false;
-    }
-    return true;
+    // Only the schedule window and the schedule command write it, each from the schedule it just read.
+    TrackedSave save{findDataFile(name)};
+    save.content = FormatSchedule(schedule);
+    save.failure = {"Unable to save the season schedule to " + name, "Quorval", platform::Icon::Exclamation, false};
+    return SaveTracked(save, dialogs);
 }
 
 }  // namespace quorval::store

@@ -6,6 +6,7 @@
 #include "dates/dateorder.hpp"
 #include "store/atomicsave.hpp"
 #include "store/outsidechange.hpp"
+#include "store/trackedsave.hpp"
 #include "text/numbers.hpp"
 
 namespace quorval::store {
@@ -156,6 +157,7 @@ bool ParseSettings(Settings& settings, std::string_view text) {
 
 void LoadSettingsFile(LeagueData& data) {
     data.settings.settingsFilePath = SettingsFilePath();
+    data.settingsFileStamp = StampOf(data.settings.settingsFilePath);
     auto text = readTextFile(data.settings.settingsFilePath);
     if (!text) {
         resetFileSettings(data.settings);
@@ -184,12 +186,15 @@ std::string FormatSettings(const Settings& s) {
     return out;
 }
 
-bool SaveSettingsFile(LeagueData& data) {
+bool SaveSettingsFile(LeagueData& data, platform::Dialogs& dialogs) {
     data.settings.settingsFilePath = SettingsFilePath();
     std::filesystem::path file(data.settings.settingsFilePath);
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    return writeFileAtomically(file, FormatSettings(data.settings)).empty();
+    // A failure is not told: the settings are the program's own, and the next save tries again.
+    TrackedSave save{file, &data.settingsFileStamp, [&] { LoadSettingsFile(data); }};
+    save.content = FormatSettings(data.settings);
+    return SaveTracked(save, dialogs);
 }
 
 LoadResult ParseRegistry(LeagueData& data, std::string_view text) {
@@ -231,16 +236,10 @@ LoadResult LoadLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
 bool SaveLeagueRegistry(LeagueData& data, platform::Dialogs& dialogs) {
     if (data.readOnly) return false;
     std::filesystem::path file = findDataFile(kRegistryFileName);
-    if (!MayReplace(file, data.registryStamp, dialogs, [&] { LoadLeagueRegistry(data, dialogs); })) return false;
-    std::string error = writeFileAtomically(file, FormatRegistry(data));
-    if (!error.empty()) {
-        std::string text = "Cannot Write Qvleague.DAT, Please check disk write protect.";
-        text = platform::joinLines({text, saveFailureLine(error)});
-        dialogs.message({text, "Quorval", platform::Buttons::Ok, platform::Icon::None});
-        return false;
-    }
-    data.registryStamp = StampOf(file);
-    return true;
+    TrackedSave save{file, &data.registryStamp, [&] { LoadLeagueRegistry(data, dialogs); }};
+    save.content = FormatRegistry(data);
+    save.failure = {"Cannot Write Qvleague.DAT, Please check disk write protect.", "Quorval", platform::Icon::None};
+    return SaveTracked(save, dialogs);
 }
 
 float ValidHcpFactor(float factor) {

@@ -20,7 +20,7 @@ std::string SettingsFilePath();
 // one is kept beside it first, as every data file is).
 void LoadSettingsFile(LeagueData& data);
 // Writes the settings file; a failure is quiet. Returns whether it was written.
-bool SaveSettingsFile(LeagueData& data);
+bool SaveSettingsFile(LeagueData& data, platform::Dialogs& dialogs);
 // False when the first four values cannot be read and the defaults apply instead.
 bool ParseSettings(Settings& settings, std::string_view text);
 std::string FormatSettings(const Settings& settings);

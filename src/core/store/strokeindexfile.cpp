@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/datafile.hpp"
+#include "store/trackedsave.hpp"
 
 namespace quorval::store {
 
@@ -122,6 +123,7 @@ std::string FormatStrokeIndexes(const LeagueData& data) {
 std::vector<std::string> LoadStrokeIndexFile(LeagueData& data) {
     for (auto& si : data.strokeIndexes) si = StrokeIndexes{};
     std::filesystem::path file = findDataFile(kStrokeIndexFileName);
+    data.strokeIndexFileStamp = StampOf(file);
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) return {};
     auto text = readTextFile(file);
@@ -133,18 +135,15 @@ std::vector<std::string> LoadStrokeIndexFile(LeagueData& data) {
     return problems;
 }
 
-bool SaveStrokeIndexFile(const LeagueData& data, platform::Dialogs& dialogs) {
+bool SaveStrokeIndexFile(LeagueData& data, platform::Dialogs& dialogs) {
     std::string text = FormatStrokeIndexes(data);
     std::filesystem::path file = findDataFile(kStrokeIndexFileName);
     std::error_code ec;
     if (text.empty() && !std::filesystem::exists(file, ec)) return true;
-    std::string error = writeFileAtomically(file, text);
-    if (!error.empty()) {
-        dialogs.message(
-            {"Unable to save the stroke indexes", "Course Setup", platform::Buttons::Ok, platform::Icon::Exclamation});
-        return false;
-    }
-    return true;
+    TrackedSave save{file, &data.strokeIndexFileStamp, [&] { LoadStrokeIndexFile(data); }};
+    save.content = std::move(text);
+    save.failure = {"Unable to save the stroke indexes", "Course Setup", platform::Icon::Exclamation, false};
+    return SaveTracked(save, dialogs);
 }
 
 }  // namespace quorval::store

@@ -29,6 +29,6 @@ std::vector<std::string> LoadStrokeIndexFile(LeagueData& data);
 
 // Writes the file atomically. Nothing is written while no course has stroke indexes and the file
 // does not exist, so a folder that never used them gains no file.
-bool SaveStrokeIndexFile(const LeagueData& data, platform::Dialogs& dialogs);
+bool SaveStrokeIndexFile(LeagueData& data, platform::Dialogs& dialogs);
 
 }  // namespace quorval::store

@@ -6,6 +6,7 @@
 #include "store/namecheck.hpp"
 #include "store/outsidechange.hpp"
 #include "store/roundrecordfile.hpp"
+#include "store/trackedsave.hpp"
 
 namespace quorval::store {
 
@@ -85,10 +86,8 @@ bool refuseUnreadable(const LeagueData& data, const std::filesystem::path& file,
     return true;
 }
 
-void teamSaveFailed(const std::filesystem::path& file, const std::string& error, platform::Dialogs& dialogs) {
-    std::string text = "Cannot Write " + file.filename().string() + ", Please check disk write protect, freespace etc.";
-    dialogs.message(
-        {platform::joinLines({text, saveFailureLine(error)}), "Quorval", platform::Buttons::Ok, platform::Icon::None});
+std::string teamSaveFailure(const std::filesystem::path& file) {
+    return "Cannot Write " + file.filename().string() + ", Please check disk write protect, freespace etc.";
 }
 
 }  // namespace
@@ -98,14 +97,10 @@ bool SaveTeamFile(LeagueData& data, platform::Dialogs& dialogs) {
     std::filesystem::path file = findDataFile(TeamFileName(data.leagueFileName));
     if (refuseUnreadable(data, file, dialogs)) return false;
     if (RefuseUnstorableText(TeamNames(data), file.filename().string(), dialogs)) return false;
-    if (!MayReplace(file, data.teamFileStamp, dialogs, [&] { LoadTeamAssignments(data); })) return false;
-    std::string error = writeFileAtomically(file, FormatTeams(data));
-    if (!error.empty()) {
-        teamSaveFailed(file, error, dialogs);
-        return false;
-    }
-    data.teamFileStamp = StampOf(file);
-    return true;
+    TrackedSave save{file, &data.teamFileStamp, [&] { LoadTeamAssignments(data); }};
+    save.content = FormatTeams(data);
+    save.failure = {teamSaveFailure(file), "Quorval", platform::Icon::None};
+    return SaveTracked(save, dialogs);
 }
 
 bool SaveLeagueAndTeamFiles(LeagueData& data, platform::Dialogs& dialogs) {

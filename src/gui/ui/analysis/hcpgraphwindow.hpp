@@ -1,17 +1,15 @@
 #pragma once
 
 #include "analysis/hcpgraph.hpp"
-#include "ui/childwindow.hpp"
+#include "ui/analysis/chartwindow.hpp"
 
 class QLabel;
 
 namespace quorval::gui {
 
-class CanvasView;
-
 // "Individual Handicap Trends": the current player's handicap index and differential after each
 // stored round as two line graphs.
-class HcpGraphWindow : public ChildWindow {
+class HcpGraphWindow : public ChartWindow {
     Q_OBJECT
 public:
     HcpGraphWindow(platform::Services& services, QWidget* opener);
@@ -23,9 +21,6 @@ public:
     // The picture box's size in twips: the 20 slots and the axis titles under them.
     static constexpr double kPictureWidth = analysis::kHcpGraphWidth;
     static constexpr double kPictureHeight = analysis::kHcpGraphHeight;
-
-protected:
-    void finish() override;
 
 private:
     CanvasView* m_picture;

@@ -117,7 +117,7 @@ void CourseSelectPanel::offerCourses(Command command) {
 }
 
 int CourseSelectPanel::courseNamed(const QString& name) const {
-    return store::CourseNamed(m_services.data, name.toStdString());
+    return store::FindCourse(m_services.data, name.toStdString());
 }
 
 void CourseSelectPanel::choose() {

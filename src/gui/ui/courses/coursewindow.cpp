@@ -16,19 +16,12 @@
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/holecard.hpp"
 #include "widgets/spinbutton.hpp"
 
 namespace quorval::gui {
 
 namespace {
-
-constexpr int kOutColumn = 10;
-constexpr int kInColumn = 20;
-constexpr int kTotalColumn = 21;
-
-int column(int hole) {
-    return hole <= 9 ? hole : hole + 1;
-}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -110,15 +103,9 @@ QLayout* CourseWindow::buildNameRow() {
 QLayout* CourseWindow::buildParCard() {
     auto* card = new QGridLayout;
     card->setHorizontalSpacing(3);
-    auto heading = [card](int col, const QString& text) {
-        auto* label = new QLabel(text);
-        label->setAlignment(Qt::AlignCenter);
-        card->addWidget(label, 0, col);
-    };
-    heading(0, "Hole");
+    addHoleHeadings(card);
     card->addWidget(new QLabel("Par"), 1, 0);
     for (int h = 1; h <= store::kHoles; ++h) {
-        heading(column(h), QString::number(h));
         auto* box = new QLineEdit(" ");  // filled before the change handler is connected
         box->setObjectName(QString("Partext%1").arg(h));
         box->setMaxLength(2);
@@ -128,11 +115,8 @@ QLayout* CourseWindow::buildParCard() {
         box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance("000") + 12);
         box->installEventFilter(this);
         m_pars[h] = box;
-        card->addWidget(box, 1, column(h));
+        card->addWidget(box, 1, holeColumn(h));
     }
-    heading(kOutColumn, "Out");
-    heading(kInColumn, "In");
-    heading(kTotalColumn, "Total");
     m_out = sumLabel("Outlabel");
     m_in = sumLabel("Inlabel");
     m_total = sumLabel("Totallabel");
@@ -166,7 +150,7 @@ void CourseWindow::addStrokeIndexRow(QGridLayout* card, int row) {
         box->setValidator(new QIntValidator(1, 18, box));
         box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance("000") + 12);
         m_strokeIndexes[h] = box;
-        card->addWidget(box, row, column(h));
+        card->addWidget(box, row, holeColumn(h));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "ui/entry/chooseroundwindow.hpp"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,64 +10,36 @@
 
 #include "text/numbers.hpp"
 #include "ui/entry/scoreentrywindow.hpp"
+#include "widgets/playerlist.hpp"
 
 namespace quorval::gui {
 
 ChooseRoundWindow::ChooseRoundWindow(platform::Services& services, QWidget* opener)
-    : ChildWindow(services, opener, "GPlayer", "Select Player") {
-    store::LeagueData& data = services.data;
-    for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = 0;
-    m_message = makePanel("message", "Select a Player", QFrame::Raised);
-    m_message->setAlignment(Qt::AlignCenter);
-    m_list = new QListWidget;
-    m_list->setObjectName("List1");
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (!data.players[p].name.empty()) m_list->addItem(QString::fromStdString(data.players[p].name));
-    }
-    auto* accept = new QPushButton("&Accept");
-    accept->setObjectName("acceptbutton");
-    accept->setToolTip("Accept highlighted name");
-    auto* exit = new QPushButton("E&xit");
-    exit->setObjectName("exitbutton");
-    exit->setToolTip("close player list");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(accept);
-    buttons->addWidget(exit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_message);
-    layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
-    resize(280, 360);
-    centreOnScreen();
-    m_list->setFocus();
-
-    connect(accept, &QPushButton::clicked, this, &ChooseRoundWindow::accept);
-    connect(m_list, &QListWidget::itemActivated, this, &ChooseRoundWindow::accept);
-    connect(exit, &QPushButton::clicked, this, &ChooseRoundWindow::close);
+    : PlayerChooser(services, opener, "GPlayer", "Select Player", "message", "Select a Player") {
+    for (int p = 1; p <= store::kMaxPlayers; ++p) services.data.players[p].selected = 0;
+    m_accept->setToolTip("Accept highlighted name");
+    m_exit->setToolTip("close player list");
 }
 
 void ChooseRoundWindow::accept() {
-    QListWidgetItem* item = m_list->currentItem();
-    if (!item || !item->isSelected()) {
+    const int row = chosenRow();
+    if (row < 0) {
         platform::Refuse(m_services.dialogs, "Click the round to edit in the list first.", "Choose Round");
         return;
     }
-    store::LeagueData& data = m_services.data;
     if (m_step == Step::Round) {
-        openRound(m_list->row(item));
+        openRound(row);
         return;
     }
-    std::string name = item->text().toStdString();
-    for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name == name) data.currentPlayer = static_cast<int16_t>(p);
-    }
+    store::LeagueData& data = m_services.data;
+    data.currentPlayer = static_cast<int16_t>(PlayerSlot(m_list->item(row)));
     for (int p = 1; p <= store::kMaxPlayers; ++p) data.players[p].selected = p == data.currentPlayer ? 1 : 0;
     listDates();
 }
 
 void ChooseRoundWindow::listDates() {
     const store::PlayerRecord& player = m_services.data.players[m_services.data.currentPlayer];
-    m_message->setText("Select Date");
+    m_panel->setText("Select Date");
     m_step = Step::Round;
     m_list->clear();
     for (int r = player.roundCount; r >= 1; --r) {
@@ -97,11 +68,6 @@ void ChooseRoundWindow::openRound(int position) {
 void ChooseRoundWindow::finish() {
     m_list->clearSelection();
     if (!m_opened) emit exited();
-}
-
-void ChooseRoundWindow::mousePressEvent(QMouseEvent* event) {
-    m_list->clearSelection();
-    ChildWindow::mousePressEvent(event);
 }
 
 }  // namespace quorval::gui

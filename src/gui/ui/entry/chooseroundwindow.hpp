@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui/childwindow.hpp"
-
-class QLabel;
-class QListWidget;
+#include "ui/playerchooser.hpp"
 
 namespace quorval::gui {
 
@@ -11,12 +8,12 @@ class ScoreEntryWindow;
 
 // "Select Player": a player, then one of his rounds by date, opened for editing in the score
 // window that suits the round.
-class ChooseRoundWindow : public ChildWindow {
+class ChooseRoundWindow : public PlayerChooser {
     Q_OBJECT
 public:
     ChooseRoundWindow(platform::Services& services, QWidget* opener);
 
-    void accept();
+    void accept() override;
     // The list shows the players first, then the chosen player's round dates.
     enum class Step { Player, Round };
     Step step() const { return m_step; }
@@ -27,14 +24,11 @@ signals:
 
 protected:
     void finish() override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void listDates();
     void openRound(int position);
 
-    QLabel* m_message;
-    QListWidget* m_list;
     Step m_step = Step::Player;
     bool m_opened = false;
 };

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "dates/dateorder.hpp"
+#include "entry/entryquestions.hpp"
 #include "entry/roundcard.hpp"
 #include "entry/rounddate.hpp"
 #include "entry/roundedit.hpp"
@@ -29,6 +30,7 @@
 #include "text/numbers.hpp"
 #include "ui/main/listingview.hpp"
 #include "widgets/controls.hpp"
+#include "widgets/holecard.hpp"
 
 namespace quorval::gui {
 
@@ -38,14 +40,6 @@ constexpr int kShortHeight = 5700 / kTwipsPerPixel;
 constexpr int kListRows = 18;   // lines of the calculation list in sight at once
 constexpr int kNineDigits = 3;  // keeps a typed nine total inside 16 bits
 constexpr int kPostingDelayMs = 600;
-constexpr int kOutColumn = 10;
-constexpr int kInColumn = 20;
-constexpr int kTotalColumn = 21;
-
-int column(int hole) {
-    return hole <= 9 ? hole : hole + 1;
-}
-
 double value(const QString& text) {
     return text::leadingNumber(text.toStdString());
 }
@@ -56,6 +50,18 @@ int16_t number(const QString& text) {
 }
 int16_t number(const QLineEdit* box) {
     return number(box->text());
+}
+
+// The hole boxes as a card holds them, for the nine totals of entry/roundcard.
+store::HoleValues holeValues(const std::array<QLineEdit*, 19>& boxes) {
+    store::HoleValues values{};
+    for (int k = 1; k <= store::kHoles; ++k) values[k] = number(boxes[k]);
+    return values;
+}
+store::HoleValues holeValues(const std::array<QCheckBox*, 19>& ticks) {
+    store::HoleValues values{};
+    for (int k = 1; k <= store::kHoles; ++k) values[k] = entry::TickValue(ticks[k]->isChecked());
+    return values;
 }
 
 // Puts a box's text right without running its change handler a second time.
@@ -240,16 +246,7 @@ void ScoreEntryWindow::buildPauseRow() {
 }
 
 void ScoreEntryWindow::buildCard(QGridLayout* card) {
-    auto heading = [card](int col, const QString& text) {
-        auto* label = new QLabel(text);
-        label->setAlignment(Qt::AlignCenter);
-        card->addWidget(label, 0, col);
-    };
-    heading(0, "Hole");
-    for (int k = 1; k <= store::kHoles; ++k) heading(column(k), QString::number(k));
-    heading(kOutColumn, "Out");
-    heading(kInColumn, "In");
-    heading(kTotalColumn, "Total");
+    addHoleHeadings(card);
 
     card->addWidget(new QLabel("Par"), 1, 0);
     card->addWidget(new QLabel("Score"), 2, 0);
@@ -257,9 +254,9 @@ void ScoreEntryWindow::buildCard(QGridLayout* card) {
         m_pars[k] = numberBox(QString("Partext%1").arg(k), 2);
         m_pars[k]->setReadOnly(true);
         m_pars[k]->setFocusPolicy(Qt::NoFocus);  // display only
-        card->addWidget(m_pars[k], 1, column(k));
+        card->addWidget(m_pars[k], 1, holeColumn(k));
         m_scores[k] = numberBox(QString("scoretext%1").arg(k), 2);
-        card->addWidget(m_scores[k], 2, column(k));
+        card->addWidget(m_scores[k], 2, holeColumn(k));
     }
     m_outPar = sumLabel("Outlabel");
     m_inPar = sumLabel("Inlabel");
@@ -282,12 +279,12 @@ void ScoreEntryWindow::buildStatisticsRows(QGridLayout* card) {
     for (int k = 1; k <= store::kHoles; ++k) {
         m_fairways[k] = new QCheckBox;
         m_fairways[k]->setObjectName(QString("Fairway%1").arg(k));
-        card->addWidget(m_fairways[k], 3, column(k), Qt::AlignCenter);
+        card->addWidget(m_fairways[k], 3, holeColumn(k), Qt::AlignCenter);
         m_greens[k] = new QCheckBox;
         m_greens[k]->setObjectName(QString("Green%1").arg(k));
-        card->addWidget(m_greens[k], 4, column(k), Qt::AlignCenter);
+        card->addWidget(m_greens[k], 4, holeColumn(k), Qt::AlignCenter);
         m_putts[k] = numberBox(QString("Putts%1").arg(k), 2);
-        card->addWidget(m_putts[k], 5, column(k));
+        card->addWidget(m_putts[k], 5, holeColumn(k));
     }
     m_outFairways = numberBox("OutFairways", 5);
     m_inFairways = numberBox("InFairways", 5);
@@ -543,9 +540,7 @@ void ScoreEntryWindow::scoreChanged(int k) {
         rewrite(box, text);
         box->setCursorPosition(static_cast<int>(text.size()));
     }
-    int first = k <= 9 ? 1 : 10;
-    int sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += number(m_scores[h]);
+    const int16_t sum = entry::NineSum(holeValues(m_scores), k <= 9 ? 1 : 10);
     (k <= 9 ? m_outScore : m_inScore)->setText("  " + QString::number(sum));
     showScoreTotal();
 }
@@ -587,22 +582,16 @@ void ScoreEntryWindow::puttsChanged(int k) {
     int putts = number(text);
     bool full = !text.isEmpty() && (putts == 0 || putts * 10 > std::max(strokes, 9) || text.size() == 2);
     if (full && !editMode() && k < store::kHoles) m_scores[k + 1]->setFocus();
-    int first = k <= 9 ? 1 : 10;
-    int sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += number(m_putts[h]);
+    const int16_t sum = entry::NineSum(holeValues(m_putts), k <= 9 ? 1 : 10);
     (k <= 9 ? m_outPutts : m_inPutts)->setText(QString::number(sum));
     // Only the hole boxes set the total: a nine typed by hand leaves it as it was.
     m_totalPutts->setText(QString::number(number(m_outPutts) + number(m_inPutts)));
 }
 
 void ScoreEntryWindow::countTicks(const HoleArray<QCheckBox>& ticks, QLineEdit* out, QLineEdit* in) {
-    int front = 0;
-    int back = 0;
-    for (int k = 1; k <= store::kHoles; ++k) {
-        if (ticks[k]->isChecked()) ++(k <= 9 ? front : back);
-    }
-    out->setText(QString::number(front));
-    in->setText(QString::number(back));
+    const store::HoleValues values = holeValues(ticks);
+    out->setText(QString::number(entry::NineHits(values, 1)));
+    in->setText(QString::number(entry::NineHits(values, 10)));
 }
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -668,31 +657,18 @@ void ScoreEntryWindow::record() {
     m_timer1->start();
 }
 
-// An edited hole takes its digits as typed, so a slip such as 65 for 5 is asked about once.
 bool ScoreEntryWindow::confirmHighScores() {
     if (!editMode()) return true;
-    for (int k = 1; k <= store::kHoles; ++k) {
-        int strokes = number(m_scores[k]);
-        if (strokes <= number(m_pars[k]) + 10) continue;
-        platform::Message question{QString("Keep %1 on hole %2?").arg(strokes).arg(k).toStdString(), "Quorval",
-                                   platform::Buttons::YesNo, platform::Icon::Question, 2};
-        if (m_services.dialogs.message(question) != platform::Answer::Yes) {
-            m_scores[k]->setFocus();
-            return false;
-        }
-    }
-    return true;
+    const int refused = entry::AskAboutHighScores(m_services.dialogs, holeValues(m_scores), holeValues(m_pars));
+    if (refused > 0) m_scores[refused]->setFocus();
+    return refused == 0;
 }
 
 bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const entry::RoundPlace& place) {
     const store::LeagueData& data = m_services.data;
     // An edited round keeps its date; a card without a score is refused anyway.
     if (editMode() || round.score[store::kOutSlot] + round.score[store::kInSlot] == 0) return true;
-    entry::DateOrder order = entry::CheckRoundDate(data, data.currentPlayer, place);
-    if (order == entry::DateOrder::InOrder) return true;
-    platform::Message question{entry::DateOrderQuestion(data, data.currentPlayer, place, order), "Date of the Round",
-                               platform::Buttons::YesNo, platform::Icon::Question, 2};
-    return m_services.dialogs.message(question) == platform::Answer::Yes;
+    return entry::AskAboutDateOrder(m_services.dialogs, data, data.currentPlayer, place);
 }
 
 void ScoreEntryWindow::EQadjust() {

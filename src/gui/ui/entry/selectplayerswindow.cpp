@@ -264,7 +264,7 @@ void SelectPlayersWindow::setDate(const QDate& date) {
 }
 
 int SelectPlayersWindow::courseNamed(const QString& text) const {
-    return store::CourseNamed(m_services.data, text.toStdString());
+    return store::FindCourse(m_services.data, text.toStdString());
 }
 
 void SelectPlayersWindow::chooseCourse(const QString& text) {

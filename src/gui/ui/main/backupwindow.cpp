@@ -76,7 +76,7 @@ void BackupWindow::copy() {
     }
     // The next backup offers the same folder.
     m_services.data.settings.backupFolder = location;
-    store::SaveSettingsFile(m_services.data);
+    store::SaveSettingsFile(m_services.data, m_services.dialogs);
     // The hourglass stays until the window closes.
     m_services.dialogs.beginBusy("");
     m_busy = true;

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "ui/childwindow.hpp"
-
-class QLabel;
-class QListWidget;
+#include "ui/playerchooser.hpp"
 
 namespace quorval::gui {
 
 // Picks the player whose rounds the Individual Player view lists.
-class ChoosePlayerWindow : public ChildWindow {
+class ChoosePlayerWindow : public PlayerChooser {
     Q_OBJECT
 public:
     ChoosePlayerWindow(platform::Services& services, QWidget* opener);
 
-    void accept();
+    void accept() override;
 
 signals:
     void accepted();
@@ -21,12 +18,9 @@ signals:
 
 protected:
     void finish() override;
-    void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* m_label;
-    QListWidget* m_list;
     bool m_accepted = false;
 };
 

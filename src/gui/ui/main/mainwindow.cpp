@@ -359,10 +359,7 @@ void MainWindow::connectCommands() {
         store::LoadLeagueRegistry(m_services.data, m_services.dialogs);
         rebuildLeagueMenu();
         enterNoLeagueState();
-        const store::LeagueRegistry& registry = m_services.data.registry;
-        for (int k = 1; k <= registry.leagueCount; ++k) {
-            if (!open.empty() && registry.leagueFiles[k] + ".LGE" == open) OpenLeague(k - 1);
-        }
+        if (int item = league::LeagueItemOf(m_services.data, open); item >= 0) OpenLeague(item);
     });
     connectAnalysisTeamsCoursesAndHelp();
 }
@@ -573,6 +570,9 @@ void MainWindow::checkView(int item) {
 int MainWindow::individualPlayer() const {
     const store::LeagueData& data = m_services.data;
     if (m_individualName.empty()) return 0;
+    // The slot listed before, unless a sort or removal moved him: then his name finds him again.
+    if (m_individualSlot <= data.playerCount && data.players[m_individualSlot].name == m_individualName)
+        return m_individualSlot;
     for (int p = 1; p <= data.playerCount; ++p) {
         if (data.players[p].name == m_individualName) return p;
     }
@@ -581,6 +581,7 @@ int MainWindow::individualPlayer() const {
 
 void MainWindow::showPlayerRounds(int player) {
     m_individualName = m_services.data.players[player].name;
+    m_individualSlot = player;
     m_listing.setView(listing::View::Individual);
     m_listingView->setListsVisible(true);
     m_listingView->setSpinVisible(false);
@@ -865,7 +866,7 @@ void MainWindow::savePlace() {
     s.windowWidth = normal.width();
     s.windowHeight = normal.height();
     s.listingView = static_cast<int16_t>(checkedView());
-    store::SaveSettingsFile(m_services.data);
+    store::SaveSettingsFile(m_services.data, m_services.dialogs);
 }
 
 }  // namespace quorval::gui

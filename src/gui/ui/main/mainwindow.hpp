@@ -130,6 +130,7 @@ private:
     bool m_quitting = false;
     int m_viewBeforeChooser = 1;
     std::string m_individualName;  // the player the Individual view lists
+    int m_individualSlot = 0;
 };
 
 }  // namespace quorval::gui

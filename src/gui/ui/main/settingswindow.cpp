@@ -228,7 +228,7 @@ void SettingsWindow::accept() {
     close();
     if (s.printFont.empty()) s.printFont = "Courier New";
     store::SaveLeagueRegistry(data, m_services.dialogs);
-    store::SaveSettingsFile(data);
+    store::SaveSettingsFile(data, m_services.dialogs);
     if (s.averageCheck == 1) {
         m_services.dialogs.message(
             {platform::joinLines(

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "print/printfont.hpp"
@@ -21,8 +20,6 @@
 namespace quorval::gui {
 
 namespace {
-
-constexpr int kCountIntervalMs = 1000;
 
 QLineEdit* box(const QString& name, const QString& text, int width = 0) {
     auto* edit = new QLineEdit(text);
@@ -105,11 +102,7 @@ HcpCardsWindow::HcpCardsWindow(platform::Services& services, QWidget* opener)
     resize(660, 420);
     centreOnScreen();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName("Timer1");
-    m_timer1->setInterval(kCountIntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &HcpCardsWindow::showCardCount);
-    m_timer1->start();
+    connect(m_players, &QListWidget::itemSelectionChanged, this, &HcpCardsWindow::showCardCount);
     showCardCount();
 
     connect(selectAll, &QPushButton::clicked, m_players, &QListWidget::selectAll);
@@ -244,9 +237,8 @@ void HcpCardsWindow::done() {
 }
 
 void HcpCardsWindow::finish() {
-    m_timer1->stop();
     takeSettingsFromBoxes();
-    store::SaveSettingsFile(m_services.data);
+    store::SaveSettingsFile(m_services.data, m_services.dialogs);
 }
 
 }  // namespace quorval::gui

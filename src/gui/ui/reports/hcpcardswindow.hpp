@@ -10,7 +10,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QVBoxLayout;
-class QTimer;
 
 namespace quorval::gui {
 
@@ -21,19 +20,17 @@ class HcpCardsWindow : public ChildWindow {
 public:
     HcpCardsWindow(platform::Services& services, QWidget* opener);
 
-    QTimer* timer() const { return m_timer1; }
-
     // What the buttons do.
     void printCards();
     void showInfo();
     void done();
-    // Timer1's tick: shows how many cards the selection makes.
-    void showCardCount();
 
 protected:
     void finish() override;
 
 private:
+    // How many cards the selection makes, shown whenever it changes.
+    void showCardCount();
     void takeSettingsFromBoxes();
     QVBoxLayout* buildPlayerColumn(QPushButton* selectAll, QPushButton* unmarkAll);
     QVBoxLayout* buildCardColumn();
@@ -44,7 +41,6 @@ private:
     QLineEdit* m_horizontal;
     QLineEdit* m_vertical;
     QLineEdit* m_scaling;
-    QTimer* m_timer1;
     platform::Picture m_picture;
 };
 
