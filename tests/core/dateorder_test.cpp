@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "configfolder.hpp"
+#include "scripteddialogs.hpp"
 #include "store/settingsfile.hpp"
 #include "tempdir.hpp"
 
@@ -108,7 +109,8 @@ TEST(DateOrderTest, SettingsFileKeepsTheOrderInANamedLine) {
     quorval::testing::ScopedConfigHome home(dir.path() / "config");
     auto data = std::make_unique<store::LeagueData>();
     data->settings.dateOrder = kDmy;
-    ASSERT_TRUE(store::SaveSettingsFile(*data));
+    quorval::testing::ScriptedDialogs dialogs;
+    ASSERT_TRUE(store::SaveSettingsFile(*data, dialogs));
     const std::string text = quorval::testing::readBytes(data->settings.settingsFilePath);
     EXPECT_NE(text.find("\r\nopenlast=1\r\ndateorder=dmy\r\n"), std::string::npos);
 

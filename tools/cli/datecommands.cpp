@@ -15,7 +15,7 @@ int RunDateOrder(Context& ctx, const Args& args) {
             return kUsage;
         }
         data.settings.dateOrder = *order;
-        if (!store::SaveSettingsFile(data)) {
+        if (!store::SaveSettingsFile(data, ctx.dialogs)) {
             ctx.err << "quorval-cli: cannot write " << data.settings.settingsFilePath << "; nothing was changed\n";
             return kFailed;
         }
