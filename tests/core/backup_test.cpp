@@ -194,3 +194,11 @@ TEST_F(BackupTest, TheSettingsFileIsBackedUpAndComesBackOnlyWhenAsked) {
         fs::remove(settings.string() + ".before-restore");
     }
 }
+
+// The restore list shows each file's time with its date in the user's order.
+TEST(BackupEntryTime, FollowsTheDateOrder) {
+    const backup::BackupEntry entry{"Spring.LGE", "2026-06-02 14:03"};
+    EXPECT_EQ(backup::ModifiedText(entry, store::DateOrder::kMonthDayYear), "06/02/26 14:03");
+    EXPECT_EQ(backup::ModifiedText(entry, store::DateOrder::kDayMonthYear), "02/06/26 14:03");
+    EXPECT_EQ(backup::ModifiedText(entry, store::DateOrder::kYearMonthDay), "2026-06-02 14:03");
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <iterator>
@@ -9,6 +10,7 @@
 
 #include "backup/backup.hpp"
 #include "backup/restorecheck.hpp"
+#include "dates/dateorder.hpp"
 #include "store/datafile.hpp"
 #include "store/settingsfile.hpp"
 #include "text/asciicase.hpp"
@@ -37,7 +39,7 @@ std::string modifiedText(const fs::path& file) {
     std::tm local{};
     localtime_r(&t, &local);
     char text[32];
-    std::strftime(text, sizeof text, "%m/%d/%Y %H:%M", &local);
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
     return text;
 }
 
@@ -56,6 +58,12 @@ fs::path FindBackupFolder(const fs::path& chosen) {
     if (chosen.filename() == kBackupFolderName && fs::is_directory(chosen, ec)) return chosen;
     if (fs::is_directory(chosen / kBackupFolderName, ec)) return chosen / kBackupFolderName;
     return {};
+}
+
+std::string ModifiedText(const BackupEntry& entry, store::DateOrder order) {
+    int year = 0, month = 0, day = 0, used = 0;
+    if (std::sscanf(entry.modified.c_str(), "%4d-%2d-%2d%n", &year, &month, &day, &used) != 3) return entry.modified;
+    return dates::ShortDate(order, month, day, year % 100) + entry.modified.substr(static_cast<size_t>(used));
 }
 
 std::vector<BackupEntry> BackupContents(const fs::path& folder) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "store/leaguedata.hpp"
+
 // Puts the data files of a "QVL Backup" folder back into the working directory.
 namespace quorval::backup {
 
@@ -12,8 +14,11 @@ inline constexpr const char* kBeforeRestoreSuffix = ".before-restore";
 
 struct BackupEntry {
     std::string name;      // as it is in the backup folder
-    std::string modified;  // "MM/DD/YYYY HH:MM", local time
+    std::string modified;  // "YYYY-MM-DD HH:MM", local time
 };
+
+// When the entry was last changed, its date in the user's order: "02/06/26 14:03".
+std::string ModifiedText(const BackupEntry& entry, store::DateOrder order);
 
 // The backup folder a chosen folder stands for: the folder itself when it is named "QVL Backup",
 // else its "QVL Backup" subfolder. Empty when neither exists.

@@ -114,7 +114,8 @@ bool RestoreFromBackup(platform::Services& services) {
         return false;
     }
     std::vector<std::string> lines = {"The backup in " + folder.string() + " holds:", ""};
-    for (const backup::BackupEntry& entry : contents) lines.push_back(entry.name + "    " + entry.modified);
+    for (const backup::BackupEntry& entry : contents)
+        lines.push_back(entry.name + "    " + backup::ModifiedText(entry, services.data.settings.dateOrder));
     lines.insert(lines.end(), {"", "Copy these files back over your data files?",
                                "Each file replaced is kept as NAME" + std::string(backup::kBeforeRestoreSuffix) + "."});
     if (services.dialogs.message({joined(lines, 40), "Restore from a backup", platform::Buttons::YesNo,
