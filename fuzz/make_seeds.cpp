@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         request.kind = weeks == 1 ? store::SideKind::Players : store::SideKind::Teams;
         request.tees = {weeks == 1 ? store::TeeStart::Shotgun : store::TeeStart::Times, 17 * 60, 10};
         play::MakeSchedule(*data, request, schedule);
-        play::RainOutDate(schedule, request.start);
+        play::RainOutDate(schedule, request.start, store::DateOrder::kMonthDayYear);
         put(root / "fuzz_schedule", "schedule" + std::to_string(weeks), store::FormatSchedule(schedule));
     }
     int n = 0;
