@@ -31,7 +31,7 @@ TEST_F(CliFolder, CheckNamesEachBrokenOrMissingFileInTheFolderGiven) {
     writeFall(*data);
     writeBytes("Fall.tea", " 1 \r\nOnly team\r\n 101 \r\n");
     std::string said = runSteps({{"check", 1, "Fall.tea: line 3: team number 101 is outside 0..100"}});
-    for (const std::string& says : {"player 1 (" + p[1].name + ") round 1: the date 13/",
+    for (const std::string& says : {"player 1 (" + p[1].name + ") round 1: the date (month 13, day ",
                                     "player 2 (" + p[2].name + ") round 1: course slot " +
                                         std::to_string(data->courseCount + 1) + " holds no course"})
         EXPECT_TRUE(Has(said, says));

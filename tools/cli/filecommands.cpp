@@ -35,8 +35,9 @@ bool reportImpossibleRounds(Context& ctx, const store::LeagueData& data) {
             std::string where =
                 file + ": player " + std::to_string(p) + " (" + player.name + ") round " + std::to_string(r) + ": ";
             if (round.month < 1 || round.month > 12 || round.day < 1 || round.day > 31) {
-                ctx.out << where << "the date " << round.month << "/" << round.day << "/" << round.year
-                        << " is impossible\n";
+                // Named field by field: an impossible date reads the same in every date order.
+                ctx.out << where << "the date (month " << round.month << ", day " << round.day << ", year "
+                        << round.year << ") is impossible\n";
                 clean = false;
             }
             bool courseKnown = round.course >= 1 && round.course <= data.courseCount &&
