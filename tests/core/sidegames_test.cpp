@@ -337,17 +337,9 @@ TEST(SideGameOptionsTest, TheOptionsFileKeepsThePointsTableTiesAndCurrency) {
 }
 
 TEST(MoneyTest, AmountsAreWholeCents) {
-    const std::pair<const char*, std::optional<play::Cents>> amounts[] = {{"5", 500},
-                                                                          {"2.5", 250},
-                                                                          {"0.05", 5},
-                                                                          {".75", 75},
-                                                                          {"-1", std::nullopt},
-                                                                          {"1.234", std::nullopt},
-                                                                          {"5.", std::nullopt},
-                                                                          {"", std::nullopt},
-                                                                          {"1e3", std::nullopt},
-                                                                          {"1000001", std::nullopt}};
+    const std::pair<const char*, play::Cents> amounts[] = {{"5", 500}, {"2.5", 250}, {"0.05", 5}, {".75", 75}};
     for (const auto& [text, cents] : amounts) EXPECT_EQ(play::ParseAmount(text), cents) << text;
+    for (const char* bad : {"-1", "1.234", "5.", "", "1e3", "1000001"}) EXPECT_FALSE(play::ParseAmount(bad)) << bad;
     EXPECT_EQ(play::AmountText(1205) + " " + play::AmountText(7, "$") + " " + play::AmountText(-50, "$"),
               "12.05 $0.07 -$0.50");
 }
