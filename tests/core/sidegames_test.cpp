@@ -158,41 +158,23 @@ TEST_F(SideGamesTest, SkinsGoToTheOneLowestScoreOfAHole) {
         std::string won;
     };
     const std::string front = "444444444000000000";
+    const auto none = play::Ties::None, carry = play::Ties::Carry;
+    // clang-format off
     const Case cases[] = {
-        {"a tie of two wins nothing",
-         {with(kFours, 2, '3'), with(with(kFours, 2, '3'), 5, '3'), kFours},
-         {0, 0, 0},
-         false,
-         play::Ties::None,
-         "5:B1/3 carried 0"},
-        {"a three-way tie wins nothing", {kFours, kFours, kFours}, {0, 0, 0}, false, play::Ties::None, "carried 0"},
-        {"carried over several holes and off the end",
-         {with(kFours, 3, '2'), kFours, with(kFours, 7, '3')},
-         {0, 0, 0},
-         false,
-         play::Ties::Carry,
-         "3:A3/2 7:C4/3 carried 11"},
-        {"net: the strokes received win",
-         {kFours, kFours, kFours},
-         {0, 18, 0},
-         true,
-         play::Ties::None,
+        {"a tie of two wins nothing", {with(kFours, 2, '3'), with(with(kFours, 2, '3'), 5, '3'), kFours}, {0, 0, 0},
+         false, none, "5:B1/3 carried 0"},
+        {"a three-way tie wins nothing", {kFours, kFours, kFours}, {0, 0, 0}, false, none, "carried 0"},
+        {"carried over several holes and off the end", {with(kFours, 3, '2'), kFours, with(kFours, 7, '3')},
+         {0, 0, 0}, false, carry, "3:A3/2 7:C4/3 carried 11"},
+        {"net: the strokes received win", {kFours, kFours, kFours}, {0, 18, 0}, true, none,
          "1:B1/3 2:B1/3 3:B1/3 4:B1/3 5:B1/3 6:B1/3 7:B1/3 8:B1/3 9:B1/3 10:B1/3 11:B1/3 12:B1/3 13:B1/3 14:B1/3 "
          "15:B1/3 16:B1/3 17:B1/3 18:B1/3 carried 0"},
-        {"gross: the same cards win nothing",
-         {kFours, kFours, kFours},
-         {0, 18, 0},
-         false,
-         play::Ties::None,
-         "carried 0"},
-        {"a plus handicap gives a stroke back on the last index",
-         {with(with(kFours, 1, '3'), 18, '3'), kFours, kFours},
-         {-1, 0, 0},
-         true,
-         play::Ties::None,
-         "1:A1/3 carried 0"},
-        {"a nine", {with(front, 9, '3'), front, front}, {0, 0, 0}, false, play::Ties::Carry, "9:A9/3 carried 0"},
+        {"gross: the same cards win nothing", {kFours, kFours, kFours}, {0, 18, 0}, false, none, "carried 0"},
+        {"a plus handicap gives a stroke back on the last index", {with(with(kFours, 1, '3'), 18, '3'), kFours, kFours},
+         {-1, 0, 0}, true, none, "1:A1/3 carried 0"},
+        {"a nine", {with(front, 9, '3'), front, front}, {0, 0, 0}, false, carry, "9:A9/3 carried 0"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::LeagueBuilder(data).course("Pine Hills");
