@@ -120,39 +120,29 @@ protected:
     };
     // Every report that prints the players' names.
     std::vector<Report> reports() {
+        using P = RecordingPrinter&;
+        // clang-format off
         return {
-            {"results",
-             [this](RecordingPrinter& p) {
-                 results::PrintResults(p, data, {{6, 2, 26}});
-             }},
-            {"scorecards",
-             [this](RecordingPrinter& p) {
-                 reports::PrintScorecards(p, data, {1, store::kBlueTee, {6, 9, 26}, {}});
-             }},
-            {"cards",
-             [this](RecordingPrinter& p) {
+            {"results", [this](P p) { results::PrintResults(p, data, {{6, 2, 26}}); }},
+            {"scorecards", [this](P p) { reports::PrintScorecards(p, data, {1, store::kBlueTee, {6, 9, 26}, {}}); }},
+            {"cards", [this](P p) {
                  for (int i = 1; i <= 4; ++i) data.players[i].selected = 1;
                  reports::PrintHandicapCards(p, data, {kDate, {}});
              }},
-            {"compare",
-             [this](RecordingPrinter& p) { reports::PrintCompareChart(p, data, reports::CompareLines(data), kDate); }},
-            {"listing-short", [this](RecordingPrinter& p) { reports::printshortreport(p, data, rows(), kDate); }},
-            {"listing-long", [this](RecordingPrinter& p) { reports::printlongreport(p, data, rows(), kDate); }},
-            {"team summary", [this](RecordingPrinter& p) { teams::PrintTeamSummary(p, data, true, false, kDate); }},
-            {"stableford",
-             [this](RecordingPrinter& p) {
-                 play::PrintSideGame(p, data, sideGame(play::SideGame::Stableford), error);
-             }},
-            {"skins",
-             [this](RecordingPrinter& p) { play::PrintSideGame(p, data, sideGame(play::SideGame::Skins), error); }},
-            {"match cards",
-             [this](RecordingPrinter& p) {
+            {"compare", [this](P p) { reports::PrintCompareChart(p, data, reports::CompareLines(data), kDate); }},
+            {"listing-short", [this](P p) { reports::printshortreport(p, data, rows(), kDate); }},
+            {"listing-long", [this](P p) { reports::printlongreport(p, data, rows(), kDate); }},
+            {"team summary", [this](P p) { teams::PrintTeamSummary(p, data, true, false, kDate); }},
+            {"stableford", [this](P p) { play::PrintSideGame(p, data, sideGame(play::SideGame::Stableford), error); }},
+            {"skins", [this](P p) { play::PrintSideGame(p, data, sideGame(play::SideGame::Skins), error); }},
+            {"match cards", [this](P p) {
                  play::MatchCard card{"06/02/26  Eagles v Birdies", kNames[2], kNames[3], 61, -10, {}};
                  card.gift = play::GiveStrokes(61, -10, data.strokeIndexes[1], 1, 18);
                  play::PrintMatchCards(p, data, {card}, 1);
              }},
-            {"graph", [this](RecordingPrinter& p) { analysis::PrintHcpGraph(p, data, 1, kDate); }},
+            {"graph", [this](P p) { analysis::PrintHcpGraph(p, data, 1, kDate); }},
         };
+        // clang-format on
     }
 
     std::unique_ptr<store::LeagueData> m_data = std::make_unique<store::LeagueData>();
