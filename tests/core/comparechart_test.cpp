@@ -110,18 +110,11 @@ TEST(ComparePrintTest, PagesOfFiftyUnderTheHeading) {
     printer.setOrientation(platform::Orientation::Landscape);
     auto data = std::make_unique<store::LeagueData>();
     data->settings.printFont = "Lucida Console";
-    std::vector<std::string> lines, first{"",
-                                          "",
-                                          blanks(14) + "Quorval" + blanks(10) + "12-06-2026",
-                                          "",
-                                          "",
-                                          blanks(38) + "Hcp Index",
-                                          " ",
-                                          "      Player               -5    0    5   10   15   20   25   30   35   40",
-                                          "",
-                                          "",
-                                          blanks(5) + std::string(79, '_'),
-                                          ""};
+    // clang-format off
+    std::vector<std::string> lines, first{"", "", blanks(14) + "Quorval" + blanks(10) + "12-06-2026", "", "",
+        blanks(38) + "Hcp Index", " ", "      Player               -5    0    5   10   15   20   25   30   35   40",
+        "", "", blanks(5) + std::string(79, '_'), ""};
+    // clang-format on
     std::vector<std::string> second = first;
     second.insert(second.begin(), " ");
     for (int i = 0; i < 60; ++i) lines.push_back("Player " + std::to_string(i));

@@ -28,36 +28,24 @@ TEST(DateOrderTest, EachOrderWritesAndReadsItsOwnFormAndIsoAndRefusesDaysThatDoN
         const char* typed;
         std::optional<Date> read;  // nothing: refused
     };
+    const auto no = std::nullopt;
+    // clang-format off
     const Case kCases[] = {
-        {kMdy, "10/06/26", Date{10, 6, 26}},
-        {kDmy, "10/06/26", Date{6, 10, 26}},
-        {kYmd, "10/06/26", std::nullopt},  // year first takes four digits first
-        {kMdy, "2026-10-06", Date{10, 6, 26}},
-        {kDmy, "2026-10-06", Date{10, 6, 26}},
-        {kYmd, "2026.10.6", Date{10, 6, 26}},
-        {kDmy, "6/10/2026", Date{10, 6, 26}},
-        {kDmy, " 6 - 10 - 26 ", Date{10, 6, 26}},
+        {kMdy, "10/06/26", Date{10, 6, 26}}, {kDmy, "10/06/26", Date{6, 10, 26}},
+        {kYmd, "10/06/26", no},  // year first takes four digits first
+        {kMdy, "2026-10-06", Date{10, 6, 26}}, {kDmy, "2026-10-06", Date{10, 6, 26}},
+        {kYmd, "2026.10.6", Date{10, 6, 26}}, {kDmy, "6/10/2026", Date{10, 6, 26}}, {kDmy, " 6 - 10 - 26 ", Date{10, 6, 26}},
         // the two-digit year: 85..99 are 19xx, 00..84 are 20xx; four digits only inside those years
-        {kMdy, "1/2/85", Date{1, 2, 85}},
-        {kMdy, "1/2/84", Date{1, 2, 84}},
-        {kDmy, "2/1/1985", Date{1, 2, 85}},
-        {kDmy, "2/1/1984", std::nullopt},
-        {kYmd, "2085-01-02", std::nullopt},
-        {kMdy, "1/2/026", std::nullopt},
+        {kMdy, "1/2/85", Date{1, 2, 85}}, {kMdy, "1/2/84", Date{1, 2, 84}}, {kDmy, "2/1/1985", Date{1, 2, 85}},
+        {kDmy, "2/1/1984", no}, {kYmd, "2085-01-02", no}, {kMdy, "1/2/026", no},
         // February 29 only in a leap year; 2000 was one
-        {kMdy, "02/29/28", Date{2, 29, 28}},
-        {kDmy, "29/02/27", std::nullopt},
-        {kYmd, "2000-02-29", Date{2, 29, 0}},
+        {kMdy, "02/29/28", Date{2, 29, 28}}, {kDmy, "29/02/27", no}, {kYmd, "2000-02-29", Date{2, 29, 0}},
         {kDmy, "29/02/00", Date{2, 29, 0}},
         // impossible in the order, never moved to another day
-        {kDmy, "31/02/26", std::nullopt},
-        {kMdy, "02/31/26", std::nullopt},
-        {kMdy, "13/01/26", std::nullopt},
-        {kDmy, "01/13/26", std::nullopt},
-        {kMdy, "10/6", std::nullopt},
-        {kMdy, "10/x/26", std::nullopt},
-        {kYmd, "2026-100-1", std::nullopt},
+        {kDmy, "31/02/26", no}, {kMdy, "02/31/26", no}, {kMdy, "13/01/26", no}, {kDmy, "01/13/26", no},
+        {kMdy, "10/6", no}, {kMdy, "10/x/26", no}, {kYmd, "2026-100-1", no},
     };
+    // clang-format on
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::string(c.typed) + " " + dates::OrderKey(c.order));
         EXPECT_EQ(dates::ParseDate(c.order, c.typed), c.read);

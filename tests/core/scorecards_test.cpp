@@ -42,11 +42,7 @@ TEST_F(ScorecardTest, StrokesGoToTheHardestHolesFirstAndAreGivenBackOnTheEasiest
     const struct {
         int courseHandicap;
         const char* bySI;  // strokes on the holes of stroke index 1..18, '-' for one given back
-    } cases[] = {{0, "000000000000000000"},
-                 {5, "111110000000000000"},
-                 {18, "111111111111111111"},
-                 {22, "222211111111111111"},
-                 {-2, "0000000000000000--"}};
+    } cases[] = {{22, "222211111111111111"}, {-2, "0000000000000000--"}};  // AllocateStrokes has the rest
     for (const auto& c : cases) {
         SCOPED_TRACE(c.courseHandicap);
         data.players[1].rounds[1].handicapIndex = static_cast<float>(c.courseHandicap);

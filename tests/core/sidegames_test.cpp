@@ -158,41 +158,23 @@ TEST_F(SideGamesTest, SkinsGoToTheOneLowestScoreOfAHole) {
         std::string won;
     };
     const std::string front = "444444444000000000";
+    const auto none = play::Ties::None, carry = play::Ties::Carry;
+    // clang-format off
     const Case cases[] = {
-        {"a tie of two wins nothing",
-         {with(kFours, 2, '3'), with(with(kFours, 2, '3'), 5, '3'), kFours},
-         {0, 0, 0},
-         false,
-         play::Ties::None,
-         "5:B1/3 carried 0"},
-        {"a three-way tie wins nothing", {kFours, kFours, kFours}, {0, 0, 0}, false, play::Ties::None, "carried 0"},
-        {"carried over several holes and off the end",
-         {with(kFours, 3, '2'), kFours, with(kFours, 7, '3')},
-         {0, 0, 0},
-         false,
-         play::Ties::Carry,
-         "3:A3/2 7:C4/3 carried 11"},
-        {"net: the strokes received win",
-         {kFours, kFours, kFours},
-         {0, 18, 0},
-         true,
-         play::Ties::None,
+        {"a tie of two wins nothing", {with(kFours, 2, '3'), with(with(kFours, 2, '3'), 5, '3'), kFours}, {0, 0, 0},
+         false, none, "5:B1/3 carried 0"},
+        {"a three-way tie wins nothing", {kFours, kFours, kFours}, {0, 0, 0}, false, none, "carried 0"},
+        {"carried over several holes and off the end", {with(kFours, 3, '2'), kFours, with(kFours, 7, '3')},
+         {0, 0, 0}, false, carry, "3:A3/2 7:C4/3 carried 11"},
+        {"net: the strokes received win", {kFours, kFours, kFours}, {0, 18, 0}, true, none,
          "1:B1/3 2:B1/3 3:B1/3 4:B1/3 5:B1/3 6:B1/3 7:B1/3 8:B1/3 9:B1/3 10:B1/3 11:B1/3 12:B1/3 13:B1/3 14:B1/3 "
          "15:B1/3 16:B1/3 17:B1/3 18:B1/3 carried 0"},
-        {"gross: the same cards win nothing",
-         {kFours, kFours, kFours},
-         {0, 18, 0},
-         false,
-         play::Ties::None,
-         "carried 0"},
-        {"a plus handicap gives a stroke back on the last index",
-         {with(with(kFours, 1, '3'), 18, '3'), kFours, kFours},
-         {-1, 0, 0},
-         true,
-         play::Ties::None,
-         "1:A1/3 carried 0"},
-        {"a nine", {with(front, 9, '3'), front, front}, {0, 0, 0}, false, play::Ties::Carry, "9:A9/3 carried 0"},
+        {"gross: the same cards win nothing", {kFours, kFours, kFours}, {0, 18, 0}, false, none, "carried 0"},
+        {"a plus handicap gives a stroke back on the last index", {with(with(kFours, 1, '3'), 18, '3'), kFours, kFours},
+         {-1, 0, 0}, true, none, "1:A1/3 carried 0"},
+        {"a nine", {with(front, 9, '3'), front, front}, {0, 0, 0}, false, carry, "9:A9/3 carried 0"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::LeagueBuilder(data).course("Pine Hills");
@@ -212,14 +194,14 @@ TEST_F(SideGamesTest, ThePotIsSharedPerSkinToTheCent) {
         std::string money;  // pot, skin, leftover, then each player's amount
     };
     const std::array<std::string, 3> seven = {with(kFours, 3, '2'), kFours, with(kFours, 7, '3')};
+    // clang-format off
     const Case cases[] = {
         {"buy-in", {play::Ties::Carry, 500, std::nullopt}, seven, "1500 214 2: 642 0 856"},
-        {"fixed pot",
-         {play::Ties::None, 500, 1000},
-         {with(kFours, 1, '3'), with(kFours, 2, '3'), with(kFours, 4, '3')},
+        {"fixed pot", {play::Ties::None, 500, 1000}, {with(kFours, 1, '3'), with(kFours, 2, '3'), with(kFours, 4, '3')},
          "1000 333 1: 333 333 333"},
         {"no skin won", {play::Ties::Carry, 500, std::nullopt}, {kFours, kFours, kFours}, "1500 0 0: 0 0 0 returned"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::LeagueBuilder(data).course("Pine Hills");
@@ -280,7 +262,6 @@ TEST(StablefordPointsTest, EveryRowOfTheStandardAndAModifiedTable) {
     for (int toPar = -4; toPar <= 3; ++toPar) {
         SCOPED_TRACE(toPar);
         EXPECT_EQ(play::StablefordPoints(standard, 5, 1, 6 + toPar), standardPoints[toPar + 4]);
-        EXPECT_EQ(play::StablefordPoints(standard, 5, 1, 6 + toPar), std::max(0, 2 + 5 + 1 - (6 + toPar)));
         EXPECT_EQ(play::StablefordPoints(modified, 5, 1, 6 + toPar), modifiedPoints[toPar + 4]);
     }
 }
@@ -293,17 +274,15 @@ TEST_F(SideGamesTest, StablefordCountsBackOverTheLastHolesAndSharesWhatStaysEqua
         std::string table;
     };
     const std::string frontPars = "443443443000000000";
+    // clang-format off
     const Case cases[] = {
-        {"eighteen holes",
-         kPars,
-         {{"A", 1}, {"B", 10}, {"C", 13}, {"D", 16}, {"E", 18}, {"F", 18}, {"G", 2}},
+        {"eighteen holes", kPars, {{"A", 1}, {"B", 10}, {"C", 13}, {"D", 16}, {"E", 18}, {"F", 18}, {"G", 2}},
          "T1 E 37 19 13 7 3, T1 F 37 19 13 7 3, 3 D 37 19 13 7 2, 4 C 37 19 13 6 2, 5 B 37 19 12 6 2, "
          "T6 A 37 18 12 6 2, T6 G 37 18 12 6 2, "},
-        {"a nine",
-         frontPars,
-         {{"H", 1}, {"I", 4}, {"J", 7}, {"K", 9}},
+        {"a nine", frontPars, {{"H", 1}, {"I", 4}, {"J", 7}, {"K", 9}},
          "1 K 19 - 13 7 3, 2 J 19 - 13 7 2, 3 I 19 - 13 6 2, 4 H 19 - 12 6 2, "},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::LeagueBuilder(data).course("Pine Hills");
@@ -337,17 +316,9 @@ TEST(SideGameOptionsTest, TheOptionsFileKeepsThePointsTableTiesAndCurrency) {
 }
 
 TEST(MoneyTest, AmountsAreWholeCents) {
-    const std::pair<const char*, std::optional<play::Cents>> amounts[] = {{"5", 500},
-                                                                          {"2.5", 250},
-                                                                          {"0.05", 5},
-                                                                          {".75", 75},
-                                                                          {"-1", std::nullopt},
-                                                                          {"1.234", std::nullopt},
-                                                                          {"5.", std::nullopt},
-                                                                          {"", std::nullopt},
-                                                                          {"1e3", std::nullopt},
-                                                                          {"1000001", std::nullopt}};
+    const std::pair<const char*, play::Cents> amounts[] = {{"5", 500}, {"2.5", 250}, {"0.05", 5}, {".75", 75}};
     for (const auto& [text, cents] : amounts) EXPECT_EQ(play::ParseAmount(text), cents) << text;
+    for (const char* bad : {"-1", "1.234", "5.", "", "1e3", "1000001"}) EXPECT_FALSE(play::ParseAmount(bad)) << bad;
     EXPECT_EQ(play::AmountText(1205) + " " + play::AmountText(7, "$") + " " + play::AmountText(-50, "$"),
               "12.05 $0.07 -$0.50");
 }

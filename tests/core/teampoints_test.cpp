@@ -119,7 +119,7 @@ TEST_F(TeamPointsTest, SummaryPrintsHeadingMembersEntriesAndTotalsInColumns) {
 }
 
 // Team 1's block leaves the page count at 45 (no break before the next heading) or at 46 (a break).
-TEST_F(TeamPointsTest, AHeadingBelowLineFortyFiveStartsANewPage) {
+TEST_F(TeamPointsTest, AHeadingBelowLineFortyFiveOrAnEntryAfterLineFiftyTwoStartsANewPage) {
     for (int entries : {31, 32}) {
         data->teams.teamEntryCount[1] = data->teams.teamEntryCount[2] = 0;
         addEntries(1, entries);
@@ -128,12 +128,10 @@ TEST_F(TeamPointsTest, AHeadingBelowLineFortyFiveStartsANewPage) {
         ASSERT_EQ(pages.size(), entries == 32 ? 2u : 1u);
         EXPECT_EQ(pages.back().lines()[entries == 32 ? 5 : 7 + 4 + 1 + 31 + 3 + 2], "    Team: Hawks");
     }
-}
-
-// The page count starts at 6, the heading adds 4 and the column headings 1: the 42nd entry is
-// line 53. The entries after it go on under the column headings again.
-TEST_F(TeamPointsTest, EntriesBreakToANewPageAfterLineFiftyTwo) {
+    // The page count starts at 6, the heading adds 4 and the column headings 1: the 42nd entry is
+    // line 53. The entries after it go on under the column headings again.
     data->teams.teamCount = 1;
+    data->teams.teamEntryCount[1] = 0;
     addEntries(1, 50);
     const auto& pages = printed(false, false);
     ASSERT_EQ(pages.size(), 2u);

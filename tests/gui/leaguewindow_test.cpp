@@ -68,9 +68,9 @@ TEST_F(LeagueWindowTest, CreatingWritesAnEmptyLeagueAndRegistersIt) {
 TEST_F(LeagueWindowTest, RefusedNameTellsWhyEmptiesTheBoxAndKeepsTheWindow) {
     start({"Spring"}, 0);
     const std::string registry = readBytes(store::kRegistryFileName);
-    for (auto [typed, why] : {std::pair{"Spring", "That name is already in use."},
-                              {"Fall:2", "Illegal Name for file"},
-                              {"../Fall", "Illegal Name for file"}}) {
+    // The other refused names are the league tests' business; here the window's part.
+    for (auto [typed, why] :
+         {std::pair{"Spring", "That name is already in use."}, {"Fall:2", "Illegal Name for file"}}) {
         SCOPED_TRACE(typed);
         name->setText(typed);  // pasted: the key filter does not see it
         press("Okbutton");
@@ -92,15 +92,10 @@ TEST_F(LeagueWindowTest, DeletingAsksFirstThenRemovesTheLeagueAndItsTeams) {
     press("deletebutton");
     EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "That name is not on the active list.");
 
-    name->setText("SUMMER");  // found whatever the letter case
-    s.dialogs.answer(platform::Answer::No);
-    press("deletebutton");
-    EXPECT_THAT(s.dialogs.takeMessages().at(0).text, ::testing::StartsWith("Are you sure you want to Delete"));
-    EXPECT_TRUE(fs::exists("Summer.LGE"));
-
+    name->setText("SUMMER");  // found whatever the letter case; No keeps it, as the league tests show
     s.dialogs.answer(platform::Answer::Yes);
     press("deletebutton");
-    s.dialogs.takeMessages();
+    EXPECT_THAT(s.dialogs.takeMessages().at(0).text, ::testing::StartsWith("Are you sure you want to Delete"));
     EXPECT_FALSE(fs::exists("Summer.LGE") || fs::exists("Summer.tea"));
     EXPECT_TRUE(fs::exists("Spring.tea"));
     expectLeagues({"Spring", "Fall"});

@@ -268,11 +268,11 @@ TEST_F(ScoreEntryTest, BlankHolesAreRefusedNamingThem) {
 // refused with a message and the box is emptied.
 TEST_F(ScoreEntryTest, PuttsStayWithinTheHoleScore) {
     open({1}, true);
-    const std::tuple<const char*, const char*, const char*, bool, bool> kCases[] = {{"4", "1", "1", true, false},
-                                                                                    {"4", "0", "0", true, false},
-                                                                                    {"4", "5", "", false, true},
-                                                                                    {"12", "1", "1", false, false},
-                                                                                    {"12", "13", "", false, true}};
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, bool, bool> kCases[] = {
+        {"4", "1", "1", true, false}, {"4", "0", "0", true, false}, {"4", "5", "", false, true},
+        {"12", "1", "1", false, false}, {"12", "13", "", false, true}};
+    // clang-format on
     for (auto [score, putts, kept, movesOn, refused] : kCases) {
         SCOPED_TRACE(std::string(score) + " " + putts);
         hole(2)->setText(score);
