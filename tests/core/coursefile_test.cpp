@@ -96,7 +96,8 @@ TEST(FindCourse, TakesSlotNameOrInitialsIgnoringCaseAndBlanksTheFirstAndNeverAnE
     data->courses[2][field::kInitials] = "DC";
     data->courses[3][field::kName] = "  \xC3\x89tang Bleu ";  // É
     data->courses[3][field::kInitials] = "pine hill";         // a name before initials
-                                                              // clang-format off
+
+    // clang-format off
     for (auto [typed, course] : {std::pair{" pine HILL  ", 1}, {"\xC3\xA9TANG BLEU", 3}, {"   ", 0}, {"Pine", 0},
                                  {"ob", 4}, {"DC", 0}, {" 3", 3}, {"2", 0}, {"5", 0}, {"0", 0}}) {
         // clang-format on
