@@ -27,8 +27,9 @@ TEST(PhonePages, NoPageScrollsSidewaysAt360Pixels) {
     TempWorkDir work;
     ASSERT_EQ(runCli("-C lg demo").exitCode, 0);
     // The longest names the league takes, a plus index and one far above 45, a nine-hole round.
-    std::string csv = "player,date,course,tee,hole1,hole2,hole3,hole4,hole5,hole6,hole7,hole8,hole9,"
-                      "hole10,hole11,hole12,hole13,hole14,hole15,hole16,hole17,hole18\n";
+    std::string csv =
+        "player,date,course,tee,hole1,hole2,hole3,hole4,hole5,hole6,hole7,hole8,hole9,"
+        "hole10,hole11,hole12,hole13,hole14,hole15,hole16,hole17,hole18\n";
     for (const char* date : {"2026-04-07", "2026-04-14", "2026-04-21"}) {
         csv += std::string("Bartholomew Fitzgerald-Huntington of Wessexham,") + date + ",Pine Hills,Red" +
                ",3,3,2,3,3,3,2,3,3,3,3,3,2,3,3,3,3,3\n";

@@ -9,8 +9,8 @@
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
 #include "store/settingsfile.hpp"
-#include "text/asciicase.hpp"
 #include "store/strokeindexfile.hpp"
+#include "text/asciicase.hpp"
 
 namespace quorval::cli {
 

@@ -422,12 +422,13 @@ std::string playerPageContent(const store::LeagueData& data, int p, const std::v
             const store::RoundRecord& round = player.rounds[r];
             const float ch = listing::NetCourseHandicap(data, player, r);
             const store::HoleValues& played = round.hasAsPlayed() ? round.asPlayed : round.score;
-            rows += "<tr>" + cell(link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)), "name") +
-                    cell(HtmlEscape(courseName(data, round)), "name") +
-                    cell(nineText(played[store::kOutSlot]), "wide") + cell(nineText(played[store::kInSlot]), "wide") +
-                    cell(std::to_string(round.playedGross())) + cell(handicapText(data, ch)) +
-                    cell(text::generalForm(round.playedGross() - ch)) +
-                    cell(handicap::IndexTextAfter(handicap::RulesOf(data), player, r, "#0.0")) + "</tr>\n";
+            rows +=
+                "<tr>" +
+                cell(link(datePage(dateOf(round)), results::DateText(dateOf(round), data.settings.dateOrder)), "name") +
+                cell(HtmlEscape(courseName(data, round)), "name") + cell(nineText(played[store::kOutSlot]), "wide") +
+                cell(nineText(played[store::kInSlot]), "wide") + cell(std::to_string(round.playedGross())) +
+                cell(handicapText(data, ch)) + cell(text::generalForm(round.playedGross() - ch)) +
+                cell(handicap::IndexTextAfter(handicap::RulesOf(data), player, r, "#0.0")) + "</tr>\n";
         }
         body += table(
             "<tr><th class=\"name\">Date</th><th class=\"name\">Course</th><th class=\"wide\">Out</th>"

@@ -87,7 +87,8 @@ Scorecard MakeScorecard(const store::LeagueData& data, int player, const Scoreca
     const store::PlayerRecord& who = data.players[player];
     Scorecard card;
     card.title = league::LeagueName(data) + "  -  " + course[store::course_field::kName] + ", " +
-                 std::string(store::TeeName(options.tee)) + " tee  -  " + results::DateText(options.date, data.settings.dateOrder);
+                 std::string(store::TeeName(options.tee)) + " tee  -  " +
+                 results::DateText(options.date, data.settings.dateOrder);
     card.player = who.name;
     const int rounds = std::clamp<int>(who.roundCount, 0, store::kMaxRounds);
     const float index = who.rounds[rounds].handicapIndex;

@@ -92,8 +92,8 @@ std::string tableRule(size_t width) {
 }
 
 std::string tableLine(const Result& r, size_t width) {
-    return text::PadRight(PlaceText(r), 5) + "  " + text::FitColumn(r.name, width) + nine(r.out, 4) +
-           nine(r.in, 4) + number(r.gross, 7) + text::PadLeft(r.handicap, 5) + number(r.net, 5);
+    return text::PadRight(PlaceText(r), 5) + "  " + text::FitColumn(r.name, width) + nine(r.out, 4) + nine(r.in, 4) +
+           number(r.gross, 7) + text::PadLeft(r.handicap, 5) + number(r.net, 5);
 }
 
 // A line too long for the page goes on in the next, indented, broken after a ", " or a blank.

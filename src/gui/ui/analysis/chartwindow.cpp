@@ -57,7 +57,8 @@ void ChartWindow::printWith(PrintFunction printChart) {
     if (!confirmPrint(m_services.dialogs, kChartReady)) return;
     m_services.dialogs.beginBusy("");
     const platform::Date today = m_services.clock.today();
-    printChart(m_services.printer, m_services.data, m_services.data.currentPlayer, print::PrintDate(today, m_services.data.settings.dateOrder));
+    printChart(m_services.printer, m_services.data, m_services.data.currentPlayer,
+               print::PrintDate(today, m_services.data.settings.dateOrder));
     m_services.dialogs.endBusy();
 }
 
