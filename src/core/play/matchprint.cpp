@@ -68,24 +68,15 @@ void PrintSheet(platform::Printer& printer, const store::LeagueData& data, const
                 const std::vector<std::string>& sheet) {
     std::vector<std::string> lines;
     for (const std::string& line : sheet) wrapInto(line, lines);
-    size_t pages = std::max<size_t>(1, (lines.size() + kLinesPerPage - 1) / kLinesPerPage);
-    print::BeginJob(printer, platform::Orientation::Portrait, data, title);
-    for (size_t page = 0; page < pages; ++page) {
-        if (page > 0) printer.newPage();
-        print::SelectPrintFont(printer, data.settings);
-        printer.setFontName(data.settings.printFont);
-        printer.setFontSize(14);
-        printer.setBold(true);
-        printer.print(league::LeagueName(data) + "  -  " + title);
-        printer.setFontSize(10);
-        printer.setBold(false);
-        // A longer sheet has its page numbers in the footer of each page.
-        printer.print(" ");
-        for (size_t i = page * kLinesPerPage; i < std::min(lines.size(), (page + 1) * kLinesPerPage); ++i) {
-            printer.print(lines[i].empty() ? " " : lines[i]);
-        }
+    for (std::string& line : lines)
+        if (line.empty()) line = " ";
+    std::vector<std::vector<std::string>> pages;
+    for (size_t i = 0; i < lines.size(); i += kLinesPerPage) {
+        pages.emplace_back(lines.begin() + static_cast<std::ptrdiff_t>(i),
+                           lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), i + kLinesPerPage)));
     }
-    printer.endDoc();
+    if (pages.empty()) pages.emplace_back();
+    print::PrintSheetPages(printer, data, title, pages);
 }
 
 std::vector<MatchCard> MatchCards(const store::LeagueData& data, Day date, const std::vector<SideMatch>& matches,

@@ -190,20 +190,7 @@ bool PrintSideGame(platform::Printer& printer, const store::LeagueData& data, co
         }
         pages.back().push_back(lines[i]);
     }
-    print::BeginJob(printer, platform::Orientation::Portrait, data, title);
-    for (size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0) printer.newPage();
-        print::SelectPrintFont(printer, data.settings);
-        printer.setFontSize(14);
-        printer.setBold(true);
-        printer.print(league::LeagueName(data) + "  -  " + title);
-        printer.setFontSize(10);
-        printer.setBold(false);
-        // A longer sheet has its page numbers in the footer of each page.
-        printer.print(" ");
-        for (const std::string& line : pages[page]) printer.print(line);
-    }
-    printer.endDoc();
+    print::PrintSheetPages(printer, data, title, pages);
     return true;
 }
 

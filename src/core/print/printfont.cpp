@@ -61,4 +61,21 @@ std::string PrintDate(int year, int month, int day, store::DateOrder order) {
     return text;
 }
 
+void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
+                     const std::vector<std::vector<std::string>>& pages) {
+    BeginJob(printer, platform::Orientation::Portrait, data, title);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) printer.newPage();
+        SelectPrintFont(printer, data.settings);
+        printer.setFontSize(14);
+        printer.setBold(true);
+        printer.print(league::LeagueName(data) + "  -  " + title);
+        printer.setFontSize(10);
+        printer.setBold(false);
+        printer.print(" ");
+        for (const std::string& line : pages[page]) printer.print(line);
+    }
+    printer.endDoc();
+}
+
 }  // namespace quorval::print

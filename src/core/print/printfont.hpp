@@ -1,7 +1,10 @@
 #pragma once
 
+#include <string>
+#include <vector>
 #include "platform/printer.hpp"
 #include "platform/seams.hpp"
+
 #include "store/leaguedata.hpp"
 
 namespace quorval::print {
@@ -27,5 +30,10 @@ std::string PrintDate(int year, int month, int day, store::DateOrder order);
 inline std::string PrintDate(const platform::Date& date, store::DateOrder order) {
     return PrintDate(date.year, date.month, date.day, order);
 }
+
+// A text sheet already cut into pages, in portrait: each page headed "LEAGUE  -  TITLE" in 14 pt
+// bold, then its lines in 10 pt; the page numbers go in the footer.
+void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
+                     const std::vector<std::vector<std::string>>& pages);
 
 }  // namespace quorval::print
