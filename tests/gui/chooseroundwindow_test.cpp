@@ -64,19 +64,23 @@ TEST_F(ChooseRoundTest, PlayerThenDatesNewestFirstAndExitEnablesTheOpener) {
     EXPECT_TRUE(opener.isEnabled());
 }
 
-// The date picked opens its slot for editing in the score window that suits the round.
+// The date picked opens its slot for editing in the score window that suits the round, on the
+// round's date, course and tee played; a round stored before tees were kept opens on the player's.
 TEST_F(ChooseRoundTest, PickingADateEditsThatSlotInTheWindowThatSuitsIt) {
-    for (auto [row, slot, window] : {std::tuple{1, 2, "roundsform2"}, {0, 3, "roundsform"}}) {
+    s.data->players[2].rounds[2].teePlayed = store::kBlueTee;
+    for (auto [row, slot, window, tee] :
+         {std::tuple{1, 2, "roundsform2", int{store::kBlueTee}}, {0, 3, "roundsform", int{s.data->players[2].tee}}}) {
         pick(1);
         pick(row);
-        EXPECT_EQ(std::tuple(s.data->editRound, s.data->entryDay, s.data->entryMonth, s.data->currentCourse),
-                  std::tuple(slot, 5 + 7 * (slot - 1), 5, slot));
         QWidget* scores = visibleWindow(window);
         ASSERT_NE(scores, nullptr) << window;
+        EXPECT_EQ(child<QLineEdit>(scores, "editdate")->text().toStdString(),
+                  "5/" + std::to_string(5 + 7 * (slot - 1)) + "/2004");
+        EXPECT_EQ(child<QComboBox>(scores, "editcourse")->currentData().toInt(), slot);
+        EXPECT_TRUE(child<QRadioButton>(scores, qPrintable(QString("teebutton%1").arg(tee)))->isChecked());
         EXPECT_FALSE(opener.isEnabled());
         scores->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        s.data->editRound = 0;
         open();
     }
 }

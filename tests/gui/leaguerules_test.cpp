@@ -23,7 +23,7 @@ protected:
     LeagueRulesTest() {
         store::LeagueData& d = *s.data;
         d.leagueFileName = "Test.LGE";
-        d.playerCount = d.courseCount = d.currentCourse = 1;
+        d.playerCount = d.courseCount = 1;
         d.players[1].name = "Ann";
         d.players[1].tee = store::kWhiteTee;
         store::CourseRecord& c = d.courses[1];
@@ -36,7 +36,6 @@ protected:
         c[store::course_field::kSlope0 + store::kWhiteTee] = "113";
         d.players[1].roundCount = 3;
         for (int16_t r = 1; r <= 3; ++r) d.players[1].rounds[r] = {15.0f, 5, r, 26, 15.0f, 15.0f, 1};
-        d.entryMonth = 6, d.entryDay = 15, d.entryYear = 26;
     }
     ~LeagueRulesTest() override { closeWindowsExcept(&opener); }
 
@@ -58,7 +57,8 @@ TEST_F(LeagueRulesTest, ChosenInSettingsThenARoundShowsItsStepsAndTheListingItsN
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     s.data->players[1].selected = 1;
-    QPointer<ScoreEntryWindow> w = new ScoreEntryWindow(s.services, &opener, false);
+    QPointer<ScoreEntryWindow> w =
+        new ScoreEntryWindow(s.services, &opener, entry::NewRoundsRequest({1, 6, 15, 26}, false));
     openChild(&opener, w);
     EXPECT_EQ(child<QLabel>(w, "eqlabel")->text(), "Net Double Bogey is active, hole scores will be limited");
     auto* list = child<QListWidget>(w, "List1");

@@ -45,17 +45,16 @@ protected:
         for (int strokes : annRounds) b.post("5/" + std::to_string(ann().roundCount + 1) + "/26", Holes(strokes));
         b.player("Bob").player("Cy");
         s.data->courses[1][store::course_field::kParOut] = "35";
-        s.data->currentCourse = 1, s.data->entryMonth = 6, s.data->entryDay = 15, s.data->entryYear = 26;
     }
     // Opens the window on these players, or on Ann's round in slot -p.
     void open(std::initializer_list<int> players, bool statistics = false) {
         for (int p : players) s.data->players[std::max(p, 1)].selected = 1;
+        entry::EntryRequest request = entry::NewRoundsRequest(place, statistics);
         if (int slot = -*players.begin(); slot > 0) {
-            const store::RoundRecord& r = ann().rounds[slot];
-            s.data->currentPlayer = 1, s.data->editRound = static_cast<int16_t>(slot);
-            s.data->entryMonth = r.month, s.data->entryDay = r.day, s.data->entryYear = r.year;
+            request = entry::CorrectionRequest(*s.data, 1, slot);
+            request.withStatistics = statistics;
         }
-        openChild(&opener, w = new ScoreEntryWindow(s.services, &opener, statistics));
+        openChild(&opener, w = new ScoreEntryWindow(s.services, &opener, request));
         QObject::connect(w, &ScoreEntryWindow::entryFinished, [this] { ++finished; });
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
@@ -89,7 +88,8 @@ protected:
     TestServices s;
     QWidget opener;
     QPointer<ScoreEntryWindow> w;
-    int finished = 0;  // entryFinished signals
+    int finished = 0;                       // entryFinished signals
+    entry::RoundPlace place{1, 6, 15, 26};  // new rounds: Pine Hills on 6/15/26
 };
 
 // A score above 1 moves on at once; a 1 waits for a second digit; below 9 takes a leading blank.
@@ -163,11 +163,12 @@ TEST_F(ScoreEntryTest, EditingRewritesOnlyThatSlot) {
     const store::RoundRecord& r = ann().rounds[2];
     EXPECT_EQ((std::array<int, 4>{ann().roundCount, r.score[1], r.score[4], r.day}), (std::array{3, 6, 15, 2}));
     EXPECT_TRUE(ann().rounds[1] == before[1] && ann().rounds[3] == before[3]);
-    EXPECT_TRUE(w.isNull() && saved() && s.data->editRound == 0);
+    EXPECT_TRUE(w.isNull() && saved());
 }
 
 // A corrected date and course are posted with the scores: under the World Handicap System the
-// round moves to its place by date, the other rounds are worked out again, and View Math says so.
+// round moves to its place by date, the other rounds are worked out again on the tees they were
+// played from, and View Math says so.
 TEST_F(ScoreEntryTest, EditingCorrectsTheDateAndCourseInDateOrder) {
     build({5, 4, 6});
     store::LeagueData& d = *s.data;
@@ -178,6 +179,8 @@ TEST_F(ScoreEntryTest, EditingCorrectsTheDateAndCourseInDateOrder) {
     for (int c : {1, 2})
         for (int h = 1; h <= 18; ++h) d.strokeIndexes[c][h] = static_cast<int16_t>(h);
     d.options.rules = store::HandicapRules::WHS;
+    d.courses[1][store::course_field::kSlope0 + store::kRedTee] = "140";
+    d.players[1].rounds[2].teePlayed = store::kRedTee;  // 72 strokes: never limited
     open({-1});
     QTest::keyClick(w, Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(shown({"editdate"}), "5/1/2026");
@@ -193,6 +196,7 @@ TEST_F(ScoreEntryTest, EditingCorrectsTheDateAndCourseInDateOrder) {
     const auto& r = ann().rounds;
     EXPECT_EQ((std::array<int, 6>{r[1].day, r[2].day, r[3].day, r[3].course, r[1].course, ann().roundCount}),
               (std::array{2, 3, 10, 2, 1, 3}));
+    EXPECT_NEAR(r[1].rawDifferential, (72 - 70.1) * 113 / 140, 0.05);  // worked out again on the tee played
     QStringList math;
     for (int i = 0; i < get<QListWidget>("List1")->count(); ++i) math << get<QListWidget>("List1")->item(i)->text();
     EXPECT_EQ(math.mid(0, 3),
@@ -289,7 +293,7 @@ TEST_F(ScoreEntryTest, PuttsStayWithinTheHoleScore) {
 // The tall window then shows the whole calculation and waits for Continue.
 TEST_F(ScoreEntryTest, RoundOnATakenDayIsPostedOnlyWhenConfirmedAndViewMathShowsIt) {
     build({4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4, 5, 6, 4});  // 26 lines of calculation
-    s.data->entryMonth = 5, s.data->entryDay = 19;
+    place = {1, 5, 19, 26};
     open({1});
     auto* list = get<QListWidget>("List1");
     QTest::keyClick(w, Qt::Key_M, Qt::AltModifier);
@@ -308,7 +312,7 @@ TEST_F(ScoreEntryTest, RoundOnATakenDayIsPostedOnlyWhenConfirmedAndViewMathShows
                 list->viewport()->rect().contains(list->visualItemRect(last)));
     QTest::keyClick(get<QWidget>("continuebutton"), Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull() && opener.isEnabled() && finished == 1 && s.data->currentPlayer == 0 && saved());
+    EXPECT_TRUE(w.isNull() && opener.isEnabled() && finished == 1 && saved());
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ protected:
         LeagueBuilder b(*s.data);
         b.course("Pine Hills").course("X").course("Cedar Creek").player("Ann").player("").player("Cy").player("Di");
         b.player("Ed");
-        openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
+        openChild(&opener, w = new SelectPlayersWindow(s.services, &opener, false));
         list = child<QListWidget>(w, "List1");
     }
     ~SelectPlayersTest() override { closeWindowsExcept(&opener); }
@@ -102,7 +102,7 @@ TEST_F(SelectPlayersTest, TypedDateIsTakenAsTypedOrRefused) {
 TEST_F(SelectPlayersTest, DayMonthOrderShowsAndReadsTheDayFirst) {
     s.data->settings.dateOrder = store::DateOrder::kDayMonthYear;
     w->close();
-    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
+    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener, false));
     auto* field = child<QLineEdit>(w, "datefield");
     EXPECT_EQ(field->text(), "6/12/2026");
     EXPECT_EQ(field->placeholderText(), "day/month/year");
@@ -130,7 +130,7 @@ TEST_F(SelectPlayersTest, AcceptRefusesACourseTheRoundsCannotGoTo) {
     EXPECT_TRUE(w->isVisible() && visibleWindow("roundsform") == nullptr);
     child<QPushButton>(w, "cancelbutton")->click();
     s.data->courseCount = 0;
-    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener));
+    openChild(&opener, w = new SelectPlayersWindow(s.services, &opener, false));
     list = child<QListWidget>(w, "List1");
     EXPECT_EQ(accept({0}, "").at(0).text, "Add a course first with Courses > Add New Course.");
 }

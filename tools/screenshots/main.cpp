@@ -161,12 +161,9 @@ int main(int argc, char** argv) {
         return fail("cannot write the printed listing");
 
     // The score window with performance data, part of the way through a player's card.
-    data->entryKind = 1;
-    data->currentCourse = 1;  // Pine Hills
-    data->entryMonth = 10, data->entryDay = 6, data->entryYear = 26;
-    // Ed Fontaine, then Ivy Jensen.
+    // Ed Fontaine, then Ivy Jensen, on Pine Hills.
     for (int p = 1; p <= data->playerCount; ++p) data->players[p].selected = p == 5 || p == 9 ? 1 : 0;
-    auto* scores = new gui::ScoreEntryWindow(desktop.services, &main, true);
+    auto* scores = new gui::ScoreEntryWindow(desktop.services, &main, entry::NewRoundsRequest({1, 10, 6, 26}, true));
     gui::openChild(&main, scores);
     settle();
     typeRoundSoFar(scores);

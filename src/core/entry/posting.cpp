@@ -169,8 +169,7 @@ DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
         if (player.roundCount < 1) return result;
         data.currentCourse = player.rounds[player.roundCount].course;
         const store::RoundRecord& last = player.rounds[player.roundCount];
-        result.recomputed = handicap::RulesOf(data).computeSlot(data, p, player.roundCount,
-                                                                last.teePlayed != 0 ? last.teePlayed : player.tee,
+        result.recomputed = handicap::RulesOf(data).computeSlot(data, p, player.roundCount, player.teePlayed(last),
                                                                 handicap::SlotChange::Kept, result.index);
         return result;
     }
@@ -183,7 +182,7 @@ DeleteResult DeleteRound(store::LeagueData& data, int p, int slot) {
     int last = player.roundCount;
     if (last < 1) return result;
     data.currentCourse = player.rounds[last].course;
-    int tee = player.rounds[last].teePlayed != 0 ? player.rounds[last].teePlayed : player.tee;
+    int tee = player.teePlayed(player.rounds[last]);
     result.recomputed =
         handicap::RulesOf(data).computeSlot(data, p, last, tee, handicap::SlotChange::Kept, result.index);
     return result;

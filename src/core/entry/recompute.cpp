@@ -34,7 +34,7 @@ void RecomputeLeague(store::LeagueData& data) {
         int count = player.roundCount;
         for (int slot = 1; slot <= count; ++slot) {
             store::RoundRecord& round = player.rounds[slot];
-            int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
+            int tee = player.teePlayed(round);
             if (limited) {
                 // The limits in force, from the scores as played, with the rounds before this one.
                 RoundEntry typed;

@@ -65,7 +65,7 @@ PostResult CorrectRound(store::LeagueData& data, int p, const RoundEntry& entry,
         }
         handicap::IndexResult ignored;
         ++others;
-        rules.computeSlot(data, p, r, player.tee, handicap::SlotChange::Kept, ignored);
+        rules.computeSlot(data, p, r, player.teePlayed(player.rounds[r]), handicap::SlotChange::Kept, ignored);
     }
     result.slot = moved;
     if (others > 0) {

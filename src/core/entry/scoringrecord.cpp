@@ -24,10 +24,6 @@ long long tenths(float x) {
     return std::llround(static_cast<double>(x) * 10.0);
 }
 
-int teeOf(const store::PlayerRecord& player, const store::RoundRecord& round) {
-    return round.teePlayed != 0 ? round.teePlayed : player.tee;
-}
-
 // The hole limits of the rules on the score in `slot` from its scores as played, with the index
 // of the scores before it (the player holds slot - 1 rounds meanwhile).
 void relimit(store::LeagueData& data, int p, int slot) {
@@ -36,7 +32,7 @@ void relimit(store::LeagueData& data, int p, int slot) {
     if (!handicap::RulesOf(data).limitsHoleScores(data.settings)) return;
     RoundEntry entry;
     entry.score = round.hasAsPlayed() ? round.asPlayed : round.score;
-    entry.tee = teeOf(player, round);
+    entry.tee = player.teePlayed(round);
     int count = player.roundCount;
     player.roundCount = static_cast<int16_t>(slot - 1);
     LimitHoleScores(data, p, round.course, entry);
@@ -81,7 +77,7 @@ void ReplayRecord(store::LeagueData& data, int p, std::vector<store::RoundRecord
         player.rounds[slot] = record[t];
         if (t >= relimitFrom) relimit(data, p, slot);
         handicap::IndexResult result;
-        rules.computeSlot(data, p, slot, teeOf(player, player.rounds[slot]), handicap::SlotChange::Entered, result);
+        rules.computeSlot(data, p, slot, player.teePlayed(player.rounds[slot]), handicap::SlotChange::Entered, result);
         if (t == from) first = std::move(result);
     }
 }

@@ -73,7 +73,7 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
                                        isoDate(round),
                                        course[f::kName],
                                        course[f::kInitials],
-                                       std::string(store::TeeName(round.teePlayed != 0 ? round.teePlayed : player.tee)),
+                                       std::string(store::TeeName(player.teePlayed(round))),
                                        std::to_string(played[store::kOutSlot]),
                                        std::to_string(played[store::kInSlot]),
                                        std::to_string(round.playedGross()),

@@ -82,7 +82,7 @@ public:
     std::optional<int> netHandicap(const store::LeagueData& data, const store::PlayerRecord& player,
                                    int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
-        int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
+        int tee = player.teePlayed(round);
         auto slope = static_cast<float>(store::CourseSlope(courseAt(data, round.course), tee));
         if (!HasSlope(slope)) return std::nullopt;
         float ch = player.rounds[slot - 1].handicapIndex * slope / 113.0f;

@@ -377,7 +377,7 @@ public:
                                    int slot) const override {
         const store::RoundRecord& round = player.rounds[slot];
         std::optional<i64> before = indexBefore(player, slot);
-        int tee = round.teePlayed != 0 ? round.teePlayed : player.tee;
+        int tee = player.teePlayed(round);
         TeeFigures f = teeFigures(courseAt(data, round.course), tee, firstHoleOf(round));
         if (!before || f.slope <= 0) return std::nullopt;
         Fraction ch = courseHandicapOf(*before, f, nineHoles(round), data.settings.nineHoleOption == kNineHoleRatings);

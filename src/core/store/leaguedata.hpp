@@ -103,6 +103,8 @@ struct PlayerRecord {
 
     // The index after the most recent round (0 before the first one).
     float currentIndex() const { return rounds[roundCount].handicapIndex; }
+    // The tee a round was played from; his own for a round stored before the tee played was kept.
+    int teePlayed(const RoundRecord& round) const { return round.teePlayed != 0 ? round.teePlayed : tee; }
 };
 
 // A course is 30 text fields; numbers in it are read with the leading-number parse where used.
@@ -250,11 +252,6 @@ struct LeagueData {
     // Working values that the windows hand to each other.
     int16_t currentPlayer = 0;
     int16_t currentCourse = 0;
-    int16_t entryMonth = 0;
-    int16_t entryDay = 0;
-    int16_t entryYear = 0;
-    int16_t editRound = 0;  // slot being edited, 0 for new rounds
-    int16_t entryKind = 0;  // 0 scores only, 1 with performance data
 };
 
 // Empties the player part: no players, every slot blank. The selection marks stay as they are.

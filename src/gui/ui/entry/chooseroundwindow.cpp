@@ -53,13 +53,7 @@ void ChooseRoundWindow::openRound(int position) {
     store::LeagueData& data = m_services.data;
     const store::PlayerRecord& player = data.players[data.currentPlayer];
     int slot = player.roundCount - position;
-    const store::RoundRecord& round = player.rounds[slot];
-    data.editRound = static_cast<int16_t>(slot);
-    data.entryMonth = round.month;
-    data.entryDay = round.day;
-    data.entryYear = round.year;
-    data.currentCourse = round.course;
-    auto* scores = new ScoreEntryWindow(m_services, m_opener, round.hasPerformanceData());
+    auto* scores = new ScoreEntryWindow(m_services, m_opener, entry::CorrectionRequest(data, data.currentPlayer, slot));
     emit scoreWindowOpened(scores);
     m_opened = true;
     handOverTo(scores);

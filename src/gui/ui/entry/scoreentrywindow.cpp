@@ -104,10 +104,10 @@ int indexOf(const std::array<Box*, 19>& boxes, const QObject* box) {
 
 }  // namespace
 
-ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener, bool withStatistics)
-    : ChildWindow(services, opener, withStatistics ? "roundsform2" : "roundsform", "Enter Scores"),
-      m_statistics(withStatistics),
-      m_editSlot(std::min<int>(services.data.editRound, store::kMaxRounds)) {
+ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener, const entry::EntryRequest& request)
+    : ChildWindow(services, opener, request.withStatistics ? "roundsform2" : "roundsform", "Enter Scores"),
+      m_statistics(request.withStatistics),
+      m_request(request) {
     store::LeagueData& data = services.data;
 
     m_playerName = makePanel("Pnamelabel", "");
@@ -158,9 +158,9 @@ ScoreEntryWindow::ScoreEntryWindow(platform::Services& services, QWidget* opener
     m_skip->setEnabled(!editMode());
     m_delete->setVisible(editMode());
     m_delete->setEnabled(editMode());
-    const store::CourseRecord& course = courseAt(data, data.currentCourse);
-    const QString month = QString::fromStdString(store::MonthName(data, data.entryMonth));
-    const QString day = QString::number(data.entryDay);
+    const store::CourseRecord& course = courseAt(data, m_request.place.course);
+    const QString month = QString::fromStdString(store::MonthName(data, m_request.place.month));
+    const QString day = QString::number(m_request.place.day);
     const bool dayFirst = data.settings.dateOrder == store::DateOrder::kDayMonthYear;
     m_place->setText(QString::fromStdString(course[store::course_field::kName]) + "  golf course  on " +
                      (dayFirst ? day + "  " + month : month + "  " + day));
@@ -189,8 +189,8 @@ QWidget* ScoreEntryWindow::buildPlaceRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_editDate = new QLineEdit(QString::fromStdString(
-        entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, data.entryDay, data.entryYear)));
+    m_editDate = new QLineEdit(QString::fromStdString(entry::ShownRoundDate(
+        data.settings.dateOrder, m_request.place.month, m_request.place.day, m_request.place.year)));
     m_editDate->setObjectName("editdate");
     m_editDate->setToolTip(
         QString::fromStdString("The date of the round, as " + dates::OrderWords(data.settings.dateOrder)));
@@ -202,7 +202,7 @@ QWidget* ScoreEntryWindow::buildPlaceRow() {
         const std::string& name = data.courses[c][store::course_field::kName];
         if (name.size() > 1) m_editCourse->addItem(QString::fromStdString(name), c);
     }
-    m_editCourse->setCurrentIndex(m_editCourse->findData(static_cast<int>(data.currentCourse)));
+    m_editCourse->setCurrentIndex(m_editCourse->findData(m_request.place.course));
     layout->addWidget(new QLabel("Played on"));
     layout->addWidget(m_editDate);
     layout->addWidget(new QLabel("at"));
@@ -210,7 +210,7 @@ QWidget* ScoreEntryWindow::buildPlaceRow() {
     connect(m_editCourse, &QComboBox::currentIndexChanged, this, [this] {
         int course = m_editCourse->currentData().toInt();
         if (course < 1) return;
-        m_services.data.currentCourse = static_cast<int16_t>(course);
+        m_request.place.course = course;
         fillPars();
     });
     return row;
@@ -436,7 +436,7 @@ void ScoreEntryWindow::connectBoxes() {
 }
 
 void ScoreEntryWindow::fillPars() {
-    const store::CourseRecord& course = courseAt(m_services.data, m_services.data.currentCourse);
+    const store::CourseRecord& course = courseAt(m_services.data, m_request.place.course);
     auto field = [&course](int f) { return QString::fromStdString(course[f]); };
     m_outPar->setText(field(store::course_field::kParOut));
     m_inPar->setText(field(store::course_field::kParIn));
@@ -446,8 +446,8 @@ void ScoreEntryWindow::fillPars() {
 
 void ScoreEntryWindow::fillFromSlot() {
     const store::LeagueData& data = m_services.data;
-    if (data.currentPlayer < 1) return;
-    const store::RoundRecord& round = data.players[data.currentPlayer].rounds[m_editSlot];
+    if (m_player < 1) return;
+    const store::RoundRecord& round = data.players[m_player].rounds[m_request.slot];
     m_typed = false;
     // A hole not played shows blank, as it was typed.
     for (int k = 1; k <= store::kHoles; ++k) {
@@ -485,11 +485,11 @@ void ScoreEntryWindow::clearCard() {
 
 void ScoreEntryWindow::showPlayer() {
     const store::LeagueData& data = m_services.data;
-    const store::PlayerRecord& player = data.players[data.currentPlayer];
-    m_playerName->setText(QString::fromStdString(player.name));
+    m_playerName->setText(QString::fromStdString(data.players[m_player].name));
     // A player without a default tee gets no option: Record then asks for one.
+    const int tee = entry::OpeningTee(data, m_request, m_player);
     m_tees->setExclusive(false);
-    for (QAbstractButton* option : m_tees->buttons()) option->setChecked(m_tees->id(option) == player.tee);
+    for (QAbstractButton* option : m_tees->buttons()) option->setChecked(m_tees->id(option) == tee);
     m_tees->setExclusive(true);
 }
 
@@ -497,23 +497,22 @@ int ScoreEntryWindow::selectedTee() const {
     return std::max(m_tees->checkedId(), 0);
 }
 
+// A correction has its one player; new rounds go to the marked players in turn.
 void ScoreEntryWindow::FirstSelectedPlayer() {
-    store::LeagueData& data = m_services.data;
-    data.currentPlayer = static_cast<int16_t>(store::FirstMarkedPlayer(data));
+    m_player = m_request.correcting() ? m_request.player : store::FirstMarkedPlayer(m_services.data);
 }
 
 void ScoreEntryWindow::NextPlayer() {
-    store::LeagueData& data = m_services.data;
-    data.players[data.currentPlayer].selected = 0;
-    FirstSelectedPlayer();
-    if (data.currentPlayer == 0) return;
+    m_services.data.players[m_player].selected = 0;
+    m_player = m_request.correcting() ? 0 : store::FirstMarkedPlayer(m_services.data);
+    if (m_player == 0) return;
     showPlayer();
     clearCard();
 }
 
 // The next player's card, or the end of the entry after the last one.
 void ScoreEntryWindow::afterPlayer() {
-    if (m_services.data.currentPlayer != 0) {
+    if (m_player != 0) {
         m_scores[1]->setFocus();
         return;
     }
@@ -668,15 +667,15 @@ bool ScoreEntryWindow::confirmDateOrder(const entry::RoundEntry& round, const en
     const store::LeagueData& data = m_services.data;
     // An edited round keeps its date; a card without a score is refused anyway.
     if (editMode() || round.score[store::kOutSlot] + round.score[store::kInSlot] == 0) return true;
-    return entry::AskAboutDateOrder(m_services.dialogs, data, data.currentPlayer, place);
+    return entry::AskAboutDateOrder(m_services.dialogs, data, m_player, place);
 }
 
 void ScoreEntryWindow::EQadjust() {
     const store::LeagueData& data = m_services.data;
-    if (editMode() || data.currentPlayer < 1) return;  // stored rounds are never adjusted
+    if (editMode() || m_player < 1) return;  // stored rounds are never adjusted
     const entry::RoundEntry typed = roundShown();
     entry::RoundEntry limited = typed;
-    if (!entry::LimitHoleScores(data, data.currentPlayer, data.currentCourse, limited)) return;
+    if (!entry::LimitHoleScores(data, m_player, m_request.place.course, limited)) return;
     // A box lowered before keeps the score first typed in it.
     for (int k = 1; k <= store::kHoles; ++k) {
         bool lowered = m_playedKnown && typed.score[k] == m_limited[k] && m_played[k] > m_limited[k];
@@ -718,7 +717,7 @@ entry::RoundEntry ScoreEntryWindow::roundShown() const {
 void ScoreEntryWindow::postShownRound() {
     m_timer1->stop();
     store::LeagueData& data = m_services.data;
-    if (data.currentPlayer < 1) return;
+    if (m_player < 1) return;
     entry::RoundEntry round = roundShown();
     if (!store::IsTee(round.tee)) {
         // A player added without a default tee: the round needs the tee it was played from.
@@ -727,7 +726,7 @@ void ScoreEntryWindow::postShownRound() {
         return;
     }
     if (m_playedKnown && round.score == m_limited) round.played = m_played;
-    entry::RoundPlace place{data.currentCourse, data.entryMonth, data.entryDay, data.entryYear};
+    entry::RoundPlace place = m_request.place;
     if (editMode()) {
         std::optional<entry::RoundPlace> edited = editedPlace();
         if (!edited) return;
@@ -737,8 +736,8 @@ void ScoreEntryWindow::postShownRound() {
         m_scores[1]->setFocus();
         return;
     }
-    entry::PostResult posted = editMode() ? entry::CorrectRound(data, data.currentPlayer, round, place, m_editSlot)
-                                          : entry::PostRound(data, data.currentPlayer, round, place, m_editSlot);
+    entry::PostResult posted = editMode() ? entry::CorrectRound(data, m_player, round, place, m_request.slot)
+                                          : entry::PostRound(data, m_player, round, place, 0);
     switch (posted.outcome) {
         case entry::PostOutcome::NoScore:
             m_scores[1]->setFocus();
@@ -772,7 +771,7 @@ void ScoreEntryWindow::pauseAfterPosting() {
     if (m_statistics) setListShown(true);
     m_cardArea->setEnabled(false);
     m_pauseNote->setText(QString("Pausing... the calculation for %1 ends below.")
-                             .arg(QString::fromStdString(m_services.data.players[m_services.data.currentPlayer].name)));
+                             .arg(QString::fromStdString(m_services.data.players[m_player].name)));
     m_continue->show();
     m_continue->setFocus();
     m_list->scrollToBottom();
@@ -808,20 +807,20 @@ void ScoreEntryWindow::skipPlayer() {
 
 void ScoreEntryWindow::deleteRound() {
     store::LeagueData& data = m_services.data;
-    if (!editMode() || data.currentPlayer < 1) return;
+    if (!editMode() || m_player < 1) return;
     platform::Answer answer = m_services.dialogs.message(
         {platform::joinLines({"Are You sure you want to Delete this round?", "", "After the round is deleted, the Hcp",
                               "index will be recalculated for the last round",
                               "entered for this player using their default tee."}),
          "QVL", platform::Buttons::YesNo, platform::Icon::Question, 2});
     if (answer != platform::Answer::Yes) return;
-    entry::DeleteResult deleted = entry::DeleteRound(data, data.currentPlayer, m_editSlot);
-    if (!deleted.recomputed && data.players[data.currentPlayer].roundCount > 0) {
-        m_services.dialogs.message({entry::NotRecalculatedMessage(data, data.currentPlayer), "Quorval",
-                                    platform::Buttons::Ok, platform::Icon::Exclamation});
+    entry::DeleteResult deleted = entry::DeleteRound(data, m_player, m_request.slot);
+    if (!deleted.recomputed && data.players[m_player].roundCount > 0) {
+        m_services.dialogs.message({entry::NotRecalculatedMessage(data, m_player), "Quorval", platform::Buttons::Ok,
+                                    platform::Icon::Exclamation});
     }
     m_list->clear();
-    data.currentPlayer = 0;
+    m_player = 0;
     m_saveOnClose = true;
     m_ending = true;
     close();
@@ -870,7 +869,7 @@ int ScoreEntryWindow::listRoom() const {
 void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
     if (m_typed && !m_ending && !m_paused) {
         const store::LeagueData& data = m_services.data;
-        QString name = QString::fromStdString(data.players[data.currentPlayer].name);
+        QString name = QString::fromStdString(data.players[m_player].name);
         platform::Message question{QString("Discard the scores typed for %1?").arg(name).toStdString(), "Quorval",
                                    platform::Buttons::YesNo, platform::Icon::Question, 2};
         if (m_services.dialogs.message(question) != platform::Answer::Yes) {
@@ -887,7 +886,6 @@ void ScoreEntryWindow::finish() {
     data.courseEditMode = false;
     // Also on Cancel once a round is posted: the next league opened would otherwise drop it.
     if (m_saveOnClose) store::SaveLeagueFile(data, m_services.dialogs);
-    data.editRound = 0;
     emit entryFinished();
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "entry/entryrequest.hpp"
 #include "entry/posting.hpp"
 #include "ui/childwindow.hpp"
 
@@ -21,14 +22,14 @@ namespace quorval::gui {
 
 // "Enter Scores": the hole scores of a round, typed player after player and posted. Two forms of
 // the same window: `roundsform` for scores only and `roundsform2` with fairways, greens and putts.
-// New rounds go to the players marked selected; with LeagueData.editRound set, the one marked
-// player's stored round of that slot is edited (or deleted).
+// The request says what for: new rounds for the players marked selected, or the correction (or
+// deletion) of one player's stored round.
 class ScoreEntryWindow : public ChildWindow {
     Q_OBJECT
 public:
-    ScoreEntryWindow(platform::Services& services, QWidget* opener, bool withStatistics);
+    ScoreEntryWindow(platform::Services& services, QWidget* opener, const entry::EntryRequest& request);
 
-    bool editMode() const { return m_editSlot > 0; }
+    bool editMode() const { return m_request.correcting(); }
     QTimer* timer() const { return m_timer1; }
     // After a posting with View Math on, the card waits while the calculation is read.
     bool paused() const { return m_paused; }
@@ -94,9 +95,10 @@ private:
     int listRoom() const;
 
     const bool m_statistics;
-    const int m_editSlot;
-    bool m_tall = false;      // roundsform: the calculation list is shown
-    bool m_viewMath = false;  // roundsform2: the list is shown while each posting pauses
+    entry::EntryRequest m_request;  // a correction's course follows its course box
+    int m_player = 0;               // the player whose card is shown
+    bool m_tall = false;            // roundsform: the calculation list is shown
+    bool m_viewMath = false;        // roundsform2: the list is shown while each posting pauses
     bool m_saveOnClose = false;
     bool m_typed = false;   // the card holds keys typed since it was filled or posted
     bool m_ending = false;  // the window closes itself: nothing typed is left to lose

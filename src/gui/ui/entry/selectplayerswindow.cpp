@@ -57,11 +57,12 @@ int DaysInMonth(int month, int twoDigitYear) {
     return entry::DaysInMonth(std::clamp(month, 1, 12), FullYear(twoDigitYear));
 }
 
-SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* opener)
-    : ChildWindow(services, opener, "selectplayers", "Player & Course Selection for Score Entry") {
+SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* opener, bool withStatistics)
+    : ChildWindow(services, opener, "selectplayers", "Player & Course Selection for Score Entry"),
+      m_statistics(withStatistics) {
     store::LeagueData& data = services.data;
     platform::Date today = services.clock.today();
-    data.entryMonth = static_cast<int16_t>(today.month);
+    m_monthValue = today.month;
     m_dayValue = today.day;
     m_yearValue = today.year % 100;
 
@@ -109,8 +110,7 @@ SelectPlayersWindow::SelectPlayersWindow(platform::Services& services, QWidget* 
 }
 
 QGroupBox* SelectPlayersWindow::buildCourseBox() {
-    store::LeagueData& data = m_services.data;
-    data.currentCourse = 0;
+    const store::LeagueData& data = m_services.data;
     m_courses = new QComboBox;
     m_courses->setObjectName("coursecombo");
     m_courses->setEditable(true);
@@ -124,8 +124,6 @@ QGroupBox* SelectPlayersWindow::buildCourseBox() {
     auto* courseBox = new QGroupBox("Course Played");
     auto* courseRow = new QVBoxLayout(courseBox);
     courseRow->addWidget(m_courses);
-    connect(m_courses, &QComboBox::currentTextChanged, this, &SelectPlayersWindow::chooseCourse);
-    connect(m_courses, &QComboBox::editTextChanged, this, &SelectPlayersWindow::chooseCourse);
     return courseBox;
 }
 
@@ -164,8 +162,7 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     menu->addAction(holder);
     pick->setMenu(menu);
     connect(menu, &QMenu::aboutToShow, calendar, [this, calendar] {
-        const store::LeagueData& data = m_services.data;
-        calendar->setSelectedDate(QDate(FullYear(m_yearValue), data.entryMonth, m_dayValue));
+        calendar->setSelectedDate(QDate(FullYear(m_yearValue), m_monthValue, m_dayValue));
     });
     connect(calendar, &QCalendarWidget::clicked, this, [this, menu](const QDate& date) {
         menu->close();
@@ -205,29 +202,28 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
 
 void SelectPlayersWindow::showDate() {
     const store::LeagueData& data = m_services.data;
-    m_month->setText(QString::fromStdString(store::MonthName(data, data.entryMonth).substr(0, 3)));
+    m_month->setText(QString::fromStdString(store::MonthName(data, m_monthValue).substr(0, 3)));
     m_day->setText(QString::number(m_dayValue));
     m_year->setText(QString::fromStdString(text::formatPattern(m_yearValue, "00")));
     m_yearSpin->setToolTip(QString("Year %1").arg(FullYear(m_yearValue)));
-    m_date->setText(QString::fromStdString(
-        entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, m_dayValue, m_yearValue)));
+    m_date->setText(
+        QString::fromStdString(entry::ShownRoundDate(data.settings.dateOrder, m_monthValue, m_dayValue, m_yearValue)));
     m_dateTyped = false;
 }
 
 // A shorter month or a year without Feb 29 takes the day back to the month's last.
 void SelectPlayersWindow::keepDayInMonth() {
-    m_dayValue = std::min(m_dayValue, DaysInMonth(m_services.data.entryMonth, m_yearValue));
+    m_dayValue = std::min(m_dayValue, DaysInMonth(m_monthValue, m_yearValue));
 }
 
 void SelectPlayersWindow::stepMonth(int step) {
-    int16_t& month = m_services.data.entryMonth;
-    if ((step > 0 && month < 12) || (step < 0 && month > 1)) month = static_cast<int16_t>(month + step);
+    if ((step > 0 && m_monthValue < 12) || (step < 0 && m_monthValue > 1)) m_monthValue += step;
     keepDayInMonth();
     showDate();
 }
 
 void SelectPlayersWindow::stepDay(int step) {
-    int last = DaysInMonth(m_services.data.entryMonth, m_yearValue);
+    int last = DaysInMonth(m_monthValue, m_yearValue);
     if ((step > 0 && m_dayValue < last) || (step < 0 && m_dayValue > 1)) m_dayValue += step;
     showDate();
 }
@@ -257,7 +253,7 @@ bool SelectPlayersWindow::takeTypedDate() {
 
 void SelectPlayersWindow::setDate(const QDate& date) {
     if (!date.isValid()) return;
-    m_services.data.entryMonth = static_cast<int16_t>(date.month());
+    m_monthValue = date.month();
     m_dayValue = date.day();
     m_yearValue = date.year() % 100;
     showDate();
@@ -265,11 +261,6 @@ void SelectPlayersWindow::setDate(const QDate& date) {
 
 int SelectPlayersWindow::courseNamed(const QString& text) const {
     return store::FindCourse(m_services.data, text.toStdString());
-}
-
-void SelectPlayersWindow::chooseCourse(const QString& text) {
-    int course = courseNamed(text);
-    if (course > 0) m_services.data.currentCourse = static_cast<int16_t>(course);
 }
 
 void SelectPlayersWindow::accept() {
@@ -288,15 +279,14 @@ void SelectPlayersWindow::accept() {
     if (picked == 0) return refuse("No Players selected, cannot continue.");
     // Before any score is typed: a course the rounds could not be posted to is refused now.
     if (std::string why = entry::CourseSetUpProblem(data, course); !why.empty()) return refuse(why);
-    data.entryDay = static_cast<int16_t>(m_dayValue);
-    data.entryYear = static_cast<int16_t>(m_yearValue);
+    const entry::RoundPlace place{course, m_monthValue, m_dayValue, m_yearValue};
     // The question names the course the round will be posted to: the one the box's text names.
     if (data.settings.dateRemindCheck == 1) {
-        std::string question =
-            "Is " + entry::ShownRoundDate(data.settings.dateOrder, data.entryMonth, data.entryDay, data.entryYear) +
-            " at " + data.courses[course][store::course_field::kName] +
-            "\r\nthe correct date and location of the Round?\r\n\r\n"
-            "Date / location checking can be disabled, see program settings.";
+        std::string question = "Is " +
+                               entry::ShownRoundDate(data.settings.dateOrder, place.month, place.day, place.year) +
+                               " at " + data.courses[course][store::course_field::kName] +
+                               "\r\nthe correct date and location of the Round?\r\n\r\n"
+                               "Date / location checking can be disabled, see program settings.";
         dialogs.endBusy();
         if (dialogs.message({question, "Double Checking Date & Location", platform::Buttons::YesNo,
                              platform::Icon::Question}) == platform::Answer::No) {
@@ -304,9 +294,7 @@ void SelectPlayersWindow::accept() {
         }
         dialogs.beginBusy("");
     }
-    data.currentCourse = static_cast<int16_t>(course);
-    data.editRound = 0;
-    auto* scores = new ScoreEntryWindow(m_services, m_opener, data.entryKind == 1);
+    auto* scores = new ScoreEntryWindow(m_services, m_opener, entry::NewRoundsRequest(place, m_statistics));
     emit scoreWindowOpened(scores);
     m_accepted = true;
     handOverTo(scores);

@@ -14,11 +14,11 @@ namespace quorval::gui {
 class ScoreEntryWindow;
 
 // "Player & Course Selection for Score Entry": the date, the course and the players of a round,
-// handed to the score entry window that LeagueData.entryKind chooses.
+// handed to the score entry window, with or without fairways, greens and putts.
 class SelectPlayersWindow : public ChildWindow {
     Q_OBJECT
 public:
-    SelectPlayersWindow(platform::Services& services, QWidget* opener);
+    SelectPlayersWindow(platform::Services& services, QWidget* opener, bool withStatistics);
 
     void accept();
     void cancel();
@@ -41,7 +41,6 @@ private:
     QGroupBox* buildDateBox();
     void showDate();
     void keepDayInMonth();
-    void chooseCourse(const QString& text);
     int courseNamed(const QString& text) const;
 
     QListWidget* m_players;
@@ -51,6 +50,8 @@ private:
     QLabel* m_year;
     QLineEdit* m_date;
     QWidget* m_yearSpin;
+    const bool m_statistics;
+    int m_monthValue = 1;
     int m_dayValue = 1;
     int m_yearValue = 0;
     bool m_accepted = false;

@@ -393,8 +393,8 @@ void MainWindow::connectAnalysisTeamsCoursesAndHelp() {
     connect(m_coursePanel, &CourseSelectPanel::chartRequested, this, [this](int course) {
         courses::PrintChcpChart(m_services.data, m_services.dialogs, m_services.printer, course);
     });
-    on("entermenu", [this] { startEntry(0); });
-    on("RoundsandPerformanceMenu", [this] { startEntry(1); });
+    on("entermenu", [this] { startEntry(false); });
+    on("RoundsandPerformanceMenu", [this] { startEntry(true); });
     on("editroundmenu", [this] { chooseRoundToEdit(); });
     for (int i = 1; i <= 3; ++i) {
         on(QString("Viewmenu%1").arg(i).toUtf8().constData(), [this, i] { ViewMenu(i); });
@@ -646,10 +646,9 @@ void MainWindow::followScoreWindow(ScoreEntryWindow* window) {
     connect(window, &ScoreEntryWindow::entryFinished, this, [this] { m_viewTimer->start(); });
 }
 
-void MainWindow::startEntry(int kind) {
-    m_services.data.entryKind = static_cast<int16_t>(kind);
+void MainWindow::startEntry(bool withStatistics) {
     HideListing();
-    auto* window = new SelectPlayersWindow(m_services, this);
+    auto* window = new SelectPlayersWindow(m_services, this, withStatistics);
     connect(window, &SelectPlayersWindow::scoreWindowOpened, this, &MainWindow::followScoreWindow);
     connect(window, &ChildWindow::closed, this, [this] {
         if (isEnabled()) m_viewTimer->start();  // cancelled: no score window took over

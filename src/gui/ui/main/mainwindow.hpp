@@ -89,7 +89,7 @@ private:
     void pressToolButton(int index);
     void openPlayerChooser();
     void openAnalysisChooser(AnalysisView view);
-    void startEntry(int kind);
+    void startEntry(bool withStatistics);
     void printListing();
     void setCoursesMenuEnabled(bool enabled);
     void exportListing();
