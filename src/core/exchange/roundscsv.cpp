@@ -45,13 +45,6 @@ void appendRow(std::string& out, const std::vector<std::string>& fields) {
     out += "\r\n";
 }
 
-std::string isoDate(const store::RoundRecord& round) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", store::CalendarYear(round.year), round.month % 100,
-                  round.day % 100);
-    return text;
-}
-
 std::vector<std::string> heading() {
     std::vector<std::string> names = {"player", "slot", "date",  "course",       "initials",       "tee",
                                       "out",    "in",   "total", "differential", "handicap_index", "course_handicap"};
@@ -70,7 +63,7 @@ std::vector<std::string> roundFields(const store::LeagueData& data, int p, int r
     // one row per round, and a terminal shows it rather than obeys it.
     std::vector<std::string> fields = {text::EscapedName(player.name),
                                        std::to_string(r),
-                                       isoDate(round),
+                                       dates::IsoDate(round.month, round.day, round.year),
                                        course[f::kName],
                                        course[f::kInitials],
                                        std::string(store::TeeName(player.teePlayed(round))),

@@ -8,6 +8,7 @@
 
 #include "platform/canvas.hpp"
 #include "platform/printer.hpp"
+#include "widgets/controls.hpp"
 
 namespace quorval::gui {
 
@@ -48,7 +49,7 @@ private:
     mutable std::unique_ptr<QPainter> m_own;
 };
 
-inline constexpr double kScreenTwipsPerPixel = 15;
+inline constexpr double kScreenTwipsPerPixel = kTwipsPerPixel;
 
 using ChartDrawing = std::function<void(platform::Canvas&)>;
 

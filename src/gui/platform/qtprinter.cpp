@@ -17,6 +17,7 @@
 
 #include "print/pdfsave.hpp"
 #include "store/atomicsave.hpp"
+#include "widgets/controls.hpp"
 
 namespace quorval::gui {
 
@@ -44,13 +45,14 @@ void paintPage(QPainter& painter, const print::Page& page, double dotsPerTwip) {
     for (const print::DrawOp& op : page.drawings) {
         if (const auto* line = std::get_if<print::LineOp>(&op)) {
             const Qt::PenStyle style = line->style == platform::LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
-            painter.setPen(QPen(consoleColour(line->colour), std::max(1.0, at(line->width * 15)), style, Qt::RoundCap));
+            painter.setPen(QPen(consoleColour(line->colour), std::max(1.0, at(line->width * kTwipsPerPixel)), style,
+                                Qt::RoundCap));
             painter.drawLine(QPointF(at(line->x1), at(line->y1)), QPointF(at(line->x2), at(line->y2)));
         } else if (const auto* box = std::get_if<print::BoxOp>(&op)) {
             painter.fillRect(QRectF(QPointF(at(box->x1), at(box->y1)), QPointF(at(box->x2), at(box->y2))).normalized(),
                              consoleColour(box->colour));
         } else if (const auto* pie = std::get_if<print::PieOp>(&op)) {
-            painter.setPen(QPen(consoleColour(pie->lineColour), at(15)));
+            painter.setPen(QPen(consoleColour(pie->lineColour), at(kTwipsPerPixel)));
             painter.setBrush(consoleColour(pie->fillColour));
             QRectF rect(at(pie->cx - pie->radius), at(pie->cy - pie->radius), at(2 * pie->radius), at(2 * pie->radius));
             double start = pie->startAngle * 180.0 / M_PI;

@@ -12,6 +12,7 @@
 #include "store/datafile.hpp"
 #include "ui/main/mainwindow.hpp"
 #include "ui/main/toolicons.hpp"
+#include "widgets/controls.hpp"
 
 namespace quorval::gui {
 
@@ -69,7 +70,7 @@ void SplashWindow::Load() {
     setFixedSize(picture.width(), picture.height() + m_message->height() + m_version->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
-        move(area.center() - rect().center() + QPoint(0, 200 / 15));
+        move(area.center() - rect().center() + QPoint(0, 200 / kTwipsPerPixel));
     }
     showAsAbout();
 }

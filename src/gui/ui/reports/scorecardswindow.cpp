@@ -50,10 +50,7 @@ ScorecardsWindow::ScorecardsWindow(platform::Services& services, QWidget* opener
     m_players = new QListWidget;
     m_players->setObjectName("playerlist");
     m_players->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (int p = 1; p <= std::min<int>(data.playerCount, store::kMaxPlayers); ++p) {
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), m_players);
-        item->setData(Qt::UserRole, p);
-    }
+    FillPlayerNameList(m_players, data);
     m_players->setEnabled(false);
     connect(m_all, &QCheckBox::toggled, m_players, [this](bool all) { m_players->setEnabled(!all); });
 
