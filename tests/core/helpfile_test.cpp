@@ -48,6 +48,7 @@ TEST(HelpFile, SearchMatchesKeywordPrefixesOncePerTopicInFileOrder) {
     EXPECT_EQ(file.allKeywords(),
               (std::vector<std::string>{"Contents", "Edit a Round", "Entering", "Entering Scores", "index", "overview",
                                         "rounds", "scores", "scores, fixing", "Team data"}));
+    EXPECT_EQ(file.keywordsStartingWith(" ENT "), (std::vector<std::string>{"Entering", "Entering Scores"}));
 }
 
 TEST(HelpFile, BodyBecomesParagraphsListsAndLinks) {

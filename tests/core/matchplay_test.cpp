@@ -6,7 +6,9 @@
 #include <stdexcept>
 
 #include "leaguebuilder.hpp"
+#include "play/matchprint.hpp"
 #include "play/matchreport.hpp"
+#include "print/recordingprinter.hpp"
 #include "store/leagueoptions.hpp"
 
 namespace quorval {
@@ -192,6 +194,20 @@ TEST_F(MatchNight, HandicapsFollowTheLeagueRulesAndRefusalsSayWhy) {
         EXPECT_EQ(p.handicapB, c.handicapB);
         EXPECT_EQ(p.refusal, c.refusal);
         EXPECT_EQ(p.scored, p.refusal.empty());
+    }
+}
+
+// A plus handicap on a match card is signed as the league's listing signs it.
+TEST_F(MatchNight, MatchCardsSignAPlusHandicapAsTheLeagueRulesDo) {
+    for (auto [rules, shown] : {std::pair{store::HandicapRules::Classic, "Ann Lee (-3)  v  Di Fox (12)"},
+                                {store::HandicapRules::WHS, "Ann Lee (+3)  v  Di Fox (12)"}}) {
+        data.options.rules = rules;
+        print::RecordingPrinter printer;
+        ASSERT_TRUE(
+            play::PrintMatchCards(printer, data, {{"06/02/26  Eagles v Hawks", "Ann Lee", "Di Fox", -3, 12, {}}}, 1));
+        bool found = false;
+        for (const print::PrintedText& t : printer.documents().back().pages.at(0).texts) found |= t.text == shown;
+        EXPECT_TRUE(found) << shown;
     }
 }
 

@@ -137,6 +137,7 @@ TEST_F(MainWindowTest, MenuItemsOpenTheirWindows) {
     EXPECT_EQ(topics["selectplayers"], "Entering Scores");
     EXPECT_EQ(topics["programmers"], "Contents");
     EXPECT_EQ(topics["scheduleform"], "Season Schedule");
+    EXPECT_EQ(topics["scorecards"], "Scorecards");
 }
 
 // With no league to open a click beeps and says why, as does the recent-league button when the

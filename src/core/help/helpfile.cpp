@@ -4,6 +4,7 @@
 #include <set>
 
 #include "text/asciicase.hpp"
+#include "text/casefold.hpp"
 #include "text/html.hpp"
 
 namespace quorval::help {
@@ -91,6 +92,13 @@ std::vector<std::string> HelpFile::allKeywords() const {
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
         return text::AsciiLower(a) < text::AsciiLower(b);
     });
+    return words;
+}
+
+std::vector<std::string> HelpFile::keywordsStartingWith(std::string_view prefix) const {
+    const std::string wanted = text::AsciiLower(std::string(text::TrimmedName(prefix)));
+    std::vector<std::string> words = allKeywords();
+    std::erase_if(words, [&wanted](const std::string& word) { return !startsWith(text::AsciiLower(word), wanted); });
     return words;
 }
 

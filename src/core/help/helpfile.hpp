@@ -30,6 +30,8 @@ struct HelpFile {
     std::vector<const Topic*> search(std::string_view prefix) const;
     // Every keyword in alphabetical order, as the search list shows them.
     std::vector<std::string> allKeywords() const;
+    // Those of them that start with `prefix` (blanks around it and case ignored).
+    std::vector<std::string> keywordsStartingWith(std::string_view prefix) const;
 };
 
 HelpFile ParseHelpFile(std::string_view text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numbers>
 
+#include "handicap/rules.hpp"
 #include "league/leagues.hpp"
 #include "play/matchreport.hpp"
 #include "play/schedule.hpp"
@@ -45,14 +46,12 @@ int columnOf(int hole) {
     return hole <= 9 ? hole - 1 : hole;
 }
 
-std::string handicapText(int h) {
-    return h < 0 ? "+" + std::to_string(-h) : std::to_string(h);
-}
-
-// "Al (4)  v  Bo (9)" in `room` characters: long names are shortened, each to half what is left.
-std::string pairingLine(const MatchCard& card, size_t room) {
-    auto line = [&card](const std::string& a, const std::string& b) {
-        return a + " (" + handicapText(card.handicapA) + ")  v  " + b + " (" + handicapText(card.handicapB) + ")";
+// "Al (4)  v  Bo (9)" in `room` characters, the handicaps signed as the league's rules sign them;
+// long names are shortened, each to half what is left.
+std::string pairingLine(const handicap::Rules& rules, const MatchCard& card, size_t room) {
+    auto line = [&](const std::string& a, const std::string& b) {
+        return a + " (" + rules.handicapText(card.handicapA) + ")  v  " + b + " (" +
+               rules.handicapText(card.handicapB) + ")";
     };
     const std::string whole = line(card.nameA, card.nameB);
     const size_t length = text::CharLength(whole);
@@ -138,7 +137,7 @@ bool PrintMatchCards(platform::Printer& printer, const store::LeagueData& data, 
         auto line = [&](double x1, double y1, double x2, double y2) { printer.line(x1, top + y1, x2, top + y2); };
         const MatchCard& card = cards[i];
         text(0, 100, league::LeagueName(data) + "  -  " + card.heading, 10, true);
-        text(0, 380, pairingLine(card, static_cast<size_t>(width / print::CharWidth(10))), 10);
+        text(0, 380, pairingLine(handicap::RulesOf(data), card, static_cast<size_t>(width / print::CharWidth(10))), 10);
 
         const double holeRow = kGridTop;
         const double indexRow = holeRow + kRowHeight;

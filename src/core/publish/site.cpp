@@ -43,11 +43,8 @@ std::string playerPage(int player) {
     return "player-" + std::to_string(player) + ".html";
 }
 
-// Two-digit years below 80 are this century, as the listing orders them.
 std::string datePage(const PlayDate& date) {
-    char name[40];
-    std::snprintf(name, sizeof name, "day-%04d-%02d-%02d.html", store::CalendarYear(date.year), date.month, date.day);
-    return name;
+    return "day-" + dates::IsoDate(date.month, date.day, date.year) + ".html";
 }
 
 PlayDate dateOf(const store::RoundRecord& round) {

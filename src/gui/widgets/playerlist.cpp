@@ -6,9 +6,17 @@
 namespace quorval::gui {
 
 void FillPlayerNameList(QListWidget* list, const store::LeagueData& data, const std::function<std::string(int)>& text) {
-    list->clear();
+    std::vector<int> named;
     for (int p = 1; p <= data.playerCount; ++p) {
-        if (data.players[p].name.empty()) continue;
+        if (!data.players[p].name.empty()) named.push_back(p);
+    }
+    FillPlayerList(list, data, named, text);
+}
+
+void FillPlayerList(QListWidget* list, const store::LeagueData& data, const std::vector<int>& players,
+                    const std::function<std::string(int)>& text) {
+    list->clear();
+    for (int p : players) {
         auto* item = new QListWidgetItem(QString::fromStdString(text ? text(p) : data.players[p].name), list);
         item->setData(Qt::UserRole, p);
     }

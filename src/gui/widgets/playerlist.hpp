@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "store/leaguedata.hpp"
 
@@ -17,6 +18,10 @@ namespace quorval::gui {
 // player's slot (his name when not given).
 void FillPlayerNameList(QListWidget* list, const store::LeagueData& data,
                         const std::function<std::string(int)>& text = {});
+
+// Lists these players, in this order, the same way.
+void FillPlayerList(QListWidget* list, const store::LeagueData& data, const std::vector<int>& players,
+                    const std::function<std::string(int)>& text = {});
 
 // The player slot an item of such a list holds.
 int PlayerSlot(const QListWidgetItem* item);

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "courses/courseeditor.hpp"
 #include "dates/dateorder.hpp"
 #include "entry/entryquestions.hpp"
 #include "entry/roundcard.hpp"
@@ -551,14 +552,10 @@ void ScoreEntryWindow::showScoreTotal() {
 // The nine and total par labels end up as the sums of the par boxes the course filled in.
 void ScoreEntryWindow::parChanged(int k) {
     if (k == 1) return;
-    QLineEdit* box = m_pars[k];
-    QString text = box->text();
-    if (!text.startsWith(' ')) text.prepend(' ');
-    rewrite(box, text);
-    int first = k <= 9 ? 1 : 10;
-    double sum = 0;
-    for (int h = first; h < first + 9; ++h) sum += value(m_pars[h]->text());
-    (k <= 9 ? m_outPar : m_inPar)->setText(QString::fromStdString(text::generalForm(sum)));
+    rewrite(m_pars[k], QString::fromStdString(courses::ParBoxText(m_pars[k]->text().toStdString())));
+    std::array<std::string, 19> pars{};
+    for (int h = 1; h <= store::kHoles; ++h) pars[h] = m_pars[h]->text().toStdString();
+    (k <= 9 ? m_outPar : m_inPar)->setText(QString::fromStdString(courses::NinePar(pars, k <= 9 ? 1 : 10)));
     double total = value(m_outPar->text()) + value(m_inPar->text());
     m_totalPar->setText(QString::fromStdString(text::generalForm(total)));
 }

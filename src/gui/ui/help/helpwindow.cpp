@@ -93,10 +93,8 @@ void HelpWindow::startSearch() {
 
 void HelpWindow::fillKeywords(const QString& prefix) {
     m_keywords->clear();
-    QString wanted = prefix.trimmed().toLower();
-    for (const std::string& word : m_file.allKeywords()) {
-        QString w = QString::fromStdString(word);
-        if (w.toLower().startsWith(wanted)) m_keywords->addItem(w);
+    for (const std::string& word : m_file.keywordsStartingWith(prefix.toStdString())) {
+        m_keywords->addItem(QString::fromStdString(word));
     }
     if (m_keywords->count() > 0) m_keywords->setCurrentRow(0);
 }

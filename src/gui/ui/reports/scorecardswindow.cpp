@@ -20,6 +20,7 @@ namespace quorval::gui {
 ScorecardsWindow::ScorecardsWindow(platform::Services& services, QWidget* opener)
     : ChildWindow(services, opener, "scorecards", "Print Scorecards") {
     store::LeagueData& data = services.data;
+    setHelpTopic("Scorecards");
     m_course = new QComboBox;
     m_course->setObjectName("coursecombo");
     for (int c = 1; c <= std::min<int>(data.courseCount, store::kMaxCourses); ++c) {

@@ -32,16 +32,6 @@ QLabel* caption(const QString& name, const QString& text) {
     return label;
 }
 
-// Each item keeps its player's slot: players without a name are not listed, so rows and slots
-// need not agree, and two players may share a name.
-void fillList(QListWidget* list, const store::LeagueData& data, const std::vector<int>& players) {
-    list->clear();
-    for (int p : players) {
-        auto* item = new QListWidgetItem(QString::fromStdString(data.players[p].name), list);
-        item->setData(Qt::UserRole, p);
-    }
-}
-
 }  // namespace
 
 void FillTeamList(QComboBox* list, const store::TeamPart& teams) {
@@ -152,8 +142,8 @@ void TeamSetupWindow::refresh() {
     const store::LeagueData& data = m_services.data;
     const store::TeamPart& part = data.teams;
     teams::SetupLists lists = teams::TeamSetupLists(data);
-    fillList(m_unassigned, data, lists.unassigned);
-    fillList(m_members, data, lists.members);
+    FillPlayerList(m_unassigned, data, lists.unassigned);
+    FillPlayerList(m_members, data, lists.members);
     m_name->setText(QString::fromStdString(part.teamNames[part.currentTeam]));
     m_record->setText(QString::fromStdString(teams::TeamRecordLabel(part)));
     m_start->setVisible(part.teamCount == 0);
