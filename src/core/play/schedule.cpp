@@ -335,15 +335,6 @@ std::vector<Matchup> MatchupsOn(const Schedule& schedule, const store::LeagueDat
     return out;
 }
 
-std::vector<Matchup> AllMatchups(const Schedule& schedule, const store::LeagueData& data) {
-    std::vector<Matchup> out;
-    for (Date date : ScheduledDates(schedule)) {
-        std::vector<Matchup> day = MatchupsOn(schedule, data, date);
-        out.insert(out.end(), day.begin(), day.end());
-    }
-    return out;
-}
-
 std::vector<store::Substitute> SubstitutesOn(const Schedule& schedule, Date date) {
     std::vector<store::Substitute> out;
     for (const store::Substitute& sub : schedule.substitutes)

@@ -77,7 +77,6 @@ inline constexpr const char* kRemovedSide = "(removed)";
 // The dates that have matchups, in order.
 std::vector<Date> ScheduledDates(const Schedule& schedule);
 std::vector<Matchup> MatchupsOn(const Schedule& schedule, const store::LeagueData& data, Date date);
-std::vector<Matchup> AllMatchups(const Schedule& schedule, const store::LeagueData& data);
 // Substitutes of the date, players named as entered.
 std::vector<store::Substitute> SubstitutesOn(const Schedule& schedule, Date date);
 // The side names listed more than once on the date (a bye included).
