@@ -161,9 +161,8 @@ QGroupBox* SelectPlayersWindow::buildDateBox() {
     holder->setDefaultWidget(calendar);
     menu->addAction(holder);
     pick->setMenu(menu);
-    connect(menu, &QMenu::aboutToShow, calendar, [this, calendar] {
-        calendar->setSelectedDate(QDate(FullYear(m_yearValue), m_monthValue, m_dayValue));
-    });
+    connect(menu, &QMenu::aboutToShow, calendar,
+            [this, calendar] { calendar->setSelectedDate(QDate(FullYear(m_yearValue), m_monthValue, m_dayValue)); });
     connect(calendar, &QCalendarWidget::clicked, this, [this, menu](const QDate& date) {
         menu->close();
         setDate(date);
