@@ -11,8 +11,7 @@ using analysis::GraphPoint;
 
 namespace {
 
-// 380 twips a slot, 70 an index point up from the 0 line at 3000; index labels end together before
-// the axis at 660.
+// 380 twips a slot, 70 an index point up from the 0 line at 3000; index labels end together at 520.
 TEST(HcpAxisTest, IndexLabelsSitOnTheirGridLinesAndSlotLabelsUnderTheirPoints) {
     EXPECT_EQ(analysis::HcpGraphPoint(1, 0), (GraphPoint{1080, 3000}));
     EXPECT_EQ(analysis::HcpGraphPoint(20, -1.5f), (GraphPoint{8300, 3105}));

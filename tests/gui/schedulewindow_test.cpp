@@ -13,7 +13,6 @@ namespace quorval::gui {
 namespace {
 
 using namespace quorval::testing;
-using ::testing::HasSubstr;
 
 class ScheduleWindowTest : public WindowTest {
 protected:
@@ -40,7 +39,7 @@ TEST_F(ScheduleWindowTest, MakesChangesAndPrintsTheSeasonSavingEachChange) {
     child<QLineEdit>(w, "Starttext")->setText("10/06/26");
     child<QSpinBox>(w, "Weekspin")->setValue(3);
     click(w, "Makebutton");
-    EXPECT_THAT(said(), HasSubstr("10/06/26 to 10/20/26"));  // the season made from the boxes
+    EXPECT_THAT(said(), ::testing::HasSubstr("10/06/26 to 10/20/26"));  // the season made from the boxes
     EXPECT_EQ(lines(w).at(1), "  17:00   Owls v Hawks");
     const std::string made = readBytes("Fall.sch");
 
@@ -57,12 +56,12 @@ TEST_F(ScheduleWindowTest, MakesChangesAndPrintsTheSeasonSavingEachChange) {
 
     select(w, "Week 2");
     click(w, "Rainoutbutton");
-    EXPECT_THAT(said(), HasSubstr("10/13/26 move to week 4, 10/27/26"));  // the chosen week
+    EXPECT_THAT(said(), ::testing::HasSubstr("10/13/26 move to week 4, 10/27/26"));  // the chosen week
     select(w, "Week 1");
     s.dialogs.answerInput("Bo");
     s.dialogs.answerInput("Di");
     click(w, "Subbutton");
-    EXPECT_THAT(said(), HasSubstr("Di plays for Bo on 10/06/26"));
+    EXPECT_THAT(said(), ::testing::HasSubstr("Di plays for Bo on 10/06/26"));
     select(w, "          Crows has a bye");
     click(w, "Swapbutton");
     EXPECT_EQ(lines(w).at(1), "          Crows has a bye");

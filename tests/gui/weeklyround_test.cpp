@@ -1,6 +1,4 @@
 // The weekly round from the main window: the results of a day, the scorecards and the league pages.
-#include <gmock/gmock.h>
-
 #include "mainwindowfixture.hpp"
 #include "results/dayresults.hpp"
 #include "ui/main/listingview.hpp"
@@ -60,7 +58,7 @@ TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
     printResults(std::nullopt);
     EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back(), store::DateOrder::kMonthDayYear));
     printResults("12/25/79");
-    EXPECT_THAT(s.dialogs.takeMessages().at(0).text, ::testing::HasSubstr("12/25/79"));
+    EXPECT_NE(s.dialogs.takeMessages().at(0).text.find("12/25/79"), std::string::npos);
     EXPECT_TRUE(s.printer.documents().empty());
     printResults(results::DateText(dates.front(), store::DateOrder::kMonthDayYear));
     EXPECT_EQ(s.printer.documents().size(), 1u);
@@ -74,7 +72,7 @@ TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Scorecards"});
     child<QCheckBox>(window, "allcheck")->setChecked(false);
     child<QPushButton>(window, "printbutton")->click();
-    EXPECT_THAT(s.dialogs.takeMessages().at(0).text, ::testing::HasSubstr("All players"));  // nothing printed: below
+    EXPECT_NE(s.dialogs.takeMessages().at(0).text.find("All players"), std::string::npos);  // nothing printed: below
 
     auto* players = child<QListWidget>(window, "playerlist");
     players->item(1)->setSelected(true);
