@@ -90,8 +90,10 @@ TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
     EXPECT_EQ(captions, (std::vector<std::string>{" ", " ", "Ann" + pad, "  ", "Avg. Par per hole =" + pad, " ",
                                                   "Avg. Score per hole =" + pad, " ", "# of scores recorded = 0" + pad,
                                                   "12-06-2026"}));
-    EXPECT_NEAR(empty.texts.back().x, 0.85 * w, 1e-6);
-    EXPECT_NEAR(empty.texts.back().y, 0.9 * h, 1e-6);
+    const print::PrintedText& date = empty.texts.back();  // bottom right: under the rest, clear of the footer
+    EXPECT_TRUE(date.x > w / 2 && date.x + print::CharWidth(9) * 10 <= w && date.y + print::LineHeight(9) <= h);
+    for (size_t i = 0; i + 1 < empty.texts.size(); ++i)
+        EXPECT_LE(empty.texts[i].y + print::LineHeight(empty.texts[i].font.size), date.y) << empty.texts[i].text;
     EXPECT_EQ(printer.scaleWidth(), w);
 
     addRound(1, {4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5, 3});

@@ -1,5 +1,6 @@
 #include "ui/entry/selectplayerswindow.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QtTest>
@@ -15,6 +16,8 @@ namespace {
 
 using namespace quorval::testing;
 using Messages = std::vector<platform::Message>;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class SelectPlayersTest : public ::testing::Test {
 protected:
@@ -90,10 +93,7 @@ TEST_F(SelectPlayersTest, TypedDateIsTakenAsTypedOrRefused) {
         EXPECT_EQ(date(), shows);
         Messages said = s.dialogs.takeMessages();
         ASSERT_EQ(said.size(), refused ? 1u : 0u);
-        if (refused) {
-            EXPECT_EQ(said[0].text,
-                      "\"" + std::string(typed) + "\" is not a date. Type it as month/day/year, for example 10/27/26.");
-        }
+        for (const auto& box : said) EXPECT_THAT(box.text, AllOf(HasSubstr(typed), HasSubstr("month/day/year")));
     }
     EXPECT_EQ(child<QLineEdit>(w, "datefield")->text(), "1/9/1990");
 }
@@ -113,7 +113,7 @@ TEST_F(SelectPlayersTest, DayMonthOrderShowsAndReadsTheDayFirst) {
     EXPECT_EQ(date(), "Oct 27 26 Year 2026");
     Messages said = s.dialogs.takeMessages();
     ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0].text, "\"10/27/26\" is not a date. Type it as day/month/year, for example 27/10/26.");
+    EXPECT_THAT(said[0].text, HasSubstr("day/month/year"));
     typeDate("2027-03-05");
     EXPECT_EQ(field->text(), "5/3/2027");
 }
@@ -122,9 +122,8 @@ TEST_F(SelectPlayersTest, DayMonthOrderShowsAndReadsTheDayFirst) {
 // where; a league without courses says how to add one.
 TEST_F(SelectPlayersTest, AcceptRefusesACourseTheRoundsCannotGoTo) {
     s.data->courses[3][store::course_field::kSlope0 + store::kWhiteTee] = "";
-    EXPECT_EQ(accept({0}, "Cedar Creek").at(0).text,
-              "Ann plays from the white tee. The white tee of Cedar Creek has no slope, so no handicap can be worked "
-              "out for this round.\r\nEnter the slope with Courses, Edit Course, or choose another tee.");
+    EXPECT_THAT(accept({0}, "Cedar Creek").at(0).text,
+                AllOf(HasSubstr("Ann plays from the white tee"), HasSubstr("Cedar Creek"), HasSubstr("Edit Course")));
     s.data->options.rules = store::HandicapRules::WHS;
     EXPECT_TRUE(accept({0}, "Pine Hills").at(0).text.starts_with("The course Pine Hills has no stroke indexes"));
     EXPECT_TRUE(w->isVisible() && visibleWindow("roundsform") == nullptr);

