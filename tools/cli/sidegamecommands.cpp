@@ -1,28 +1,15 @@
 // skins and stableford: the side games of a date, read only.
 #include <algorithm>
-#include <charconv>
+#include <functional>
 
 #include "cli/commands.hpp"
-#include "dates/dateorder.hpp"
+#include "cli/options.hpp"
 #include "play/sidegamereport.hpp"
+#include "text/csv.hpp"
 
 namespace quorval::cli {
 
 namespace {
-
-std::optional<int> wholeNumber(std::string_view s) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
-    return value;
-}
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 struct SideGameArgs {
     std::string league;
@@ -32,56 +19,51 @@ struct SideGameArgs {
     std::optional<play::Ties> ties;
     std::optional<std::string> buyIn, pot;
     bool csv = false;
+    bool gross = false;
     bool totals = false;
 };
 
-// Reads the arguments; kOk, kUsage, or kFailed with the reason told.
+using DateReader = std::function<std::optional<results::PlayDate>(const std::string&)>;
+
+// "--players 3,7": appended to those named before; false for an item that is no number.
+bool addPlayers(const std::string& list, std::vector<int>& players) {
+    for (const std::string& item : CommaItems(list)) {
+        std::optional<int> n = WholeNumber(item);
+        if (!n) return false;
+        players.push_back(*n);
+    }
+    return true;
+}
+
+std::optional<play::Ties> tiesOf(const std::string& text) {
+    if (text == "carry") return play::Ties::Carry;
+    if (text == "none") return play::Ties::None;
+    return std::nullopt;
+}
+
+// The options only skins take; whether the argument at hand was one.
+bool skinsOption(OptionReader& in, const DateReader& date, SideGameArgs& out) {
+    auto text = [](const std::string& value) { return std::optional<std::string>(value); };
+    return in.flag("--gross", out.gross) || in.flag("--totals", out.totals) || in.option("--from", out.from, date) ||
+           in.option("--to", out.to, date) || in.option("--ties", out.ties, tiesOf) ||
+           in.option("--buy-in", out.buyIn, text) || in.option("--pot", out.pot, text);
+}
+
+// Reads the arguments; kOk or kUsage, with the reason told for a date that does not read.
 int parse(Context& ctx, const Args& args, bool skins, SideGameArgs& out) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        bool hasValue = i + 1 < args.size();
-        auto date = [&](std::optional<results::PlayDate>& into) {
-            into = results::ParseDate(args[++i], ctx.typedOrder);
-            if (!into) ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, args[i]) << '\n';
-            return into.has_value();
-        };
-        if (arg == "--csv") {
-            out.csv = true;
-        } else if (skins && arg == "--gross") {
-            out.request.net = false;
-        } else if (skins && arg == "--totals") {
-            out.totals = true;
-        } else if (!hasValue && arg.starts_with("--")) {
+    DateReader date = [&ctx](const std::string& text) { return TypedDate(ctx, text, results::ParseDate); };
+    OptionReader in(args);
+    for (std::string players; in.more();) {
+        if (in.option("--players", players)) {
+            if (!addPlayers(players, out.request.players)) return kUsage;
+        } else if (!in.flag("--csv", out.csv) && !in.option("--date", out.date, date) &&
+                   !in.option("--course", out.request.course) &&
+                   !in.option("--allowance", out.allowance, WholeNumber) && !in.word(out.league) &&
+                   !(skins && skinsOption(in, date, out))) {
             return kUsage;
-        } else if (arg == "--date" || (skins && (arg == "--from" || arg == "--to"))) {
-            if (!date(arg == "--date" ? out.date : arg == "--from" ? out.from : out.to)) return kUsage;
-        } else if (arg == "--course") {
-            out.request.course = args[++i];
-        } else if (arg == "--allowance") {
-            out.allowance = wholeNumber(args[++i]);
-            if (!out.allowance) return kUsage;
-        } else if (skins && arg == "--ties") {
-            const std::string& value = args[++i];
-            if (value != "none" && value != "carry") return kUsage;
-            out.ties = value == "carry" ? play::Ties::Carry : play::Ties::None;
-        } else if (skins && (arg == "--buy-in" || arg == "--pot")) {
-            (arg == "--pot" ? out.pot : out.buyIn) = args[++i];
-        } else if (arg == "--players") {
-            std::string list = args[++i];
-            for (size_t start = 0; start <= list.size();) {
-                size_t comma = std::min(list.find(',', start), list.size());
-                std::optional<int> n = wholeNumber(std::string_view(list).substr(start, comma - start));
-                if (!n) return kUsage;
-                out.request.players.push_back(*n);
-                start = comma + 1;
-            }
-        } else if (arg.starts_with("--") || !out.league.empty()) {
-            return kUsage;
-        } else {
-            out.league = arg;
         }
     }
-    if (out.league.empty() || (out.buyIn && out.pot) || (!out.date && !out.totals)) return kUsage;
+    if (in.refused() || out.league.empty() || (out.buyIn && out.pot) || (!out.date && !out.totals)) return kUsage;
     return kOk;
 }
 
@@ -101,6 +83,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
     SideGameArgs a;
     int parsed = parse(ctx, args, skins, a);
     if (parsed != kOk) return parsed;
+    a.request.net = !a.gross;
     if (!LoadLeagueForCommand(ctx, a.league)) return kFailed;
     store::LeagueData& data = ctx.data;
     a.request.allowance = a.allowance.value_or(skins ? 100 : play::DefaultStablefordAllowance(data));
@@ -135,7 +118,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
         }
         ctx.out << "player,skins,amount\n";
         for (const play::SkinsWon& won : season.players)
-            ctx.out << csvField(won.name) << ',' << won.skins << ',' << play::AmountText(won.amount) << '\n';
+            ctx.out << text::CsvField(won.name) << ',' << won.skins << ',' << play::AmountText(won.amount) << '\n';
         return kOk;
     }
 
@@ -156,7 +139,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
         for (const play::SkinHole& h : won.holes) {
             ctx.out << h.hole << ',' << h.par << ',';
             if (h.winner >= 0)
-                ctx.out << csvField(field.players[static_cast<size_t>(h.winner)].name) << ',' << h.score;
+                ctx.out << text::CsvField(field.players[static_cast<size_t>(h.winner)].name) << ',' << h.score;
             else
                 ctx.out << ',';
             ctx.out << ',' << h.skins << '\n';
@@ -170,7 +153,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
     }
     ctx.out << "place,player,handicap,points,last9,last6,last3,last1\n";
     for (const play::StablefordRow& r : rows) {
-        ctx.out << play::PlaceText(r) << ',' << csvField(r.name) << ',' << r.handicap << ',' << r.points << ','
+        ctx.out << play::PlaceText(r) << ',' << text::CsvField(r.name) << ',' << r.handicap << ',' << r.points << ','
                 << (r.last9 ? std::to_string(*r.last9) : "") << ',' << r.last6 << ',' << r.last3 << ',' << r.last1
                 << '\n';
     }
