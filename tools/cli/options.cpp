@@ -24,6 +24,15 @@ std::vector<std::string> CommaItems(const std::string& list) {
     return items;
 }
 
+bool AddWholeNumbers(const std::string& list, std::vector<int>& values) {
+    for (const std::string& item : CommaItems(list)) {
+        std::optional<int> value = WholeNumber(item);
+        if (!value) return false;
+        values.push_back(*value);
+    }
+    return true;
+}
+
 bool OptionReader::flag(std::string_view name, bool& flag) {
     if (!more() || at() != name) return false;
     ++m_at;

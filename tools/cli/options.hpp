@@ -17,6 +17,9 @@ std::optional<int> WholeNumber(std::string_view text);
 // The items of a comma-separated list; a comma at either end gives an empty item.
 std::vector<std::string> CommaItems(const std::string& list);
 
+// The whole numbers of a comma-separated list, added to VALUES; false at an item that is none.
+bool AddWholeNumbers(const std::string& list, std::vector<int>& values);
+
 // A date typed in the user's order, read by PARSE; when it does not read, says so (with AFTER
 // appended to the reason) and gives nothing.
 template <class Parse>

@@ -25,16 +25,6 @@ struct SideGameArgs {
 
 using DateReader = std::function<std::optional<results::PlayDate>(const std::string&)>;
 
-// "--players 3,7": appended to those named before; false for an item that is no number.
-bool addPlayers(const std::string& list, std::vector<int>& players) {
-    for (const std::string& item : CommaItems(list)) {
-        std::optional<int> n = WholeNumber(item);
-        if (!n) return false;
-        players.push_back(*n);
-    }
-    return true;
-}
-
 std::optional<play::Ties> tiesOf(const std::string& text) {
     if (text == "carry") return play::Ties::Carry;
     if (text == "none") return play::Ties::None;
@@ -55,7 +45,7 @@ int parse(Context& ctx, const Args& args, bool skins, SideGameArgs& out) {
     OptionReader in(args);
     for (std::string players; in.more();) {
         if (in.option("--players", players)) {
-            if (!addPlayers(players, out.request.players)) return kUsage;
+            if (!AddWholeNumbers(players, out.request.players)) return kUsage;
         } else if (!in.flag("--csv", out.csv) && !in.option("--date", out.date, date) &&
                    !in.option("--course", out.request.course) &&
                    !in.option("--allowance", out.allowance, WholeNumber) && !in.word(out.league) &&
