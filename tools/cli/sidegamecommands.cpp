@@ -69,6 +69,61 @@ bool amount(Context& ctx, const std::optional<std::string>& text, const char* wh
     return true;
 }
 
+int writeLines(Context& ctx, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) ctx.out << line << '\n';
+    return kOk;
+}
+
+// --totals: each player's skins and money over the nights in range.
+int seasonSkins(Context& ctx, SideGameArgs& a, const play::SkinsOptions& options) {
+    const store::LeagueData& data = ctx.data;
+    for (int p : a.request.players) {
+        if (p < 1 || p > data.playerCount) {
+            ctx.err << "quorval-cli: there is no player " << p << '\n';
+            return kFailed;
+        }
+    }
+    if (a.date && !a.from && !a.to) a.from = a.to = a.date;
+    play::SeasonSkins season = play::SkinsTotals(data, a.request, options, a.from, a.to);
+    if (season.nights.empty()) {
+        ctx.err << "quorval-cli: no night in that range has a field for skins\n";
+        for (const std::string& why : season.skipped) ctx.err << "  " << why << '\n';
+        return kFailed;
+    }
+    if (!a.csv) return writeLines(ctx, play::SkinsTotalsLines(data, season));
+    ctx.out << "player,skins,amount\n";
+    for (const play::SkinsWon& won : season.players)
+        ctx.out << text::CsvField(won.name) << ',' << won.skins << ',' << play::AmountText(won.amount) << '\n';
+    return kOk;
+}
+
+int skinsOfField(Context& ctx, const play::Field& field, const play::SkinsOptions& options, bool csv) {
+    play::Skins won = play::ComputeSkins(ctx.data, field, options);
+    if (!csv) return writeLines(ctx, play::SkinsLines(ctx.data, field, won, options));
+    ctx.out << "hole,par,winner,score,skins\n";
+    for (const play::SkinHole& h : won.holes) {
+        ctx.out << h.hole << ',' << h.par << ',';
+        if (h.winner >= 0)
+            ctx.out << text::CsvField(field.players[static_cast<size_t>(h.winner)].name) << ',' << h.score;
+        else
+            ctx.out << ',';
+        ctx.out << ',' << h.skins << '\n';
+    }
+    return kOk;
+}
+
+int stablefordOfField(Context& ctx, const play::Field& field, bool csv) {
+    std::vector<play::StablefordRow> rows = play::RankStableford(ctx.data, field, ctx.data.options.stablefordPoints);
+    if (!csv) return writeLines(ctx, play::StablefordLines(ctx.data, field, rows));
+    ctx.out << "place,player,handicap,points,last9,last6,last3,last1\n";
+    for (const play::StablefordRow& r : rows) {
+        ctx.out << play::PlaceText(r) << ',' << text::CsvField(r.name) << ',' << r.handicap << ',' << r.points << ','
+                << (r.last9 ? std::to_string(*r.last9) : "") << ',' << r.last6 << ',' << r.last3 << ',' << r.last1
+                << '\n';
+    }
+    return kOk;
+}
+
 int runSideGame(Context& ctx, const Args& args, bool skins) {
     SideGameArgs a;
     int parsed = parse(ctx, args, skins, a);
@@ -87,30 +142,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
     play::Cents pot = 0;
     if (!amount(ctx, a.buyIn, "buy-in", options.buyIn) || !amount(ctx, a.pot, "pot", pot)) return kFailed;
     if (a.pot) options.pot = pot;
-
-    if (a.totals) {
-        for (int p : a.request.players) {
-            if (p < 1 || p > data.playerCount) {
-                ctx.err << "quorval-cli: there is no player " << p << '\n';
-                return kFailed;
-            }
-        }
-        if (a.date && !a.from && !a.to) a.from = a.to = a.date;
-        play::SeasonSkins season = play::SkinsTotals(data, a.request, options, a.from, a.to);
-        if (season.nights.empty()) {
-            ctx.err << "quorval-cli: no night in that range has a field for skins\n";
-            for (const std::string& why : season.skipped) ctx.err << "  " << why << '\n';
-            return kFailed;
-        }
-        if (!a.csv) {
-            for (const std::string& line : play::SkinsTotalsLines(data, season)) ctx.out << line << '\n';
-            return kOk;
-        }
-        ctx.out << "player,skins,amount\n";
-        for (const play::SkinsWon& won : season.players)
-            ctx.out << text::CsvField(won.name) << ',' << won.skins << ',' << play::AmountText(won.amount) << '\n';
-        return kOk;
-    }
+    if (a.totals) return seasonSkins(ctx, a, options);
 
     a.request.date = *a.date;
     play::FieldResult result = play::FieldOfDate(data, a.request);
@@ -118,36 +150,7 @@ int runSideGame(Context& ctx, const Args& args, bool skins) {
         ctx.err << "quorval-cli: " << result.error << '\n';
         return kFailed;
     }
-    const play::Field& field = *result.field;
-    if (skins) {
-        play::Skins won = play::ComputeSkins(data, field, options);
-        if (!a.csv) {
-            for (const std::string& line : play::SkinsLines(data, field, won, options)) ctx.out << line << '\n';
-            return kOk;
-        }
-        ctx.out << "hole,par,winner,score,skins\n";
-        for (const play::SkinHole& h : won.holes) {
-            ctx.out << h.hole << ',' << h.par << ',';
-            if (h.winner >= 0)
-                ctx.out << text::CsvField(field.players[static_cast<size_t>(h.winner)].name) << ',' << h.score;
-            else
-                ctx.out << ',';
-            ctx.out << ',' << h.skins << '\n';
-        }
-        return kOk;
-    }
-    std::vector<play::StablefordRow> rows = play::RankStableford(data, field, data.options.stablefordPoints);
-    if (!a.csv) {
-        for (const std::string& line : play::StablefordLines(data, field, rows)) ctx.out << line << '\n';
-        return kOk;
-    }
-    ctx.out << "place,player,handicap,points,last9,last6,last3,last1\n";
-    for (const play::StablefordRow& r : rows) {
-        ctx.out << play::PlaceText(r) << ',' << text::CsvField(r.name) << ',' << r.handicap << ',' << r.points << ','
-                << (r.last9 ? std::to_string(*r.last9) : "") << ',' << r.last6 << ',' << r.last3 << ',' << r.last1
-                << '\n';
-    }
-    return kOk;
+    return skins ? skinsOfField(ctx, *result.field, options, a.csv) : stablefordOfField(ctx, *result.field, a.csv);
 }
 
 }  // namespace
