@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 #include "clifolder.hpp"
 #include "dates/dateorder.hpp"
 #include "fakeseams.hpp"
@@ -379,6 +380,36 @@ TEST_F(CliFolder, RecomputeUnderTheWorldRulesEqualsAFreshPostingInDateOrder) {
     EXPECT_EQ(runCli("listing Fall").out, runCli("-C sub listing Fall").out);
     EXPECT_TRUE(Has(runCli("listing Fall").out, " 126 "));  // the gross as played
     runSteps({{"check", 0, ""}});
+}
+
+// The reader every command walks its arguments with: a value is taken whatever it looks like, an
+// option without one at the end is unknown, one word only, and a refused value ends the walk.
+TEST(OptionReader, TakesFlagsValuesAndOneWordInOrder) {
+    struct Case {
+        cli::Args args;
+        const char* read;  // what was read, or "usage"
+    } const cases[] = {
+        {{"Fall", "--csv", "--date", "--csv"}, "Fall csv date=--csv"},
+        {{"--n", "7", "Fall", "--n", "-8"}, "Fall n=-8"},
+        {{"Fall", "--date"}, "usage"},
+        {{"Fall", "Spring"}, "usage"},
+        {{"Fall", "--n", "7x"}, "usage"},
+        {{"Fall", "--n", "", "--csv"}, "usage"},
+        {{"--csv"}, " csv"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        std::string league, date;
+        std::optional<int> n;
+        bool csv = false, known = true;
+        cli::OptionReader in(c.args);
+        while (known && in.more())
+            known = in.flag("--csv", csv) || in.option("--date", date) || in.option("--n", n, cli::WholeNumber) ||
+                    in.word(league);
+        std::string read = league + (csv ? " csv" : "") + (date.empty() ? "" : " date=" + date) +
+                           (n ? " n=" + std::to_string(*n) : "");
+        EXPECT_EQ(known && !in.refused() ? read : "usage", c.read);
+    }
 }
 
 }  // namespace

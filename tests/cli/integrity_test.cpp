@@ -51,7 +51,9 @@ TEST_F(CliFolder, EveryCommandStaysInsideAndTellsTheTruth) {
     writeBytes("web/mine.html", "<p>Written by Quorval? No, by me.</p>");
     ::symlink("../secret/page.html", "web/player-1.html");
     writeBytes("utf16.csv", std::string("\xFF\xFEp\0l\0a\0", 8));
+    writeBytes("secret/Hidden.LGE", readBytes("Fall.LGE"));
     runSteps({{"rules ../secret/Hidden whs", 1, "would lead outside the data folder"},
+              {"play ../secret/Hidden --hole 2", 1, "would lead outside the data folder"},
               {"publish ../secret/Hidden web", 1, "would lead outside the data folder"},
               {"publish Fall web", 1, "web/player-1.html is a link; nothing was published"},
               {"export Fall /dev/full", 1, "cannot write /dev/full"},

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/dialogs.hpp"
 #include "platform/seams.hpp"
+#include "store/datafile.hpp"
 #include "store/folderlock.hpp"
 #include "store/leaguedata.hpp"
 
@@ -76,5 +78,14 @@ std::string LeagueFileOf(const std::string& league);
 // courses. False, with the reason told, when any of them fails to load or the name would lead
 // outside the data folder.
 bool LoadLeagueForCommand(Context& ctx, const std::string& league);
+
+// Loads just the options of a league, for the commands that show or set them: the name must be safe
+// and the league file must exist. False, with the reason told, when not, or the options do not load.
+bool LoadLeagueOptionsForCommand(Context& ctx, const std::string& league);
+
+// For check: reads the data file NAME with PARSE and writes what is wrong with it; a file that is not
+// there is fine. False when it does not read.
+bool CheckDataFile(Context& ctx, const std::string& name,
+                   const std::function<store::LoadResult(const std::string&)>& parse);
 
 }  // namespace quorval::cli

@@ -1,12 +1,12 @@
 // post and delete-round: what the score entry windows do, from the command line.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <map>
 #include <optional>
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 #include "dates/dateorder.hpp"
 #include "entry/posting.hpp"
 #include "entry/roundcard.hpp"
@@ -20,13 +20,6 @@ namespace quorval::cli {
 
 namespace {
 
-std::optional<int> toInt(const std::string& text) {
-    int value = 0;
-    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // Eighteen comma-separated whole numbers from 0 to 99 (0 = hole not played).
 std::optional<store::HoleValues> holeList(const std::string& text) {
     store::HoleValues values{};
@@ -34,7 +27,7 @@ std::optional<store::HoleValues> holeList(const std::string& text) {
     std::string item;
     int h = 0;
     while (std::getline(in, item, ',')) {
-        auto value = toInt(item);
+        auto value = WholeNumber(item);
         if (!value || *value < 0 || *value > 99 || ++h > store::kHoles) return std::nullopt;
         values[h] = static_cast<int16_t>(*value);
     }
@@ -60,13 +53,13 @@ struct Options {
 };
 
 bool parseOptions(const Args& args, const std::vector<std::string>& known, Options& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (std::find(known.begin(), known.end(), arg) != known.end() && i + 1 < args.size()) {
-            options.values[arg] = args[++i];
-        } else if (options.league.empty() && !arg.starts_with("--")) {
-            options.league = arg;
-        } else {
+    std::string value;
+    for (OptionReader in(args); in.more();) {
+        // The first option the argument at hand is, reading its value.
+        auto name = std::find_if(known.begin(), known.end(), [&](const std::string& n) { return in.option(n, value); });
+        if (name != known.end()) {
+            options.values[*name] = value;
+        } else if (!in.word(options.league)) {
             return false;
         }
     }
@@ -97,7 +90,7 @@ std::string readScores(Options& o, entry::RoundEntry& round) {
     for (int slot : {store::kOutSlot, store::kInSlot}) {
         const std::string key = slot == store::kOutSlot ? "--out" : "--in";
         if (!o.values.count(key)) continue;
-        auto value = toInt(o.values[key]);
+        auto value = WholeNumber(o.values[key]);
         if (!value || *value < 0 || *value > 999) return key.substr(2) + " must be a total from 0 to 999";
         round.score[slot] = static_cast<int16_t>(*value);
     }
@@ -142,7 +135,7 @@ int RunPost(Context& ctx, const Args& args) {
     if (!LoadLeagueForCommand(ctx, o.league)) return kFailed;
     store::LeagueData& data = ctx.data;
 
-    auto player = toInt(o.values["--player"]);
+    auto player = WholeNumber(o.values["--player"]);
     if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");
     store::PlayerRecord& who = data.players[*player];
     const int course = store::FindCourse(data, o.values["--course"]);
@@ -151,7 +144,7 @@ int RunPost(Context& ctx, const Args& args) {
     }
     int editSlot = 0;
     if (o.values.count("--edit")) {
-        auto slot = toInt(o.values["--edit"]);
+        auto slot = WholeNumber(o.values["--edit"]);
         if (!slot || *slot < 1 || *slot > who.roundCount) return refuse(ctx, "the player has no such round");
         editSlot = *slot;
     }
@@ -205,9 +198,9 @@ int RunDeleteRound(Context& ctx, const Args& args) {
     }
     if (!LoadLeagueForCommand(ctx, o.league)) return kFailed;
     store::LeagueData& data = ctx.data;
-    auto player = toInt(o.values["--player"]);
+    auto player = WholeNumber(o.values["--player"]);
     if (!player || *player < 1 || *player > data.playerCount) return refuse(ctx, "the league has no such player");
-    auto slot = toInt(o.values["--slot"]);
+    auto slot = WholeNumber(o.values["--slot"]);
     if (!slot || *slot < 1 || *slot > data.players[*player].roundCount) {
         return refuse(ctx, "the player has no such round");
     }

@@ -4,6 +4,7 @@
 #include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
+#include "store/leagueoptions.hpp"
 #include "store/roundrecordfile.hpp"
 #include "store/settingsfile.hpp"
 #include "store/teamfile.hpp"
@@ -11,6 +12,12 @@
 namespace quorval::cli {
 
 namespace {
+
+bool safeName(Context& ctx, const std::string& league) {
+    if (league::SafeLeagueName(league)) return true;
+    ctx.err << "quorval-cli: \"" << league << "\" is no league name: it would lead outside the data folder\n";
+    return false;
+}
 
 bool report(std::ostream& out, const std::string& file, const store::LoadResult& result) {
     if (result.ok) return true;
@@ -53,21 +60,15 @@ bool reportImpossibleRounds(Context& ctx, const store::LeagueData& data) {
 
 // The round record: it must read, and each line must belong to the league file as it is.
 bool checkRoundRecord(Context& ctx, store::LeagueData& data, bool leagueRead) {
-    std::filesystem::path file = store::findDataFile(store::RecordFileName(data.leagueFileName));
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) return true;
-    auto text = store::readTextFile(file);
+    const std::string name = store::RecordFileName(data.leagueFileName);
     std::vector<store::RecordLine> lines;
-    store::LoadResult result =
-        text ? store::ParseRoundRecord(lines, *text) : store::LoadResult{false, "cannot be read", ""};
-    if (!result.ok) {
-        ctx.out << file.string() << ": " << result.problem << '\n';
-        return false;
-    }
-    if (!leagueRead) return true;
+    auto parse = [&lines](const std::string& text) { return store::ParseRoundRecord(lines, text); };
+    if (!CheckDataFile(ctx, name, parse)) return false;
+    if (!leagueRead || lines.empty()) return true;
+    const std::string file = store::findDataFile(name).string();
     for (int p = 1; p <= data.playerCount; ++p) data.players[p].earlier.clear();
     std::vector<std::string> problems = store::ApplyRoundRecord(data, lines);
-    for (const std::string& problem : problems) ctx.out << file.string() << ": " << problem << '\n';
+    for (const std::string& problem : problems) ctx.out << file << ": " << problem << '\n';
     return problems.empty();
 }
 
@@ -92,10 +93,7 @@ std::string LeagueFileOf(const std::string& league) {
 
 bool LoadLeagueForCommand(Context& ctx, const std::string& league) {
     store::LeagueData& data = ctx.data;
-    if (!league::SafeLeagueName(league)) {
-        ctx.err << "quorval-cli: \"" << league << "\" is no league name: it would lead outside the data folder\n";
-        return false;
-    }
+    if (!safeName(ctx, league)) return false;
     store::LoadSettingsFile(data);
     ctx.typedOrder = data.settings.dateOrder;
     if (ctx.iso) data.settings.dateOrder = store::DateOrder::kYearMonthDay;
@@ -104,6 +102,28 @@ bool LoadLeagueForCommand(Context& ctx, const std::string& league) {
     data.leagueFileName = LeagueFileOf(league);
     if (!store::LoadLeagueFile(data, ctx.dialogs).ok) return false;
     return report(ctx.err, store::kCourseFileName, store::LoadCourseFile(data, ctx.dialogs));
+}
+
+bool LoadLeagueOptionsForCommand(Context& ctx, const std::string& league) {
+    if (!safeName(ctx, league)) return false;
+    ctx.data.leagueFileName = LeagueFileOf(league);
+    std::error_code ec;
+    if (!std::filesystem::exists(store::findDataFile(ctx.data.leagueFileName), ec)) {
+        ctx.err << "quorval-cli: there is no league " << league << '\n';
+        return false;
+    }
+    return store::LoadLeagueOptions(ctx.data, ctx.dialogs).ok;
+}
+
+bool CheckDataFile(Context& ctx, const std::string& name,
+                   const std::function<store::LoadResult(const std::string&)>& parse) {
+    std::filesystem::path file = store::findDataFile(name);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return true;
+    auto text = store::readTextFile(file);
+    store::LoadResult result = text ? parse(*text) : store::LoadResult{false, "cannot be read", ""};
+    if (!result.ok) ctx.out << file.string() << ": " << result.problem << '\n';
+    return result.ok;
 }
 
 int RunCheck(Context& ctx, const Args& args) {

@@ -1,6 +1,5 @@
-#include <charconv>
-
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 #include "listing/listing.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
@@ -18,37 +17,26 @@ struct ListingOptions {
     int step = 0;
 };
 
-bool parseInt(const std::string& text, int& value) {
-    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    return r.ec == std::errc() && r.ptr == text.data() + text.size();
+std::optional<listing::View> viewOf(const std::string& text) {
+    if (text == "recent") return listing::View::MostRecent;
+    if (text == "date") return listing::View::ByDate;
+    if (text == "player") return listing::View::Individual;
+    return std::nullopt;
 }
 
 bool parseOptions(const Args& args, ListingOptions& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (arg == "--view" && hasValue) {
-            const std::string& v = args[++i];
-            if (v == "recent") {
-                options.view = listing::View::MostRecent;
-            } else if (v == "date") {
-                options.view = listing::View::ByDate;
-            } else if (v == "player") {
-                options.view = listing::View::Individual;
-            } else {
-                return false;
-            }
-        } else if (arg == "--player" && hasValue) {
-            if (!parseInt(args[++i], options.player)) return false;
-        } else if (arg == "--step" && hasValue) {
-            if (!parseInt(args[++i], options.step)) return false;
-        } else if (options.league.empty() && !arg.starts_with("--")) {
-            options.league = arg;
-        } else {
+    std::optional<listing::View> view;
+    std::optional<int> player, step;
+    OptionReader in(args);
+    while (in.more()) {
+        if (!in.option("--view", view, viewOf) && !in.option("--player", player, WholeNumber) &&
+            !in.option("--step", step, WholeNumber) && !in.word(options.league))
             return false;
-        }
     }
-    return !options.league.empty();
+    options.view = view.value_or(options.view);
+    options.player = player.value_or(0);
+    options.step = step.value_or(0);
+    return !in.refused() && !options.league.empty();
 }
 
 }  // namespace

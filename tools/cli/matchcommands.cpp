@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "cli/commands.hpp"
-#include "dates/dateorder.hpp"
+#include "cli/options.hpp"
 #include "play/leaguematches.hpp"
 #include "play/matchreport.hpp"
 #include "play/schedule.hpp"
@@ -22,11 +22,9 @@ bool loadForMatches(Context& ctx, const std::string& league, store::Schedule& sc
     return store::LoadScheduleFile(ctx.data, schedule, ctx.dialogs).ok;
 }
 
-// Reads "--name DATE" in the user's order; false for a date that does not read.
-bool dateOption(Context& ctx, const Args& args, size_t& i, std::optional<play::Day>& date) {
-    date = play::ParseShortDate(args[++i], ctx.typedOrder);
-    if (!date) ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, args[i]) << '\n';
-    return date.has_value();
+// A date typed in the user's order; the reason told when it does not read.
+auto dayReader(Context& ctx) {
+    return [&ctx](const std::string& text) { return TypedDate(ctx, text, play::ParseShortDate); };
 }
 
 }  // namespace
@@ -34,18 +32,11 @@ bool dateOption(Context& ctx, const Args& args, size_t& i, std::optional<play::D
 int RunMatches(Context& ctx, const Args& args) {
     if (args.empty()) return kUsage;
     std::optional<play::Day> date;
-    bool csv = false;
-    bool record = false;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--date" && i + 1 < args.size()) {
-            if (!dateOption(ctx, args, i, date)) return kUsage;
-        } else if (args[i] == "--csv") {
-            csv = true;
-        } else if (args[i] == "--record") {
-            record = true;
-        } else {
+    bool csv = false, record = false;
+    OptionReader in(args, 1);
+    while (in.more()) {
+        if (!in.option("--date", date, dayReader(ctx)) && !in.flag("--csv", csv) && !in.flag("--record", record))
             return kUsage;
-        }
     }
     if (!date) return kUsage;
     store::Schedule schedule;
@@ -82,17 +73,13 @@ int RunStandings(Context& ctx, const Args& args) {
     if (args.empty()) return kUsage;
     std::optional<play::Day> from, to;
     bool csv = false;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--from" && i + 1 < args.size()) {
-            if (!dateOption(ctx, args, i, from)) return kUsage;
-        } else if (args[i] == "--to" && i + 1 < args.size()) {
-            if (!dateOption(ctx, args, i, to)) return kUsage;
-        } else if (args[i] == "--csv") {
-            csv = true;
-        } else {
+    OptionReader in(args, 1);
+    while (in.more()) {
+        if (!in.option("--from", from, dayReader(ctx)) && !in.option("--to", to, dayReader(ctx)) &&
+            !in.flag("--csv", csv))
             return kUsage;
-        }
     }
+    if (in.refused()) return kUsage;
     store::Schedule schedule;
     if (!loadForMatches(ctx, args[0], schedule)) return kFailed;
     std::vector<play::Standing> rows = play::SeasonStandings(schedule, ctx.data, from, to);

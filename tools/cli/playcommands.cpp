@@ -1,5 +1,3 @@
-#include <filesystem>
-
 #include "cli/commands.hpp"
 #include "store/leagueoptions.hpp"
 
@@ -20,13 +18,7 @@ void showPlayOptions(Context& ctx, const store::PlayOptions& play) {
 int RunPlay(Context& ctx, const Args& args) {
     if (args.empty() || args.size() % 2 == 0) return kUsage;
     store::LeagueData& data = ctx.data;
-    data.leagueFileName = LeagueFileOf(args[0]);
-    std::error_code ec;
-    if (!std::filesystem::exists(store::findDataFile(data.leagueFileName), ec)) {
-        ctx.err << "quorval-cli: there is no league " << args[0] << '\n';
-        return kFailed;
-    }
-    if (!store::LoadLeagueOptions(data, ctx.dialogs).ok) return kFailed;
+    if (!LoadLeagueOptionsForCommand(ctx, args[0])) return kFailed;
     static const std::pair<const char*, const char*> kFlags[] = {
         {"--hole", "HolePoints"},     {"--halve", "HalvePoints"},
         {"--match", "MatchPoints"},   {"--team-total", "TeamTotalPoints"},

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 #include "exchange/roundscsv.hpp"
 #include "listing/listing.hpp"
 #include "players/roster.hpp"
@@ -21,10 +22,6 @@ namespace quorval::cli {
 
 namespace {
 
-bool loadForReport(Context& ctx, const std::string& league) {
-    return LoadLeagueForCommand(ctx, league);
-}
-
 std::string today(const Context& ctx) {
     return print::PrintDate(ctx.clock.today(), ctx.data.settings.dateOrder);
 }
@@ -33,7 +30,7 @@ std::string today(const Context& ctx) {
 
 int RunExport(Context& ctx, const Args& args) {
     if (args.size() != 2) return kUsage;
-    if (!loadForReport(ctx, args[0])) return kFailed;
+    if (!LoadLeagueForCommand(ctx, args[0])) return kFailed;
     listing::Listing listing;
     listing::Listing::ShowLatestRounds(ctx.data);
     listing.ListMostRecent(ctx.data);
@@ -51,7 +48,7 @@ int RunExport(Context& ctx, const Args& args) {
 
 int RunCsv(Context& ctx, const Args& args) {
     if (args.size() != 1) return kUsage;
-    if (!loadForReport(ctx, args[0])) return kFailed;
+    if (!LoadLeagueForCommand(ctx, args[0])) return kFailed;
     ctx.out << exchange::RoundsCsv(ctx.data);
     return kOk;
 }
@@ -60,18 +57,10 @@ int RunImport(Context& ctx, const Args& args) {
     bool dryRun = false, keepGood = false;
     exchange::ImportOptions options;
     std::vector<std::string> names;
-    for (const std::string& arg : args) {
-        if (arg == "--dry-run") {
-            dryRun = true;
-        } else if (arg == "--keep-good-rows") {
-            keepGood = true;
-        } else if (arg == "--allow-older") {
-            options.allowOlder = true;
-        } else if (arg.starts_with("--")) {
+    for (OptionReader in(args); in.more();) {
+        if (!in.flag("--dry-run", dryRun) && !in.flag("--keep-good-rows", keepGood) &&
+            !in.flag("--allow-older", options.allowOlder) && !in.word(names))
             return kUsage;
-        } else {
-            names.push_back(arg);
-        }
     }
     if (names.size() != 2) return kUsage;
     std::ifstream in(names[1], std::ios::binary);
@@ -80,7 +69,7 @@ int RunImport(Context& ctx, const Args& args) {
         return kFailed;
     }
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!loadForReport(ctx, names[0])) return kFailed;
+    if (!LoadLeagueForCommand(ctx, names[0])) return kFailed;
     // Teams are read first, so that writing the team file for an added player keeps them.
     if (players::HasTeamFile(ctx.data)) store::LoadTeamAssignments(ctx.data);
 

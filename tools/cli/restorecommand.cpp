@@ -2,23 +2,15 @@
 #include "backup/restore.hpp"
 #include "backup/restorecheck.hpp"
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 
 namespace quorval::cli {
 
 int RunRestore(Context& ctx, const Args& args) {
     bool dryRun = false, withSettings = false;
     std::vector<std::string> folders;
-    for (const std::string& arg : args) {
-        if (arg == "--dry-run") {
-            dryRun = true;
-        } else if (arg == "--settings") {
-            withSettings = true;
-        } else if (arg.starts_with("--")) {
-            return kUsage;
-        } else {
-            folders.push_back(arg);
-        }
-    }
+    for (OptionReader in(args); in.more();)
+        if (!in.flag("--dry-run", dryRun) && !in.flag("--settings", withSettings) && !in.word(folders)) return kUsage;
     if (folders.size() != 1) return kUsage;
     std::filesystem::path folder = backup::FindBackupFolder(folders[0]);
     if (folder.empty()) {

@@ -1,85 +1,73 @@
-#include <charconv>
 #include <sstream>
 
 #include "cli/commands.hpp"
+#include "cli/options.hpp"
 #include "entry/recompute.hpp"
 #include "handicap/rules.hpp"
-#include "league/leagues.hpp"
 #include "store/coursefile.hpp"
 #include "store/leaguefile.hpp"
 #include "store/leagueoptions.hpp"
 #include "store/settingsfile.hpp"
 #include "store/strokeindexfile.hpp"
-#include "text/asciicase.hpp"
 
 namespace quorval::cli {
 
 namespace {
 
-std::optional<int> wholeNumber(std::string_view s) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
-    return value;
-}
-
 void showOptions(Context& ctx, const store::LeagueOptions& options) {
     ctx.out << "Rules=" << store::RulesName(options.rules) << "\nAllowance=" << options.allowance << '\n';
+}
+
+std::optional<int> wholePercent(const std::string& text) {
+    std::optional<int> percent = WholeNumber(text);
+    return percent && *percent >= 1 && *percent <= 100 ? percent : std::nullopt;
+}
+
+// Every round of the league worked out again under the rules just stored, and what was done told.
+bool recomputeAll(Context& ctx, const std::string& league) {
+    store::LeagueData& data = ctx.data;
+    if (!LoadLeagueForCommand(ctx, league)) return false;
+    if (!entry::RecomputeAllIndexes(data, ctx.dialogs)) return false;
+    int rounds = 0;
+    for (int p = 1; p <= data.playerCount; ++p)
+        rounds += data.players[p].roundCount + static_cast<int>(data.players[p].earlier.size());
+    ctx.out << "Every round was worked out again in date order under the " << handicap::RulesOf(data).title()
+            << " rules (" << rounds << " rounds); the league file was first copied to "
+            << entry::RecomputeBackupName(data.leagueFileName) << ".\n";
+    return true;
 }
 
 }  // namespace
 
 int RunRules(Context& ctx, const Args& args) {
     if (args.empty()) return kUsage;
-    store::LeagueData& data = ctx.data;
-    if (!league::SafeLeagueName(args[0])) {
-        ctx.err << "quorval-cli: \"" << args[0] << "\" is no league name: it would lead outside the data folder\n";
-        return kFailed;
-    }
-    data.leagueFileName = LeagueFileOf(args[0]);
-    std::error_code ec;
-    if (!std::filesystem::exists(store::findDataFile(data.leagueFileName), ec)) {
-        ctx.err << "quorval-cli: there is no league " << args[0] << '\n';
-        return kFailed;
-    }
-    if (!store::LoadLeagueOptions(data, ctx.dialogs).ok) return kFailed;
-    store::LeagueOptions wanted = data.options;
+    if (!LoadLeagueOptionsForCommand(ctx, args[0])) return kFailed;
+    store::LeagueOptions wanted = ctx.data.options;
+    std::optional<int> percent;
     bool recompute = false;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--allowance" && i + 1 < args.size()) {
-            auto percent = wholeNumber(args[++i]);
-            if (!percent || *percent < 1 || *percent > 100) {
-                ctx.err << "quorval-cli: the allowance must be a whole percent from 1 to 100; nothing was changed\n";
-                return kFailed;
-            }
-            wanted.allowance = static_cast<int16_t>(*percent);
-        } else if (text::AsciiLower(args[i]) == "classic") {
+    for (OptionReader in(args, 1); in.more();) {
+        if (in.anyCase("classic")) {
             wanted.rules = store::HandicapRules::Classic;
-        } else if (text::AsciiLower(args[i]) == "whs") {
+        } else if (in.anyCase("whs")) {
             wanted.rules = store::HandicapRules::WHS;
-        } else if (args[i] == "--recompute") {
-            recompute = true;
-        } else {
+        } else if (in.option("--allowance", percent, wholePercent)) {
+            if (!in.refused()) continue;
+            ctx.err << "quorval-cli: the allowance must be a whole percent from 1 to 100; nothing was changed\n";
+            return kFailed;
+        } else if (!in.flag("--recompute", recompute)) {
             return kUsage;
         }
     }
+    if (percent) wanted.allowance = static_cast<int16_t>(*percent);
     if (args.size() > 1) {
-        data.options = wanted;
-        if (!store::SaveLeagueOptions(data, ctx.dialogs)) return kFailed;
-        if (!recompute) {
+        ctx.data.options = wanted;
+        if (!store::SaveLeagueOptions(ctx.data, ctx.dialogs)) return kFailed;
+        if (!recompute)
             ctx.out << "Stored rounds keep the figures they have; nothing was recomputed (--recompute does).\n";
-        } else {
-            if (!LoadLeagueForCommand(ctx, args[0])) return kFailed;
-            if (!entry::RecomputeAllIndexes(data, ctx.dialogs)) return kFailed;
-            int rounds = 0;
-            for (int p = 1; p <= data.playerCount; ++p)
-                rounds += data.players[p].roundCount + static_cast<int>(data.players[p].earlier.size());
-            ctx.out << "Every round was worked out again in date order under the " << handicap::RulesOf(data).title()
-                    << " rules (" << rounds << " rounds); the league file was first copied to "
-                    << entry::RecomputeBackupName(data.leagueFileName) << ".\n";
-        }
+        else if (!recomputeAll(ctx, args[0]))
+            return kFailed;
     }
-    showOptions(ctx, data.options);
+    showOptions(ctx, ctx.data.options);
     return kOk;
 }
 
@@ -99,7 +87,7 @@ int RunStrokeIndex(Context& ctx, const Args& args) {
         std::string item;
         int h = 0;
         while (std::getline(list, item, ',')) {
-            auto value = wholeNumber(item);
+            auto value = WholeNumber(item);
             if (++h > 18 || !value || *value < -99 || *value > 99) {
                 ctx.err << "quorval-cli: give 18 whole numbers separated by commas; nothing was changed\n";
                 return kFailed;
@@ -136,16 +124,9 @@ bool CheckSideFiles(Context& ctx) {
 }
 
 bool CheckLeagueOptions(Context& ctx) {
-    std::string name = store::OptionsFileName(ctx.data.leagueFileName);
-    std::error_code ec;
-    auto file = store::findDataFile(name);
-    if (!std::filesystem::exists(file, ec)) return true;
-    auto text = store::readTextFile(file);
     store::LeagueOptions options;
-    store::LoadResult result =
-        text ? store::ParseLeagueOptions(options, *text) : store::LoadResult{false, "cannot be read", ""};
-    if (!result.ok) ctx.out << file.string() << ": " << result.problem << '\n';
-    return result.ok;
+    return CheckDataFile(ctx, store::OptionsFileName(ctx.data.leagueFileName),
+                         [&options](const std::string& text) { return store::ParseLeagueOptions(options, text); });
 }
 
 }  // namespace quorval::cli

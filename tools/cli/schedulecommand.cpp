@@ -1,9 +1,8 @@
 // schedule: show, make and change the league's season schedule.
-#include <charconv>
 #include <map>
 
 #include "cli/commands.hpp"
-#include "dates/dateorder.hpp"
+#include "cli/options.hpp"
 #include "play/schedule.hpp"
 #include "store/teamfile.hpp"
 
@@ -30,26 +29,15 @@ bool readOptions(const Args& args, std::map<std::string, std::string>& options) 
     return true;
 }
 
-std::optional<int> wholeNumber(std::string_view s) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return value;
-}
-
 bool date(Context& ctx, const std::string& text, play::Date& out) {
-    auto parsed = play::ParseShortDate(text, ctx.typedOrder);
-    if (!parsed) {
-        ctx.err << "quorval-cli: " << dates::RefusedMessage(ctx.typedOrder, text) << " Nothing was changed.\n";
-        return false;
-    }
-    out = *parsed;
-    return true;
+    auto parsed = TypedDate(ctx, text, play::ParseShortDate, " Nothing was changed.");
+    if (parsed) out = *parsed;
+    return parsed.has_value();
 }
 
 // A player named, or given by slot number.
 std::string playerName(const store::LeagueData& data, const std::string& given) {
-    auto slot = wholeNumber(given);
+    auto slot = WholeNumber(given);
     if (slot && *slot >= 1 && *slot <= data.playerCount) return data.players[static_cast<size_t>(*slot)].name;
     return given;
 }
@@ -61,21 +49,16 @@ int make(Context& ctx, std::map<std::string, std::string>& o, play::Schedule& sc
         return kFailed;
     }
     play::MakeRequest request;
-    auto weeks = wholeNumber(o["--weeks"]);
-    auto every = o.count("--every") ? wholeNumber(o["--every"]) : std::optional<int>(7);
+    auto weeks = WholeNumber(o["--weeks"]);
+    auto every = o.count("--every") ? WholeNumber(o["--every"]) : std::optional<int>(7);
     if (!weeks || !every) return kUsage;
     request.weeks = *weeks;
     request.every = *every;
     if (!date(ctx, o["--start"], request.start)) return kFailed;
-    if (o.count("--skip")) {
-        std::string list = o["--skip"];
-        for (size_t at = 0; at <= list.size();) {
-            size_t comma = std::min(list.find(',', at), list.size());
-            play::Date skip;
-            if (!date(ctx, list.substr(at, comma - at), skip)) return kFailed;
-            request.skips.push_back(skip);
-            at = comma + 1;
-        }
+    for (const std::string& item : o.count("--skip") ? CommaItems(o["--skip"]) : Args{}) {
+        play::Date skip;
+        if (!date(ctx, item, skip)) return kFailed;
+        request.skips.push_back(skip);
     }
     request.kind = o.count("--individual") ? play::SideKind::Players : play::SideKind::Teams;
     if (o.count("--shotgun")) request.tees.start = store::TeeStart::Shotgun;
@@ -83,7 +66,7 @@ int make(Context& ctx, std::map<std::string, std::string>& o, play::Schedule& sc
         const std::string& tees = o["--tee-times"];
         size_t comma = tees.find(',');
         auto first = play::ParseClock(tees.substr(0, comma));
-        auto gap = comma == std::string::npos ? std::nullopt : wholeNumber(tees.substr(comma + 1));
+        auto gap = comma == std::string::npos ? std::nullopt : WholeNumber(tees.substr(comma + 1));
         if (!first || !gap || *gap < 0 || *gap > 240) {
             ctx.err << "quorval-cli: --tee-times takes HH:MM,MINUTES (0..240), not " << tees
                     << "; nothing was changed\n";
@@ -109,14 +92,9 @@ bool ScheduleWrites(const Args& args) {
 }
 
 bool CheckSchedule(Context& ctx) {
-    if (!store::HasScheduleFile(ctx.data)) return true;
-    auto file = store::findDataFile(store::ScheduleFileName(ctx.data.leagueFileName));
-    auto text = store::readTextFile(file);
     play::Schedule schedule;
-    store::LoadResult result =
-        text ? store::ParseSchedule(schedule, *text) : store::LoadResult{false, "cannot be read", ""};
-    if (!result.ok) ctx.out << file.string() << ": " << result.problem << '\n';
-    return result.ok;
+    return CheckDataFile(ctx, store::ScheduleFileName(ctx.data.leagueFileName),
+                         [&schedule](const std::string& text) { return store::ParseSchedule(schedule, text); });
 }
 
 int RunSchedule(Context& ctx, const Args& args) {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPageSize>
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -13,6 +12,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/options.hpp"
 #include "dates/dateorder.hpp"
 #include "league/leagues.hpp"
 #include "platform/qtprinter.hpp"
@@ -53,24 +53,6 @@ void usage(std::ostream& out = std::cerr) {
         out << "  " << name << (*report.arguments ? " " : "") << inOrder(report.arguments) << '\n';
 }
 
-bool number(const std::string& text, int& value) {
-    auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    return r.ec == std::errc() && r.ptr == text.data() + text.size();
-}
-
-bool numbers(const std::string& text, std::vector<int>& values) {
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string::npos) comma = text.size();
-        int value = 0;
-        if (!number(text.substr(start, comma - start), value)) return false;
-        values.push_back(value);
-        start = comma + 1;
-    }
-    return !values.empty();
-}
-
 // A date in the user's order, as the score window takes dates; the reports print it with the
 // four-digit year, and the report gets it as YYYY-MM-DD, which reads in every order.
 bool printedDate(const std::string& text, std::string& date, std::string& iso, store::DateOrder shown) {
@@ -101,6 +83,39 @@ struct Command {
     bool iso = false;  // every date printed as YYYY-MM-DD
 };
 
+// The options whose values must read; false for one that does not, or for no option known.
+bool valueOption(cli::OptionReader& in, store::DateOrder shown, Command& command) {
+    printtool::Options& o = command.options;
+    std::string value, ignored;
+    if (in.option("--players", value)) return cli::AddWholeNumbers(value, o.players);
+    if (in.option("--date", value)) return printedDate(value, o.date, o.playDate, shown);
+    if (in.option("--from", value)) return printedDate(value, ignored, o.fromDate, shown);
+    if (in.option("--to", value)) return printedDate(value, ignored, o.toDate, shown);
+    if (in.option("--player", value)) {
+        std::optional<int> player = cli::WholeNumber(value);
+        if (player) o.players.push_back(*player);
+        return player.has_value();
+    }
+    if (in.option("--allowance", value)) {
+        std::optional<int> allowance = cli::WholeNumber(value);
+        o.allowance = allowance.value_or(o.allowance);
+        return allowance.has_value();
+    }
+    if (in.option("--tee", value)) {
+        o.tee = store::TeeFromText(value);
+        return o.tee != store::kNoTee;
+    }
+    if (in.option("--ties", value)) {
+        o.ties = value;
+        return value == "none" || value == "carry";
+    }
+    if (in.option("--paper", value)) {
+        command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
+        return value == "a4" || value == "letter";
+    }
+    return false;
+}
+
 bool parse(std::vector<std::string> args, Command& command) {
     std::vector<std::string> words;
     if (auto iso = std::find(args.begin(), args.end(), "--iso"); iso != args.end()) {
@@ -109,52 +124,13 @@ bool parse(std::vector<std::string> args, Command& command) {
     }
     const store::DateOrder shown = command.iso ? store::DateOrder::kYearMonthDay : g_order;
     command.options.date = today(shown);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!arg.starts_with("--")) {
-            words.push_back(arg);
+    printtool::Options& o = command.options;
+    for (cli::OptionReader in(args); in.more();) {
+        // A course is a slot, name or initials: known once the courses are read.
+        if (in.word(words) || in.flag("--gross", o.gross) || in.option("--pdf", command.pdf) ||
+            in.option("--course", command.course) || in.option("--buy-in", o.buyIn) || in.option("--pot", o.pot))
             continue;
-        }
-        if (arg == "--gross") {
-            command.options.gross = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) return false;
-        const std::string& value = args[++i];
-        int n = 0;
-        bool understood = true;
-        if (arg == "--pdf") {
-            command.pdf = value;
-        } else if (arg == "--player") {
-            understood = number(value, n);
-            if (understood) command.options.players.push_back(n);
-        } else if (arg == "--players") {
-            understood = numbers(value, command.options.players);
-        } else if (arg == "--course") {
-            command.course = value;  // a slot, name or initials: known once the courses are read
-        } else if (arg == "--tee") {
-            command.options.tee = store::TeeFromText(value);
-            understood = command.options.tee != store::kNoTee;
-        } else if (arg == "--date") {
-            understood = printedDate(value, command.options.date, command.options.playDate, shown);
-        } else if (arg == "--from" || arg == "--to") {
-            std::string ignored;
-            understood =
-                printedDate(value, ignored, arg == "--from" ? command.options.fromDate : command.options.toDate, shown);
-        } else if (arg == "--allowance") {
-            understood = number(value, command.options.allowance);
-        } else if (arg == "--ties") {
-            understood = value == "none" || value == "carry";
-            command.options.ties = value;
-        } else if (arg == "--buy-in" || arg == "--pot") {
-            (arg == "--pot" ? command.options.pot : command.options.buyIn) = value;
-        } else if (arg == "--paper") {
-            understood = value == "letter" || value == "a4";
-            if (understood) command.paper = QPageSize(value == "a4" ? QPageSize::A4 : QPageSize::Letter);
-        } else {
-            understood = false;
-        }
-        if (!understood) return false;
+        if (!valueOption(in, shown, command)) return false;
     }
     if (words.size() != 2 || command.pdf.empty()) return false;
     command.league = words[0];
@@ -193,10 +169,12 @@ int run(const Command& command, const printtool::Report& report) {
     if (!command.course.empty()) {
         options.course = store::FindCourse(*data, command.course);
         // A slot with no course is the report's to refuse, as it always was.
-        if (options.course == 0 && !number(command.course, options.course)) {
+        std::optional<int> slot = options.course == 0 ? cli::WholeNumber(command.course) : options.course;
+        if (!slot) {
             usage();
             return kUsage;
         }
+        options.course = *slot;
     }
 
     print::RecordingPrinter printer;

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "dates/dateorder.hpp"
+#include "text/csv.hpp"
 
 namespace quorval::play {
 
@@ -389,17 +390,6 @@ std::vector<ScheduleLine> ScheduleLines(const Schedule& schedule, const store::L
     return lines;
 }
 
-namespace {
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string out = "\"";
-    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
-}  // namespace
-
 std::string ScheduleCsv(const Schedule& schedule, const store::LeagueData& data) {
     std::string out = "week,date,side_a,side_b,tee\n";
     for (Date date : ScheduledDates(schedule)) {
@@ -408,11 +398,11 @@ std::string ScheduleCsv(const Schedule& schedule, const store::LeagueData& data)
         for (const Matchup& m : day) {
             std::string row = std::to_string(m.week) + "," + ShortDate(date, data.settings.dateOrder) + ",";
             if (!m.bye) {
-                out += row + csvField(m.home) + "," + csvField(m.away) + "," + m.tee + "\n";
+                out += row + text::CsvField(m.home) + "," + text::CsvField(m.away) + "," + m.tee + "\n";
             } else {
                 // A side whose opponent has gone sits out like a side with a bye.
                 for (const std::string* side : {&m.home, &m.away})
-                    if (!side->empty() && *side != kRemovedSide) byes += row + csvField(*side) + ",BYE,\n";
+                    if (!side->empty() && *side != kRemovedSide) byes += row + text::CsvField(*side) + ",BYE,\n";
             }
         }
         out += byes;

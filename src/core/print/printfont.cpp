@@ -61,17 +61,19 @@ std::string PrintDate(int year, int month, int day, store::DateOrder order) {
     return text;
 }
 
-void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
-                     const std::vector<std::vector<std::string>>& pages) {
-    BeginJob(printer, platform::Orientation::Portrait, data, title);
+void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& job,
+                     const SheetHead& head, const std::vector<std::vector<std::string>>& pages) {
+    BeginJob(printer, platform::Orientation::Portrait, data, job);
     for (size_t page = 0; page < pages.size(); ++page) {
         if (page > 0) printer.newPage();
         SelectPrintFont(printer, data.settings);
+        if (head.configuredFont) printer.setFontName(data.settings.printFont);
         printer.setFontSize(14);
         printer.setBold(true);
-        printer.print(league::LeagueName(data) + "  -  " + title);
+        printer.print(league::LeagueName(data) + "  -  " + head.title);
         printer.setFontSize(10);
         printer.setBold(false);
+        for (const std::string& line : head.under) printer.print(line);
         printer.print(" ");
         for (const std::string& line : pages[page]) printer.print(line);
     }

@@ -31,9 +31,23 @@ inline std::string PrintDate(const platform::Date& date, store::DateOrder order)
     return PrintDate(date.year, date.month, date.day, order);
 }
 
-// A text sheet already cut into pages, in portrait: each page headed "LEAGUE  -  TITLE" in 14 pt
-// bold, then its lines in 10 pt; the page numbers go in the footer.
-void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
-                     const std::vector<std::vector<std::string>>& pages);
+// What heads every page of a sheet: "LEAGUE  -  TITLE" in 14 pt bold, then the lines UNDER it and a
+// blank line in 10 pt.
+struct SheetHead {
+    std::string title;
+    std::vector<std::string> under;
+    // The settings' print font is asked for even where the printer does not list it.
+    bool configuredFont = false;
+};
+
+// A text sheet already cut into pages, in portrait, as the print job JOB: each page headed by HEAD,
+// then its lines in 10 pt; the page numbers go in the footer.
+void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& job,
+                     const SheetHead& head, const std::vector<std::vector<std::string>>& pages);
+// The same for a sheet whose pages are headed by the job's title alone.
+inline void PrintSheetPages(platform::Printer& printer, const store::LeagueData& data, const std::string& title,
+                            const std::vector<std::vector<std::string>>& pages) {
+    PrintSheetPages(printer, data, title, SheetHead{title, {}}, pages);
+}
 
 }  // namespace quorval::print

@@ -6,7 +6,6 @@
 #include "dates/dateorder.hpp"
 #include "handicap/differential.hpp"
 #include "handicap/rules.hpp"
-#include "league/leagues.hpp"
 #include "listing/listing.hpp"
 #include "print/printfont.hpp"
 #include "text/utf8.hpp"
@@ -257,22 +256,10 @@ bool PrintResults(platform::Printer& printer, const store::LeagueData& data, con
     std::string courses;
     for (const std::string& course : results.courses) courses += (courses.empty() ? "" : ", ") + course;
 
-    print::BeginJob(printer, platform::Orientation::Portrait, data, "Results of the day");
-    for (size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0) printer.newPage();
-        print::SelectPrintFont(printer, data.settings);
-        printer.setFontName(data.settings.printFont);
-        printer.setFontSize(14);
-        printer.setBold(true);
-        printer.print(league::LeagueName(data) + "  -  Results of " + DateText(results.date, data.settings.dateOrder));
-        printer.setFontSize(10);
-        printer.setBold(false);
-        // A longer sheet has its page numbers in the footer of each page.
-        printer.print(courses.empty() ? " " : "Course: " + courses);
-        printer.print(" ");
-        for (const std::string& line : pages[page]) printer.print(line);
-    }
-    printer.endDoc();
+    const print::SheetHead head{"Results of " + DateText(results.date, data.settings.dateOrder),
+                                {courses.empty() ? " " : "Course: " + courses},
+                                true};
+    print::PrintSheetPages(printer, data, "Results of the day", head, pages);
     return true;
 }
 
