@@ -1,6 +1,5 @@
 #include "dates/dateorder.hpp"
 
-#include <array>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -129,13 +128,6 @@ std::string IsoDate(int month, int day, int twoDigitYear) {
     char text[24];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", store::CalendarYear(twoDigitYear % 100), month % 100, day % 100);
     return text;
-}
-
-std::string SpelledDate(int month, int day, int twoDigitYear) {
-    static const std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::to_string(day) + " " + kMonths[month >= 1 && month <= 12 ? month : 0] + " " +
-           std::to_string(store::CalendarYear(twoDigitYear % 100));
 }
 
 std::optional<Date> ParseDate(DateOrder order, std::string_view text) {

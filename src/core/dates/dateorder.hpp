@@ -33,8 +33,6 @@ std::string ShortDate(DateOrder order, int month, int day, int twoDigitYear);
 std::string FieldDate(DateOrder order, int month, int day, int twoDigitYear);
 // "2026-06-02", whatever the order: file names and exchange files sort by it.
 std::string IsoDate(int month, int day, int twoDigitYear);
-// "6 Jun 2026": a form nobody can misread.
-std::string SpelledDate(int month, int day, int twoDigitYear);
 
 // Reads a date in the order (the year of two or four digits; / - . separate) or as YYYY-MM-DD.
 // Only a real day within the years a two-digit year stands for (1985..2084) is taken:
