@@ -126,7 +126,11 @@ TEST_F(CourseCommandsTest, DeleteAsksThenEmptiesTheSlotUnlessRoundsUseIt) {
         EXPECT_EQ(child<QPushButton>(panel, "okordeletebutton")->text(), "Delete");
         s.dialogs.answer(answer);
         pick("oak valley");
-        EXPECT_EQ(s.dialogs.takeMessages(), Messages{courses::ConfirmDeleteMessage("Oak Valley")});
+        // A Yes/No question naming the course as stored, No by default.
+        const Messages asked = s.dialogs.takeMessages();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_TRUE(asked[0].buttons == platform::Buttons::YesNo && asked[0].defaultButton == 2);
+        EXPECT_NE(asked[0].text.find("the course Oak Valley?"), std::string::npos);
         EXPECT_TRUE(!panel->isVisibleTo(&host) && menu.back());
         EXPECT_EQ(file() == before, answer == platform::Answer::No);
     }

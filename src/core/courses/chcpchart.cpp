@@ -74,7 +74,6 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
     printer.print(" ");
 
     printer.setFontSize(14);
-    printer.setBold(true);
     printer.print("     " + teeTitle(tee) + " tee - slope " + general(slope));
     printer.print(" ");
     printer.print(" ");
@@ -82,7 +81,6 @@ void printChart(const store::LeagueData& data, platform::Printer& printer, const
     // A league of very low and very high indexes makes a long chart: smaller print keeps it on one page.
     const ChartRange range = ChartRangeOf(data);
     printer.setFontSize(range.rows() <= 28 ? 12 : range.rows() <= 34 ? 10 : range.rows() <= 44 ? 8 : 6);
-    printer.setBold(true);
     const handicap::Rules& rules = handicap::RulesOf(data);
     double term = rules.courseHandicapTerm(course, tee);
     printer.print("     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp");
