@@ -102,15 +102,17 @@ TEST_F(LeagueTest, CreateKeepsALeagueFileAlreadyOnDiskAndTheOpenLeague) {
     EXPECT_EQ(data.leagueFileName, "Spring.LGE");
 }
 
-// The last match of any case goes, with its team file even when no player is on a team.
+// The last match of any case goes, with its team file even when no player is on a team, and its
+// side files.
 TEST_F(LeagueTest, DeleteAsksThenRemovesTheLeagueAndItsTeamFile) {
     registerLeagues({"Spring", "Fall", "Summer", "SPRING"}, 2);
     writeLeague("SPRING.LGE");
     auto teams = std::make_unique<store::LeagueData>();
     teams->playerCount = teams->teams.teamCount = 1;
     writeBytes("SPRING.TEA", store::FormatTeams(*teams));
+    for (const char* side : {"SPRING.cfg", "SPRING.hix", "SPRING.sch"}) writeBytes(side, "");
     EXPECT_EQ(remove("spring", platform::Answer::No), DeleteOutcome::Kept);
-    EXPECT_EQ(onDisk(), "SPRING.LGE SPRING.TEA | none");
+    EXPECT_EQ(onDisk(), "SPRING.LGE SPRING.TEA SPRING.cfg SPRING.hix SPRING.sch | none");
     data.leagueFileName = "SPRING.LGE";  // the league open in the main window
     EXPECT_EQ(remove("spring", platform::Answer::Yes), DeleteOutcome::Deleted);
     EXPECT_EQ(dialogs.takeMessages(), (Messages{kDeleteQuestion, kDeleteQuestion}));

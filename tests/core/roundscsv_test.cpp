@@ -70,7 +70,8 @@ TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
                        "\r\n" +                                                                // 7
                        "Ann Good,05/04/24,C3,Green" + h + "\r\n" +                             // 8
                        "Ann Good,05/04/24,Course 2," + h.substr(0, h.size() - 2) + ",x\r\n" +  // 9
-                       "\"Bob \"\"Good\"\"\",05/06/2024,c3,blue" + h + "\r\n";                 // 10
+                       "\"Bob \"\"Good\"\"\",05/06/2024,c3,blue" + h + "\r\n" +                // 10
+                       " ,05/06/2024,c3,blue" + h + "\r\n";                                    // 11
     exchange::ImportReport report = exchange::ImportRoundsCsv(*league, file);
 
     const std::string notADate = "\" is not MM/DD/YY, MM/DD/YYYY or YYYY-MM-DD";
@@ -79,8 +80,9 @@ TEST(RoundsCsvTest, EachBadRowIsReportedWithItsLineAndTheGoodRowsArePosted) {
                                                            {5, "the date \"01/32/2024" + notADate},
                                                            {6, "the row has 23 fields, the heading 22"},
                                                            {8, "the tee \"Green\" is not Red, White or Blue"},
-                                                           {9, "hole 18: \"x\" is not a score from 0 to 99"}}));
-    EXPECT_EQ(std::tuple(report.rows, report.posted, league->playerCount), std::tuple(8, 2, int16_t{2}));
+                                                           {9, "hole 18: \"x\" is not a score from 0 to 99"},
+                                                           {11, "no player name"}}));
+    EXPECT_EQ(std::tuple(report.rows, report.posted, league->playerCount), std::tuple(9, 2, int16_t{2}));
     auto &ann = league->players[1], &bob = league->players[2];
     EXPECT_EQ(std::tuple(ann.name, ann.tee, bob.name, bob.tee),
               std::tuple("Ann Good", store::kWhiteTee, "Bob \"Good\"", store::kBlueTee));
@@ -105,7 +107,8 @@ TEST(RoundsCsvTest, EachRoundIsPostedOnceAndAClassicLeagueRefusesOlderRows) {
     std::string file = "player,date,course" + holeHeadings(",") + "\r\n" + row("Fay Short", "2030-01-01") +
                        row("Fay Short", "2030-01-01") + row("Fay Short", "1990-01-01") +
                        row("\"Ed, Jr. Long\"", "2030-01-01") + row("\"Ed, Jr. Long\"", "2030-01-02") +
-                       row("\"Al\nBrennan\"", "2030-01-02") + row("Bel\x07 Ray", "2030-01-02");
+                       row("\"Al\nBrennan\"", "2030-01-02") + row("Bel\x07 Ray", "2030-01-02") +
+                       "Fay Short,2030-01-01,Course 2" + holes(",", 5) + "\r\n";  // other scores: another round
     for (bool allowOlder : {false, true}) {
         SCOPED_TRACE(allowOlder);
         auto league = postedLeague(7);
@@ -123,7 +126,7 @@ TEST(RoundsCsvTest, EachRoundIsPostedOnceAndAClassicLeagueRefusesOlderRows) {
         }
         EXPECT_EQ(report.problems, expected);
         EXPECT_EQ(std::tuple(report.posted, report.skipped, report.olderRefused, league->players[3].roundCount),
-                  std::tuple(allowOlder ? 4 : 3, 1, allowOlder ? 0 : 1, allowOlder ? 5 : 4));
+                  std::tuple(allowOlder ? 5 : 4, 1, allowOlder ? 0 : 1, allowOlder ? 6 : 5));
         EXPECT_EQ(report.pushedOut, std::vector<std::string>{"Ed, Jr. Long: 2 oldest rounds no longer kept"});
     }
 }
