@@ -48,7 +48,9 @@ TEST_F(ScorecardTest, StrokesGoToTheHardestHolesFirstAndAreGivenBackOnTheEasiest
         data.players[1].rounds[1].handicapIndex = static_cast<float>(c.courseHandicap);
         const reports::Scorecard card = reports::MakeScorecard(data, 1, {1, store::kWhiteTee, {6, 9, 26}, {}});
         EXPECT_EQ(card.courseHandicap, c.courseHandicap);
+        ASSERT_TRUE(card.strokeIndex.has_value());
         for (int h = 1; h <= 18; ++h) {
+            EXPECT_EQ((*card.strokeIndex)[h], kStrokeIndex[h]) << "hole " << h;
             const char mark = c.bySI[kStrokeIndex[h] - 1];
             EXPECT_EQ(card.strokes[h], mark == '-' ? -1 : mark - '0') << "hole " << h;
         }
