@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "backup/backup.hpp"
 #include "courses/courseuse.hpp"
 #include "fullleague.hpp"
@@ -106,4 +108,11 @@ TEST(FolderLock, AGoneProcesssLockIsTakenOverAnotherMachinesOnlyWhenAsked) {
     EXPECT_EQ(store::HolderText(other.holder()),
               "This data folder is open in Quorval on clubhouse-pc (process 42) since 2026-12-01 09:00.");
     EXPECT_EQ(other.tryTake(true), store::FolderLock::Result::Taken);
+    other.release();
+
+    // A program that opens folder after folder keeps no lock file open behind it.
+    auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
+    const auto before = openFiles();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(store::FolderLock("Quorval").tryTake(), store::FolderLock::Result::Taken);
+    EXPECT_EQ(openFiles(), before);
 }
