@@ -131,6 +131,8 @@ TEST_F(RoundRecordTest, RefusesALineThatDoesNotRead) {
         {good + "\r\n", "first line"},
         {"Quorval round record 1\n" + good.substr(0, good.size() - 2), "fields"},
         {"Quorval round record 1\n" + std::string(good).replace(good.find("2026-05-04"), 10, "2026-02-30"), "day"},
+        {"Quorval round record 1\n" + std::string(good).replace(good.find("2026-05-04"), 10, "1985-01-01"), ""},
+        {"Quorval round record 1\n" + std::string(good).replace(good.find("2026-05-04"), 10, "1984-12-31"), "year"},
         {"Quorval round record 1\n" + std::string(good).replace(good.find("\t66\t"), 4, "\t67\t"), "gross"},
         {"Quorval round record 1\n" + std::string(good).replace(good.find("\t18\t"), 4, "\t9\t"), "holes"},
     };
