@@ -1,3 +1,4 @@
+#include "text/casefold.hpp"
 #include "text/encoding.hpp"
 #include "text/numbers.hpp"
 
@@ -145,3 +146,10 @@ TEST(DecodeToUtf8Test, OddBytesAreFoundAtEveryPosition) {
 
 }  // namespace
 }  // namespace quorval::text
+
+// Western European capitals fold; every other character, of any length, and a stray byte stay.
+TEST(FoldedCaseTest, FoldsTheLettersOfOlderFilesAndKeepsTheRest) {
+    EXPECT_EQ(quorval::text::FoldedCase("JOSÉ ÑÚÑEZ Œ Š Ž Ÿ ×"), "josé ñúñez œ š ž ÿ ×");
+    EXPECT_EQ(quorval::text::FoldedCase("Ā € 中 𝄞 \xFF!"), "Ā € 中 𝄞 \xFF!");
+    EXPECT_TRUE(quorval::text::SameNameIgnoringCase("  Pine HILLS\t", "pine hills"));
+}
