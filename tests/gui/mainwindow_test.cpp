@@ -223,6 +223,11 @@ TEST_F(MainWindowTest, ListingScrollsTogetherAndTheWindowRemembersItsPlaceAndVie
     lines->verticalScrollBar()->setValue(down->maximum());  // the mouse wheel over the lines
     EXPECT_EQ(view->names()->verticalScrollBar()->value(), down->maximum());
     EXPECT_EQ(heading->item(0)->text(), lines->item(0)->text());
+    main->resize(400, main->height());  // too narrow for the lines: they scroll sideways, the heading too
+    QCoreApplication::processEvents();
+    ASSERT_GT(lines->horizontalScrollBar()->maximum(), 30);
+    lines->horizontalScrollBar()->setValue(30);  // the keyboard moving along a line
+    EXPECT_EQ(heading->horizontalScrollBar()->value(), 30);
 
     for (QRect place : {QRect(40, 50, 720, 530), QRect(60, 70, 600, 420)}) {  // small ones too
         main->setGeometry(place);
