@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -197,7 +198,8 @@ TEST_F(MatchNight, HandicapsFollowTheLeagueRulesAndRefusalsSayWhy) {
     }
 }
 
-// A plus handicap on a match card is signed as the league's listing signs it.
+// A plus handicap on a match card is signed as the league's listing signs it; the holes head their
+// columns in order, the front nine's total between 9 and 10.
 TEST_F(MatchNight, MatchCardsSignAPlusHandicapAsTheLeagueRulesDo) {
     for (auto [rules, shown] : {std::pair{store::HandicapRules::Classic, "Ann Lee (-3)  v  Di Fox (12)"},
                                 {store::HandicapRules::WHS, "Ann Lee (+3)  v  Di Fox (12)"}}) {
@@ -206,8 +208,16 @@ TEST_F(MatchNight, MatchCardsSignAPlusHandicapAsTheLeagueRulesDo) {
         ASSERT_TRUE(
             play::PrintMatchCards(printer, data, {{"06/02/26  Eagles v Hawks", "Ann Lee", "Di Fox", -3, 12, {}}}, 1));
         bool found = false;
-        for (const print::PrintedText& t : printer.documents().back().pages.at(0).texts) found |= t.text == shown;
+        std::vector<std::pair<double, std::string>> heads;  // the bold heads of the first card's columns
+        for (const print::PrintedText& t : printer.documents().back().pages.at(0).texts) {
+            found |= t.text == shown;
+            if (t.font.bold && t.x > 1900 && t.y < 1200) heads.emplace_back(t.x, t.text);
+        }
         EXPECT_TRUE(found) << shown;
+        std::sort(heads.begin(), heads.end());
+        std::string order;
+        for (const auto& head : heads) order += head.second + " ";
+        EXPECT_EQ(order, "1 2 3 4 5 6 7 8 9 Out 10 11 12 13 14 15 16 17 18 In Tot ");
     }
 }
 
