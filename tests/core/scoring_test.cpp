@@ -110,7 +110,7 @@ TEST_F(ScoringCountTest, PrintsARoundPieAcrossTheTopAndTheCaptionsUnderIt) {
         if (const auto* pie = std::get_if<print::PieOp>(&op)) pies.push_back(*pie);
     ASSERT_EQ(pies.size(), 3u);
     EXPECT_GT(pies[0].endAngle, pies[0].startAngle);  // counter-clockwise, as the painter takes it
-    double swept = 0;  // the sectors close the circle
+    double swept = 0;                                 // the sectors close the circle
     for (const print::PieOp& pie : pies) swept += pie.endAngle - pie.startAngle;
     EXPECT_NEAR(swept, 2 * std::numbers::pi, 1e-6);
 }
