@@ -108,21 +108,26 @@ void BM_FormatFullLeague(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(store::FormatLeague(*w.data));
 }
 
+// The league with what its round record keeps: each round's tee and scores as played.
+std::unique_ptr<store::LeagueData> withRecord(const store::LeagueData& league) {
+    auto data = std::make_unique<store::LeagueData>(league);
+    for (int p = 1; p <= data->playerCount; ++p) {
+        for (int r = 1; r <= data->players[p].roundCount; ++r) {
+            data->players[p].rounds[r].teePlayed = 2;
+            data->players[p].rounds[r].asPlayed = data->players[p].rounds[r].score;
+        }
+    }
+    return data;
+}
+
 // A league kept by this program: every round knows its tee and its scores as played, so each save
 // replaces the league file and its round record together. Two versions take turns, so every save
 // changes both files.
 void BM_SaveFullLeagueWithRecord(benchmark::State& state) {
     auto& w = workspace();
-    auto data = std::make_unique<store::LeagueData>(*w.data);
+    auto data = withRecord(*w.data);
     data->leagueFileName = "Kept.LGE";
     data->leagueFileStamp = store::StampOf("Kept.LGE");
-    for (int p = 1; p <= data->playerCount; ++p) {
-        for (int r = 1; r <= data->players[p].roundCount; ++r) {
-            store::RoundRecord& round = data->players[p].rounds[r];
-            round.teePlayed = 2;
-            round.asPlayed = round.score;
-        }
-    }
     platform::StreamDialogs dialogs(std::cerr);
     int turn = 0;
     for (auto _ : state) {
@@ -136,13 +141,7 @@ void BM_SaveFullLeagueWithRecord(benchmark::State& state) {
 // the folder flushed once.
 void BM_DurableReplaceBothSameBytes(benchmark::State& state) {
     auto& w = workspace();
-    auto data = std::make_unique<store::LeagueData>(*w.data);
-    for (int p = 1; p <= data->playerCount; ++p) {
-        for (int r = 1; r <= data->players[p].roundCount; ++r) {
-            data->players[p].rounds[r].teePlayed = 2;
-            data->players[p].rounds[r].asPlayed = data->players[p].rounds[r].score;
-        }
-    }
+    auto data = withRecord(*w.data);
     const std::pair<const char*, std::string> files[] = {{"Bare.LGE", store::FormatLeague(*data)},
                                                          {"Bare.hix", store::FormatRoundRecord(*data)}};
     for (auto _ : state) {
@@ -163,13 +162,7 @@ void BM_DurableReplaceBothSameBytes(benchmark::State& state) {
 // What the save with its record formats: both files' text.
 void BM_FormatFullLeagueWithRecord(benchmark::State& state) {
     auto& w = workspace();
-    auto data = std::make_unique<store::LeagueData>(*w.data);
-    for (int p = 1; p <= data->playerCount; ++p) {
-        for (int r = 1; r <= data->players[p].roundCount; ++r) {
-            data->players[p].rounds[r].teePlayed = 2;
-            data->players[p].rounds[r].asPlayed = data->players[p].rounds[r].score;
-        }
-    }
+    auto data = withRecord(*w.data);
     for (auto _ : state) {
         benchmark::DoNotOptimize(store::FormatLeague(*data));
         benchmark::DoNotOptimize(store::FormatRoundRecord(*data));

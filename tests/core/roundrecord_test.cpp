@@ -95,8 +95,8 @@ TEST_F(RoundRecordTest, KeepsTeeAndScoresAsPlayedBesideAnUnchangedLeagueFile) {
     ASSERT_TRUE(store::SaveLeagueFile(*data, dialogs));
     EXPECT_EQ(quorval::testing::readBytes("Tuesday Men.LGE"), classic);
     EXPECT_FALSE(std::filesystem::exists("Tuesday Men.hix"));
-    EXPECT_EQ(std::tuple(store::TeePlayed(*data, 1, 1), store::HoleScoresAsPlayed(*data, 1, 1).size()),
-              std::tuple(-1, size_t{0}));
+    EXPECT_EQ(std::tuple(data->players[1].rounds[1].teePlayed, store::HoleScoresAsPlayed(*data, 1, 1).size()),
+              std::tuple(int16_t{0}, size_t{0}));
 
     entry::RoundEntry e = card(90);
     e.tee = store::kBlueTee;
@@ -110,7 +110,7 @@ TEST_F(RoundRecordTest, KeepsTeeAndScoresAsPlayedBesideAnUnchangedLeagueFile) {
     auto again = std::make_unique<store::LeagueData>();
     again->leagueFileName = data->leagueFileName;
     ASSERT_TRUE(store::LoadLeagueFile(*again, dialogs).ok);
-    EXPECT_EQ(store::TeePlayed(*again, 1, 2), store::kBlueTee);
+    EXPECT_EQ(again->players[1].rounds[2].teePlayed, store::kBlueTee);
     EXPECT_EQ(store::HoleScoresAsPlayed(*again, 1, 2)[0], 12);
     EXPECT_EQ(std::tuple(again->players[1].rounds[2].playedGross(), again->players[1].rounds[2].gross()),
               std::tuple(96, 90));

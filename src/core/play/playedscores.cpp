@@ -16,8 +16,8 @@ HoleScores HoleScoresAsPlayed(const store::LeagueData& data, int player, int rou
 }
 
 int TeePlayed(const store::LeagueData& data, int player, int round) {
-    int tee = store::TeePlayed(data, player, round);
-    return tee >= 0 ? tee : data.players[player].tee;
+    const store::PlayerRecord& who = data.players[player];
+    return who.teePlayed(who.rounds[round]);
 }
 
 }  // namespace quorval::play

@@ -322,13 +322,6 @@ std::optional<FileWrite> RoundRecordWrite(const LeagueData& data) {
     return FileWrite{file, FormatRoundRecord(data)};
 }
 
-int TeePlayed(const LeagueData& data, int player, int slot) {
-    if (player < 1 || player > data.playerCount) return -1;
-    const PlayerRecord& who = data.players[player];
-    if (slot < 1 || slot > who.roundCount || who.rounds[slot].teePlayed == 0) return -1;
-    return who.rounds[slot].teePlayed;
-}
-
 std::vector<int> HoleScoresAsPlayed(const LeagueData& data, int player, int slot) {
     if (player < 1 || player > data.playerCount) return {};
     const PlayerRecord& who = data.players[player];

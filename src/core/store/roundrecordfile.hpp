@@ -47,9 +47,8 @@ LoadResult LoadRoundRecord(LeagueData& data, platform::Dialogs& dialogs);
 // nothing while the league has never kept a tee or a score as played and has no record yet.
 std::optional<FileWrite> RoundRecordWrite(const LeagueData& data);
 
-// What other parts of the program ask of a stored round (slot 1..roundCount): the tee it was
-// played from, -1 when the record does not know; the 18 hole scores as played, empty when not known.
-int TeePlayed(const LeagueData& data, int player, int slot);
+// What other parts of the program ask of a stored round (slot 1..roundCount): the 18 hole scores
+// as played, empty when not known. The tee played is `PlayerRecord::teePlayed`.
 std::vector<int> HoleScoresAsPlayed(const LeagueData& data, int player, int slot);
 
 }  // namespace quorval::store
